@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Builds everything, compiles the demo lexicons (English, French, Spanish)
+# from the Debian word lists into run/, and starts QORA there.
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/build.sh"
+run="$top/run"
+mkdir -p "$run"
+build_lexicon() { # language wordlist file short-name long-name
+  if [ ! -f "$run/$3" ] || [ "$top/build/qlxbuild" -nt "$run/$3" ]; then
+    "$top/build/qlxbuild" --language "$1" --short-name "$4" --long-name "$5" "$2" "$run/$3"
+  fi
+}
+build_lexicon english /usr/share/dict/american-english-large English.QLX ENGLISH "American English (Debian word list)"
+build_lexicon french  /usr/share/dict/french                 French.QLX  FRANCAIS "Francais (Debian word list)"
+build_lexicon spanish /usr/share/dict/spanish                Spanish.QLX ESPANOL "Espanol (Debian word list)"
+cd "$run"
+exec "$top/build/qora" "$@"

@@ -1,0 +1,292 @@
+#include "tools/LexiconCompiler.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <unordered_map>
+
+#include "engine/LexiconFormat.h"
+
+namespace qora {
+
+namespace {
+
+// ---- Reading a line -------------------------------------------------------
+
+// Decodes UTF-8 into code page 1252 when the line is valid UTF-8 with at least
+// one multi-byte sequence; otherwise the bytes are taken as code page 1252.
+// Characters that have no code page 1252 byte give nothing.
+std::optional<std::string> ToCodePage(std::string_view line) {
+    std::string out;
+    for (std::size_t i = 0; i < line.size();) {
+        const unsigned char c = static_cast<unsigned char>(line[i]);
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+            ++i;
+            continue;
+        }
+        int extra = c >= 0xF0 && c < 0xF8 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 && c < 0xE0 ? 1 : -1;
+        if (extra < 0 || i + static_cast<std::size_t>(extra) >= line.size())
+            return std::string(line);  // not UTF-8: already code page 1252
+        std::uint32_t code = c & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            const unsigned char follow = static_cast<unsigned char>(line[i + k]);
+            if ((follow & 0xC0) != 0x80) return std::string(line);
+            code = (code << 6) | (follow & 0x3F);
+        }
+        i += extra + 1;
+        if (code <= 0xFF && code >= 0xA0) out += static_cast<char>(code);
+        else if (code == 0x152) out += '\x8C';  // Œ
+        else if (code == 0x153) out += '\x9C';  // œ
+        else if (code == 0x178) out += '\x9F';  // Ÿ
+        else return std::nullopt;
+    }
+    return out;
+}
+
+std::string_view Trim(std::string_view text) {
+    const char* blanks = " \t\r\n";
+    const auto first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(blanks);
+    return text.substr(first, last - first + 1);
+}
+
+// Upper case of a code page 1252 letter, with accents folded away for French
+// and Spanish (Spanish keeps Ñ). Returns the plain letters it stands for, or
+// an empty string when the byte is no letter of the language.
+std::string FoldLetter(unsigned char c, Language language) {
+    if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 32);
+    if (c >= 'A' && c <= 'Z') return std::string(1, static_cast<char>(c));
+    if (language == Language::English) return {};
+    if (c == 0xD1 || c == 0xF1) return language == Language::Spanish ? "\xD1" : "N";
+    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) c = static_cast<unsigned char>(c - 32);
+    switch (c) {
+        case 0xC0: case 0xC1: case 0xC2: case 0xC3: case 0xC4: case 0xC5: return "A";
+        case 0xC7: return "C";
+        case 0xC8: case 0xC9: case 0xCA: case 0xCB: return "E";
+        case 0xCC: case 0xCD: case 0xCE: case 0xCF: return "I";
+        case 0xD2: case 0xD3: case 0xD4: case 0xD5: case 0xD6: return "O";
+        case 0xD9: case 0xDA: case 0xDB: case 0xDC: return "U";
+        case 0xDD: case 0x9F: case 0xFF: return "Y";
+        default: break;
+    }
+    if (language == Language::French) {
+        if (c == 0xC6) return "AE";
+        if (c == 0x8C || c == 0x9C) return "OE";
+    }
+    return {};
+}
+
+// ---- Building the graph ---------------------------------------------------
+
+struct GraphEntry {
+    unsigned char letter;
+    bool endOfWord;
+    std::uint32_t childList;  // 0: no children
+};
+
+struct VectorHash {
+    std::size_t operator()(const std::vector<std::uint64_t>& key) const {
+        std::uint64_t h = 1469598103934665603ull;
+        for (std::uint64_t v : key) h = (h ^ v) * 1099511628211ull;
+        return static_cast<std::size_t>(h);
+    }
+};
+
+// Interns sibling lists so that equal sub-graphs are stored once.
+class GraphBuilder {
+public:
+    GraphBuilder() { lists_.emplace_back(); }  // list 0 is the empty list
+
+    // Builds the sibling list of the words in [lo, hi), which all share their
+    // first `depth` tiles; returns its list id.
+    std::uint32_t Build(const std::vector<std::string>& words, std::size_t lo, std::size_t hi, std::size_t depth) {
+        std::vector<GraphEntry> entries;
+        std::size_t i = lo;
+        while (i < hi && words[i].size() == depth) ++i;  // the prefix itself
+        while (i < hi) {
+            const unsigned char letter = static_cast<unsigned char>(words[i][depth]);
+            std::size_t j = i;
+            while (j < hi && static_cast<unsigned char>(words[j][depth]) == letter) ++j;
+            const bool endOfWord = words[i].size() == depth + 1;
+            entries.push_back({letter, endOfWord, Build(words, i, j, depth + 1)});
+            i = j;
+        }
+        return Intern(std::move(entries));
+    }
+
+    const std::vector<std::vector<GraphEntry>>& Lists() const { return lists_; }
+
+private:
+    std::uint32_t Intern(std::vector<GraphEntry> entries) {
+        if (entries.empty()) return 0;
+        std::vector<std::uint64_t> key;
+        key.reserve(entries.size());
+        for (const auto& e : entries)
+            key.push_back((std::uint64_t{e.letter} << 40) | (std::uint64_t{e.endOfWord} << 39) | e.childList);
+        auto [it, inserted] = ids_.try_emplace(std::move(key), static_cast<std::uint32_t>(lists_.size()));
+        if (inserted) lists_.push_back(std::move(entries));
+        return it->second;
+    }
+
+    std::vector<std::vector<GraphEntry>> lists_;
+    std::unordered_map<std::vector<std::uint64_t>, std::uint32_t, VectorHash> ids_;
+};
+
+void PutU32(std::vector<unsigned char>& out, std::size_t at, std::uint32_t v) {
+    for (int k = 0; k < 4; ++k) out[at + k] = static_cast<unsigned char>(v >> (8 * k));
+}
+
+void PutU16(std::vector<unsigned char>& out, std::size_t at, std::uint16_t v) {
+    out[at] = static_cast<unsigned char>(v);
+    out[at + 1] = static_cast<unsigned char>(v >> 8);
+}
+
+}  // namespace
+
+std::optional<std::string> FoldWordListLine(std::string_view line, Language language) {
+    const auto text = ToCodePage(Trim(line));
+    if (!text || text->empty()) return std::nullopt;
+    std::string letters;
+    for (unsigned char c : *text) {
+        const std::string folded = FoldLetter(c, language);
+        if (folded.empty()) return std::nullopt;
+        letters += folded;
+    }
+    if (language != Language::Spanish) return letters;
+    if (letters.find_first_of("KW") != std::string::npos) return std::nullopt;
+    // Every remaining letter is a Spanish tile, so the whole text converts.
+    return TextToTiles(letters);
+}
+
+bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuildOptions& options,
+                       std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error) {
+    if (options.edition > 999) {
+        error = "the edition must be 0 to 999";
+        return false;
+    }
+    if (options.shortName.empty() || options.shortName.size() > LexiconShortNameField - 1) {
+        error = "the short name must have 1 to 15 characters";
+        return false;
+    }
+    const std::string longName = options.longName.empty() ? options.shortName : options.longName;
+    if (longName.size() > LexiconLongNameField - 1) {
+        error = "the long name must have at most 63 characters";
+        return false;
+    }
+    if (options.maxLength != 0 && (options.maxLength < LexiconMinWordLength || options.maxLength > LexiconMaxWordLength)) {
+        error = "the maximum word length must be 2 to 32";
+        return false;
+    }
+    if (options.longWordLimit < 0 || options.longWordLimit > 0xFFFF) {
+        error = "the long-word limit must be 0 to 65535";
+        return false;
+    }
+
+    const int lengthCap = options.maxLength != 0 ? options.maxLength : LexiconMaxWordLength;
+    std::vector<std::string> words;
+    words.reserve(input.size());
+    for (const auto& w : input) {
+        if (static_cast<int>(w.size()) < LexiconMinWordLength || static_cast<int>(w.size()) > lengthCap) {
+            ++report.tooShortOrLong;
+            continue;
+        }
+        words.push_back(w);
+    }
+    std::sort(words.begin(), words.end());
+    const auto uniqueEnd = std::unique(words.begin(), words.end());
+    report.duplicates += static_cast<int>(std::distance(uniqueEnd, words.end()));
+    words.erase(uniqueEnd, words.end());
+    report.kept = static_cast<int>(words.size());
+    if (words.empty()) {
+        error = "no word of 2 to " + std::to_string(lengthCap) + " tiles is left to store";
+        return false;
+    }
+    std::size_t longest = 0;
+    for (const auto& w : words) longest = std::max(longest, w.size());
+
+    GraphBuilder builder;
+    const std::uint32_t root = builder.Build(words, 0, words.size(), 0);
+    const auto& lists = builder.Lists();
+
+    // Place the lists breadth first from the root, which starts at index 1.
+    std::vector<std::uint32_t> offset(lists.size(), 0);
+    std::vector<std::uint32_t> order{root};
+    offset[root] = 1;
+    std::size_t next = 1 + lists[root].size();
+    for (std::size_t k = 0; k < order.size(); ++k) {
+        for (const auto& e : lists[order[k]]) {
+            if (e.childList != 0 && offset[e.childList] == 0) {
+                offset[e.childList] = static_cast<std::uint32_t>(next);
+                next += lists[e.childList].size();
+                order.push_back(e.childList);
+            }
+        }
+    }
+    if (next - 1 > NodeMaxChildIndex) {
+        error = "the word graph has " + std::to_string(next) + " nodes, more than a lexicon file can hold";
+        return false;
+    }
+    report.nodes = next;
+
+    image.assign(LexiconHeaderSize + 4 * next, 0);
+    PutU32(image, LexiconMagicOffset, LexiconMagic);
+    const std::uint32_t languageBase = options.language == Language::Spanish  ? TreeNumberSpanish
+                                       : options.language == Language::French ? TreeNumberFrench
+                                                                              : TreeNumberEnglish;
+    PutU32(image, LexiconTreeNumberOffset, languageBase + options.edition);
+    PutU16(image, LexiconMaxLengthOffset, static_cast<std::uint16_t>(options.maxLength != 0 ? options.maxLength : static_cast<int>(longest)));
+    PutU16(image, LexiconLongWordLimitOffset, static_cast<std::uint16_t>(options.longWordLimit));
+    std::memcpy(&image[LexiconShortNameOffset], options.shortName.data(), options.shortName.size());
+    std::memcpy(&image[LexiconLongNameOffset], longName.data(), longName.size());
+    for (std::uint32_t id : order) {
+        const auto& entries = lists[id];
+        for (std::size_t k = 0; k < entries.size(); ++k) {
+            const auto& e = entries[k];
+            const LexiconNode node = MakeNode(e.letter, k + 1 == entries.size(), e.endOfWord, offset[e.childList]);
+            PutU32(image, LexiconHeaderSize + 4 * (offset[id] + k), node);
+        }
+    }
+    return true;
+}
+
+bool CompileWordList(const std::string& wordListPath, const LexiconBuildOptions& options,
+                     std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error) {
+    std::ifstream in(wordListPath, std::ios::binary);
+    if (!in) {
+        error = "cannot read word list " + wordListPath + ": " + std::strerror(errno);
+        return false;
+    }
+    std::vector<std::string> words;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (Trim(line).empty()) continue;
+        if (auto word = FoldWordListLine(line, options.language)) words.push_back(std::move(*word));
+        else ++report.skipped;
+    }
+    if (in.bad()) {
+        error = "error while reading word list " + wordListPath;
+        return false;
+    }
+    return BuildLexiconImage(words, options, image, report, error);
+}
+
+bool WriteFileBytes(const std::string& path, const std::vector<unsigned char>& bytes, std::string& error) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out) {
+        error = "cannot write " + path + ": " + std::strerror(errno);
+        return false;
+    }
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+        error = "error while writing " + path;
+        return false;
+    }
+    return true;
+}
+
+}  // namespace qora

@@ -1,0 +1,55 @@
+// The lexicon compiler: turns a word list into a lexicon file (.QLX) holding a
+// minimal word graph. Used by the qlxbuild tool and by tests that build their
+// own small lexicons.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/Tiles.h"
+
+namespace qora {
+
+struct LexiconBuildOptions {
+    Language language = Language::English;
+    std::uint32_t edition = 0;     // the tree number's remainder, 0..999
+    std::string shortName;         // at most 15 characters
+    std::string longName;          // at most 63; defaults to the short name
+    int maxLength = 0;             // 0: the longest word kept
+    int longWordLimit = 0;         // 0: none
+};
+
+struct LexiconBuildReport {
+    int kept = 0;         // distinct words in the lexicon
+    int duplicates = 0;   // lines that folded to a word already kept
+    int skipped = 0;      // lines that are no word of the language
+    int tooShortOrLong = 0;
+    std::size_t nodes = 0;
+};
+
+// Folds one line of a word list (code page 1252 or UTF-8) into the tile
+// string of `language`, or nothing when the line is not a word of it:
+// case is folded; French accents fold to the plain letter (Æ, Œ to AE, OE);
+// Spanish accented vowels fold to the plain vowel, ñ to Ñ, CH, LL and RR
+// become single tiles, and words with K or W are refused. Length is not
+// checked here.
+std::optional<std::string> FoldWordListLine(std::string_view line, Language language);
+
+// Builds the lexicon file image from tile strings (any order, duplicates
+// allowed). Deterministic: the same words give the same bytes. Returns false
+// with a message in `error` for bad options or a graph too large for the
+// format.
+bool BuildLexiconImage(const std::vector<std::string>& words, const LexiconBuildOptions& options,
+                       std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error);
+
+// Reads a word list file, folds every line and builds the image.
+bool CompileWordList(const std::string& wordListPath, const LexiconBuildOptions& options,
+                     std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error);
+
+// Writes bytes to a file; false with the system's reason in `error`.
+bool WriteFileBytes(const std::string& path, const std::vector<unsigned char>& bytes, std::string& error);
+
+}  // namespace qora
