@@ -1,0 +1,602 @@
+#include "games/ChallengeRules.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "engine/Lexicons.h"
+#include "processor/Recording.h"
+
+namespace qora {
+namespace {
+
+namespace K = ChallengeKeys;
+
+struct FakeWindow : ChallengeWindowActions {
+    int parks = 0;
+    int closes = 0;
+    std::string promptWords;
+    void ParkMouseOnClose() override { ++parks; }
+    void CloseWindow() override { ++closes; }
+    std::string PromptLineWords() override { return promptWords; }
+};
+
+LexiconRecord MakeLexicon(const char* shortName, const char* longName, int maxLength) {
+    LexiconRecord record;
+    record.ShortName = shortName;
+    record.LongName = longName;
+    record.MaxWordLength = maxLength;
+    return record;
+}
+
+std::time_t FixedNow = 0;
+std::time_t FixedClock() { return FixedNow; }
+
+class ChallengeRulesTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetRecording();
+        LexiconTable.clear();
+        LexiconTable.push_back(MakeLexicon("NEWLEX", "New Tournament Lexicon", 20));
+        LexiconTable.push_back(MakeLexicon("OLDLEX", "Old Tournament Lexicon", 20));
+        LexiconCount = 2;
+        PrimaryLexicon = 0;
+        ChallengeLexicon = 0;
+        SecondaryLexiconIndex = -1;
+        MaxWordLength = 15;
+        LexiconLongWordLimit = 0;
+        ChallengeLexiconSpanish = 0;
+        SecondaryLexiconSpanish = 0;
+        ReopenChallengeOnRestore = false;
+        ChallengeDlgOpening = false;
+        std::tm local{};
+        local.tm_year = 111, local.tm_mon = 5, local.tm_mday = 11, local.tm_hour = 12, local.tm_isdst = -1;
+        FixedNow = std::mktime(&local);
+        RecordingClock = FixedClock;
+        RecordingFolder = "/nonexistent-qora-folder";
+        rules.FormActivate();
+    }
+    void TearDown() override {
+        ResetRecording();
+        LexiconTable.clear();
+        LexiconCount = 0;
+        ChallengeLexiconSpanish = 0;
+    }
+
+    // Types text as keys: letters, digits, blank, comma; "\t" is TAB and
+    // "\b" Backspace.
+    void Type(std::string_view text) {
+        for (char c : text) {
+            switch (c) {
+            case '\t': rules.WordsKeyDown(K::Tab, false); break;
+            case '\b': rules.WordsKeyDown(K::Backspace, false); break;
+            case ',': rules.WordsKeyDown(K::Comma, false); break;
+            default: rules.WordsKeyDown(static_cast<unsigned char>(c), false);
+            }
+        }
+    }
+    void Ticks(int count) {
+        for (int i = 0; i < count; ++i)
+            rules.TimerTimer();
+    }
+
+    std::set<std::string> challengeWords{"CAT", "DOG", "EE", "QI", "CHURRO", "NI\xD1O", "ABCDEFGHIJKLMNOP"};
+    std::set<std::string> secondaryWords{"CAT", "DOG", "ZA"};
+    std::vector<std::pair<int, std::string>> lookups;
+    FakeWindow window;
+    ChallengeRules rules{[this](int role, bool, std::string_view word) {
+                             lookups.emplace_back(role, std::string(word));
+                             const auto& words = role == ChallengeRole ? challengeWords : secondaryWords;
+                             return words.count(std::string(word)) != 0;
+                         },
+                         window};
+};
+
+// --- Typing a group -------------------------------------------------------------
+
+TEST_F(ChallengeRulesTest, DisplayJoinsCompletedWordsWithCommas) {
+    Type("CAT DOG,EE");
+    EXPECT_EQ(rules.ChallengedWordsText(), "CAT,DOG,EE");
+    rules.WordsKeyDown(K::Enter, false);
+    EXPECT_EQ(rules.ChallengedWordsText(), "CAT,DOG,EE,");
+    EXPECT_EQ(rules.CurrentChallengeWord(), "");
+    Type("  ,");  // an empty word ends nothing
+    EXPECT_EQ(rules.ChallengedWords().size(), 3u);
+}
+
+TEST_F(ChallengeRulesTest, WordIsCutAtFortyLettersAndGroupAtTwelveWords) {
+    Type(std::string(45, 'A'));
+    EXPECT_EQ(rules.CurrentChallengeWord(), std::string(40, 'A'));
+    rules.ResetChallengeEntry();
+    for (int i = 0; i < 12; ++i)
+        Type("QI ");
+    Type("ZA ");
+    EXPECT_EQ(rules.ChallengedWords().size(), 12u);
+    EXPECT_EQ(rules.CurrentChallengeWord(), "ZA");  // the thirteenth cannot be ended
+}
+
+TEST_F(ChallengeRulesTest, BackspaceEditsTheWordAndReopensTheLastCompletedOne) {
+    Type("CAT DO\b\b");
+    EXPECT_EQ(rules.ChallengedWordsText(), "CAT,");
+    Type("\b");
+    EXPECT_EQ(rules.ChallengedWordsText(), "CAT");
+    EXPECT_TRUE(rules.ChallengedWords().empty());
+    Type("\b\b\b");
+    EXPECT_EQ(rules.ChallengedWordsText(), "");
+    Type("\b");  // nothing typed: nothing happens
+    EXPECT_EQ(rules.ChallengedWordsText(), "");
+}
+
+TEST_F(ChallengeRulesTest, DeleteStartsOverAndFunctionKeysDoNothing) {
+    Type("CAT D");
+    for (int code = K::F1; code <= K::F12; ++code)
+        rules.WordsKeyDown(code, false);
+    rules.WordsKeyDown(K::Alt, false);
+    EXPECT_EQ(rules.ChallengedWordsText(), "CAT,D");
+    int parks = window.parks;
+    rules.WordsKeyDown(K::Delete, false);
+    EXPECT_EQ(rules.ChallengedWordsText(), "");
+    EXPECT_EQ(window.parks, parks + 1);
+    EXPECT_EQ(window.closes, 0);
+}
+
+TEST_F(ChallengeRulesTest, CtrlKeysDoNothingOutsideSpanish) {
+    Type("CA");
+    rules.WordsKeyDown('C', true);
+    rules.WordsKeyDown('N', true);
+    EXPECT_EQ(rules.ChallengedWordsText(), "CA");
+    rules.WordsKeyDown(0xC1, false);  // accented keys are no letters here
+    rules.WordsKeyDown(0xD1, false);  // but Ñ is
+    EXPECT_EQ(rules.ChallengedWordsText(), "CA\xD1");
+}
+
+// --- Spanish keys ---------------------------------------------------------------
+
+TEST_F(ChallengeRulesTest, SpanishFoldsAccentsAndIgnoresKAndW) {
+    ChallengeLexiconSpanish = 1;
+    const std::pair<int, char> folds[] = {
+        {0xC1, 'A'}, {0xE1, 'A'}, {0xC8, 'E'}, {0xC9, 'E'}, {0xE8, 'E'}, {0xE9, 'E'}, {0xCE, 'I'}, {0xEE, 'I'},
+        {0xD3, 'O'}, {0xF3, 'O'}, {0xDA, 'U'}, {0xDC, 'U'}, {0xFA, 'U'}, {0xFC, 'U'}, {0xF1, '\xD1'},
+        {K::CtrlN, '\xD1'},
+    };
+    for (auto [code, letter] : folds) {
+        rules.ResetChallengeEntry();
+        rules.WordsKeyDown(code, false);
+        EXPECT_EQ(rules.ChallengedWordsText(), std::string(1, letter)) << "code " << code;
+    }
+    rules.ResetChallengeEntry();
+    for (int code : {0xCD, 0xED, int('K'), int('W')})
+        rules.WordsKeyDown(code, false);
+    EXPECT_EQ(rules.ChallengedWordsText(), "");
+    EXPECT_FALSE(rules.TypingTimeoutOn());
+}
+
+TEST_F(ChallengeRulesTest, SpanishCtrlTypesDoubleTilesAndEnye) {
+    ChallengeLexiconSpanish = 1;
+    rules.WordsKeyDown('C', true);
+    EXPECT_FALSE(rules.TypingTimeoutOn());  // a double tile counts as two letters
+    rules.WordsKeyDown('L', true);
+    rules.WordsKeyDown('R', true);
+    rules.WordsKeyDown('N', true);
+    rules.WordsKeyDown('A', true);  // any other Ctrl key does nothing
+    EXPECT_EQ(rules.ChallengedWordsText(), "CHLLRR\xD1");
+}
+
+TEST_F(ChallengeRulesTest, SpanishDoubleTileGoesInWholeOrNotAtAll) {
+    ChallengeLexiconSpanish = 1;
+    Type(std::string(39, 'A'));
+    rules.WordsKeyDown('C', true);
+    EXPECT_EQ(rules.CurrentChallengeWord(), std::string(39, 'A'));
+    Type("B");
+    EXPECT_EQ(rules.CurrentChallengeWord(), std::string(39, 'A') + "B");
+}
+
+TEST_F(ChallengeRulesTest, SpanishEnyeCharacterEventAppendsEnye) {
+    rules.WordsKeyPress(0xF1);
+    EXPECT_EQ(rules.ChallengedWordsText(), "");  // not Spanish: nothing
+    ChallengeLexiconSpanish = 1;
+    rules.WordsKeyPress(0xF1);
+    EXPECT_EQ(rules.ChallengedWordsText(), "\xD1");
+    EXPECT_TRUE(rules.TypingTimeoutOn());
+}
+
+// --- Typing time-out ------------------------------------------------------------
+
+TEST_F(ChallengeRulesTest, OneLetterGroupIsDroppedAfterNineSeconds) {
+    Type("C");
+    EXPECT_TRUE(rules.CountDownVisible());
+    EXPECT_TRUE(rules.TimerOn());
+    EXPECT_EQ(rules.CountDownText(),
+              "Please continue typing the word or words to be judged. "
+              "If you do not type more within 9 seconds, you will have to start over.");
+    Ticks(7);
+    EXPECT_EQ(rules.CountDownText(),
+              "Please continue typing the word or words to be judged. "
+              "If you do not type more within 2 seconds, you will have to start over.");
+    Ticks(1);
+    EXPECT_EQ(rules.CountDownText(),
+              "Please continue typing the word or words to be judged. "
+              "If you do not type more within 1 second, you will have to start over.");
+    EXPECT_EQ(rules.ChallengedWordsText(), "C");
+    Ticks(1);
+    EXPECT_EQ(rules.ChallengedWordsText(), "");
+    EXPECT_FALSE(rules.CountDownVisible());
+    EXPECT_FALSE(rules.TimerOn());
+}
+
+TEST_F(ChallengeRulesTest, SecondLetterOrEndOfWordStopsTheTimeoutAndBackspaceRestartsIt) {
+    Type("CA");
+    EXPECT_FALSE(rules.CountDownVisible());
+    EXPECT_FALSE(rules.TypingTimeoutOn());
+    EXPECT_FALSE(rules.TimerOn());
+    Type("\b");
+    EXPECT_TRUE(rules.TypingTimeoutOn());
+    EXPECT_NE(rules.CountDownText().find("within 9 seconds"), std::string::npos);
+    Type(" ");  // a completed one-letter word stops it too
+    EXPECT_FALSE(rules.TypingTimeoutOn());
+    Ticks(20);
+    EXPECT_EQ(rules.ChallengedWordsText(), "C,");
+}
+
+TEST_F(ChallengeRulesTest, LetterBeyondFortyStillRunsTheTimeoutRule) {
+    Type(std::string(40, 'A'));
+    Type("B");
+    EXPECT_FALSE(rules.TypingTimeoutOn());
+    EXPECT_FALSE(rules.CountDownVisible());
+}
+
+TEST_F(ChallengeRulesTest, TimerSwitchesItselfOffWhenNothingCounts) {
+    Type("CA");
+    rules.TimerTimer();
+    EXPECT_FALSE(rules.TimerOn());
+    EXPECT_EQ(rules.ChallengedWordsText(), "CA");
+}
+
+// --- Judging --------------------------------------------------------------------
+
+TEST_F(ChallengeRulesTest, TabWithNothingTypedShowsTheNoWordsText) {
+    Type("\t");
+    EXPECT_EQ(rules.RulingText(), "    You typed a TAB with no words to judge.");
+    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Black);
+    EXPECT_FALSE(rules.RulingShown());
+    EXPECT_FALSE(rules.CountDownVisible());
+    EXPECT_FALSE(rules.TimerOn());
+    EXPECT_TRUE(lookups.empty());
+}
+
+TEST_F(ChallengeRulesTest, PlainRulingsHaveTheirTextColourAndNineSeconds) {
+    Type("CAT DOG\t");
+    EXPECT_EQ(rules.RulingText(), "         Yes, the play is ACCEPTABLE");
+    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Green);
+    EXPECT_TRUE(rules.RulingShown());
+    EXPECT_TRUE(rules.TimerOn());
+    EXPECT_EQ(rules.CountDownText(),
+              "Type a space to clear this ruling now, or begin to type another group of words. "
+              "Otherwise, this ruling will clear in 9 seconds.");
+    rules.ResetChallengeEntry();
+    Type("CAT DOGZ\t");
+    EXPECT_EQ(rules.RulingText(), "         No, the play is UNACCEPTABLE");
+    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Red);
+}
+
+TEST_F(ChallengeRulesTest, RulingCountsDownNineSecondsThenClears) {
+    Type("CAT\t");
+    for (int left = 8; left >= 1; --left) {
+        rules.TimerTimer();
+        EXPECT_EQ(rules.CountDownText(), RulingCountDownText(left));
+    }
+    EXPECT_NE(rules.CountDownText().find("clear in 1 second."), std::string::npos);
+    EXPECT_NE(RulingCountDownText(2).find("clear in 2 seconds."), std::string::npos);
+    EXPECT_TRUE(rules.RulingShown());
+    rules.TimerTimer();
+    EXPECT_FALSE(rules.RulingShown());
+    EXPECT_EQ(rules.RulingText(), "");
+    EXPECT_EQ(rules.ChallengedWordsText(), "");
+    EXPECT_FALSE(rules.TimerOn());
+}
+
+TEST_F(ChallengeRulesTest, TabAfterABlankJudgesTheSameAsWithoutIt) {
+    Type("CAT DOGZ \t");
+    EXPECT_EQ(rules.RulingText(), "         No, the play is UNACCEPTABLE");
+    ASSERT_EQ(lookups.size(), 2u);
+    EXPECT_EQ(lookups[1].second, "DOGZ");
+    EXPECT_EQ(rules.ChallengedWordsText(), "CAT,DOGZ");
+}
+
+TEST_F(ChallengeRulesTest, WhileARulingShowsTabIsIgnoredAndOtherKeysStartOver) {
+    Type("CAT\t");
+    Type("\t");
+    EXPECT_EQ(lookups.size(), 1u);
+    EXPECT_TRUE(rules.RulingShown());
+    Type(" ");  // a blank merely clears
+    EXPECT_FALSE(rules.RulingShown());
+    EXPECT_EQ(rules.ChallengedWordsText(), "");
+    Type("DOG\tQ");  // a letter begins a new group
+    EXPECT_FALSE(rules.RulingShown());
+    EXPECT_EQ(rules.RulingText(), "");
+    EXPECT_EQ(rules.ChallengedWordsText(), "Q");
+}
+
+TEST_F(ChallengeRulesTest, LongWordRulingNeedsALimitAndWinsOverTheOthers) {
+    Type("ABCDEFGHIJKLMNOP\t");
+    EXPECT_EQ(rules.RulingText(), "         Yes, the play is ACCEPTABLE");
+    rules.ResetChallengeEntry();
+    LexiconLongWordLimit = 8;
+    Type("CAT ABCDEFGHIJKLMNOP\t");
+    EXPECT_EQ(rules.RulingText(), "   Use another method to rule on long words.");
+    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Blue);
+    EXPECT_EQ(rules.CountDownText(), RulingCountDownText(9));
+}
+
+TEST_F(ChallengeRulesTest, LengthLimitIsTheChallengeLexiconsOwn) {
+    MaxWordLength = 8;  // a primary lexicon with shorter words
+    Type("ABCDEFGHIJKLMNOP\t");
+    EXPECT_EQ(rules.RulingText(), "         Yes, the play is ACCEPTABLE");
+    rules.ResetChallengeEntry();
+    LexiconTable[0].MaxWordLength = 10;
+    lookups.clear();
+    Type("ABCDEFGHIJKLMNOP\t");
+    EXPECT_EQ(rules.RulingText(), "         No, the play is UNACCEPTABLE");
+    EXPECT_TRUE(lookups.empty());  // refused without a lookup
+}
+
+TEST_F(ChallengeRulesTest, SpanishLengthsCountDoubleTilesOnce) {
+    ChallengeLexiconSpanish = 1;
+    LexiconTable[0].MaxWordLength = 5;
+    LexiconLongWordLimit = 5;
+    rules.WordsKeyDown('C', true);
+    Type("URRO\t");  // CHURRO: six letters, five tiles
+    EXPECT_EQ(rules.RulingText(), "         Yes, the play is ACCEPTABLE");
+    ASSERT_EQ(lookups.size(), 1u);
+    EXPECT_EQ(lookups[0].second, "CHURRO");
+}
+
+TEST_F(ChallengeRulesTest, TransitionRulingsFollowPerWordAgreement) {
+    InterimChallengesOn = true;
+    SecondaryLexiconIndex = 1;
+    Type("CAT EE\t");  // agree on CAT, disagree on EE: plain ruling
+    EXPECT_EQ(rules.RulingText(), "         Yes, the play is ACCEPTABLE");
+    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Green);
+    EXPECT_EQ(rules.CountDownText(), RulingCountDownText(9));
+
+    rules.ResetChallengeEntry();
+    Type("EE QI\t");  // every word judged differently: no penalty
+    EXPECT_EQ(rules.RulingText(), " Yes, the play is NEWLEX-ACCEPTABLE - no penalty");
+    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Blue);
+    EXPECT_EQ(rules.CountDownText(), RulingCountDownText(15));
+    Ticks(14);
+    EXPECT_EQ(rules.CountDownText(), RulingCountDownText(1));
+    Ticks(1);
+    EXPECT_FALSE(rules.RulingShown());
+
+    Type("ZA\t");
+    EXPECT_EQ(rules.RulingText(), " No, the play is NEWLEX-UNACCEPTABLE - no penalty");
+    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Blue);
+}
+
+TEST_F(ChallengeRulesTest, SecondaryLexiconIsConsultedOnlyInTransitionMode) {
+    SecondaryLexiconIndex = 1;
+    Type("ZA\t");
+    EXPECT_EQ(rules.RulingText(), "         No, the play is UNACCEPTABLE");
+    for (const auto& lookup : lookups)
+        EXPECT_EQ(lookup.first, ChallengeRole);
+    rules.ResetChallengeEntry();
+    InterimChallengesOn = true;
+    SecondaryLexiconIndex = -1;
+    Type("ZA\t");
+    EXPECT_EQ(rules.RulingText(), "         No, the play is UNACCEPTABLE");
+}
+
+// --- Opening, closing and the lock ----------------------------------------------
+
+TEST_F(ChallengeRulesTest, EscClosesAnUnlockedWindowAndCtrlZAsksToComeBack) {
+    rules.WordsKeyDown(K::Escape, false);
+    EXPECT_EQ(window.closes, 1);
+    EXPECT_FALSE(ReopenChallengeOnRestore);
+    Type("CAT ");
+    rules.WordsKeyDown('Z', true);
+    EXPECT_EQ(window.closes, 2);
+    EXPECT_TRUE(ReopenChallengeOnRestore);
+    EXPECT_EQ(rules.FormClose(), ChallengeCloseResult::Minimising);
+    EXPECT_EQ(rules.ChallengedWords().size(), 1u);
+    ReopenChallengeOnRestore = false;
+    EXPECT_EQ(rules.FormClose(), ChallengeCloseResult::Closed);
+    EXPECT_TRUE(rules.ChallengedWords().empty());
+}
+
+TEST_F(ChallengeRulesTest, FirstDigitZeroClosesAnUnlockedWindow) {
+    Type("5");
+    EXPECT_EQ(window.closes, 0);
+    rules.ResetChallengeEntry();
+    Type("0");
+    EXPECT_EQ(window.closes, 1);
+}
+
+TEST_F(ChallengeRulesTest, LockedWindowClearsOnEscAndClosesOnItsNumber) {
+    ChallengeByCommand = 4711;
+    rules.FormActivate();
+    Type("CAT");
+    rules.WordsKeyDown(K::Escape, false);
+    EXPECT_EQ(window.closes, 0);
+    EXPECT_EQ(rules.ChallengedWordsText(), "");
+    EXPECT_EQ(rules.FormClose(), ChallengeCloseResult::Refused);
+    rules.WordsKeyDown('Z', true);  // Ctrl+Z types Z
+    EXPECT_EQ(rules.ChallengedWordsText(), "Z");
+    EXPECT_FALSE(ReopenChallengeOnRestore);
+
+    Type("47A11");  // a letter between digits restarts the number
+    EXPECT_EQ(window.closes, 0);
+    EXPECT_EQ(rules.UnlockNumberTyped(), 11);
+    Type("\t4711");
+    EXPECT_EQ(window.closes, 1);
+    EXPECT_EQ(ChallengeByCommand, 0);
+    EXPECT_EQ(rules.FormClose(), ChallengeCloseResult::Closed);
+}
+
+TEST_F(ChallengeRulesTest, UnlockNumberStopsGrowingAtTenMillion) {
+    ChallengeByCommand = 7;
+    Type("123456789");
+    EXPECT_EQ(rules.UnlockNumberTyped(), 12345678);
+    Type("7");
+    EXPECT_EQ(window.closes, 0);
+    Type("\t7");  // TAB resets the number as a letter does
+    EXPECT_EQ(window.closes, 1);
+
+    ChallengeByCommand = 99999999;
+    rules.ResetChallengeEntry();
+    Type("99999999");
+    EXPECT_EQ(window.closes, 2);
+}
+
+TEST_F(ChallengeRulesTest, OpeningAfterCtrlZOnlyClears) {
+    RecordingOn = true;
+    ChallengeDlgOpening = true;
+    ChallengeFromPromptLine = true;
+    window.promptWords = "CAT";
+    ChallengeRecordFileName = "unchanged";
+    EXPECT_FALSE(rules.FormActivate());
+    EXPECT_FALSE(ChallengeDlgOpening);
+    EXPECT_EQ(ChallengeRecordFileName, "unchanged");
+    EXPECT_EQ(rules.ChallengedWordsText(), "");
+    EXPECT_TRUE(rules.ChallengeRecordingActive());
+}
+
+TEST_F(ChallengeRulesTest, RecordingActiveFollowsTheLockOption) {
+    RecordingOn = true;
+    rules.FormActivate();
+    EXPECT_TRUE(rules.ChallengeRecordingActive());
+    ChallengeByCommand = 12;
+    ChallengeRecordingOption = 0;
+    rules.FormActivate();
+    EXPECT_FALSE(rules.ChallengeRecordingActive());
+    RecordingOn = false;
+    ChallengeRecordingOption = 1;
+    rules.FormActivate();
+    EXPECT_TRUE(rules.ChallengeRecordingActive());
+}
+
+TEST_F(ChallengeRulesTest, FormColourTellsWhetherTheInitialLexiconJudges) {
+    InitialChallengeLexicon = 0;
+    EXPECT_EQ(rules.FormColour(), ChallengeColours::Aqua);
+    ChallengeLexicon = 1;
+    EXPECT_EQ(rules.FormColour(), ChallengeColours::Fuchsia);
+    EXPECT_EQ(rules.LexiconLabelText(), "Challenge Adjudication Using:  OLDLEX");
+}
+
+// --- Captions -------------------------------------------------------------------
+
+TEST_F(ChallengeRulesTest, PlainCaptions) {
+    EXPECT_EQ(rules.Caption(), " Challenge Adjudication Using: New Tournament Lexicon");
+    ChallengeByCommand = 3;
+    EXPECT_EQ(rules.Caption(), " QORA - Challenge Adjudication Using: New Tournament Lexicon");
+
+    ChallengeRecordingOption = 1;
+    rules.FormActivate();
+    std::string file = ChallengeRecordFileName;
+    EXPECT_EQ(file, "/nonexistent-qora-folder/cw110611.wds");
+    EXPECT_EQ(rules.Caption(), " QORA - Challenge Adjudication Using: New Tournament Lexicon -- Recording in " + file);
+    ChallengeByCommand = 0;
+    RecordingOn = true;
+    rules.FormActivate();
+    EXPECT_EQ(rules.Caption(), " Challenge Adjudication Using: New Tournament Lexicon -- Recording in " + file);
+    RecordFileOpened = false;
+    EXPECT_EQ(rules.Caption(),
+              " Challenge - New Tournament Lexicon  -  cannot open file " + file + " to record challenged words");
+}
+
+TEST_F(ChallengeRulesTest, TransitionCaptions) {
+    InterimChallengesOn = true;
+    SecondaryLexiconIndex = 1;
+    EXPECT_EQ(rules.Caption(), " Lexicon Transition Challenge - OLDLEX to New Tournament Lexicon");
+    RecordingOn = true;
+    rules.FormActivate();
+    std::string file = ChallengeRecordFileName;
+    EXPECT_EQ(rules.Caption(),
+              " Lexicon Transition Challenge - OLDLEX to New Tournament Lexicon - recording in file " + file);
+    RecordFileOpened = false;
+    EXPECT_EQ(rules.Caption(), " Lexicon Transition Challenge - OLDLEX to New Tournament Lexicon - cannot open file " +
+                                   file + " to record challenged words");
+}
+
+// --- Recording ------------------------------------------------------------------
+
+class ChallengeRecordingTest : public ChallengeRulesTest {
+protected:
+    void SetUp() override {
+        ChallengeRulesTest::SetUp();
+        folder_ = std::filesystem::temp_directory_path() / ("qora-challenge-" + std::to_string(::getpid()));
+        std::filesystem::remove_all(folder_);
+        RecordingFolder = folder_.string();
+        RecordingOn = true;
+        rules.FormActivate();
+    }
+    void TearDown() override {
+        std::filesystem::remove_all(folder_);
+        ChallengeRulesTest::TearDown();
+    }
+    std::string Recorded() {
+        std::ifstream in(ChallengeRecordFileName, std::ios::binary);
+        std::ostringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    std::filesystem::path folder_;
+};
+
+TEST_F(ChallengeRecordingTest, CannotOpenCaptionThenRetryLosesNothing) {
+    Type("CAT\t");  // the folder does not exist yet
+    EXPECT_FALSE(RecordFileOpened);
+    EXPECT_NE(rules.Caption().find("cannot open file " + ChallengeRecordFileName), std::string::npos);
+
+    std::filesystem::create_directories(folder_);
+    Type(" ");
+    Type("CAT DOGZ,");
+    ChallengeLexiconSpanish = 1;
+    rules.WordsKeyDown('C', true);
+    Type("URRO\t");
+    EXPECT_TRUE(RecordFileOpened);
+    EXPECT_EQ(rules.Caption(), " Challenge Adjudication Using: New Tournament Lexicon -- Recording in " +
+                                   (folder_ / "cw110611.wds").string());
+    EXPECT_EQ(Recorded(), "CAT\nDOGZ\nCHURRO\n");
+}
+
+TEST_F(ChallengeRecordingTest, NothingIsRecordedWithoutRecordingOrWithoutWords) {
+    std::filesystem::create_directories(folder_);
+    Type("\t");
+    EXPECT_FALSE(std::filesystem::exists(ChallengeRecordFileName));
+    RecordingOn = false;
+    rules.FormActivate();
+    Type("CAT\t");
+    EXPECT_FALSE(std::filesystem::exists(ChallengeRecordFileName));
+}
+
+// --- Words typed on the command line --------------------------------------------
+
+TEST_F(ChallengeRulesTest, PromptWordsAreFedInOnceAsKeys) {
+    ChallengeFromPromptLine = true;
+    window.promptWords = "/c cat,dog 12 -qi";
+    rules.FormActivate();
+    EXPECT_EQ(rules.ChallengedWordsText(), "CAT,DOG,QI");
+    EXPECT_FALSE(ChallengeFromPromptLine);
+    EXPECT_EQ(window.closes, 0);  // digits are not typed
+
+    rules.FormActivate();
+    EXPECT_EQ(rules.ChallengedWordsText(), "");
+}
+
+TEST_F(ChallengeRulesTest, PromptFeedIsSafeAtTheEndAndFoldsEnyeOnlyInSpanish) {
+    rules.CopyPromptWordsToChallenge("ni\xF1o/");
+    EXPECT_EQ(rules.ChallengedWordsText(), "NIO");
+    rules.ResetChallengeEntry();
+    ChallengeLexiconSpanish = 1;
+    rules.CopyPromptWordsToChallenge("ni\xF1o ni\xD1o");
+    EXPECT_EQ(rules.ChallengedWordsText(), "NI\xD1O,NI\xD1O");
+}
+
+}  // namespace
+}  // namespace qora
