@@ -1,6 +1,15 @@
 #include "engine/Lexicons.h"
 
+#include <algorithm>
+#include <array>
+#include <bit>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
 namespace qora {
+
+static_assert(std::endian::native == std::endian::little, "lexicon nodes are read in place as little-endian words");
 
 std::vector<LexiconRecord> LexiconTable;
 std::int32_t LexiconCount = 0;
@@ -11,5 +20,300 @@ std::int32_t MaxWordLength = 15;
 std::int32_t LexiconLongWordLimit = 0;
 std::uint8_t ChallengeLexiconSpanish = 0;
 std::uint8_t SecondaryLexiconSpanish = 0;
+
+namespace {
+
+std::vector<LexiconStatusHook> statusHooks;
+bool languageChosen = false;  // ShowLexiconStatus has set the language once
+
+constexpr const char* LexiconSuffix = ".QLX";
+constexpr std::size_t MinLexiconFileSize = LexiconHeaderSize + 2 * sizeof(LexiconNode);
+
+std::uint32_t GetU32(const unsigned char* at) {
+    return at[0] | (std::uint32_t{at[1]} << 8) | (std::uint32_t{at[2]} << 16) | (std::uint32_t{at[3]} << 24);
+}
+
+std::uint16_t GetU16(const unsigned char* at) { return static_cast<std::uint16_t>(at[0] | (at[1] << 8)); }
+
+const char* LanguageName(Language language) {
+    switch (language) {
+        case Language::Spanish: return "Spanish";
+        case Language::French: return "French";
+        case Language::English: break;
+    }
+    return "English";
+}
+
+// The text of a NUL-terminated name field; false when the field has no NUL.
+bool ReadNameField(const unsigned char* field, std::size_t width, std::string& name) {
+    const void* nul = std::memchr(field, 0, width);
+    if (nul == nullptr) return false;
+    name.assign(reinterpret_cast<const char*>(field), static_cast<const unsigned char*>(nul) - field);
+    return true;
+}
+
+unsigned char UpperAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c; }
+
+bool LessIgnoringCase(const std::string& a, const std::string& b) {
+    const auto folded = [](unsigned char x, unsigned char y) { return UpperAscii(x) < UpperAscii(y); };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded)) return true;
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded)) return false;
+    return a < b;  // names that differ only in case keep a fixed order
+}
+
+bool HasLexiconSuffix(const std::string& name) {
+    const std::size_t n = std::strlen(LexiconSuffix);
+    if (name.size() < n) return false;
+    for (std::size_t k = 0; k < n; ++k)
+        if (UpperAscii(static_cast<unsigned char>(name[name.size() - n + k])) != LexiconSuffix[k]) return false;
+    return true;
+}
+
+std::string NameWithoutSuffix(const std::string& fileName, std::size_t width) {
+    return fileName.substr(0, std::min(fileName.size() - std::strlen(LexiconSuffix), width));
+}
+
+std::string CannotOpen(const std::string& fileName) { return "Lexicon file " + fileName + " cannot be opened."; }
+
+std::string NotALexicon(const std::string& fileName, const std::string& reason) {
+    return "File " + fileName + " is not a lexicon file. " + reason;
+}
+
+// Takes the header into the record; empty names become the file's name.
+void ApplyHeader(const LexiconHeader& header, LexiconRecord& record) {
+    record.TreeNumber = header.TreeNumber;
+    record.LexiconLanguage = header.LexiconLanguage;
+    record.MaxWordLength = header.MaxWordLength;
+    record.LongWordLimit = header.LongWordLimit;
+    record.ShortName = header.ShortName.empty() ? NameWithoutSuffix(record.FileName, LexiconShortNameField - 1) : header.ShortName;
+    record.LongName = header.LongName.empty() ? NameWithoutSuffix(record.FileName, LexiconLongNameField - 1) : header.LongName;
+}
+
+// Reads the header of a lexicon file found in the folder.
+bool ReadRecordHeader(LexiconRecord& record, std::string& error) {
+    std::ifstream in(record.Path, std::ios::binary | std::ios::ate);
+    if (!in) {
+        error = CannotOpen(record.FileName);
+        return false;
+    }
+    const std::streamoff size = in.tellg();
+    std::array<unsigned char, LexiconHeaderSize> bytes{};
+    in.seekg(0);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(std::min<std::streamoff>(size, bytes.size())));
+    if (size < 0 || !in) {
+        error = CannotOpen(record.FileName);
+        return false;
+    }
+    LexiconHeader header;
+    std::string reason;
+    if (!ReadLexiconHeader(bytes.data(), static_cast<std::size_t>(size), header, reason)) {
+        error = NotALexicon(record.FileName, reason);
+        return false;
+    }
+    ApplyHeader(header, record);
+    return true;
+}
+
+void ClearLexiconTable() {
+    LexiconTable.clear();
+    LexiconCount = 0;
+    PrimaryLexicon = 0;
+    ChallengeLexicon = 0;
+    SecondaryLexiconIndex = -1;
+}
+
+bool ValidRole(int index, bool noneAllowed) {
+    return (noneAllowed && index == -1) || (index >= 0 && index < LexiconCount);
+}
+
+}  // namespace
+
+bool ReadLexiconHeader(const unsigned char* bytes, std::size_t fileSize, LexiconHeader& header, std::string& reason) {
+    if (fileSize < MinLexiconFileSize) {
+        reason = "It has " + std::to_string(fileSize) + " bytes, fewer than the " + std::to_string(MinLexiconFileSize) + " of the smallest lexicon.";
+        return false;
+    }
+    if ((fileSize - LexiconHeaderSize) % sizeof(LexiconNode) != 0) {
+        reason = "Its size of " + std::to_string(fileSize) + " bytes is not 92 bytes plus a multiple of 4.";
+        return false;
+    }
+    if (GetU32(bytes + LexiconMagicOffset) != LexiconMagic) {
+        reason = "It does not begin with the lexicon magic number.";
+        return false;
+    }
+    header.TreeNumber = GetU32(bytes + LexiconTreeNumberOffset);
+    switch (header.TreeNumber / 1000) {
+        case TreeNumberEnglish / 1000: header.LexiconLanguage = Language::English; break;
+        case TreeNumberSpanish / 1000: header.LexiconLanguage = Language::Spanish; break;
+        case TreeNumberFrench / 1000: header.LexiconLanguage = Language::French; break;
+        default:
+            reason = "Its tree number " + std::to_string(header.TreeNumber) + " names no language (0 to 2999).";
+            return false;
+    }
+    header.MaxWordLength = GetU16(bytes + LexiconMaxLengthOffset);
+    if (header.MaxWordLength < LexiconMinWordLength || header.MaxWordLength > LexiconMaxWordLength) {
+        reason = "Its maximum word length " + std::to_string(header.MaxWordLength) + " is outside 2 to 32.";
+        return false;
+    }
+    header.LongWordLimit = GetU16(bytes + LexiconLongWordLimitOffset);
+    if (!ReadNameField(bytes + LexiconShortNameOffset, LexiconShortNameField, header.ShortName)) {
+        reason = "Its short name has no terminating NUL.";
+        return false;
+    }
+    if (!ReadNameField(bytes + LexiconLongNameOffset, LexiconLongNameField, header.LongName)) {
+        reason = "Its long name has no terminating NUL.";
+        return false;
+    }
+    return true;
+}
+
+bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Language language, std::string& reason) {
+    const unsigned char lowest = TileBase + 1;
+    const unsigned char highest = static_cast<unsigned char>(TileBase + LanguageTileCount(language));
+    unsigned char previous = 0;  // letter of the previous node in the same sibling list
+    for (std::size_t i = 1; i < nodeCount; ++i) {
+        const LexiconNode node = nodes[i];
+        const unsigned char letter = NodeLetter(node);
+        if (letter < lowest || letter > highest) {
+            reason = "Node " + std::to_string(i) + " holds the character code " + std::to_string(letter) + ", which is no " +
+                     LanguageName(language) + " tile.";
+            return false;
+        }
+        if (letter <= previous) {
+            reason = "The sibling list at node " + std::to_string(i) + " is not in ascending letter order.";
+            return false;
+        }
+        if (NodeChild(node) >= nodeCount) {
+            reason = "Node " + std::to_string(i) + " points to child " + std::to_string(NodeChild(node)) + ", past the end of its " +
+                     std::to_string(nodeCount) + " nodes.";
+            return false;
+        }
+        previous = NodeIsLastSibling(node) ? 0 : letter;
+    }
+    if (nodeCount < 2 || !NodeIsLastSibling(nodes[nodeCount - 1])) {
+        reason = "Its last sibling list runs off the end of the node array without a last-sibling mark.";
+        return false;
+    }
+    return true;
+}
+
+bool FindLexiconFiles(const std::string& folder, std::string& error) {
+    ClearLexiconTable();
+    std::vector<std::string> names;
+    std::error_code failure;
+    for (std::filesystem::directory_iterator it(folder, failure), end; !failure && it != end; it.increment(failure)) {
+        const std::string name = it->path().filename().string();
+        std::error_code typeFailure;
+        if (HasLexiconSuffix(name) && it->is_regular_file(typeFailure)) names.push_back(name);
+    }
+    if (names.empty()) {
+        error = "There is no lexicon file (*.QLX) in the current folder.";
+        return false;
+    }
+    if (names.size() > static_cast<std::size_t>(MaxLexiconFiles)) {
+        error = "There are more than 18 lexicon files in the current folder.";
+        return false;
+    }
+    std::sort(names.begin(), names.end(), LessIgnoringCase);
+    std::vector<LexiconRecord> table(names.size());
+    for (std::size_t k = 0; k < names.size(); ++k) {
+        table[k].FileName = names[k];
+        table[k].Path = (std::filesystem::path(folder) / names[k]).string();
+        if (!ReadRecordHeader(table[k], error)) return false;
+    }
+    LexiconTable = std::move(table);
+    LexiconCount = static_cast<std::int32_t>(LexiconTable.size());
+    return true;
+}
+
+bool MapLexicon(int index, std::string& error) {
+    if (index < 0 || index >= LexiconCount) {
+        error = "There is no lexicon number " + std::to_string(index) + ".";
+        return false;
+    }
+    LexiconRecord& record = LexiconTable[static_cast<std::size_t>(index)];
+    if (record.Nodes != nullptr) return true;
+    MappedFile mapping;
+    std::string systemReason;
+    if (!mapping.Open(record.Path, systemReason)) {
+        error = CannotOpen(record.FileName);
+        return false;
+    }
+    // The file may have changed since its header was read, so the header is
+    // checked again on the mapped bytes before the nodes are.
+    LexiconHeader header;
+    std::string reason;
+    if (!ReadLexiconHeader(mapping.Data(), mapping.Size(), header, reason)) {
+        error = NotALexicon(record.FileName, reason);
+        return false;
+    }
+    const auto* nodes = reinterpret_cast<const LexiconNode*>(mapping.Data() + LexiconHeaderSize);
+    const std::size_t nodeCount = (mapping.Size() - LexiconHeaderSize) / sizeof(LexiconNode);
+    if (!ValidateLexiconNodes(nodes, nodeCount, header.LexiconLanguage, reason)) {
+        error = NotALexicon(record.FileName, reason);
+        return false;
+    }
+    ApplyHeader(header, record);
+    record.Mapping = std::move(mapping);
+    record.Nodes = nodes;
+    record.NodeCount = nodeCount;
+    return true;
+}
+
+bool ChooseLexicons(int primary, int secondary, int challenge, std::string& error) {
+    if (!ValidRole(primary, false) || !ValidRole(secondary, true) || !ValidRole(challenge, false)) {
+        error = "There is no such lexicon to choose.";
+        return false;
+    }
+    for (int index : {primary, secondary, challenge})
+        if (index >= 0 && !MapLexicon(index, error)) return false;
+    PrimaryLexicon = primary;
+    SecondaryLexiconIndex = secondary;
+    ChallengeLexicon = challenge;
+    ShowLexiconStatus();
+    return true;
+}
+
+const LexiconRecord* LexiconOfRole(int role) {
+    int index = -1;
+    if (role == ChallengeRole) index = ChallengeLexicon;
+    else if (role == PrimaryRole) index = PrimaryLexicon;
+    else if (role == SecondaryRole) index = SecondaryLexiconIndex;
+    if (index < 0 || index >= LexiconCount) return nullptr;
+    const LexiconRecord& record = LexiconTable[static_cast<std::size_t>(index)];
+    return record.Nodes != nullptr ? &record : nullptr;
+}
+
+void AddLexiconStatusHook(LexiconStatusHook hook) { statusHooks.push_back(std::move(hook)); }
+
+void ShowLexiconStatus() {
+    const LexiconRecord* primary = LexiconOfRole(PrimaryRole);
+    const LexiconRecord* secondary = LexiconOfRole(SecondaryRole);
+    const LexiconRecord* challenge = LexiconOfRole(ChallengeRole);
+    LexiconStatusChange change;
+    if (primary != nullptr) {
+        change.LanguageChanged = !languageChosen || primary->LexiconLanguage != ActiveLanguage();
+        // Switching the tables also drops a redefined set (B) or set ($), so
+        // it happens only when the language really changes.
+        if (change.LanguageChanged) SetLanguageTables(primary->LexiconLanguage);
+        languageChosen = true;
+        MaxWordLength = primary->MaxWordLength;
+        LexiconLongWordLimit = primary->LongWordLimit;
+    }
+    ChallengeLexiconSpanish = challenge != nullptr && challenge->LexiconLanguage == Language::Spanish;
+    SecondaryLexiconSpanish = secondary != nullptr && secondary->LexiconLanguage == Language::Spanish;
+    for (const auto& hook : statusHooks) hook(change);
+}
+
+void ResetLexicons() {
+    ClearLexiconTable();
+    MaxWordLength = 15;
+    LexiconLongWordLimit = 0;
+    ChallengeLexiconSpanish = 0;
+    SecondaryLexiconSpanish = 0;
+    statusHooks.clear();
+    languageChosen = false;
+    SetLanguageTables(Language::English);
+}
 
 }  // namespace qora

@@ -1,10 +1,16 @@
 // The lexicon table: the lexicon files found at start-up, which of them are
 // the primary, secondary and challenge lexicons, and the values taken from
 // the primary lexicon whenever the lexicons are chosen.
+//
+// A lexicon file is found and its header read at start-up; it is mapped
+// read-only and its node array validated the first time it is chosen, and
+// stays mapped until the program ends. Validation is one linear pass over the
+// nodes, after which every walk of the graph stays inside the mapping.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,8 +22,14 @@ namespace qora {
 
 constexpr int MaxLexiconFiles = 18;
 
+// Roles of IsWordInLexicon and LexiconOfRole.
+constexpr int ChallengeRole = 0;
+constexpr int PrimaryRole = 1;
+constexpr int SecondaryRole = 2;
+
 struct LexiconRecord {
     std::string Path;
+    std::string FileName;  // as found in the folder; names the file in messages
     std::uint32_t TreeNumber = 0;
     Language LexiconLanguage = Language::English;
     std::int32_t MaxWordLength = 0;
@@ -25,7 +37,7 @@ struct LexiconRecord {
     std::string ShortName;  // at most 15 characters
     std::string LongName;   // at most 63 characters
     MappedFile Mapping;     // mapped when first chosen, never unmapped
-    const LexiconNode* Nodes = nullptr;  // the node array inside the mapping
+    const LexiconNode* Nodes = nullptr;  // the validated node array inside the mapping
     std::size_t NodeCount = 0;
 };
 
@@ -40,5 +52,65 @@ extern std::int32_t MaxWordLength;
 extern std::int32_t LexiconLongWordLimit;
 extern std::uint8_t ChallengeLexiconSpanish;
 extern std::uint8_t SecondaryLexiconSpanish;
+
+// The header fields of a lexicon file.
+struct LexiconHeader {
+    std::uint32_t TreeNumber = 0;
+    Language LexiconLanguage = Language::English;
+    std::int32_t MaxWordLength = 0;
+    std::int32_t LongWordLimit = 0;
+    std::string ShortName;  // empty when the file leaves it empty
+    std::string LongName;
+};
+
+// Checks the header of a lexicon file of `fileSize` bytes whose first
+// LexiconHeaderSize bytes are `bytes` (fewer when the file is shorter). On
+// failure `reason` says why the file is no lexicon file, as a sentence.
+bool ReadLexiconHeader(const unsigned char* bytes, std::size_t fileSize, LexiconHeader& header, std::string& reason);
+
+// Checks the node array of a lexicon of `language`: child indices inside the
+// array, letters among the language's tiles in ascending order within each
+// sibling list, and a last-sibling mark on the final node. One pass.
+bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Language language, std::string& reason);
+
+// Finds the lexicon files ("*.QLX", any case) in `folder`, reads their
+// headers and fills LexiconTable in file-name order (ignoring case). Nothing
+// is mapped yet. On failure LexiconTable is left empty and `error` holds the
+// message. Runs once at start-up: it drops any table found before.
+bool FindLexiconFiles(const std::string& folder, std::string& error);
+
+// Maps and validates the lexicon at `index` unless that was done before.
+bool MapLexicon(int index, std::string& error);
+
+// Chooses the primary, secondary (-1 none) and challenge lexicons, mapping
+// each one that was not mapped before, then runs ShowLexiconStatus. On
+// failure nothing changes and `error` names the file and the reason.
+bool ChooseLexicons(int primary, int secondary, int challenge, std::string& error);
+
+// The lexicon of a role (ChallengeRole, PrimaryRole, SecondaryRole), or null
+// when there is none or it has not been mapped.
+const LexiconRecord* LexiconOfRole(int role);
+
+// What ShowLexiconStatus tells the windows that follow the lexicon choice.
+struct LexiconStatusChange {
+    // The primary lexicon's language differs from the one before; always set
+    // the first time the lexicons are chosen.
+    bool LanguageChanged = false;
+};
+using LexiconStatusHook = std::function<void(const LexiconStatusChange&)>;
+
+// Registers a function that ShowLexiconStatus calls after its own part, in
+// the order of registration (the main window: the language switch, the word
+// reference positions, the probe word numbers, the captions).
+void AddLexiconStatusHook(LexiconStatusHook hook);
+
+// Runs after every choice of lexicons: sets the language flags and tables
+// (when the language changes), MaxWordLength, LexiconLongWordLimit,
+// ChallengeLexiconSpanish and SecondaryLexiconSpanish, then calls the hooks.
+void ShowLexiconStatus();
+
+// Back to the state before start-up: no lexicons, no hooks, English tables.
+// Unmaps every lexicon, so no search may be running (tests only).
+void ResetLexicons();
 
 }  // namespace qora

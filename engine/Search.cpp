@@ -1,0 +1,188 @@
+#include "engine/Search.h"
+
+#include <algorithm>
+
+namespace qora {
+
+namespace {
+
+bool StopRequested(const SearchControl& control) {
+    return control.Stop != nullptr && control.Stop->load(std::memory_order_relaxed);
+}
+
+void ReportProgress(const SearchControl& control, unsigned char firstTile) {
+    if (control.Progress) control.Progress(firstTile);
+}
+
+// The walk of one lexicon's graph. Siblings stand in ascending letter order
+// (validated when the lexicon was mapped), so a sibling list is left as soon
+// as no later tile can be in the constraint's mask.
+class GraphWalk {
+public:
+    GraphWalk(const LexiconRecord& lexicon, SearchConstraint& constraint, const MatchFunction& onMatch, const SearchControl& control)
+        : nodes_(lexicon.Nodes),
+          maxLength_(std::min(lexicon.MaxWordLength, MaxSearchLength)),
+          constraint_(constraint),
+          onMatch_(onMatch),
+          control_(control) {}
+
+    SearchEnd Run() {
+        Walk(1, 0);
+        return stopped_ ? SearchEnd::Stopped : SearchEnd::Completed;
+    }
+
+private:
+    void Walk(std::uint32_t first, int length) {
+        const TileMask mask = constraint_.NextTiles(length);
+        for (std::uint32_t i = first; mask != 0; ++i) {
+            const LexiconNode node = nodes_[i];
+            const int tile = NodeLetter(node) - TileBase;
+            if ((mask >> tile) == 0) break;
+            if ((mask & TileBit(tile)) != 0) {
+                if (StopRequested(control_)) stopped_ = true;
+                if (stopped_) return;
+                if (length == 0) ReportProgress(control_, NodeLetter(node));
+                Visit(node, tile, length);
+            }
+            if (NodeIsLastSibling(node)) break;
+        }
+    }
+
+    void Visit(LexiconNode node, int tile, int length) {
+        if (!constraint_.Take(length, tile)) return;
+        word_[length] = static_cast<char>(NodeLetter(node));
+        BlankMarkBits blanks = 0;
+        if (NodeIsEndOfWord(node) && constraint_.Accept(length + 1, blanks) &&
+            !onMatch_(SearchMatch{std::string_view(word_, static_cast<std::size_t>(length + 1)), blanks}))
+            stopped_ = true;
+        if (!stopped_ && NodeChild(node) != 0 && length + 1 < maxLength_) Walk(NodeChild(node), length + 1);
+        constraint_.Release(length, tile);
+    }
+
+    const LexiconNode* nodes_;
+    int maxLength_;
+    SearchConstraint& constraint_;
+    const MatchFunction& onMatch_;
+    const SearchControl& control_;
+    char word_[MaxSearchLength]{};
+    bool stopped_ = false;
+};
+
+// Tile number of a tile byte (either case), 0 when it is none.
+int TileOfByte(unsigned char c, int tileCount) {
+    if (c > '`') c = static_cast<unsigned char>(c - ('`' - TileBase));
+    const int tile = c - TileBase;
+    return tile >= 1 && tile <= tileCount ? tile : 0;
+}
+
+// Offers one word of a list to the constraint, tile by tile; returns false
+// when the match function asks to stop.
+bool OfferWord(std::string_view item, int tileCount, SearchConstraint& constraint, const MatchFunction& onMatch) {
+    char word[MaxSearchLength];
+    int taken = 0;
+    bool fits = true;
+    for (; taken < static_cast<int>(item.size()); ++taken) {
+        const int tile = TileOfByte(static_cast<unsigned char>(item[taken]), tileCount);
+        if ((constraint.NextTiles(taken) & TileBit(tile)) == 0 || !constraint.Take(taken, tile)) {
+            fits = false;
+            break;
+        }
+        word[taken] = static_cast<char>(TileBase + tile);
+    }
+    BlankMarkBits blanks = 0;
+    bool goOn = true;
+    if (fits && constraint.Accept(taken, blanks))
+        goOn = onMatch(SearchMatch{std::string_view(word, static_cast<std::size_t>(taken)), blanks});
+    while (taken > 0) {
+        --taken;
+        constraint.Release(taken, TileOfByte(static_cast<unsigned char>(item[taken]), tileCount));
+    }
+    return goOn;
+}
+
+}  // namespace
+
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, SearchConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control) {
+    if (lexicon.Nodes == nullptr || lexicon.NodeCount < 2) return SearchEnd::Completed;
+    return GraphWalk(lexicon, constraint, onMatch, control).Run();
+}
+
+SearchEnd SearchLexicon(std::span<const std::string> words, SearchConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control) {
+    const int tileCount = ActiveTileCount();
+    int firstTile = -1;
+    for (const std::string& item : words) {
+        if (StopRequested(control)) return SearchEnd::Stopped;
+        if (item.empty() || item.size() > static_cast<std::size_t>(MaxSearchLength)) continue;
+        const int tile = TileOfByte(static_cast<unsigned char>(item[0]), tileCount);
+        if (tile != firstTile && tile != 0) {
+            firstTile = tile;
+            ReportProgress(control, static_cast<unsigned char>(TileBase + tile));
+        }
+        if (!OfferWord(item, tileCount, constraint, onMatch)) return SearchEnd::Stopped;
+    }
+    return SearchEnd::Completed;
+}
+
+// ---- The anagram matcher ----------------------------------------------------
+
+AnagramConstraint::AnagramConstraint(const LetterCounts& tiles, int blanks, bool wildCard, AnagramFit fit, int tileCount)
+    : allTiles_(AllTilesMask(tileCount)), blanksLeft_(std::max(blanks, 0)), wildCard_(wildCard), fit_(fit) {
+    for (int tile = 1; tile <= tileCount; ++tile) {
+        const int count = tiles[static_cast<std::size_t>(tile - 1)];
+        if (count <= 0) continue;
+        left_[static_cast<std::size_t>(tile)] = count;
+        available_ |= TileBit(tile);
+        tilesLeft_ += count;
+    }
+}
+
+TileMask AnagramConstraint::NextTiles(int length) {
+    if (length >= MaxSearchLength) return 0;
+    return blanksLeft_ > 0 || wildCard_ ? allTiles_ : available_;
+}
+
+bool AnagramConstraint::Take(int position, int tile) {
+    const BlankMarkBits here = BlankMarkBits{1} << position;
+    // A tile of its own kind is always the best use: blanks and the wild card
+    // can stand for anything, so they are kept for tiles that have no match.
+    if (left_[static_cast<std::size_t>(tile)] > 0) {
+        if (--left_[static_cast<std::size_t>(tile)] == 0) available_ &= ~TileBit(tile);
+        --tilesLeft_;
+        return true;
+    }
+    if (blanksLeft_ > 0) {
+        --blanksLeft_;
+        blankAt_ |= here;
+        return true;
+    }
+    if (wildCard_) {
+        wildAt_ |= here;
+        return true;
+    }
+    return false;
+}
+
+void AnagramConstraint::Release(int position, int tile) {
+    const BlankMarkBits here = BlankMarkBits{1} << position;
+    if ((wildAt_ & here) != 0) {
+        wildAt_ &= ~here;
+    } else if ((blankAt_ & here) != 0) {
+        blankAt_ &= ~here;
+        ++blanksLeft_;
+    } else {
+        ++left_[static_cast<std::size_t>(tile)];
+        available_ |= TileBit(tile);
+        ++tilesLeft_;
+    }
+}
+
+bool AnagramConstraint::Accept(int length, BlankMarkBits& blanks) {
+    if (fit_ == AnagramFit::Exact && (tilesLeft_ != 0 || blanksLeft_ != 0)) return false;
+    const BlankMarkBits taken = length >= MaxSearchLength ? ~BlankMarkBits{0} : (BlankMarkBits{1} << length) - 1;
+    blanks = (blankAt_ | wildAt_) & taken;
+    return true;
+}
+
+}  // namespace qora

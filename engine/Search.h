@@ -1,0 +1,114 @@
+// The word search: a depth-first walk of a lexicon's word graph, or of a
+// list of words, under a constraint that decides position by position which
+// tiles may follow, calling a match function for every word it accepts.
+//
+// The walk keeps all of its state in the call and in the constraint object,
+// so searches may run on several threads at once and a match function may
+// start another search (a word test, a second word of a pair) on the same
+// or another lexicon.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "engine/LetterCounts.h"
+#include "engine/Lexicons.h"
+
+namespace qora {
+
+constexpr int MaxSearchLength = 32;  // no word has more tiles
+
+// Bit n stands for tile n (1 to 28).
+using TileMask = std::uint32_t;
+// Bit i marks position i (0-based) of a word as matched by a blank.
+using BlankMarkBits = std::uint32_t;
+
+constexpr TileMask TileBit(int tile) { return TileMask{1} << tile; }
+constexpr TileMask AllTilesMask(int tileCount) { return ((TileMask{1} << tileCount) - 1) << 1; }
+
+// What a search asks at each step. Positions count from 0; `length` is the
+// number of tiles taken so far. The walk calls, for every candidate word
+// prefix, NextTiles(length), then Take(length, tile) for each tile of the
+// mask that stands next in the source, and undoes every successful Take with
+// Release(length, tile) in reverse order. A constraint keeps whatever state
+// it needs between Take and Release (tiles used, blanks left, a pattern's
+// states) and may refuse a tile in Take that NextTiles let through.
+class SearchConstraint {
+public:
+    virtual ~SearchConstraint() = default;
+    // The tiles that may stand at position `length`; 0 ends this branch.
+    virtual TileMask NextTiles(int length) = 0;
+    virtual bool Take(int position, int tile) = 0;
+    virtual void Release(int position, int tile) = 0;
+    // Whether the `length` tiles taken so far, a word of the source, match;
+    // on a match `blanks` receives the positions matched by blanks.
+    virtual bool Accept(int length, BlankMarkBits& blanks) = 0;
+};
+
+struct SearchMatch {
+    std::string_view Word;  // upper-case tile string
+    BlankMarkBits Blanks = 0;
+};
+
+// Called for every match; returning false ends the search.
+using MatchFunction = std::function<bool(const SearchMatch&)>;
+
+struct SearchControl {
+    // Checked all through the search; when set, the search ends early (Esc).
+    const std::atomic<bool>* Stop = nullptr;
+    // Called whenever the search moves on to words with another first tile,
+    // with that tile, for the "WORKING: " progress line.
+    std::function<void(unsigned char firstTile)> Progress;
+};
+
+enum class SearchEnd { Completed, Stopped };
+
+// Walks the word graph of a mapped lexicon (at most its maximum word length
+// deep).
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, SearchConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control = {});
+
+// Walks a list of words of the active language (tile strings; lower-case,
+// blank-matched tiles count as their tile). Items longer than 32 tiles or
+// holding anything that is no tile are passed over.
+SearchEnd SearchLexicon(std::span<const std::string> words, SearchConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control = {});
+
+// Which words an anagram search accepts.
+enum class AnagramFit {
+    Exact,   // every tile and every blank is used
+    AtMost,  // any of the tiles and blanks are used
+};
+
+// The anagram matcher: the words made of a multiset of tiles plus `blanks`
+// blanks (each stands for any one tile), and with a wild card any number of
+// further tiles. A word's tile is matched by a tile of the multiset while one
+// is left, else by a blank, else by the wild card; blank and wild-card
+// positions are reported as blank-matched.
+class AnagramConstraint final : public SearchConstraint {
+public:
+    AnagramConstraint(const LetterCounts& tiles, int blanks, bool wildCard, AnagramFit fit,
+                      int tileCount = ActiveTileCount());
+
+    TileMask NextTiles(int length) override;
+    bool Take(int position, int tile) override;
+    void Release(int position, int tile) override;
+    bool Accept(int length, BlankMarkBits& blanks) override;
+
+private:
+    std::array<int, LetterCountSlots + 1> left_{};  // tiles of each kind not yet used, by tile number
+    TileMask available_ = 0;                        // kinds with a tile left
+    TileMask allTiles_ = 0;
+    int tilesLeft_ = 0;
+    int blanksLeft_ = 0;
+    bool wildCard_ = false;
+    AnagramFit fit_ = AnagramFit::Exact;
+    BlankMarkBits blankAt_ = 0;  // positions taken by a blank
+    BlankMarkBits wildAt_ = 0;   // positions taken by the wild card
+};
+
+}  // namespace qora

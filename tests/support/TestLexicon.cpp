@@ -1,0 +1,96 @@
+#include "support/TestLexicon.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+
+#include "engine/LexiconFormat.h"
+#include "engine/Lexicons.h"
+
+namespace qora {
+
+TestLexiconFolder::TestLexiconFolder() {
+    ResetLexicons();
+    const std::filesystem::path base = std::filesystem::temp_directory_path() / "qora-lexicons-XXXXXX";
+    std::string pattern = base.string();
+    if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder " << pattern;
+    path_ = pattern;
+}
+
+TestLexiconFolder::~TestLexiconFolder() {
+    ResetLexicons();
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::vector<unsigned char> TestLexiconImage(const std::vector<std::string>& lines, Language language, LexiconBuildOptions options) {
+    std::vector<std::string> words;
+    for (const auto& line : lines) {
+        const auto word = FoldWordListLine(line, language);
+        if (word) words.push_back(*word);
+        else ADD_FAILURE() << "\"" << line << "\" is no word of the language";
+    }
+    options.language = language;
+    if (options.shortName.empty()) options.shortName = "TEST";
+    std::vector<unsigned char> image;
+    LexiconBuildReport report;
+    std::string error;
+    if (!BuildLexiconImage(words, options, image, report, error)) ADD_FAILURE() << error;
+    return image;
+}
+
+void TestLexiconFolder::Add(const std::string& fileName, const std::vector<std::string>& lines, Language language,
+                            LexiconBuildOptions options) {
+    if (options.shortName.empty()) options.shortName = std::filesystem::path(fileName).stem().string().substr(0, 15);
+    AddFile(fileName, TestLexiconImage(lines, language, options));
+}
+
+void TestLexiconFolder::AddFile(const std::string& fileName, const std::vector<unsigned char>& bytes) {
+    std::string error;
+    if (!WriteFileBytes((std::filesystem::path(path_) / fileName).string(), bytes, error)) ADD_FAILURE() << error;
+}
+
+void TestLexiconFolder::Load(int primary, int secondary, int challenge) {
+    std::string error;
+    if (!FindLexiconFiles(path_, error) || !ChooseLexicons(primary, secondary, challenge, error)) ADD_FAILURE() << error;
+}
+
+std::vector<std::string> RandomWordLines(std::uint32_t seed, Language language, int count, int minLength, int maxLength) {
+    const TileTable& bag = language == Language::Spanish  ? SpanishTileCounts
+                           : language == Language::French ? FrenchTileCounts
+                                                          : EnglishTileCounts;
+    const int tileCount = LanguageTileCount(language);
+    std::mt19937 random(seed);
+    std::discrete_distribution<int> tileOf(bag.begin(), bag.begin() + tileCount);
+    std::uniform_int_distribution<int> lengthOf(minLength, maxLength);
+    std::vector<std::string> lines;
+    for (int k = 0; k < count; ++k) {
+        std::string tiles;
+        for (int n = lengthOf(random); n > 0; --n) tiles += static_cast<char>(TileBase + 1 + tileOf(random));
+        lines.push_back(language == Language::Spanish ? TilesToText(tiles) : tiles);
+    }
+    return lines;
+}
+
+std::vector<std::string> FoldedWords(const std::vector<std::string>& lines, Language language) {
+    std::vector<std::string> words;
+    for (const auto& line : lines) {
+        const auto word = FoldWordListLine(line, language);
+        if (word && word->size() >= LexiconMinWordLength && word->size() <= LexiconMaxWordLength) words.push_back(*word);
+    }
+    std::sort(words.begin(), words.end());
+    words.erase(std::unique(words.begin(), words.end()), words.end());
+    return words;
+}
+
+std::string LanguageParamName(const testing::TestParamInfo<Language>& info) {
+    switch (info.param) {
+        case Language::Spanish: return "Spanish";
+        case Language::French: return "French";
+        case Language::English: break;
+    }
+    return "English";
+}
+
+}  // namespace qora
