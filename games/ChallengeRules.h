@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Lexicons.h"  // the lexicon roles of the word test
+
 namespace qora {
 
 // Key codes as the window reports them (the Windows virtual-key values): the
@@ -54,10 +56,6 @@ constexpr int TypingTimeoutSeconds = 9;
 constexpr int RulingSeconds = 9;
 constexpr int NoPenaltyRulingSeconds = 15;
 constexpr int UnlockNumberGrowthLimit = 10000000;
-
-// Lexicon roles of the word test.
-constexpr int ChallengeRole = 0;
-constexpr int SecondaryRole = 2;
 
 // Whether `word` (display text: upper case, Spanish double tiles as two
 // letters, Ñ as 0xD1) is a word of the lexicon of `role`.
