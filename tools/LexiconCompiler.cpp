@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <unordered_map>
@@ -54,30 +55,35 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-// Upper case of a code page 1252 letter, with accents folded away for French
-// and Spanish (Spanish keeps Ñ). Returns the plain letters it stands for, or
-// an empty string when the byte is no letter of the language.
+// The plain vowel of an accented vowel (either case) in code page 1252, or 0.
+char PlainVowel(unsigned char c) {
+    if (c >= 0xE0 && c <= 0xFC) c = static_cast<unsigned char>(c - 32);
+    if (c >= 0xC0 && c <= 0xC5) return 'A';
+    if (c >= 0xC8 && c <= 0xCB) return 'E';
+    if (c >= 0xCC && c <= 0xCF) return 'I';
+    if (c >= 0xD2 && c <= 0xD6) return 'O';
+    if (c >= 0xD9 && c <= 0xDC) return 'U';
+    return 0;
+}
+
+// The plain capital letters that a code page 1252 letter stands for in the
+// language, or an empty string when it is no letter of the language.
 std::string FoldLetter(unsigned char c, Language language) {
     if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 32);
     if (c >= 'A' && c <= 'Z') return std::string(1, static_cast<char>(c));
     if (language == Language::English) return {};
-    if (c == 0xD1 || c == 0xF1) return language == Language::Spanish ? "\xD1" : "N";
-    if (c >= 0xE0 && c <= 0xFE && c != 0xF7) c = static_cast<unsigned char>(c - 32);
+    if (const char vowel = PlainVowel(c)) return std::string(1, vowel);
+    const bool enye = c == UpperEnye || c == LowerEnye;
+    if (language == Language::Spanish) return enye ? std::string(1, static_cast<char>(UpperEnye)) : std::string();
+    // French also folds the other letters with marks and the ligatures.
+    if (enye) return "N";
     switch (c) {
-        case 0xC0: case 0xC1: case 0xC2: case 0xC3: case 0xC4: case 0xC5: return "A";
-        case 0xC7: return "C";
-        case 0xC8: case 0xC9: case 0xCA: case 0xCB: return "E";
-        case 0xCC: case 0xCD: case 0xCE: case 0xCF: return "I";
-        case 0xD2: case 0xD3: case 0xD4: case 0xD5: case 0xD6: return "O";
-        case 0xD9: case 0xDA: case 0xDB: case 0xDC: return "U";
-        case 0xDD: case 0x9F: case 0xFF: return "Y";
-        default: break;
+        case 0xC7: case 0xE7: return "C";
+        case 0xDD: case 0xFD: case 0x9F: case 0xFF: return "Y";
+        case 0xC6: case 0xE6: return "AE";
+        case 0x8C: case 0x9C: return "OE";
+        default: return {};
     }
-    if (language == Language::French) {
-        if (c == 0xC6) return "AE";
-        if (c == 0x8C || c == 0x9C) return "OE";
-    }
-    return {};
 }
 
 // ---- Building the graph ---------------------------------------------------
@@ -148,6 +154,8 @@ void PutU16(std::vector<unsigned char>& out, std::size_t at, std::uint16_t v) {
 }  // namespace
 
 std::optional<std::string> FoldWordListLine(std::string_view line, Language language) {
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (line.starts_with(ByteOrderMark)) line.remove_prefix(ByteOrderMark.size());
     const auto text = ToCodePage(Trim(line));
     if (!text || text->empty()) return std::nullopt;
     std::string letters;
@@ -168,12 +176,13 @@ bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuild
         error = "the edition must be 0 to 999";
         return false;
     }
-    if (options.shortName.empty() || options.shortName.size() > LexiconShortNameField - 1) {
+    if (options.shortName.empty() || options.shortName.size() > LexiconShortNameField - 1 ||
+        options.shortName.find('\0') != std::string::npos) {
         error = "the short name must have 1 to 15 characters";
         return false;
     }
     const std::string longName = options.longName.empty() ? options.shortName : options.longName;
-    if (longName.size() > LexiconLongNameField - 1) {
+    if (longName.size() > LexiconLongNameField - 1 || longName.find('\0') != std::string::npos) {
         error = "the long name must have at most 63 characters";
         return false;
     }
@@ -187,9 +196,15 @@ bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuild
     }
 
     const int lengthCap = options.maxLength != 0 ? options.maxLength : LexiconMaxWordLength;
+    const unsigned char highestTile = static_cast<unsigned char>(TileBase + LanguageTileCount(options.language));
     std::vector<std::string> words;
     words.reserve(input.size());
     for (const auto& w : input) {
+        const auto notTile = [highestTile](unsigned char c) { return c <= TileBase || c > highestTile; };
+        if (std::any_of(w.begin(), w.end(), notTile)) {
+            error = "\"" + w + "\" is no tile string of the language";
+            return false;
+        }
         if (static_cast<int>(w.size()) < LexiconMinWordLength || static_cast<int>(w.size()) > lengthCap) {
             ++report.tooShortOrLong;
             continue;
@@ -255,6 +270,11 @@ bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuild
 
 bool CompileWordList(const std::string& wordListPath, const LexiconBuildOptions& options,
                      std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error) {
+    std::error_code ignored;
+    if (std::filesystem::is_directory(wordListPath, ignored)) {
+        error = "cannot read word list " + wordListPath + ": it is a folder";
+        return false;
+    }
     std::ifstream in(wordListPath, std::ios::binary);
     if (!in) {
         error = "cannot read word list " + wordListPath + ": " + std::strerror(errno);

@@ -30,17 +30,19 @@ struct LexiconBuildReport {
     std::size_t nodes = 0;
 };
 
-// Folds one line of a word list (code page 1252 or UTF-8) into the tile
-// string of `language`, or nothing when the line is not a word of it:
-// case is folded; French accents fold to the plain letter (Æ, Œ to AE, OE);
-// Spanish accented vowels fold to the plain vowel, ñ to Ñ, CH, LL and RR
-// become single tiles, and words with K or W are refused. Length is not
-// checked here.
+// Folds one line of a word list (code page 1252 or UTF-8, blanks around it
+// and a leading byte-order mark ignored) into the tile string of `language`,
+// or nothing when the line is not a word of it. Case is folded. English takes
+// A to Z only. Spanish folds accented vowels to the plain vowel and ñ to Ñ,
+// makes CH, LL and RR single tiles and refuses K and W. French folds every
+// letter with a mark to its plain letter, Æ and Œ to AE and OE. Length is
+// not checked here.
 std::optional<std::string> FoldWordListLine(std::string_view line, Language language);
 
-// Builds the lexicon file image from tile strings (any order, duplicates
-// allowed). Deterministic: the same words give the same bytes. Returns false
-// with a message in `error` for bad options or a graph too large for the
+// Builds the lexicon file image from tile strings of the options' language
+// (any order, duplicates allowed). Deterministic: the same words give the
+// same bytes. Returns false with a message in `error` for bad options, a
+// string that is no tile string, no word left, or a graph too large for the
 // format.
 bool BuildLexiconImage(const std::vector<std::string>& words, const LexiconBuildOptions& options,
                        std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error);

@@ -1,0 +1,336 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <random>
+#include <set>
+#include <sys/wait.h>
+
+#include "engine/Lexicons.h"
+#include "engine/Search.h"
+#include "support/TestLexicon.h"
+#include "tools/LexiconCompiler.h"
+
+namespace qora {
+namespace {
+
+std::optional<std::string> Fold(std::string_view line, Language language) { return FoldWordListLine(line, language); }
+
+std::string Tiles(std::string_view spanishText) { return TextToTiles(spanishText); }
+
+// ---- Folding --------------------------------------------------------------
+
+TEST(WordListFolding, EnglishTakesPlainLettersOnly) {
+    EXPECT_EQ(Fold("cat", Language::English), "CAT");
+    EXPECT_EQ(Fold("  Zebra\r", Language::English), "ZEBRA");
+    for (const char* junk : {"it's", "e-mail", "r2d2", "two words", "caf\xE9", "caf\xC3\xA9", "", "   ", "\x01"})
+        EXPECT_EQ(Fold(junk, Language::English), std::nullopt) << junk;
+}
+
+TEST(WordListFolding, FrenchFoldsAccentsAndLigaturesInEitherEncoding) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"\xE9l\xE8ve", "ELEVE"},            // élève, code page 1252
+        {"\xC3\xA9l\xC3\xA8ve", "ELEVE"},    // élève, UTF-8
+        {"GAR\xC7ON", "GARCON"},             // GARÇON
+        {"gar\xC3\xA7on", "GARCON"},
+        {"c\x9Cur", "COEUR"},                // cœur
+        {"c\xC5\x93ur", "COEUR"},
+        {"\xE6quo", "AEQUO"},
+        {"na\xEF" "f", "NAIF"},
+        {"o\xF9", "OU"},
+        {"h\xC3\xB4tel", "HOTEL"},
+        {"l\xFF", "LY"},
+    };
+    for (const auto& [line, tiles] : cases) EXPECT_EQ(Fold(line, Language::French), tiles) << line;
+    for (const char* junk : {"aujourd'hui", "peut-\xEAtre", "\xDF", "\xE2\x82\xAC"}) EXPECT_EQ(Fold(junk, Language::French), std::nullopt) << junk;
+}
+
+TEST(WordListFolding, SpanishMakesDoubleTilesAndRefusesKAndW) {
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"chico", Tiles("CHICO")},
+        {"llama", Tiles("LLAMA")},
+        {"perro", Tiles("PERRO")},
+        {"ni\xF1o", Tiles("NI\xD1O")},          // niño, code page 1252
+        {"ni\xC3\xB1o", Tiles("NI\xD1O")},      // niño, UTF-8
+        {"NI\xC3\x91O", Tiles("NI\xD1O")},      // NIÑO, UTF-8
+        {"ping\xFCino", Tiles("PINGUINO")},     // pingüino
+        {"canci\xC3\xB3n", Tiles("CANCION")},   // canción
+        {"\xC1RBOL", Tiles("ARBOL")},           // ÁRBOL
+    };
+    for (const auto& [line, tiles] : cases) EXPECT_EQ(Fold(line, Language::Spanish), tiles) << line;
+    EXPECT_EQ(Tiles("CHICO").size(), 4u);
+    EXPECT_EQ(Tiles("PERRO").size(), 4u);
+    for (const char* junk : {"kilo", "whisky", "gar\xE7on", "a\xF1o1", "c\x9Cur"})
+        EXPECT_EQ(Fold(junk, Language::Spanish), std::nullopt) << junk;
+}
+
+TEST(WordListFolding, IgnoresAByteOrderMark) {
+    EXPECT_EQ(Fold("\xEF\xBB\xBFword", Language::English), "WORD");
+    EXPECT_EQ(Fold("\xEF\xBB\xBF\xC3\xA9t\xC3\xA9", Language::French), "ETE");
+}
+
+// ---- Reading a lexicon image back -------------------------------------------
+
+struct Image {
+    std::vector<unsigned char> bytes;
+    LexiconRecord record;
+
+    Image(std::vector<unsigned char> b, Language language) : bytes(std::move(b)) {
+        std::string reason;
+        LexiconHeader header;
+        EXPECT_TRUE(ReadLexiconHeader(bytes.data(), bytes.size(), header, reason)) << reason;
+        record.MaxWordLength = header.MaxWordLength;
+        record.Nodes = reinterpret_cast<const LexiconNode*>(bytes.data() + LexiconHeaderSize);
+        record.NodeCount = (bytes.size() - LexiconHeaderSize) / 4;
+        EXPECT_TRUE(ValidateLexiconNodes(record.Nodes, record.NodeCount, language, reason)) << reason;
+    }
+
+    std::vector<std::string> Words(int tileCount) const {
+        LetterCounts none{};
+        AnagramConstraint everything(none, 0, true, AnagramFit::AtMost, tileCount);
+        std::vector<std::string> words;
+        SearchLexicon(record, everything, [&](const SearchMatch& match) {
+            words.emplace_back(match.Word);
+            return true;
+        });
+        return words;
+    }
+
+    // The sibling lists that child links point at, by their first node.
+    std::set<std::uint32_t> ListStarts() const {
+        std::set<std::uint32_t> starts{1};
+        for (std::size_t i = 1; i < record.NodeCount; ++i)
+            if (NodeChild(record.Nodes[i]) != 0) starts.insert(NodeChild(record.Nodes[i]));
+        return starts;
+    }
+
+    std::vector<LexiconNode> ListAt(std::uint32_t first) const {
+        std::vector<LexiconNode> list;
+        for (std::uint32_t i = first;; ++i) {
+            list.push_back(record.Nodes[i]);
+            if (NodeIsLastSibling(record.Nodes[i])) return list;
+        }
+    }
+};
+
+std::vector<unsigned char> Build(const std::vector<std::string>& words, LexiconBuildOptions options = {}) {
+    if (options.shortName.empty()) options.shortName = "T";
+    std::vector<unsigned char> image;
+    LexiconBuildReport report;
+    std::string error;
+    EXPECT_TRUE(BuildLexiconImage(words, options, image, report, error)) << error;
+    return image;
+}
+
+TEST(LexiconBuild, StoresExactlyTheWordsInEveryLanguage) {
+    for (Language language : {Language::English, Language::Spanish, Language::French}) {
+        const auto words = FoldedWords(RandomWordLines(5, language, 4000, 2, 15), language);
+        LexiconBuildOptions options;
+        options.language = language;
+        const Image image(Build(words, options), language);
+        EXPECT_EQ(image.Words(LanguageTileCount(language)), words);
+    }
+}
+
+TEST(LexiconBuild, IsDeterministicWhateverTheOrderOfTheList) {
+    auto words = FoldedWords(RandomWordLines(8, Language::English, 3000, 2, 12), Language::English);
+    const auto first = Build(words);
+    std::shuffle(words.begin(), words.end(), std::mt19937(4));
+    words.push_back(words.front());  // a repeat changes nothing either
+    EXPECT_EQ(Build(words), first);
+}
+
+TEST(LexiconBuild, SharesEqualSubGraphs) {
+    // TAPS TIPS TOPS: root T, then A I O sharing one P list, sharing one S.
+    const auto small = Build({"TAPS", "TIPS", "TOPS"});
+    EXPECT_EQ(small.size(), LexiconHeaderSize + 4 * (1 + 1 + 3 + 1 + 1));
+
+    const auto words = FoldedWords(RandomWordLines(9, Language::English, 3000, 2, 10), Language::English);
+    const Image image(Build(words), Language::English);
+    std::map<std::vector<LexiconNode>, std::uint32_t> seen;
+    std::size_t stored = 1;  // node 0
+    for (std::uint32_t start : image.ListStarts()) {
+        const auto list = image.ListAt(start);
+        const auto [it, fresh] = seen.emplace(list, start);
+        EXPECT_TRUE(fresh) << "the lists at " << it->second << " and " << start << " are equal";
+        stored += list.size();
+    }
+    EXPECT_EQ(stored, image.record.NodeCount) << "every node belongs to exactly one list";
+}
+
+TEST(LexiconBuild, WritesTheHeaderFields) {
+    LexiconBuildOptions options;
+    options.language = Language::Spanish;
+    options.edition = 42;
+    options.shortName = "FISE";
+    options.longWordLimit = 8;
+    const auto words = FoldedWords({"CHICO", "AB", "ABCDEFGHIJ"}, Language::Spanish);
+    LexiconHeader header;
+    std::string reason;
+    const auto image = Build(words, options);
+    ASSERT_TRUE(ReadLexiconHeader(image.data(), image.size(), header, reason)) << reason;
+    EXPECT_EQ(header.TreeNumber, 1042u);
+    EXPECT_EQ(header.LexiconLanguage, Language::Spanish);
+    EXPECT_EQ(header.MaxWordLength, 10) << "the longest word kept";
+    EXPECT_EQ(header.LongWordLimit, 8);
+    EXPECT_EQ(header.ShortName, "FISE");
+    EXPECT_EQ(header.LongName, "FISE") << "the long name defaults to the short name";
+
+    options.maxLength = 4;
+    options.longName = std::string(63, 'L');
+    LexiconBuildReport report;
+    std::vector<unsigned char> shorter;
+    ASSERT_TRUE(BuildLexiconImage(words, options, shorter, report, reason)) << reason;
+    ASSERT_TRUE(ReadLexiconHeader(shorter.data(), shorter.size(), header, reason)) << reason;
+    EXPECT_EQ(header.MaxWordLength, 4);
+    EXPECT_EQ(header.LongName, options.longName);
+    EXPECT_EQ(report.kept, 2);
+    EXPECT_EQ(report.tooShortOrLong, 1);
+}
+
+TEST(LexiconBuild, RefusesBadOptionsAndInput) {
+    const std::vector<std::pair<std::function<void(LexiconBuildOptions&)>, std::string>> cases = {
+        {[](auto& o) { o.edition = 1000; }, "edition"},
+        {[](auto& o) { o.shortName = ""; }, "short name"},
+        {[](auto& o) { o.shortName = std::string(16, 'S'); }, "short name"},
+        {[](auto& o) { o.shortName = std::string("A\0B", 3); }, "short name"},
+        {[](auto& o) { o.longName = std::string(64, 'L'); }, "long name"},
+        {[](auto& o) { o.maxLength = 1; }, "maximum word length"},
+        {[](auto& o) { o.maxLength = 33; }, "maximum word length"},
+        {[](auto& o) { o.longWordLimit = 70000; }, "long-word limit"},
+        {[](auto& o) { o.maxLength = 2; }, "no word of 2 to 2 tiles"},
+    };
+    for (const auto& [damage, expected] : cases) {
+        LexiconBuildOptions options;
+        options.shortName = "T";
+        damage(options);
+        std::vector<unsigned char> image;
+        LexiconBuildReport report;
+        std::string error;
+        EXPECT_FALSE(BuildLexiconImage({"CAT", "DOGS"}, options, image, report, error));
+        EXPECT_NE(error.find(expected), std::string::npos) << error;
+    }
+    LexiconBuildOptions options;
+    options.shortName = "T";
+    std::vector<unsigned char> image;
+    LexiconBuildReport report;
+    std::string error;
+    EXPECT_FALSE(BuildLexiconImage({"CAT", "dog"}, options, image, report, error));
+    EXPECT_EQ(error, "\"dog\" is no tile string of the language");
+    options.language = Language::English;
+    EXPECT_FALSE(BuildLexiconImage({"C[T"}, options, image, report, error)) << "a Spanish tile in an English list";
+}
+
+// ---- Compiling word list files ------------------------------------------------
+
+class WordListFile : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() / ("qora-wordlist-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        const auto path = (folder_ / name).string();
+        std::ofstream(path, std::ios::binary) << text;
+        return path;
+    }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(WordListFile, SkipsAndCountsJunkLines) {
+    const std::string list = "\xEF\xBB\xBFzebra\r\nZEBRA\n\n  \napple's\nr2d2\na\nAPPLE\nnaïve\n" + std::string(33, 'x') + "\ncat\n";
+    LexiconBuildOptions options;
+    options.shortName = "T";
+    std::vector<unsigned char> image;
+    LexiconBuildReport report;
+    std::string error;
+    ASSERT_TRUE(CompileWordList(Write("list.txt", list), options, image, report, error)) << error;
+    EXPECT_EQ(report.kept, 3);            // ZEBRA APPLE CAT
+    EXPECT_EQ(report.duplicates, 1);      // zebra twice
+    EXPECT_EQ(report.skipped, 3);         // apple's, r2d2, naïve
+    EXPECT_EQ(report.tooShortOrLong, 2);  // a, 33 x
+    EXPECT_EQ(Image(image, Language::English).Words(LatinTileCount), (std::vector<std::string>{"APPLE", "CAT", "ZEBRA"}));
+}
+
+TEST_F(WordListFile, ReportsWhatCannotBeRead) {
+    LexiconBuildOptions options;
+    options.shortName = "T";
+    std::vector<unsigned char> image;
+    LexiconBuildReport report;
+    std::string error;
+    EXPECT_FALSE(CompileWordList((folder_ / "missing.txt").string(), options, image, report, error));
+    EXPECT_NE(error.find("cannot read word list"), std::string::npos) << error;
+    EXPECT_NE(error.find("missing.txt"), std::string::npos) << error;
+    EXPECT_FALSE(CompileWordList(folder_.string(), options, image, report, error));
+    EXPECT_NE(error.find("it is a folder"), std::string::npos) << error;
+    EXPECT_FALSE(CompileWordList(Write("junk.bin", std::string("\x01\x02\x03\n\xFF\xFE", 6)), options, image, report, error));
+    EXPECT_NE(error.find("no word"), std::string::npos) << error;
+}
+
+// ---- The qlxbuild command --------------------------------------------------------
+
+struct CommandResult {
+    int status = -1;
+    std::string output;
+};
+
+CommandResult RunQlxbuild(const std::string& arguments) {
+    const char* binaryDir = std::getenv("QORA_BINARY_DIR");
+    const std::string command = std::string(binaryDir ? binaryDir : ".") + "/qlxbuild " + arguments + " 2>&1";
+    CommandResult result;
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr) return result;
+    char buffer[512];
+    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) result.output += buffer;
+    const int status = ::pclose(pipe);
+    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return result;
+}
+
+TEST_F(WordListFile, CommandBuildsALexiconAndReportsItsCounts) {
+    const auto list = Write("words.txt", "cat\ndog\ndog\nit's\n");
+    const auto output = (folder_ / "Small.QLX").string();
+    const auto result = RunQlxbuild("--language english --edition 3 " + list + " " + output);
+    ASSERT_EQ(result.status, 0) << result.output;
+    EXPECT_NE(result.output.find("2 words kept, 1 lines skipped"), std::string::npos) << result.output;
+    EXPECT_NE(result.output.find("1 duplicates"), std::string::npos) << result.output;
+    TestLexiconFolder folder;
+    std::filesystem::copy_file(output, std::filesystem::path(folder.Path()) / "Small.QLX");
+    folder.Load();
+    EXPECT_EQ(LexiconTable[0].ShortName, "Small");
+    EXPECT_EQ(LexiconTable[0].TreeNumber, 3u);
+}
+
+TEST_F(WordListFile, CommandRefusesBadArgumentsClearly) {
+    const auto list = Write("words.txt", "cat\n");
+    const auto output = (folder_ / "X.QLX").string();
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {list + " " + output, "a language, a word list and an output file are needed"},
+        {"--language klingon " + list + " " + output, "unknown language \"klingon\""},
+        {"--language english --edition", "--edition needs a value"},
+        {"--language english --edition 1000 " + list + " " + output, "--edition must be a number from 0 to 999"},
+        {"--language english --max-length 40 " + list + " " + output, "--max-length must be a number from 2 to 32"},
+        {"--language english --max-length 12x " + list + " " + output, "--max-length must be a number"},
+        {"--language english --long-word-limit 99999999999999999999 " + list + " " + output, "--long-word-limit must be a number"},
+        {"--language english --colour red " + list + " " + output, "unknown option --colour"},
+        {"--language english --short-name ABCDEFGHIJKLMNOPQ " + list + " " + output, "the short name must have 1 to 15 characters"},
+        {"--language english " + list, "a language, a word list and an output file are needed"},
+        {"--language english " + (folder_ / "none.txt").string() + " " + output, "cannot read word list"},
+        {"--language english " + list + " " + (folder_ / "no/such/dir/X.QLX").string(), "cannot write"},
+    };
+    for (const auto& [arguments, message] : cases) {
+        const auto result = RunQlxbuild(arguments);
+        EXPECT_EQ(result.status, 1) << arguments;
+        EXPECT_NE(result.output.find("qlxbuild: " + message), std::string::npos) << arguments << "\n" << result.output;
+    }
+    EXPECT_FALSE(std::filesystem::exists(output));
+}
+
+}  // namespace
+}  // namespace qora
