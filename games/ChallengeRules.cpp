@@ -108,7 +108,7 @@ bool ChallengeRules::FormActivate() {
 ChallengeCloseResult ChallengeRules::FormClose() {
     if (Locked())
         return ChallengeCloseResult::Refused;
-    timerOn_ = false;
+    SwitchTimer(false);
     rulingShown_ = false;
     typingTimeoutOn_ = false;
     if (ReopenChallengeOnRestore)
@@ -171,8 +171,14 @@ void ChallengeRules::ResetChallengeEntry() {
 }
 
 void ChallengeRules::StopCountDown() {
-    timerOn_ = false;
+    SwitchTimer(false);
     countDownVisible_ = false;
+}
+
+void ChallengeRules::SwitchTimer(bool on) {
+    if (on != timerOn_)
+        actions_.SwitchTimer(on);
+    timerOn_ = on;
 }
 
 // The typing time-out runs only while the group is one single letter, so a
@@ -183,7 +189,7 @@ void ChallengeRules::StartTypingTimeout() {
         countDownText_ = TypingTimeoutText(typingSecondsLeft_);
         countDownVisible_ = true;
         typingTimeoutOn_ = true;
-        timerOn_ = true;
+        SwitchTimer(true);
     } else {
         typingTimeoutOn_ = false;
         StopCountDown();
@@ -192,7 +198,7 @@ void ChallengeRules::StartTypingTimeout() {
 
 void ChallengeRules::TimerTimer() {
     if (!rulingShown_ && !typingTimeoutOn_) {
-        timerOn_ = false;
+        SwitchTimer(false);
         return;
     }
     if (rulingShown_) {
@@ -418,7 +424,7 @@ void ChallengeRules::ShowChallengeRuling(bool longWord, bool acceptable, bool le
     countDownText_ = RulingCountDownText(seconds);
     countDownVisible_ = true;
     rulingShown_ = true;
-    timerOn_ = true;
+    SwitchTimer(true);
 }
 
 // --- Recording ------------------------------------------------------------------

@@ -75,6 +75,8 @@ public:
     // keyboard focus to the typed words.
     virtual void ParkMouseOnClose() = 0;
     virtual void CloseWindow() = 0;
+    // The one-second timer: switching it on starts a new second.
+    virtual void SwitchTimer(bool on) = 0;
     // The command line's text after the prompt, for an opening that carries
     // the words typed there into the window.
     virtual std::string PromptLineWords() = 0;
@@ -130,6 +132,7 @@ private:
     void ShowChallengeRuling(bool longWord, bool acceptable, bool lexiconsAgree);
     void StartTypingTimeout();
     void StopCountDown();
+    void SwitchTimer(bool on);
     void EndWord();
     void Backspace();
     void Tab();

@@ -23,6 +23,8 @@ struct FakeWindow : ChallengeWindowActions {
     std::string promptWords;
     void ParkMouseOnClose() override { ++parks; }
     void CloseWindow() override { ++closes; }
+    void SwitchTimer(bool on) override { timerStarts += on; }
+    int timerStarts = 0;
     std::string PromptLineWords() override { return promptWords; }
 };
 
@@ -320,6 +322,15 @@ TEST_F(ChallengeRulesTest, WhileARulingShowsTabIsIgnoredAndOtherKeysStartOver) {
     EXPECT_FALSE(rules.RulingShown());
     EXPECT_EQ(rules.RulingText(), "");
     EXPECT_EQ(rules.ChallengedWordsText(), "Q");
+}
+
+TEST_F(ChallengeRulesTest, ALetterAfterARulingStartsAFreshSecond) {
+    Type("CAT\t");
+    EXPECT_EQ(window.timerStarts, 1);
+    Ticks(3);
+    Type("Q");  // the ruling's timer stops and the typing time-out's starts
+    EXPECT_EQ(window.timerStarts, 2);
+    EXPECT_EQ(rules.CountDownText(), TypingTimeoutText(9));
 }
 
 TEST_F(ChallengeRulesTest, LongWordRulingNeedsALimitAndWinsOverTheOthers) {

@@ -1,0 +1,296 @@
+#include "games/Challenge.h"
+
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "platform/Scaling.h"
+#include "platform/qt/Cursor.h"
+#include "platform/qt/Keys.h"
+#include "platform/qt/Text.h"
+
+namespace qora {
+
+TChallengeDlg* ChallengeDlg = nullptr;
+
+namespace {
+
+// The window as designed at 96 pixels per inch.
+constexpr int DesignWidth = 788;
+constexpr int DesignHeight = 498;
+constexpr int Margin = 12;
+// The smallest screen that takes the centred layout.
+constexpr int CentredLayoutScreenWidth = 950;
+constexpr int CentredLayoutScreenHeight = 600;
+
+struct Band {
+    int top, height;
+};
+constexpr Band LexiconLabelBand{8, 44};
+constexpr Band Label2Band{58, 22};
+constexpr Band Label4Band{82, 22};
+constexpr Band Label1Band{106, 22};
+constexpr Band WordsBand{134, 96};
+constexpr Band Label3Band{238, 22};
+constexpr Band RulingBand{264, 82};
+constexpr Band CountDownBand{352, 44};
+constexpr Band StoppingInfoBand{400, 44};
+constexpr Band CancelBand{452, 32};
+constexpr int WordsWidth = 740;
+constexpr int RulingWidth = 764;
+constexpr int InfoWidth = 720;
+constexpr int CancelWidth = 100;
+constexpr int IconSize = 40;
+
+QColor ToQColor(RgbColour colour) { return QColor(colour.Red, colour.Green, colour.Blue); }
+
+QFont PixelFont(QFont font, int designPixels, bool bold = false) {
+    font.setPixelSize(Scaled(designPixels));
+    font.setBold(bold);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* text, int designPixels, bool wrap) {
+    auto* label = new QLabel(QString::fromLatin1(text), parent);
+    label->setFont(PixelFont(label->font(), designPixels));
+    label->setWordWrap(wrap);
+    return label;
+}
+
+QPlainTextEdit* MakeMemo(QWidget* parent, int designPixels, Qt::FocusPolicy focus) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setReadOnly(true);
+    memo->setTextInteractionFlags(Qt::TextSelectableByKeyboard);  // keeps the caret visible
+    memo->setFont(PixelFont(QFontDatabase::systemFont(QFontDatabase::FixedFont), designPixels, true));
+    memo->setFocusPolicy(focus);
+    memo->setContextMenuPolicy(Qt::NoContextMenu);
+    return memo;
+}
+
+// A padlock: the window is locked by a challenge command.
+QPixmap PadlockPixmap(int size) {
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal unit = size / 10.0;
+    painter.setPen(QPen(Qt::black, unit));
+    painter.drawArc(QRectF(3 * unit, unit, 4 * unit, 6 * unit), 0, 180 * 16);
+    painter.drawLine(QPointF(3 * unit, 4 * unit), QPointF(3 * unit, 5 * unit));
+    painter.drawLine(QPointF(7 * unit, 4 * unit), QPointF(7 * unit, 5 * unit));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(64, 64, 64));
+    painter.drawRoundedRect(QRectF(1.5 * unit, 4.5 * unit, 7 * unit, 5 * unit), unit, unit);
+    return pixmap;
+}
+
+// The width of a label's text on one line.
+int TextWidth(const QLabel* label) { return label->fontMetrics().horizontalAdvance(label->text()) + 4; }
+
+void Place(QWidget* widget, int left, Band band, int width) {
+    widget->setGeometry(left, Scaled(band.top), width, Scaled(band.height));
+}
+
+}  // namespace
+
+TChallengeDlg::TChallengeDlg(ChallengeHost& host, ChallengeWordTest wordTest, QWidget* parent)
+    : QDialog(parent), host_(host), rules_(std::move(wordTest), *this) {
+    setModal(true);
+    resize(Scaled(DesignWidth), Scaled(DesignHeight));
+    setAutoFillBackground(true);
+
+    LexiconLabel = MakeLabel(this, "", 32, false);
+    LexiconLabel->setFont(PixelFont(LexiconLabel->font(), 32, true));
+    LexiconLabel->setAlignment(Qt::AlignCenter);
+    Label2 = MakeLabel(this, "Challenger: Type one or more words to be checked as a group.", 16, true);
+    Label4 = MakeLabel(this, "Use space, comma, or the Enter key to separate multiple words.", 16, true);
+    Label1 = MakeLabel(this, "To clear and start over, press the Delete (or Del) key.", 16, true);
+    Label3 = MakeLabel(this, "Opponent: Confirm all typed words. Press the TAB key to judge.", 16, true);
+    Words = MakeMemo(this, 24, Qt::StrongFocus);
+    Ruling = MakeMemo(this, 27, Qt::ClickFocus);
+    CountDown = MakeLabel(this, "", 14, true);
+    StoppingInfo = MakeLabel(this,
+                             "To return to using other QORA facilities, press the Esc key at the keyboard's upper "
+                             "left, or click the Close button below.",
+                             14, true);
+    Cancel = new QPushButton(QStringLiteral("Close"), this);
+    Cancel->setFocusPolicy(Qt::NoFocus);
+    Cancel->setAutoDefault(false);
+    connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    Icon = new QLabel(this);
+    Icon->setPixmap(PadlockPixmap(Scaled(IconSize)));
+    Timer = new QTimer(this);
+    Timer->setInterval(1000);
+    connect(Timer, &QTimer::timeout, this, &TChallengeDlg::TimerTimer);
+
+    Words->installEventFilter(this);
+    Ruling->installEventFilter(this);
+}
+
+// --- Opening and closing --------------------------------------------------------
+
+void TChallengeDlg::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormActivate();
+}
+
+void TChallengeDlg::FormActivate() {
+    ShowState();
+    LayOut();
+    Icon->setVisible(rules_.Locked());
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, ToQColor(rules_.FormColour()));
+    setPalette(colours);
+    if (rules_.FormActivate()) {
+        host_.HideMainParts();
+        Cancel->setVisible(!rules_.Locked());
+        StoppingInfo->setVisible(!rules_.Locked());
+    }
+    ShowState();
+}
+
+void TChallengeDlg::done(int result) {
+    switch (rules_.FormClose()) {
+    case ChallengeCloseResult::Refused:
+        return;
+    case ChallengeCloseResult::Minimising:
+        break;
+    case ChallengeCloseResult::Closed:
+        host_.ParkMouseOnChallengeButton();
+        host_.ShowMainParts();
+        host_.RestartRevertCountdown();
+        break;
+    }
+    QDialog::done(result);
+}
+
+// --- Keys and ticks -------------------------------------------------------------
+
+bool TChallengeDlg::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        KeyStroke stroke = KeyStrokeOf(key);
+        // A key with a code is handled as a key; a character that arrives
+        // without one (typed through an input method) as a character.
+        if (stroke.key != 0)
+            rules_.WordsKeyDown(stroke.key, stroke.Ctrl());
+        else if (unsigned char character = KeyCharOf(key))
+            rules_.WordsKeyPress(character);
+        if (isVisible())
+            ShowState();
+        return true;
+    }
+    if (event->type() == QEvent::KeyRelease) {
+        // The text is only ever extended at its end.
+        int code = KeyStrokeOf(static_cast<const QKeyEvent&>(*event)).key;
+        if (code == KeyLeft || code == KeyHome)
+            Words->moveCursor(QTextCursor::End);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TChallengeDlg::TimerTimer() {
+    rules_.TimerTimer();
+    ShowState();
+}
+
+// --- What the rules ask of the window -------------------------------------------
+
+void TChallengeDlg::ParkMouseOnClose() {
+    ParkMousePointerOn(*Cancel);
+    Words->setFocus();
+}
+
+void TChallengeDlg::CloseWindow() { reject(); }
+
+void TChallengeDlg::SwitchTimer(bool on) {
+    if (on)
+        Timer->start();
+    else
+        Timer->stop();
+}
+
+std::string TChallengeDlg::PromptLineWords() { return host_.PromptLineWords(); }
+
+// --- Showing the state ----------------------------------------------------------
+
+void TChallengeDlg::ShowState() {
+    setWindowTitle(FromCodePage(rules_.Caption()));
+    LexiconLabel->setText(FromCodePage(rules_.LexiconLabelText()));
+    QString words = FromCodePage(rules_.ChallengedWordsText());
+    if (Words->toPlainText() != words) {
+        Words->setPlainText(words);
+        Words->moveCursor(QTextCursor::End);
+    }
+    QPalette rulingColours = Ruling->palette();
+    rulingColours.setColor(QPalette::Text, ToQColor(rules_.RulingColour()));
+    Ruling->setPalette(rulingColours);
+    QString ruling = FromCodePage(rules_.RulingText());
+    if (Ruling->toPlainText() != ruling)
+        Ruling->setPlainText(ruling);
+    CountDown->setText(FromCodePage(rules_.CountDownText()));
+    CountDown->setVisible(rules_.CountDownVisible());
+}
+
+// The typed words and the ruling stand in the middle; on a screen of at least
+// 950 x 600 (scaled) the instructions do too, below one another, else they take
+// the whole width.
+void TChallengeDlg::LayOut() {
+    const int clientWidth = width();
+    const auto centred = [clientWidth](int designWidth) {
+        int width = std::min(Scaled(designWidth), clientWidth - 2 * Scaled(Margin));
+        return std::pair{(clientWidth - width) / 2, width};
+    };
+    auto [wordsLeft, wordsWidth] = centred(WordsWidth);
+    Place(Words, wordsLeft, WordsBand, wordsWidth);
+    auto [rulingLeft, rulingWidth] = centred(RulingWidth);
+    Place(Ruling, rulingLeft, RulingBand, rulingWidth);
+    Place(LexiconLabel, 0, LexiconLabelBand, clientWidth);
+    Icon->setGeometry(Scaled(Margin), Scaled(LexiconLabelBand.top), Scaled(IconSize), Scaled(IconSize));
+
+    QSize screenSize = screen() ? screen()->size() : QSize();
+    bool centredLayout = screenSize.width() >= Scaled(CentredLayoutScreenWidth) &&
+                         screenSize.height() >= Scaled(CentredLayoutScreenHeight);
+    LayOutLabels(centredLayout);
+    if (centredLayout) {
+        auto [infoLeft, infoWidth] = centred(InfoWidth);
+        Place(CountDown, infoLeft, CountDownBand, infoWidth);
+        Place(StoppingInfo, infoLeft, StoppingInfoBand, infoWidth);
+    } else {
+        int left = Label1->x();
+        Place(CountDown, left, CountDownBand, clientWidth - left - Scaled(Margin));
+        Place(StoppingInfo, left, StoppingInfoBand, clientWidth - left - Scaled(Margin));
+    }
+    auto [cancelLeft, cancelWidth] = centred(CancelWidth);
+    Place(Cancel, cancelLeft, CancelBand, cancelWidth);
+}
+
+void TChallengeDlg::LayOutLabels(bool centred) {
+    const int clientWidth = width();
+    const int fullWidth = clientWidth - 2 * Scaled(Margin);
+    if (!centred) {
+        for (auto [label, band] : {std::pair{Label1, Label1Band}, {Label2, Label2Band}, {Label3, Label3Band},
+                                   {Label4, Label4Band}})
+            Place(label, Scaled(Margin), band, fullWidth);
+        return;
+    }
+    int label1Width = std::min(TextWidth(Label1), fullWidth);
+    int left = (clientWidth - label1Width) / 2;
+    Place(Label1, left, Label1Band, label1Width);
+    for (auto [label, band] : {std::pair{Label2, Label2Band}, {Label3, Label3Band}, {Label4, Label4Band}})
+        Place(label, left, band, std::min(TextWidth(label), clientWidth - left - Scaled(Margin)));
+}
+
+void TChallengeDlg::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    LayOut();
+}
+
+}  // namespace qora
