@@ -46,6 +46,7 @@ constexpr int RulingWidth = 764;
 constexpr int InfoWidth = 720;
 constexpr int CancelWidth = 100;
 constexpr int IconSize = 40;
+constexpr int LexiconLabelPixels = 32;
 
 QColor ToQColor(RgbColour colour) { return QColor(colour.Red, colour.Green, colour.Blue); }
 
@@ -92,8 +93,21 @@ QPixmap PadlockPixmap(int size) {
 // The width of a label's text on one line.
 int TextWidth(const QLabel* label) { return label->fontMetrics().horizontalAdvance(label->text()) + 4; }
 
-void Place(QWidget* widget, int left, Band band, int width) {
-    widget->setGeometry(left, Scaled(band.top), width, Scaled(band.height));
+// The largest font, up to the designed size, in which the label's text fits
+// its width: a long lexicon name must not be cut off.
+void FitFontToWidth(QLabel* label, int designPixels) {
+    QFont font = label->font();
+    for (int pixels = Scaled(designPixels); pixels > 8; --pixels) {
+        font.setPixelSize(pixels);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width())
+            break;
+    }
+    label->setFont(font);
+}
+
+// Places a control in its band; `top` is where the designed area starts.
+void Place(QWidget* widget, int top, int left, Band band, int width) {
+    widget->setGeometry(left, top + Scaled(band.top), width, Scaled(band.height));
 }
 
 }  // namespace
@@ -104,8 +118,8 @@ TChallengeDlg::TChallengeDlg(ChallengeHost& host, ChallengeWordTest wordTest, QW
     resize(Scaled(DesignWidth), Scaled(DesignHeight));
     setAutoFillBackground(true);
 
-    LexiconLabel = MakeLabel(this, "", 32, false);
-    LexiconLabel->setFont(PixelFont(LexiconLabel->font(), 32, true));
+    LexiconLabel = MakeLabel(this, "", LexiconLabelPixels, false);
+    LexiconLabel->setFont(PixelFont(LexiconLabel->font(), LexiconLabelPixels, true));
     LexiconLabel->setAlignment(Qt::AlignCenter);
     Label2 = MakeLabel(this, "Challenger: Type one or more words to be checked as a group.", 16, true);
     Label4 = MakeLabel(this, "Use space, comma, or the Enter key to separate multiple words.", 16, true);
@@ -142,7 +156,7 @@ void TChallengeDlg::showEvent(QShowEvent* event) {
 
 void TChallengeDlg::FormActivate() {
     ShowState();
-    LayOut();
+    LayOut(ScreenSize());
     Icon->setVisible(rules_.Locked());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, ToQColor(rules_.FormColour()));
@@ -179,7 +193,7 @@ bool TChallengeDlg::eventFilter(QObject* watched, QEvent* event) {
         // A key with a code is handled as a key; a character that arrives
         // without one (typed through an input method) as a character.
         if (stroke.key != 0)
-            rules_.WordsKeyDown(stroke.key, stroke.Ctrl());
+            rules_.WordsKeyDown(stroke);
         else if (unsigned char character = KeyCharOf(key))
             rules_.WordsKeyPress(character);
         if (isVisible())
@@ -239,58 +253,63 @@ void TChallengeDlg::ShowState() {
     CountDown->setVisible(rules_.CountDownVisible());
 }
 
-// The typed words and the ruling stand in the middle; on a screen of at least
-// 950 x 600 (scaled) the instructions do too, below one another, else they take
-// the whole width.
-void TChallengeDlg::LayOut() {
+QSize TChallengeDlg::ScreenSize() const { return screen() ? screen()->size() : QSize(); }
+
+// The typed words and the ruling always stand in the middle; a window taller
+// than designed keeps its controls together in the middle too.
+void TChallengeDlg::LayOut(QSize screenSize) {
     const int clientWidth = width();
+    const int top = std::max(0, (height() - Scaled(DesignHeight)) / 2);
     const auto centred = [clientWidth](int designWidth) {
         int width = std::min(Scaled(designWidth), clientWidth - 2 * Scaled(Margin));
         return std::pair{(clientWidth - width) / 2, width};
     };
     auto [wordsLeft, wordsWidth] = centred(WordsWidth);
-    Place(Words, wordsLeft, WordsBand, wordsWidth);
+    Place(Words, top, wordsLeft, WordsBand, wordsWidth);
     auto [rulingLeft, rulingWidth] = centred(RulingWidth);
-    Place(Ruling, rulingLeft, RulingBand, rulingWidth);
-    Place(LexiconLabel, 0, LexiconLabelBand, clientWidth);
-    Icon->setGeometry(Scaled(Margin), Scaled(LexiconLabelBand.top), Scaled(IconSize), Scaled(IconSize));
+    Place(Ruling, top, rulingLeft, RulingBand, rulingWidth);
+    // The lexicon label keeps clear of the padlock on the left, and as much
+    // room on the right, so that it stays centred.
+    const int iconSpace = Scaled(Margin + IconSize + Margin);
+    Place(LexiconLabel, top, iconSpace, LexiconLabelBand, clientWidth - 2 * iconSpace);
+    FitFontToWidth(LexiconLabel, LexiconLabelPixels);
+    Icon->setGeometry(Scaled(Margin), top + Scaled(LexiconLabelBand.top), Scaled(IconSize), Scaled(IconSize));
 
-    QSize screenSize = screen() ? screen()->size() : QSize();
     bool centredLayout = screenSize.width() >= Scaled(CentredLayoutScreenWidth) &&
                          screenSize.height() >= Scaled(CentredLayoutScreenHeight);
-    LayOutLabels(centredLayout);
+    LayOutLabels(top, centredLayout);
     if (centredLayout) {
         auto [infoLeft, infoWidth] = centred(InfoWidth);
-        Place(CountDown, infoLeft, CountDownBand, infoWidth);
-        Place(StoppingInfo, infoLeft, StoppingInfoBand, infoWidth);
+        Place(CountDown, top, infoLeft, CountDownBand, infoWidth);
+        Place(StoppingInfo, top, infoLeft, StoppingInfoBand, infoWidth);
     } else {
         int left = Label1->x();
-        Place(CountDown, left, CountDownBand, clientWidth - left - Scaled(Margin));
-        Place(StoppingInfo, left, StoppingInfoBand, clientWidth - left - Scaled(Margin));
+        Place(CountDown, top, left, CountDownBand, clientWidth - left - Scaled(Margin));
+        Place(StoppingInfo, top, left, StoppingInfoBand, clientWidth - left - Scaled(Margin));
     }
     auto [cancelLeft, cancelWidth] = centred(CancelWidth);
-    Place(Cancel, cancelLeft, CancelBand, cancelWidth);
+    Place(Cancel, top, cancelLeft, CancelBand, cancelWidth);
 }
 
-void TChallengeDlg::LayOutLabels(bool centred) {
+void TChallengeDlg::LayOutLabels(int top, bool centred) {
     const int clientWidth = width();
     const int fullWidth = clientWidth - 2 * Scaled(Margin);
     if (!centred) {
         for (auto [label, band] : {std::pair{Label1, Label1Band}, {Label2, Label2Band}, {Label3, Label3Band},
                                    {Label4, Label4Band}})
-            Place(label, Scaled(Margin), band, fullWidth);
+            Place(label, top, Scaled(Margin), band, fullWidth);
         return;
     }
     int label1Width = std::min(TextWidth(Label1), fullWidth);
     int left = (clientWidth - label1Width) / 2;
-    Place(Label1, left, Label1Band, label1Width);
+    Place(Label1, top, left, Label1Band, label1Width);
     for (auto [label, band] : {std::pair{Label2, Label2Band}, {Label3, Label3Band}, {Label4, Label4Band}})
-        Place(label, left, band, std::min(TextWidth(label), clientWidth - left - Scaled(Margin)));
+        Place(label, top, left, band, std::min(TextWidth(label), clientWidth - left - Scaled(Margin)));
 }
 
 void TChallengeDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
-    LayOut();
+    LayOut(ScreenSize());
 }
 
 }  // namespace qora

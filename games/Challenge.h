@@ -42,6 +42,11 @@ public:
     // window's parts come back (unless Ctrl+Z closed it).
     void done(int result) override;
 
+    // Places the controls for the window's size; the instructions stand in
+    // the middle on a screen of at least 950 x 600 (scaled), else they take
+    // the whole width. Opening lays the window out for its own screen.
+    void LayOut(QSize screenSize);
+
     QLabel* LexiconLabel;
     QLabel* Label1;
     QLabel* Label2;
@@ -64,8 +69,8 @@ private:
     void FormActivate();
     void TimerTimer();
     void ShowState();
-    void LayOut();
-    void LayOutLabels(bool centred);
+    void LayOutLabels(int top, bool centred);
+    QSize ScreenSize() const;
 
     // ChallengeWindowActions
     void ParkMouseOnClose() override;

@@ -45,7 +45,16 @@ std::string LongNameOf(std::int32_t index) {
     return lexicon ? lexicon->LongName : std::string();
 }
 
-bool IsLetterKey(int code) { return (code >= 'A' && code <= 'Z') || code == UpperEnye; }
+bool IsChallengeLetter(int code) { return IsLetterKey(code) || code == KeyEnye; }
+
+// The digit of a digit key, of the main keys or the keypad; -1 for other keys.
+int DigitOf(int code) {
+    if (IsDigitKey(code))
+        return code - Key0;
+    if (code >= KeyNumpad0 && code <= KeyNumpad9)
+        return code - KeyNumpad0;
+    return -1;
+}
 
 bool IsDoubleTileKey(int code) { return code == 'C' || code == 'L' || code == 'R'; }
 
@@ -72,7 +81,7 @@ int FoldSpanishChallengeKey(int code, bool ctrl) {
     case 0xCE: case 0xEE: return 'I';
     case 0xD3: case 0xF3: return 'O';
     case 0xDA: case 0xDC: case 0xFA: case 0xFC: return 'U';
-    case LowerEnye: case ChallengeKeys::CtrlN: return UpperEnye;
+    case LowerEnye: case CtrlNCharacter: return UpperEnye;
     case 'K': case 'W': return 0;
     case 'N': return ctrl ? UpperEnye : 'N';
     default: return code;
@@ -217,16 +226,17 @@ void ChallengeRules::TimerTimer() {
 
 // --- Keys -----------------------------------------------------------------------
 
-void ChallengeRules::WordsKeyDown(int code, bool ctrl) {
+void ChallengeRules::WordsKeyDown(KeyStroke stroke) {
+    int code = stroke.key;
     if (rulingShown_) {
-        if (code == ChallengeKeys::Tab)
+        if (code == KeyTab)
             return;
         ResetChallengeEntry();
     }
     bool spanish = ChallengeLexiconSpanish != 0;
     // A locked window takes Ctrl keys as the plain keys, so that nobody can
     // leave it with Ctrl+Z.
-    if (ctrl && !Locked()) {
+    if (stroke.Ctrl() && !Locked()) {
         if (code == 'Z') {
             ReopenChallengeOnRestore = true;
             actions_.CloseWindow();
@@ -236,39 +246,39 @@ void ChallengeRules::WordsKeyDown(int code, bool ctrl) {
             return;
     }
     switch (code) {
-    case ChallengeKeys::Space:
-    case ChallengeKeys::Enter:
-    case ChallengeKeys::Comma:
+    case KeySpace:
+    case KeyEnter:
+    case KeyComma:
         EndWord();
         return;
-    case ChallengeKeys::Delete:
+    case KeyDelete:
         ResetChallengeEntry();
         return;
-    case ChallengeKeys::Alt:
+    case KeyAlt:
         return;
-    case ChallengeKeys::Escape:
+    case KeyEscape:
         if (Locked())
             ResetChallengeEntry();
         else
             actions_.CloseWindow();
         return;
-    case ChallengeKeys::Backspace:
+    case KeyBackspace:
         Backspace();
         return;
-    case ChallengeKeys::Tab:
+    case KeyTab:
         Tab();
         return;
     default:
         break;
     }
-    if (code >= ChallengeKeys::F1 && code <= ChallengeKeys::F12)
+    if (code >= KeyF1 && code <= KeyF12)
         return;
     if (spanish)
-        code = FoldSpanishChallengeKey(code, ctrl);
-    if (IsLetterKey(code))
-        TypeLetter(code, ctrl && spanish);
-    else if (code >= '0' && code <= '9')
-        TypeDigit(code - '0');
+        code = FoldSpanishChallengeKey(code, stroke.Ctrl());
+    if (IsChallengeLetter(code))
+        TypeLetter(code, spanish && stroke.Ctrl());
+    else if (int digit = DigitOf(code); digit >= 0)
+        TypeDigit(digit);
 }
 
 void ChallengeRules::WordsKeyPress(unsigned char character) {
@@ -346,15 +356,15 @@ void ChallengeRules::CopyPromptWordsToChallenge(std::string_view promptWords) {
         if (c == '/')
             ++i;  // skips the character after it too (the loop checks the end)
         else if (c >= 'a' && c <= 'z')
-            WordsKeyDown(c - 'a' + 'A', false);
+            WordsKeyDown({c - 'a' + 'A', 0});
         else if (c >= 'A' && c <= 'Z')
-            WordsKeyDown(c, false);
+            WordsKeyDown({c, 0});
         else if (spanish && (c == UpperEnye || c == LowerEnye))
-            WordsKeyDown(UpperEnye, false);
+            WordsKeyDown({KeyEnye, 0});
         else if (c == ' ')
-            WordsKeyDown(ChallengeKeys::Space, false);
+            WordsKeyDown({KeySpace, 0});
         else if (c == ',')
-            WordsKeyDown(ChallengeKeys::Comma, false);
+            WordsKeyDown({KeyComma, 0});
     }
 }
 

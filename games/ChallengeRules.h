@@ -15,26 +15,9 @@
 #include <vector>
 
 #include "engine/Lexicons.h"  // the lexicon roles of the word test
+#include "platform/KeyCodes.h"
 
 namespace qora {
-
-// Key codes as the window reports them (the Windows virtual-key values): the
-// letter keys are their upper-case codes, Ñ is 0xD1.
-namespace ChallengeKeys {
-constexpr int Backspace = 8;
-constexpr int Tab = 9;
-constexpr int Enter = 13;
-constexpr int Alt = 18;
-constexpr int Escape = 27;
-constexpr int Space = 32;
-constexpr int Home = 36;
-constexpr int Left = 37;
-constexpr int Delete = 46;
-constexpr int F1 = 112;
-constexpr int F12 = 123;
-constexpr int Comma = 188;
-constexpr int CtrlN = 14;  // Ctrl+N as a character code
-}  // namespace ChallengeKeys
 
 struct RgbColour {
     std::uint8_t Red = 0, Green = 0, Blue = 0;
@@ -96,7 +79,7 @@ public:
     // Opening the window. Returns false when it only comes back after Ctrl+Z
     // (then the main window's parts are still hidden).
     bool FormActivate();
-    void WordsKeyDown(int code, bool ctrl);
+    void WordsKeyDown(KeyStroke stroke);
     void WordsKeyPress(unsigned char character);
     void TimerTimer();
     ChallengeCloseResult FormClose();
@@ -136,7 +119,7 @@ private:
     void EndWord();
     void Backspace();
     void Tab();
-    void TypeLetter(int code, bool ctrl);
+    void TypeLetter(int code, bool spanishCtrl);
     void TypeDigit(int digit);
     void AppendLetters(std::string_view letters);
     void ReopenLastWord();
@@ -166,8 +149,11 @@ private:
 std::string RulingCountDownText(int seconds);
 std::string TypingTimeoutText(int seconds);
 
+// The character code Ctrl+N gives.
+constexpr int CtrlNCharacter = 14;
+
 // A key code folded for a Spanish challenge lexicon: accented vowels to the
-// plain vowel, ñ, Ctrl+N and its character code to Ñ. K and W give 0 (no
+// plain vowel; ñ, Ctrl+N and its character code to Ñ. K and W give 0 (no
 // key). Other codes are returned unchanged.
 int FoldSpanishChallengeKey(int code, bool ctrl);
 

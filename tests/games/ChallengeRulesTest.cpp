@@ -15,8 +15,6 @@
 namespace qora {
 namespace {
 
-namespace K = ChallengeKeys;
-
 struct FakeWindow : ChallengeWindowActions {
     int parks = 0;
     int closes = 0;
@@ -35,6 +33,9 @@ LexiconRecord MakeLexicon(const char* shortName, const char* longName, int maxLe
     record.MaxWordLength = maxLength;
     return record;
 }
+
+KeyStroke Plain(int code) { return {code, 0}; }
+KeyStroke WithCtrl(int code) { return {code, ssCtrl}; }
 
 std::time_t FixedNow = 0;
 std::time_t FixedClock() { return FixedNow; }
@@ -75,10 +76,10 @@ protected:
     void Type(std::string_view text) {
         for (char c : text) {
             switch (c) {
-            case '\t': rules.WordsKeyDown(K::Tab, false); break;
-            case '\b': rules.WordsKeyDown(K::Backspace, false); break;
-            case ',': rules.WordsKeyDown(K::Comma, false); break;
-            default: rules.WordsKeyDown(static_cast<unsigned char>(c), false);
+            case '\t': rules.WordsKeyDown(Plain(KeyTab)); break;
+            case '\b': rules.WordsKeyDown(Plain(KeyBackspace)); break;
+            case ',': rules.WordsKeyDown(Plain(KeyComma)); break;
+            default: rules.WordsKeyDown(Plain(static_cast<unsigned char>(c)));
             }
         }
     }
@@ -104,7 +105,7 @@ protected:
 TEST_F(ChallengeRulesTest, DisplayJoinsCompletedWordsWithCommas) {
     Type("CAT DOG,EE");
     EXPECT_EQ(rules.ChallengedWordsText(), "CAT,DOG,EE");
-    rules.WordsKeyDown(K::Enter, false);
+    rules.WordsKeyDown(Plain(KeyEnter));
     EXPECT_EQ(rules.ChallengedWordsText(), "CAT,DOG,EE,");
     EXPECT_EQ(rules.CurrentChallengeWord(), "");
     Type("  ,");  // an empty word ends nothing
@@ -136,12 +137,12 @@ TEST_F(ChallengeRulesTest, BackspaceEditsTheWordAndReopensTheLastCompletedOne) {
 
 TEST_F(ChallengeRulesTest, DeleteStartsOverAndFunctionKeysDoNothing) {
     Type("CAT D");
-    for (int code = K::F1; code <= K::F12; ++code)
-        rules.WordsKeyDown(code, false);
-    rules.WordsKeyDown(K::Alt, false);
+    for (int code = KeyF1; code <= KeyF12; ++code)
+        rules.WordsKeyDown(Plain(code));
+    rules.WordsKeyDown(Plain(KeyAlt));
     EXPECT_EQ(rules.ChallengedWordsText(), "CAT,D");
     int parks = window.parks;
-    rules.WordsKeyDown(K::Delete, false);
+    rules.WordsKeyDown(Plain(KeyDelete));
     EXPECT_EQ(rules.ChallengedWordsText(), "");
     EXPECT_EQ(window.parks, parks + 1);
     EXPECT_EQ(window.closes, 0);
@@ -149,11 +150,11 @@ TEST_F(ChallengeRulesTest, DeleteStartsOverAndFunctionKeysDoNothing) {
 
 TEST_F(ChallengeRulesTest, CtrlKeysDoNothingOutsideSpanish) {
     Type("CA");
-    rules.WordsKeyDown('C', true);
-    rules.WordsKeyDown('N', true);
+    rules.WordsKeyDown(WithCtrl('C'));
+    rules.WordsKeyDown(WithCtrl('N'));
     EXPECT_EQ(rules.ChallengedWordsText(), "CA");
-    rules.WordsKeyDown(0xC1, false);  // accented keys are no letters here
-    rules.WordsKeyDown(0xD1, false);  // but Ñ is
+    rules.WordsKeyDown(Plain(0xC1));  // accented keys are no letters here
+    rules.WordsKeyDown(Plain(0xD1));  // but Ñ is
     EXPECT_EQ(rules.ChallengedWordsText(), "CA\xD1");
 }
 
@@ -164,35 +165,35 @@ TEST_F(ChallengeRulesTest, SpanishFoldsAccentsAndIgnoresKAndW) {
     const std::pair<int, char> folds[] = {
         {0xC1, 'A'}, {0xE1, 'A'}, {0xC8, 'E'}, {0xC9, 'E'}, {0xE8, 'E'}, {0xE9, 'E'}, {0xCE, 'I'}, {0xEE, 'I'},
         {0xD3, 'O'}, {0xF3, 'O'}, {0xDA, 'U'}, {0xDC, 'U'}, {0xFA, 'U'}, {0xFC, 'U'}, {0xF1, '\xD1'},
-        {K::CtrlN, '\xD1'},
+        {CtrlNCharacter, '\xD1'},
     };
     for (auto [code, letter] : folds) {
         rules.ResetChallengeEntry();
-        rules.WordsKeyDown(code, false);
+        rules.WordsKeyDown(Plain(code));
         EXPECT_EQ(rules.ChallengedWordsText(), std::string(1, letter)) << "code " << code;
     }
     rules.ResetChallengeEntry();
     for (int code : {0xCD, 0xED, int('K'), int('W')})
-        rules.WordsKeyDown(code, false);
+        rules.WordsKeyDown(Plain(code));
     EXPECT_EQ(rules.ChallengedWordsText(), "");
     EXPECT_FALSE(rules.TypingTimeoutOn());
 }
 
 TEST_F(ChallengeRulesTest, SpanishCtrlTypesDoubleTilesAndEnye) {
     ChallengeLexiconSpanish = 1;
-    rules.WordsKeyDown('C', true);
+    rules.WordsKeyDown(WithCtrl('C'));
     EXPECT_FALSE(rules.TypingTimeoutOn());  // a double tile counts as two letters
-    rules.WordsKeyDown('L', true);
-    rules.WordsKeyDown('R', true);
-    rules.WordsKeyDown('N', true);
-    rules.WordsKeyDown('A', true);  // any other Ctrl key does nothing
+    rules.WordsKeyDown(WithCtrl('L'));
+    rules.WordsKeyDown(WithCtrl('R'));
+    rules.WordsKeyDown(WithCtrl('N'));
+    rules.WordsKeyDown(WithCtrl('A'));  // any other Ctrl key does nothing
     EXPECT_EQ(rules.ChallengedWordsText(), "CHLLRR\xD1");
 }
 
 TEST_F(ChallengeRulesTest, SpanishDoubleTileGoesInWholeOrNotAtAll) {
     ChallengeLexiconSpanish = 1;
     Type(std::string(39, 'A'));
-    rules.WordsKeyDown('C', true);
+    rules.WordsKeyDown(WithCtrl('C'));
     EXPECT_EQ(rules.CurrentChallengeWord(), std::string(39, 'A'));
     Type("B");
     EXPECT_EQ(rules.CurrentChallengeWord(), std::string(39, 'A') + "B");
@@ -326,10 +327,10 @@ TEST_F(ChallengeRulesTest, WhileARulingShowsTabIsIgnoredAndOtherKeysStartOver) {
 
 TEST_F(ChallengeRulesTest, ALetterAfterARulingStartsAFreshSecond) {
     Type("CAT\t");
-    EXPECT_EQ(window.timerStarts, 1);
+    int starts = window.timerStarts;
     Ticks(3);
     Type("Q");  // the ruling's timer stops and the typing time-out's starts
-    EXPECT_EQ(window.timerStarts, 2);
+    EXPECT_EQ(window.timerStarts, starts + 1);
     EXPECT_EQ(rules.CountDownText(), TypingTimeoutText(9));
 }
 
@@ -360,7 +361,7 @@ TEST_F(ChallengeRulesTest, SpanishLengthsCountDoubleTilesOnce) {
     ChallengeLexiconSpanish = 1;
     LexiconTable[0].MaxWordLength = 5;
     LexiconLongWordLimit = 5;
-    rules.WordsKeyDown('C', true);
+    rules.WordsKeyDown(WithCtrl('C'));
     Type("URRO\t");  // CHURRO: six letters, five tiles
     EXPECT_EQ(rules.RulingText(), "         Yes, the play is ACCEPTABLE");
     ASSERT_EQ(lookups.size(), 1u);
@@ -406,11 +407,11 @@ TEST_F(ChallengeRulesTest, SecondaryLexiconIsConsultedOnlyInTransitionMode) {
 // --- Opening, closing and the lock ----------------------------------------------
 
 TEST_F(ChallengeRulesTest, EscClosesAnUnlockedWindowAndCtrlZAsksToComeBack) {
-    rules.WordsKeyDown(K::Escape, false);
+    rules.WordsKeyDown(Plain(KeyEscape));
     EXPECT_EQ(window.closes, 1);
     EXPECT_FALSE(ReopenChallengeOnRestore);
     Type("CAT ");
-    rules.WordsKeyDown('Z', true);
+    rules.WordsKeyDown(WithCtrl('Z'));
     EXPECT_EQ(window.closes, 2);
     EXPECT_TRUE(ReopenChallengeOnRestore);
     EXPECT_EQ(rules.FormClose(), ChallengeCloseResult::Minimising);
@@ -432,11 +433,11 @@ TEST_F(ChallengeRulesTest, LockedWindowClearsOnEscAndClosesOnItsNumber) {
     ChallengeByCommand = 4711;
     rules.FormActivate();
     Type("CAT");
-    rules.WordsKeyDown(K::Escape, false);
+    rules.WordsKeyDown(Plain(KeyEscape));
     EXPECT_EQ(window.closes, 0);
     EXPECT_EQ(rules.ChallengedWordsText(), "");
     EXPECT_EQ(rules.FormClose(), ChallengeCloseResult::Refused);
-    rules.WordsKeyDown('Z', true);  // Ctrl+Z types Z
+    rules.WordsKeyDown(WithCtrl('Z'));  // Ctrl+Z types Z
     EXPECT_EQ(rules.ChallengedWordsText(), "Z");
     EXPECT_FALSE(ReopenChallengeOnRestore);
 
@@ -462,6 +463,13 @@ TEST_F(ChallengeRulesTest, UnlockNumberStopsGrowingAtTenMillion) {
     rules.ResetChallengeEntry();
     Type("99999999");
     EXPECT_EQ(window.closes, 2);
+}
+
+TEST_F(ChallengeRulesTest, KeypadDigitsTypeTheNumberToo) {
+    ChallengeByCommand = 42;
+    rules.WordsKeyDown(Plain(KeyNumpad0 + 4));
+    rules.WordsKeyDown(Plain(KeyNumpad0 + 2));
+    EXPECT_EQ(window.closes, 1);
 }
 
 TEST_F(ChallengeRulesTest, OpeningAfterCtrlZOnlyClears) {
@@ -568,7 +576,7 @@ TEST_F(ChallengeRecordingTest, CannotOpenCaptionThenRetryLosesNothing) {
     Type(" ");
     Type("CAT DOGZ,");
     ChallengeLexiconSpanish = 1;
-    rules.WordsKeyDown('C', true);
+    rules.WordsKeyDown(WithCtrl('C'));
     Type("URRO\t");
     EXPECT_TRUE(RecordFileOpened);
     EXPECT_EQ(rules.Caption(), " Challenge Adjudication Using: New Tournament Lexicon -- Recording in " +

@@ -1,0 +1,244 @@
+#include "games/Challenge.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <set>
+
+#include "engine/Lexicons.h"
+#include "platform/Scaling.h"
+#include "processor/Recording.h"
+
+namespace qora {
+namespace {
+
+struct FakeHost : ChallengeHost {
+    int hidden = 0, shown = 0, parked = 0, revertRestarts = 0;
+    std::string prompt;
+    void HideMainParts() override { ++hidden; }
+    void ShowMainParts() override { ++shown; }
+    void ParkMouseOnChallengeButton() override { ++parked; }
+    void RestartRevertCountdown() override { ++revertRestarts; }
+    std::string PromptLineWords() override { return prompt; }
+};
+
+LexiconRecord MakeLexicon(const char* shortName, const char* longName) {
+    LexiconRecord record;
+    record.ShortName = shortName;
+    record.LongName = longName;
+    record.MaxWordLength = 15;
+    return record;
+}
+
+class ChallengeWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetRecording();
+        RecordingFolder = "/nonexistent-qora-folder";
+        LexiconTable.clear();
+        LexiconTable.push_back(MakeLexicon("NEWLEX", "New Tournament Lexicon"));
+        LexiconTable.push_back(MakeLexicon("LONGSHORTNAME15", "Old Tournament Lexicon"));
+        ChallengeLexicon = 0;
+        SecondaryLexiconIndex = -1;
+        LexiconLongWordLimit = 0;
+        ChallengeLexiconSpanish = 0;
+        ReopenChallengeOnRestore = false;
+        ChallengeDlgOpening = false;
+    }
+    void TearDown() override {
+        ResetRecording();
+        LexiconTable.clear();
+    }
+    void Open() {
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    }
+    void Type(const char* text) { QTest::keyClicks(dialog.Words, QString::fromLatin1(text)); }
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(dialog.Words, key, modifiers);
+    }
+    QColor RulingColour() const { return dialog.Ruling->palette().color(QPalette::Text); }
+
+    FakeHost host;
+    std::set<std::string> words{"CAT", "DOG"};
+    std::set<std::string> secondaryWords{"QI"};
+    TChallengeDlg dialog{host, [this](int role, bool, std::string_view word) {
+                             return (role == ChallengeRole ? words : secondaryWords).count(std::string(word)) != 0;
+                         }};
+};
+
+TEST_F(ChallengeWindowTest, TypedGroupIsJudgedInColour) {
+    Open();
+    EXPECT_EQ(host.hidden, 1);
+    EXPECT_EQ(dialog.windowTitle(), " Challenge Adjudication Using: New Tournament Lexicon");
+    EXPECT_EQ(dialog.LexiconLabel->text(), "Challenge Adjudication Using:  NEWLEX");
+    EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(0, 255, 255));
+    EXPECT_FALSE(dialog.Icon->isVisible());
+    EXPECT_TRUE(dialog.Cancel->isVisible());
+
+    Type("cat dog");
+    EXPECT_EQ(dialog.Words->toPlainText(), "CAT,DOG");
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(dialog.Ruling->toPlainText(), "         Yes, the play is ACCEPTABLE");
+    EXPECT_EQ(RulingColour(), QColor(0, 128, 0));
+    EXPECT_TRUE(dialog.CountDown->isVisible());
+    EXPECT_TRUE(dialog.Timer->isActive());
+    EXPECT_TRUE(dialog.isVisible());  // TAB stays in the window
+
+    Type("dogz");
+    EXPECT_EQ(dialog.Ruling->toPlainText(), "");
+    Key(Qt::Key_Comma);
+    Key(Qt::Key_Tab);
+    EXPECT_EQ(dialog.Ruling->toPlainText(), "         No, the play is UNACCEPTABLE");
+    EXPECT_EQ(RulingColour(), QColor(255, 0, 0));
+
+    Key(Qt::Key_Space);
+    EXPECT_FALSE(dialog.CountDown->isVisible());
+    EXPECT_FALSE(dialog.Timer->isActive());
+}
+
+TEST_F(ChallengeWindowTest, FirstLetterShowsTheTypingTimeout) {
+    Open();
+    Type("q");
+    EXPECT_TRUE(dialog.CountDown->isVisible());
+    EXPECT_TRUE(dialog.CountDown->text().contains("within 9 seconds"));
+    EXPECT_TRUE(dialog.Timer->isActive());
+    Type("i");
+    EXPECT_FALSE(dialog.CountDown->isVisible());
+    EXPECT_FALSE(dialog.Timer->isActive());
+    Key(Qt::Key_Delete);
+    EXPECT_EQ(dialog.Words->toPlainText(), "");
+}
+
+TEST_F(ChallengeWindowTest, EscClosesAndTheMainWindowComesBack) {
+    Open();
+    Type("cat");
+    Key(Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(host.shown, 1);
+    EXPECT_EQ(host.parked, 1);
+    EXPECT_EQ(host.revertRestarts, 1);
+}
+
+TEST_F(ChallengeWindowTest, CtrlZClosesWithoutGivingBackTheMainWindow) {
+    Open();
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(ReopenChallengeOnRestore);
+    EXPECT_EQ(host.shown, 0);
+
+    ChallengeDlgOpening = true;  // the program is restored
+    Open();
+    EXPECT_EQ(host.hidden, 1);  // the parts are still hidden
+    EXPECT_FALSE(ChallengeDlgOpening);
+}
+
+TEST_F(ChallengeWindowTest, LockedWindowClosesOnlyOnItsNumber) {
+    ChallengeByCommand = 4711;
+    Open();
+    EXPECT_TRUE(dialog.Icon->isVisible());
+    EXPECT_FALSE(dialog.Cancel->isVisible());
+    EXPECT_FALSE(dialog.StoppingInfo->isVisible());
+    EXPECT_EQ(dialog.windowTitle(), " QORA - Challenge Adjudication Using: New Tournament Lexicon");
+
+    Type("cat");
+    Key(Qt::Key_Escape);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.Words->toPlainText(), "");
+    dialog.reject();  // the Close button or the window's close box
+    dialog.close();
+    EXPECT_TRUE(dialog.isVisible());
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.Words->toPlainText(), "Z");
+
+    Type("4711");
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(ChallengeByCommand, 0);
+    EXPECT_EQ(host.shown, 1);
+}
+
+TEST_F(ChallengeWindowTest, AnotherChallengeLexiconTurnsTheWindowFuchsia) {
+    InitialChallengeLexicon = 1;
+    Open();
+    EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(255, 0, 255));
+}
+
+TEST_F(ChallengeWindowTest, PromptWordsAreCarriedIn) {
+    ChallengeFromPromptLine = true;
+    host.prompt = "/c cat dog";
+    Open();
+    EXPECT_EQ(dialog.Words->toPlainText(), "CAT,DOG");
+}
+
+// --- Looks ----------------------------------------------------------------------
+
+// Every control lies inside the window, no two overlap, and the labels'
+// texts fit them.
+void ExpectTidyLayout(const TChallengeDlg& dialog) {
+    for (const QLabel* label : {dialog.LexiconLabel, dialog.Label1, dialog.Label2, dialog.Label3, dialog.Label4})
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+            << label->text().toStdString();
+    std::vector<const QWidget*> controls{dialog.Icon, dialog.LexiconLabel, dialog.Label2, dialog.Label4, dialog.Label1,
+                                         dialog.Words,        dialog.Label3, dialog.Ruling, dialog.CountDown,
+                                         dialog.StoppingInfo, dialog.Cancel};
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        EXPECT_TRUE(dialog.rect().contains(controls[i]->geometry())) << controls[i]->metaObject()->className() << i;
+        for (std::size_t j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry())) << i << " overlaps " << j;
+    }
+}
+
+// Saved in the working folder (the build's tests folder) to be looked at.
+void SaveGrab(QWidget& widget, const char* name) { EXPECT_TRUE(widget.grab().save(QString::fromLatin1(name))); }
+
+TEST_F(ChallengeWindowTest, LooksRightOnSmallAndLargeScreens) {
+    InterimChallengesOn = true;
+    SecondaryLexiconIndex = 1;
+    Open();
+    Type("cat qi");
+    Key(Qt::Key_Tab);  // a no-penalty ruling: the longest text
+    EXPECT_EQ(RulingColour(), QColor(0, 0, 255));
+
+    const std::pair<QSize, const char*> screens[] = {
+        {QSize(1024, 768), "challenge-1024x768.png"},
+        {QSize(1920, 1080), "challenge-1920x1080.png"},
+        {QSize(800, 600), "challenge-800x600.png"},
+    };
+    for (auto [screen, file] : screens) {
+        dialog.LayOut(screen);
+        ExpectTidyLayout(dialog);
+        SaveGrab(dialog, file);
+    }
+    dialog.resize(1600, 900);  // the main window may give it more room
+    dialog.LayOut(QSize(1920, 1080));
+    ExpectTidyLayout(dialog);
+    EXPECT_EQ(dialog.Ruling->geometry().center().x(), dialog.rect().center().x());
+    SaveGrab(dialog, "challenge-wide.png");
+}
+
+TEST_F(ChallengeWindowTest, LooksRightLockedAtOneAndAHalfTimesTheSize) {
+    ScreenDpi = 144;
+    LexiconTable[0].ShortName = "FIFTEEN-LETTERS";
+    ChallengeByCommand = 12;
+    TChallengeDlg scaled(host, [](int, bool, std::string_view) { return false; });
+    scaled.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&scaled));
+    EXPECT_EQ(scaled.size(), QSize(1182, 747));
+    QTest::keyClicks(scaled.Words, QStringLiteral("zyzzyva"));
+    QTest::keyClick(scaled.Words, Qt::Key_Tab);
+    scaled.LayOut(QSize(1920, 1080));
+    ExpectTidyLayout(scaled);
+    EXPECT_TRUE(scaled.rect().contains(scaled.Icon->geometry()));
+    EXPECT_FALSE(scaled.Icon->geometry().intersects(scaled.Label2->geometry()));
+    SaveGrab(scaled, "challenge-locked-144dpi.png");
+    ChallengeByCommand = 0;
+    ResetScaling();
+}
+
+}  // namespace
+}  // namespace qora
