@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <string>
 
+#include "engine/WordTests.h"
 #include "games/ChallengeRules.h"
 
 class QLabel;
@@ -34,7 +35,10 @@ class TChallengeDlg : public QDialog, private ChallengeWindowActions {
     Q_OBJECT
 
 public:
-    TChallengeDlg(ChallengeHost& host, ChallengeWordTest wordTest, QWidget* parent = nullptr);
+    // Rules on words with the lexicons themselves, unless tests give another
+    // word test.
+    explicit TChallengeDlg(ChallengeHost& host, ChallengeWordTest wordTest = IsWordInLexicon,
+                           QWidget* parent = nullptr);
 
     const ChallengeRules& Rules() const { return rules_; }
 

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "engine/Lexicons.h"
+#include "support/TestLexicon.h"
 #include "platform/Scaling.h"
 #include "processor/Recording.h"
 
@@ -173,6 +174,33 @@ TEST_F(ChallengeWindowTest, PromptWordsAreCarriedIn) {
     host.prompt = "/c cat dog";
     Open();
     EXPECT_EQ(dialog.Words->toPlainText(), "CAT,DOG");
+}
+
+// The real word test on real lexicon files.
+TEST(ChallengeWindowLexiconTest, RulesWithTheLexiconsThemselves) {
+    TestLexiconFolder folder;
+    folder.Add("A-NEW.QLX", {"CHURRO", "NI\xD1O", "PERRO"}, Language::Spanish);
+    folder.Add("B-OLD.QLX", {"CHURRO", "PERRA"}, Language::Spanish);
+    folder.Load(0, 1, 0);
+    InterimChallengesOn = true;
+    FakeHost host;
+    TChallengeDlg dialog(host);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+    QTest::keyClick(dialog.Words, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClicks(dialog.Words, QStringLiteral("urro ni"));
+    QTest::keyClick(dialog.Words, Qt::Key_Ntilde);
+    QTest::keyClicks(dialog.Words, QStringLiteral("o"));
+    EXPECT_EQ(dialog.Words->toPlainText(), QString::fromLatin1("CHURRO,NI\xD1O"));
+    QTest::keyClick(dialog.Words, Qt::Key_Tab);
+    EXPECT_EQ(dialog.Ruling->toPlainText(), "         Yes, the play is ACCEPTABLE");  // CHURRO agrees
+
+    QTest::keyClicks(dialog.Words, QStringLiteral("perro"));
+    QTest::keyClick(dialog.Words, Qt::Key_Tab);
+    EXPECT_EQ(dialog.Ruling->toPlainText(), " Yes, the play is A-NEW-ACCEPTABLE - no penalty");
+    InterimChallengesOn = false;
+    dialog.reject();
 }
 
 // --- Looks ----------------------------------------------------------------------
