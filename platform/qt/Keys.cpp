@@ -77,10 +77,10 @@ int ControlKey(int qtKey) {
     case Qt::Key_PageDown: return KeyPageDown;
     case Qt::Key_End: return KeyEnd;
     case Qt::Key_Home: return KeyHome;
-    case Qt::Key_Left: return KeyLeft;
-    case Qt::Key_Up: return KeyUp;
-    case Qt::Key_Right: return KeyRight;
-    case Qt::Key_Down: return KeyDown;
+    case Qt::Key_Left: return KeyArrowLeft;
+    case Qt::Key_Up: return KeyArrowUp;
+    case Qt::Key_Right: return KeyArrowRight;
+    case Qt::Key_Down: return KeyArrowDown;
     case Qt::Key_Insert: return KeyInsert;
     case Qt::Key_Delete: return KeyDelete;
     case Qt::Key_NumLock: return KeyNumLock;

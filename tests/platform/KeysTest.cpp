@@ -54,10 +54,10 @@ TEST(KeyStrokeOf, ControlAndFunctionKeys) {
     EXPECT_EQ(Stroke(Qt::Key_Backspace).key, KeyBackspace);
     EXPECT_EQ(Stroke(Qt::Key_Delete).key, KeyDelete);
     EXPECT_EQ(Stroke(Qt::Key_Home).key, KeyHome);
-    EXPECT_EQ(Stroke(Qt::Key_Left).key, KeyLeft);
-    EXPECT_EQ(Stroke(Qt::Key_Up).key, KeyUp);
-    EXPECT_EQ(Stroke(Qt::Key_Right).key, KeyRight);
-    EXPECT_EQ(Stroke(Qt::Key_Down).key, KeyDown);
+    EXPECT_EQ(Stroke(Qt::Key_Left).key, KeyArrowLeft);
+    EXPECT_EQ(Stroke(Qt::Key_Up).key, KeyArrowUp);
+    EXPECT_EQ(Stroke(Qt::Key_Right).key, KeyArrowRight);
+    EXPECT_EQ(Stroke(Qt::Key_Down).key, KeyArrowDown);
     EXPECT_EQ(Stroke(Qt::Key_Space, Qt::NoModifier, " ").key, KeySpace);
     EXPECT_EQ(Stroke(Qt::Key_F1).key, KeyF1);
     EXPECT_EQ(Stroke(Qt::Key_F12).key, KeyF12);

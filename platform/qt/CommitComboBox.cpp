@@ -1,0 +1,137 @@
+#include "platform/qt/CommitComboBox.h"
+
+#include "platform/qt/Focus.h"
+#include "platform/qt/Keys.h"
+
+#include <QAbstractItemView>
+#include <QFocusEvent>
+#include <QKeyEvent>
+
+namespace qora {
+
+namespace {
+
+// Focus changes that are no move between controls: the list's own popup, and
+// another window becoming active.
+bool IsWindowLevelFocusChange(const QFocusEvent& event) {
+    return event.reason() == Qt::PopupFocusReason || event.reason() == Qt::ActiveWindowFocusReason;
+}
+
+}  // namespace
+
+CommitComboBox::CommitComboBox(QWidget* parent) : QComboBox(parent) {
+    connect(this, &QComboBox::activated, this, [this](int) { Click(); });
+    view()->installEventFilter(this);
+}
+
+void CommitComboBox::focusInEvent(QFocusEvent* event) {
+    QComboBox::focusInEvent(event);
+    // Coming back from the popup or from another window is no new arrival.
+    if (event->reason() == Qt::PopupFocusReason || focusInside_) return;
+    focusInside_ = true;
+    Enter();
+}
+
+void CommitComboBox::focusOutEvent(QFocusEvent* event) {
+    QComboBox::focusOutEvent(event);
+    if (IsWindowLevelFocusChange(*event) || popupOpen_ || !focusInside_) return;
+    focusInside_ = false;
+    Exit();
+}
+
+void CommitComboBox::hideEvent(QHideEvent* event) {
+    QComboBox::hideEvent(event);
+    focusInside_ = false;  // the next showing is a fresh arrival
+}
+
+void CommitComboBox::keyPressEvent(QKeyEvent* event) {
+    if (KeyDown(KeyStrokeOf(*event))) return;
+    QComboBox::keyPressEvent(event);
+}
+
+bool CommitComboBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == view() && event->type() == QEvent::KeyPress &&
+        KeyDown(KeyStrokeOf(*static_cast<QKeyEvent*>(event))))
+        return true;
+    return QComboBox::eventFilter(watched, event);
+}
+
+void CommitComboBox::showPopup() {
+    DropDown();
+    popupOpen_ = true;
+    QComboBox::showPopup();
+}
+
+void CommitComboBox::hidePopup() {
+    QComboBox::hidePopup();
+    popupOpen_ = false;
+}
+
+void CommitComboBox::Enter() {
+    if (ProgramMovingFocus) return;
+    committedIndex_ = currentIndex();
+    droppedDown_ = false;
+    keyNavigation_ = false;
+    emit entered(committedIndex_);
+}
+
+void CommitComboBox::DropDown() { droppedDown_ = true; }
+
+bool CommitComboBox::KeyDown(KeyStroke stroke) {
+    bool usedUp = false;
+    switch (stroke.key) {
+    case KeyEscape:
+        droppedDown_ = false;
+        keyNavigation_ = false;
+        break;
+    case KeyArrowUp:
+    case KeyArrowDown:
+        keyNavigation_ = true;
+        break;
+    case KeySpace:
+        keyNavigation_ = true;
+        ShowNextItem();
+        usedUp = true;  // Space shows the next item instead of opening the list
+        break;
+    default:
+        break;
+    }
+    emit keyDown(stroke);
+    return usedUp;
+}
+
+void CommitComboBox::Click() {
+    if (!droppedDown_) return;
+    if (keyNavigation_) {
+        keyNavigation_ = false;
+        return;
+    }
+    if (currentIndex() == committedIndex_) {
+        emit reselected();
+        MoveToNextControl();
+    } else {
+        Commit(currentIndex());
+    }
+}
+
+void CommitComboBox::Exit() {
+    if (ProgramMovingFocus) return;
+    if (currentIndex() != committedIndex_) Commit(currentIndex());
+}
+
+void CommitComboBox::Commit(int index) {
+    committedIndex_ = index;
+    emit committed(index);
+    MoveToNextControl();
+}
+
+void CommitComboBox::MoveToNextControl() {
+    if (nextControl_ != nullptr && nextControl_->isVisible() && nextControl_->isEnabled()) MoveFocus(*nextControl_);
+}
+
+void CommitComboBox::ShowNextItem() {
+    if (count() == 0) return;
+    setCurrentIndex(currentIndex() + 1 < count() ? currentIndex() + 1 : 0);
+}
+
+}  // namespace qora

@@ -1,0 +1,18 @@
+#include "platform/qt/Focus.h"
+
+#include <QWidget>
+
+namespace qora {
+
+std::uint8_t ProgramMovingFocus = 0;
+
+ProgramFocusMove::ProgramFocusMove() : saved_(ProgramMovingFocus) { ProgramMovingFocus = 1; }
+
+ProgramFocusMove::~ProgramFocusMove() { ProgramMovingFocus = saved_; }
+
+void MoveFocus(QWidget& target) {
+    ProgramFocusMove move;
+    target.setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace qora

@@ -1,0 +1,52 @@
+#include "platform/qt/NumberField.h"
+
+#include "platform/qt/Text.h"
+
+#include <QAbstractButton>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace qora {
+
+int FieldWidthForDigits(const QLineEdit& field, int digits) {
+    constexpr int HorizontalMargin = 2;  // the edit's own margin on each side of the text
+    const QMargins text = field.textMargins();
+    const QFontMetrics metrics = field.fontMetrics();
+    const int width = metrics.horizontalAdvance(QString(digits, QChar('0'))) + 2 * HorizontalMargin + text.left() +
+                      text.right() + 1;
+    QStyleOptionFrame option;
+    option.initFrom(&field);
+    option.lineWidth = field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field) : 0;
+    return field.style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, metrics.height()), &field).width();
+}
+
+NumberField::NumberField(int columns, QWidget* parent) : QLineEdit(parent), columns_(columns) {
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(this, &QLineEdit::textEdited, this, [this] { ReadText(); });
+}
+
+void NumberField::ShowNumber(std::int64_t value) {
+    const QString text = FromCodePage(FormatFieldNumber(value, columns_));
+    setText(text);
+    const int firstDigit = static_cast<int>(text.size() - text.trimmed().size());
+    setSelection(firstDigit, static_cast<int>(text.size()) - firstDigit);
+    number_ = ReadFieldNumber(ToCodePage(text), emptyRule_, maximum_);
+}
+
+void NumberField::keyReleaseEvent(QKeyEvent* event) {
+    QLineEdit::keyReleaseEvent(event);
+    ReadText();
+}
+
+void NumberField::ReadText() {
+    const std::string text = ToCodePage(this->text());
+    number_ = ReadFieldNumber(text, emptyRule_, maximum_);
+    const bool allDigits = number_.valid || ReadFieldNumber(text, EmptyField::IsZero, maximum_).valid;
+    if (allDigits) {
+        emit numberRead();
+    } else if (confirmingButton_ != nullptr) {
+        confirmingButton_->setEnabled(false);
+    }
+}
+
+}  // namespace qora

@@ -1,0 +1,220 @@
+#include "platform/qt/TileControls.h"
+#include "platform/qt/TileKeys.h"
+#include "support/qt/WidgetLayout.h"
+
+#include <QAbstractButton>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+#include <QVBoxLayout>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace qora {
+namespace {
+
+int Tile(KeyStroke stroke, Language language) {
+    const TileKey key = FoldTileKey(stroke, language);
+    return key.action == TileKeyAction::Tile ? key.tile : 0;
+}
+
+TEST(FoldTileKey, EnglishAndFrenchTakeTheLettersAndIgnoreTheRest) {
+    for (Language language : {Language::English, Language::French}) {
+        EXPECT_EQ(Tile({'A', 0}, language), 1);
+        EXPECT_EQ(Tile({'K', 0}, language), 11);
+        EXPECT_EQ(Tile({'Z', ssShift}, language), 26);
+        EXPECT_EQ(Tile({'C', ssCtrl}, language), 3);
+        EXPECT_EQ(Tile({KeyEnye, 0}, language), 0);
+        EXPECT_EQ(Tile({0xE9, 0}, language), 0);
+        EXPECT_EQ(Tile({'5', 0}, language), 0);
+    }
+}
+
+TEST(FoldTileKey, SpanishFoldsCtrlLettersAndAccents) {
+    const Language es = Language::Spanish;
+    EXPECT_EQ(Tile({'C', 0}, es), SpanishTileC);
+    EXPECT_EQ(Tile({'C', ssCtrl}, es), SpanishTileCH);
+    EXPECT_EQ(Tile({'L', ssCtrl | ssShift}, es), SpanishTileLL);
+    EXPECT_EQ(Tile({'R', ssCtrl}, es), SpanishTileRR);
+    EXPECT_EQ(Tile({'N', ssCtrl}, es), SpanishTileEnye);
+    EXPECT_EQ(Tile({'N', 0}, es), 15);
+    EXPECT_EQ(Tile({KeyEnye, 0}, es), SpanishTileEnye);
+    EXPECT_EQ(Tile({'D', 0}, es), 5);
+    EXPECT_EQ(Tile({'M', 0}, es), 14);
+    EXPECT_EQ(Tile({'Z', 0}, es), 28);
+    EXPECT_EQ(Tile({'A', ssCtrl}, es), 1);  // Ctrl matters only for C, L, N and R
+    EXPECT_EQ(Tile({'K', 0}, es), 0);
+    EXPECT_EQ(Tile({'W', ssCtrl}, es), 0);
+    for (int code : {0xC1, 0xE1}) EXPECT_EQ(Tile({code, 0}, es), 1);
+    for (int code : {0xC8, 0xC9, 0xE8, 0xE9}) EXPECT_EQ(Tile({code, 0}, es), 6);
+    for (int code : {0xCE, 0xEE}) EXPECT_EQ(Tile({code, 0}, es), 10);
+    for (int code : {0xD3, 0xF3}) EXPECT_EQ(Tile({code, 0}, es), 17);
+    for (int code : {0xDA, 0xDC, 0xFA, 0xFC}) EXPECT_EQ(Tile({code, 0}, es), 24);
+    EXPECT_EQ(Tile({0xCD, 0}, es), 0);
+    EXPECT_EQ(Tile({0xED, 0}, es), 0);
+}
+
+TEST(FoldTileKey, EnterConfirmsAndEscCloses) {
+    for (Language language : {Language::English, Language::Spanish}) {
+        EXPECT_EQ(FoldTileKey({KeyEnter, 0}, language).action, TileKeyAction::Confirm);
+        EXPECT_EQ(FoldTileKey({KeyEscape, ssCtrl}, language).action, TileKeyAction::Close);
+        EXPECT_EQ(FoldTileKey({KeyTab, 0}, language).action, TileKeyAction::Ignore);
+    }
+}
+
+TEST(TileSlots, NamesSlotsAndTilesAgree) {
+    EXPECT_EQ(SlotOfName('A'), 0);
+    EXPECT_EQ(SlotOfName('M'), 12);
+    EXPECT_EQ(SlotOfName('1'), 13);
+    EXPECT_EQ(SlotOfName('N'), 14);
+    EXPECT_EQ(SlotOfName('Z'), 26);
+    EXPECT_EQ(SlotOfName('2'), 27);
+    EXPECT_EQ(SlotOfName('?'), -1);
+    for (Language language : {Language::English, Language::French, Language::Spanish})
+        for (int tile = 1; tile <= LanguageTileCount(language); ++tile)
+            EXPECT_EQ(TileOfSlot(language, SlotOfTile(language, tile)), tile);
+    EXPECT_EQ(TileOfSlot(Language::English, SlotOfName('1')), 0);
+    EXPECT_EQ(TileOfSlot(Language::English, SlotOfName('N')), 14);
+    EXPECT_EQ(TileOfSlot(Language::Spanish, SlotOfName('1')), 14);  // M
+    EXPECT_EQ(TileOfSlot(Language::Spanish, SlotOfName('O')), SpanishTileEnye);
+}
+
+std::vector<std::string> Captions(const TileControlRows& rows) {
+    std::vector<std::string> captions;
+    for (int slot = 0; slot < TileControlCount; ++slot) {
+        const QAbstractButton* button = rows.Button(slot);
+        const QLabel* label = rows.CounterLabel(slot);
+        const QWidget* control = button != nullptr ? static_cast<const QWidget*>(button) : label;
+        if (!control->isVisibleTo(rows.window())) continue;
+        captions.push_back((button != nullptr ? button->text() : label->text()).toLatin1().toStdString());
+    }
+    return captions;
+}
+
+const std::vector<std::string> SpanishOrder = {"A", "B", "C",  "CH", "D",    "E", "F", "G", "H",  "I",
+                                               "J", "L", "LL", "M",  "N",    "\xD1", "O", "P", "Q", "R",
+                                               "RR", "S", "T", "U",  "V",    "X", "Y", "Z"};
+
+TEST(TileControlRows, CaptionsAndExtrasFollowTheLanguage) {
+    for (TileControlKind kind : {TileControlKind::RadioButton, TileControlKind::CheckBox, TileControlKind::Counter}) {
+        QWidget window;
+        auto* rows = new TileControlRows(kind, 53, &window);
+        rows->SetLanguage(Language::Spanish);
+        EXPECT_EQ(Captions(*rows), SpanishOrder);
+        rows->SetLanguage(Language::French);
+        std::vector<std::string> alphabet;
+        for (char c = 'A'; c <= 'Z'; ++c) alphabet.emplace_back(1, c);
+        EXPECT_EQ(Captions(*rows), alphabet);
+        EXPECT_EQ(rows->TileCount(), 26);
+    }
+}
+
+TEST(TileControlRows, TilesAreCheckedAndClickedByTileNumber) {
+    QWidget window;
+    auto* rows = new TileControlRows(TileControlKind::RadioButton, 53, &window);
+    rows->SetLanguage(Language::Spanish);
+    std::vector<int> clicked;
+    QObject::connect(rows, &TileControlRows::tileClicked, [&](int tile) { clicked.push_back(tile); });
+    rows->ButtonOfTile(SpanishTileCH)->click();
+    EXPECT_EQ(rows->CheckedTile(), SpanishTileCH);
+    EXPECT_TRUE(rows->Button(SlotOfName('D'))->isChecked());
+    rows->Button(SlotOfName('2'))->click();
+    EXPECT_EQ(rows->CheckedTile(), 28);
+    EXPECT_EQ(clicked, (std::vector<int>{SpanishTileCH, 28}));
+}
+
+TEST(TileControlRows, CheckBoxesToggleAndSetAllReachesTheHiddenExtras) {
+    QWidget window;
+    auto* rows = new TileControlRows(TileControlKind::CheckBox, 50, &window);
+    rows->SetLanguage(Language::English);
+    rows->ButtonOfTile(17)->click();
+    EXPECT_TRUE(rows->TileChecked(17));
+    rows->ButtonOfTile(17)->click();
+    EXPECT_FALSE(rows->TileChecked(17));
+    rows->SetAllChecked(true);
+    EXPECT_TRUE(rows->Button(SlotOfName('1'))->isChecked());
+    EXPECT_TRUE(rows->Button(SlotOfName('2'))->isChecked());
+}
+
+TEST(TileControlRows, CountersReportTheirTile) {
+    QWidget window;
+    auto* rows = new TileControlRows(TileControlKind::Counter, 53, &window);
+    rows->SetLanguage(Language::Spanish);
+    rows->CounterOfTile(14)->SetRange(0, 99);
+    int tile = 0;
+    UpDownButton arrow = UpDownButton::Down;
+    QObject::connect(rows, &TileControlRows::counterClicked, [&](int t, UpDownButton b) { tile = t, arrow = b; });
+    rows->Counter(SlotOfName('1'))->Arrows()->Click(UpDownButton::Up);
+    EXPECT_EQ(tile, 14);
+    EXPECT_EQ(arrow, UpDownButton::Up);
+    EXPECT_EQ(rows->CounterOfTile(14)->Position(), 1);
+}
+
+class MemoTyping : public ::testing::Test {
+protected:
+    void SetUp() override {
+        auto* layout = new QVBoxLayout(&dialog);
+        layout->addWidget(memo = new TileTypingMemo);
+        QObject::connect(memo, &TileTypingMemo::tileTyped, [this](int tile, KeyStroke) { tiles.push_back(tile); });
+        QObject::connect(memo, &TileTypingMemo::confirmed, [this] { ++confirmations; });
+    }
+    void TearDown() override { SetLanguageTables(Language::English); }
+
+    QDialog dialog;
+    TileTypingMemo* memo = nullptr;
+    std::vector<int> tiles;
+    int confirmations = 0;
+};
+
+TEST_F(MemoTyping, KeysBecomeTilesOfThePrimaryLanguage) {
+    SetLanguageTables(Language::Spanish);
+    QTest::keyClick(memo, Qt::Key_C, Qt::ControlModifier);
+    QTest::keyClick(memo, 'w');
+    QTest::keyClick(memo, Qt::Key_Eacute);
+    QTest::keyClick(memo, Qt::Key_N, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(tiles, (std::vector<int>{SpanishTileCH, 6, SpanishTileEnye}));
+    EXPECT_EQ(confirmations, 1);
+    SetLanguageTables(Language::English);
+    QTest::keyClick(memo, 'w');
+    EXPECT_EQ(tiles.back(), 23);
+    EXPECT_TRUE(memo->toPlainText().isEmpty());  // keys never change the text
+}
+
+TEST_F(MemoTyping, EscClosesTheDialog) {
+    dialog.show();
+    int closings = 0;
+    QObject::connect(memo, &TileTypingMemo::closing, [&] { ++closings; });
+    QTest::keyClick(memo, Qt::Key_Escape);
+    EXPECT_EQ(closings, 1);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+}
+
+// Tile rows of every kind with a hint memo, as the tile pages show them.
+class TileRowsLayout : public LayoutTest {};
+
+TEST_F(TileRowsLayout, NothingOverlapsOrIsCutOffInEitherLanguage) {
+    for (Language language : {Language::English, Language::Spanish}) {
+        QWidget page;
+        auto* layout = new QVBoxLayout(&page);
+        auto* memo = new TileTypingMemo;
+        memo->SetLines({"Either click a tile button or indicate a tile by typing.",
+                        "Use CTRL-letter: C,L,N,R for CH,LL,\xD1,RR."});
+        memo->setFixedHeight(memo->fontMetrics().lineSpacing() * 2 + 12);
+        layout->addWidget(memo);
+        for (TileControlKind kind : {TileControlKind::RadioButton, TileControlKind::CheckBox, TileControlKind::Counter}) {
+            auto* rows = new TileControlRows(kind, 53);
+            rows->SetLanguage(language);
+            layout->addWidget(rows);
+        }
+        page.show();
+        EXPECT_EQ(LayoutFaults(page), std::vector<std::string>{});
+        SaveGrab(page, language == Language::Spanish ? "tile-rows-spanish" : "tile-rows-english");
+    }
+}
+
+}  // namespace
+}  // namespace qora
