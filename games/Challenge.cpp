@@ -203,7 +203,7 @@ bool TChallengeDlg::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyRelease) {
         // The text is only ever extended at its end.
         int code = KeyStrokeOf(static_cast<const QKeyEvent&>(*event)).key;
-        if (code == KeyLeft || code == KeyHome)
+        if (code == KeyArrowLeft || code == KeyHome)
             Words->moveCursor(QTextCursor::End);
         return true;
     }
