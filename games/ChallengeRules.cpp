@@ -75,12 +75,7 @@ std::string TypingTimeoutText(int seconds) {
 }
 
 int FoldSpanishChallengeKey(int code, bool ctrl) {
-    switch (code) {
-    case 0xC1: case 0xE1: return 'A';
-    case 0xC8: case 0xC9: case 0xE8: case 0xE9: return 'E';
-    case 0xCE: case 0xEE: return 'I';
-    case 0xD3: case 0xF3: return 'O';
-    case 0xDA: case 0xDC: case 0xFA: case 0xFC: return 'U';
+    switch (code = UnaccentedSpanishKey(code)) {
     case LowerEnye: case CtrlNCharacter: return UpperEnye;
     case 'K': case 'W': return 0;
     case 'N': return ctrl ? UpperEnye : 'N';

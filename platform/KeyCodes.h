@@ -78,6 +78,21 @@ constexpr int KeyCloseBracket = 221;  // ] and }
 constexpr int KeyQuote = 222;         // ' and "
 constexpr int KeyEnye = 0xD1;         // Ñ
 
+// The plain vowel of an accented key code, as Spanish text is typed: 0xC1 0xE1
+// to A; 0xC8 0xC9 0xE8 0xE9 to E; 0xCE 0xEE to I; 0xD3 0xF3 to O; 0xDA 0xDC
+// 0xFA 0xFC to U. 0xCD and 0xED (I with an acute accent) are not folded. Any
+// other code is returned as it is.
+constexpr int UnaccentedSpanishKey(int key) {
+    switch (key) {
+    case 0xC1: case 0xE1: return 'A';
+    case 0xC8: case 0xC9: case 0xE8: case 0xE9: return 'E';
+    case 0xCE: case 0xEE: return 'I';
+    case 0xD3: case 0xF3: return 'O';
+    case 0xDA: case 0xDC: case 0xFA: case 0xFC: return 'U';
+    default: return key;
+    }
+}
+
 constexpr int FunctionKey(int n) { return KeyF1 + n - 1; }  // n = 1..24
 constexpr bool IsLetterKey(int key) { return key >= KeyA && key <= KeyZ; }
 constexpr bool IsDigitKey(int key) { return key >= Key0 && key <= Key9; }

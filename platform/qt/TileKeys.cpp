@@ -4,18 +4,6 @@ namespace qora {
 
 namespace {
 
-// The plain letter of an accented key code, the code itself otherwise.
-int UnaccentedSpanishKey(int key) {
-    switch (key) {
-    case 0xC1: case 0xE1: return 'A';
-    case 0xC8: case 0xC9: case 0xE8: case 0xE9: return 'E';
-    case 0xCE: case 0xEE: return 'I';
-    case 0xD3: case 0xF3: return 'O';
-    case 0xDA: case 0xDC: case 0xFA: case 0xFC: return 'U';
-    default: return key;
-    }
-}
-
 int SpanishTileOfKey(KeyStroke stroke) {
     const int key = UnaccentedSpanishKey(stroke.key);
     if (key == 'K' || key == 'W') return 0;
