@@ -111,10 +111,21 @@ int TileCodeOfChar(unsigned char c, unsigned char next, bool& tookTwo) {
     return SpanishTileCodes[c];
 }
 
-std::string TileToText(unsigned char tile) {
-    const bool lower = tile > '`';
+namespace {
+
+// Spanish tile number (1..28) of a tile byte of either case, 0 for no tile.
+int SpanishTileNumber(unsigned char tile, bool& lower) {
+    lower = tile > '`';
     const int n = lower ? tile - '`' : tile - '@';
-    if (n < 1 || n > SpanishTileCount) return "?";
+    return n >= 1 && n <= SpanishTileCount ? n : 0;
+}
+
+}  // namespace
+
+std::string TileToText(unsigned char tile) {
+    bool lower = false;
+    const int n = SpanishTileNumber(tile, lower);
+    if (n == 0) return "?";
     std::string text = SpanishTileTexts[n - 1];
     if (lower) {
         for (char& ch : text) {
@@ -128,11 +139,19 @@ std::string TileToText(unsigned char tile) {
 std::string TilesToText(std::string_view tiles) {
     std::string text;
     text.reserve(tiles.size() + 4);
-    for (unsigned char tile : tiles) text += TileToText(tile);
+    for (unsigned char tile : tiles) {
+        bool lower = false;
+        if (SpanishTileNumber(tile, lower) == 0) text += static_cast<char>(tile);  // a blank, "?", a separator
+        else text += TileToText(tile);
+    }
     return text;
 }
 
-std::string TextToTiles(std::string_view text) {
+namespace {
+
+// Spanish display text to tiles. A character without a tile ends the text,
+// or with `keepOthers` is copied unchanged.
+std::string SpanishTextToTiles(std::string_view text, bool keepOthers) {
     std::string tiles;
     tiles.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -140,7 +159,11 @@ std::string TextToTiles(std::string_view text) {
         const unsigned char next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
         bool tookTwo = false;
         const int tile = TileCodeOfChar(c, next, tookTwo);
-        if (tile < 1 || tile > SpanishTileCount) break;
+        if (tile < 1 || tile > SpanishTileCount) {
+            if (!keepOthers) break;
+            tiles += static_cast<char>(c);
+            continue;
+        }
         const bool lower = IsLowerAscii(c) || c == LowerEnye;
         tiles += static_cast<char>((lower ? '`' : '@') + tile);
         if (tookTwo) ++i;
@@ -148,13 +171,17 @@ std::string TextToTiles(std::string_view text) {
     return tiles;
 }
 
+}  // namespace
+
+std::string TextToTiles(std::string_view text) { return SpanishTextToTiles(text, false); }
+
 std::string WordToDisplay(std::string_view tiles) {
     if (SpanishLexiconActive) return TilesToText(tiles);
     return std::string(tiles);
 }
 
 std::string DisplayToWord(std::string_view text) {
-    if (SpanishLexiconActive) return TextToTiles(text);
+    if (SpanishLexiconActive) return SpanishTextToTiles(text, true);
     return std::string(text);
 }
 

@@ -85,7 +85,8 @@ int TileCodeOfChar(unsigned char c, unsigned char next, bool& tookTwo);
 std::string TileToText(unsigned char tile);
 
 // Spanish tile string -> display text (CH, LL, RR as two letters; lower-case
-// tiles, the blank-matched ones, as lower-case text).
+// tiles, the blank-matched ones, as lower-case text). Bytes that are no tile
+// (blanks between words, "?" for a blank tile, separators) stay as they are.
 std::string TilesToText(std::string_view tiles);
 
 // Spanish display text -> tile string; stops at the first character that is
@@ -93,7 +94,8 @@ std::string TilesToText(std::string_view tiles);
 std::string TextToTiles(std::string_view text);
 
 // Tile string of the active language -> display text, and back. For English
-// and French both are the identity on letters.
+// and French both are the identity. Characters that are no tile are kept, so
+// the two are a round trip and a non-tile never shortens a word.
 std::string WordToDisplay(std::string_view tiles);
 std::string DisplayToWord(std::string_view text);
 

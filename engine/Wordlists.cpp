@@ -1,0 +1,469 @@
+#include "engine/Wordlists.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "engine/LexiconFormat.h"
+#include "engine/Listings.h"
+#include "engine/TextFiles.h"
+#include "engine/Tiles.h"
+
+namespace qora {
+
+Wordlist Slate;
+std::int32_t& SlateItemKind = Slate.ItemKind;
+std::int32_t FlashcardWordlistNumber = 0;
+std::int32_t FlashcardIndex = -1;
+std::function<void(std::int32_t itemCount)> WordlistProgressHook;
+
+namespace {
+
+constexpr std::int32_t ProgressInterval = 1000;
+constexpr const char* LabelLinePrefix = "#LABEL";
+
+std::map<std::int32_t, Wordlist> NumberedWordlists;
+std::int32_t LastUsedWordlist = -1;
+
+bool IsWordlistNumber(std::int32_t number) { return number >= SlateNumber && number <= MaxWordlistNumber; }
+
+// An item from a result text: lower-case tiles become upper case and marked.
+WordlistItem MakeItem(std::string_view text) {
+    WordlistItem item{std::string(text), {}};
+    for (std::size_t i = 0; i < item.Text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(item.Text[i]);
+        if (c <= '`' || TileNumberOf(c) == 0) continue;
+        item.Text[i] = static_cast<char>(c - 32);
+        if (i < MaxBlankMarkPositions) item.Marks.set(i);
+    }
+    return item;
+}
+
+bool ByText(const WordlistItem& a, const WordlistItem& b) { return a.Text < b.Text; }
+
+// The items in word order, equal items made one with their marks merged.
+std::vector<WordlistItem> SortedUniqueItems(std::vector<WordlistItem> items) {
+    std::stable_sort(items.begin(), items.end(), ByText);
+    std::vector<WordlistItem> unique;
+    unique.reserve(items.size());
+    for (WordlistItem& item : items) {
+        if (!unique.empty() && unique.back().Text == item.Text) unique.back().Marks |= item.Marks;
+        else unique.push_back(std::move(item));
+    }
+    return unique;
+}
+
+bool IsFlashcardWordlist(const Wordlist& wordlist) {
+    return FlashcardsActive() && wordlist.Number == FlashcardWordlistNumber;
+}
+
+// Keeps the cursor, and the current flashcard, on items that exist.
+void KeepIndicesInRange(Wordlist& wordlist) {
+    const std::int32_t last = wordlist.Count() - 1;
+    wordlist.Cursor = std::clamp(wordlist.Cursor, -1, last);
+    if (IsFlashcardWordlist(wordlist)) FlashcardIndex = std::clamp(FlashcardIndex, -1, last);
+}
+
+// Index adjustments after items [first, first + count) were removed: later
+// items move up, and an index on a removed item passes to the item after them.
+void ShiftIndicesAfterRemoval(Wordlist& wordlist, std::int32_t first, std::int32_t count) {
+    auto shift = [&](std::int32_t& index) {
+        if (index >= first + count) index -= count;
+        else if (index > first) index = first;
+    };
+    shift(wordlist.Cursor);
+    if (IsFlashcardWordlist(wordlist)) shift(FlashcardIndex);
+    KeepIndicesInRange(wordlist);
+}
+
+void ShiftIndicesAfterInsertion(Wordlist& wordlist, std::int32_t at, std::int32_t count) {
+    auto shift = [&](std::int32_t& index) {
+        if (index >= at) index += count;
+    };
+    shift(wordlist.Cursor);
+    if (IsFlashcardWordlist(wordlist)) shift(FlashcardIndex);
+}
+
+void PutInWordOrder(Wordlist& wordlist) {
+    wordlist.Items = SortedUniqueItems(std::move(wordlist.Items));
+    wordlist.InWordOrder = true;
+    KeepIndicesInRange(wordlist);
+}
+
+// A wordlist made anew by a command: new items and kind, no label, no cursor.
+void ReplaceItems(Wordlist& wordlist, std::vector<WordlistItem> items, std::int32_t kind, bool inWordOrder) {
+    wordlist.Items = std::move(items);
+    wordlist.ItemKind = kind;
+    wordlist.InWordOrder = inWordOrder;
+    wordlist.Label.clear();
+    wordlist.Cursor = -1;
+    KeepIndicesInRange(wordlist);
+}
+
+std::vector<WordlistItem> CombineItems(const std::vector<WordlistItem>& first, SetOperation operation,
+                                       const std::vector<WordlistItem>& second) {
+    std::vector<WordlistItem> a = SortedUniqueItems(first);
+    std::vector<WordlistItem> b = SortedUniqueItems(second);
+    std::vector<WordlistItem> result;
+    std::size_t i = 0, j = 0;
+    while (i < a.size() || j < b.size()) {
+        const bool takeA = j == b.size() || (i < a.size() && a[i].Text < b[j].Text);
+        const bool takeB = i == a.size() || (j < b.size() && b[j].Text < a[i].Text);
+        if (takeA) {
+            if (operation != SetOperation::Intersection) result.push_back(a[i]);
+            ++i;
+        } else if (takeB) {
+            if (operation == SetOperation::Union) result.push_back(b[j]);
+            ++j;
+        } else {  // in both
+            if (operation != SetOperation::Difference) {
+                result.push_back(a[i]);
+                result.back().Marks |= b[j].Marks;
+            }
+            ++i;
+            ++j;
+        }
+    }
+    return result;
+}
+
+std::int32_t CombinedKind(std::int32_t first, SetOperation operation, std::int32_t second) {
+    switch (operation) {
+        case SetOperation::Union: return std::max(first, second);
+        case SetOperation::Intersection: return std::min(first, second);
+        case SetOperation::Difference: return first;
+    }
+    return first;
+}
+
+const char* ShownLabel(const Wordlist& wordlist) {
+    return wordlist.Label.empty() ? UnlabeledText : wordlist.Label.c_str();
+}
+
+int LongestLabel(bool unlabeledShown) {
+    int longest = 0;
+    for (const auto& [number, wordlist] : NumberedWordlists) {
+        const std::string_view label = unlabeledShown ? ShownLabel(wordlist) : wordlist.Label;
+        longest = std::max<int>(longest, static_cast<int>(label.size()));
+    }
+    return std::min(longest, MaxWordlistLabelLength);
+}
+
+int LargestNumber() { return NumberedWordlists.empty() ? 0 : NumberedWordlists.rbegin()->first; }
+
+// A word of the active language: 1 to 32 upper-case tiles and nothing else.
+bool IsWordOfLanguage(std::string_view text) {
+    if (text.empty() || text.size() > static_cast<std::size_t>(LexiconMaxWordLength)) return false;
+    const int tiles = ActiveTileCount();
+    return std::all_of(text.begin(), text.end(), [tiles](char c) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        return u > '@' && u <= '@' + tiles;
+    });
+}
+
+bool IsLabelLine(std::string_view text) {
+    return text.substr(0, std::strlen(LabelLinePrefix)) == LabelLinePrefix &&
+           (text.size() == std::strlen(LabelLinePrefix) || text[std::strlen(LabelLinePrefix)] == ' ');
+}
+
+// The items in the order given by item indices (all of them, in their own
+// order, when none is given); indices outside the wordlist are passed over.
+std::vector<WordlistItem> ItemsInOrder(const Wordlist& wordlist, std::span<const std::int32_t> order) {
+    if (order.empty()) return wordlist.Items;
+    std::vector<WordlistItem> items;
+    items.reserve(order.size());
+    for (std::int32_t index : order)
+        if (index >= 0 && index < wordlist.Count()) items.push_back(wordlist.Items[index]);
+    return items;
+}
+
+bool FileHasContent(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::file_size(path, error) > 0 && !error;
+}
+
+}  // namespace
+
+// ---- Finding and listing -------------------------------------------------
+
+std::int32_t WordlistCount() { return static_cast<std::int32_t>(NumberedWordlists.size()); }
+
+Wordlist* FindWordlist(std::int32_t number) {
+    if (number == SlateNumber) return &Slate;
+    const auto found = NumberedWordlists.find(number);
+    return found == NumberedWordlists.end() ? nullptr : &found->second;
+}
+
+bool WordlistExists(std::int32_t number) { return FindWordlist(number) != nullptr; }
+
+Wordlist* ObtainWordlist(std::int32_t number) {
+    if (!IsWordlistNumber(number)) return nullptr;
+    if (number == SlateNumber) return &Slate;
+    const auto [place, made] = NumberedWordlists.try_emplace(number);
+    if (made) place->second.Number = number;
+    return &place->second;
+}
+
+std::int32_t FirstFreeWordlistNumber() {
+    std::int32_t candidate = 1;
+    for (const auto& [number, wordlist] : NumberedWordlists)
+        if (number <= candidate) ++candidate;
+    return candidate;
+}
+
+void FillWordlistChoices(std::vector<std::string>& choices, bool withSlate) {
+    choices.clear();
+    if (withSlate) choices.emplace_back("the slate");
+    const int numberWidth = DecimalWidth(LargestNumber());
+    const int labelWidth = LongestLabel(false);
+    for (const auto& [number, wordlist] : NumberedWordlists)
+        choices.push_back(FormatText("wordlist %*d %-*.*s", numberWidth, number, labelWidth, labelWidth,
+                                     wordlist.Label.c_str()));
+}
+
+int ListWordlists(std::vector<std::string>& lines, bool asReport, std::int32_t number) {
+    lines.clear();
+    const int numberWidth = DecimalWidth(LargestNumber());
+    const int labelWidth = std::max<int>(LongestLabel(true), static_cast<int>(std::strlen(UnlabeledText)));
+    int found = -1;
+    auto addLine = [&](const Wordlist& wordlist) {
+        if (wordlist.Number == number) found = static_cast<int>(lines.size());
+        std::string line = asReport ? MessageIndent : "";
+        line += FormatText(" %*d %-*.*s: %7d %s%s", numberWidth, wordlist.Number, labelWidth, labelWidth,
+                           ShownLabel(wordlist), wordlist.Count(),
+                           wordlist.ItemKind == WordItems ? "word" : "string", wordlist.Count() == 1 ? "" : "s");
+        lines.push_back(std::move(line));
+    };
+    addLine(Slate);
+    for (const auto& [n, wordlist] : NumberedWordlists) addLine(wordlist);
+    return found;
+}
+
+std::optional<std::string> NextWordlistItem(std::int32_t number, std::int32_t item) {
+    if (number < 0) number = LastUsedWordlist;
+    Wordlist* wordlist = number < 0 ? nullptr : FindWordlist(number);
+    if (wordlist == nullptr) return std::nullopt;
+    if (item == 0) item = wordlist->Cursor + 2;
+    if (item < 1 || item > wordlist->Count()) return std::nullopt;
+    wordlist->Cursor = item - 1;
+    LastUsedWordlist = number;
+    return WordToDisplay(wordlist->Items[item - 1].Text);
+}
+
+// ---- Adding items ----------------------------------------------------------
+
+void AddWordToWordlist(Wordlist& wordlist, std::string_view text, bool asText) {
+    WordlistItem item = MakeItem(text);
+    if (asText) wordlist.ItemKind = StringItems;
+    if (!wordlist.InWordOrder) PutInWordOrder(wordlist);
+    auto& items = wordlist.Items;
+    const auto place = std::lower_bound(items.begin(), items.end(), item, ByText);
+    if (place != items.end() && place->Text == item.Text) {
+        place->Marks |= item.Marks;
+        return;
+    }
+    const std::int32_t at = static_cast<std::int32_t>(place - items.begin());
+    items.insert(place, std::move(item));
+    ShiftIndicesAfterInsertion(wordlist, at, 1);
+    if (WordlistProgressHook && wordlist.Count() % ProgressInterval == 0) WordlistProgressHook(wordlist.Count());
+}
+
+void AppendWordlistItem(Wordlist& wordlist, std::string_view text, bool asText) {
+    if (asText) wordlist.ItemKind = StringItems;
+    wordlist.Items.push_back(MakeItem(text));
+    wordlist.InWordOrder = wordlist.Count() <= 1;
+}
+
+void ClearWordlist(Wordlist& wordlist) { ReplaceItems(wordlist, {}, WordItems, true); }
+
+void ResetWordlists() {
+    NumberedWordlists.clear();
+    Slate = Wordlist{};
+    FlashcardWordlistNumber = 0;
+    FlashcardIndex = -1;
+    LastUsedWordlist = -1;
+}
+
+// ---- Wordlist commands ---------------------------------------------------
+
+bool SetWordlistLabel(std::int32_t number, const std::string& label) {
+    Wordlist* wordlist = number == SlateNumber ? nullptr : FindWordlist(number);
+    if (wordlist == nullptr) return false;
+    wordlist->Label = label.substr(0, MaxWordlistLabelLength);
+    return true;
+}
+
+bool CopyWordlist(std::int32_t source, std::int32_t target, std::span<const std::int32_t> order) {
+    const Wordlist* from = FindWordlist(source);
+    if (from == nullptr || !IsWordlistNumber(target)) return false;
+    std::vector<WordlistItem> items = ItemsInOrder(*from, order);
+    const bool inWordOrder = from->InWordOrder && order.empty();
+    ReplaceItems(*ObtainWordlist(target), std::move(items), from->ItemKind, inWordOrder);
+    return true;
+}
+
+bool CombineWordlists(std::int32_t target, std::int32_t first, SetOperation operation, std::int32_t second) {
+    const Wordlist* a = FindWordlist(first);
+    const Wordlist* b = FindWordlist(second);
+    if (a == nullptr || b == nullptr || !IsWordlistNumber(target)) return false;
+    std::vector<WordlistItem> items = CombineItems(a->Items, operation, b->Items);
+    const std::int32_t kind = CombinedKind(a->ItemKind, operation, b->ItemKind);
+    ReplaceItems(*ObtainWordlist(target), std::move(items), kind, true);
+    return true;
+}
+
+// ---- Item commands ---------------------------------------------------------
+
+ItemRange ResolveItemRange(std::int32_t itemCount, std::int32_t specifiedItem, std::int32_t specifiedCount) {
+    if (itemCount <= 0) return {};
+    ItemRange range;
+    range.First = specifiedItem >= 1 && specifiedItem <= itemCount ? specifiedItem : itemCount;
+    if (specifiedCount < 1) return range;
+    const std::int64_t last = std::min<std::int64_t>(std::int64_t{range.First} + specifiedCount - 1, itemCount);
+    range.Count = static_cast<std::int32_t>(last - range.First + 1);
+    return range;
+}
+
+std::int32_t ResolveDestinationItem(std::int32_t itemCount, std::int32_t specifiedItem) {
+    return specifiedItem >= 1 && specifiedItem <= itemCount ? specifiedItem : itemCount + 1;
+}
+
+std::int32_t DeleteWordlistItems(std::int32_t source, std::int32_t item, std::int32_t count) {
+    Wordlist* wordlist = FindWordlist(source);
+    if (wordlist == nullptr) return -1;
+    const ItemRange range = ResolveItemRange(wordlist->Count(), item, count);
+    const std::int32_t first = range.First - 1;
+    wordlist->Items.erase(wordlist->Items.begin() + first, wordlist->Items.begin() + first + range.Count);
+    if (range.Count > 0) ShiftIndicesAfterRemoval(*wordlist, first, range.Count);
+    return range.Count;
+}
+
+std::int32_t TransferWordlistItems(std::int32_t destination, std::int32_t destinationItem, std::int32_t source,
+                                   std::int32_t item, std::int32_t count, bool move) {
+    Wordlist* from = FindWordlist(source);
+    if (from == nullptr || !IsWordlistNumber(destination)) return -1;
+    const ItemRange range = ResolveItemRange(from->Count(), item, count);
+    if (range.Count == 0) return 0;
+    Wordlist* to = ObtainWordlist(destination);
+    const std::int32_t first = range.First - 1;
+    std::int32_t at = ResolveDestinationItem(to->Count(), destinationItem) - 1;
+    const auto begin = from->Items.begin() + first;
+    std::vector<WordlistItem> taken(begin, begin + range.Count);
+    if (move) {
+        from->Items.erase(begin, begin + range.Count);
+        ShiftIndicesAfterRemoval(*from, first, range.Count);
+        if (from == to && at > first) at = at >= first + range.Count ? at - range.Count : first;
+    }
+    to->ItemKind = to->Count() == 0 ? from->ItemKind : std::max(to->ItemKind, from->ItemKind);
+    to->Items.insert(to->Items.begin() + at, taken.begin(), taken.end());
+    ShiftIndicesAfterInsertion(*to, at, range.Count);
+    to->InWordOrder = to->Count() <= 1;
+    return range.Count;
+}
+
+// ---- Flashcards ------------------------------------------------------------
+
+bool FlashcardsActive() { return FlashcardWordlistNumber >= 1; }
+
+std::optional<std::string> StartFlashcards(std::int32_t number) {
+    const Wordlist* wordlist = number >= 1 ? FindWordlist(number) : nullptr;
+    if (wordlist == nullptr || wordlist->Count() == 0) return std::nullopt;
+    FlashcardWordlistNumber = number;
+    FlashcardIndex = 0;
+    return NextWordlistItem(number, 1);
+}
+
+std::optional<std::string> NextFlashcard() {
+    const Wordlist* wordlist = FlashcardsActive() ? FindWordlist(FlashcardWordlistNumber) : nullptr;
+    if (wordlist == nullptr || FlashcardIndex + 1 >= wordlist->Count()) return std::nullopt;
+    ++FlashcardIndex;
+    return NextWordlistItem(FlashcardWordlistNumber, FlashcardIndex + 1);
+}
+
+void StopFlashcards() {
+    FlashcardWordlistNumber = -1;
+    FlashcardIndex = -1;
+}
+
+std::int32_t CurrentFlashcardItem() { return FlashcardsActive() && FlashcardIndex >= 0 ? FlashcardIndex + 1 : 0; }
+
+// ---- Wordlist files --------------------------------------------------------
+
+bool ImportWordlist(const std::string& path, std::int32_t number, WordlistFileReport& report, std::string& error) {
+    report = {};
+    if (!IsWordlistNumber(number)) {
+        error = "no wordlist can have that number";
+        return false;
+    }
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes, error)) return false;
+    std::vector<WordlistItem> items;
+    std::string label;
+    bool sawContent = false;
+    bool allWords = true;
+    ForEachTextLine(bytes, MaxWordlistLineLength, [&](const TextLine& line) {
+        if (line.Cut || HasControlCharacter(line.Text)) {
+            ++report.SkippedLines;
+            return;
+        }
+        bool lostCharacter = false;
+        const std::string text = LineToCodePage(line.Text, &lostCharacter);
+        if (lostCharacter) {
+            ++report.SkippedLines;
+            return;
+        }
+        const std::string_view trimmed = TrimBlanks(text);
+        if (trimmed.empty()) return;
+        const bool firstContent = !sawContent;
+        sawContent = true;
+        if (trimmed.front() == '#') {
+            if (firstContent && IsLabelLine(trimmed)) {
+                report.LabelFromFile = true;
+                label = std::string(trimmed.substr(std::min(trimmed.size(), std::strlen(LabelLinePrefix) + 1)));
+            }
+            return;
+        }
+        std::string itemText = ToUpperCase1252(trimmed);
+        std::replace(itemText.begin(), itemText.end(), '\t', ' ');  // a TAB inside an item is a blank
+        WordlistItem item{DisplayToWord(itemText), {}};
+        allWords = allWords && IsWordOfLanguage(item.Text);
+        items.push_back(std::move(item));
+    });
+    report.Items = static_cast<std::int32_t>(items.size());
+    Wordlist& wordlist = *ObtainWordlist(number);
+    ReplaceItems(wordlist, std::move(items), allWords ? WordItems : StringItems, false);
+    if (number != SlateNumber) wordlist.Label = label.substr(0, MaxWordlistLabelLength);
+    return true;
+}
+
+bool ExportWordlist(std::int32_t number, const std::string& path, bool append, std::span<const std::int32_t> order,
+                    WordlistFileReport& report, std::string& error) {
+    report = {};
+    const Wordlist* wordlist = FindWordlist(number);
+    if (wordlist == nullptr) {
+        error = "there is no such wordlist";
+        return false;
+    }
+    const bool writeLabel = !wordlist->Label.empty() && !(append && FileHasContent(path));
+    std::ofstream file(path, std::ios::binary | (append ? std::ios::app : std::ios::trunc));
+    if (!file) {
+        error = std::strerror(errno);
+        return false;
+    }
+    if (writeLabel) file << LabelLinePrefix << ' ' << wordlist->Label << '\n';
+    for (const WordlistItem& item : ItemsInOrder(*wordlist, order)) {
+        file << WordToDisplay(item.Text) << '\n';
+        ++report.Items;
+    }
+    file.flush();
+    if (!file) {
+        error = std::strerror(errno);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace qora

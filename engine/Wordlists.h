@@ -1,0 +1,190 @@
+// Wordlists: the slate (wordlist 0, where query results go) and the numbered
+// wordlists 1 to 99, with their items, labels and cursors; the flashcard
+// drill over a wordlist; the item commands; the wordlist files (".wds").
+//
+// An item is a word (a tile string of the active language) or a string (any
+// other text: racks, word pairs). Inside the program items are held in upper
+// case; the tiles that a blank matched are recorded in the item's BlankMarks.
+// When an item is added, lower-case tiles in its text mark those positions.
+//
+// Wordlists are used by one thread at a time: the query thread while a query
+// runs (the windows are disabled meanwhile), else the main thread.
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/SetOperation.h"
+
+namespace qora {
+
+constexpr std::int32_t SlateNumber = 0;
+constexpr std::int32_t MaxWordlistNumber = 99;
+constexpr int MaxWordlistLabelLength = 20;
+
+// Item kinds of a wordlist.
+constexpr std::int32_t WordItems = 0;
+constexpr std::int32_t StringItems = 1;
+
+// The positions (0-based, in bytes of the item's text, which for words are
+// tiles) of the tiles that a blank matched. Positions from 128 on are not
+// marked; no item that a query makes is that long.
+constexpr int MaxBlankMarkPositions = 128;
+using BlankMarks = std::bitset<MaxBlankMarkPositions>;
+
+struct WordlistItem {
+    std::string Text;  // upper case
+    BlankMarks Marks;
+    bool operator==(const WordlistItem&) const = default;
+};
+
+struct Wordlist {
+    std::int32_t Number = SlateNumber;
+    std::int32_t Cursor = -1;  // 0-based index of the current item; -1 before the first
+    std::string Label;         // empty: unlabeled; the slate has none
+    std::int32_t ItemKind = WordItems;
+    // Read freely; change only through the operations below, which keep
+    // InWordOrder true exactly when the items are known to be in word order
+    // without duplicates.
+    std::vector<WordlistItem> Items;
+    bool InWordOrder = true;
+
+    std::int32_t Count() const { return static_cast<std::int32_t>(Items.size()); }
+};
+
+extern Wordlist Slate;
+extern std::int32_t& SlateItemKind;  // the slate's ItemKind
+
+// The wordlist shown as flashcards: below 1 while flashcarding is off (0 at
+// start, -1 once stopped). FlashcardIndex: the current card (0-based), -1 none.
+extern std::int32_t FlashcardWordlistNumber;
+extern std::int32_t FlashcardIndex;
+
+// Called by AddWordToWordlist with the item count at every 1000th item, so
+// that a long search can show "WORKING: " progress.
+extern std::function<void(std::int32_t itemCount)> WordlistProgressHook;
+
+// ---- Finding and listing -------------------------------------------------
+
+std::int32_t WordlistCount();  // numbered wordlists, the slate not counted
+bool WordlistExists(std::int32_t number);  // the slate always exists
+Wordlist* FindWordlist(std::int32_t number);  // 0: the slate; null when none
+// The wordlist of this number, made empty when it does not exist yet; null
+// for a number outside 0 to 99.
+Wordlist* ObtainWordlist(std::int32_t number);
+// The smallest number from 1 up that names no wordlist (100 when 1 to 99 do).
+std::int32_t FirstFreeWordlistNumber();
+
+// Empties `choices`; adds "the slate" when asked, then "wordlist %*d %-*.*s"
+// per numbered wordlist in number order (the number in the width of the
+// largest, the label in the width of the longest, at most 20; blanks for none).
+void FillWordlistChoices(std::vector<std::string>& choices, bool withSlate);
+
+// Empties `lines` and adds " %*d %-*.*s: %7d %s%s" per wordlist, the slate
+// first (number, label or "(unlabeled)", item count, "word"/"string", plural
+// "s"). The report form puts the message indent before each line. Returns
+// the index of the line of wordlist `number`, or -1.
+int ListWordlists(std::vector<std::string>& lines, bool asReport, std::int32_t number);
+
+// The display text of item `item` (1-based) of wordlist `number`, or nothing
+// when either does not exist. A negative number means the wordlist used
+// last; item 0 the item after the cursor. Sets that wordlist's Cursor to the
+// item read and records it as the wordlist used last.
+std::optional<std::string> NextWordlistItem(std::int32_t number, std::int32_t item);
+
+// ---- Adding items ----------------------------------------------------------
+
+// Adds a result in word order without duplicates: an equal item is not added
+// again, its blank marks are merged. `asText` adds a string, not a word.
+void AddWordToWordlist(Wordlist& wordlist, std::string_view text, bool asText);
+
+// Adds an item at the end, whatever the order.
+void AppendWordlistItem(Wordlist& wordlist, std::string_view text, bool asText);
+
+void ClearWordlist(Wordlist& wordlist);  // no items, words, cursor before the first
+void ResetWordlists();  // an empty slate, no numbered wordlists, flashcards off (0)
+
+// ---- Wordlist commands ---------------------------------------------------
+
+// Labels a numbered wordlist (cut to 20 characters; empty removes it).
+// False for the slate or a wordlist that does not exist.
+bool SetWordlistLabel(std::int32_t number, const std::string& label);
+
+// Wordlist `target` (0 to 99; made when new) becomes a copy of `source`'s
+// items and kind, unlabeled. `order`, when given, lists the source's item
+// indices in the order to copy them (the slate's presentation order).
+// False when `source` does not exist or `target` is out of range.
+bool CopyWordlist(std::int32_t source, std::int32_t target, std::span<const std::int32_t> order = {});
+
+// Wordlist `target` becomes `first` combined with `second`, in word order
+// without duplicates, unlabeled: union (items of either), intersection
+// (items of both), difference (items of the first not in the second).
+bool CombineWordlists(std::int32_t target, std::int32_t first, SetOperation operation, std::int32_t second);
+
+// ---- Item commands ---------------------------------------------------------
+
+// How an item command's numbers resolve against a wordlist of `itemCount`
+// items: the first item (1-based; 0 and numbers past the end take the last)
+// and the number of items taken from there (up to the end; 0 when the
+// wordlist is empty or the count is below 1).
+struct ItemRange {
+    std::int32_t First = 0;
+    std::int32_t Count = 0;
+};
+ItemRange ResolveItemRange(std::int32_t itemCount, std::int32_t specifiedItem, std::int32_t specifiedCount);
+
+// Where items go in a wordlist of `itemCount` items (1-based): the specified
+// item when it is 1 to itemCount, else after the last.
+std::int32_t ResolveDestinationItem(std::int32_t itemCount, std::int32_t specifiedItem);
+
+// Deletes the resolved items; returns how many, or -1 when the source does
+// not exist.
+std::int32_t DeleteWordlistItems(std::int32_t source, std::int32_t item, std::int32_t count);
+
+// Copies (or moves) the resolved items of `source` into `destination`
+// (made when new, 0 to 99) before its resolved item `destinationItem`.
+// Returns how many items, or -1 when the source does not exist or the
+// destination is out of range.
+std::int32_t TransferWordlistItems(std::int32_t destination, std::int32_t destinationItem, std::int32_t source,
+                                   std::int32_t item, std::int32_t count, bool move);
+
+// ---- Flashcards ------------------------------------------------------------
+
+bool FlashcardsActive();  // FlashcardWordlistNumber is 1 or more
+// Starts the drill on numbered wordlist `number` at its first item; returns
+// that card, or nothing (flashcarding unchanged) when the wordlist does not
+// exist or is empty.
+std::optional<std::string> StartFlashcards(std::int32_t number);
+// The next card; nothing when flashcarding is off or the last card is shown.
+std::optional<std::string> NextFlashcard();
+void StopFlashcards();
+// The current card's item number (1-based) for the item commands, 0 when none.
+std::int32_t CurrentFlashcardItem();
+
+// ---- Wordlist files (".wds") ---------------------------------------------
+
+constexpr std::size_t MaxWordlistLineLength = 255;
+
+struct WordlistFileReport {
+    std::int32_t Items = 0;         // items read or written
+    std::int32_t SkippedLines = 0;  // junk: too long, control characters, characters the code page lacks
+    bool LabelFromFile = false;
+};
+
+// Wordlist `number` (0 to 99) becomes the file's items, in file order, with
+// the file's label. False with the reason when the file cannot be read.
+bool ImportWordlist(const std::string& path, std::int32_t number, WordlistFileReport& report, std::string& error);
+
+// Writes wordlist `number` to a new file, or appends to one, in `order` when
+// given. False with the reason when the wordlist does not exist or the file
+// cannot be written.
+bool ExportWordlist(std::int32_t number, const std::string& path, bool append, std::span<const std::int32_t> order,
+                    WordlistFileReport& report, std::string& error);
+
+}  // namespace qora

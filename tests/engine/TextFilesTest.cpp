@@ -1,0 +1,68 @@
+#include "engine/TextFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace qora {
+namespace {
+
+struct Line {
+    std::string text;
+    int number;
+    bool cut;
+    bool operator==(const Line&) const = default;
+};
+
+std::vector<Line> Lines(std::string_view bytes, std::size_t maxLength = 100) {
+    std::vector<Line> lines;
+    ForEachTextLine(bytes, maxLength,
+                    [&](const TextLine& line) { lines.push_back({std::string(line.Text), line.Number, line.Cut}); });
+    return lines;
+}
+
+TEST(TextFilesTest, LinesEndAtAnyLineEnd) {
+    EXPECT_EQ((std::vector<Line>{{"a", 1, false}, {"b", 2, false}, {"", 3, false}, {"c", 4, false}, {"d", 5, false}}),
+              Lines("a\r\nb\n\nc\rd"));
+    EXPECT_EQ((std::vector<Line>{{"a", 1, false}}), Lines("a\n"));
+    EXPECT_TRUE(Lines("").empty());
+    EXPECT_EQ((std::vector<Line>{{"x", 1, false}}), Lines("\xEF\xBB\xBFx")) << "byte-order mark dropped";
+    EXPECT_EQ((std::vector<Line>{{std::string("\0z", 2), 1, false}}), Lines(std::string_view("\0z", 2)));
+}
+
+TEST(TextFilesTest, OverlongLinesArePassedCut) {
+    EXPECT_EQ((std::vector<Line>{{"abc", 1, true}, {"de", 2, false}}), Lines("abcdefg\nde", 3));
+    EXPECT_EQ((std::vector<Line>{{"abc", 1, false}}), Lines("abc", 3));
+}
+
+TEST(TextFilesTest, Utf8BecomesTheCodePageAndOtherBytesStay) {
+    EXPECT_EQ("ca\xF1o \x80 \x97 \x9C", LineToCodePage("ca\xC3\xB1o \xE2\x82\xAC \xE2\x80\x94 \xC5\x93"));
+    EXPECT_EQ("ca\xF1o", LineToCodePage("ca\xF1o")) << "already code page";
+    EXPECT_EQ("\xC3\xB1\xFF", LineToCodePage("\xC3\xB1\xFF")) << "not valid UTF-8 as a whole";
+    EXPECT_EQ("\xC0\x80", LineToCodePage("\xC0\x80")) << "an overlong form is no UTF-8";
+    bool lost = false;
+    EXPECT_EQ("a?b", LineToCodePage("a\xE4\xB8\xAD" "b", &lost));
+    EXPECT_TRUE(lost);
+    lost = false;
+    LineToCodePage("plain", &lost);
+    EXPECT_FALSE(lost);
+}
+
+TEST(TextFilesTest, UpperCaseAndTrimmingFollowTheCodePage) {
+    EXPECT_EQ("CA\xD1O \xC9T\xC9 \x8C\x9F \xDF\xB5", ToUpperCase1252("ca\xF1o \xE9t\xE9 \x9C\xFF \xDF\xB5"));
+    EXPECT_EQ("\xF7", ToUpperCase1252("\xF7"));
+    EXPECT_EQ("a b", TrimBlanks(" \t a b\t "));
+    EXPECT_EQ("", TrimBlanks(" \t "));
+    EXPECT_TRUE(HasControlCharacter("a\x01"));
+    EXPECT_TRUE(HasControlCharacter("a\x7F"));
+    EXPECT_FALSE(HasControlCharacter("a\tb\x80\xFF"));
+}
+
+TEST(TextFilesTest, ReadingAMissingFileSaysWhy) {
+    std::string bytes, error;
+    EXPECT_FALSE(ReadFileBytes("/nonexistent/file.txt", bytes, error));
+    EXPECT_FALSE(error.empty());
+}
+
+}  // namespace
+}  // namespace qora

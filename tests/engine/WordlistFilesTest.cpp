@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include "engine/Wordlists.h"
+#include "support/EngineDataFixture.h"
+
+namespace qora {
+namespace {
+
+using WordlistFilesTest = test::EngineDataTest;
+
+std::vector<std::string> Texts(std::int32_t number) {
+    std::vector<std::string> texts;
+    for (const WordlistItem& item : FindWordlist(number)->Items) texts.push_back(item.Text);
+    return texts;
+}
+
+using Lines = std::vector<std::string>;
+
+class Import {
+public:
+    Import(const std::string& path, std::int32_t number) { ok_ = ImportWordlist(path, number, report_, error_); }
+    bool ok_;
+    WordlistFileReport report_;
+    std::string error_;
+};
+
+TEST_F(WordlistFilesTest, ExportAndImportRoundTripItemsAndLabel) {
+    for (const char* word : {"cAT", "DOG", "EMU"}) AddWordToWordlist(Slate, word, false);
+    CopyWordlist(0, 4);
+    SetWordlistLabel(4, "Pets");
+    WordlistFileReport report;
+    std::string error;
+    ASSERT_TRUE(ExportWordlist(4, PathOf("pets.wds"), false, {}, report, error)) << error;
+    EXPECT_EQ(3, report.Items);
+    EXPECT_EQ("#LABEL Pets\nCAT\nDOG\nEMU\n", ReadFile("pets.wds"));
+    const Import import(PathOf("pets.wds"), 9);
+    ASSERT_TRUE(import.ok_) << import.error_;
+    EXPECT_EQ(3, import.report_.Items);
+    EXPECT_TRUE(import.report_.LabelFromFile);
+    EXPECT_EQ((Lines{"CAT", "DOG", "EMU"}), Texts(9));
+    EXPECT_EQ("Pets", FindWordlist(9)->Label);
+    EXPECT_EQ(WordItems, FindWordlist(9)->ItemKind);
+}
+
+TEST_F(WordlistFilesTest, ExportWritesThePresentationOrderAndAppendsWithoutASecondLabel) {
+    for (const char* word : {"CAT", "DOG", "EMU"}) AddWordToWordlist(Slate, word, false);
+    WordlistFileReport report;
+    std::string error;
+    const std::int32_t order[] = {2, 0, 1};
+    ASSERT_TRUE(ExportWordlist(0, PathOf("slate.wds"), false, order, report, error));
+    EXPECT_EQ("EMU\nCAT\nDOG\n", ReadFile("slate.wds"));
+    CopyWordlist(0, 2);
+    SetWordlistLabel(2, "More");
+    ASSERT_TRUE(ExportWordlist(2, PathOf("slate.wds"), true, {}, report, error));
+    EXPECT_EQ("EMU\nCAT\nDOG\nCAT\nDOG\nEMU\n", ReadFile("slate.wds"));
+    ASSERT_TRUE(ExportWordlist(2, PathOf("new.wds"), true, {}, report, error));
+    EXPECT_EQ("#LABEL More\nCAT\nDOG\nEMU\n", ReadFile("new.wds")) << "appending to no file starts it";
+}
+
+TEST_F(WordlistFilesTest, ExportFailuresAreReported) {
+    WordlistFileReport report;
+    std::string error;
+    EXPECT_FALSE(ExportWordlist(3, PathOf("x.wds"), false, {}, report, error));
+    EXPECT_FALSE(error.empty());
+    error.clear();
+    EXPECT_FALSE(ExportWordlist(0, PathOf("no/such/folder/x.wds"), false, {}, report, error));
+    EXPECT_FALSE(error.empty());
+}
+
+TEST_F(WordlistFilesTest, RecordingFilesImportUnchangedInFileOrder) {
+    const Import import(WriteFile("cw240101.wds", "QI\nZA\nQI\nAA\n"), 1);
+    ASSERT_TRUE(import.ok_);
+    EXPECT_EQ((Lines{"QI", "ZA", "QI", "AA"}), Texts(1));
+    EXPECT_FALSE(import.report_.LabelFromFile);
+    EXPECT_EQ("", FindWordlist(1)->Label);
+}
+
+TEST_F(WordlistFilesTest, LinesAreTrimmedFoldedAndAnyLineEndIsAccepted) {
+    const Import import(WriteFile("mixed.wds", "  cat \r\n\r\n\tDog\rEMU\n# a comment\n\nant"), 2);
+    ASSERT_TRUE(import.ok_);
+    EXPECT_EQ((Lines{"CAT", "DOG", "EMU", "ANT"}), Texts(2));
+    EXPECT_EQ(0, import.report_.SkippedLines);
+}
+
+TEST_F(WordlistFilesTest, OnlyAFirstLabelLineIsALabel) {
+    Import labelled(WriteFile("a.wds", "\n#LABEL A label longer than twenty\nCAT\n#LABEL Other\n"), 3);
+    EXPECT_EQ("A label longer than ", FindWordlist(3)->Label);
+    EXPECT_EQ((Lines{"CAT"}), Texts(3));
+    Import late(WriteFile("b.wds", "CAT\n#LABEL Late\n"), 3);
+    EXPECT_EQ("", FindWordlist(3)->Label);
+    Import slate(WriteFile("c.wds", "#LABEL Slate\nCAT\n"), 0);
+    EXPECT_EQ("", Slate.Label) << "the slate takes no label";
+    Import empty(WriteFile("d.wds", "#LABEL\nCAT\n"), 3);
+    EXPECT_TRUE(empty.report_.LabelFromFile);
+    EXPECT_EQ("", FindWordlist(3)->Label);
+}
+
+TEST_F(WordlistFilesTest, LinesThatAreNoWordsMakeAListOfStrings) {
+    Import import(WriteFile("pairs.wds", "CAT DOG\nEMU\n"), 2);
+    EXPECT_EQ((Lines{"CAT DOG", "EMU"}), Texts(2));
+    EXPECT_EQ(StringItems, FindWordlist(2)->ItemKind);
+    Import racks(WriteFile("racks.wds", "AEIRST?\n"), 2);
+    EXPECT_EQ(StringItems, FindWordlist(2)->ItemKind);
+    Import long_(WriteFile("long.wds", std::string(33, 'A') + "\n"), 2);
+    EXPECT_EQ(StringItems, FindWordlist(2)->ItemKind);
+}
+
+TEST_F(WordlistFilesTest, BinaryJunkOverlongLinesAndLostCharactersAreSkippedAndCounted) {
+    std::string bytes = "CAT\n";
+    bytes += std::string("\x00\x01\x02JUNK\xFF", 8) + "\n";
+    bytes += std::string(MaxWordlistLineLength + 1, 'Q') + "\n";
+    bytes += std::string(MaxWordlistLineLength, 'Q') + "\n";
+    bytes += "\xE4\xB8\xAD\n";  // a character the code page lacks
+    bytes += "DOG";
+    Import import(WriteFile("junk.wds", bytes), 5);
+    ASSERT_TRUE(import.ok_);
+    EXPECT_EQ(3, import.report_.SkippedLines);
+    EXPECT_EQ((Lines{"CAT", std::string(MaxWordlistLineLength, 'Q'), "DOG"}), Texts(5));
+    for (int seed = 0; seed < 50; ++seed) {  // random bytes: no crash, every item printable
+        std::string random(4000, '\0');
+        std::uint32_t state = static_cast<std::uint32_t>(seed) * 2654435761u + 1;
+        for (char& c : random) c = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
+        Import any(WriteFile("random.wds", random), 6);
+        ASSERT_TRUE(any.ok_);
+        for (const WordlistItem& item : FindWordlist(6)->Items) {
+            EXPECT_FALSE(item.Text.empty());
+            EXPECT_LE(item.Text.size(), MaxWordlistLineLength);
+            for (unsigned char c : item.Text) EXPECT_TRUE(c >= 0x20 && c != 0x7F);
+        }
+    }
+}
+
+TEST_F(WordlistFilesTest, Utf8AndCodePageFilesReadAlike) {
+    SetLanguageTables(Language::Spanish);
+    Import cp(WriteFile("cp.wds", "CA\xD1O\nchorro\n"), 1);
+    Import utf8(WriteFile("utf8.wds", "\xEF\xBB\xBF" "ca\xC3\xB1o\nCHORRO\n"), 2);
+    EXPECT_EQ(Texts(1), Texts(2));
+    EXPECT_EQ(DisplayToWord("CA\xD1O"), Texts(1)[0]);
+    EXPECT_EQ(DisplayToWord("CHORRO"), Texts(1)[1]);
+    EXPECT_EQ(4u, Texts(1)[1].size()) << "CH and RR are single tiles";
+    EXPECT_EQ(WordItems, FindWordlist(1)->ItemKind);
+    WordlistFileReport report;
+    std::string error;
+    ASSERT_TRUE(ExportWordlist(2, PathOf("out.wds"), false, {}, report, error));
+    EXPECT_EQ("CA\xD1O\nCHORRO\n", ReadFile("out.wds")) << "written in the code page, as display text";
+}
+
+TEST_F(WordlistFilesTest, ImportFailuresChangeNothing) {
+    AddWordToWordlist(Slate, "CAT", false);
+    Import missing(PathOf("missing.wds"), 0);
+    EXPECT_FALSE(missing.ok_);
+    EXPECT_FALSE(missing.error_.empty());
+    Import outOfRange(WriteFile("x.wds", "DOG\n"), 100);
+    EXPECT_FALSE(outOfRange.ok_);
+    EXPECT_EQ((Lines{"CAT"}), Texts(0));
+    EXPECT_EQ(0, WordlistCount());
+}
+
+}  // namespace
+}  // namespace qora
