@@ -1,0 +1,47 @@
+#include "platform/qt/WaveSound.h"
+
+#include <QAudioDevice>
+#include <QFile>
+#include <QMediaDevices>
+#include <QSoundEffect>
+#include <QUrl>
+#include <fstream>
+
+namespace qora {
+
+bool IsWaveFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    char header[12] = {};
+    if (!file.read(header, sizeof header)) return false;
+    return std::string_view(header, 4) == "RIFF" && std::string_view(header + 8, 4) == "WAVE";
+}
+
+WavePlayer::WavePlayer() = default;
+
+WavePlayer::~WavePlayer() = default;
+
+void WavePlayer::SetFileName(const std::string& path) {
+    if (path == fileName_) return;
+    fileName_ = path;
+    open_ = false;
+}
+
+bool WavePlayer::Open() {
+    open_ = IsWaveFile(fileName_);
+    return open_;
+}
+
+void WavePlayer::Play() {
+    if (!open_ || QMediaDevices::defaultAudioOutput().isNull()) return;
+    if (!effect_) effect_ = std::make_unique<QSoundEffect>();
+    const QUrl source = QUrl::fromLocalFile(QFile::decodeName(fileName_.c_str()));
+    if (effect_->source() != source) effect_->setSource(source);
+    effect_->stop();
+    effect_->play();
+}
+
+void WavePlayer::Stop() {
+    if (effect_) effect_->stop();
+}
+
+}  // namespace qora

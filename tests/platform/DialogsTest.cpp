@@ -1,0 +1,204 @@
+#include "platform/Folders.h"
+#include "platform/Scaling.h"
+#include "platform/qt/ColorDialog.h"
+#include "platform/qt/Dialogs.h"
+#include "platform/qt/FileDialogs.h"
+#include "platform/qt/FontDialog.h"
+#include "platform/qt/MessageBoxes.h"
+#include "support/qt/ModalDriver.h"
+
+#include <QColorDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace qora {
+namespace {
+
+class CountingDialog : public QoraDialog {
+public:
+    CountingDialog() : QoraDialog(" A Test Form", 300, 120) {
+        ok = new QPushButton("OK", this);
+        connect(ok, &QPushButton::clicked, this, [this] { visibleAtClick = isVisible(); });
+        SetModalResult(*ok, mrOk);
+    }
+    int activations = 0;
+    bool visibleAtClick = false;
+    QPushButton* ok;
+
+protected:
+    void FormActivate() override { ++activations; }
+};
+
+TEST(QoraDialog, ShowsModallyWithTheButtonsResultAfterItsHandler) {
+    CountingDialog dialog;
+    EXPECT_EQ(dialog.windowTitle(), QString(" A Test Form"));
+    EXPECT_EQ(dialog.size(), QSize(Scaled(300), Scaled(120)));
+    WhenModalOpens([&](QWidget&) { dialog.ok->click(); });
+    EXPECT_EQ(dialog.ShowModal(), mrOk);
+    EXPECT_TRUE(dialog.visibleAtClick);
+    EXPECT_EQ(dialog.activations, 1);
+    WhenModalOpens([](QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Escape); });
+    EXPECT_EQ(dialog.ShowModal(), mrCancel);
+    EXPECT_EQ(dialog.activations, 2);  // every showing activates the form afresh
+}
+
+TEST(QoraDialog, ShowsModelessAndClosesWithAResult) {
+    CountingDialog dialog;
+    dialog.ShowModeless();
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(dialog.activations, 1);
+    dialog.ok->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(dialog.result(), mrOk);
+}
+
+QMessageBox::StandardButtons ButtonsOf(QWidget& modal) { return static_cast<QMessageBox&>(modal).standardButtons(); }
+
+TEST(MessageBoxes, EachKindHasItsButtons) {
+    QMessageBox::StandardButtons seen;
+    QString text;
+    WhenModalOpens([&](QWidget& modal) {
+        seen = ButtonsOf(modal);
+        text = static_cast<QMessageBox&>(modal).text();
+        static_cast<QMessageBox&>(modal).button(QMessageBox::Cancel)->click();
+    });
+    ShowWarning("Cannot open \xD1.WBG");
+    EXPECT_EQ(seen, QMessageBox::Cancel);
+    EXPECT_EQ(text, QString::fromUtf16(u"Cannot open \u00D1.WBG"));
+
+    WhenModalOpens([&](QWidget& modal) { seen = ButtonsOf(modal), static_cast<QDialog&>(modal).accept(); });
+    ShowInformation("Exported.");
+    EXPECT_EQ(seen, QMessageBox::Ok);
+    WhenModalOpens([&](QWidget& modal) { seen = ButtonsOf(modal), static_cast<QDialog&>(modal).accept(); });
+    ShowError("Provide a player name.");
+    EXPECT_EQ(seen, QMessageBox::Ok);
+}
+
+TEST(MessageBoxes, YesNoQuestionsAnswerNoWhenClosed) {
+    WhenModalOpens([](QWidget& modal) { static_cast<QMessageBox&>(modal).button(QMessageBox::Yes)->click(); });
+    EXPECT_EQ(AskYesNo("Replace?"), mrYes);
+    WhenModalOpens([](QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Escape); });
+    EXPECT_EQ(AskYesNo("Replace?"), mrNo);
+}
+
+TEST(FileDialog, FiltersArePairsMatchingEitherCase) {
+    EXPECT_EQ(NameFiltersOf("Wave files (*.wav)|*.WAV|Any files (*.*)|*.*"),
+              QStringList({"Wave files (*.wav) (*.WAV *.wav)", "Any files (*.*) (*.*)"}));
+    EXPECT_EQ(NameFiltersOf("Grids|*.grd;*.txt"), QStringList({"Grids (*.grd *.GRD *.txt *.TXT)"}));
+    EXPECT_TRUE(NameFiltersOf("").isEmpty());
+    EXPECT_EQ(NameFiltersOf("dangling|").size(), 1);
+    EXPECT_TRUE(NameFiltersOf("no patterns").isEmpty());
+}
+
+TEST(FileDialog, SaveStartsAtHomeAndAddsTheDefaultExtension) {
+    QTemporaryDir home;
+    HomeDirectory = home.path().toStdString();
+    FileDialog save(FileDialog::Kind::Save);
+    save.Title = "Export Grids";
+    save.FileName = "WBG_grids.WBG";
+    save.Filter = "Grid files (*.WBG)|*.WBG|Any files (*.*)|*.*";
+    save.FilterIndex = 2;
+    save.DefaultExt = ".WBG";
+    save.OverwritePrompt = true;
+    QString folder, proposed, filter;
+    bool confirmsOverwrite = false;
+    WhenModalOpens([&](QWidget& modal) {
+        auto& dialog = static_cast<QFileDialog&>(modal);
+        folder = dialog.directory().absolutePath();
+        proposed = QFileInfo(dialog.selectedFiles().value(0)).fileName();
+        filter = dialog.selectedNameFilter();
+        confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+        dialog.selectFile("round7");
+        static_cast<QDialog&>(dialog).accept();
+    });
+    ASSERT_TRUE(save.Execute());
+    EXPECT_EQ(folder, QDir(home.path()).absolutePath());
+    EXPECT_EQ(proposed, QString("WBG_grids.WBG"));
+    EXPECT_TRUE(filter.startsWith("Any files"));
+    EXPECT_TRUE(confirmsOverwrite);
+    EXPECT_EQ(save.FileName, QDir(home.path()).filePath("round7.WBG").toStdString());
+    EXPECT_EQ(save.FilterIndex, 2);
+    HomeDirectory.clear();
+}
+
+TEST(FileDialog, CancelKeepsTheFileName) {
+    FileDialog open(FileDialog::Kind::Open);
+    open.FileName = "tada.wav";
+    WhenModalOpens([](QWidget& modal) { static_cast<QDialog&>(modal).reject(); });
+    EXPECT_FALSE(open.Execute());
+    EXPECT_EQ(open.FileName, "tada.wav");
+}
+
+TEST(HomeDirectory, PrefersTheDriveAndPathOverHome) {
+    const std::string savedHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    setenv("HOME", "/home/judge", 1);
+    unsetenv("HOMEPATH");
+    InitHomeDirectory();
+    EXPECT_EQ(HomeDirectory, "/home/judge");
+    setenv("HOMEDRIVE", "C:", 1);
+    setenv("HOMEPATH", "\\Users\\judge", 1);
+    InitHomeDirectory();
+    EXPECT_EQ(HomeDirectory, "C:\\Users\\judge");
+    unsetenv("HOMEDRIVE");
+    unsetenv("HOMEPATH");
+    setenv("HOME", savedHome.c_str(), 1);
+    HomeDirectory.clear();
+}
+
+TEST(ColorDialog, CustomColorsAreLinesWithBlueInTheHighByte) {
+    EXPECT_EQ(CustomColorLine('A', QColor(160, 176, 255)), "ColorA=FFB0A0");
+    EXPECT_EQ(CustomColorLine('M', QColor(250, 101, 37)), "ColorM=2565FA");
+    EXPECT_EQ(CustomColorLine('B', QColor(0, 0, 0)), "ColorB=0");
+    ColorDialog dialog;
+    dialog.AddCustomColor('A', QColor(160, 176, 255));
+    dialog.AddCustomColor('E', QColor(255, 0, 0));
+    dialog.AddCustomColor('A', QColor(1, 2, 3));
+    dialog.AddCustomColor('Q', QColor(9, 9, 9));  // there are sixteen places, A to P
+    EXPECT_EQ(dialog.CustomColors(), (std::vector<std::string>{"ColorE=FF", "ColorA=30201"}));
+    EXPECT_EQ(QColorDialog::customColor(4), QColor(255, 0, 0));
+}
+
+TEST(ColorDialog, StartsOnItsColourAndKeepsItWhenCancelled) {
+    ColorDialog dialog;
+    dialog.Color = QColor(247, 176, 179);
+    QColor shown;
+    WhenModalOpens([&](QWidget& modal) {
+        auto& colors = static_cast<QColorDialog&>(modal);
+        shown = colors.currentColor();
+        colors.setCurrentColor(QColor(10, 20, 30));
+        colors.accept();
+    });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(shown, QColor(247, 176, 179));
+    EXPECT_EQ(dialog.Color, QColor(10, 20, 30));
+    WhenModalOpens([](QWidget& modal) { static_cast<QDialog&>(modal).reject(); });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.Color, QColor(10, 20, 30));
+}
+
+TEST(FontDialog, OffersFixedPitchFontsWhenAsked) {
+    FontDialog dialog;
+    dialog.FixedPitchOnly = true;
+    bool monospaced = false;
+    WhenModalOpens([&](QWidget& modal) {
+        auto& fonts = static_cast<QFontDialog&>(modal);
+        monospaced = fonts.testOption(QFontDialog::MonospacedFonts);
+        QFont chosen = fonts.currentFont();
+        chosen.setPointSize(17);
+        fonts.setCurrentFont(chosen);
+        fonts.accept();
+    });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_TRUE(monospaced);
+    EXPECT_EQ(dialog.Font.pointSize(), 17);
+}
+
+}  // namespace
+}  // namespace qora

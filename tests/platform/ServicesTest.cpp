@@ -1,0 +1,125 @@
+#include "platform/qt/Clipboard.h"
+#include "platform/qt/LocalPages.h"
+#include "platform/qt/Printing.h"
+#include "platform/qt/WaveSound.h"
+
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QFontDatabase>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace qora {
+namespace {
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    QList<QUrl> opened;
+
+public slots:
+    void Open(const QUrl& url) { opened << url; }
+};
+
+TEST(LocalPages, OpenTheProgramsDocumentationPagesAndWebAddresses) {
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler("file", &recorder, "Open");
+    QDesktopServices::setUrlHandler("https", &recorder, "Open");
+    OpenLocalPage("doc/qora_user_guide.html");
+    OpenAddress("https://example.org/guide.html");
+    QDesktopServices::unsetUrlHandler("file");
+    QDesktopServices::unsetUrlHandler("https");
+    ASSERT_EQ(recorder.opened.size(), 2);
+    EXPECT_EQ(recorder.opened[0].toLocalFile(),
+              QDir(QCoreApplication::applicationDirPath()).filePath("doc/qora_user_guide.html"));
+    EXPECT_EQ(recorder.opened[1], QUrl("https://example.org/guide.html"));
+}
+
+void WriteFile(const QString& path, const std::string& bytes) {
+    std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+}
+
+TEST(WavePlayer, OpensOnlyWaveFilesAndPlaysSilentlyWithoutSound) {
+    QTemporaryDir folder;
+    const QString wave = folder.filePath("tada.wav");
+    WriteFile(wave, std::string("RIFF\x24\0\0\0WAVEfmt ", 16));
+    const QString text = folder.filePath("chimes.wav");
+    WriteFile(text, "not a sound");
+    EXPECT_TRUE(IsWaveFile(wave.toStdString()));
+    EXPECT_FALSE(IsWaveFile(text.toStdString()));
+    EXPECT_FALSE(IsWaveFile(folder.filePath("missing.wav").toStdString()));
+
+    WavePlayer player;
+    player.SetFileName(text.toStdString());
+    EXPECT_FALSE(player.Open());
+    player.Play();  // not open: nothing happens
+    player.SetFileName(wave.toStdString());
+    EXPECT_TRUE(player.Open());
+    player.Play();
+    player.Play();
+    player.Stop();
+    player.SetFileName(text.toStdString());
+    EXPECT_FALSE(player.IsOpen());
+}
+
+int PdfPageCount(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return -1;
+    const QString content = QString::fromLatin1(file.readAll());
+    return static_cast<int>(content.count(QRegularExpression("/Type\\s*/Page[^s]")));
+}
+
+TEST(PagePrinter, PrintsPagesOfLinesIntoAPdfFile) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("workspace.pdf");
+    PagePrinter printer;
+    std::string error;
+    ASSERT_TRUE(printer.BeginPdf(path.toStdString(), "QORA Output", error)) << error;
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(10);
+    printer.SetFont(font);
+    EXPECT_EQ(printer.Resolution(), PdfPixelsPerInch);
+    EXPECT_GT(printer.PageHeight(), printer.PageWidth());
+    const int lineHeight = printer.LineHeight();
+    EXPECT_GT(lineHeight, 50);  // a 10-point line at 600 pixels per inch is about 83 pixels
+    const int linesPerPage = (printer.PageHeight() - 240) / lineHeight;
+    int y = 120;
+    for (int line = 0; line < linesPerPage * 2 + 5; ++line) {
+        if (y + lineHeight > printer.PageHeight() - 120) {
+            printer.NewPage();
+            y = 120;
+        }
+        printer.DrawText(120, y, "QORA?: AEINRST \xD1");
+        y += lineHeight;
+    }
+    EXPECT_TRUE(printer.EndDocument(error)) << error;
+    EXPECT_EQ(printer.PageCount(), 3);
+    EXPECT_EQ(PdfPageCount(path), 3);
+    EXPECT_FALSE(printer.Printing());
+}
+
+TEST(PagePrinter, AnUnwritableFileIsReportedAndNothingIsPrinted) {
+    PagePrinter printer;
+    std::string error;
+    EXPECT_FALSE(printer.BeginPdf("/no such folder/out.pdf", "QORA Output", error));
+    EXPECT_EQ(error, "Cannot write the file /no such folder/out.pdf.");
+    EXPECT_FALSE(printer.Printing());
+    printer.DrawText(0, 0, "ignored");
+    printer.NewPage();
+    EXPECT_FALSE(printer.EndDocument(error));
+}
+
+TEST(Clipboard, HoldsPlainCodePageText) {
+    SetClipboardText("MA\xD1" "ANA");
+    EXPECT_EQ(ClipboardText(), "MA\xD1" "ANA");
+}
+
+}  // namespace
+}  // namespace qora
+
+#include "ServicesTest.moc"
