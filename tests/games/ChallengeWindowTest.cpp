@@ -9,10 +9,9 @@
 #include <QTimer>
 #include <set>
 
-#include "engine/Lexicons.h"
-#include "support/TestLexicon.h"
+#include "ChallengeTestSetup.h"
 #include "platform/Scaling.h"
-#include "processor/Recording.h"
+#include "support/TestLexicon.h"
 
 namespace qora {
 namespace {
@@ -27,33 +26,10 @@ struct FakeHost : ChallengeHost {
     std::string PromptLineWords() override { return prompt; }
 };
 
-LexiconRecord MakeLexicon(const char* shortName, const char* longName) {
-    LexiconRecord record;
-    record.ShortName = shortName;
-    record.LongName = longName;
-    record.MaxWordLength = 15;
-    return record;
-}
-
 class ChallengeWindowTest : public testing::Test {
 protected:
-    void SetUp() override {
-        ResetRecording();
-        RecordingFolder = "/nonexistent-qora-folder";
-        LexiconTable.clear();
-        LexiconTable.push_back(MakeLexicon("NEWLEX", "New Tournament Lexicon"));
-        LexiconTable.push_back(MakeLexicon("LONGSHORTNAME15", "Old Tournament Lexicon"));
-        ChallengeLexicon = 0;
-        SecondaryLexiconIndex = -1;
-        LexiconLongWordLimit = 0;
-        ChallengeLexiconSpanish = 0;
-        ReopenChallengeOnRestore = false;
-        ChallengeDlgOpening = false;
-    }
-    void TearDown() override {
-        ResetRecording();
-        LexiconTable.clear();
-    }
+    void SetUp() override { SetUpChallengeState(); }
+    void TearDown() override { TearDownChallengeState(); }
     void Open() {
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -163,17 +139,13 @@ TEST_F(ChallengeWindowTest, LockedWindowClosesOnlyOnItsNumber) {
     EXPECT_EQ(host.shown, 1);
 }
 
-TEST_F(ChallengeWindowTest, AnotherChallengeLexiconTurnsTheWindowFuchsia) {
-    InitialChallengeLexicon = 1;
-    Open();
-    EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(255, 0, 255));
-}
-
-TEST_F(ChallengeWindowTest, PromptWordsAreCarriedIn) {
+TEST_F(ChallengeWindowTest, PromptWordsAreCarriedInAndAnotherLexiconTurnsItFuchsia) {
     ChallengeFromPromptLine = true;
     host.prompt = "/c cat dog";
+    InitialChallengeLexicon = 1;
     Open();
     EXPECT_EQ(dialog.Words->toPlainText(), "CAT,DOG");
+    EXPECT_EQ(dialog.palette().color(QPalette::Window), QColor(255, 0, 255));
 }
 
 // The real word test on real lexicon files.

@@ -72,30 +72,12 @@ TEST_F(RecordingTest, PrefixWithoutFolderNamesAFileInTheStartUpFolder) {
     EXPECT_EQ(ChallengeRecordFileName, "/var/tmp/ab110611.wds");
 }
 
-TEST_F(RecordingTest, AVeryLongPrefixIsKeptWhole) {
-    RecordingFilePrefix = std::string(300, 'p');
-    BuildChallengeRecordFileName();
-    EXPECT_EQ(ChallengeRecordFileName, (folder_ / (std::string(300, 'p') + "110611.wds")).string());
-}
-
 TEST_F(RecordingTest, GroupsAreAppendedOneWordALine) {
     BuildChallengeRecordFileName();
     AppendToRecordFile({"CAT", "DOG"});
     EXPECT_TRUE(RecordFileOpened);
     AppendToRecordFile({"CHURRO", "NI\xD1O"});
     EXPECT_EQ(ReadFile(ChallengeRecordFileName), "CAT\nDOG\nCHURRO\nNI\xD1O\n");
-}
-
-TEST_F(RecordingTest, FileThatCannotBeOpenedIsRetriedAndLosesNothingLater) {
-    RecordingFilePrefix = "missing/cw";
-    BuildChallengeRecordFileName();
-    AppendToRecordFile({"LOST"});
-    EXPECT_FALSE(RecordFileOpened);
-
-    std::filesystem::create_directories(folder_ / "missing");
-    AppendToRecordFile({"KEPT"});
-    EXPECT_TRUE(RecordFileOpened);
-    EXPECT_EQ(ReadFile(ChallengeRecordFileName), "KEPT\n");
 }
 
 TEST_F(RecordingTest, SetChallengeRecordingSwitchesAndReturnsTheName) {
