@@ -87,38 +87,32 @@ void ShiftIndicesAfterInsertion(Wordlist& wordlist, std::int32_t at, std::int32_
     if (IsFlashcardWordlist(wordlist)) shift(FlashcardIndex);
 }
 
-void PutInWordOrder(Wordlist& wordlist) {
-    wordlist.Items = SortedUniqueItems(std::move(wordlist.Items));
-    wordlist.InWordOrder = true;
-    KeepIndicesInRange(wordlist);
-}
-
 // A wordlist made anew by a command: new items and kind, no label, no cursor.
 void ReplaceItems(Wordlist& wordlist, std::vector<WordlistItem> items, std::int32_t kind, bool inWordOrder) {
-    wordlist.Items = std::move(items);
+    wordlist.Replace(std::move(items), inWordOrder);
     wordlist.ItemKind = kind;
-    wordlist.InWordOrder = inWordOrder;
     wordlist.Label.clear();
     wordlist.Cursor = -1;
     KeepIndicesInRange(wordlist);
 }
 
-std::vector<WordlistItem> CombineItems(const std::vector<WordlistItem>& first, SetOperation operation,
-                                       const std::vector<WordlistItem>& second) {
-    std::vector<WordlistItem> a = SortedUniqueItems(first);
-    std::vector<WordlistItem> b = SortedUniqueItems(second);
+// Merges two lists in word order without duplicates (marks of items in both
+// are merged).
+std::vector<WordlistItem> MergeSorted(const std::vector<WordlistItem>& a, SetOperation operation,
+                                      const std::vector<WordlistItem>& b) {
     std::vector<WordlistItem> result;
+    result.reserve(operation == SetOperation::Union ? a.size() + b.size() : a.size());
     std::size_t i = 0, j = 0;
     while (i < a.size() || j < b.size()) {
-        const bool takeA = j == b.size() || (i < a.size() && a[i].Text < b[j].Text);
-        const bool takeB = i == a.size() || (j < b.size() && b[j].Text < a[i].Text);
-        if (takeA) {
+        const bool onlyA = j == b.size() || (i < a.size() && a[i].Text < b[j].Text);
+        const bool onlyB = i == a.size() || (j < b.size() && b[j].Text < a[i].Text);
+        if (onlyA) {
             if (operation != SetOperation::Intersection) result.push_back(a[i]);
             ++i;
-        } else if (takeB) {
+        } else if (onlyB) {
             if (operation == SetOperation::Union) result.push_back(b[j]);
             ++j;
-        } else {  // in both
+        } else {
             if (operation != SetOperation::Difference) {
                 result.push_back(a[i]);
                 result.back().Marks |= b[j].Marks;
@@ -172,11 +166,12 @@ bool IsLabelLine(std::string_view text) {
 // The items in the order given by item indices (all of them, in their own
 // order, when none is given); indices outside the wordlist are passed over.
 std::vector<WordlistItem> ItemsInOrder(const Wordlist& wordlist, std::span<const std::int32_t> order) {
-    if (order.empty()) return wordlist.Items;
+    if (order.empty()) return wordlist.Items();
+    const std::vector<WordlistItem>& all = wordlist.Items();
     std::vector<WordlistItem> items;
     items.reserve(order.size());
     for (std::int32_t index : order)
-        if (index >= 0 && index < wordlist.Count()) items.push_back(wordlist.Items[index]);
+        if (index >= 0 && static_cast<std::size_t>(index) < all.size()) items.push_back(all[index]);
     return items;
 }
 
@@ -186,6 +181,56 @@ bool FileHasContent(const std::string& path) {
 }
 
 }  // namespace
+
+// ---- The item store --------------------------------------------------------
+
+const std::vector<WordlistItem>& Wordlist::Items() const {
+    MergePending();
+    return items_;
+}
+
+void Wordlist::MergePending() const {
+    if (pending_.empty()) return;
+    items_ = MergeSorted(items_, SetOperation::Union, SortedUniqueItems(std::move(pending_)));
+    pending_.clear();
+}
+
+void Wordlist::AddResult(WordlistItem item) {
+    if (!inWordOrder_) PutInWordOrder();
+    if (pending_.empty() && (items_.empty() || items_.back().Text < item.Text)) items_.push_back(std::move(item));
+    else if (pending_.empty() && items_.back().Text == item.Text) items_.back().Marks |= item.Marks;
+    else pending_.push_back(std::move(item));
+}
+
+void Wordlist::Append(WordlistItem item) {
+    MergePending();
+    inWordOrder_ = inWordOrder_ && (items_.empty() || items_.back().Text < item.Text);
+    items_.push_back(std::move(item));
+}
+
+void Wordlist::Replace(std::vector<WordlistItem> items, bool inWordOrder) {
+    items_ = std::move(items);
+    pending_.clear();
+    inWordOrder_ = inWordOrder;
+}
+
+void Wordlist::Remove(std::int32_t first, std::int32_t count) {
+    MergePending();
+    items_.erase(items_.begin() + first, items_.begin() + first + count);
+}
+
+void Wordlist::Insert(std::int32_t at, const std::vector<WordlistItem>& items) {
+    MergePending();
+    items_.insert(items_.begin() + at, items.begin(), items.end());
+    inWordOrder_ = items_.size() <= 1;
+}
+
+void Wordlist::PutInWordOrder() {
+    MergePending();
+    if (inWordOrder_) return;
+    items_ = SortedUniqueItems(std::move(items_));
+    inWordOrder_ = true;
+}
 
 // ---- Finding and listing -------------------------------------------------
 
@@ -250,31 +295,27 @@ std::optional<std::string> NextWordlistItem(std::int32_t number, std::int32_t it
     if (item < 1 || item > wordlist->Count()) return std::nullopt;
     wordlist->Cursor = item - 1;
     LastUsedWordlist = number;
-    return WordToDisplay(wordlist->Items[item - 1].Text);
+    return WordToDisplay(wordlist->Items()[item - 1].Text);
 }
 
 // ---- Adding items ----------------------------------------------------------
 
 void AddWordToWordlist(Wordlist& wordlist, std::string_view text, bool asText) {
-    WordlistItem item = MakeItem(text);
     if (asText) wordlist.ItemKind = StringItems;
-    if (!wordlist.InWordOrder) PutInWordOrder(wordlist);
-    auto& items = wordlist.Items;
-    const auto place = std::lower_bound(items.begin(), items.end(), item, ByText);
-    if (place != items.end() && place->Text == item.Text) {
-        place->Marks |= item.Marks;
-        return;
+    if (!wordlist.InWordOrder()) {
+        wordlist.PutInWordOrder();
+        KeepIndicesInRange(wordlist);
     }
-    const std::int32_t at = static_cast<std::int32_t>(place - items.begin());
-    items.insert(place, std::move(item));
-    ShiftIndicesAfterInsertion(wordlist, at, 1);
-    if (WordlistProgressHook && wordlist.Count() % ProgressInterval == 0) WordlistProgressHook(wordlist.Count());
+    const std::size_t held = wordlist.HeldCount();
+    wordlist.AddResult(MakeItem(text));
+    const std::size_t nowHeld = wordlist.HeldCount();
+    if (WordlistProgressHook && nowHeld > held && nowHeld % ProgressInterval == 0)
+        WordlistProgressHook(static_cast<std::int32_t>(nowHeld));
 }
 
 void AppendWordlistItem(Wordlist& wordlist, std::string_view text, bool asText) {
     if (asText) wordlist.ItemKind = StringItems;
-    wordlist.Items.push_back(MakeItem(text));
-    wordlist.InWordOrder = wordlist.Count() <= 1;
+    wordlist.Append(MakeItem(text));
 }
 
 void ClearWordlist(Wordlist& wordlist) { ReplaceItems(wordlist, {}, WordItems, true); }
@@ -300,7 +341,7 @@ bool CopyWordlist(std::int32_t source, std::int32_t target, std::span<const std:
     const Wordlist* from = FindWordlist(source);
     if (from == nullptr || !IsWordlistNumber(target)) return false;
     std::vector<WordlistItem> items = ItemsInOrder(*from, order);
-    const bool inWordOrder = from->InWordOrder && order.empty();
+    const bool inWordOrder = from->InWordOrder() && order.empty();
     ReplaceItems(*ObtainWordlist(target), std::move(items), from->ItemKind, inWordOrder);
     return true;
 }
@@ -309,7 +350,8 @@ bool CombineWordlists(std::int32_t target, std::int32_t first, SetOperation oper
     const Wordlist* a = FindWordlist(first);
     const Wordlist* b = FindWordlist(second);
     if (a == nullptr || b == nullptr || !IsWordlistNumber(target)) return false;
-    std::vector<WordlistItem> items = CombineItems(a->Items, operation, b->Items);
+    std::vector<WordlistItem> items =
+        MergeSorted(SortedUniqueItems(a->Items()), operation, SortedUniqueItems(b->Items()));
     const std::int32_t kind = CombinedKind(a->ItemKind, operation, b->ItemKind);
     ReplaceItems(*ObtainWordlist(target), std::move(items), kind, true);
     return true;
@@ -336,7 +378,7 @@ std::int32_t DeleteWordlistItems(std::int32_t source, std::int32_t item, std::in
     if (wordlist == nullptr) return -1;
     const ItemRange range = ResolveItemRange(wordlist->Count(), item, count);
     const std::int32_t first = range.First - 1;
-    wordlist->Items.erase(wordlist->Items.begin() + first, wordlist->Items.begin() + first + range.Count);
+    wordlist->Remove(first, range.Count);
     if (range.Count > 0) ShiftIndicesAfterRemoval(*wordlist, first, range.Count);
     return range.Count;
 }
@@ -350,17 +392,16 @@ std::int32_t TransferWordlistItems(std::int32_t destination, std::int32_t destin
     Wordlist* to = ObtainWordlist(destination);
     const std::int32_t first = range.First - 1;
     std::int32_t at = ResolveDestinationItem(to->Count(), destinationItem) - 1;
-    const auto begin = from->Items.begin() + first;
-    std::vector<WordlistItem> taken(begin, begin + range.Count);
+    const auto begin = from->Items().begin() + first;
+    const std::vector<WordlistItem> taken(begin, begin + range.Count);
     if (move) {
-        from->Items.erase(begin, begin + range.Count);
+        from->Remove(first, range.Count);
         ShiftIndicesAfterRemoval(*from, first, range.Count);
         if (from == to && at > first) at = at >= first + range.Count ? at - range.Count : first;
     }
     to->ItemKind = to->Count() == 0 ? from->ItemKind : std::max(to->ItemKind, from->ItemKind);
-    to->Items.insert(to->Items.begin() + at, taken.begin(), taken.end());
+    to->Insert(at, taken);
     ShiftIndicesAfterInsertion(*to, at, range.Count);
-    to->InWordOrder = to->Count() <= 1;
     return range.Count;
 }
 

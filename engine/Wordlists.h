@@ -8,7 +8,8 @@
 // When an item is added, lower-case tiles in its text mark those positions.
 //
 // Wordlists are used by one thread at a time: the query thread while a query
-// runs (the windows are disabled meanwhile), else the main thread.
+// runs (the windows are disabled meanwhile), else the main thread. Even a
+// read may merge waiting results, so reads too belong to that thread.
 #pragma once
 
 #include <bitset>
@@ -44,18 +45,38 @@ struct WordlistItem {
     bool operator==(const WordlistItem&) const = default;
 };
 
-struct Wordlist {
+class Wordlist {
+public:
     std::int32_t Number = SlateNumber;
     std::int32_t Cursor = -1;  // 0-based index of the current item; -1 before the first
     std::string Label;         // empty: unlabeled; the slate has none
     std::int32_t ItemKind = WordItems;
-    // Read freely; change only through the operations below, which keep
-    // InWordOrder true exactly when the items are known to be in word order
-    // without duplicates.
-    std::vector<WordlistItem> Items;
-    bool InWordOrder = true;
 
-    std::int32_t Count() const { return static_cast<std::int32_t>(Items.size()); }
+    // The items. Results that were added out of word order wait aside and
+    // are merged in when the items are next read, so that adding a result
+    // costs little in any order.
+    const std::vector<WordlistItem>& Items() const;
+    std::int32_t Count() const { return static_cast<std::int32_t>(Items().size()); }
+    // The items are known to be in word order without duplicates.
+    bool InWordOrder() const { return inWordOrder_; }
+
+    // The item changes that the operations below are built from. Other code
+    // uses those operations, which also keep the cursors right.
+    void AddResult(WordlistItem item);  // in word order; an equal item merges its marks
+    void Append(WordlistItem item);
+    void Replace(std::vector<WordlistItem> items, bool inWordOrder);
+    void Remove(std::int32_t first, std::int32_t count);
+    void Insert(std::int32_t at, const std::vector<WordlistItem>& items);
+    void PutInWordOrder();
+    // Items held, counting results not merged yet (their duplicates too).
+    std::size_t HeldCount() const { return items_.size() + pending_.size(); }
+
+private:
+    void MergePending() const;
+
+    mutable std::vector<WordlistItem> items_;
+    mutable std::vector<WordlistItem> pending_;  // results that came out of word order
+    bool inWordOrder_ = true;
 };
 
 extern Wordlist Slate;

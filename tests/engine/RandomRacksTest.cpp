@@ -180,7 +180,7 @@ TEST_F(RandomRacksTest, RacksAreAppendedToAWordlistAsStrings) {
     AppendWordlistItem(wordlist, "FIRST", false);
     AppendRandomRacks(wordlist, 25, "");
     EXPECT_EQ(26, wordlist.Count());
-    EXPECT_EQ("FIRST", wordlist.Items[0].Text);
+    EXPECT_EQ("FIRST", wordlist.Items()[0].Text);
     EXPECT_EQ(StringItems, wordlist.ItemKind);
     AppendRandomRacks(wordlist, 0, "");
     AppendRandomRacks(wordlist, -4, "");

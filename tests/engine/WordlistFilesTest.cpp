@@ -10,7 +10,7 @@ using WordlistFilesTest = test::EngineDataTest;
 
 std::vector<std::string> Texts(std::int32_t number) {
     std::vector<std::string> texts;
-    for (const WordlistItem& item : FindWordlist(number)->Items) texts.push_back(item.Text);
+    for (const WordlistItem& item : FindWordlist(number)->Items()) texts.push_back(item.Text);
     return texts;
 }
 
@@ -122,7 +122,7 @@ TEST_F(WordlistFilesTest, BinaryJunkOverlongLinesAndLostCharactersAreSkippedAndC
         for (char& c : random) c = static_cast<char>((state = state * 1103515245u + 12345u) >> 24);
         Import any(WriteFile("random.wds", random), 6);
         ASSERT_TRUE(any.ok_);
-        for (const WordlistItem& item : FindWordlist(6)->Items) {
+        for (const WordlistItem& item : FindWordlist(6)->Items()) {
             EXPECT_FALSE(item.Text.empty());
             EXPECT_LE(item.Text.size(), MaxWordlistLineLength);
             for (unsigned char c : item.Text) EXPECT_TRUE(c >= 0x20 && c != 0x7F);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "support/EngineDataFixture.h"
 
 namespace qora {
@@ -11,7 +13,7 @@ using WordlistsTest = test::EngineDataTest;
 
 std::vector<std::string> Texts(const Wordlist& wordlist) {
     std::vector<std::string> texts;
-    for (const WordlistItem& item : wordlist.Items) texts.push_back(item.Text);
+    for (const WordlistItem& item : wordlist.Items()) texts.push_back(item.Text);
     return texts;
 }
 
@@ -35,8 +37,8 @@ TEST_F(WordlistsTest, ResultsAreKeptInWordOrderWithoutDuplicatesAndMergedBlankMa
     AddWordToWordlist(Slate, "CAt", false);
     AddWordToWordlist(Slate, "ACT", false);
     EXPECT_EQ((Lines{"ACT", "CAT", "CATS", "RAT"}), Texts(Slate));
-    EXPECT_EQ(BlankMarks("101"), Slate.Items[1].Marks);  // positions 0 and 2
-    EXPECT_TRUE(Slate.Items[0].Marks.none());
+    EXPECT_EQ(BlankMarks("101"), Slate.Items()[1].Marks);  // positions 0 and 2
+    EXPECT_TRUE(Slate.Items()[0].Marks.none());
     EXPECT_EQ(WordItems, SlateItemKind);
     AddWordToWordlist(Slate, "AEIRST?", true);
     EXPECT_EQ(StringItems, SlateItemKind);
@@ -45,20 +47,46 @@ TEST_F(WordlistsTest, ResultsAreKeptInWordOrderWithoutDuplicatesAndMergedBlankMa
     EXPECT_EQ(WordItems, SlateItemKind);
 }
 
+TEST_F(WordlistsTest, ResultsInAnyOrderEndInWordOrderAsASortedMapWouldHoldThem) {
+    std::map<std::string, BlankMarks> model;
+    std::uint32_t state = 99;
+    auto next = [&state](std::uint32_t below) { return (state = state * 1103515245u + 12345u) / 65536u % below; };
+    for (int i = 0; i < 3000; ++i) {
+        std::string word(1 + next(3), 'A');
+        for (char& c : word) c = static_cast<char>('A' + next(4));
+        const std::size_t blank = next(static_cast<std::uint32_t>(word.size()) + 2);
+        if (blank < word.size()) {
+            model[word].set(blank);
+            word[blank] = static_cast<char>(word[blank] + 32);
+        } else {
+            model[word];
+        }
+        AddWordToWordlist(Slate, word, false);
+        if (i % 700 == 0) ASSERT_EQ(static_cast<std::int32_t>(model.size()), Slate.Count()) << "read midway";
+    }
+    ASSERT_EQ(model.size(), Slate.Items().size());
+    std::size_t at = 0;
+    for (const auto& [text, marks] : model) {
+        EXPECT_EQ(text, Slate.Items()[at].Text);
+        EXPECT_EQ(marks, Slate.Items()[at].Marks) << text;
+        ++at;
+    }
+}
+
 TEST_F(WordlistsTest, SpanishBlankMatchedTilesIncludeTheLastTwoTiles) {
     SetLanguageTables(Language::Spanish);
     AddWordToWordlist(Slate, DisplayToWord("chAZ") + std::string(1, '`' + 28), false);  // ch A Z z
     ASSERT_EQ(1, Slate.Count());
-    EXPECT_EQ(DisplayToWord("CHAZZ"), Slate.Items[0].Text);
-    EXPECT_EQ(BlankMarks("1001"), Slate.Items[0].Marks);
+    EXPECT_EQ(DisplayToWord("CHAZZ"), Slate.Items()[0].Text);
+    EXPECT_EQ(BlankMarks("1001"), Slate.Items()[0].Marks);
 }
 
 TEST_F(WordlistsTest, AddingToAListOutOfWordOrderSortsItFirst) {
     Wordlist& list = MakeWordlist(3, {"ZOO", "BEE", "ZOO", "ANT"});
-    EXPECT_FALSE(list.InWordOrder);
+    EXPECT_FALSE(list.InWordOrder());
     AddWordToWordlist(list, "CAT", false);
     EXPECT_EQ((Lines{"ANT", "BEE", "CAT", "ZOO"}), Texts(list));
-    EXPECT_TRUE(list.InWordOrder);
+    EXPECT_TRUE(list.InWordOrder());
 }
 
 TEST_F(WordlistsTest, ProgressIsReportedEveryThousandItems) {
@@ -173,7 +201,7 @@ TEST_F(WordlistsTest, CopiesTakeItemsAndKindInOrderButNoLabel) {
     const std::int32_t presentation[] = {2, 0, 1, 7};
     ASSERT_TRUE(CopyWordlist(0, 5, presentation));
     EXPECT_EQ((Lines{"EMU", "CAT", "DOG"}), Texts(*FindWordlist(5)));
-    EXPECT_FALSE(FindWordlist(5)->InWordOrder);
+    EXPECT_FALSE(FindWordlist(5)->InWordOrder());
     SetWordlistLabel(5, "Pets");
     ASSERT_TRUE(CopyWordlist(5, 6));
     EXPECT_EQ(Texts(*FindWordlist(5)), Texts(*FindWordlist(6)));
@@ -191,7 +219,7 @@ TEST_F(WordlistsTest, CombinationsAreSetOperationsOnItems) {
     MakeWordlist(3, {"EMU", "ANT", "CAt", "ANT"});
     ASSERT_TRUE(CombineWordlists(5, 0, SetOperation::Union, 3));
     EXPECT_EQ((Lines{"ANT", "CAT", "DOG", "EMU"}), Texts(*FindWordlist(5)));
-    EXPECT_EQ(BlankMarks("101"), FindWordlist(5)->Items[1].Marks);
+    EXPECT_EQ(BlankMarks("101"), FindWordlist(5)->Items()[1].Marks);
     ASSERT_TRUE(CombineWordlists(5, 0, SetOperation::Intersection, 3));
     EXPECT_EQ((Lines{"CAT", "EMU"}), Texts(*FindWordlist(5)));
     ASSERT_TRUE(CombineWordlists(5, 0, SetOperation::Difference, 3));
@@ -246,7 +274,7 @@ TEST_F(WordlistsTest, CopyingAndMovingPutItemsBeforeTheDestinationItem) {
     MakeWordlist(7, {"X", "Y"});
     EXPECT_EQ(2, TransferWordlistItems(7, 2, 0, 1, 2, false));
     EXPECT_EQ((Lines{"X", "ANT", "BEE", "Y"}), Texts(*FindWordlist(7)));
-    EXPECT_EQ(BlankMarks("1"), FindWordlist(7)->Items[1].Marks);
+    EXPECT_EQ(BlankMarks("1"), FindWordlist(7)->Items()[1].Marks);
     EXPECT_EQ(3, Slate.Count());
     EXPECT_EQ(1, TransferWordlistItems(9, 5, 0, 3, 1, true));  // a new wordlist
     EXPECT_EQ((Lines{"CAT"}), Texts(*FindWordlist(9)));
@@ -314,15 +342,15 @@ TEST_F(WordlistsTest, TheCurrentFlashcardStaysPutWhileItemsChangeAroundIt) {
     TransferWordlistItems(4, 1, 1, 1, 1, false);  // nothing to copy from wordlist 1
     MakeWordlist(1, {"X", "Y"});
     TransferWordlistItems(4, 1, 1, 1, 2, false);  // X Y before A
-    EXPECT_EQ("C", FindWordlist(4)->Items[FlashcardIndex].Text);
+    EXPECT_EQ("C", FindWordlist(4)->Items()[FlashcardIndex].Text);
     DeleteWordlistItems(4, 1, 1);  // X
-    EXPECT_EQ("C", FindWordlist(4)->Items[FlashcardIndex].Text);
+    EXPECT_EQ("C", FindWordlist(4)->Items()[FlashcardIndex].Text);
     EXPECT_EQ(FlashcardIndex, FindWordlist(4)->Cursor);
     // Deleting or moving the current card makes the next one current.
     DeleteWordlistItems(4, CurrentFlashcardItem(), 1);
-    EXPECT_EQ("D", FindWordlist(4)->Items[FlashcardIndex].Text);
+    EXPECT_EQ("D", FindWordlist(4)->Items()[FlashcardIndex].Text);
     TransferWordlistItems(9, 0, 4, CurrentFlashcardItem(), 1, true);
-    EXPECT_EQ("B", FindWordlist(4)->Items[FlashcardIndex].Text) << "the last card went: the new last is current";
+    EXPECT_EQ("B", FindWordlist(4)->Items()[FlashcardIndex].Text) << "the last card went: the new last is current";
     DeleteWordlistItems(4, 1, 99);
     EXPECT_EQ(-1, FlashcardIndex);
     EXPECT_EQ(0, CurrentFlashcardItem());

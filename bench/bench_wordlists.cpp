@@ -1,0 +1,74 @@
+// Wordlists: adding query results to the slate (in word order, as a lexicon
+// walk yields them, and in any order, as word references and the grid solver
+// do), and reading and writing wordlist files.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "engine/Wordlists.h"
+
+namespace {
+
+using namespace qora;
+
+// Distinct upper-case words of 3 to 9 letters, in word order.
+std::vector<std::string> MakeWords(int count) {
+    std::mt19937 random(7);
+    std::vector<std::string> words;
+    while (static_cast<int>(words.size()) < count * 11 / 10) {
+        std::string word(3 + random() % 7, 'A');
+        for (char& c : word) c = static_cast<char>('A' + random() % 26);
+        words.push_back(word);
+    }
+    std::sort(words.begin(), words.end());
+    words.erase(std::unique(words.begin(), words.end()), words.end());
+    words.resize(count);
+    return words;
+}
+
+void AddInWordOrder(benchmark::State& state) {
+    const auto words = MakeWords(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        ClearWordlist(Slate);
+        for (const std::string& word : words) AddWordToWordlist(Slate, word, false);
+        benchmark::DoNotOptimize(Slate.Count());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(AddInWordOrder)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+void AddInAnyOrder(benchmark::State& state) {
+    auto words = MakeWords(static_cast<int>(state.range(0)));
+    std::shuffle(words.begin(), words.end(), std::mt19937(3));
+    for (auto _ : state) {
+        ClearWordlist(Slate);
+        for (const std::string& word : words) AddWordToWordlist(Slate, word, false);
+        benchmark::DoNotOptimize(Slate.Count());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(AddInAnyOrder)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+void ExportAndImport(benchmark::State& state) {
+    ClearWordlist(Slate);
+    for (const std::string& word : MakeWords(static_cast<int>(state.range(0)))) AppendWordlistItem(Slate, word, false);
+    const std::string path = "/tmp/qora_bench_wordlist.wds";
+    for (auto _ : state) {
+        WordlistFileReport report;
+        std::string error;
+        ExportWordlist(0, path, false, {}, report, error);
+        ImportWordlist(path, 1, report, error);
+        benchmark::DoNotOptimize(report.Items);
+    }
+    std::remove(path.c_str());
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(ExportAndImport)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
