@@ -113,9 +113,8 @@ void Place(QWidget* widget, int top, int left, Band band, int width) {
 }  // namespace
 
 TChallengeDlg::TChallengeDlg(ChallengeHost& host, ChallengeWordTest wordTest, QWidget* parent)
-    : QDialog(parent), host_(host), rules_(std::move(wordTest), *this) {
+    : QoraDialog("", DesignWidth, DesignHeight, parent), host_(host), rules_(std::move(wordTest), *this) {
     setModal(true);
-    resize(Scaled(DesignWidth), Scaled(DesignHeight));
     setAutoFillBackground(true);
 
     LexiconLabel = MakeLabel(this, "", LexiconLabelPixels, false);
@@ -135,7 +134,7 @@ TChallengeDlg::TChallengeDlg(ChallengeHost& host, ChallengeWordTest wordTest, QW
     Cancel = new QPushButton(QStringLiteral("Close"), this);
     Cancel->setFocusPolicy(Qt::NoFocus);
     Cancel->setAutoDefault(false);
-    connect(Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    SetModalResult(*Cancel, mrCancel);
     Icon = new QLabel(this);
     Icon->setPixmap(PadlockPixmap(Scaled(IconSize)));
     Timer = new QTimer(this);
@@ -147,12 +146,6 @@ TChallengeDlg::TChallengeDlg(ChallengeHost& host, ChallengeWordTest wordTest, QW
 }
 
 // --- Opening and closing --------------------------------------------------------
-
-void TChallengeDlg::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
-    if (!event->spontaneous())
-        FormActivate();
-}
 
 void TChallengeDlg::FormActivate() {
     ShowState();
@@ -181,7 +174,7 @@ void TChallengeDlg::done(int result) {
         host_.RestartRevertCountdown();
         break;
     }
-    QDialog::done(result);
+    QoraDialog::done(result);
 }
 
 // --- Keys and ticks -------------------------------------------------------------
@@ -207,7 +200,7 @@ bool TChallengeDlg::eventFilter(QObject* watched, QEvent* event) {
             Words->moveCursor(QTextCursor::End);
         return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return QoraDialog::eventFilter(watched, event);
 }
 
 void TChallengeDlg::TimerTimer() {
@@ -222,7 +215,7 @@ void TChallengeDlg::ParkMouseOnClose() {
     Words->setFocus();
 }
 
-void TChallengeDlg::CloseWindow() { reject(); }
+void TChallengeDlg::CloseWindow() { CloseWithResult(mrCancel); }
 
 void TChallengeDlg::SwitchTimer(bool on) {
     if (on)
@@ -236,7 +229,7 @@ std::string TChallengeDlg::PromptLineWords() { return host_.PromptLineWords(); }
 // --- Showing the state ----------------------------------------------------------
 
 void TChallengeDlg::ShowState() {
-    setWindowTitle(FromCodePage(rules_.Caption()));
+    SetCaption(rules_.Caption());
     LexiconLabel->setText(FromCodePage(rules_.LexiconLabelText()));
     QString words = FromCodePage(rules_.ChallengedWordsText());
     if (Words->toPlainText() != words) {
@@ -308,7 +301,7 @@ void TChallengeDlg::LayOutLabels(int top, bool centred) {
 }
 
 void TChallengeDlg::resizeEvent(QResizeEvent* event) {
-    QDialog::resizeEvent(event);
+    QoraDialog::resizeEvent(event);
     LayOut(ScreenSize());
 }
 

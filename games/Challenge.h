@@ -4,11 +4,11 @@
 // events and timer ticks to the rules and shows their state.
 #pragma once
 
-#include <QDialog>
 #include <string>
 
 #include "engine/WordTests.h"
 #include "games/ChallengeRules.h"
+#include "platform/qt/Dialogs.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -31,7 +31,7 @@ public:
     virtual std::string PromptLineWords() = 0;
 };
 
-class TChallengeDlg : public QDialog, private ChallengeWindowActions {
+class TChallengeDlg : public QoraDialog, private ChallengeWindowActions {
     Q_OBJECT
 
 public:
@@ -65,12 +65,11 @@ public:
     QTimer* Timer;
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    void FormActivate() override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FormActivate();
     void TimerTimer();
     void ShowState();
     void LayOutLabels(int top, bool centred);

@@ -12,6 +12,7 @@
 #include "ChallengeTestSetup.h"
 #include "platform/Scaling.h"
 #include "support/TestLexicon.h"
+#include "support/qt/WidgetLayout.h"
 
 namespace qora {
 namespace {
@@ -177,67 +178,65 @@ TEST(ChallengeWindowLexiconTest, RulesWithTheLexiconsThemselves) {
 
 // --- Looks ----------------------------------------------------------------------
 
-// Every control lies inside the window, no two overlap, and the labels'
-// texts fit them.
-void ExpectTidyLayout(const TChallengeDlg& dialog) {
-    for (const QLabel* label : {dialog.LexiconLabel, dialog.Label1, dialog.Label2, dialog.Label3, dialog.Label4})
-        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
-            << label->text().toStdString();
-    std::vector<const QWidget*> controls{dialog.Icon, dialog.LexiconLabel, dialog.Label2, dialog.Label4, dialog.Label1,
-                                         dialog.Words,        dialog.Label3, dialog.Ruling, dialog.CountDown,
-                                         dialog.StoppingInfo, dialog.Cancel};
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        EXPECT_TRUE(dialog.rect().contains(controls[i]->geometry())) << controls[i]->metaObject()->className() << i;
-        for (std::size_t j = i + 1; j < controls.size(); ++j)
-            EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry())) << i << " overlaps " << j;
+// Run again at 144 pixels per inch by ctest. The dialog is made after SetUp,
+// which takes the resolution from the screen.
+class ChallengeWindowLayoutTest : public LayoutTest {
+protected:
+    void SetUp() override {
+        LayoutTest::SetUp();
+        SetUpChallengeState();
     }
-}
+    void TearDown() override {
+        TearDownChallengeState();
+        LayoutTest::TearDown();
+    }
+    void Judge(TChallengeDlg& dialog, const char* words) {
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        QTest::keyClicks(dialog.Words, QString::fromLatin1(words));
+        QTest::keyClick(dialog.Words, Qt::Key_Tab);
+    }
+    void ExpectNoLayoutFaults(const TChallengeDlg& dialog) {
+        for (const std::string& fault : LayoutFaults(dialog))
+            ADD_FAILURE() << fault;
+    }
+    FakeHost host;
+};
 
-// Saved in the working folder (the build's tests folder) to be looked at.
-void SaveGrab(QWidget& widget, const char* name) { EXPECT_TRUE(widget.grab().save(QString::fromLatin1(name))); }
-
-TEST_F(ChallengeWindowTest, LooksRightOnSmallAndLargeScreens) {
+TEST_F(ChallengeWindowLayoutTest, SmallAndLargeScreens) {
     InterimChallengesOn = true;
     SecondaryLexiconIndex = 1;
-    Open();
-    Type("cat qi");
-    Key(Qt::Key_Tab);  // a no-penalty ruling: the longest text
-    EXPECT_EQ(RulingColour(), QColor(0, 0, 255));
+    TChallengeDlg dialog(host, [](int role, bool, std::string_view word) { return (role == ChallengeRole) == (word == "CAT"); });
+    Judge(dialog, "cat qi");  // a no-penalty ruling: the longest text
+    EXPECT_EQ(dialog.Ruling->palette().color(QPalette::Text), QColor(0, 0, 255));
 
     const std::pair<QSize, const char*> screens[] = {
-        {QSize(1024, 768), "challenge-1024x768.png"},
-        {QSize(1920, 1080), "challenge-1920x1080.png"},
-        {QSize(800, 600), "challenge-800x600.png"},
+        {QSize(1024, 768), "challenge-1024x768"},
+        {QSize(1920, 1080), "challenge-1920x1080"},
+        {QSize(800, 600), "challenge-800x600"},  // labels over the whole width
     };
-    for (auto [screen, file] : screens) {
+    for (auto [screen, name] : screens) {
         dialog.LayOut(screen);
-        ExpectTidyLayout(dialog);
-        SaveGrab(dialog, file);
+        ExpectNoLayoutFaults(dialog);
+        SaveGrab(dialog, name);
     }
-    dialog.resize(1600, 900);  // the main window may give it more room
-    dialog.LayOut(QSize(1920, 1080));
-    ExpectTidyLayout(dialog);
+    dialog.setFixedSize(Scaled(1600), Scaled(900));  // the main window may give it more room
+    dialog.LayOut(QSize(Scaled(1920), Scaled(1080)));
+    ExpectNoLayoutFaults(dialog);
     EXPECT_EQ(dialog.Ruling->geometry().center().x(), dialog.rect().center().x());
-    SaveGrab(dialog, "challenge-wide.png");
+    SaveGrab(dialog, "challenge-wide");
 }
 
-TEST_F(ChallengeWindowTest, LooksRightLockedAtOneAndAHalfTimesTheSize) {
-    ScreenDpi = 144;
+TEST_F(ChallengeWindowLayoutTest, LockedWithTheLongestShortName) {
     LexiconTable[0].ShortName = "FIFTEEN-LETTERS";
     ChallengeByCommand = 12;
-    TChallengeDlg scaled(host, [](int, bool, std::string_view) { return false; });
-    scaled.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&scaled));
-    EXPECT_EQ(scaled.size(), QSize(1182, 747));
-    QTest::keyClicks(scaled.Words, QStringLiteral("zyzzyva"));
-    QTest::keyClick(scaled.Words, Qt::Key_Tab);
-    scaled.LayOut(QSize(1920, 1080));
-    ExpectTidyLayout(scaled);
-    EXPECT_TRUE(scaled.rect().contains(scaled.Icon->geometry()));
-    EXPECT_FALSE(scaled.Icon->geometry().intersects(scaled.Label2->geometry()));
-    SaveGrab(scaled, "challenge-locked-144dpi.png");
+    TChallengeDlg dialog(host, [](int, bool, std::string_view) { return false; });
+    Judge(dialog, "zyzzyva");
+    EXPECT_EQ(dialog.size(), QSize(Scaled(788), Scaled(498)));
+    dialog.LayOut(QSize(Scaled(1920), Scaled(1080)));
+    ExpectNoLayoutFaults(dialog);  // the padlock included
+    SaveGrab(dialog, "challenge-locked");
     ChallengeByCommand = 0;
-    ResetScaling();
 }
 
 }  // namespace
