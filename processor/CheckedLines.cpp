@@ -1,0 +1,49 @@
+#include "processor/CheckedLines.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "engine/Listings.h"
+#include "engine/TextFiles.h"
+
+namespace qora {
+
+namespace {
+
+std::string LineProblem(const TextLine& line, std::size_t maxLineLength, bool lostCharacter) {
+    if (line.Cut) return FormatText("The line is longer than %zu characters", maxLineLength);
+    for (std::size_t i = 0; i < line.Text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(line.Text[i]);
+        if (IsControlCharacter(c))
+            return FormatText("The line holds the control character %d at character %zu", c, i + 1);
+    }
+    if (lostCharacter) return "The line holds a character that the program's code page does not have";
+    return {};
+}
+
+}  // namespace
+
+bool ReadCheckedLines(const std::string& path, std::size_t maxSize, std::size_t maxLineLength,
+                      std::vector<CheckedLine>& lines, std::string& error) {
+    std::error_code statusError;
+    if (std::filesystem::is_directory(path, statusError)) {
+        error = "it is a folder, not a file";
+        return false;
+    }
+    const auto size = std::filesystem::file_size(path, statusError);
+    if (!statusError && size > maxSize) {
+        error = FormatText("it is larger than %zu bytes", maxSize);
+        return false;
+    }
+    std::string bytes;
+    if (!ReadFileBytes(path, bytes, error)) return false;
+    lines.clear();
+    ForEachTextLine(bytes, maxLineLength, [&](const TextLine& line) {
+        bool lostCharacter = false;
+        std::string text = LineToCodePage(line.Text, &lostCharacter);
+        lines.push_back({std::move(text), LineProblem(line, maxLineLength, lostCharacter)});
+    });
+    return true;
+}
+
+}  // namespace qora

@@ -1,0 +1,173 @@
+#include "processor/Console.h"
+
+#include <algorithm>
+
+#include "processor/Threads.h"
+
+namespace qora {
+
+const char PromptText[] = "QORA?: ";
+const std::int32_t PromptLength = static_cast<std::int32_t>(sizeof(PromptText) - 1);
+
+std::int32_t PromptRow = -1;
+std::int32_t PromptColumn = PromptLength;
+std::int32_t CommandTextStart = 0;
+
+constexpr std::int32_t DefaultWorkspaceRows = 25;
+constexpr std::int32_t DefaultWorkspaceColumns = 80;
+std::int32_t WorkspaceRows = DefaultWorkspaceRows;
+std::int32_t WorkspaceColumns = DefaultWorkspaceColumns;
+
+CommandLineHooks CommandLineEditHooks;
+std::vector<std::string> CommandHistory;
+
+namespace {
+
+const char PresentationStoppedText[] = "!!! - You have typed Esc to stop this presentation prematurely!";
+
+std::vector<WorkspaceLine> lines;
+// Characters of the whole workspace text, one per line end included.
+std::int64_t textLength = 0;
+ConsoleObserver* observer = nullptr;
+
+std::int32_t LastRow() { return static_cast<std::int32_t>(lines.size()) - 1; }
+
+std::int32_t AppendLine(std::string_view text, std::vector<ColourRange> colours = {}) {
+    lines.push_back(WorkspaceLine{std::string(text), std::move(colours)});
+    textLength += static_cast<std::int64_t>(text.size()) + 1;
+    const std::int32_t row = LastRow();
+    if (observer != nullptr) observer->LineAppended(row);
+    return row;
+}
+
+// Keeps only the parts of the marks that lie inside the line.
+std::vector<ColourRange> ClippedMarks(std::span<const TextRange> marks, std::size_t lineLength, TextColour colour) {
+    std::vector<ColourRange> colours;
+    const std::int64_t end = static_cast<std::int64_t>(lineLength);
+    for (const TextRange& mark : marks) {
+        const std::int64_t start = std::max<std::int64_t>(mark.Start, 0);
+        const std::int64_t stop = std::min<std::int64_t>(static_cast<std::int64_t>(mark.Start) + mark.Length, end);
+        if (start < stop)
+            colours.push_back({{static_cast<std::int32_t>(start), static_cast<std::int32_t>(stop - start)}, colour});
+    }
+    return colours;
+}
+
+bool HasPromptLine() { return PromptRow >= 0 && PromptRow <= LastRow(); }
+
+void EnsurePromptLine() {
+    if (!HasPromptLine()) WritePromptLine();
+}
+
+// Runs a change of the model on the main thread, from whichever thread.
+bool OnMainThread(const std::function<void()>& change) {
+    if (ProgramStopping && !SyncBridge().IsMainThread()) return false;
+    return SyncBridge().Run(change);
+}
+
+}  // namespace
+
+void SetConsoleObserver(ConsoleObserver* newObserver) { observer = newObserver; }
+
+const std::vector<WorkspaceLine>& WorkspaceLines() { return lines; }
+
+std::string CommandLine() {
+    if (!HasPromptLine()) return {};
+    const std::string& text = lines[PromptRow].Text;
+    return text.size() > static_cast<std::size_t>(PromptLength) ? text.substr(PromptLength) : std::string();
+}
+
+void SetCommandLine(std::string_view text) {
+    EnsurePromptLine();
+    WorkspaceLine& line = lines[PromptRow];
+    textLength -= static_cast<std::int64_t>(line.Text.size());
+    line.Text.resize(PromptLength);
+    line.Text += text;
+    line.Colours.clear();
+    textLength += static_cast<std::int64_t>(line.Text.size());
+    if (observer != nullptr) observer->LineChanged(PromptRow);
+}
+
+void AppendToCommandLine(std::string_view text) {
+    if (CommandLineEditHooks.RestartRevertCountdown) CommandLineEditHooks.RestartRevertCountdown();
+    SetCommandLine(CommandLine() + std::string(text));
+    if (CommandLineEditHooks.RecheckCommandLine) CommandLineEditHooks.RecheckCommandLine();
+}
+
+void NewCommandLine(std::string_view text) {
+    if (!(HasPromptLine() && PromptRow == LastRow() && CommandLine().empty())) WritePromptLine();
+    SetCommandLine(text);
+}
+
+void WritePromptLine() {
+    const std::int64_t start = textLength + PromptLength;
+    PromptRow = AppendLine(PromptText);
+    PromptColumn = PromptLength;
+    CommandTextStart = static_cast<std::int32_t>(std::min<std::int64_t>(start, INT32_MAX));
+}
+
+void WriteBlankLineAndPrompt() {
+    AppendLine("");
+    WritePromptLine();
+}
+
+std::string SeparatorLine() { return std::string(static_cast<std::size_t>(std::max(WorkspaceColumns - 1, 1)), '-'); }
+
+void WriteSeparatorAndPrompt() {
+    AppendLine(SeparatorLine());
+    WritePromptLine();
+}
+
+bool IsInCommandLine(std::int32_t row, std::int32_t column) {
+    return HasPromptLine() && row == PromptRow && column >= PromptLength;
+}
+
+void MarkErrorCharacter(std::int32_t row, std::int32_t column) {
+    if (row < 0 || row > LastRow()) return;
+    WorkspaceLine& line = lines[row];
+    const TextRange character{column, 1};
+    auto marks = ClippedMarks(std::span(&character, 1), line.Text.size(), TextColour::Error);
+    if (marks.empty()) return;
+    line.Colours.push_back(marks.front());
+    if (observer != nullptr) observer->LineChanged(row);
+}
+
+void ClearWorkspace() {
+    lines.clear();
+    textLength = 0;
+    PromptRow = -1;
+    if (observer != nullptr) observer->WorkspaceCleared();
+    WritePromptLine();
+}
+
+void WriteOutputLine(std::string_view text) {
+    OnMainThread([&] { AppendLine(text); });
+}
+
+bool WritePresentationLine(std::string_view text, std::span<const TextRange> blankMarks) {
+    if (StopPresentationRequested) {
+        if (!PresentationStopReported.exchange(true)) WriteOutputLine(PresentationStoppedText);
+        return false;
+    }
+    return OnMainThread([&] { AppendLine(text, ClippedMarks(blankMarks, text.size(), TextColour::BlankMatched)); });
+}
+
+void AddToCommandHistory(std::string_view line) {
+    CommandHistory.emplace_back(line);
+    if (observer != nullptr) observer->HistoryAppended(static_cast<std::int32_t>(CommandHistory.size()) - 1);
+}
+
+void ResetConsole() {
+    lines.clear();
+    textLength = 0;
+    PromptRow = -1;
+    PromptColumn = PromptLength;
+    CommandTextStart = 0;
+    WorkspaceRows = DefaultWorkspaceRows;
+    WorkspaceColumns = DefaultWorkspaceColumns;
+    CommandHistory.clear();
+    CommandLineEditHooks = {};
+    observer = nullptr;
+}
+
+}  // namespace qora

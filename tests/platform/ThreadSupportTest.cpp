@@ -1,0 +1,139 @@
+#include "platform/ThreadSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+#include <thread>
+
+namespace qora {
+namespace {
+
+using namespace std::chrono_literals;
+
+TEST(OneShotSignalTest, OneThreadArmsAnotherSetsAThirdWaits) {
+    OneShotSignal signal;
+    signal.Set(5);  // nobody armed it: ignored
+    EXPECT_EQ(signal.Wait(), std::nullopt) << "an unarmed signal is not waited for";
+
+    std::thread arming([&] { signal.Arm(); });
+    arming.join();
+    std::optional<int> seen;
+    std::thread waiting([&] { seen = signal.Wait(); });
+    std::thread setting([&] {
+        std::this_thread::sleep_for(5ms);
+        signal.Set(1);
+        signal.Set(0);  // the first set counts
+    });
+    setting.join();
+    waiting.join();
+    EXPECT_EQ(seen, std::optional<int>(1));
+    EXPECT_FALSE(signal.IsArmed()) << "waiting consumes the signal";
+    signal.Set(2);
+    EXPECT_EQ(signal.Wait(), std::nullopt);
+
+    signal.Arm();
+    signal.Set(3);  // set before anyone waits: kept for the waiter
+    EXPECT_EQ(signal.Wait(), std::optional<int>(3));
+}
+
+TEST(OneShotSignalTest, AbandoningReleasesWaitersUntilReset) {
+    OneShotSignal signal;
+    signal.Arm();
+    std::optional<int> seen = 9;
+    std::thread waiting([&] { seen = signal.Wait(); });
+    std::this_thread::sleep_for(5ms);
+    signal.Abandon();
+    waiting.join();
+    EXPECT_EQ(seen, std::nullopt);
+    signal.Arm();
+    EXPECT_EQ(signal.Wait(), std::nullopt) << "arming again does not undo the abandonment";
+    signal.Reset();
+    signal.Arm();
+    signal.Set(4);
+    EXPECT_EQ(signal.Wait(), std::optional<int>(4));
+}
+
+TEST(MainThreadQueueTest, WorkersWaitUntilTheMainThreadRunsTheirCalls) {
+    MainThreadQueue queue;
+    const auto mainThread = std::this_thread::get_id();
+    std::thread::id ranOn;
+    EXPECT_TRUE(queue.Run([&] { ranOn = std::this_thread::get_id(); })) << "the main thread runs at once";
+    EXPECT_EQ(ranOn, mainThread);
+
+    std::atomic<bool> returned{false};
+    int woken = 0;
+    queue.SetWakeUp([&] { ++woken; });
+    std::thread worker([&] {
+        EXPECT_TRUE(queue.Run([&] { ranOn = std::this_thread::get_id(); }));
+        returned = true;
+    });
+    std::this_thread::sleep_for(10ms);
+    EXPECT_FALSE(returned) << "the worker waits for the main thread";
+    EXPECT_TRUE(queue.RunPendingUntil([&] { return returned.load(); }, 5s));
+    worker.join();
+    EXPECT_EQ(ranOn, mainThread);
+    EXPECT_EQ(woken, 1);
+}
+
+TEST(MainThreadQueueTest, ClosingDropsCallsNotStartedAndFinishesTheRunningOne) {
+    MainThreadQueue queue;
+    std::atomic<bool> queued{false};
+    queue.SetWakeUp([&] { queued = true; });
+    std::optional<bool> result;
+    std::thread waiting([&] { result = queue.Run([] { ADD_FAILURE() << "a dropped call ran"; }); });
+    while (!queued) std::this_thread::yield();
+    queue.Close();
+    waiting.join();
+    EXPECT_EQ(result, std::optional<bool>(false));
+    EXPECT_EQ(queue.RunPending(), 0);
+
+    MainThreadQueue second;
+    std::atomic<bool> returned{false};
+    bool ranToEnd = false;
+    std::thread worker([&] {
+        ranToEnd = second.Run([&] { second.Close(); });
+        returned = true;
+    });
+    EXPECT_TRUE(second.RunPendingUntil([&] { return returned.load(); }, 5s));
+    worker.join();
+    EXPECT_TRUE(ranToEnd) << "a call that started is run to its end";
+    std::optional<bool> refused;
+    std::thread afterClose([&] { refused = second.Run([] { ADD_FAILURE() << "ran after closing"; }); });
+    afterClose.join();
+    EXPECT_EQ(refused, std::optional<bool>(false));
+}
+
+TEST(MainThreadQueueTest, AThrowingCallReleasesItsWorker) {
+    MainThreadQueue queue;
+    std::atomic<bool> returned{false};
+    std::thread worker([&] {
+        queue.Run([] { throw std::runtime_error("boom"); });
+        returned = true;
+    });
+    EXPECT_THROW(queue.RunPendingUntil([&] { return returned.load(); }, 5s), std::runtime_error);
+    worker.join();
+    EXPECT_TRUE(returned);
+}
+
+TEST(WorkerThreadTest, CreatedSuspendedRunsPerRequestAndStopsCleanly) {
+    WorkerThread worker;
+    EXPECT_FALSE(worker.Request()) << "no thread yet";
+    std::atomic<int> runs{0};
+    worker.Create(ThreadPriority::Lowest, [&] { ++runs; });
+    std::this_thread::sleep_for(5ms);
+    EXPECT_EQ(runs, 0) << "created suspended";
+    EXPECT_TRUE(worker.Request());
+    while (worker.Busy()) std::this_thread::yield();
+    EXPECT_EQ(runs, 1);
+    worker.Stop();
+    EXPECT_FALSE(worker.Exists());
+    EXPECT_FALSE(worker.Request());
+    worker.Create(ThreadPriority::Normal, [&] { runs += 10; });
+    EXPECT_TRUE(worker.Request());
+    while (worker.Busy()) std::this_thread::yield();
+    EXPECT_EQ(runs, 11) << "a stopped worker can be created again";
+}
+
+}  // namespace
+}  // namespace qora

@@ -1,0 +1,335 @@
+#include "processor/IniFile.h"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "engine/Lexicons.h"
+#include "processor/FunctionKeys.h"
+#include "processor/PageSettings.h"
+#include "processor/Recording.h"
+
+namespace qora {
+namespace {
+
+std::time_t fixedNow = 0;
+std::time_t FixedClock() { return fixedNow; }
+
+// Runs in a scratch folder (so "qora.ini" means the test's own), with three
+// lexicons in the table and a clock the test sets.
+class IniFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/qora-ini-XXXXXX";
+        ASSERT_NE(::mkdtemp(pattern), nullptr);
+        folder_ = pattern;
+        previousFolder_ = std::filesystem::current_path();
+        std::filesystem::current_path(folder_);
+        ResetIniFile();
+        ResetRecording();
+        RecordingClock = FixedClock;
+        fixedNow = Monday10am();
+        LexiconTable.clear();
+        for (const char* name : {"TWL06", "SOWPODS", "FISE"}) {
+            LexiconTable.emplace_back();
+            LexiconTable.back().ShortName = name;
+        }
+        LexiconCount = 3;
+        PrimaryLexicon = 2;
+        SecondaryLexiconIndex = 1;
+        ChallengeLexicon = 2;
+    }
+
+    void TearDown() override {
+        std::filesystem::current_path(previousFolder_);
+        std::filesystem::remove_all(folder_);
+        LexiconTable.clear();
+        LexiconCount = 0;
+        PrimaryLexicon = ChallengeLexicon = 0;
+        SecondaryLexiconIndex = -1;
+        ResetIniFile();
+        ResetRecording();
+    }
+
+    static std::time_t Monday10am() {
+        std::tm local{};
+        local.tm_year = 2024 - 1900;
+        local.tm_mon = 2;
+        local.tm_mday = 4;
+        local.tm_hour = 10;
+        local.tm_isdst = -1;
+        return std::mktime(&local);
+    }
+
+    static void Write(const std::string& name, const std::string& bytes) { std::ofstream(name, std::ios::binary) << bytes; }
+
+    static std::string Contents(const std::string& name) {
+        std::ifstream file(name, std::ios::binary);
+        std::stringstream text;
+        text << file.rdbuf();
+        return text.str();
+    }
+
+    std::filesystem::path folder_;
+    std::filesystem::path previousFolder_;
+};
+
+TEST_F(IniFileTest, WithoutAnyFileTheBuiltInValuesHold) {
+    EXPECT_EQ(ReadIniFile(""), "");
+    EXPECT_EQ(IniFileName, "");
+    EXPECT_EQ(IniDefinitionsFileName, "TWLdefs.txt");
+    EXPECT_EQ(RecordingFilePrefix, "cw");
+    EXPECT_TRUE(RecordingPeriods.empty());
+    EXPECT_FALSE(RecordingOn);
+    EXPECT_EQ(PrimaryLexicon, 0);
+    EXPECT_EQ(ChallengeLexicon, 0);
+    EXPECT_EQ(SecondaryLexiconIndex, -1);
+    EXPECT_EQ(InitialChallengeLexicon, 0);
+    EXPECT_EQ(CurrentPageSettings, PageSettings());
+    EXPECT_EQ(PageSettingsValues(IniPageSettings), (std::array<std::int32_t, 6>{120, 120, 0, 8, 0, 40}));
+    EXPECT_EQ(DefaultDirectoryName, "");
+    EXPECT_FALSE(RevertTimerOn);
+    EXPECT_EQ(RevertSeconds, 300);
+}
+
+TEST_F(IniFileTest, ReadsEverySection) {
+    Write("qora.ini",
+          "; the club's settings\r\n"
+          "[DEFINITIONS]\r\n"
+          "  defs/collins.txt  \r\n"
+          "\r\n"
+          "[RECORDING FILENAME PREFIX]\r\n"
+          "records/cw\r\n"
+          "[RECORDING PERIODS]\r\n"
+          "first friday 18,4\r\n"
+          "DAILY 9,3\r\n"
+          "[PRINTER PAGE SETTINGS]\r\n"
+          " 100 90 10 5 1 30\r\n"
+          "[PRINTER FONT]\r\n"
+          "Courier New\r\n"
+          "[PRINTER FONT SIZE]\r\n"
+          "11\r\n"
+          "[DEFAULT DIRECTORY]\r\n"
+          "/home/judge/lists\r\n"
+          "[LEXICONS]\r\n"
+          "PRIMARY twl06\r\n"
+          "SECONDARY SOWPODS\r\n"
+          "CHALLENGE SOWPODS\r\n"
+          "[FUNCTION KEYS]\r\n"
+          "F1 A \"/|=7 \"\r\n"
+          "F12 R! \"/X\"club.cmd\"\"\r\n"
+          "F5 A \"A\xC3\x91O\"\r\n"
+          "[REVERT TO CHALLENGE]\r\n"
+          "ON 120\r\n"
+          "[WORKSPACE FONT]\r\n"
+          "DejaVu Sans Mono\r\n"
+          "13\r\n");
+    ASSERT_EQ(ReadIniFile(""), "");
+    EXPECT_EQ(IniFileName, "qora.ini");
+    EXPECT_EQ(IniDefinitionsFileName, "defs/collins.txt");
+    EXPECT_EQ(RecordingFilePrefix, "records/cw");
+    ASSERT_EQ(RecordingPeriods.size(), 2u);
+    EXPECT_EQ(RecordingPeriods[0].Week, RecordingWeek::First);
+    EXPECT_EQ(RecordingPeriods[0].Weekday, 5);
+    EXPECT_EQ(RecordingPeriods[1].Week, RecordingWeek::Daily);
+    EXPECT_TRUE(RecordingOn) << "Monday 10:00 lies in DAILY 9,3";
+    EXPECT_TRUE(ChallengeRecordFileName.ends_with("/records/cw240304.wds")) << ChallengeRecordFileName;
+    EXPECT_EQ(PageSettingsValues(CurrentPageSettings), (std::array<std::int32_t, 6>{100, 90, 10, 5, 1, 30}));
+    EXPECT_EQ(IniPageSettings, CurrentPageSettings);
+    EXPECT_EQ(PrinterFontName, "Courier New");
+    EXPECT_EQ(PrinterFontSize, 11);
+    EXPECT_EQ(DefaultDirectoryName, "/home/judge/lists");
+    EXPECT_EQ(PrimaryLexicon, 0);
+    EXPECT_EQ(SecondaryLexiconIndex, 1);
+    EXPECT_EQ(ChallengeLexicon, 1);
+    EXPECT_EQ(InitialChallengeLexicon, 1);
+    EXPECT_EQ(FunctionKeys[0].Macro, "/|=7 ");
+    EXPECT_FALSE(FunctionKeys[0].Replace);
+    EXPECT_FALSE(FunctionKeys[0].Run);
+    EXPECT_EQ(FunctionKeys[11].Macro, "/X\"club.cmd\"");
+    EXPECT_TRUE(FunctionKeys[11].Replace);
+    EXPECT_TRUE(FunctionKeys[11].Run);
+    EXPECT_EQ(FunctionKeys[4].Macro, "A\xD1O") << "UTF-8 is read into the code page";
+    EXPECT_EQ(FunctionKeys[1].Macro, "");
+    EXPECT_TRUE(RevertTimerOn);
+    EXPECT_EQ(RevertSeconds, 120);
+    EXPECT_EQ(WorkspaceFontName, "DejaVu Sans Mono");
+    EXPECT_EQ(WorkspaceFontSize, 13);
+}
+
+TEST_F(IniFileTest, AFileWithoutSomeSectionsLeavesTheirDefaults) {
+    Write("club.ini", "[LEXICONS]\nPRIMARY SOWPODS\n[PRINTER PAGE SETTINGS]\n -5 900 250 100 7 -99999999999999999999\n");
+    ASSERT_EQ(ReadIniFile("club.ini"), "");
+    EXPECT_EQ(IniDefinitionsFileName, "") << "a file without [DEFINITIONS] names no definitions file";
+    EXPECT_EQ(RecordingFilePrefix, "cw");
+    EXPECT_EQ(PrimaryLexicon, 1);
+    EXPECT_EQ(ChallengeLexicon, 1) << "the challenge lexicon follows the primary one";
+    EXPECT_EQ(SecondaryLexiconIndex, -1);
+    EXPECT_EQ(PageSettingsValues(IniPageSettings), (std::array<std::int32_t, 6>{0, 500, 250, 99, 2, 0}));
+    EXPECT_EQ(CurrentPageSettings, IniPageSettings);
+
+    Write("empty.ini", "");
+    ASSERT_EQ(ReadIniFile("empty.ini"), "");
+    EXPECT_EQ(IniDefinitionsFileName, "");
+}
+
+struct UnusableCase {
+    const char* Text;
+    int Line;
+    const char* Problem;
+};
+
+TEST_F(IniFileTest, EveryUnusableLineIsNamedWithItsNumberAndCause) {
+    const std::string tooLong = "[DEFINITIONS]\n" + std::string(1001, 'x') + "\n";
+    const UnusableCase cases[] = {
+        {"X\n", 1, "A value comes before the first section"},
+        {"; note\n\n[FOO]\n", 3, "Unknown section [FOO]"},
+        {"[lexicons]\n", 1, "Unknown section [lexicons]"},
+        {"[DEFINITIONS]\n[LEXICONS]\n", 1, "[DEFINITIONS] holds no value"},
+        {"[LEXICONS]\n[WORKSPACE FONT]", 2, "[WORKSPACE FONT] holds no value"},
+        {"[DEFINITIONS]\na\nb\n", 3, "[DEFINITIONS] takes at most 1 line"},
+        {"[WORKSPACE FONT]\nA\n10\nB\n", 4, "[WORKSPACE FONT] takes at most 2 lines"},
+        {"[DEFINITIONS]\na\n[DEFINITIONS]\nb\n", 3, "[DEFINITIONS] is given twice"},
+        {"[LEXICONS]\nPRIMARY NOSUCH\n", 2, "There is no lexicon named NOSUCH"},
+        {"[LEXICONS]\nPRIMARY NONE\n", 2, "There is no lexicon named NONE"},
+        {"[LEXICONS]\nMAIN TWL06\n", 2, "PRIMARY, SECONDARY or CHALLENGE and a lexicon's short name are expected"},
+        {"[LEXICONS]\nPRIMARY\n", 2, "PRIMARY, SECONDARY or CHALLENGE and a lexicon's short name are expected"},
+        {"[PRINTER PAGE SETTINGS]\n 1 2 3 4 5\n", 2, "Six whole numbers are needed"},
+        {"[PRINTER PAGE SETTINGS]\n 1 2 3 4 5 6 7\n", 2, "Six whole numbers are needed"},
+        {"[PRINTER PAGE SETTINGS]\n 1 2 x 4 5 6\n", 2, "Six whole numbers are needed"},
+        {"[PRINTER FONT SIZE]\n0\n", 2, "The font size must be a whole number from 4 to 144"},
+        {"[PRINTER FONT SIZE]\n99999999999999999999999\n", 2, "The font size must be a whole number from 4 to 144"},
+        {"[WORKSPACE FONT]\nMono\n10pt\n", 3, "The font size must be a whole number from 4 to 144"},
+        {"[RECORDING PERIODS]\nDAILY 24,1\n", 2, "The start hour must be a whole number from 0 to 23"},
+        {"[RECORDING PERIODS]\nDAILY 6,0\n", 2, "The duration must be a whole number of hours from 1 to 24"},
+        {"[RECORDING PERIODS]\nDAILY 6\n", 2, "A period must be ALWAYS, DAILY h,d, or a week, a weekday and h,d"},
+        {"[RECORDING PERIODS]\nFIRST MOONDAY 6,1\n", 2, "A period must be ALWAYS, DAILY h,d, or a week, a weekday and h,d"},
+        {"[RECORDING PERIODS]\nALWAYS 6,1\n", 2, "A period must be ALWAYS, DAILY h,d, or a week, a weekday and h,d"},
+        {"[FUNCTION KEYS]\nF10 A \"x\"\n", 2, "F10 opens the menu and holds no macro"},
+        {"[FUNCTION KEYS]\nF13 A \"x\"\n", 2,
+         "F1 to F12 (not F10), R (replace) or A (append), an optional ! (run), and the macro in double quotes are "
+         "expected"},
+        {"[FUNCTION KEYS]\nF1 A \"x\n", 2,
+         "F1 to F12 (not F10), R (replace) or A (append), an optional ! (run), and the macro in double quotes are "
+         "expected"},
+        {"[FUNCTION KEYS]\nF1 X \"x\"\n", 2,
+         "F1 to F12 (not F10), R (replace) or A (append), an optional ! (run), and the macro in double quotes are "
+         "expected"},
+        {"[REVERT TO CHALLENGE]\nON\n", 2, "ON and the seconds (1 to 86400), or OFF, are expected"},
+        {"[REVERT TO CHALLENGE]\nON 0\n", 2, "ON and the seconds (1 to 86400), or OFF, are expected"},
+        {"[REVERT TO CHALLENGE]\nOFF 5\n", 2, "ON and the seconds (1 to 86400), or OFF, are expected"},
+        {"[DEFINITIONS]\nde\x01\x02\n", 2, "The line holds the control character 1 at character 3"},
+        {tooLong.c_str(), 2, "The line is longer than 1000 characters"},
+    };
+    for (const UnusableCase& unusable : cases) {
+        ResetRecording();
+        RecordingFilePrefix = "kept";
+        Write("bad.ini", unusable.Text);
+        EXPECT_EQ(ReadIniFile("bad.ini"), "Initialization file bad.ini is unusable: line " +
+                                              std::to_string(unusable.Line) + ": " + unusable.Problem)
+            << unusable.Text;
+        EXPECT_EQ(RecordingFilePrefix, "kept") << "nothing of an unusable file is applied";
+    }
+}
+
+TEST_F(IniFileTest, ANamedFileThatCannotBeReadIsUnusable) {
+    EXPECT_EQ(ReadIniFile("missing.ini"), "Initialization file missing.ini is unusable: No such file or directory");
+    std::filesystem::create_directory("folder.ini");
+    EXPECT_EQ(ReadIniFile("folder.ini"), "Initialization file folder.ini is unusable: it is a folder, not a file");
+}
+
+TEST_F(IniFileTest, TheWriterWritesWhatTheReaderReadsBack) {
+    IniDefinitionsFileName = "defs.txt";
+    RecordingFilePrefix = "judge";
+    RecordingPeriods = {{RecordingWeek::Last, 6, 9, 12}, {RecordingWeek::Always, 0, 0, 0}};
+    PrinterFontName = "Courier";
+    PrinterFontSize = 10;
+    DefaultDirectoryName = "/srv/lists";
+    FunctionKeys[2] = {"/X\"a b.cmd\"", true, false};
+    FunctionKeys[8] = {"", false, true};
+    RevertTimerOn = true;
+    RevertSeconds = 45;
+    WorkspaceFontName = "Mono";
+    WorkspaceFontSize = 12;
+    ASSERT_EQ(WriteIniFile("round.ini", false), "");
+    EXPECT_EQ(InitialChallengeLexicon, 2);
+    EXPECT_EQ(Contents("round.ini"),
+              "[DEFINITIONS]\ndefs.txt\n"
+              "[RECORDING FILENAME PREFIX]\njudge\n"
+              "[RECORDING PERIODS]\nLAST SATURDAY 9,12\nALWAYS\n"
+              "[PRINTER PAGE SETTINGS]\n 120 120 0 8 0 40\n"
+              "[PRINTER FONT]\nCourier\n"
+              "[PRINTER FONT SIZE]\n10\n"
+              "[DEFAULT DIRECTORY]\n/srv/lists\n"
+              "[LEXICONS]\nPRIMARY FISE\nSECONDARY SOWPODS\nCHALLENGE FISE\n"
+              "[FUNCTION KEYS]\nF3 R \"/X\"a b.cmd\"\"\nF9 A! \"\"\n"
+              "[REVERT TO CHALLENGE]\nON 45\n"
+              "[WORKSPACE FONT]\nMono\n12\n");
+
+    const auto keys = FunctionKeys;
+    ResetIniFile();
+    ResetRecording();
+    PrimaryLexicon = ChallengeLexicon = 0;
+    ASSERT_EQ(ReadIniFile("round.ini"), "");
+    EXPECT_EQ(IniDefinitionsFileName, "defs.txt");
+    EXPECT_EQ(RecordingFilePrefix, "judge");
+    EXPECT_EQ(FormatRecordingPeriod(RecordingPeriods[0]), "LAST SATURDAY 9,12");
+    EXPECT_TRUE(RecordingOn);
+    EXPECT_EQ(PrinterFontName, "Courier");
+    EXPECT_EQ(DefaultDirectoryName, "/srv/lists");
+    EXPECT_EQ(PrimaryLexicon, 2);
+    EXPECT_EQ(SecondaryLexiconIndex, 1);
+    for (int k = 0; k < FunctionKeyCount; ++k) {
+        EXPECT_EQ(FunctionKeys[k].Macro, keys[k].Macro);
+        EXPECT_EQ(FunctionKeys[k].Replace, keys[k].Replace);
+        EXPECT_EQ(FunctionKeys[k].Run, keys[k].Run);
+    }
+    EXPECT_EQ(RevertSeconds, 45);
+    EXPECT_EQ(WorkspaceFontSize, 12);
+}
+
+TEST_F(IniFileTest, TheFirstRewriteMovesTheOldFileAside) {
+    Write("qora.ini", "[DEFINITIONS]\nold.txt\n");
+    ASSERT_EQ(ReadIniFile(""), "");
+    IniDefinitionsFileName = "first.txt";
+    ASSERT_EQ(WriteIniFile("qora.ini", false), "");
+    EXPECT_EQ(Contents("qora.~ini"), "[DEFINITIONS]\nold.txt\n");
+    IniDefinitionsFileName = "second.txt";
+    ASSERT_EQ(WriteIniFile("./qora.ini", false), "");
+    EXPECT_EQ(Contents("qora.~ini"), "[DEFINITIONS]\nold.txt\n") << "only the first rewrite moves the file aside";
+    EXPECT_NE(Contents("qora.ini").find("second.txt"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists("qora.ini.new"));
+
+    ASSERT_EQ(WriteIniFile("fresh.ini", false), "");
+    EXPECT_FALSE(std::filesystem::exists("fresh.~ini")) << "a new file has nothing to move aside";
+
+    EXPECT_EQ(IniBackupName("qora.ini"), "qora.~ini");
+    EXPECT_EQ(IniBackupName("/a/b/club.setup.ini"), "/a/b/club.setup.~ini");
+    EXPECT_EQ(IniBackupName("conf.d/qora"), "conf.d/qora~");
+    EXPECT_EQ(IniBackupName("qora"), "qora~");
+}
+
+TEST_F(IniFileTest, PageSettingsAreWrittenAsTheDialogChose) {
+    CurrentPageSettings.TopMargin = 200;
+    ASSERT_EQ(WriteIniFile("page.ini", false), "");
+    EXPECT_NE(Contents("page.ini").find(" 120 120 0 8 0 40"), std::string::npos) << "left as is";
+    EXPECT_EQ(IniPageSettings.TopMargin, 120);
+    ASSERT_EQ(WriteIniFile("page.ini", true), "");
+    EXPECT_NE(Contents("page.ini").find(" 200 120 0 8 0 40"), std::string::npos) << "updated with current settings";
+    EXPECT_EQ(IniPageSettings, CurrentPageSettings);
+}
+
+TEST_F(IniFileTest, AFailedWriteLosesNothing) {
+    Write("qora.ini", "[DEFINITIONS]\nold.txt\n");
+    const std::string error = WriteIniFile("no/such/folder/qora.ini", true);
+    EXPECT_EQ(error.rfind("Cannot write the initialization file no/such/folder/qora.ini: ", 0), 0u) << error;
+    EXPECT_EQ(Contents("qora.ini"), "[DEFINITIONS]\nold.txt\n");
+    EXPECT_EQ(IniPageSettings, PageSettings());
+}
+
+}  // namespace
+}  // namespace qora
