@@ -173,8 +173,9 @@ void TileTypingMemo::SetLines(const std::vector<std::string>& lines) {
 }
 
 bool TileTypingMemo::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride) {
-        event->accept();  // every key is the memo's own
+    if (event->type() == QEvent::ShortcutOverride &&
+        !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier)) {
+        event->accept();  // Ctrl+letter keys are the memo's own; Alt+letter still reaches the buttons
         return true;
     }
     return QPlainTextEdit::event(event);

@@ -89,7 +89,8 @@ private:
 // turns keystrokes into tiles of the primary lexicon's language
 // (FoldTileKey). Enter emits confirmed(); Esc emits closing() and then closes
 // the dialog that holds the memo. Ctrl+letter keys reach the memo rather than
-// any shortcut.
+// any shortcut; TAB still moves the focus and Alt+letter still presses a
+// button.
 class TileTypingMemo : public QPlainTextEdit {
     Q_OBJECT
 

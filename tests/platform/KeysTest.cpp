@@ -1,8 +1,6 @@
 #include "platform/qt/Keys.h"
 
 #include <QKeyEvent>
-#include <QTest>
-#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace qora {
@@ -46,57 +44,22 @@ TEST(KeyStrokeOf, AccentedLettersGiveCodePageValues) {
 TEST(KeyStrokeOf, ControlAndFunctionKeys) {
     EXPECT_EQ(Stroke(Qt::Key_Return).key, KeyEnter);
     EXPECT_EQ(Stroke(Qt::Key_Enter, Qt::KeypadModifier).key, KeyEnter);
-    EXPECT_EQ(Stroke(Qt::Key_Escape).key, KeyEscape);
-    EXPECT_EQ(Stroke(Qt::Key_Tab).key, KeyTab);
     const KeyStroke backTab = Stroke(Qt::Key_Backtab, Qt::ShiftModifier);
     EXPECT_EQ(backTab.key, KeyTab);
     EXPECT_TRUE(backTab.Shift());
-    EXPECT_EQ(Stroke(Qt::Key_Backspace).key, KeyBackspace);
-    EXPECT_EQ(Stroke(Qt::Key_Delete).key, KeyDelete);
-    EXPECT_EQ(Stroke(Qt::Key_Home).key, KeyHome);
-    EXPECT_EQ(Stroke(Qt::Key_Left).key, KeyArrowLeft);
-    EXPECT_EQ(Stroke(Qt::Key_Up).key, KeyArrowUp);
-    EXPECT_EQ(Stroke(Qt::Key_Right).key, KeyArrowRight);
     EXPECT_EQ(Stroke(Qt::Key_Down).key, KeyArrowDown);
-    EXPECT_EQ(Stroke(Qt::Key_Space, Qt::NoModifier, " ").key, KeySpace);
-    EXPECT_EQ(Stroke(Qt::Key_F1).key, KeyF1);
     EXPECT_EQ(Stroke(Qt::Key_F12).key, KeyF12);
-    EXPECT_EQ(Stroke(Qt::Key_F5).key, FunctionKey(5));
     EXPECT_EQ(Stroke(Qt::Key_Alt, Qt::AltModifier).key, KeyAlt);
     EXPECT_EQ(Stroke(Qt::Key_4, Qt::KeypadModifier, "4").key, KeyNumpad0 + 4);
 }
 
 TEST(KeyCharOf, GivesTheTypedCharacterInTheCodePage) {
-    QKeyEvent enye(QEvent::KeyPress, Qt::Key_Ntilde, Qt::NoModifier, QString(QChar(0xF1)));
-    EXPECT_EQ(KeyCharOf(enye), 0xF1);
     QKeyEvent euro(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0x20AC)));
     EXPECT_EQ(KeyCharOf(euro), 0x80);
     QKeyEvent question(QEvent::KeyPress, Qt::Key_Question, Qt::ShiftModifier, "?");
     EXPECT_EQ(KeyCharOf(question), '?');
     QKeyEvent foreign(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0x4E2D)));
     EXPECT_EQ(KeyCharOf(foreign), 0);
-    QKeyEvent arrow(QEvent::KeyPress, Qt::Key_Left, Qt::NoModifier);
-    EXPECT_EQ(KeyCharOf(arrow), 0);
-}
-
-class KeyRecorder : public QWidget {
-public:
-    KeyStroke last;
-
-protected:
-    void keyPressEvent(QKeyEvent* event) override { last = KeyStrokeOf(*event); }
-};
-
-TEST(KeyStrokeOf, SimulatedKeysReachAWidgetHandlerAsCodes) {
-    KeyRecorder recorder;
-    QTest::keyClick(&recorder, Qt::Key_N, Qt::ControlModifier);
-    EXPECT_EQ(recorder.last.key, 'N');
-    EXPECT_TRUE(recorder.last.Ctrl());
-    QTest::keyClick(&recorder, ',');
-    EXPECT_EQ(recorder.last.key, KeyComma);
-    QTest::keyClick(&recorder, 'x');
-    EXPECT_EQ(recorder.last.key, 'X');
-    EXPECT_FALSE(recorder.last.Shift());
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 namespace qora {
 namespace {
 
-TEST(MulDiv, RoundsHalvesAwayFromZero) {
+TEST(MulDiv, RoundsHalvesAwayFromZeroAndReportsOverflow) {
     EXPECT_EQ(MulDiv(1, 1, 2), 1);
     EXPECT_EQ(MulDiv(-1, 1, 2), -1);
     EXPECT_EQ(MulDiv(1, -1, 2), -1);
@@ -19,12 +19,10 @@ TEST(MulDiv, RoundsHalvesAwayFromZero) {
     EXPECT_EQ(MulDiv(5, 1, 3), 2);   // 1.67
     EXPECT_EQ(MulDiv(-5, 1, 3), -2);
     EXPECT_EQ(MulDiv(0, -7, 3), 0);
-}
-
-TEST(MulDiv, ReportsZeroDivisorAndOverflowAsMinusOne) {
+    // A zero divisor and a result beyond 32 bits give -1; the product itself is kept in 64 bits.
     EXPECT_EQ(MulDiv(10, 10, 0), -1);
     EXPECT_EQ(MulDiv(2147483647, 2, 1), -1);
-    EXPECT_EQ(MulDiv(2147483647, 2, 2), 2147483647);  // the product is kept in 64 bits
+    EXPECT_EQ(MulDiv(2147483647, 2, 2), 2147483647);
 }
 
 TEST(Scaled, FollowsTheScreenDpi) {
@@ -37,23 +35,6 @@ TEST(Scaled, FollowsTheScreenDpi) {
     EXPECT_EQ(Scaled(475), 594);  // 593.75
     ResetScaling();
     EXPECT_EQ(Scaled(738), 738);
-}
-
-TEST(Scaled, ScreenDpiComesFromTheScreen) {
-    InitScreenDpi();
-    EXPECT_EQ(ScreenDpi, qRound(QGuiApplication::primaryScreen()->logicalDotsPerInchX()));
-    ResetScaling();
-}
-
-TEST(Placement, PositionsAreComputedFromTheOuterSize) {
-    QWidget window;
-    window.resize(200, 100);
-    const QSize outer = OuterSizeOf(window);
-    EXPECT_GE(outer.width(), 200);
-    EXPECT_EQ(RightEdgeAt(window, 700, 50), QPoint(700 - outer.width(), 50));
-    EXPECT_EQ(LowerRightAt(window, QPoint(600, 500)), QPoint(600 - outer.width(), 500 - outer.height()));
-    EXPECT_EQ(CenteredOn(window, QRect(100, 100, 400, 300)),
-              QPoint(100 + (400 - outer.width()) / 2, 100 + (300 - outer.height()) / 2));
 }
 
 TEST(Placement, WindowsStayOnTheScreen) {
