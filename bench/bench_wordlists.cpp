@@ -1,6 +1,6 @@
 // Wordlists: adding query results to the slate (in word order, as a lexicon
 // walk yields them, and in any order, as word references and the grid solver
-// do), and reading and writing wordlist files.
+// do), reading and writing wordlist files, and appending random racks.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/RandomRacks.h"
 #include "engine/Wordlists.h"
 
 namespace {
@@ -30,20 +31,11 @@ std::vector<std::string> MakeWords(int count) {
     return words;
 }
 
-void AddInWordOrder(benchmark::State& state) {
-    const auto words = MakeWords(static_cast<int>(state.range(0)));
-    for (auto _ : state) {
-        ClearWordlist(Slate);
-        for (const std::string& word : words) AddWordToWordlist(Slate, word, false);
-        benchmark::DoNotOptimize(Slate.Count());
-    }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
-}
-BENCHMARK(AddInWordOrder)->Arg(50000)->Unit(benchmark::kMillisecond);
-
-void AddInAnyOrder(benchmark::State& state) {
+// Arguments: the number of results; 0 to add them in word order, 1 in a
+// random order.
+void AddResults(benchmark::State& state) {
     auto words = MakeWords(static_cast<int>(state.range(0)));
-    std::shuffle(words.begin(), words.end(), std::mt19937(3));
+    if (state.range(1) != 0) std::shuffle(words.begin(), words.end(), std::mt19937(3));
     for (auto _ : state) {
         ClearWordlist(Slate);
         for (const std::string& word : words) AddWordToWordlist(Slate, word, false);
@@ -51,7 +43,7 @@ void AddInAnyOrder(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
-BENCHMARK(AddInAnyOrder)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(AddResults)->Args({50000, 0})->Args({50000, 1})->Unit(benchmark::kMillisecond);
 
 void ExportAndImport(benchmark::State& state) {
     ClearWordlist(Slate);
@@ -68,6 +60,16 @@ void ExportAndImport(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(ExportAndImport)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void AppendRacks(benchmark::State& state) {
+    for (auto _ : state) {
+        ClearWordlist(Slate);
+        AppendRandomRacks(Slate, static_cast<int>(state.range(0)), "AEIOU BCDFGHJKLMNPQRSTVWXYZ?");
+        benchmark::DoNotOptimize(Slate.Count());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+}
+BENCHMARK(AppendRacks)->Arg(10000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,6 +1,8 @@
 #include "engine/Definitions.h"
 
-#include <map>
+#include <algorithm>
+#include <array>
+#include <vector>
 
 #include "engine/LexiconFormat.h"
 #include "engine/TextFiles.h"
@@ -14,7 +16,30 @@ namespace {
 constexpr std::size_t MaxDefinedWordLength = 2 * LexiconMaxWordLength;
 constexpr const char* RepeatSeparator = " / ";
 
-std::map<std::string, std::string, std::less<>> definitions;
+// Word (display text, upper case) and definition, in word order, one entry a
+// word. A sorted array loads a file of a few hundred thousand entries much
+// faster than a tree or a hash table, whose nodes scatter in memory.
+struct Entry {
+    std::string Word;
+    std::string Text;
+};
+std::vector<Entry> definitions;
+
+bool ByWord(const Entry& a, const Entry& b) { return a.Word < b.Word; }
+
+// Sorts the entries read and makes the entries of a repeated word one, their
+// texts joined in file order.
+void PutInWordOrder(std::vector<Entry>& entries) {
+    std::stable_sort(entries.begin(), entries.end(), ByWord);
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (kept > 0 && entries[kept - 1].Word == entries[i].Word)
+            (entries[kept - 1].Text += RepeatSeparator) += entries[i].Text;
+        else if (kept++ != i)
+            entries[kept - 1] = std::move(entries[i]);
+    }
+    entries.resize(kept);
+}
 
 bool IsLetter(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == UpperEnye || c == LowerEnye;
@@ -26,16 +51,24 @@ bool IsAlphanumeric(unsigned char c) {
     return c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9A || c == 0x9C || c == 0x9E || c == 0x9F;
 }
 
-// Upper case, every other character a blank, runs of blanks made one.
-std::string MatchingForm(std::string_view text) {
-    std::string form;
-    form.reserve(text.size());
+// What each byte is in the matching form: its upper case, or a blank.
+const std::array<char, 256> MatchingCharacters = [] {
+    std::array<char, 256> table{};
+    for (int c = 0; c < 256; ++c) {
+        const auto byte = static_cast<unsigned char>(c);
+        table[c] = IsAlphanumeric(byte) ? static_cast<char>(UpperCase1252(byte)) : ' ';
+    }
+    return table;
+}();
+
+// Appends the matching form of a text: upper case, every other character a
+// blank, runs of blanks made one.
+void AppendMatchingForm(std::string& form, std::string_view text) {
     for (unsigned char c : text) {
-        const char shown = IsAlphanumeric(c) ? static_cast<char>(UpperCase1252(c)) : ' ';
+        const char shown = MatchingCharacters[c];
         if (shown == ' ' && !form.empty() && form.back() == ' ') continue;
         form += shown;
     }
-    return form;
 }
 
 enum class LineKind { Nothing, Entry, Odd };
@@ -66,6 +99,7 @@ DefinitionsLoadReport LoadDefinitions(const std::string& path) {
     std::string bytes;
     if (!ReadFileBytes(path, bytes, report.Reason)) return report;
     report.Opened = true;
+    definitions.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     ForEachTextLine(bytes, MaxDefinitionLineLength, [&](const TextLine& line) {
         if (line.Cut) ++report.CutLines;
         const std::string text = LineToCodePage(line.Text);
@@ -75,9 +109,9 @@ DefinitionsLoadReport LoadDefinitions(const std::string& path) {
             if (kind == LineKind::Odd) ++report.SkippedLines;
             return;
         }
-        const auto [place, added] = definitions.try_emplace(std::move(word), definition);
-        if (!added) place->second += RepeatSeparator + definition;
+        definitions.push_back({std::move(word), std::move(definition)});
     });
+    PutInWordOrder(definitions);
     report.Entries = static_cast<std::int32_t>(definitions.size());
     return report;
 }
@@ -87,8 +121,9 @@ void ResetDefinitions() { definitions.clear(); }
 std::int32_t DefinitionCount() { return static_cast<std::int32_t>(definitions.size()); }
 
 const std::string* FindDefinition(std::string_view word) {
-    const auto found = definitions.find(ToUpperCase1252(word));
-    return found == definitions.end() ? nullptr : &found->second;
+    const Entry wanted{ToUpperCase1252(word), {}};
+    const auto found = std::lower_bound(definitions.begin(), definitions.end(), wanted, ByWord);
+    return found != definitions.end() && found->Word == wanted.Word ? &found->Text : nullptr;
 }
 
 const std::string* DefinitionOf(std::string_view tiles) { return FindDefinition(WordToDisplay(tiles)); }
@@ -105,8 +140,13 @@ std::string StoredDefinitionText(std::string_view typed) {
 }
 
 bool DefinitionIncludes(std::string_view definition, std::string_view storedText) {
-    const std::string haystack = MatchingForm(" " + std::string(definition) + " ");
-    return haystack.find(MatchingForm(storedText)) != std::string::npos;
+    thread_local std::string haystack, needle;  // reused: the filter runs once per found word
+    haystack.assign(1, ' ');
+    AppendMatchingForm(haystack, definition);
+    AppendMatchingForm(haystack, " ");
+    needle.clear();
+    AppendMatchingForm(needle, storedText);
+    return haystack.find(needle) != std::string::npos;
 }
 
 void SearchDefinitions(std::string_view first, DefinitionConnective connective, std::string_view second,

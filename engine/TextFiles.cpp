@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 
 namespace qora {
 
@@ -69,14 +68,20 @@ bool IsUtf8WithMultiByteSequence(std::string_view line) {
 }  // namespace
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error) {
-    std::ifstream file(path, std::ios::binary);
+    std::ifstream file(path, std::ios::binary | std::ios::ate);
     if (!file) {
         error = std::strerror(errno);
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    if (file.bad()) {
-        error = "read error";
+    const std::streamoff size = file.tellg();
+    if (size < 0) {
+        error = "the file cannot be read";
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(size));
+    file.seekg(0);
+    if (!file.read(bytes.data(), size)) {
+        error = "the file cannot be read";
         return false;
     }
     return true;
@@ -88,8 +93,8 @@ void ForEachTextLine(std::string_view bytes, std::size_t maxLength,
     std::size_t start = bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark ? ByteOrderMark.size() : 0;
     int number = 0;
     while (start < bytes.size()) {
-        std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = bytes.size();
+        std::size_t end = start;
+        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r') ++end;
         TextLine line;
         line.Number = ++number;
         line.Text = bytes.substr(start, end - start);
@@ -147,8 +152,6 @@ std::string_view TrimBlanks(std::string_view text) {
     const auto last = text.find_last_not_of(" \t");
     return text.substr(first, last - first + 1);
 }
-
-bool IsControlCharacter(unsigned char c) { return (c < 0x20 && c != '\t') || c == 0x7F; }
 
 bool HasControlCharacter(std::string_view text) {
     for (unsigned char c : text)

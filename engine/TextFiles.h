@@ -41,7 +41,7 @@ std::string ToUpperCase1252(std::string_view text);
 std::string_view TrimBlanks(std::string_view text);
 
 // Control characters other than TAB, the mark of binary junk in a text file.
-bool IsControlCharacter(unsigned char c);
+inline bool IsControlCharacter(unsigned char c) { return (c < 0x20 && c != '\t') || c == 0x7F; }
 bool HasControlCharacter(std::string_view text);
 
 }  // namespace qora
