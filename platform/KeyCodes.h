@@ -93,7 +93,7 @@ constexpr int UnaccentedSpanishKey(int key) {
     }
 }
 
-constexpr int FunctionKey(int n) { return KeyF1 + n - 1; }  // n = 1..24
+constexpr int FunctionKeyCode(int n) { return KeyF1 + n - 1; }  // n = 1..24
 constexpr bool IsLetterKey(int key) { return key >= KeyA && key <= KeyZ; }
 constexpr bool IsDigitKey(int key) { return key >= Key0 && key <= Key9; }
 constexpr bool IsFunctionKey(int key) { return key >= KeyF1 && key <= KeyF24; }

@@ -18,7 +18,7 @@ constexpr std::int32_t DefaultWorkspaceColumns = 80;
 std::int32_t WorkspaceRows = DefaultWorkspaceRows;
 std::int32_t WorkspaceColumns = DefaultWorkspaceColumns;
 
-CommandLineHooks CommandLineEditHooks;
+ConsoleHooks ConsoleEditHooks;
 std::vector<std::string> CommandHistory;
 
 namespace {
@@ -89,9 +89,9 @@ void SetCommandLine(std::string_view text) {
 }
 
 void AppendToCommandLine(std::string_view text) {
-    if (CommandLineEditHooks.RestartRevertCountdown) CommandLineEditHooks.RestartRevertCountdown();
+    if (ConsoleEditHooks.RestartRevertCountdown) ConsoleEditHooks.RestartRevertCountdown();
     SetCommandLine(CommandLine() + std::string(text));
-    if (CommandLineEditHooks.RecheckCommandLine) CommandLineEditHooks.RecheckCommandLine();
+    if (ConsoleEditHooks.RecheckCommandLine) ConsoleEditHooks.RecheckCommandLine();
 }
 
 void NewCommandLine(std::string_view text) {
@@ -166,7 +166,7 @@ void ResetConsole() {
     WorkspaceRows = DefaultWorkspaceRows;
     WorkspaceColumns = DefaultWorkspaceColumns;
     CommandHistory.clear();
-    CommandLineEditHooks = {};
+    ConsoleEditHooks = {};
     observer = nullptr;
 }
 

@@ -69,11 +69,11 @@ void SetConsoleObserver(ConsoleObserver* observer);
 // the revert-to-challenge countdown restarts, then the line is re-checked
 // silently (the parser's ProcessCommandLine(false, false)). Both default to
 // doing nothing.
-struct CommandLineHooks {
+struct ConsoleHooks {
     std::function<void()> RestartRevertCountdown;
     std::function<void()> RecheckCommandLine;
 };
-extern CommandLineHooks CommandLineEditHooks;
+extern ConsoleHooks ConsoleEditHooks;
 
 // ---- Main thread -----------------------------------------------------------
 

@@ -59,8 +59,8 @@ TEST_F(ConsoleTest, OnlyTheCommandLineIsEditable) {
 
 TEST_F(ConsoleTest, AppendingRestartsTheCountdownThenRechecksTheWholeLine) {
     std::vector<std::string> calls;
-    CommandLineEditHooks.RestartRevertCountdown = [&] { calls.push_back("countdown"); };
-    CommandLineEditHooks.RecheckCommandLine = [&] { calls.push_back("check " + CommandLine()); };
+    ConsoleEditHooks.RestartRevertCountdown = [&] { calls.push_back("countdown"); };
+    ConsoleEditHooks.RecheckCommandLine = [&] { calls.push_back("check " + CommandLine()); };
     SetCommandLine("AEI");
     EXPECT_TRUE(calls.empty()) << "the window's own edits are not re-checked here";
     AppendToCommandLine("/|=7 ");
@@ -77,7 +77,7 @@ TEST_F(ConsoleTest, NewCommandLineReusesAnEmptyPromptAndKeepsATypedOne) {
     EXPECT_EQ(PromptRow, 1);
     EXPECT_EQ(CommandLine(), "AEINST");
     bool rechecked = false;
-    CommandLineEditHooks.RecheckCommandLine = [&] { rechecked = true; };
+    ConsoleEditHooks.RecheckCommandLine = [&] { rechecked = true; };
     NewCommandLine("X");
     EXPECT_FALSE(rechecked);
 }
