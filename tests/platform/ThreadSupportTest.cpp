@@ -116,24 +116,5 @@ TEST(MainThreadQueueTest, AThrowingCallReleasesItsWorker) {
     EXPECT_TRUE(returned);
 }
 
-TEST(WorkerThreadTest, CreatedSuspendedRunsPerRequestAndStopsCleanly) {
-    WorkerThread worker;
-    EXPECT_FALSE(worker.Request()) << "no thread yet";
-    std::atomic<int> runs{0};
-    worker.Create(ThreadPriority::Lowest, [&] { ++runs; });
-    std::this_thread::sleep_for(5ms);
-    EXPECT_EQ(runs, 0) << "created suspended";
-    EXPECT_TRUE(worker.Request());
-    while (worker.Busy()) std::this_thread::yield();
-    EXPECT_EQ(runs, 1);
-    worker.Stop();
-    EXPECT_FALSE(worker.Exists());
-    EXPECT_FALSE(worker.Request());
-    worker.Create(ThreadPriority::Normal, [&] { runs += 10; });
-    EXPECT_TRUE(worker.Request());
-    while (worker.Busy()) std::this_thread::yield();
-    EXPECT_EQ(runs, 11) << "a stopped worker can be created again";
-}
-
 }  // namespace
 }  // namespace qora

@@ -260,15 +260,5 @@ TEST_F(ThreadsTest, FinishCommandWritesTheClosingLinesAndSetsTheArmedSignal) {
     EXPECT_EQ(CommandDoneSignal.Wait(), std::optional<int>(1)) << "the waiter learns that the command failed";
 }
 
-TEST_F(ThreadsTest, ExitAsksTheWindowToEndAndStopsEverything) {
-    int exitStatus = -1;
-    ThreadHooks.ExitProgram = [&](int status) { exitStatus = status; };
-    RequestProgramExit(0);
-    EXPECT_EQ(exitStatus, 0);
-    EXPECT_TRUE(ProgramStopping);
-    EXPECT_TRUE(StopCommandFilesRequested);
-    EXPECT_TRUE(StopSearchRequested);
-}
-
 }  // namespace
 }  // namespace qora::test
