@@ -197,6 +197,37 @@ bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Langu
     return true;
 }
 
+void ComputeShallowListStarts(LexiconRecord& lexicon) {
+    constexpr int Deep = LexiconMaxWordLength + 1;  // heights above 32 count as 33
+    const std::size_t n = lexicon.NodeCount;
+    const LexiconNode* nodes = lexicon.Nodes;
+    lexicon.ShallowListStart.fill(static_cast<std::uint32_t>(n));
+    // tailHeight[i]: the most tiles on a path down from the siblings at i and
+    // after it. One pass from the end works while every child stands after
+    // its parent; any other layout keeps the bounds that leave nothing early.
+    std::vector<std::uint8_t> tailHeight(n, 0);
+    for (std::size_t i = n - 1; i >= 1; --i) {
+        const std::uint32_t child = NodeChild(nodes[i]);
+        if (child != 0 && child <= i) return;
+        int height = 1 + (child != 0 ? tailHeight[child] : 0);
+        if (!NodeIsLastSibling(nodes[i])) height = std::max<int>(height, tailHeight[i + 1]);
+        tailHeight[i] = static_cast<std::uint8_t>(std::min(height, Deep));
+    }
+    // lastListOfHeight[h]: the highest index at which a list of height h starts.
+    std::array<std::uint32_t, Deep + 1> lastListOfHeight{};
+    const auto note = [&](std::uint32_t first) {
+        lastListOfHeight[tailHeight[first]] = std::max(lastListOfHeight[tailHeight[first]], first);
+    };
+    note(1);
+    for (std::size_t i = 1; i < n; ++i)
+        if (NodeChild(nodes[i]) != 0) note(NodeChild(nodes[i]));
+    std::uint32_t highest = 0;  // the highest start of a list of height k or more
+    for (int k = Deep; k >= 1; --k) {
+        highest = std::max(highest, lastListOfHeight[static_cast<std::size_t>(k)]);
+        lexicon.ShallowListStart[static_cast<std::size_t>(k)] = highest == 0 ? 0 : highest + 1;
+    }
+}
+
 bool FindLexiconFiles(const std::string& folder, std::string& error) {
     ClearLexiconTable();
     std::vector<std::string> names;
@@ -257,6 +288,7 @@ bool MapLexicon(int index, std::string& error) {
     record.Mapping = std::move(mapping);
     record.Nodes = nodes;
     record.NodeCount = nodeCount;
+    ComputeShallowListStarts(record);
     return true;
 }
 

@@ -8,6 +8,7 @@
 // nodes, after which every walk of the graph stays inside the mapping.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -27,6 +28,14 @@ constexpr int ChallengeRole = 0;
 constexpr int PrimaryRole = 1;
 constexpr int SecondaryRole = 2;
 
+using ListStarts = std::array<std::uint32_t, LexiconMaxWordLength + 2>;
+
+constexpr ListStarts NoShallowLists() {
+    ListStarts none{};
+    none.fill(0xFFFFFFFFu);
+    return none;
+}
+
 struct LexiconRecord {
     std::string Path;
     std::string FileName;  // as found in the folder; names the file in messages
@@ -39,6 +48,12 @@ struct LexiconRecord {
     MappedFile Mapping;     // mapped when first chosen, never unmapped
     const LexiconNode* Nodes = nullptr;  // the validated node array inside the mapping
     std::size_t NodeCount = 0;
+    // ShallowListStart[k]: every sibling list that starts at this index or
+    // later leads to words of fewer than k more tiles (k = 1 to 33), so a
+    // search that needs k more tiles can leave it. The lexicon compiler lays
+    // lists out highest first, which makes these bounds tight; for another
+    // layout, and until they are computed, they leave nothing early.
+    ListStarts ShallowListStart = NoShallowLists();
 };
 
 extern std::vector<LexiconRecord> LexiconTable;  // table order: by file name
@@ -72,6 +87,9 @@ bool ReadLexiconHeader(const unsigned char* bytes, std::size_t fileSize, Lexicon
 // array, letters among the language's tiles in ascending order within each
 // sibling list, and a last-sibling mark on the final node. One pass.
 bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Language language, std::string& reason);
+
+// Fills ShallowListStart of a record whose nodes have been validated.
+void ComputeShallowListStarts(LexiconRecord& lexicon);
 
 // Finds the lexicon files ("*.QLX", any case) in `folder`, reads their
 // headers and fills LexiconTable in file-name order (ignoring case). Nothing

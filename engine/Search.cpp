@@ -16,22 +16,33 @@ void ReportProgress(const SearchControl& control, unsigned char firstTile) {
 
 // The walk of one lexicon's graph. Siblings stand in ascending letter order
 // (validated when the lexicon was mapped), so a sibling list is left as soon
-// as no later tile can be in the constraint's mask.
+// as no later tile can be in the constraint's mask. It is a template so that
+// the calls to the ready-made constraints, whose classes are final, are
+// direct and can be inlined: the walk spends its time in the sibling lists.
+template <typename Constraint>
 class GraphWalk {
 public:
-    GraphWalk(const LexiconRecord& lexicon, SearchConstraint& constraint, const MatchFunction& onMatch, const SearchControl& control)
+    GraphWalk(const LexiconRecord& lexicon, Constraint& constraint, const MatchFunction& onMatch, const SearchControl& control)
         : nodes_(lexicon.Nodes),
+          shallowListStart_(lexicon.ShallowListStart),
           maxLength_(std::min(lexicon.MaxWordLength, MaxSearchLength)),
           constraint_(constraint),
           onMatch_(onMatch),
-          control_(control) {}
+          control_(control),
+          stop_(control.Stop) {}
 
     SearchEnd Run() {
-        Walk(1, 0);
+        if (!TooShallow(1, 0)) Walk(1, 0);
         return stopped_ ? SearchEnd::Stopped : SearchEnd::Completed;
     }
 
 private:
+    // Whether the list at `first` leads to no word long enough for a match.
+    bool TooShallow(std::uint32_t first, int length) {
+        const int needed = constraint_.TilesStillNeeded(length);
+        return needed > 0 && first >= shallowListStart_[static_cast<std::size_t>(std::min(needed, LexiconMaxWordLength + 1))];
+    }
+
     void Walk(std::uint32_t first, int length) {
         const TileMask mask = constraint_.NextTiles(length);
         for (std::uint32_t i = first; mask != 0; ++i) {
@@ -39,7 +50,7 @@ private:
             const int tile = NodeLetter(node) - TileBase;
             if ((mask >> tile) == 0) break;
             if ((mask & TileBit(tile)) != 0) {
-                if (StopRequested(control_)) stopped_ = true;
+                if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) stopped_ = true;
                 if (stopped_) return;
                 if (length == 0) ReportProgress(control_, NodeLetter(node));
                 Visit(node, tile, length);
@@ -55,15 +66,18 @@ private:
         if (NodeIsEndOfWord(node) && constraint_.Accept(length + 1, blanks) &&
             !onMatch_(SearchMatch{std::string_view(word_, static_cast<std::size_t>(length + 1)), blanks}))
             stopped_ = true;
-        if (!stopped_ && NodeChild(node) != 0 && length + 1 < maxLength_) Walk(NodeChild(node), length + 1);
+        const std::uint32_t child = NodeChild(node);
+        if (!stopped_ && child != 0 && length + 1 < maxLength_ && !TooShallow(child, length + 1)) Walk(child, length + 1);
         constraint_.Release(length, tile);
     }
 
     const LexiconNode* nodes_;
+    const ListStarts& shallowListStart_;
     int maxLength_;
-    SearchConstraint& constraint_;
+    Constraint& constraint_;
     const MatchFunction& onMatch_;
     const SearchControl& control_;
+    const std::atomic<bool>* stop_;
     char word_[MaxSearchLength]{};
     bool stopped_ = false;
 };
@@ -100,12 +114,27 @@ bool OfferWord(std::string_view item, int tileCount, SearchConstraint& constrain
     return goOn;
 }
 
+template <typename Constraint>
+SearchEnd WalkGraph(const LexiconRecord& lexicon, Constraint& constraint, const MatchFunction& onMatch, const SearchControl& control) {
+    if (lexicon.Nodes == nullptr || lexicon.NodeCount < 2) return SearchEnd::Completed;
+    return GraphWalk<Constraint>(lexicon, constraint, onMatch, control).Run();
+}
+
 }  // namespace
 
 SearchEnd SearchLexicon(const LexiconRecord& lexicon, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control) {
-    if (lexicon.Nodes == nullptr || lexicon.NodeCount < 2) return SearchEnd::Completed;
-    return GraphWalk(lexicon, constraint, onMatch, control).Run();
+    return WalkGraph(lexicon, constraint, onMatch, control);
+}
+
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, AnagramConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control) {
+    return WalkGraph(lexicon, constraint, onMatch, control);
+}
+
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, PatternConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control) {
+    return WalkGraph(lexicon, constraint, onMatch, control);
 }
 
 SearchEnd SearchLexicon(std::span<const std::string> words, SearchConstraint& constraint, const MatchFunction& onMatch,
@@ -178,10 +207,82 @@ void AnagramConstraint::Release(int position, int tile) {
     }
 }
 
+int AnagramConstraint::TilesStillNeeded(int) { return fit_ == AnagramFit::Exact ? tilesLeft_ + blanksLeft_ : 0; }
+
 bool AnagramConstraint::Accept(int length, BlankMarkBits& blanks) {
     if (fit_ == AnagramFit::Exact && (tilesLeft_ != 0 || blanksLeft_ != 0)) return false;
     const BlankMarkBits taken = length >= MaxSearchLength ? ~BlankMarkBits{0} : (BlankMarkBits{1} << length) - 1;
     blanks = (blankAt_ | wildAt_) & taken;
+    return true;
+}
+
+// ---- The pattern matcher ----------------------------------------------------
+
+PatternConstraint::PatternConstraint(std::vector<PatternElement> elements)
+    : elements_(std::move(elements)), tilesFrom_(elements_.size() + 1, 0) {
+    for (std::size_t k = elements_.size(); k-- > 0;) tilesFrom_[k] = tilesFrom_[k + 1] + (elements_[k].Run ? 0 : 1);
+    if (elements_.size() <= static_cast<std::size_t>(MaxPatternElements)) states_[0] = Closure(1);
+}
+
+int PatternConstraint::TilesStillNeeded(int length) {
+    int needed = MaxSearchLength + 1;
+    for (std::size_t k = 0; k < tilesFrom_.size(); ++k)
+        if ((states_[length] >> k & 1) != 0) needed = std::min(needed, tilesFrom_[k]);
+    return needed;
+}
+
+PatternConstraint::StateSet PatternConstraint::Closure(StateSet states) const {
+    // A run may match nothing, so reaching it also reaches the next element;
+    // runs in a row are passed in one ascending sweep.
+    for (std::size_t k = 0; k < elements_.size(); ++k)
+        if ((states >> k & 1) != 0 && elements_[k].Run) states |= StateSet{1} << (k + 1);
+    return states;
+}
+
+PatternConstraint::StateSet PatternConstraint::Step(StateSet states, int tile) const {
+    StateSet next = 0;
+    for (std::size_t k = 0; k < elements_.size(); ++k) {
+        if ((states >> k & 1) == 0 || (elements_[k].Tiles & TileBit(tile)) == 0) continue;
+        next |= StateSet{1} << (elements_[k].Run ? k : k + 1);
+    }
+    return Closure(next);
+}
+
+TileMask PatternConstraint::NextTiles(int length) {
+    if (length >= MaxSearchLength) return 0;
+    TileMask tiles = 0;
+    for (std::size_t k = 0; k < elements_.size(); ++k)
+        if ((states_[length] >> k & 1) != 0) tiles |= elements_[k].Tiles;
+    return tiles;
+}
+
+bool PatternConstraint::Take(int position, int tile) {
+    const StateSet next = Step(states_[position], tile);
+    if (next == 0) return false;
+    states_[position + 1] = next;
+    tiles_[position] = tile;
+    return true;
+}
+
+bool PatternConstraint::Accept(int length, BlankMarkBits& blanks) {
+    std::size_t reached = elements_.size();
+    if ((states_[length] >> reached & 1) == 0) return false;
+    // Walk one matching way back from the end, taking a plain element
+    // wherever one could have matched the tile.
+    blanks = 0;
+    for (int position = length - 1; position >= 0; --position) {
+        const StateSet before = states_[position];
+        std::size_t chosen = elements_.size();
+        for (std::size_t k = 0; k < elements_.size(); ++k) {
+            const PatternElement& element = elements_[k];
+            if ((before >> k & 1) == 0 || (element.Tiles & TileBit(tiles_[position])) == 0) continue;
+            const StateSet after = Closure(StateSet{1} << (element.Run ? k : k + 1));
+            if ((after >> reached & 1) == 0) continue;
+            if (chosen == elements_.size() || (elements_[chosen].Blank && !element.Blank)) chosen = k;
+        }
+        if (elements_[chosen].Blank) blanks |= BlankMarkBits{1} << position;
+        reached = chosen;
+    }
     return true;
 }
 

@@ -8,12 +8,14 @@
 // or another lexicon.
 #pragma once
 
+#include <array>
 #include <atomic>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/LetterCounts.h"
 #include "engine/Lexicons.h"
@@ -47,6 +49,10 @@ public:
     // Whether the `length` tiles taken so far, a word of the source, match;
     // on a match `blanks` receives the positions matched by blanks.
     virtual bool Accept(int length, BlankMarkBits& blanks) = 0;
+    // The fewest further tiles that any match beginning with the `length`
+    // tiles taken so far needs; 0 when it cannot tell. The walk leaves the
+    // parts of the graph that hold no word that long.
+    virtual int TilesStillNeeded(int length) { return 0; }
 };
 
 struct SearchMatch {
@@ -98,6 +104,7 @@ public:
     bool Take(int position, int tile) override;
     void Release(int position, int tile) override;
     bool Accept(int length, BlankMarkBits& blanks) override;
+    int TilesStillNeeded(int length) override;
 
 private:
     std::array<int, LetterCountSlots + 1> left_{};  // tiles of each kind not yet used, by tile number
@@ -110,5 +117,48 @@ private:
     BlankMarkBits blankAt_ = 0;  // positions taken by a blank
     BlankMarkBits wildAt_ = 0;   // positions taken by the wild card
 };
+
+// One element of a pattern: a position that takes one tile of a set, or a
+// run of any number of such tiles (zero included).
+struct PatternElement {
+    TileMask Tiles = 0;
+    bool Run = false;
+    bool Blank = false;  // the tiles it takes count as matched by a blank
+};
+
+// The pattern matcher: the words whose tiles match the elements in order.
+// Where a word matches in more than one way, its blank marks follow a way
+// that, from the last position back, takes a plain element wherever one
+// fits. A pattern of more than MaxPatternElements elements matches nothing.
+class PatternConstraint final : public SearchConstraint {
+public:
+    static constexpr int MaxPatternElements = 63;
+
+    explicit PatternConstraint(std::vector<PatternElement> elements);
+
+    TileMask NextTiles(int length) override;
+    bool Take(int position, int tile) override;
+    void Release(int position, int tile) override {}
+    bool Accept(int length, BlankMarkBits& blanks) override;
+    int TilesStillNeeded(int length) override;
+
+private:
+    // Bit k: the first k elements are matched (k = the element count: all).
+    using StateSet = std::uint64_t;
+
+    StateSet Closure(StateSet states) const;
+    StateSet Step(StateSet states, int tile) const;
+
+    std::vector<PatternElement> elements_;
+    std::vector<int> tilesFrom_;  // the single elements from element k on
+    std::array<StateSet, MaxSearchLength + 1> states_{};  // after each number of tiles
+    std::array<int, MaxSearchLength> tiles_{};            // the tile taken at each position
+};
+
+// The same walk for the ready-made matchers, calling them directly.
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, AnagramConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control = {});
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, PatternConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control = {});
 
 }  // namespace qora

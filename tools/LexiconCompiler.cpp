@@ -5,6 +5,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <unordered_map>
 
@@ -142,6 +143,31 @@ private:
     std::unordered_map<std::vector<std::uint64_t>, std::uint32_t, VectorHash> ids_;
 };
 
+using SiblingLists = std::vector<std::vector<GraphEntry>>;
+
+// The lists reachable from the root, each once, in depth-first order.
+std::vector<std::uint32_t> DepthFirstOrder(const SiblingLists& lists, std::uint32_t root) {
+    std::vector<std::uint32_t> order;
+    std::vector<bool> placed(lists.size(), false);
+    const std::function<void(std::uint32_t)> visit = [&](std::uint32_t id) {
+        placed[id] = true;
+        order.push_back(id);
+        for (const auto& e : lists[id])
+            if (e.childList != 0 && !placed[e.childList]) visit(e.childList);
+    };
+    visit(root);
+    return order;
+}
+
+// The height of each list: the most tiles on a path from it down. A list's
+// children were interned before it, so they have smaller ids.
+std::vector<int> ListHeights(const SiblingLists& lists) {
+    std::vector<int> height(lists.size(), 0);
+    for (std::size_t id = 1; id < lists.size(); ++id)
+        for (const auto& e : lists[id]) height[id] = std::max(height[id], 1 + height[e.childList]);
+    return height;
+}
+
 void PutU32(std::vector<unsigned char>& out, std::size_t at, std::uint32_t v) {
     for (int k = 0; k < 4; ++k) out[at + k] = static_cast<unsigned char>(v >> (8 * k));
 }
@@ -227,19 +253,18 @@ bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuild
     const std::uint32_t root = builder.Build(words, 0, words.size(), 0);
     const auto& lists = builder.Lists();
 
-    // Place the lists breadth first from the root, which starts at index 1.
+    // Lay the lists out by height (the most tiles below them), highest first,
+    // and among equal heights depth first from the root. The root comes
+    // first, at index 1, and every child list stands after its parent, so a
+    // reader can tell from a list's index how deep words below it may go.
+    std::vector<std::uint32_t> order = DepthFirstOrder(lists, root);
+    const std::vector<int> height = ListHeights(lists);
+    std::stable_sort(order.begin(), order.end(), [&height](std::uint32_t a, std::uint32_t b) { return height[a] > height[b]; });
     std::vector<std::uint32_t> offset(lists.size(), 0);
-    std::vector<std::uint32_t> order{root};
-    offset[root] = 1;
-    std::size_t next = 1 + lists[root].size();
-    for (std::size_t k = 0; k < order.size(); ++k) {
-        for (const auto& e : lists[order[k]]) {
-            if (e.childList != 0 && offset[e.childList] == 0) {
-                offset[e.childList] = static_cast<std::uint32_t>(next);
-                next += lists[e.childList].size();
-                order.push_back(e.childList);
-            }
-        }
+    std::size_t next = 1;
+    for (std::uint32_t id : order) {
+        offset[id] = static_cast<std::uint32_t>(next);
+        next += lists[id].size();
     }
     if (next - 1 > NodeMaxChildIndex) {
         error = "the word graph has " + std::to_string(next) + " nodes, more than a lexicon file can hold";

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <random>
+#include <set>
 
 #include "engine/Lexicons.h"
 #include "engine/Search.h"
@@ -192,6 +193,51 @@ TEST(LexiconValidation, DamagedFilesThatPassCanBeWalkedSafely) {
         SearchLexicon(record, anything, [&budget](const SearchMatch&) { return --budget > 0; });
     }
     EXPECT_GT(passed, 0);
+}
+
+// ---- Bounds on how deep the words below a list go ----------------------------
+
+int HeightBelow(const LexiconRecord& lexicon, std::uint32_t first) {
+    int height = 0;
+    for (std::uint32_t i = first;; ++i) {
+        const std::uint32_t child = NodeChild(lexicon.Nodes[i]);
+        height = std::max(height, 1 + (child != 0 ? HeightBelow(lexicon, child) : 0));
+        if (NodeIsLastSibling(lexicon.Nodes[i])) return height;
+    }
+}
+
+TEST(LexiconLayout, ShallowListBoundsNeverCutOffALongEnoughWord) {
+    TestLexiconFolder folder;
+    folder.Add("A.QLX", RandomWordLines(3, Language::English, 2000, 2, 14));
+    folder.Load();
+    const LexiconRecord& lexicon = LexiconTable[0];
+    std::set<std::uint32_t> starts{1};
+    for (std::size_t i = 1; i < lexicon.NodeCount; ++i)
+        if (NodeChild(lexicon.Nodes[i]) != 0) starts.insert(NodeChild(lexicon.Nodes[i]));
+    for (std::uint32_t first : starts) {
+        // Bounds fall as k rises, so a list of height h must be kept for h.
+        const int height = HeightBelow(lexicon, first);
+        EXPECT_LT(first, lexicon.ShallowListStart[height]) << "a list of height " << height << " would be left early";
+    }
+    EXPECT_EQ(lexicon.ShallowListStart[lexicon.MaxWordLength + 1], 0u) << "no word is longer than the longest";
+    EXPECT_LT(lexicon.ShallowListStart[5], lexicon.NodeCount) << "the compiler's layout lets searches leave lists";
+}
+
+TEST(LexiconLayout, AnotherLayoutIsSearchedWhole) {
+    // A B C with the child of B's list placed before it: valid, but not laid
+    // out highest first, so no list may be left early.
+    auto image = TestLexiconImage({"AB"});
+    image.resize(LexiconHeaderSize + 4 * 4);
+    PutU32(image, NodeOffset(1), MakeNode('A', true, false, 3));
+    PutU32(image, NodeOffset(2), MakeNode('C', true, true, 0));
+    PutU32(image, NodeOffset(3), MakeNode('B', true, false, 2));
+    image[LexiconMaxLengthOffset] = 3;
+    TestLexiconFolder folder;
+    folder.AddFile("A.QLX", image);
+    folder.Load();
+    for (int k = 1; k <= LexiconMaxWordLength + 1; ++k) EXPECT_EQ(LexiconTable[0].ShallowListStart[k], 4u);
+    EXPECT_TRUE(IsWordInLexicon(PrimaryRole, false, "ABC"));
+    EXPECT_EQ(AnagramCount("CAB"), 1);
 }
 
 // ---- Choosing lexicons ------------------------------------------------------

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <random>
+#include <regex>
 #include <thread>
 
 #include "engine/Lexicons.h"
@@ -217,6 +218,95 @@ TEST(Search, StopsOnTheStopFlagOrTheMatchFunctionAndReportsFirstTiles) {
                             [&](const SearchMatch&) { return ++matches < 2; }),
               SearchEnd::Stopped);
     EXPECT_EQ(matches, 2);
+}
+
+
+// ---- Patterns -----------------------------------------------------------------
+
+std::string RegexOf(const std::vector<PatternElement>& pattern) {
+    std::string regex;
+    for (const auto& element : pattern) {
+        regex += "[";
+        for (int tile = 1; tile <= LetterCountSlots; ++tile)
+            if (element.Tiles & TileBit(tile)) regex += static_cast<char>(TileBase + tile);
+        regex += element.Run ? "]*" : "]";
+    }
+    return regex;
+}
+
+// Whether the word matches the pattern with blank elements exactly at the
+// marked positions.
+bool MatchesWithMarks(const std::vector<PatternElement>& pattern, std::size_t k, std::string_view word, std::size_t at,
+                      BlankMarkBits marks) {
+    if (k == pattern.size()) return at == word.size();
+    const PatternElement& element = pattern[k];
+    if (element.Run && MatchesWithMarks(pattern, k + 1, word, at, marks)) return true;
+    if (at == word.size()) return false;
+    const bool fits = (element.Tiles & TileBit(static_cast<unsigned char>(word[at]) - TileBase)) != 0 &&
+                      element.Blank == ((marks >> at & 1) != 0);
+    return fits && MatchesWithMarks(pattern, element.Run ? k : k + 1, word, at + 1, marks);
+}
+
+std::vector<PatternElement> RandomPattern(const std::vector<std::string>& words, std::mt19937& random) {
+    const std::string& model = words[random() % words.size()];
+    std::vector<PatternElement> pattern;
+    const TileMask all = AllTilesMask(LatinTileCount);
+    for (char c : model) {
+        switch (random() % 6) {
+            case 0: pattern.push_back({all, false, true}); break;                                  // "."
+            case 1: pattern.push_back({all, true, true}); break;                                   // "*"
+            case 2: pattern.push_back({TileBit(c - TileBase) | TileBit(1 + random() % 26), false, false}); break;
+            default: pattern.push_back({TileBit(c - TileBase), false, false}); break;
+        }
+    }
+    if (random() % 3 == 0) pattern.insert(pattern.begin(), {all, true, true});
+    if (random() % 3 == 0) pattern.push_back({TileBit('S' - TileBase), true, false});
+    return pattern;
+}
+
+TEST(Search, PatternsMatchWhatARegularExpressionMatches) {
+    const auto words = FoldedWords(RandomWordLines(13, Language::English, 4000, 2, 9), Language::English);
+    TestLexiconFolder folder;
+    folder.Add("LEX.QLX", words);
+    folder.Load();
+    const LexiconRecord& lexicon = *LexiconOfRole(PrimaryRole);
+    std::mt19937 random(31);
+    for (int round = 0; round < 200; ++round) {
+        const auto pattern = RandomPattern(words, random);
+        const std::regex regex(RegexOf(pattern));
+        SCOPED_TRACE(RegexOf(pattern));
+        std::vector<std::string> expected;
+        for (const auto& word : words)
+            if (std::regex_match(word, regex)) expected.push_back(word);
+        for (int source = 0; source < 2; ++source) {
+            PatternConstraint constraint(pattern);
+            std::vector<std::string> found;
+            const MatchFunction collect = [&](const SearchMatch& match) {
+                EXPECT_TRUE(MatchesWithMarks(pattern, 0, match.Word, 0, match.Blanks)) << match.Word << " " << match.Blanks;
+                found.emplace_back(match.Word);
+                return true;
+            };
+            if (source == 0) SearchLexicon(lexicon, constraint, collect);
+            else SearchLexicon(std::span<const std::string>(words), constraint, collect);
+            std::sort(found.begin(), found.end());
+            ASSERT_EQ(found, expected);
+        }
+    }
+}
+
+TEST(Search, PatternMarksPreferPlainElements) {
+    const TileMask all = AllTilesMask(LatinTileCount);
+    // "*S" against CATS: the S is the plain one, the run takes C A T.
+    PatternConstraint constraint({{all, true, true}, {TileBit('S' - TileBase), false, false}});
+    const std::vector<std::string> words = {"CATS", "SS"};
+    std::vector<BlankMarkBits> marks;
+    SearchLexicon(std::span<const std::string>(words), constraint, [&](const SearchMatch& match) {
+        marks.push_back(match.Blanks);
+        return true;
+    });
+    EXPECT_EQ(marks, (std::vector<BlankMarkBits>{0b0111, 0b01}));
+    PatternConstraint tooLong(std::vector<PatternElement>(PatternConstraint::MaxPatternElements + 1, {all, true, true}));
+    EXPECT_EQ(tooLong.NextTiles(0), 0u);
 }
 
 }  // namespace

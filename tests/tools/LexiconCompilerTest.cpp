@@ -161,6 +161,26 @@ TEST(LexiconBuild, SharesEqualSubGraphs) {
     EXPECT_EQ(stored, image.record.NodeCount) << "every node belongs to exactly one list";
 }
 
+int HeightBelow(const Image& image, std::uint32_t first) {
+    int height = 0;
+    for (LexiconNode node : image.ListAt(first))
+        height = std::max(height, 1 + (NodeChild(node) != 0 ? HeightBelow(image, NodeChild(node)) : 0));
+    return height;
+}
+
+TEST(LexiconBuild, LaysListsOutHighestFirstWithChildrenAfterParents) {
+    const auto words = FoldedWords(RandomWordLines(10, Language::English, 2000, 2, 12), Language::English);
+    const Image image(Build(words), Language::English);
+    for (std::size_t i = 1; i < image.record.NodeCount; ++i)
+        if (NodeChild(image.record.Nodes[i]) != 0) EXPECT_GT(NodeChild(image.record.Nodes[i]), i);
+    int previous = LexiconMaxWordLength;
+    for (std::uint32_t start : image.ListStarts()) {
+        const int height = HeightBelow(image, start);
+        EXPECT_LE(height, previous) << "list at " << start;
+        previous = height;
+    }
+}
+
 TEST(LexiconBuild, WritesTheHeaderFields) {
     LexiconBuildOptions options;
     options.language = Language::Spanish;
