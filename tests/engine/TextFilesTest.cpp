@@ -2,38 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
-
 namespace qora {
 namespace {
 
-struct Line {
-    std::string text;
-    int number;
-    bool cut;
-    bool operator==(const Line&) const = default;
-};
-
-std::vector<Line> Lines(std::string_view bytes, std::size_t maxLength = 100) {
-    std::vector<Line> lines;
-    ForEachTextLine(bytes, maxLength,
-                    [&](const TextLine& line) { lines.push_back({std::string(line.Text), line.Number, line.Cut}); });
-    return lines;
-}
-
-TEST(TextFilesTest, LinesEndAtAnyLineEnd) {
-    EXPECT_EQ((std::vector<Line>{{"a", 1, false}, {"b", 2, false}, {"", 3, false}, {"c", 4, false}, {"d", 5, false}}),
-              Lines("a\r\nb\n\nc\rd"));
-    EXPECT_EQ((std::vector<Line>{{"a", 1, false}}), Lines("a\n"));
-    EXPECT_TRUE(Lines("").empty());
-    EXPECT_EQ((std::vector<Line>{{"x", 1, false}}), Lines("\xEF\xBB\xBFx")) << "byte-order mark dropped";
-    EXPECT_EQ((std::vector<Line>{{std::string("\0z", 2), 1, false}}), Lines(std::string_view("\0z", 2)));
-}
-
-TEST(TextFilesTest, OverlongLinesArePassedCut) {
-    EXPECT_EQ((std::vector<Line>{{"abc", 1, true}, {"de", 2, false}}), Lines("abcdefg\nde", 3));
-    EXPECT_EQ((std::vector<Line>{{"abc", 1, false}}), Lines("abc", 3));
-}
+// Line splitting and file reading are tested through the wordlist and
+// definitions files that use them.
 
 TEST(TextFilesTest, Utf8BecomesTheCodePageAndOtherBytesStay) {
     EXPECT_EQ("ca\xF1o \x80 \x97 \x9C", LineToCodePage("ca\xC3\xB1o \xE2\x82\xAC \xE2\x80\x94 \xC5\x93"));
@@ -56,12 +29,6 @@ TEST(TextFilesTest, UpperCaseAndTrimmingFollowTheCodePage) {
     EXPECT_TRUE(HasControlCharacter("a\x01"));
     EXPECT_TRUE(HasControlCharacter("a\x7F"));
     EXPECT_FALSE(HasControlCharacter("a\tb\x80\xFF"));
-}
-
-TEST(TextFilesTest, ReadingAMissingFileSaysWhy) {
-    std::string bytes, error;
-    EXPECT_FALSE(ReadFileBytes("/nonexistent/file.txt", bytes, error));
-    EXPECT_FALSE(error.empty());
 }
 
 }  // namespace

@@ -62,7 +62,9 @@ TEST_F(WordlistsTest, ResultsInAnyOrderEndInWordOrderAsASortedMapWouldHoldThem) 
             model[word];
         }
         AddWordToWordlist(Slate, word, false);
-        if (i % 700 == 0) ASSERT_EQ(static_cast<std::int32_t>(model.size()), Slate.Count()) << "read midway";
+        if (i % 700 == 0) {
+            ASSERT_EQ(static_cast<std::int32_t>(model.size()), Slate.Count()) << "read midway";
+        }
     }
     ASSERT_EQ(model.size(), Slate.Items().size());
     std::size_t at = 0;
