@@ -10,43 +10,13 @@
 #include <unordered_map>
 
 #include "engine/LexiconFormat.h"
+#include "engine/TextFiles.h"
 
 namespace qora {
 
 namespace {
 
 // ---- Reading a line -------------------------------------------------------
-
-// Decodes UTF-8 into code page 1252 when the line is valid UTF-8 with at least
-// one multi-byte sequence; otherwise the bytes are taken as code page 1252.
-// Characters that have no code page 1252 byte give nothing.
-std::optional<std::string> ToCodePage(std::string_view line) {
-    std::string out;
-    for (std::size_t i = 0; i < line.size();) {
-        const unsigned char c = static_cast<unsigned char>(line[i]);
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        int extra = c >= 0xF0 && c < 0xF8 ? 3 : c >= 0xE0 ? 2 : c >= 0xC2 && c < 0xE0 ? 1 : -1;
-        if (extra < 0 || i + static_cast<std::size_t>(extra) >= line.size())
-            return std::string(line);  // not UTF-8: already code page 1252
-        std::uint32_t code = c & (0x3F >> extra);
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char follow = static_cast<unsigned char>(line[i + k]);
-            if ((follow & 0xC0) != 0x80) return std::string(line);
-            code = (code << 6) | (follow & 0x3F);
-        }
-        i += extra + 1;
-        if (code <= 0xFF && code >= 0xA0) out += static_cast<char>(code);
-        else if (code == 0x152) out += '\x8C';  // Œ
-        else if (code == 0x153) out += '\x9C';  // œ
-        else if (code == 0x178) out += '\x9F';  // Ÿ
-        else return std::nullopt;
-    }
-    return out;
-}
 
 std::string_view Trim(std::string_view text) {
     const char* blanks = " \t\r\n";
@@ -182,10 +152,11 @@ void PutU16(std::vector<unsigned char>& out, std::size_t at, std::uint16_t v) {
 std::optional<std::string> FoldWordListLine(std::string_view line, Language language) {
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     if (line.starts_with(ByteOrderMark)) line.remove_prefix(ByteOrderMark.size());
-    const auto text = ToCodePage(Trim(line));
-    if (!text || text->empty()) return std::nullopt;
+    bool lostCharacter = false;  // a character that the code page lacks: no word
+    const std::string text = LineToCodePage(Trim(line), &lostCharacter);
+    if (lostCharacter || text.empty()) return std::nullopt;
     std::string letters;
-    for (unsigned char c : *text) {
+    for (unsigned char c : text) {
         const std::string folded = FoldLetter(c, language);
         if (folded.empty()) return std::nullopt;
         letters += folded;
