@@ -14,9 +14,12 @@ namespace {
 
 constexpr int GridLetterCount = 25;
 
-bool IsPlainLetter(const QueryElement& element) {
+// A letter without count or marks; commas (rack parts) may separate the
+// challenge command's words.
+bool IsPlainLetter(const QueryElement& element, bool commasAllowed) {
     return element.Kind == ElementKind::Constituent && element.Set.Kind == SetKind::Letter &&
-           element.Set.Presence == 0 && element.RepeatCount == 1 && !element.Required && !element.InRack;
+           element.Set.Presence == 0 && element.RepeatCount == 1 && !element.Required &&
+           (commasAllowed || !element.InRack);
 }
 
 }  // namespace
@@ -180,8 +183,9 @@ bool CommandParser::Finish() {
 }
 
 bool CommandParser::CheckPlainLetters(std::string_view what) {
+    const bool commasAllowed = command_.Kind == CommandKind::ChallengeWindow;
     for (const QueryElement& element : command_.QueryElements)
-        if (!IsPlainLetter(element)) return Fail(messages::OnlyPlainLetters, element.Position, 0, 0, what);
+        if (!IsPlainLetter(element, commasAllowed)) return Fail(messages::OnlyPlainLetters, element.Position, 0, 0, what);
     return true;
 }
 

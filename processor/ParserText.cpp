@@ -2,6 +2,7 @@
 // letter counts and relations.
 #include <limits>
 
+#include "engine/Probability.h"
 #include "engine/Tiles.h"
 #include "processor/ParserCore.h"
 
@@ -180,8 +181,23 @@ bool CommandParser::ReadLetterCounts(LetterCounts& counts, std::int32_t maxCount
     return true;
 }
 
+// A number, or for probabilities "{letters}": the number of ways to draw
+// those letters from the line's bag ("{}" is 0).
 bool CommandParser::ReadRelationValue(std::int32_t& value, bool probability) {
-    return ReadNumber(value);
+    if (!probability || Peek() != '{') return ReadNumber(value);
+    const std::int32_t start = Here();
+    Advance();
+    LetterCounts counts{};
+    while (Peek() != '}') {
+        int tile = 0;
+        if (!ReadTile(tile)) return false;
+        if (counts[tile - 1] < std::numeric_limits<std::int16_t>::max()) ++counts[tile - 1];
+    }
+    Advance();
+    const std::optional<std::int32_t> draws = CountRackDraws(counts, query_.LetterDistribution);
+    if (!draws) return Fail(messages::TooManyDraws, start);
+    value = *draws;
+    return true;
 }
 
 bool CommandParser::ReadRelation(Relation& relation, bool probability) {

@@ -517,6 +517,10 @@ TEST_F(ParserCatalogueTest, NumericFilters) {
         {"/#>1 ", Filter(&Settings::WordCountFilter, RelationAbove, 1, 0)},
         {"/%100-2147483647 ", Filter(&Settings::ProbabilityFilter, RelationRange, 100, 2147483647)},
         {"/%>5000 ", Filter(&Settings::ProbabilityFilter, RelationAbove, 5000, 0)},
+        {"/%{QI} ", Filter(&Settings::ProbabilityFilter, RelationAtLeast, 9, 0)},
+        {"/%{}-{qi} ", Filter(&Settings::ProbabilityFilter, RelationRange, 0, 9)},
+        {"/%>{EEEEEE} ", Filter(&Settings::ProbabilityFilter, RelationAbove, 924, 0)},
+        {"/%={ZZ} ", Filter(&Settings::ProbabilityFilter, RelationEqual, 0, 0)},
     });
 }
 
@@ -711,6 +715,7 @@ TEST_F(ParserCatalogueTest, ChallengeRecordingFilesAndProgram) {
     Run({
         {"/C", Main(CommandKind::ChallengeWindow, {1, 0, 1, 1, 0})},
         {"QUIXOTIC ZAX/C", Main(CommandKind::ChallengeWindow, {1, 0, 1, 1, 0})},
+        {"/C qi,za xu", Main(CommandKind::ChallengeWindow, {1, 0, 1, 1, 0})},
         {"/C12345678", Main(CommandKind::ChallengeWindow, {1, 12345678, 1, 0, 0})},
         {"/C123456789012", Main(CommandKind::ChallengeWindow, {1, 12345678, 1, 0, 0})},
         {"/C-4711", Main(CommandKind::ChallengeWindow, {1, 4711, 0, 0, 0})},
@@ -827,6 +832,9 @@ TEST_F(ParserCatalogueTest, SpanishTexts) {
              EXPECT_EQ(c.QuerySettings.BlankFilter.Letters.Counts, TileCountsOf({{C, 1}, {CH, 1}, {Enye, 1}}));
          }},
         {"(V)", spanishSet(TileCountsOf({{1, 1}, {6, 1}, {10, 1}, {17, 1}, {24, 1}}))},
+        {"/%{CHA} ", [](const ParsedCommand& c) {
+             EXPECT_EQ(c.QuerySettings.ProbabilityFilter.Value1, 12) << "one CH of 1, one A of 12";
+         }},
         {"(C-)", [](const ParsedCommand& c) {
              const LetterCounts& counts = Only(c).Set.Letters.Counts;
              EXPECT_EQ(LetterCountTotal(counts), 22);

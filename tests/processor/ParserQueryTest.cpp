@@ -87,6 +87,7 @@ TEST_F(ParserLineTest, SetsOnTheLineReadTheBagAndScoresItDefines) {
     const ParsedCommand& scores = ParseClean("/($)=(ABCDEFGHIJKLMNOPQRSTUVW9XYZ) ($=9)");
     EXPECT_EQ(scores.QueryElements[0].Set.Letters.Counts, CountsOf("X"));
     EXPECT_EQ(ParseClean("(#>=9)").QueryElements[0].Set.Letters.Counts, CountsOf("AEI"));
+    EXPECT_EQ(ParseClean("/(B)=(2ABCDEFGHIJKLMNOPQRSTUVWXYZ) /%{AA} ").QuerySettings.ProbabilityFilter.Value1, 1);
 }
 
 TEST_F(ParserLineTest, EveryParseStartsFromTheStandingSettings) {
