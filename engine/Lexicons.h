@@ -102,7 +102,8 @@ bool MapLexicon(int index, std::string& error);
 
 // Chooses the primary, secondary (-1 none) and challenge lexicons, mapping
 // each one that was not mapped before, then runs ShowLexiconStatus. On
-// failure nothing changes and `error` names the file and the reason.
+// failure nothing changes and `error` names the file and the reason. At
+// start-up it runs once the initialization file has set the three indices.
 bool ChooseLexicons(int primary, int secondary, int challenge, std::string& error);
 
 // The lexicon of a role (ChallengeRole, PrimaryRole, SecondaryRole), or null

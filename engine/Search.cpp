@@ -82,21 +82,14 @@ private:
     bool stopped_ = false;
 };
 
-// Tile number of a tile byte (either case), 0 when it is none.
-int TileOfByte(unsigned char c, int tileCount) {
-    if (c > '`') c = static_cast<unsigned char>(c - ('`' - TileBase));
-    const int tile = c - TileBase;
-    return tile >= 1 && tile <= tileCount ? tile : 0;
-}
-
 // Offers one word of a list to the constraint, tile by tile; returns false
 // when the match function asks to stop.
-bool OfferWord(std::string_view item, int tileCount, SearchConstraint& constraint, const MatchFunction& onMatch) {
+bool OfferWord(std::string_view item, SearchConstraint& constraint, const MatchFunction& onMatch) {
     char word[MaxSearchLength];
     int taken = 0;
     bool fits = true;
     for (; taken < static_cast<int>(item.size()); ++taken) {
-        const int tile = TileOfByte(static_cast<unsigned char>(item[taken]), tileCount);
+        const int tile = TileNumberOf(static_cast<unsigned char>(item[taken]));
         if ((constraint.NextTiles(taken) & TileBit(tile)) == 0 || !constraint.Take(taken, tile)) {
             fits = false;
             break;
@@ -109,7 +102,7 @@ bool OfferWord(std::string_view item, int tileCount, SearchConstraint& constrain
         goOn = onMatch(SearchMatch{std::string_view(word, static_cast<std::size_t>(taken)), blanks});
     while (taken > 0) {
         --taken;
-        constraint.Release(taken, TileOfByte(static_cast<unsigned char>(item[taken]), tileCount));
+        constraint.Release(taken, TileNumberOf(static_cast<unsigned char>(item[taken])));
     }
     return goOn;
 }
@@ -139,17 +132,16 @@ SearchEnd SearchLexicon(const LexiconRecord& lexicon, PatternConstraint& constra
 
 SearchEnd SearchLexicon(std::span<const std::string> words, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control) {
-    const int tileCount = ActiveTileCount();
     int firstTile = -1;
     for (const std::string& item : words) {
         if (StopRequested(control)) return SearchEnd::Stopped;
         if (item.empty() || item.size() > static_cast<std::size_t>(MaxSearchLength)) continue;
-        const int tile = TileOfByte(static_cast<unsigned char>(item[0]), tileCount);
+        const int tile = TileNumberOf(static_cast<unsigned char>(item[0]));
         if (tile != firstTile && tile != 0) {
             firstTile = tile;
             ReportProgress(control, static_cast<unsigned char>(TileBase + tile));
         }
-        if (!OfferWord(item, tileCount, constraint, onMatch)) return SearchEnd::Stopped;
+        if (!OfferWord(item, constraint, onMatch)) return SearchEnd::Stopped;
     }
     return SearchEnd::Completed;
 }

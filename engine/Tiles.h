@@ -103,6 +103,12 @@ std::string DisplayToWord(std::string_view text);
 // 0 when the byte is no tile of the language.
 int TileNumberOf(unsigned char tile);
 
+// The upper-case form of a tile byte: a lower-case tile ('`' + n, one that a
+// blank matched) becomes '@' + n; other bytes stay as they are.
+constexpr unsigned char UpperCaseTile(unsigned char tile) {
+    return tile > '`' ? static_cast<unsigned char>(tile - ('`' - TileBase)) : tile;
+}
+
 // Display text of tile number n (1..28) in the active language, upper case.
 std::string TileCaption(int tile);
 

@@ -10,9 +10,6 @@ namespace qora {
 
 namespace {
 
-// Upper-case form of a tile byte: lower-case tiles are blank-matched ones.
-unsigned char UpperTile(unsigned char c) { return c > '`' ? static_cast<unsigned char>(c - ('`' - TileBase)) : c; }
-
 // The node with `letter` in the sibling list starting at `first`, or 0.
 std::uint32_t FindSibling(const LexiconNode* nodes, std::uint32_t first, unsigned char letter) {
     for (std::uint32_t i = first;; ++i) {
@@ -28,7 +25,7 @@ std::uint32_t FollowPath(const LexiconRecord& lexicon, std::uint32_t first, std:
     std::uint32_t node = 0;
     for (unsigned char c : tiles) {
         if (first == 0) return 0;
-        node = FindSibling(lexicon.Nodes, first, UpperTile(c));
+        node = FindSibling(lexicon.Nodes, first, UpperCaseTile(c));
         if (node == 0) return 0;
         first = NodeChild(lexicon.Nodes[node]);
     }
@@ -85,7 +82,7 @@ int AnagramCount(std::string_view word) {
     const int tileCount = LanguageTileCount(lexicon->LexiconLanguage);
     LetterCounts counts{};
     for (unsigned char c : word) {
-        const int tile = UpperTile(c) - TileBase;
+        const int tile = UpperCaseTile(c) - TileBase;
         if (tile < 1 || tile > tileCount) return 0;
         ++counts[static_cast<std::size_t>(tile - 1)];
     }
