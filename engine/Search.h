@@ -118,6 +118,49 @@ private:
     BlankMarkBits wildAt_ = 0;   // positions taken by the wild card
 };
 
+// The matcher's steps are defined here, inline, because the walk runs them
+// at every tile it tries.
+
+inline TileMask AnagramConstraint::NextTiles(int length) {
+    if (length >= MaxSearchLength) return 0;
+    return blanksLeft_ > 0 || wildCard_ ? allTiles_ : available_;
+}
+
+inline bool AnagramConstraint::Take(int position, int tile) {
+    const BlankMarkBits here = BlankMarkBits{1} << position;
+    // A tile of its own kind is always the best use: blanks and the wild card
+    // can stand for anything, so they are kept for tiles that have no match.
+    if (left_[static_cast<std::size_t>(tile)] > 0) {
+        if (--left_[static_cast<std::size_t>(tile)] == 0) available_ &= ~TileBit(tile);
+        --tilesLeft_;
+        return true;
+    }
+    if (blanksLeft_ > 0) {
+        --blanksLeft_;
+        blankAt_ |= here;
+        return true;
+    }
+    if (wildCard_) {
+        wildAt_ |= here;
+        return true;
+    }
+    return false;
+}
+
+inline void AnagramConstraint::Release(int position, int tile) {
+    const BlankMarkBits here = BlankMarkBits{1} << position;
+    if ((wildAt_ & here) != 0) {
+        wildAt_ &= ~here;
+    } else if ((blankAt_ & here) != 0) {
+        blankAt_ &= ~here;
+        ++blanksLeft_;
+    } else {
+        ++left_[static_cast<std::size_t>(tile)];
+        available_ |= TileBit(tile);
+        ++tilesLeft_;
+    }
+}
+
 // One element of a pattern: a position that takes one tile of a set, or a
 // run of any number of such tiles (zero included).
 struct PatternElement {
