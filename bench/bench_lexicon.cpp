@@ -97,51 +97,13 @@ void OpenAndValidate(benchmark::State& state, const std::string& folder) {
 void BM_OpenAndValidateFrench(benchmark::State& state) { OpenAndValidate(state, FrenchFolder()); }
 void BM_OpenAndValidateEnglish(benchmark::State& state) { OpenAndValidate(state, EnglishFolder()); }
 
-// Racks: the letters, then range(0) blanks.
-void Anagrams(benchmark::State& state, std::string_view letters) {
-    const LexiconRecord& lexicon = English();
-    const int blanks = static_cast<int>(state.range(0));
-    const LetterCounts tiles = CountsOf(letters.substr(0, letters.size() - blanks));
-    std::size_t found = 0;
-    for (auto _ : state) {
-        AnagramConstraint rack(tiles, blanks, false, AnagramFit::Exact);
-        found = 0;
-        SearchLexicon(lexicon, rack, [&found](const SearchMatch&) {
-            ++found;
-            return true;
-        });
-    }
-    state.counters["words"] = static_cast<double>(found);
-}
-
-void BM_Anagram7(benchmark::State& state) { Anagrams(state, "AEINRST"); }
-void BM_Anagram15(benchmark::State& state) { Anagrams(state, "ENTIRASOLUDCPMH"); }
-
-// Seven tiles and a wild card: every word that holds all seven.
-void BM_Anagram7WithWildCard(benchmark::State& state) {
+// Runs the search of a fresh constraint per iteration and reports the matches.
+template <typename MakeConstraint>
+void Searches(benchmark::State& state, MakeConstraint makeConstraint) {
     const LexiconRecord& lexicon = English();
     std::size_t found = 0;
     for (auto _ : state) {
-        AnagramConstraint rack(CountsOf("AEINRST"), 0, true, AnagramFit::Exact);
-        found = 0;
-        SearchLexicon(lexicon, rack, [&found](const SearchMatch&) {
-            ++found;
-            return true;
-        });
-    }
-    state.counters["words"] = static_cast<double>(found);
-}
-
-// The pattern "C*T*ING": C, any run, T, any run, I N G.
-void BM_PatternWithWildCard(benchmark::State& state) {
-    const LexiconRecord& lexicon = English();
-    const TileMask all = AllTilesMask(LatinTileCount);
-    const auto letter = [](char c) { return PatternElement{TileBit(c - TileBase), false, false}; };
-    const std::vector<PatternElement> pattern = {letter('C'), {all, true, true}, letter('T'), {all, true, true},
-                                                 letter('I'), letter('N'), letter('G')};
-    std::size_t found = 0;
-    for (auto _ : state) {
-        PatternConstraint constraint(pattern);
+        auto constraint = makeConstraint();
         found = 0;
         SearchLexicon(lexicon, constraint, [&found](const SearchMatch&) {
             ++found;
@@ -151,19 +113,33 @@ void BM_PatternWithWildCard(benchmark::State& state) {
     state.counters["words"] = static_cast<double>(found);
 }
 
+// Racks: the letters, the last range(0) of them given as blanks.
+void Anagrams(benchmark::State& state, std::string_view letters) {
+    const int blanks = static_cast<int>(state.range(0));
+    const LetterCounts tiles = CountsOf(letters.substr(0, letters.size() - blanks));
+    Searches(state, [&] { return AnagramConstraint(tiles, blanks, false, AnagramFit::Exact); });
+}
+
+void BM_Anagram7(benchmark::State& state) { Anagrams(state, "AEINRST"); }
+void BM_Anagram15(benchmark::State& state) { Anagrams(state, "ENTIRASOLUDCPMH"); }
+
+// Seven tiles and a wild card: every word that holds all seven.
+void BM_Anagram7WithWildCard(benchmark::State& state) {
+    Searches(state, [] { return AnagramConstraint(CountsOf("AEINRST"), 0, true, AnagramFit::Exact); });
+}
+
+// The pattern "C*T*ING": C, any run, T, any run, I N G.
+void BM_PatternWithWildCard(benchmark::State& state) {
+    const TileMask all = AllTilesMask(LatinTileCount);
+    const auto letter = [](char c) { return PatternElement{TileBit(c - TileBase), false, false}; };
+    const std::vector<PatternElement> pattern = {letter('C'), {all, true, true}, letter('T'), {all, true, true},
+                                                 letter('I'), letter('N'), letter('G')};
+    Searches(state, [&] { return PatternConstraint(pattern); });
+}
+
+// Every word of the lexicon.
 void BM_FullWalk(benchmark::State& state) {
-    const LexiconRecord& lexicon = English();
-    std::size_t found = 0;
-    for (auto _ : state) {
-        AnagramConstraint everything(LetterCounts{}, 0, true, AnagramFit::AtMost);
-        found = 0;
-        SearchLexicon(lexicon, everything, [&found](const SearchMatch&) {
-            ++found;
-            return true;
-        });
-    }
-    state.counters["words"] = static_cast<double>(found);
-    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * found));
+    Searches(state, [] { return AnagramConstraint(LetterCounts{}, 0, true, AnagramFit::AtMost); });
 }
 
 // Word tests over every 50th word of the lexicon and as many non-words.

@@ -100,13 +100,10 @@ class SearchByLanguage : public testing::TestWithParam<Language> {};
 
 TEST_P(SearchByLanguage, AnagramsMatchABruteForceScanOfTheList) {
     const Language language = GetParam();
-    const auto words = FoldedWords(RandomWordLines(7, language, 3000, 2, 10), language);
-    std::vector<std::string> lines;
-    for (const auto& word : words) lines.push_back(language == Language::Spanish ? TilesToText(word) : word);
+    const auto lines = RandomWordLines(7, language, 3000, 2, 10);
+    const auto words = FoldedWords(lines, language);
     TestLexiconFolder folder;
-    folder.Add("LEX.QLX", lines, language);
-    folder.Load();
-    const LexiconRecord& lexicon = *LexiconOfRole(PrimaryRole);
+    const LexiconRecord& lexicon = folder.LoadWords(lines, language);
     std::mt19937 random(99);
     for (int round = 0; round < 150; ++round) {
         const Rack rack = RandomRack(words, random, ActiveTileCount());
@@ -134,9 +131,7 @@ TEST(Search, MatchFunctionMaySearchAgain) {
     // the tiles it leaves, and asks a word test on the way.
     const std::vector<std::string> words = {"AT", "TA", "EAT", "TEA", "ATE", "SEA", "SET", "TEAS", "EATS", "SEAT", "ASS"};
     TestLexiconFolder folder;
-    folder.Add("LEX.QLX", words);
-    folder.Load();
-    const LexiconRecord& lexicon = *LexiconOfRole(PrimaryRole);
+    const LexiconRecord& lexicon = folder.LoadWords(words);
     const LetterCounts rack = CountsOf("AAESTT");
     std::vector<std::string> pairs;
     AnagramConstraint first(rack, 0, false, AnagramFit::AtMost);
@@ -165,9 +160,7 @@ TEST(Search, MatchFunctionMaySearchAgain) {
 TEST(Search, TwoThreadsSearchTheSameLexiconAtOnce) {
     const auto words = FoldedWords(RandomWordLines(17, Language::English, 5000, 2, 9), Language::English);
     TestLexiconFolder folder;
-    folder.Add("LEX.QLX", words);
-    folder.Load();
-    const LexiconRecord& lexicon = *LexiconOfRole(PrimaryRole);
+    const LexiconRecord& lexicon = folder.LoadWords(words);
     Rack rack;
     rack.tiles = CountsOf("AEINRSTLO");
     rack.blanks = 2;
@@ -184,9 +177,7 @@ TEST(Search, TwoThreadsSearchTheSameLexiconAtOnce) {
 
 TEST(Search, StopsOnTheStopFlagOrTheMatchFunctionAndReportsFirstTiles) {
     TestLexiconFolder folder;
-    folder.Add("LEX.QLX", {"AB", "AC", "BA", "BC", "CA", "CB", "DA"});
-    folder.Load();
-    const LexiconRecord& lexicon = *LexiconOfRole(PrimaryRole);
+    const LexiconRecord& lexicon = folder.LoadWords({"AB", "AC", "BA", "BC", "CA", "CB", "DA"});
     LetterCounts none{};
     AnagramConstraint any(none, 2, false, AnagramFit::Exact);
 
@@ -267,9 +258,7 @@ std::vector<PatternElement> RandomPattern(const std::vector<std::string>& words,
 TEST(Search, PatternsMatchWhatARegularExpressionMatches) {
     const auto words = FoldedWords(RandomWordLines(13, Language::English, 4000, 2, 9), Language::English);
     TestLexiconFolder folder;
-    folder.Add("LEX.QLX", words);
-    folder.Load();
-    const LexiconRecord& lexicon = *LexiconOfRole(PrimaryRole);
+    const LexiconRecord& lexicon = folder.LoadWords(words);
     std::mt19937 random(31);
     for (int round = 0; round < 200; ++round) {
         const auto pattern = RandomPattern(words, random);

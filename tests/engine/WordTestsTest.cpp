@@ -39,8 +39,7 @@ TEST_P(WordTestsByLanguage, FindsEveryWordOfAGeneratedListAndNoOther) {
     const auto lines = RandomWordLines(21, language, 2000, 2, 12);
     const auto words = FoldedWords(lines, language);
     TestLexiconFolder folder;
-    folder.Add("LEX.QLX", lines, language);
-    folder.Load();
+    folder.LoadWords(lines, language);
     for (const auto& word : words) ASSERT_TRUE(IsWordInLexicon(PrimaryRole, false, word)) << word;
     for (const auto& miss : NearMisses(words, LanguageTileCount(language), 3))
         ASSERT_FALSE(IsWordInLexicon(PrimaryRole, false, miss)) << miss;
@@ -52,8 +51,7 @@ TEST_P(WordTestsByLanguage, PrefixesAnagramCountsAndHooksAgreeWithTheList) {
     const auto words = FoldedWords(lines, language);
     const std::set<std::string> known(words.begin(), words.end());
     TestLexiconFolder folder;
-    folder.Add("LEX.QLX", lines, language);
-    folder.Load();
+    folder.LoadWords(lines, language);
     const int tileCount = LanguageTileCount(language);
     for (const auto& word : words) {
         SCOPED_TRACE(word);
@@ -104,8 +102,7 @@ TEST(IsWordInLexicon, AsksTheLexiconOfEachRole) {
 
 TEST(IsWordInLexicon, RefusesTextThatIsNoWordWithoutLookingPastIt) {
     TestLexiconFolder folder;
-    folder.Add("ES.QLX", {"CASA", "CASAS"}, Language::Spanish);
-    folder.Load();
+    folder.LoadWords({"CASA", "CASAS"}, Language::Spanish);
     EXPECT_TRUE(IsWordInLexicon(PrimaryRole, true, "CASA"));
     EXPECT_FALSE(IsWordInLexicon(PrimaryRole, true, "CASAK")) << "K is no Spanish tile";
     EXPECT_FALSE(IsWordInLexicon(PrimaryRole, true, "CASA?"));
@@ -131,8 +128,7 @@ TEST(IsWordInLexicon, RefusesWordsLongerThanTheLexiconAllows) {
 
 TEST(IsLexiconPrefix, NeedsALongerWordOnlyForTwoTiles) {
     TestLexiconFolder folder;
-    folder.Add("A.QLX", {"AT", "ATE", "BY"});
-    folder.Load();
+    folder.LoadWords({"AT", "ATE", "BY"});
     EXPECT_TRUE(IsLexiconPrefix("A"));
     EXPECT_TRUE(IsLexiconPrefix("AT"));
     EXPECT_TRUE(IsLexiconPrefix("ATE"));

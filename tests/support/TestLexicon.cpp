@@ -56,6 +56,14 @@ void TestLexiconFolder::Load(int primary, int secondary, int challenge) {
     if (!FindLexiconFiles(path_, error) || !ChooseLexicons(primary, secondary, challenge, error)) ADD_FAILURE() << error;
 }
 
+const LexiconRecord& TestLexiconFolder::LoadWords(const std::vector<std::string>& lines, Language language) {
+    Add("LEX.QLX", lines, language);
+    Load();
+    static const LexiconRecord none;
+    const LexiconRecord* lexicon = LexiconOfRole(PrimaryRole);
+    return lexicon != nullptr ? *lexicon : none;
+}
+
 std::vector<std::string> RandomWordLines(std::uint32_t seed, Language language, int count, int minLength, int maxLength) {
     const TileTable& bag = language == Language::Spanish  ? SpanishTileCounts
                            : language == Language::French ? FrenchTileCounts

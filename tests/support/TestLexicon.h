@@ -6,6 +6,9 @@
 //   folder.Add("ENGLISH.QLX", {"CAT", "ACT", "TAC"});
 //   folder.Load();                 // primary = challenge = 0, no secondary
 //   EXPECT_TRUE(IsWordInLexicon(PrimaryRole, false, "ACT"));
+//
+//   TestLexiconFolder other;       // or, for one lexicon:
+//   const LexiconRecord& lexicon = other.LoadWords({"CAT", "ACT"});
 #pragma once
 
 #include <cstdint>
@@ -13,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Lexicons.h"
 #include "engine/Tiles.h"
 #include "tools/LexiconCompiler.h"
 
@@ -39,6 +43,10 @@ public:
 
     // Finds the folder's lexicons and chooses them; fails the test on error.
     void Load(int primary = 0, int secondary = -1, int challenge = 0);
+
+    // The one-lexicon case: adds "LEX.QLX" with the lines, loads it as the
+    // primary and challenge lexicon and returns it.
+    const LexiconRecord& LoadWords(const std::vector<std::string>& lines, Language language = Language::English);
 
 private:
     std::string path_;
