@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/LetterCounts.h"
+#include "engine/Wordlists.h"
 
 namespace qora {
 
@@ -109,11 +110,12 @@ constexpr std::int32_t ScoringModeStartingAtSquare = 4;
 constexpr std::int32_t ScoringModeIncludingSquare = 5;
 constexpr std::int32_t ScoringModeGrid = 6;  // the 5 x 5 grid's word scores
 
+constexpr std::int32_t SmallBoardSize = 15;
+constexpr std::int32_t LargeBoardSize = 21;
 constexpr std::int32_t BoardHorizontal = 1;
 constexpr std::int32_t BoardVertical = 0;
 
 constexpr std::int32_t WordSourceLexicon = -1;  // `Settings::WordSource`
-constexpr std::int32_t TheSlate = 0;            // wordlist number of the slate
 
 // --- Settings -----------------------------------------------------------------
 
@@ -149,7 +151,7 @@ struct DefinitionFilter {
 struct Settings {
     // What is searched.
     std::int32_t WordSource = WordSourceLexicon;  // -1 the lexicon, else a wordlist (0 the slate)
-    std::int32_t WordReferenceSource = TheSlate;  // whose words "[...]" stands for
+    std::int32_t WordReferenceSource = SlateNumber;  // whose words "[...]" stands for
     std::int32_t QueryMode = QueryModeAnagrams;
     std::uint8_t ZeroScoringBlanks = 0;  // blanks score zero
 
@@ -188,7 +190,7 @@ struct Settings {
 
     // Board scoring.
     std::int32_t ScoringMode = ScoringModePlain;
-    std::int32_t BoardSize = 15;             // 15 or 21
+    std::int32_t BoardSize = SmallBoardSize;  // or LargeBoardSize
     std::int16_t BoardRow = 7;               // 0-based; H8 is the 15 x 15 centre
     std::int16_t BoardColumn = 7;
     std::int16_t BoardOrientation = BoardHorizontal;

@@ -50,7 +50,7 @@ bool CommandParser::ParseSingleLetterCommand() {
     if (first == std::string_view::npos || line_.find_first_not_of(" \t", first + 1) != std::string_view::npos)
         return false;
     CommandKind kind;
-    switch (static_cast<unsigned char>(line_[first]) & ~0x20) {
+    switch (ToUpperAscii(static_cast<unsigned char>(line_[first]))) {
         case 'C': kind = CommandKind::ChallengeWindow; break;
         case 'G': kind = CommandKind::GridWindow; break;
         case 'T': kind = CommandKind::Timer; break;
@@ -114,7 +114,6 @@ bool CommandParser::ParseExclamation() {
             break;
         }
         case Preceding::Setting:
-            if (changes_.back().Lasting) return FailHere();
             changes_.back().Lasting = true;
             break;
         case Preceding::Nothing:
@@ -164,28 +163,33 @@ bool CommandParser::Finish() {
                 return Fail(messages::SecondMainCommand, std::max(firstElement, command_.Position));
             break;
     }
-    if (command_.Kind == CommandKind::Query) {
-        const bool hasPatternBlank =
-            std::any_of(command_.QueryElements.begin(), command_.QueryElements.end(), [](const QueryElement& e) {
-                return e.Kind == ElementKind::Constituent && e.Set.Kind == SetKind::PatternBlank;
-            });
-        if (hasPatternBlank && !queryModeGiven_ && query_.QueryMode == QueryModeAnagrams)
-            query_.QueryMode = QueryModePattern;
-        if (query_.QueryMode == QueryModeGrid && !CheckGridQuery()) return false;
-        if (query_.QueryMode == QueryModePattern) {
-            for (const QueryElement& element : command_.QueryElements)
-                if (element.InRack) return Fail(messages::RackInPatternQuery, element.Position);
-        }
-        if (!CheckQueryBasedSets()) return false;
-    }
+    if (command_.Kind == CommandKind::Query && !CheckQuery()) return false;
     ApplyLastingSettings();
     return true;
+}
+
+// A "." implies a pattern query when the line gives no query mode; then the
+// checks of the query mode and of the query-based sets.
+bool CommandParser::CheckQuery() {
+    const bool hasPatternBlank =
+        std::any_of(command_.QueryElements.begin(), command_.QueryElements.end(), [](const QueryElement& e) {
+            return e.Kind == ElementKind::Constituent && e.Set.Kind == SetKind::PatternBlank;
+        });
+    if (hasPatternBlank && !queryModeGiven_ && query_.QueryMode == QueryModeAnagrams)
+        query_.QueryMode = QueryModePattern;
+    if (query_.QueryMode == QueryModeGrid && !CheckGridQuery()) return false;
+    if (query_.QueryMode == QueryModePattern) {
+        for (const QueryElement& element : command_.QueryElements)
+            if (element.InRack) return Fail(messages::RackInPatternQuery, element.Position);
+    }
+    return CheckQueryBasedSets();
 }
 
 bool CommandParser::CheckPlainLetters(std::string_view what) {
     const bool commasAllowed = command_.Kind == CommandKind::ChallengeWindow;
     for (const QueryElement& element : command_.QueryElements)
-        if (!IsPlainLetter(element, commasAllowed)) return Fail(messages::OnlyPlainLetters, element.Position, 0, 0, what);
+        if (!IsPlainLetter(element, commasAllowed))
+            return Fail(messages::OnlyPlainLetters, element.Position, 0, 0, what);
     return true;
 }
 

@@ -2,7 +2,6 @@
 // presentation, layout, board, query mode, sort keys, sources, probes, word
 // presence, definition search, challenge and the small switches.
 #include <algorithm>
-#include <cctype>
 #include <limits>
 
 #include "engine/Lexicons.h"
@@ -23,37 +22,25 @@ std::string StoredSearchText(std::string_view typed) {
     return (openStart ? " " : "") + std::string(typed) + (openEnd ? " " : "");
 }
 
-bool SameNameIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-           });
-}
-
 constexpr std::string_view SortKeyLetters = "ALSPNHCWR";
 
 }  // namespace
-
-bool CommandParser::CheckRange(std::int32_t value, std::int32_t low, std::int32_t high, std::string_view noun,
-                               std::int32_t position) {
-    if (value >= low && value <= high) return true;
-    return Fail(messages::OutOfRange, position, low, high, noun);
-}
 
 bool CommandParser::ParseSlashCommand() {
     const std::int32_t start = Here();
     Advance();
     if (AtDigit()) return ParseNumberedCommand(start);
+    if (Peek() == '"') return ParseDefinitionFilter();
     if (AtEnd()) return FailHere();
     const unsigned char head = PeekUpper();
     Advance();
     switch (head) {
         case 'Z': ChangeSetting([](Settings& s) { s.ZeroScoringBlanks = 1; }); return true;
         case '-': return ParseMinusCommand(start);
-        case '?': return ParsePresenceQuestion(PresenceOnSlate, TheSlate, {}, start);
+        case '?': return ParsePresenceQuestion(PresenceOnSlate, SlateNumber, {}, start);
         case '(': return ParseBagOrScores(start);
         case '=': return ParseDeleteItems(start);
         case ':': return ParseBlankFilter();
-        case '"': return ParseDefinitionFilter();
         case '|': return ParseNumericFilter(&Settings::LengthFilter, false);
         case '$': return ParseNumericFilter(&Settings::ScoreFilter, false);
         case '%': return ParseNumericFilter(&Settings::ProbabilityFilter, true);
@@ -83,11 +70,15 @@ bool CommandParser::ParseSlashCommand() {
         case 'X': return ParseCommandFile(start);
         case 'E': return ParseNamedCommand(start);
         case 'K': return ParseSortKeys();
-        case 'T': return ParseSmallSetting(&Settings::ResultKind, ResultKindWords, ResultKindCanonicalWords, "result kind");
-        case 'N': return ParseSmallSetting(&Settings::SlateUpdate, SlateUpdateReplace, SlateUpdateKeepOnly, "slate update");
+        case 'T':
+            return ParseSmallSetting(&Settings::ResultKind, ResultKindWords, ResultKindCanonicalWords, "result kind");
+        case 'N':
+            return ParseSmallSetting(&Settings::SlateUpdate, SlateUpdateReplace, SlateUpdateKeepOnly, "slate update");
         case 'V': return ParsePresentationSwitch();
         case 'W': return ParseWordSource();
-        case '[': return ParseSmallSetting(&Settings::WordReferenceSource, TheSlate, 99, "wordlist number");
+        case '[':
+            return ParseSmallSetting(&Settings::WordReferenceSource, SlateNumber, MaxWordlistNumber,
+                                     "wordlist number");
         case 'C': return ParseChallenge(start);
         case 'R': return ParseSwitchAction(start, ActionKind::RecordingOn, ActionKind::RecordingOff);
         case 'H':
@@ -98,9 +89,7 @@ bool CommandParser::ParseSlashCommand() {
                 return true;
             }
             return ParseSwitchAction(start, ActionKind::NextFlashcard, ActionKind::StopFlashcards);
-        default:
-            --pos_;
-            return FailHere();
+        default: return FailAtCharacter(start + 1);
     }
 }
 
@@ -112,16 +101,16 @@ bool CommandParser::ParseNumberedCommand(std::int32_t start) {
     switch (PeekUpper()) {
         case '?':
             Advance();
-            return CheckRange(n, TheSlate, 99, "wordlist number", numberStart) &&
+            return CheckWordlistNumber(n, true, numberStart) &&
                    ParsePresenceQuestion(PresenceInWordlist, n, {}, start);
         case 'U':
             Advance();
-            return CheckRange(n, 1, 99, "set number", numberStart) && ParseSetDefinition(n, start);
+            return CheckRange(n, 1, MaxUserSetNumber, "set number", numberStart) && ParseSetDefinition(n, start);
         case 'L': {
             Advance();
-            if (n == TheSlate) return Fail(messages::SlateTakesNoLabel, numberStart);
+            if (n == SlateNumber) return Fail(messages::SlateTakesNoLabel, numberStart);
             std::string label;
-            if (!CheckRange(n, 1, 99, "wordlist number", numberStart) || !ReadLabel(label)) return false;
+            if (!CheckWordlistNumber(n, false, numberStart) || !ReadLabel(label, MaxWordlistLabelLength)) return false;
             CommandAction& action = AddAction(ActionKind::LabelWordlist, start);
             action.Arguments[0] = n;
             action.Text = std::move(label);
@@ -132,10 +121,10 @@ bool CommandParser::ParseNumberedCommand(std::int32_t start) {
             const bool sorted = Peek() == '~';
             Advance();
             if (sorted && !Expect('W')) return false;
-            if (!CheckRange(n, 1, 99, "wordlist number", numberStart)) return false;
+            if (!CheckWordlistNumber(n, false, numberStart)) return false;
             std::string label;
             const bool labelled = Peek() == '"' && !AtEnd();
-            if (labelled && !ReadLabel(label)) return false;
+            if (labelled && !ReadLabel(label, MaxWordlistLabelLength)) return false;
             CommandAction& action = AddAction(ActionKind::CopySlate, start);
             action.Arguments = {n, sorted ? 1 : 0, labelled ? 1 : 0, 0, 0};
             action.Text = std::move(label);
@@ -143,11 +132,11 @@ bool CommandParser::ParseNumberedCommand(std::int32_t start) {
         }
         case 'R':
             Advance();
-            if (!CheckRange(n, 1, 99, "wordlist number", numberStart)) return false;
+            if (!CheckWordlistNumber(n, false, numberStart)) return false;
             AddAction(ActionKind::RestoreSlate, start).Arguments[0] = n;
             return true;
         case ':':
-            return CheckRange(n, TheSlate, 99, "wordlist number", numberStart) && ParseItemCommand(n, start);
+            return CheckWordlistNumber(n, true, numberStart) && ParseItemCommand(n, start);
         default:
             if (!AtEndOfToken()) return FailHere();
             if (!CheckRange(n, 1, std::numeric_limits<std::int32_t>::max(), "word number", numberStart)) return false;
@@ -166,10 +155,8 @@ bool CommandParser::ParseLetterProbe(std::int32_t letter, std::int32_t start) {
     if (letter > MaxWordLength) Warn(messages::PositionBeyondLexicon, start);
     Advance();  // the "/"
     if (AtDigit()) {
-        const std::int32_t wordStart = Here();
         std::int32_t word = 0;
-        if (!ReadNumber(word) || !CheckRange(word, 1, std::numeric_limits<std::int32_t>::max(), "word number", wordStart))
-            return false;
+        if (!ReadNumberInRange(word, 1, std::numeric_limits<std::int32_t>::max(), "word number")) return false;
         ChangeSetting([letter, word](Settings& s) {
             s.PresentationKind = PresentationProbeLetter;
             s.ProbeLetterPosition = letter;
@@ -196,9 +183,9 @@ bool CommandParser::ParseMinusCommand(std::int32_t start) {
             const std::int32_t nameStart = Here();
             std::string name;
             if (!ReadQuotedText(name)) return false;
-            if (name.size() > 15) return Fail(messages::LexiconNameTooLong, nameStart);
+            if (name.size() >= LexiconShortNameField) return Fail(messages::LexiconNameTooLong, nameStart);
             const bool known = std::any_of(LexiconTable.begin(), LexiconTable.end(), [&](const LexiconRecord& record) {
-                return SameNameIgnoringCase(record.ShortName, name);
+                return EqualsIgnoringCase(record.ShortName, name);
             });
             if (!known) return Fail(messages::UnknownLexicon, nameStart, 0, 0, name);
             return Expect('?') && ParsePresenceQuestion(PresenceInNamedLexicon, 0, std::move(name), start);
@@ -263,7 +250,7 @@ bool CommandParser::ReadFilterLetters(LetterCounts& counts, std::uint8_t* ignore
         if (*ignoreVowels) Advance();
     }
     if (Peek() == ' ' && Peek(1) == ')') Advance();
-    return ReadLetterCounts(counts, 99, "count") && Expect(')');
+    return ReadLetterCounts(counts, MaxCountInSet, "count") && Expect(')');
 }
 
 bool CommandParser::ParseHooksFilter(SetFilter Settings::*filter) {
@@ -305,16 +292,16 @@ bool CommandParser::ParseBlankFilter() {
     return true;
 }
 
-// After "/\"": "-" and a blank (or the end) switch the filter off; otherwise
+// At the quote after "/": "-" and a blank (or the end) switch the filter off; otherwise
 // an optional "!" and the text up to the closing quote. An empty text also
 // switches it off.
 bool CommandParser::ParseDefinitionFilter() {
-    if (Peek() == '-' && (Peek(1) == 0 || Peek(1) == ' ' || Peek(1) == '\t')) {
-        Advance();
+    const bool off = Peek(1) == '-' && (pos_ + 2 == line_.size() || Peek(2) == ' ' || Peek(2) == '\t');
+    if (off) {
+        Advance(2);
         ChangeSetting([](Settings& s) { s.DefinitionFilter.Active = 0; });
         return true;
     }
-    --pos_;
     std::string typed;
     if (!ReadQuotedText(typed)) return false;
     const std::uint8_t sense = typed.starts_with('!') ? 0 : 1;
@@ -446,7 +433,7 @@ bool CommandParser::ParseBoard() {
             const std::int32_t sizeStart = Here();
             std::int32_t size = 0;
             if (!ReadNumber(size)) return false;
-            if (size != 15 && size != 21) return Fail(messages::BoardSizeRange, sizeStart);
+            if (size != SmallBoardSize && size != LargeBoardSize) return Fail(messages::BoardSizeRange, sizeStart);
             ChangeSetting(
                 [size](Settings& s) {
                     s.BoardSize = size;
@@ -479,7 +466,8 @@ bool CommandParser::ParseBoardSquare() {
         const unsigned char letter = PeekUpper();
         if (letter < 'A' || letter > 'Z') return FailHere();
         column = letter - 'A' + 1;
-        if (column > size) return Fail(messages::ColumnRange, Here(), 0, 0, std::string(1, static_cast<char>('A' + size - 1)));
+        const std::string lastColumn(1, static_cast<char>('A' + size - 1));
+        if (column > size) return Fail(messages::ColumnRange, Here(), 0, 0, lastColumn);
         Advance();
         return true;
     };
@@ -526,7 +514,7 @@ bool CommandParser::ParseSortKeys() {
     }
     std::array<SortKey, MaxSortKeys> keys{};
     std::int32_t count = 0;
-    while (Peek() == '-' || std::isalpha(Peek())) {
+    while (Peek() == '-' || (PeekUpper() >= 'A' && PeekUpper() <= 'Z')) {
         const std::int32_t keyStart = Here();
         const bool descending = Peek() == '-';
         if (descending) Advance();
@@ -593,7 +581,7 @@ bool CommandParser::ParseWordSource() {
         ChangeSetting([](Settings& s) { s.WordSource = WordSourceLexicon; });
         return true;
     }
-    return ParseSmallSetting(&Settings::WordSource, TheSlate, 99, "wordlist number");
+    return ParseSmallSetting(&Settings::WordSource, SlateNumber, MaxWordlistNumber, "wordlist number");
 }
 
 // "/C" carries the line's words into the challenge window; "/Cn" locks the

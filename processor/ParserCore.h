@@ -15,10 +15,19 @@
 #include <vector>
 
 #include "engine/QueryRecords.h"
+#include "engine/UserSets.h"
+#include "engine/Wordlists.h"
 #include "processor/Parser.h"
 #include "processor/ParserMessages.h"
 
 namespace qora {
+
+// The largest count of one tile in a letter set, set (B) or set ($).
+constexpr std::int32_t MaxCountInSet = 99;
+
+// Letters a to z raised to A to Z; other bytes unchanged.
+unsigned char ToUpperAscii(unsigned char c);
+bool EqualsIgnoringCase(std::string_view a, std::string_view b);
 
 // Where a set body stands: what marks and kinds it may take.
 enum class SetContext { QueryConstituent, RackElement, Definition };
@@ -79,8 +88,9 @@ private:
                     std::int32_t position);
     bool ReadNumberInRange(std::int32_t& value, std::int32_t low, std::int32_t high, std::string_view noun);
     bool ReadWordlistNumber(std::int32_t& value, bool slateAllowed);
+    bool CheckWordlistNumber(std::int32_t value, bool slateAllowed, std::int32_t position);
     bool ReadQuotedText(std::string& text);
-    bool ReadLabel(std::string& label);  // at most 20 characters
+    bool ReadLabel(std::string& label, std::size_t maxLength);
     bool ReadFileName(std::string& file);
     bool ReadOptionalFileName(std::string& file, std::string_view defaultName);
 
@@ -94,6 +104,7 @@ private:
     // "x-y", "x<y", "<x", "<=x", "!=x", "=x", "x" (at least), ">=x", ">x";
     // with `probability`, a value may also be "{letters}".
     bool ReadRelation(Relation& relation, bool probability);
+    bool ReadOperator(std::int32_t& code);
     bool ReadRelationValue(std::int32_t& value, bool probability);
     bool ReadSetRelation(std::int32_t& code);  // "<", "<=", "!=", "=", ">=", ">"
     void WarnIfNeverHolds(const Relation& relation, std::int32_t position);
@@ -105,6 +116,9 @@ private:
     // A set body after "(" up to and including ")"; `mark` is "@", "+", "-"
     // or 0, and `open` the position of the "(".
     bool ParseSetBody(SetSpec& set, char mark, std::int32_t markPosition, std::int32_t open, SetContext context);
+    bool ParseRelationSet(SetSpec& set);
+    bool ParseQueryBasedSet(SetSpec& set, std::int32_t open);
+    bool ParseAllButSet(SetSpec& set, std::size_t close, std::int32_t open);
     bool ParseWordBasedSet(SetSpec& set, std::size_t close);
     bool ParseSpecifiedSet(SetSpec& set, std::size_t close, std::int32_t open);
     void FillBuiltInLetters(SetSpec& set) const;
@@ -166,6 +180,7 @@ private:
     CommandAction& AddAction(ActionKind kind, std::int32_t start);
     bool SetMainCommand(CommandKind kind, std::int32_t start);
     bool Finish();
+    bool CheckQuery();
     bool CheckPlainLetters(std::string_view what);
     bool CheckGridQuery();
     bool CheckQueryBasedSets();

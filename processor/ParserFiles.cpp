@@ -67,7 +67,7 @@ bool CommandParser::ParseRandomRacks(std::int32_t start) {
     SkipBlanks();
     std::int32_t count = 0;
     if (!ReadNumberInRange(count, 1, 9999999, "number of racks")) return false;
-    std::int32_t target = TheSlate;
+    std::int32_t target = SlateNumber;
     bool targetGiven = false;
     bool append = false;
     const Checkpoint afterCount = Save();
@@ -80,7 +80,7 @@ bool CommandParser::ParseRandomRacks(std::int32_t start) {
         if (negative) Advance();
         if (!ReadNumber(target)) return false;
         if (negative) target = -target;
-        if (!CheckRange(target, TheSlate, 99, "wordlist number", targetStart)) return false;
+        if (!CheckWordlistNumber(target, true, targetStart)) return false;
         targetGiven = true;
         const Checkpoint afterTarget = Save();
         SkipBlanks();
@@ -128,7 +128,7 @@ bool CommandParser::ParseMapping(std::int32_t start) {
 bool CommandParser::ParseSetDefinition(std::int32_t number, std::int32_t start) {
     std::string label;
     const bool labelled = Peek() == '"' && !AtEnd();
-    if (labelled && !ReadLabel(label)) return false;
+    if (labelled && !ReadLabel(label, MaxSetLabelLength)) return false;
     if (!Expect('=')) return false;
     SetSpec set;
     std::int32_t setOperator = 0;
@@ -144,7 +144,7 @@ bool CommandParser::ParseSetDefinition(std::int32_t number, std::int32_t start) 
             const std::int32_t secondOpen = Here();
             if (!Expect('(')) return false;
             if (line_.find(')', pos_) == std::string_view::npos) return Fail(messages::UnclosedParenthesis, secondOpen);
-            if (!ReadNumberInRange(second, 1, 99, "set number") || !Expect(')')) return false;
+            if (!ReadNumberInRange(second, 1, MaxUserSetNumber, "set number") || !Expect(')')) return false;
         }
     } else if (const int tile = TileAt(pos_, length); tile != 0) {
         set.Kind = SetKind::Specified;
@@ -173,7 +173,7 @@ bool CommandParser::ParseBagOrScores(std::int32_t start) {
     if (!Expect('(')) return false;
     if (line_.find(')', pos_) == std::string_view::npos) return Fail(messages::UnclosedParenthesis, open);
     LetterCounts counts{};
-    if (!ReadLetterCounts(counts, 99, bag ? "count" : "score") || !Expect(')')) return false;
+    if (!ReadLetterCounts(counts, MaxCountInSet, bag ? "count" : "score") || !Expect(')')) return false;
     if (bag) {
         for (int tile = 1; tile <= ActiveTileCount(); ++tile)
             if (counts[tile - 1] < 1) return Fail(std::string(messages::SetBNeedsEachLetter), start);

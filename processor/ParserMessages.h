@@ -77,7 +77,8 @@ inline constexpr std::string_view HistoryTooShort = "There is no command {n} bac
 
 // Warnings: the line is legal but part of it can match nothing.
 inline constexpr std::string_view RelationNeverHolds = "The relation {at} can never hold";
-inline constexpr std::string_view LengthBeyondLexicon = "The word length {at} is beyond the longest word of the lexicon";
+inline constexpr std::string_view LengthBeyondLexicon =
+    "The word length {at} is beyond the longest word of the lexicon";
 inline constexpr std::string_view PositionBeyondLexicon = "The position {at} is beyond the longest word of the lexicon";
 inline constexpr std::string_view SetHoldsNoLetter = "The letter set {at} holds no letter";
 

@@ -32,13 +32,12 @@ constexpr BuiltInBody BuiltInBodies[] = {
     {"A", BuiltInAllLetters},  {"B", BuiltInBag},            {"=", BuiltInBlankMatches},
 };
 
-bool EqualsIgnoringCase(std::string_view text, std::string_view upper) {
-    if (text.size() != upper.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto c = static_cast<unsigned char>(text[i]);
-        if ((c >= 'a' && c <= 'z' ? c - 32 : c) != static_cast<unsigned char>(upper[i])) return false;
-    }
-    return true;
+// "R" or "S", an optional "-" and digits only: "(R2S)" is a specified set.
+bool IsQueryBasedBody(std::string_view body) {
+    const unsigned char head = ToUpperAscii(static_cast<unsigned char>(body.front()));
+    const std::size_t digitsFrom = body.size() > 1 && body[1] == '-' ? 2 : 1;
+    return (head == 'R' || head == 'S') && body.size() > digitsFrom &&
+           body.find_first_not_of("0123456789", digitsFrom) == std::string_view::npos;
 }
 
 void SetLetterSpec(SetSpec& set, int tile) {
@@ -80,36 +79,24 @@ bool CommandParser::ParseConstituent(std::int32_t count, std::int32_t start) {
     element.RepeatCount = count;
     element.InRack = rackMode_;
     element.Position = start;
-    int tile = 0;
     std::size_t length = 1;
-    if ((tile = TileAt(pos_, length)) != 0) {
+    if (const int tile = TileAt(pos_, length); tile != 0) {
         SetLetterSpec(element.Set, tile);
         Advance(length);
+    } else if (Peek() == '?' || (Peek() == '.' && !rackMode_)) {
+        element.Set.Kind = Peek() == '?' ? SetKind::Blank : SetKind::PatternBlank;
+        Advance();
+    } else if (Peek() == '*' && !rackMode_ && !counted) {
+        element.Kind = ElementKind::WildCard;
+        element.Set.Kind = SetKind::Blank;
+        element.RepeatCount = 0;
+        Advance();
+    } else if (Peek() == '(') {
+        if (!ParseParenthesised(element)) return false;
+    } else if (Peek() == '[' && !rackMode_) {
+        if (!ParseWordReference(element)) return false;
     } else {
-        switch (Peek()) {
-            case '?':
-                element.Set.Kind = SetKind::Blank;
-                Advance();
-                break;
-            case '.':
-            case '*':
-                if (rackMode_ || (Peek() == '*' && counted)) return FailHere();
-                element.Set.Kind = Peek() == '.' ? SetKind::PatternBlank : SetKind::Blank;
-                if (Peek() == '*') {
-                    element.Kind = ElementKind::WildCard;
-                    element.RepeatCount = 0;
-                }
-                Advance();
-                break;
-            case '(':
-                if (!ParseParenthesised(element)) return false;
-                break;
-            case '[':
-                if (rackMode_) return FailHere();
-                if (!ParseWordReference(element)) return false;
-                break;
-            default: return FailHere();
-        }
+        return FailHere();
     }
     AddElement(std::move(element), start);
     return true;
@@ -149,6 +136,12 @@ bool CommandParser::ParseParenthesised(QueryElement& element) {
     return ParseSetBody(element.Set, mark, markPosition, open, context);
 }
 
+// What a set body may be preceded by.
+struct MarksAllowed {
+    bool AllMembers;
+    bool Presence;
+};
+
 bool CommandParser::ParseSetBody(SetSpec& set, char mark, std::int32_t markPosition, std::int32_t open,
                                  SetContext context) {
     const std::size_t close = line_.find(')', pos_);
@@ -156,79 +149,83 @@ bool CommandParser::ParseSetBody(SetSpec& set, char mark, std::int32_t markPosit
     if (close == pos_) return Fail(messages::EmptyLetterSet, open);
     const std::string_view body = line_.substr(pos_, close - pos_);
     const bool presence = mark == '+' || mark == '-';
-    // Checks a mark against what the set allows; returns false after the error.
-    auto markAllowed = [&](bool allMembers, bool presenceMark) {
-        if (mark == 0) return true;
-        if (context == SetContext::Definition || (mark == '@' && !allMembers) || (presence && !presenceMark))
-            return FailAtCharacter(markPosition);
-        return true;
-    };
     set.Presence = presence ? mark : 0;
     set.AllMembers = mark == '@';
+    // A mark the set does not take is an illegal character.
+    auto marked = [&](MarksAllowed allowed) {
+        const bool refused = context == SetContext::Definition || (mark == '@' && !allowed.AllMembers) ||
+                             (presence && !allowed.Presence);
+        return mark == 0 || !refused || FailAtCharacter(markPosition);
+    };
 
     for (const BuiltInBody& builtIn : BuiltInBodies) {
         if (!EqualsIgnoringCase(body, builtIn.Text)) continue;
-        if (!markAllowed(true, true)) return false;
+        if (!marked({true, true})) return false;
         set.Kind = SetKind::BuiltIn;
         set.Argument = builtIn.Set;
         FillBuiltInLetters(set);
         Advance(body.size() + 1);
         return true;
     }
-    const unsigned char first = Peek();
-    const unsigned char upper = PeekUpper();
-    if (first == '$' || first == '#') {
-        if (!markAllowed(true, true)) return false;
-        const std::int32_t start = Here();
-        Advance();
-        Relation relation;
-        if (!ReadRelation(relation, false)) return false;
-        set.Kind = first == '$' ? SetKind::ScoreBased : SetKind::CountBased;
-        set.Relation = relation.Code;
-        set.Value1 = relation.Value1;
-        set.Value2 = relation.Value2;
-        WarnIfNeverHolds(relation, start);
-        FillRelationLetters(set, start);
-        return Expect(')');
-    }
+    if (Peek() == '$' || Peek() == '#') return marked({true, true}) && ParseRelationSet(set);
     if (body.find_first_not_of("0123456789") == std::string_view::npos) {
-        if (!markAllowed(true, false)) return false;
         set.Kind = SetKind::UserDefined;
-        return ReadNumberInRange(set.Argument, 1, 99, "set number") && Expect(')');
+        return marked({true, false}) && ReadNumberInRange(set.Argument, 1, MaxUserSetNumber, "set number") &&
+               Expect(')');
     }
-    const bool signedNumber = Peek(1) == '-' && Peek(2) >= '0' && Peek(2) <= '9';
-    if ((upper == 'R' || upper == 'S') && ((Peek(1) >= '0' && Peek(1) <= '9') || signedNumber)) {
+    if (IsQueryBasedBody(body)) {
         if (context != SetContext::QueryConstituent) return FailHere();
-        if (!markAllowed(false, false)) return false;
-        set.Kind = upper == 'R' ? SetKind::SameLetter : SetKind::SameConstituent;
-        Advance(signedNumber ? 2 : 1);
-        if (!ReadNumber(set.Argument)) return false;
-        if (set.Argument == 0) return Fail(messages::QueryBasedNeedsNumber, open);
-        if (signedNumber) set.Argument = -set.Argument;
-        return Expect(')');
+        return marked({false, false}) && ParseQueryBasedSet(set, open);
     }
-    if (first == '!') {
-        if (!markAllowed(false, true)) return false;
-        Advance();
-        LetterCounts leftOut{};
-        while (pos_ < close) {
-            int tile = 0;
-            if (!ReadTile(tile)) return false;
-            leftOut[tile - 1] = 1;
-        }
-        set.Kind = SetKind::AllBut;
-        for (int tile = 1; tile <= ActiveTileCount(); ++tile)
-            if (leftOut[tile - 1] == 0) set.Letters.Counts[tile - 1] = 1;
-        if (LetterCountTotal(set.Letters.Counts) == 0) return Fail(messages::EmptyLetterSet, open);
-        return Expect(')');
+    if (Peek() == '!') return marked({false, true}) && ParseAllButSet(set, close, open);
+    if (const std::size_t marker = body.find_first_of(".?"); marker != std::string_view::npos) {
+        if (context == SetContext::RackElement) return FailAtCharacter(Here() + static_cast<std::int32_t>(marker));
+        return marked({false, false}) && ParseWordBasedSet(set, close);
     }
-    if (body.find_first_of(".?") != std::string_view::npos) {
-        if (context == SetContext::RackElement) return FailAtCharacter(open + 1 + static_cast<std::int32_t>(body.find_first_of(".?")));
-        if (!markAllowed(false, false)) return false;
-        return ParseWordBasedSet(set, close);
+    return marked({false, true}) && ParseSpecifiedSet(set, close, open);
+}
+
+// "$" or "#" and a relation: the tiles whose score or bag count stands in it.
+bool CommandParser::ParseRelationSet(SetSpec& set) {
+    set.Kind = Peek() == '$' ? SetKind::ScoreBased : SetKind::CountBased;
+    const std::int32_t start = Here();
+    Advance();
+    Relation relation;
+    if (!ReadRelation(relation, false)) return false;
+    set.Relation = relation.Code;
+    set.Value1 = relation.Value1;
+    set.Value2 = relation.Value2;
+    WarnIfNeverHolds(relation, start);
+    FillRelationLetters(set, start);
+    return Expect(')');
+}
+
+// "R" or "S", an optional "-" and a number other than 0.
+bool CommandParser::ParseQueryBasedSet(SetSpec& set, std::int32_t open) {
+    set.Kind = PeekUpper() == 'R' ? SetKind::SameLetter : SetKind::SameConstituent;
+    Advance();
+    const bool back = Peek() == '-';
+    if (back) Advance();
+    if (!ReadNumber(set.Argument)) return false;
+    if (set.Argument == 0) return Fail(messages::QueryBasedNeedsNumber, open);
+    if (back) set.Argument = -set.Argument;
+    return Expect(')');
+}
+
+// "!" and the tiles left out: one of every other tile, at least one.
+bool CommandParser::ParseAllButSet(SetSpec& set, std::size_t close, std::int32_t open) {
+    Advance();
+    LetterCounts leftOut{};
+    while (pos_ < close) {
+        int tile = 0;
+        if (!ReadTile(tile)) return false;
+        leftOut[tile - 1] = 1;
     }
-    if (!markAllowed(false, true)) return false;
-    return ParseSpecifiedSet(set, close, open);
+    set.Kind = SetKind::AllBut;
+    for (int tile = 1; tile <= ActiveTileCount(); ++tile)
+        if (leftOut[tile - 1] == 0) set.Letters.Counts[tile - 1] = 1;
+    if (LetterCountTotal(set.Letters.Counts) == 0) return Fail(messages::EmptyLetterSet, open);
+    return Expect(')');
 }
 
 bool CommandParser::ParseWordBasedSet(SetSpec& set, std::size_t close) {
@@ -255,7 +252,7 @@ bool CommandParser::ParseSpecifiedSet(SetSpec& set, std::size_t close, std::int3
     std::size_t length = 1;
     if (TileAt(pos_, length) != 0 && pos_ + length == close)
         return Fail(std::string(messages::PrecedeSingleLetter), Here());
-    if (!ReadLetterCounts(set.Letters.Counts, 99, "count")) return false;
+    if (!ReadLetterCounts(set.Letters.Counts, MaxCountInSet, "count")) return false;
     if (LetterCountTotal(set.Letters.Counts) == 0) return Fail(messages::EmptyLetterSet, open);
     set.Kind = SetKind::Specified;
     return Expect(')');

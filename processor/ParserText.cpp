@@ -10,13 +10,19 @@ namespace qora {
 
 namespace {
 
-constexpr std::size_t MaxLabelLength = 20;
-
 bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+
+}  // namespace
 
 unsigned char ToUpperAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c; }
 
-}  // namespace
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (ToUpperAscii(static_cast<unsigned char>(a[i])) != ToUpperAscii(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
 
 unsigned char CommandParser::Peek(std::size_t ahead) const {
     const std::size_t at = pos_ + ahead;
@@ -91,20 +97,29 @@ bool CommandParser::ReadNumber(std::int32_t& value) {
     return true;
 }
 
+bool CommandParser::CheckRange(std::int32_t value, std::int32_t low, std::int32_t high, std::string_view noun,
+                               std::int32_t position) {
+    if (value >= low && value <= high) return true;
+    return Fail(messages::OutOfRange, position, low, high, noun);
+}
+
 bool CommandParser::ReadNumberInRange(std::int32_t& value, std::int32_t low, std::int32_t high,
                                       std::string_view noun) {
     const std::int32_t start = Here();
-    if (!ReadNumber(value)) return false;
-    if (value < low || value > high) return Fail(messages::OutOfRange, start, low, high, noun);
-    return true;
+    return ReadNumber(value) && CheckRange(value, low, high, noun, start);
+}
+
+bool CommandParser::CheckWordlistNumber(std::int32_t value, bool slateAllowed, std::int32_t position) {
+    return CheckRange(value, slateAllowed ? SlateNumber : 1, MaxWordlistNumber, "wordlist number", position);
 }
 
 bool CommandParser::ReadWordlistNumber(std::int32_t& value, bool slateAllowed) {
-    return ReadNumberInRange(value, slateAllowed ? 0 : 1, 99, "wordlist number");
+    const std::int32_t start = Here();
+    return ReadNumber(value) && CheckWordlistNumber(value, slateAllowed, start);
 }
 
 bool CommandParser::ReadQuotedText(std::string& text) {
-    if (Peek() != '"' || AtEnd()) return FailHere();
+    if (Peek() != '"') return FailHere();
     const std::int32_t open = Here();
     const std::size_t close = line_.find('"', pos_ + 1);
     if (close == std::string_view::npos) return Fail(messages::UnclosedQuote, open);
@@ -113,10 +128,10 @@ bool CommandParser::ReadQuotedText(std::string& text) {
     return true;
 }
 
-bool CommandParser::ReadLabel(std::string& label) {
+bool CommandParser::ReadLabel(std::string& label, std::size_t maxLength) {
     const std::int32_t start = Here();
     if (!ReadQuotedText(label)) return false;
-    if (label.size() > MaxLabelLength) return Fail(messages::LabelTooLong, start);
+    if (label.size() > maxLength) return Fail(messages::LabelTooLong, start);
     return true;
 }
 
@@ -129,15 +144,13 @@ bool CommandParser::ReadFileName(std::string& file) {
 }
 
 bool CommandParser::ReadOptionalFileName(std::string& file, std::string_view defaultName) {
-    const std::size_t before = pos_;
-    const bool wasRack = rackMode_;
+    const Checkpoint before = Save();
     SkipBlanks();
     file.clear();
-    if (Peek() == '"' && !AtEnd()) {
+    if (Peek() == '"') {
         if (!ReadQuotedText(file)) return false;
     } else {
-        pos_ = before;  // the blanks are not the command's
-        rackMode_ = wasRack;
+        Restore(before);  // the blanks are not the command's
     }
     if (file.empty()) file = defaultName;
     return true;
@@ -200,26 +213,26 @@ bool CommandParser::ReadRelationValue(std::int32_t& value, bool probability) {
     return true;
 }
 
+// An operator "<", "<=", ">", ">=", "!=" or "=" here, if there is one.
+bool CommandParser::ReadOperator(std::int32_t& code) {
+    const bool orEqual = Peek(1) == '=';
+    switch (Peek()) {
+        case '<': code = orEqual ? RelationAtMost : RelationBelow; break;
+        case '>': code = orEqual ? RelationAtLeast : RelationAbove; break;
+        case '=': code = RelationEqual; break;
+        case '!':
+            if (!orEqual) return false;
+            code = RelationNotEqual;
+            break;
+        default: return false;
+    }
+    Advance(Peek() != '=' && orEqual ? 2 : 1);
+    return true;
+}
+
 bool CommandParser::ReadRelation(Relation& relation, bool probability) {
     relation = Relation{};
-    if (Peek() == '<' || Peek() == '>') {
-        const bool below = Peek() == '<';
-        Advance();
-        const bool orEqual = Peek() == '=';
-        if (orEqual) Advance();
-        relation.Code = below ? (orEqual ? RelationAtMost : RelationBelow) : (orEqual ? RelationAtLeast : RelationAbove);
-        return ReadRelationValue(relation.Value1, probability);
-    }
-    if (Peek() == '!') {
-        Advance();
-        relation.Code = RelationNotEqual;
-        return Expect('=') && ReadRelationValue(relation.Value1, probability);
-    }
-    if (Peek() == '=') {
-        Advance();
-        relation.Code = RelationEqual;
-        return ReadRelationValue(relation.Value1, probability);
-    }
+    if (ReadOperator(relation.Code)) return ReadRelationValue(relation.Value1, probability);
     if (!ReadRelationValue(relation.Value1, probability)) return false;
     if (Peek() == '-' || Peek() == '<') {
         relation.Code = Peek() == '-' ? RelationRange : RelationHalfOpen;
@@ -237,21 +250,6 @@ void CommandParser::WarnIfNeverHolds(const Relation& relation, std::int32_t posi
     if (never) Warn(messages::RelationNeverHolds, position);
 }
 
-bool CommandParser::ReadSetRelation(std::int32_t& code) {
-    const unsigned char first = Peek();
-    const bool orEqual = Peek(1) == '=';
-    switch (first) {
-        case '<': code = orEqual ? RelationAtMost : RelationBelow; break;
-        case '>': code = orEqual ? RelationAtLeast : RelationAbove; break;
-        case '=': code = RelationEqual; break;
-        case '!':
-            Advance();
-            code = RelationNotEqual;
-            return Expect('=');
-        default: return FailHere();
-    }
-    Advance(first != '=' && orEqual ? 2 : 1);
-    return true;
-}
+bool CommandParser::ReadSetRelation(std::int32_t& code) { return ReadOperator(code) || FailHere(); }
 
 }  // namespace qora

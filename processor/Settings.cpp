@@ -9,7 +9,7 @@ namespace qora {
 // distribution from the bag in force anyway.
 Settings StandingSettings;
 Settings DisplayedSettings;
-std::int32_t CurrentBoardSize = 15;
+std::int32_t CurrentBoardSize = SmallBoardSize;
 std::string LetterMapping = RotationLetterMapping();
 
 std::string RotationLetterMapping() {

@@ -299,6 +299,7 @@ TEST_F(ParserCatalogueTest, WordBasedSpecifiedAllButAndUserSets) {
         {"(1M)", SetLetters(SetKind::Specified, "M")},
         {"(2A)", SetLetters(SetKind::Specified, "AA")},
         {"(AB)", SetLetters(SetKind::Specified, "AB")},
+        {"(R2S)", SetLetters(SetKind::Specified, "RSS")},
         {"(+1A)", SetLetters(SetKind::Specified, "A", 1, false, '+')},
         {"(!QXZ)", SetLetters(SetKind::AllBut, "ABCDEFGHIJKLMNOPRSTUVWY")},
         {"(+!AEIOU)", SetLetters(SetKind::AllBut, "BCDFGHJKLMNPQRSTVWXYZ", 1, false, '+')},
@@ -770,7 +771,7 @@ TEST_F(ParserCatalogueTest, ModesKeysKindsSwitchesAndSources) {
         {"/T2", field(&Settings::ResultKind, ResultKindCanonicalWords)},
         {"/N3", field(&Settings::SlateUpdate, SlateUpdateKeepOnly)},
         {"/W5", field(&Settings::WordSource, 5)},
-        {"/W0", field(&Settings::WordSource, TheSlate)},
+        {"/W0", field(&Settings::WordSource, SlateNumber)},
         {"/W-", field(&Settings::WordSource, WordSourceLexicon)},
         {"/[3", field(&Settings::WordReferenceSource, 3)},
         {"/V+S/V+D", Setting([](const Settings& s) {

@@ -126,6 +126,7 @@ TEST_F(ParserMessagesTest, LetterSets) {
 
 TEST_F(ParserMessagesTest, QueryBasedSetsAndWordReferences) {
     Run({
+        {"(S-)", Illegal("-", 3), 3},
         {"(R0)", "Error - The query-based set at character 1 needs a number other than 0", 1},
         {"(S1)", "Error - The query-based set at character 1 must name a constituent before it", 1},
         {"A(S2)", "Error - The query-based set at character 2 must name a constituent before it", 2},
@@ -217,7 +218,7 @@ TEST_F(ParserMessagesTest, FiltersAndDefinitionSearch) {
         {"/|-5", Illegal("5", 4), 4},
         {"/|=", Incomplete(4), 0},
         {"/|5-", Incomplete(5), 0},
-        {"/|!7", Illegal("7", 4), 4},
+        {"/|!7", Illegal("!", 3), 3},
         {"/%{QI", Incomplete(6), 0},
         {"/%{Q1} ", Illegal("1", 5), 5},
         {"/%{Q?} ", Illegal("?", 5), 5},

@@ -78,6 +78,7 @@ TEST_F(ParserLineTest, LastingCommandsTakeAnExclamationAndLastWithoutIt) {
     EXPECT_EQ(c.PendingSettings.CanonicalOutputOrder, "ZYXWVUTSRQPONMLKJIHGFEDCBA");
     EXPECT_EQ(c.Actions.size(), 1u);
     ParseClean("/(B)=(ABCDEFGHIJKLMNOPQRSTUVWXYZ)!");
+    ParseClean("/.\"\"! /@=21!");
 }
 
 TEST_F(ParserLineTest, SetsOnTheLineReadTheBagAndScoresItDefines) {
