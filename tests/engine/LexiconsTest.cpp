@@ -207,10 +207,8 @@ int HeightBelow(const LexiconRecord& lexicon, std::uint32_t first) {
 }
 
 TEST(LexiconLayout, ShallowListBoundsNeverCutOffALongEnoughWord) {
-    TestLexiconFolder folder;
-    folder.Add("A.QLX", RandomWordLines(3, Language::English, 2000, 2, 14));
-    folder.Load();
-    const LexiconRecord& lexicon = LexiconTable[0];
+    const RandomLexicon generated(3, Language::English, 2000, 2, 14);
+    const LexiconRecord& lexicon = generated.Record;
     std::set<std::uint32_t> starts{1};
     for (std::size_t i = 1; i < lexicon.NodeCount; ++i)
         if (NodeChild(lexicon.Nodes[i]) != 0) starts.insert(NodeChild(lexicon.Nodes[i]));

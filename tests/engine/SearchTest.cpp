@@ -99,11 +99,9 @@ Rack RandomRack(const std::vector<std::string>& words, std::mt19937& random, int
 class SearchByLanguage : public testing::TestWithParam<Language> {};
 
 TEST_P(SearchByLanguage, AnagramsMatchABruteForceScanOfTheList) {
-    const Language language = GetParam();
-    const auto lines = RandomWordLines(7, language, 3000, 2, 10);
-    const auto words = FoldedWords(lines, language);
-    TestLexiconFolder folder;
-    const LexiconRecord& lexicon = folder.LoadWords(lines, language);
+    const RandomLexicon generated(7, GetParam(), 3000, 2, 10);
+    const auto& words = generated.Words;
+    const LexiconRecord& lexicon = generated.Record;
     std::mt19937 random(99);
     for (int round = 0; round < 150; ++round) {
         const Rack rack = RandomRack(words, random, ActiveTileCount());
@@ -158,9 +156,9 @@ TEST(Search, MatchFunctionMaySearchAgain) {
 }
 
 TEST(Search, TwoThreadsSearchTheSameLexiconAtOnce) {
-    const auto words = FoldedWords(RandomWordLines(17, Language::English, 5000, 2, 9), Language::English);
-    TestLexiconFolder folder;
-    const LexiconRecord& lexicon = folder.LoadWords(words);
+    const RandomLexicon generated(17, Language::English, 5000, 2, 9);
+    const auto& words = generated.Words;
+    const LexiconRecord& lexicon = generated.Record;
     Rack rack;
     rack.tiles = CountsOf("AEINRSTLO");
     rack.blanks = 2;
@@ -256,9 +254,9 @@ std::vector<PatternElement> RandomPattern(const std::vector<std::string>& words,
 }
 
 TEST(Search, PatternsMatchWhatARegularExpressionMatches) {
-    const auto words = FoldedWords(RandomWordLines(13, Language::English, 4000, 2, 9), Language::English);
-    TestLexiconFolder folder;
-    const LexiconRecord& lexicon = folder.LoadWords(words);
+    const RandomLexicon generated(13, Language::English, 4000, 2, 9);
+    const auto& words = generated.Words;
+    const LexiconRecord& lexicon = generated.Record;
     std::mt19937 random(31);
     for (int round = 0; round < 200; ++round) {
         const auto pattern = RandomPattern(words, random);

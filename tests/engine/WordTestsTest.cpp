@@ -36,10 +36,8 @@ class WordTestsByLanguage : public testing::TestWithParam<Language> {};
 
 TEST_P(WordTestsByLanguage, FindsEveryWordOfAGeneratedListAndNoOther) {
     const Language language = GetParam();
-    const auto lines = RandomWordLines(21, language, 2000, 2, 12);
-    const auto words = FoldedWords(lines, language);
-    TestLexiconFolder folder;
-    folder.LoadWords(lines, language);
+    const RandomLexicon generated(21, language, 2000, 2, 12);
+    const auto& words = generated.Words;
     for (const auto& word : words) ASSERT_TRUE(IsWordInLexicon(PrimaryRole, false, word)) << word;
     for (const auto& miss : NearMisses(words, LanguageTileCount(language), 3))
         ASSERT_FALSE(IsWordInLexicon(PrimaryRole, false, miss)) << miss;
@@ -47,11 +45,9 @@ TEST_P(WordTestsByLanguage, FindsEveryWordOfAGeneratedListAndNoOther) {
 
 TEST_P(WordTestsByLanguage, PrefixesAnagramCountsAndHooksAgreeWithTheList) {
     const Language language = GetParam();
-    const auto lines = RandomWordLines(33, language, 1500, 2, 6);
-    const auto words = FoldedWords(lines, language);
+    const RandomLexicon generated(33, language, 1500, 2, 6);
+    const auto& words = generated.Words;
     const std::set<std::string> known(words.begin(), words.end());
-    TestLexiconFolder folder;
-    folder.LoadWords(lines, language);
     const int tileCount = LanguageTileCount(language);
     for (const auto& word : words) {
         SCOPED_TRACE(word);

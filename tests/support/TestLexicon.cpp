@@ -92,6 +92,21 @@ std::vector<std::string> FoldedWords(const std::vector<std::string>& lines, Lang
     return words;
 }
 
+namespace {
+
+std::vector<std::string> DisplayLines(const std::vector<std::string>& words, Language language) {
+    std::vector<std::string> lines;
+    for (const auto& word : words) lines.push_back(language == Language::Spanish ? TilesToText(word) : word);
+    return lines;
+}
+
+}  // namespace
+
+// Words that came out of folding show as text that folds back to them.
+RandomLexicon::RandomLexicon(std::uint32_t seed, Language language, int count, int minLength, int maxLength)
+    : Words(FoldedWords(RandomWordLines(seed, language, count, minLength, maxLength), language)),
+      Record(Folder.LoadWords(DisplayLines(Words, language), language)) {}
+
 std::string LanguageParamName(const testing::TestParamInfo<Language>& info) {
     switch (info.param) {
         case Language::Spanish: return "Spanish";

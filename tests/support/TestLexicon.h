@@ -66,6 +66,16 @@ std::vector<std::string> RandomWordLines(std::uint32_t seed, Language language, 
 // lines, in order.
 std::vector<std::string> FoldedWords(const std::vector<std::string>& lines, Language language);
 
+// Random words of a language, loaded as the primary lexicon from a folder of
+// their own:  RandomLexicon lexicon(7, Language::Spanish, 3000, 2, 10);
+struct RandomLexicon {
+    RandomLexicon(std::uint32_t seed, Language language, int count, int minLength, int maxLength);
+
+    std::vector<std::string> Words;  // its distinct words as tile strings, sorted
+    TestLexiconFolder Folder;
+    const LexiconRecord& Record;
+};
+
 // Names the cases of a test parameterised by language ("English", ...).
 std::string LanguageParamName(const testing::TestParamInfo<Language>& info);
 
