@@ -107,6 +107,25 @@ bool OfferWord(std::string_view item, SearchConstraint& constraint, const MatchF
     return goOn;
 }
 
+// Offers every item of a list, `textOf` giving its tile string.
+template <typename Item, typename TextOf>
+SearchEnd WalkList(std::span<const Item> items, TextOf textOf, SearchConstraint& constraint, const MatchFunction& onMatch,
+                   const SearchControl& control) {
+    int firstTile = -1;
+    for (const Item& each : items) {
+        const std::string_view item = textOf(each);
+        if (StopRequested(control)) return SearchEnd::Stopped;
+        if (item.empty() || item.size() > static_cast<std::size_t>(MaxSearchLength)) continue;
+        const int tile = TileNumberOf(static_cast<unsigned char>(item[0]));
+        if (tile != firstTile && tile != 0) {
+            firstTile = tile;
+            ReportProgress(control, static_cast<unsigned char>(TileBase + tile));
+        }
+        if (!OfferWord(item, constraint, onMatch)) return SearchEnd::Stopped;
+    }
+    return SearchEnd::Completed;
+}
+
 template <typename Constraint>
 SearchEnd WalkGraph(const LexiconRecord& lexicon, Constraint& constraint, const MatchFunction& onMatch, const SearchControl& control) {
     if (lexicon.Nodes == nullptr || lexicon.NodeCount < 2) return SearchEnd::Completed;
@@ -132,18 +151,12 @@ SearchEnd SearchLexicon(const LexiconRecord& lexicon, PatternConstraint& constra
 
 SearchEnd SearchLexicon(std::span<const std::string> words, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control) {
-    int firstTile = -1;
-    for (const std::string& item : words) {
-        if (StopRequested(control)) return SearchEnd::Stopped;
-        if (item.empty() || item.size() > static_cast<std::size_t>(MaxSearchLength)) continue;
-        const int tile = TileNumberOf(static_cast<unsigned char>(item[0]));
-        if (tile != firstTile && tile != 0) {
-            firstTile = tile;
-            ReportProgress(control, static_cast<unsigned char>(TileBase + tile));
-        }
-        if (!OfferWord(item, constraint, onMatch)) return SearchEnd::Stopped;
-    }
-    return SearchEnd::Completed;
+    return WalkList(words, [](const std::string& word) -> std::string_view { return word; }, constraint, onMatch, control);
+}
+
+SearchEnd SearchLexicon(std::span<const WordlistItem> items, SearchConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control) {
+    return WalkList(items, [](const WordlistItem& item) -> std::string_view { return item.Text; }, constraint, onMatch, control);
 }
 
 // ---- The anagram matcher ----------------------------------------------------

@@ -19,6 +19,7 @@
 
 #include "engine/LetterCounts.h"
 #include "engine/Lexicons.h"
+#include "engine/Wordlists.h"
 
 namespace qora {
 
@@ -79,9 +80,12 @@ SearchEnd SearchLexicon(const LexiconRecord& lexicon, SearchConstraint& constrai
                         const SearchControl& control = {});
 
 // Walks a list of words of the active language (tile strings; lower-case,
-// blank-matched tiles count as their tile). Items longer than 32 tiles or
+// blank-matched tiles count as their tile): plain strings, or the items of
+// a wordlist chosen as the word source. Items longer than 32 tiles or
 // holding anything that is no tile are passed over.
 SearchEnd SearchLexicon(std::span<const std::string> words, SearchConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control = {});
+SearchEnd SearchLexicon(std::span<const WordlistItem> items, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control = {});
 
 // Which words an anagram search accepts.
