@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/TextFiles.h"
 #include "tools/LexiconCompiler.h"
 
 namespace {
@@ -81,6 +82,11 @@ int main(int argc, char** argv) {
     }
     if (!languageGiven || files.size() != 2) return Fail(std::string("a language, a word list and an output file are needed\n") + Usage);
     if (options.shortName.empty()) options.shortName = BaseNameWithoutExtension(files[1]);
+    // Names typed in a UTF-8 terminal are stored in the code page like all text.
+    bool lostCharacter = false;
+    options.shortName = qora::LineToCodePage(options.shortName, &lostCharacter);
+    options.longName = qora::LineToCodePage(options.longName, &lostCharacter);
+    if (lostCharacter) return Fail("the names may hold only characters of code page 1252");
 
     std::vector<unsigned char> image;
     qora::LexiconBuildReport report;

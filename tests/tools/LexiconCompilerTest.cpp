@@ -316,7 +316,7 @@ CommandResult RunQlxbuild(const std::string& arguments) {
 TEST_F(WordListFile, CommandBuildsALexiconAndReportsItsCounts) {
     const auto list = Write("words.txt", "cat\ndog\ndog\nit's\n");
     const auto output = (folder_ / "Small.QLX").string();
-    const auto result = RunQlxbuild("--language english --edition 3 " + list + " " + output);
+    const auto result = RunQlxbuild("--language english --edition 3 --long-name 'Fran\xC3\xA7" "ais' " + list + " " + output);
     ASSERT_EQ(result.status, 0) << result.output;
     EXPECT_NE(result.output.find("2 words kept, 1 lines skipped"), std::string::npos) << result.output;
     EXPECT_NE(result.output.find("1 duplicates"), std::string::npos) << result.output;
@@ -324,6 +324,7 @@ TEST_F(WordListFile, CommandBuildsALexiconAndReportsItsCounts) {
     std::filesystem::copy_file(output, std::filesystem::path(folder.Path()) / "Small.QLX");
     folder.Load();
     EXPECT_EQ(LexiconTable[0].ShortName, "Small");
+    EXPECT_EQ(LexiconTable[0].LongName, "Fran\xE7" "ais") << "stored in code page 1252";
     EXPECT_EQ(LexiconTable[0].TreeNumber, 3u);
 }
 
@@ -340,6 +341,7 @@ TEST_F(WordListFile, CommandRefusesBadArgumentsClearly) {
         {"--language english --long-word-limit 99999999999999999999 " + list + " " + output, "--long-word-limit must be a number"},
         {"--language english --colour red " + list + " " + output, "unknown option --colour"},
         {"--language english --short-name ABCDEFGHIJKLMNOPQ " + list + " " + output, "the short name must have 1 to 15 characters"},
+        {"--language english --short-name '\xCE\xA9' " + list + " " + output, "the names may hold only characters of code page 1252"},
         {"--language english " + list, "a language, a word list and an output file are needed"},
         {"--language english " + (folder_ / "none.txt").string() + " " + output, "cannot read word list"},
         {"--language english " + list + " " + (folder_ / "no/such/dir/X.QLX").string(), "cannot write"},
