@@ -48,10 +48,6 @@ void SetLetterSpec(SetSpec& set, int tile) {
 
 }  // namespace
 
-bool CommandParser::FailAtCharacter(std::int32_t position) {
-    return Fail(IllegalCharacterMessage(static_cast<unsigned char>(line_[position - 1]), Place(position)), position);
-}
-
 bool CommandParser::ParseCountedItem() {
     const std::int32_t start = Here();
     std::int32_t number = 0;

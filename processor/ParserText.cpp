@@ -54,13 +54,16 @@ bool CommandParser::Fail(std::string_view pattern, std::int32_t position, std::i
     return Fail(FormatMessage(pattern, Place(position), n, m, s), position);
 }
 
-bool CommandParser::FailHere() {
-    if (AtEnd()) {
+bool CommandParser::FailHere() { return FailAtCharacter(Here()); }
+
+bool CommandParser::FailAtCharacter(std::int32_t position) {
+    if (position < 1 || static_cast<std::size_t>(position) > line_.size()) {
         const auto pastEnd = static_cast<std::int32_t>(line_.size()) + 1;
-        Fail(FormatMessage(messages::Incomplete, Place(pastEnd)), 0);
-        return false;
+        return Fail(FormatMessage(messages::Incomplete, Place(pastEnd)), 0);
     }
-    return Fail(IllegalCharacterMessage(Peek(), Place(Here())), Here());
+    const auto c = static_cast<unsigned char>(line_[position - 1]);
+    if (c == '"') return Fail(messages::StrayQuote, position);
+    return Fail(IllegalCharacterMessage(c, Place(position)), position);
 }
 
 void CommandParser::Warn(std::string_view pattern, std::int32_t position) {
@@ -188,7 +191,8 @@ bool CommandParser::ReadLetterCounts(LetterCounts& counts, std::int32_t maxCount
         if (AtDigit() && !ReadNumber(count)) return false;
         int tile = 0;
         if (!ReadTile(tile)) return false;
-        if (counts[tile - 1] + count > maxCount) return Fail(messages::OutOfRange, countStart, 0, maxCount, countNoun);
+        if (count > maxCount - counts[tile - 1])
+            return Fail(messages::OutOfRange, countStart, 0, maxCount, countNoun);
         counts[tile - 1] = static_cast<std::int16_t>(counts[tile - 1] + count);
     }
     return true;
