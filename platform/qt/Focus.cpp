@@ -15,4 +15,10 @@ void MoveFocus(QWidget& target) {
     target.setFocus(Qt::OtherFocusReason);
 }
 
+QWidget* WorkspaceEdit = nullptr;
+
+void FocusWorkspace() {
+    if (WorkspaceEdit != nullptr) MoveFocus(*WorkspaceEdit);
+}
+
 }  // namespace qora

@@ -28,4 +28,12 @@ private:
 // Gives a control the focus with ProgramMovingFocus set meanwhile.
 void MoveFocus(QWidget& target);
 
+// The main window's workspace console; null until the main window sets it.
+// The controls and dialogs give it the focus when they have typed their text.
+extern QWidget* WorkspaceEdit;
+
+// Gives the workspace the focus with ProgramMovingFocus set meanwhile (nothing
+// while there is no workspace).
+void FocusWorkspace();
+
 }  // namespace qora

@@ -1,0 +1,13 @@
+// The word-score filter editor: the operation that types the word-score filter
+// onto the command line, used by the editor's OK and by the main window's
+// word-score check box.
+#pragma once
+
+namespace qora {
+
+// Appends "/$" with the relation of `item` (0 to 7, dialogs/FilterText.h)
+// and the values, then a blank, and gives the workspace the focus:
+// item 5 with 7 types "/$=7 " and " ".
+void AppendWordScoreFilter(int item, int value1, int value2);
+
+}  // namespace qora
