@@ -28,8 +28,7 @@ public:
           maxLength_(std::min(lexicon.MaxWordLength, MaxSearchLength)),
           constraint_(constraint),
           onMatch_(onMatch),
-          control_(control),
-          stop_(control.Stop) {}
+          control_(control) {}
 
     SearchEnd Run() {
         if (!TooShallow(1, 0)) Walk(1, 0);
@@ -50,7 +49,7 @@ private:
             const int tile = NodeLetter(node) - TileBase;
             if ((mask >> tile) == 0) break;
             if ((mask & TileBit(tile)) != 0) {
-                if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) stopped_ = true;
+                if (StopRequested(control_)) stopped_ = true;
                 if (stopped_) return;
                 if (length == 0) ReportProgress(control_, NodeLetter(node));
                 Visit(node, tile, length);
@@ -77,7 +76,6 @@ private:
     Constraint& constraint_;
     const MatchFunction& onMatch_;
     const SearchControl& control_;
-    const std::atomic<bool>* stop_;
     char word_[MaxSearchLength]{};
     bool stopped_ = false;
 };

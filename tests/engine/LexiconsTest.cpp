@@ -146,16 +146,6 @@ TEST(LexiconValidation, RefusesEveryKindOfDamageNamingFileAndReason) {
     }
 }
 
-TEST(LexiconValidation, ChecksLettersAgainstTheLexiconsLanguage) {
-    auto spanish = TestLexiconImage({"CHICO", "LLAVE", "ZORRO", "\xD1U"}, Language::Spanish);
-    std::string reason;
-    const auto* nodes = reinterpret_cast<const LexiconNode*>(spanish.data() + LexiconHeaderSize);
-    EXPECT_TRUE(ValidateLexiconNodes(nodes, NodeCountOf(spanish), Language::Spanish, reason)) << reason;
-    EXPECT_FALSE(ValidateLexiconNodes(nodes, NodeCountOf(spanish), Language::English, reason))
-        << "Spanish tiles past Z are no English tiles";
-    EXPECT_NE(reason.find("no English tile"), std::string::npos) << reason;
-}
-
 TEST(LexiconValidation, ReportsAFileThatCannotBeOpened) {
     TestLexiconFolder folder;
     folder.Add("GONE.QLX", SmallEnglish);
