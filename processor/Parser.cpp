@@ -26,8 +26,9 @@ bool IsPlainLetter(const QueryElement& element, bool commasAllowed) {
 
 CommandParser::CommandParser(std::string_view line, const Settings& standing, bool expanded, ParsedCommand& command)
     : line_(line), expanded_(expanded), command_(command), query_(command.QuerySettings) {
+    Settings start = standing;  // `standing` may be part of `command`
     command_ = ParsedCommand{};
-    command_.QuerySettings = standing;
+    command_.QuerySettings = std::move(start);
     command_.QuerySettings.LetterDistribution = BagDistribution();
     command_.PendingSettings = command_.QuerySettings;
 }

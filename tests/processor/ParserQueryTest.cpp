@@ -98,6 +98,10 @@ TEST_F(ParserLineTest, EveryParseStartsFromTheStandingSettings) {
     EXPECT_EQ(c.QuerySettings.RowsPerPage, 0);
     EXPECT_EQ(c.QuerySettings.LengthFilter, (NumericFilter{0, RelationAtLeast, 7, 0})) << "off keeps the values";
     EXPECT_EQ(c.QuerySettings.LetterDistribution, BagDistribution());
+
+    ParsedCommand next = c;  // a line parsed from the pending settings of the last one
+    ParseLine("ABC", next.PendingSettings, false, next);
+    EXPECT_EQ(next.QuerySettings.RowsPerPage, 0);
 }
 
 TEST_F(ParserLineTest, RackModeTellsWhetherTheLineEndsInARackPart) {
