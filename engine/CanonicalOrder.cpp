@@ -73,4 +73,28 @@ std::string ArrangeInOrdering(std::string_view tiles, std::string_view ordering)
     return arranged;
 }
 
+std::string ArrangeInCanonicalOrder(std::string_view word, std::string_view ordering, bool plainLetters) {
+    if (!plainLetters || !SpanishLexiconActive) return ArrangeInOrdering(word, ordering);
+    std::string tiles;
+    for (std::size_t i = 0; i < word.size(); ++i) {
+        const std::string tile = TextToTiles(word.substr(i, 1));
+        tiles += tile.empty() ? word.substr(i, 1) : std::string_view(tile);
+    }
+    return TilesToText(ArrangeInOrdering(tiles, ordering));
+}
+
+OrderingRanks RanksInOrdering(std::string_view ordering) {
+    OrderingRanks ranks{};
+    std::array<bool, BlankTileCode + 1> named{};
+    int next = 0;
+    for (const OrderingStep& step : ReadOrdering(ordering)) {
+        if (step.tile == 0 || named[step.tile]) continue;
+        named[step.tile] = true;
+        ranks[step.tile] = static_cast<std::uint8_t>(next++);
+    }
+    for (int tile = 1; tile <= BlankTileCode; ++tile)
+        if (!named[tile]) ranks[tile] = static_cast<std::uint8_t>(next++);
+    return ranks;
+}
+
 }  // namespace qora

@@ -5,8 +5,12 @@
 // ordering one "?" for the blank tile.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "engine/Tiles.h"
 
 namespace qora {
 
@@ -16,5 +20,20 @@ namespace qora {
 // at the end in their own order. An empty ordering leaves the tiles as they
 // are.
 std::string ArrangeInOrdering(std::string_view tiles, std::string_view ordering);
+
+// The word's letters in the word-output `ordering`, the ordering's
+// separators in place, in the form of the word: a tile string (Spanish CH,
+// LL, RR and Ñ single tiles; blank-matched, lower-case tiles stay lower case)
+// or, with `plainLetters`, display text whose every character is arranged as
+// a letter of its own (a Spanish C and H apart).
+std::string ArrangeInCanonicalOrder(std::string_view word, std::string_view ordering, bool plainLetters);
+
+// The place of each tile in an ordering, indexed by tile number (1 to 28,
+// and BlankTileCode for "?"): the tiles it names from 0 on in its order, then
+// the tiles it does not name in tile-number order. An empty ordering gives
+// tile-number order. Comparing words by the ranks of their tiles compares
+// them in canonical order.
+using OrderingRanks = std::array<std::uint8_t, BlankTileCode + 1>;
+OrderingRanks RanksInOrdering(std::string_view ordering);
 
 }  // namespace qora

@@ -7,8 +7,6 @@
 #include <filesystem>
 #include <fstream>
 
-#include "engine/TextFiles.h"
-
 namespace qora {
 
 static_assert(std::endian::native == std::endian::little, "lexicon nodes are read in place as little-endian words");
@@ -54,8 +52,10 @@ bool ReadNameField(const unsigned char* field, std::size_t width, std::string& n
     return true;
 }
 
+unsigned char UpperAscii(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<unsigned char>(c - 32) : c; }
+
 bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    const auto folded = [](unsigned char x, unsigned char y) { return UpperCase1252(x) < UpperCase1252(y); };
+    const auto folded = [](unsigned char x, unsigned char y) { return UpperAscii(x) < UpperAscii(y); };
     if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded)) return true;
     if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded)) return false;
     return a < b;  // names that differ only in case keep a fixed order
@@ -65,7 +65,7 @@ bool HasLexiconSuffix(const std::string& name) {
     const std::size_t n = std::strlen(LexiconSuffix);
     if (name.size() < n) return false;
     for (std::size_t k = 0; k < n; ++k)
-        if (UpperCase1252(static_cast<unsigned char>(name[name.size() - n + k])) != LexiconSuffix[k]) return false;
+        if (UpperAscii(static_cast<unsigned char>(name[name.size() - n + k])) != LexiconSuffix[k]) return false;
     return true;
 }
 

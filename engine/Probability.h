@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string_view>
 
 #include "engine/LetterCounts.h"
 
@@ -19,5 +20,11 @@ namespace qora {
 // Nothing when the count does not fit in a signed 32-bit number.
 std::optional<std::int32_t> CountRackDraws(const LetterCounts& wanted, std::span<const std::int16_t> distribution,
                                            int wantedBlanks = 0, int blanksInBag = 0);
+
+// The number of ways to draw the tiles of a word (a tile string of the active
+// language, either case; bytes that are no tile are left out) from
+// `distribution`, exactly in 64 bits: the measure of how probable a word is,
+// by which words are sorted and annotated. Nothing when it does not fit.
+std::optional<std::int64_t> WordDrawCount(std::string_view word, std::span<const std::int16_t> distribution);
 
 }  // namespace qora

@@ -42,6 +42,20 @@ WordlistItem MakeItem(std::string_view text) {
     return item;
 }
 
+}  // namespace
+
+std::string MarkedItemText(const WordlistItem& item) {
+    std::string text = item.Text;
+    const std::size_t marked = std::min<std::size_t>(text.size(), MaxBlankMarkPositions);
+    for (std::size_t i = 0; i < marked; ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (item.Marks.test(i) && c < '`' && TileNumberOf(c) != 0) text[i] = static_cast<char>(c + 32);
+    }
+    return text;
+}
+
+namespace {
+
 bool ByText(const WordlistItem& a, const WordlistItem& b) { return a.Text < b.Text; }
 
 // The items in word order, equal items made one with their marks merged.

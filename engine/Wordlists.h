@@ -45,6 +45,10 @@ struct WordlistItem {
     bool operator==(const WordlistItem&) const = default;
 };
 
+// The item's text with the tiles that a blank matched in lower case: the
+// form in which the result was added.
+std::string MarkedItemText(const WordlistItem& item);
+
 class Wordlist {
 public:
     std::int32_t Number = SlateNumber;

@@ -53,5 +53,16 @@ TEST_F(ProbabilityTest, OddInputsCountNothingOrZero) {
     EXPECT_EQ(0, CountRackDraws(Wanted("A"), negativeBag));
 }
 
+TEST_F(ProbabilityTest, WordDrawsAreCountedExactlyInSixtyFourBits) {
+    EXPECT_EQ(9, WordDrawCount("QI", TileCounts));
+    EXPECT_EQ(108, WordDrawCount("cAT", TileCounts)) << "a blank-matched tile counts as its tile";
+    EXPECT_EQ(18, WordDrawCount("A?B", TileCounts)) << "what is no tile is left out";
+    EXPECT_EQ(0, WordDrawCount("QQ", TileCounts));
+    EXPECT_EQ(2821754880, WordDrawCount("CONSIDERATIONS", TileCounts)) << "beyond 32 bits";
+    LetterCounts bag{};
+    bag[0] = 32767;
+    EXPECT_EQ(std::nullopt, WordDrawCount(std::string(32, 'A'), bag));
+}
+
 }  // namespace
 }  // namespace qora

@@ -47,6 +47,16 @@ TEST_F(WordlistsTest, ResultsAreKeptInWordOrderWithoutDuplicatesAndMergedBlankMa
     EXPECT_EQ(WordItems, SlateItemKind);
 }
 
+TEST_F(WordlistsTest, MarkedTextGivesBackTheResultAsAdded) {
+    AddWordToWordlist(Slate, "cAt", false);
+    AppendWordlistItem(Slate, "AB? CD", true);
+    EXPECT_EQ("cAt", MarkedItemText(Slate.Items()[0]));
+    EXPECT_EQ("AB? CD", MarkedItemText(Slate.Items()[1])) << "nothing to mark, and no tile to lower";
+    WordlistItem odd{"A?", {}};
+    odd.Marks.set(1);
+    EXPECT_EQ("A?", MarkedItemText(odd));
+}
+
 TEST_F(WordlistsTest, ResultsInAnyOrderEndInWordOrderAsASortedMapWouldHoldThem) {
     std::map<std::string, BlankMarks> model;
     std::uint32_t state = 99;
