@@ -95,7 +95,9 @@ bool OrderKept = false;
 
 }  // namespace
 
-int ItemLength(std::string_view text) { return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) { return c != ' '; })); }
+int ItemLength(std::string_view text) {
+    return static_cast<int>(std::count_if(text.begin(), text.end(), [](char c) { return c != ' '; }));
+}
 
 int ItemScore(std::string_view text, const Settings& settings) { return BoardWordScore(text, settings); }
 
@@ -131,8 +133,9 @@ const std::vector<std::int32_t>& SortSlate(const Settings& settings) {
 }
 
 std::optional<std::vector<std::int32_t>> SlatePresentationOrder() {
-    if (!OrderKept || KeptOrder.size() != static_cast<std::size_t>(Slate.Count()) || Fingerprint(Slate) != KeptFingerprint)
-        return std::nullopt;
+    const bool current = OrderKept && KeptOrder.size() == static_cast<std::size_t>(Slate.Count()) &&
+                         Fingerprint(Slate) == KeptFingerprint;
+    if (!current) return std::nullopt;
     return KeptOrder;
 }
 

@@ -21,7 +21,6 @@ namespace {
 constexpr std::int32_t EveryItem = -1;
 
 // Presentation kinds beside those the command language names by their texts.
-constexpr std::int32_t KindAllWords = 1;
 constexpr std::int32_t KindCountOnly = 2;
 constexpr std::int32_t KindWithDefinitions = 4;
 constexpr std::int32_t KindWithHooks = 5;
@@ -248,7 +247,8 @@ PresentationResult PresentList(const std::vector<std::int32_t>& order, const Set
         entries = AnagramGroupEntries(presented, maker);
     } else {
         entries.reserve(presented.size());
-        for (std::int32_t index : presented) entries.push_back(maker.Entry(Slate.Items()[static_cast<std::size_t>(index)]));
+        for (std::int32_t index : presented)
+            entries.push_back(maker.Entry(Slate.Items()[static_cast<std::size_t>(index)]));
     }
     const LayoutSpec layout = LayoutOf(settings, context.WorkspaceColumns, context.SeparatorLine);
     return Written(WriteLines(LayOutEntries(entries, layout), sink));

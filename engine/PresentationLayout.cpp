@@ -110,7 +110,8 @@ private:
     // Where each column begins.
     std::vector<int> ColumnStarts(const Page& page, int k) const {
         std::vector<int> widths(static_cast<std::size_t>(k), spec_.Parameter);
-        if (spacing_ == Spacing::Expandable) std::fill(widths.begin(), widths.end(), std::max(spec_.Parameter, longest_ + 1));
+        if (spacing_ == Spacing::Expandable)
+            std::fill(widths.begin(), widths.end(), std::max(spec_.Parameter, longest_ + 1));
         if (spacing_ == Spacing::Minimal) {
             std::fill(widths.begin(), widths.end(), 0);
             for (int row = 0; row < page.rows; ++row)
