@@ -90,7 +90,12 @@ void SetCommandLine(std::string_view text) {
 
 void AppendToCommandLine(std::string_view text) {
     if (ConsoleEditHooks.RestartRevertCountdown) ConsoleEditHooks.RestartRevertCountdown();
-    SetCommandLine(CommandLine() + std::string(text));
+    std::string line = CommandLine();
+    // A sub-command ending in digits ("/O1", "/Y5=7") would run into an
+    // appended repetition count ("3A"): a blank keeps them two tokens.
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (!line.empty() && !text.empty() && isDigit(line.back()) && isDigit(text.front())) line += ' ';
+    SetCommandLine(line + std::string(text));
     if (ConsoleEditHooks.RecheckCommandLine) ConsoleEditHooks.RecheckCommandLine();
 }
 

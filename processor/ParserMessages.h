@@ -29,7 +29,7 @@ std::string FormatMessage(std::string_view pattern, LinePlace place, std::int64_
 
 namespace messages {
 
-// Texts that the specification gives.
+// Texts that users and dialogs already know by heart: keep them word for word.
 inline constexpr std::string_view SetBNeedsEachLetter = "Set (B) must have at least 1 of each letter";
 inline constexpr std::string_view PrecedeSingleLetter = "Precede the letter with a count of 1 for a single-char set";
 inline constexpr std::string_view OrderingMissingLetter = "Each letter must be included in a canonical ordering";

@@ -69,6 +69,15 @@ TEST_F(ConsoleTest, AppendingRestartsTheCountdownThenRechecksTheWholeLine) {
     EXPECT_EQ(WorkspaceText().back(), "QORA?: AEI/|=7  ");
 }
 
+TEST_F(ConsoleTest, AppendedDigitsNeverRunIntoDigitsThatEndTheLine) {
+    SetCommandLine("/O1");
+    AppendToCommandLine("3A");
+    EXPECT_EQ(CommandLine(), "/O1 3A") << "otherwise the layout would read as /O13";
+    AppendToCommandLine("!");
+    AppendToCommandLine("2?");
+    EXPECT_EQ(CommandLine(), "/O1 3A!2?") << "only a digit after a digit gets the blank";
+}
+
 TEST_F(ConsoleTest, NewCommandLineReusesAnEmptyPromptAndKeepsATypedOne) {
     NewCommandLine("ABCDEFGHIJKLMNOPQRSTUVWXY/B/@|");
     EXPECT_EQ(WorkspaceText(), std::vector<std::string>{"QORA?: ABCDEFGHIJKLMNOPQRSTUVWXY/B/@|"});
