@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -314,6 +315,18 @@ const LexiconRecord* LexiconOfRole(int role) {
     if (index < 0 || index >= LexiconCount) return nullptr;
     const LexiconRecord& record = LexiconTable[static_cast<std::size_t>(index)];
     return record.Nodes != nullptr ? &record : nullptr;
+}
+
+int FindLexiconByShortName(std::string_view name) {
+    const auto upper = [](unsigned char c) { return std::toupper(c); };
+    for (std::size_t index = 0; index < LexiconTable.size(); ++index) {
+        const std::string& shortName = LexiconTable[index].ShortName;
+        if (shortName.size() == name.size() &&
+            std::equal(shortName.begin(), shortName.end(), name.begin(),
+                       [&](char a, char b) { return upper(a) == upper(b); }))
+            return static_cast<int>(index);
+    }
+    return -1;
 }
 
 void AddLexiconStatusHook(LexiconStatusHook hook) { statusHooks.push_back(std::move(hook)); }

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/LexiconFormat.h"
@@ -109,6 +110,10 @@ bool ChooseLexicons(int primary, int secondary, int challenge, std::string& erro
 // The lexicon of a role (ChallengeRole, PrimaryRole, SecondaryRole), or null
 // when there is none or it has not been mapped.
 const LexiconRecord* LexiconOfRole(int role);
+
+// The index of the lexicon whose short name is `name` (letter case
+// ignored), or -1.
+int FindLexiconByShortName(std::string_view name);
 
 // What ShowLexiconStatus tells the windows that follow the lexicon choice.
 struct LexiconStatusChange {

@@ -21,6 +21,9 @@ constexpr int RackSize = 7;
 constexpr int BlanksInRackBag = 2;
 constexpr char BlankTile = '?';
 constexpr int WordBuildingBagSize = 96;
+// The most racks one command draws: a million racks already take tens of
+// megabytes.
+constexpr int MaxRandomRacks = 1000000;
 
 // A permutation of 0 to 99 that ShuffleRandomTable keeps reshuffling.
 extern thread_local std::array<std::uint8_t, PercentTableSize> ShuffledPercentTable;

@@ -52,10 +52,7 @@ std::optional<std::string> SpanishTextAsTiles(std::string_view text) {
     return tiles;
 }
 
-}  // namespace
-
-bool IsWordInLexicon(int role, bool spanishText, std::string_view word) {
-    const LexiconRecord* lexicon = LexiconOfRole(role);
+bool IsWordIn(const LexiconRecord* lexicon, bool spanishText, std::string_view word) {
     if (lexicon == nullptr) return false;
     std::optional<std::string> folded;
     if (spanishText) {
@@ -65,6 +62,18 @@ bool IsWordInLexicon(int role, bool spanishText, std::string_view word) {
     }
     if (word.empty() || word.size() > static_cast<std::size_t>(std::min(MaxSearchLength, lexicon->MaxWordLength))) return false;
     return EndsWord(*lexicon, FollowPath(*lexicon, RootList, word));
+}
+
+}  // namespace
+
+bool IsWordInLexicon(int role, bool spanishText, std::string_view word) {
+    return IsWordIn(LexiconOfRole(role), spanishText, word);
+}
+
+bool IsWordInLexiconAt(int index, bool spanishText, std::string_view word) {
+    std::string error;
+    if (!MapLexicon(index, error)) return false;
+    return IsWordIn(&LexiconTable[static_cast<std::size_t>(index)], spanishText, word);
 }
 
 bool IsLexiconPrefix(std::string_view text) {

@@ -20,6 +20,11 @@ namespace qora {
 // consults the lexicon itself, whatever the query's word source.
 bool IsWordInLexicon(int role, bool spanishText, std::string_view word);
 
+// The same test on the lexicon at `index` of the lexicon table, whatever its
+// role; the lexicon is mapped first when it was not (false when it cannot
+// be).
+bool IsWordInLexiconAt(int index, bool spanishText, std::string_view word);
+
 // True when some word of the primary lexicon begins with the tiles of
 // `text` (the end-of-word mark is not needed); a text of exactly 2 tiles
 // must also lead on to a longer word.

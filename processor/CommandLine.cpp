@@ -24,7 +24,7 @@ std::string QueryPartOf(std::string_view line) {
 }
 
 // A leading "!" [k]: the k-th most recent history line and the rest.
-bool ExpandHistoryRecall(ExpandedLine& line, const std::vector<std::string>& history) {
+bool ExpandHistoryRecall(ExpandedLine& line, std::span<const std::string> history) {
     std::string& text = line.Text;
     if (text.empty() || text[0] != '!') return true;
     std::size_t end = 1;
@@ -48,7 +48,7 @@ bool ExpandHistoryRecall(ExpandedLine& line, const std::vector<std::string>& his
 }
 
 // Every "^" outside quoted texts: the query part of the most recent line.
-void ExpandQueryInsertions(ExpandedLine& line, const std::vector<std::string>& history) {
+void ExpandQueryInsertions(ExpandedLine& line, std::span<const std::string> history) {
     std::string expanded;
     std::string query;
     bool quoted = false;
@@ -85,7 +85,7 @@ ParseResult ParseCommandLine(std::string_view line, bool expanded) {
     return result;
 }
 
-ExpandedLine ExpandCommandLine(std::string_view line, const std::vector<std::string>& history) {
+ExpandedLine ExpandCommandLine(std::string_view line, std::span<const std::string> history) {
     ExpandedLine expanded;
     expanded.Text = line;
     if (ExpandHistoryRecall(expanded, history)) ExpandQueryInsertions(expanded, history);
@@ -93,14 +93,18 @@ ExpandedLine ExpandCommandLine(std::string_view line, const std::vector<std::str
 }
 
 ProcessedLine ProcessCommandLine(const CommandLineInput& input, bool reportErrors, bool perform) {
-    static const std::vector<std::string> NoHistory;
-    const std::vector<std::string>& history = input.History != nullptr ? *input.History : NoHistory;
+    std::span<const std::string> history;
+    if (input.History != nullptr) history = *input.History;
+    // A command-file line has been echoed into the history already: its
+    // insertions refer to the lines before it, and it is not added again.
+    const bool inHistory = input.FromCommandFile && !history.empty();
+    if (inHistory) history = history.first(history.size() - 1);
     const ExpandedLine line = ExpandCommandLine(input.Text, history);
     const ReportMode mode = !reportErrors ? ReportMode::Silent : perform ? ReportMode::Perform : ReportMode::Check;
     SetReportMode(mode, !input.FromCommandFile && !line.Expanded);
 
     ProcessedLine result{line.Text, false};
-    if (perform && !line.Text.empty() && CommandLineHandlers.AppendToHistory)
+    if (perform && !inHistory && !line.Text.empty() && CommandLineHandlers.AppendToHistory)
         CommandLineHandlers.AppendToHistory(line.Text);
     if (line.Error) {
         RackMode = 0;

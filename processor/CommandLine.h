@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,7 +43,7 @@ struct ExpandedLine {
     bool Expanded = false;  // "!" or "^" was applied
     std::optional<CommandMessage> Error;
 };
-ExpandedLine ExpandCommandLine(std::string_view line, const std::vector<std::string>& history);
+ExpandedLine ExpandCommandLine(std::string_view line, std::span<const std::string> history);
 
 // What the rest of the program plugs into the handling of a line; an empty
 // function does nothing (the headless default).
@@ -60,7 +61,9 @@ extern CommandLineHooks CommandLineHandlers;
 struct CommandLineInput {
     std::string_view Text;                              // the command line after the prompt
     const std::vector<std::string>* History = nullptr;  // performed lines, oldest first
-    bool FromCommandFile = false;                       // a command file runs: no colouring
+    // A command-file line: not coloured, and already echoed into the history
+    // as its last entry.
+    bool FromCommandFile = false;
 };
 
 struct ProcessedLine {

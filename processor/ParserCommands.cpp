@@ -184,10 +184,7 @@ bool CommandParser::ParseMinusCommand(std::int32_t start) {
             std::string name;
             if (!ReadQuotedText(name)) return false;
             if (name.size() >= LexiconShortNameField) return Fail(messages::LexiconNameTooLong, nameStart);
-            const bool known = std::any_of(LexiconTable.begin(), LexiconTable.end(), [&](const LexiconRecord& record) {
-                return EqualsIgnoringCase(record.ShortName, name);
-            });
-            if (!known) return Fail(messages::UnknownLexicon, nameStart, 0, 0, name);
+            if (FindLexiconByShortName(name) < 0) return Fail(messages::UnknownLexicon, nameStart, 0, 0, name);
             return Expect('?') && ParsePresenceQuestion(PresenceInNamedLexicon, 0, std::move(name), start);
         }
         default: return FailHere();

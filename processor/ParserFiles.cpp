@@ -4,6 +4,7 @@
 // files, exit and end.
 #include <limits>
 
+#include "engine/RandomRacks.h"
 #include "engine/Tiles.h"
 #include "processor/ParserCore.h"
 
@@ -66,7 +67,7 @@ bool CommandParser::ParseRandomRacks(std::int32_t start) {
     if (!AtBlank() && !AtDigit()) return FailHere();
     SkipBlanks();
     std::int32_t count = 0;
-    if (!ReadNumberInRange(count, 1, 9999999, "number of racks")) return false;
+    if (!ReadNumberInRange(count, 1, MaxRandomRacks, "number of racks")) return false;
     std::int32_t target = SlateNumber;
     bool targetGiven = false;
     bool append = false;

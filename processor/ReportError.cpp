@@ -1,6 +1,7 @@
 #include "processor/ReportError.h"
 
 #include "processor/CommandLine.h"
+#include "processor/Console.h"
 
 namespace qora {
 
@@ -11,6 +12,16 @@ ReportMode Mode = ReportMode::Silent;
 bool ColouringAllowed = false;
 
 }  // namespace
+
+void ConsoleErrorSink::ShowStatusText(const std::string& text) {
+    if (showStatusText_) showStatusText_(text);
+}
+
+void ConsoleErrorSink::WriteOutputLine(const std::string& text) { qora::WriteOutputLine(text); }
+
+void ConsoleErrorSink::ColourErrorCharacter(std::int32_t position) {
+    MarkErrorCharacter(PromptRow, PromptColumn + position - 1);
+}
 
 void SetErrorReportSink(ErrorReportSink* sink) { Sink = sink; }
 

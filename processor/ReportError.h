@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace qora {
@@ -29,6 +30,21 @@ public:
     virtual void WriteOutputLine(const std::string& text) = 0;  // a workspace line
     // Colours character `position` (1-based) of the command line red.
     virtual void ColourErrorCharacter(std::int32_t position) = 0;
+};
+
+// The program's sink: lines go into the workspace through the console, from
+// whichever thread performs the line; the character is coloured on the
+// prompt line; status texts go to the function given (nowhere without one).
+class ConsoleErrorSink : public ErrorReportSink {
+public:
+    explicit ConsoleErrorSink(std::function<void(const std::string&)> showStatusText = {})
+        : showStatusText_(std::move(showStatusText)) {}
+    void ShowStatusText(const std::string& text) override;
+    void WriteOutputLine(const std::string& text) override;
+    void ColourErrorCharacter(std::int32_t position) override;
+
+private:
+    std::function<void(const std::string&)> showStatusText_;
 };
 
 enum class ReportMode { Silent, Check, Perform };

@@ -132,7 +132,7 @@ TEST_F(CommandLineTest, ACaretInsertsThePreviousQuery) {
     EXPECT_EQ(ExpandCommandLine("/3L\"^\"", history).Text, "/3L\"^\"") << "quoted texts stay";
     EXPECT_EQ(ExpandCommandLine("!2^", history).Text, "ZZZAB? CD");
 
-    const ExpandedLine none = ExpandCommandLine("AB^", {"/5W"});
+    const ExpandedLine none = ExpandCommandLine("AB^", std::vector<std::string>{"/5W"});
     ASSERT_TRUE(none.Error.has_value());
     EXPECT_EQ(none.Error->Text, "There is no previous query for the \"^\" at character 3");
     EXPECT_EQ(none.Error->Position, 3);
@@ -149,6 +149,14 @@ TEST_F(CommandLineTest, InsertionsApplyOnEveryCheckAndThePerformedLineJoinsTheHi
 
     Perform("");
     EXPECT_EQ(history_.size(), 2u) << "empty lines do not join the history";
+}
+
+TEST_F(CommandLineTest, ACommandFileLineIsInTheHistoryAlreadyAndRecallsTheLinesBeforeIt) {
+    history_ = {"ABC", "!D"};  // the command-file thread has echoed "!D"
+    const ProcessedLine performed = Perform("!D", true);
+    EXPECT_EQ(performed.Text, "ABCD");
+    EXPECT_EQ(history_.size(), 2u) << "not added a second time";
+    EXPECT_EQ(performed_.back().QueryText, "ABCD");
 }
 
 TEST_F(CommandLineTest, ExpansionErrorsAreReported) {

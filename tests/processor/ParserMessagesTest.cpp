@@ -268,8 +268,8 @@ TEST_F(ParserMessagesTest, RandomRacksAndTheLineAsAWhole) {
     Run({
         {"/. 100 > -1 A", Range("wordlist number", 10, 0, 99), 10},
         {"/. 100 > 100 A", Range("wordlist number", 10, 0, 99), 10},
-        {"/. 0 > 3 A", Range("number of racks", 4, 1, 9999999), 4},
-        {"/. 10000000", Range("number of racks", 4, 1, 9999999), 4},
+        {"/. 0 > 3 A", Range("number of racks", 4, 1, 1000000), 4},
+        {"/. 1000001", Range("number of racks", 4, 1, 1000000), 4},
         {"/.X", Illegal("X", 3), 3},
         {"/. 100 > ", Incomplete(10), 0},
         {"ABC/-?/?", "Error - A line can hold only one query, search or presentation; another one begins at character 7", 7},

@@ -1,0 +1,120 @@
+// Command files, end and exit, the command history and workspace files,
+// recording of challenged words, printing and the grid files.
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <vector>
+
+#include "engine/Listings.h"
+#include "processor/CheckedLines.h"
+#include "processor/CommandFiles.h"
+#include "processor/Console.h"
+#include "processor/ExecutorParts.h"
+#include "processor/Recording.h"
+#include "processor/Threads.h"
+
+namespace qora::execution {
+
+namespace {
+
+// Writes the lines to a new file, each ended by a line feed; "" or why not.
+std::string WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (file) {
+        for (const std::string& line : lines) file << line << '\n';
+        file.flush();
+    }
+    return file ? std::string() : std::strerror(errno);
+}
+
+}  // namespace
+
+bool StartCommandFile(const CommandAction& action) {
+    const std::string error = RunCommandFile(action.Text);
+    return error.empty() || Failed(error);
+}
+
+bool EndCommandFile(CommandSource source) {
+    if (source == CommandSource::Typed) return ExitProgram();
+    EndCurrentCommandFile();
+    return true;
+}
+
+bool ExitProgram() {
+    RequestProgramExit(0);
+    return true;
+}
+
+bool SwitchRecording(bool on) {
+    const std::string fileName = SetChallengeRecording(on);
+    if (on) {
+        WriteOutputLine(FormatText("%s Challenged words are now being recorded in", MessageIndent));
+        WriteOutputLine(FormatText("%s file: %s", MessageIndent, fileName.c_str()));
+    } else {
+        WriteOutputLine(FormatText("%s Challenged words are NOT being recorded now.", MessageIndent));
+    }
+    return true;
+}
+
+bool PrintWorkspace(const CommandAction& action) {
+    if (!ExecutorHandlers.PrintWorkspace) return Failed("Printing is not available");
+    std::string error;
+    SyncBridge().Run([&] { error = ExecutorHandlers.PrintWorkspace(action.Text); });
+    return error.empty() || Failed(error);
+}
+
+bool ExportHistory(const CommandAction& action) {
+    std::vector<std::string> lines;
+    SyncBridge().Run([&] { lines = CommandHistory; });
+    const std::string error = WriteTextLines(action.Text, lines);
+    if (!error.empty()) return Failed(FormatText("Cannot write history file %s: %s", action.Text.c_str(), error.c_str()));
+    WriteMessage(CountOf(static_cast<std::int64_t>(lines.size()), "command") + " written to " + action.Text);
+    return true;
+}
+
+// The lines of the file join the command history (they are not performed);
+// lines that no command line can hold are skipped.
+bool ImportHistory(const CommandAction& action) {
+    std::vector<CheckedLine> lines;
+    std::string error;
+    if (!ReadCheckedLines(action.Text, MaxCommandFileSize, MaxCommandFileLineLength, lines, error))
+        return Failed(FormatText("Cannot read history file %s: %s", action.Text.c_str(), error.c_str()));
+    std::int64_t read = 0;
+    std::int64_t skipped = 0;
+    SyncBridge().Run([&] {
+        for (const CheckedLine& line : lines) {
+            if (!line.Problem.empty()) ++skipped;
+            else if (!line.Text.empty()) {
+                AddToCommandHistory(line.Text);
+                ++read;
+            }
+        }
+    });
+    std::string text = CountOf(read, "command") + " of " + action.Text + " added to the command history";
+    if (skipped > 0) text += " (" + CountOf(skipped, "unreadable line") + " skipped)";
+    WriteMessage(text);
+    return true;
+}
+
+// Every line of the workspace as it stands, this command's line included.
+bool ExportWorkspace(const CommandAction& action) {
+    std::vector<std::string> lines;
+    SyncBridge().Run([&] {
+        for (const WorkspaceLine& line : WorkspaceLines()) lines.push_back(line.Text);
+    });
+    const std::string error = WriteTextLines(action.Text, lines);
+    if (!error.empty())
+        return Failed(FormatText("Cannot write workspace file %s: %s", action.Text.c_str(), error.c_str()));
+    WriteMessage("The workspace (" + CountOf(static_cast<std::int64_t>(lines.size()), "line") + ") written to " +
+                 action.Text);
+    return true;
+}
+
+bool GridFilesNotAvailable(const CommandAction& action) {
+    const bool buildingGame =
+        action.Kind == ActionKind::ExportBuildingGrids || action.Kind == ActionKind::ImportBuildingGrids;
+    return Failed(buildingGame ? "Word-Building Game grid files are not available"
+                               : "5 x 5 game grid files are not available");
+}
+
+}  // namespace qora::execution

@@ -1,0 +1,77 @@
+// Set definitions ("/nU=...") and the letter mapping ("/M").
+#include "engine/Listings.h"
+#include "engine/Tiles.h"
+#include "engine/UserSets.h"
+#include "processor/ExecutorParts.h"
+#include "processor/Settings.h"
+
+namespace qora::execution {
+
+namespace {
+
+bool NoSuchSet(std::int32_t number) { return Failed(FormatText("There is no user-defined set %d", number)); }
+
+// The letters a definition's set stands for: the parser has filled them for
+// every kind but user-defined sets, which are looked up now.
+bool LettersOf(const SetSpec& set, LetterCounts& letters) {
+    if (set.Kind == SetKind::WordPattern || set.Kind == SetKind::WordAnagram ||
+        (set.Kind == SetKind::BuiltIn && set.Argument == BuiltInBlankMatches))
+        return Failed("Word-based sets and the set \"=\" cannot be defined yet");
+    if (set.Kind != SetKind::UserDefined) {
+        letters = set.Letters.Counts;
+        return true;
+    }
+    const UserSet* user = FindUserSet(set.Argument);
+    if (user == nullptr) return NoSuchSet(set.Argument);
+    letters = user->Letters.Counts;
+    return true;
+}
+
+}  // namespace
+
+// Arguments: [0] the set, [1] '|', '&', '-' or 0, [2] [3] the two sets
+// combined, [4] 1 with a label (Text).
+bool DefineSet(const CommandAction& action) {
+    const std::int32_t number = action.Arguments[0];
+    const std::int32_t setOperator = action.Arguments[1];
+    LetterCountRecord record;
+    if (setOperator == 0) {
+        if (!LettersOf(action.Set, record.Counts)) return false;
+        record.Kind = action.Set.Letters.Kind;
+        record.Argument = action.Set.Letters.Argument;
+    } else {
+        const UserSet* first = FindUserSet(action.Arguments[2]);
+        const UserSet* second = FindUserSet(action.Arguments[3]);
+        if (first == nullptr) return NoSuchSet(action.Arguments[2]);
+        if (second == nullptr) return NoSuchSet(action.Arguments[3]);
+        const SetOperation operation = setOperator == '|'   ? SetOperation::Union
+                                       : setOperator == '&' ? SetOperation::Intersection
+                                                            : SetOperation::Difference;
+        record.Counts = CombineLetterSets(first->Letters.Counts, operation, second->Letters.Counts);
+        record.Kind = static_cast<std::int32_t>(SetKind::Specified);
+    }
+    // A definition without a label leaves the set unlabeled; "/4U\"x\"=(4)"
+    // labels set 4 by defining it as itself.
+    const std::string label = action.Arguments[4] != 0 ? action.Text : std::string();
+    DefineUserSet(number, label, record);
+    const std::string letters =
+        LetterCountTotal(record.Counts) == 0 ? "empty" : FormatLetterCounts(&record.Counts, 8);
+    WriteMessage(FormatText("Set %d%s is now %s", number, label.empty() ? "" : (" \"" + label + "\"").c_str(),
+                            letters.c_str()));
+    CallOnMainThread(ExecutorHandlers.RefreshListTabs);
+    return true;
+}
+
+bool ReportBagOrScores(const CommandAction& action) {
+    const bool bag = action.Kind == ActionKind::DefineBag;
+    WriteMessage(FormatText("Set (%c) is now %s", bag ? 'B' : '$', FormatLetterCounts(&action.Set.Letters.Counts, 8).c_str()));
+    return true;
+}
+
+bool SetMapping(const CommandAction& action) {
+    LetterMapping = action.Text;
+    WriteMessage("The letter mapping is now " + WordToDisplay(LetterMapping));
+    return true;
+}
+
+}  // namespace qora::execution

@@ -1,0 +1,213 @@
+#include "processor/Executor.h"
+
+#include "engine/Listings.h"
+#include "engine/Tiles.h"
+#include "engine/Wordlists.h"
+#include "processor/CommandFiles.h"
+#include "processor/CommandLine.h"
+#include "processor/Console.h"
+#include "processor/ExecutorParts.h"
+#include "processor/Settings.h"
+#include "processor/Threads.h"
+
+namespace qora {
+
+ExecutorHooks ExecutorHandlers;
+
+namespace execution {
+
+void WriteMessage(std::string_view text) { WriteOutputLine(std::string(MessageIndent) + std::string(text)); }
+
+bool Failed(std::string_view text) {
+    WriteOutputLine("Error - " + std::string(text));
+    return false;
+}
+
+void CallOnMainThread(const std::function<void()>& hook) {
+    if (hook) SyncBridge().Run(hook);
+}
+
+std::string Capitalised(std::string text) {
+    if (!text.empty()) text[0] = static_cast<char>(std::toupper(static_cast<unsigned char>(text[0])));
+    return text;
+}
+
+std::string CountOf(std::int64_t count, std::string_view noun) {
+    return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
+}
+
+std::string WordlistName(std::int32_t number) {
+    if (number == SlateNumber) return "the slate";
+    const Wordlist* wordlist = FindWordlist(number);
+    std::string name = "wordlist " + std::to_string(number);
+    if (wordlist != nullptr && !wordlist->Label.empty()) name += " \"" + wordlist->Label + "\"";
+    return name;
+}
+
+bool NoSuchWordlist(std::int32_t number) { return Failed(FormatText("There is no wordlist %d", number)); }
+
+void ReportWordlistSize(std::int32_t number) {
+    const Wordlist* wordlist = FindWordlist(number);
+    const std::int32_t count = wordlist != nullptr ? wordlist->Count() : 0;
+    WriteMessage(Capitalised(WordlistName(number)) + " now holds " + CountOf(count, "item"));
+}
+
+}  // namespace execution
+
+using namespace execution;
+
+namespace {
+
+// Which thread performs a line: the command-file runner marks its own.
+thread_local CommandSource performingSource = CommandSource::Typed;
+
+bool ExecuteAction(const CommandAction& action, const ParsedCommand& command, CommandSource source) {
+    const Settings& settings = command.QuerySettings;
+    switch (action.Kind) {
+        case ActionKind::DefineUserSet: return DefineSet(action);
+        case ActionKind::DefineBag:
+        case ActionKind::DefineScores: return ReportBagOrScores(action);
+        case ActionKind::SetLetterMapping: return SetMapping(action);
+        case ActionKind::LabelWordlist: return LabelWordlist(action);
+        case ActionKind::CopySlate: return CopySlate(action, settings);
+        case ActionKind::RestoreSlate: return RestoreSlate(action);
+        case ActionKind::CopyWordlist: return CopyIntoWordlist(action);
+        case ActionKind::CombineWordlists: return ComputeWordlist(action);
+        case ActionKind::ImportWordlist: return ReadWordlistFile(action);
+        case ActionKind::ExportWordlist: return WriteWordlistFile(action, settings);
+        case ActionKind::DeleteItems: return DeleteItems(action);
+        case ActionKind::CopyItems:
+        case ActionKind::MoveItems: return TransferItems(action);
+        case ActionKind::CopyFlashcard:
+        case ActionKind::MoveFlashcard: return TransferFlashcard(action);
+        case ActionKind::PrintWorkspace: return PrintWorkspace(action);
+        case ActionKind::RunCommandFile: return StartCommandFile(action);
+        case ActionKind::ExitProgram: return ExitProgram();
+        case ActionKind::EndCommandFile: return EndCommandFile(source);
+        case ActionKind::RecordingOn: return SwitchRecording(true);
+        case ActionKind::RecordingOff: return SwitchRecording(false);
+        case ActionKind::StartFlashcards: return BeginFlashcards(action);
+        case ActionKind::NextFlashcard: return ShowNextFlashcard();
+        case ActionKind::StopFlashcards: return EndFlashcards();
+        case ActionKind::ExportHistory: return ExportHistory(action);
+        case ActionKind::ImportHistory: return ImportHistory(action);
+        case ActionKind::ExportWorkspace: return ExportWorkspace(action);
+        case ActionKind::ExportGrids:
+        case ActionKind::ImportGrids:
+        case ActionKind::ExportBuildingGrids:
+        case ActionKind::ImportBuildingGrids: return GridFilesNotAvailable(action);
+    }
+    return Failed("This command cannot be performed");
+}
+
+// The line's own search or question when it does not go to the query thread.
+bool ExecuteAtOnce(const ParsedCommand& command) {
+    switch (command.Kind) {
+        case CommandKind::WordPresence: return AnswerWordPresence(command);
+        case CommandKind::ChallengeWindow:
+        case CommandKind::GridWindow:
+        case CommandKind::Timer:
+        case CommandKind::WordBuildingGame: return OpenWindow(command);
+        default: return true;
+    }
+}
+
+// A command file line: parsed and performed on the command-file thread. The
+// line is in the history already.
+LineOutcome RunCommandFileLine(const std::string& line) {
+    performingSource = CommandSource::CommandFile;
+    const ProcessedLine processed = ProcessCommandLine({line, &CommandHistory, true}, true, true);
+    performingSource = CommandSource::Typed;
+    return processed.HasError ? LineOutcome::Failed : LineOutcome::Started;
+}
+
+// "WORKING: " progress while results pile up, through the main thread.
+void ShowWordlistProgress(std::int32_t itemCount) {
+    SyncBridge().Run([itemCount] {
+        if (ExecutorHandlers.ShowProgress) ExecutorHandlers.ShowProgress(FormatText("WORKING: %d items", itemCount));
+    });
+}
+
+}  // namespace
+
+// The line's settings take effect whatever its actions do; its actions run
+// left to right until one fails; its search or question runs only when all
+// of them succeeded.
+void ExecuteCommand(const ParsedCommand& command, CommandSource source) {
+    ApplyRackSettings(command);
+    AdoptPendingSettings(command);
+    bool succeeded = true;
+    for (const CommandAction& action : command.Actions) {
+        succeeded = ExecuteAction(action, command, source);
+        if (!succeeded || ProgramStopping) break;
+    }
+    if (ProgramStopping) {
+        // The exit command: nothing more is written; a waiting command-file
+        // thread is released to see the stop.
+        CommandDoneSignal.Set(0);
+        return;
+    }
+    if (succeeded) {
+        if (GoesToSlateThread(command.Kind)) {
+            if (CheckSlateRequest(command)) {
+                RequestSlateWork(command);
+                return;
+            }
+            succeeded = false;
+        } else {
+            succeeded = ExecuteAtOnce(command);
+        }
+    }
+    FinishCommand(!succeeded);
+}
+
+std::string BagCaption() {
+    int tiles = 0;
+    for (int tile = 1; tile <= ActiveTileCount(); ++tile) tiles += TileCounts[tile - 1];
+    return FormatText("Bag of %ss (%d of them)", SpanishLexiconActive ? "tile" : "letter", tiles);
+}
+
+void ApplyRackSettings(const ParsedCommand& command) {
+    const auto copyInto = [](TileTable& table, const LetterCounts& counts) {
+        for (int tile = 1; tile <= ActiveTileCount(); ++tile) table[tile - 1] = counts[tile - 1];
+    };
+    if (command.SetBDefined) copyInto(TileCounts, command.SetB.Counts);
+    if (command.SetDollarDefined) copyInto(TileScores, command.SetDollar.Counts);
+    if (command.SetBDefined || command.SetDollarDefined) RecomputeTileMaxima();
+    if (command.SetBDefined && ExecutorHandlers.ShowBagCaption) {
+        const std::string caption = BagCaption();
+        SyncBridge().Run([&] { ExecutorHandlers.ShowBagCaption(caption); });
+    }
+    if (command.PendingSettings.BoardSize != CurrentBoardSize) CurrentBoardSize = command.PendingSettings.BoardSize;
+}
+
+void InitSettings() {
+    LoadBuiltInSettings();
+    if (ExecutorHandlers.ResetTimerPeriod) ExecutorHandlers.ResetTimerPeriod();
+}
+
+void RevertToInitialSettings() {
+    InitSettings();
+    if (ExecutorHandlers.ResetLayoutDialogs) ExecutorHandlers.ResetLayoutDialogs();
+}
+
+void ConnectCommandProcessor() {
+    CommandLineHandlers.PerformCommand = [](const ParsedCommand& command) { ExecuteCommand(command, performingSource); };
+    CommandLineHandlers.AppendToHistory = [](const std::string& line) { AddToCommandHistory(line); };
+    SetCommandFileLineRunner(RunCommandFileLine);
+    QueryThread().SetWork(RunSlateRequests);
+    WordlistProgressHook = ShowWordlistProgress;
+}
+
+void PerformCommandLine() {
+    const std::string line = CommandLine();
+    if (ProcessCommandLine({line, &CommandHistory, false}, true, true).HasError) WritePromptLine();
+}
+
+void ResetExecutor() {
+    ExecutorHandlers = {};
+    ForgetSlateRequests();
+    WordlistProgressHook = nullptr;
+}
+
+}  // namespace qora

@@ -1,0 +1,91 @@
+// The command executor: what a performed command line does.
+//
+// ExecuteCommand runs the actions of a parsed line left to right (set
+// definitions, wordlist, item, file and window commands), then makes the
+// line's lasting settings the standing ones, then does its search or
+// presentation. Commands that search or present (queries, a line of settings
+// that presents the slate again, definition searches, random racks) are
+// handed to SlateThread; everything else runs at once on the calling thread
+// (the main thread for a typed line, ExecuteThread for a command-file line)
+// and ends with a blank line and a new prompt. docs/command-language.md
+// tells what each command does and which messages it writes.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "engine/QueryRecords.h"
+
+namespace qora {
+
+// Where a performed line came from: the end command ends the command file
+// that holds it, and acts as the exit command on a typed line.
+enum class CommandSource { Typed, CommandFile };
+
+void ExecuteCommand(const ParsedCommand& command, CommandSource source);
+
+// What the executor needs of the windows. Each runs on the main thread; an
+// empty function means the window or feature is not there, and the command
+// that needs it answers that it is not available.
+struct ExecutorHooks {
+    // Opens the challenge window modally and returns when it closes; the
+    // executor opens it again while ChallengeByCommand stays non-zero.
+    std::function<void()> OpenChallengeWindow;
+    // Shows the 5 x 5 game; `fromCommand` types the line's letters into it.
+    std::function<void(bool fromCommand)> OpenGridGame;
+    std::function<void()> OpenWordBuildingGame;
+    // Selects the Timer tab and starts the countdown.
+    std::function<void()> StartTimer;
+    // The countdown's period back to its start-up value (InitSettings).
+    std::function<void()> ResetTimerPeriod;
+    // Prints the workspace with the title; returns "" or why it could not.
+    std::function<std::string(const std::string& title)> PrintWorkspace;
+    // The caption of the bag set in the set dialogs, "Bag of letters (98 of
+    // them)", after set (B) was redefined.
+    std::function<void(const std::string& caption)> ShowBagCaption;
+    // The user-defined sets or the wordlists changed: the lists that show
+    // them are filled again.
+    std::function<void()> RefreshListTabs;
+    // Flashcarding started, moved on or stopped (the status indicator).
+    std::function<void()> ShowFlashcardState;
+    // The progress of a long search, "WORKING: " and more, for the status
+    // bar; "" clears it.
+    std::function<void(const std::string& text)> ShowProgress;
+    // Restoring the initial settings also resets the layout dialogs.
+    std::function<void()> ResetLayoutDialogs;
+};
+extern ExecutorHooks ExecutorHandlers;
+
+// The settings of a program that has just started: the built-in defaults,
+// the timer's period, the 15 x 15 board.
+void InitSettings();
+
+// Restoring the initial settings (the Clear dialog): as InitSettings, and
+// the layout dialogs' own values go back to theirs.
+void RevertToInitialSettings();
+
+// The parts of a performed line that reach beyond its settings: a
+// redefined set (B) or set ($) becomes the active bag or scores (a new bag
+// writes the "Bag of %ss (%d of them)" caption), and a new board size sets
+// up that board.
+void ApplyRackSettings(const ParsedCommand& command);
+
+// "Bag of letters (98 of them)" ("tiles" for Spanish) for the active bag.
+std::string BagCaption();
+
+// Connects the command processor's parts: the parser's perform hook to the
+// executor, the command-file line runner to the parser and the executor, the
+// query thread's work to the evaluation and presentation, and the wordlist
+// progress to the status text. The main window and the headless runner call
+// it once at start-up, after StartProcessorThreads.
+void ConnectCommandProcessor();
+
+// Performs the command line as Enter does: the line with its insertions
+// joins the history, is parsed and, without error, executed. A line that
+// fails to parse gets its error, an empty line and a new prompt.
+void PerformCommandLine();
+
+// Back to no hooks and no waiting requests (tests).
+void ResetExecutor();
+
+}  // namespace qora

@@ -1,0 +1,129 @@
+// The requests that the query thread (SlateThread) serves: queries, a
+// presentation of the slate, definition searches and random racks. The
+// executor queues a copy of the parsed command and resumes the thread; the
+// thread runs every queued request, and its finish routine writes the
+// separator line and a new prompt.
+#include <deque>
+#include <mutex>
+#include <optional>
+
+#include "engine/Definitions.h"
+#include "engine/Listings.h"
+#include "engine/RandomRacks.h"
+#include "engine/Wordlists.h"
+#include "processor/ExecutorParts.h"
+#include "processor/Threads.h"
+
+namespace qora::execution {
+
+namespace {
+
+std::mutex requestsLock;
+std::deque<ParsedCommand> requests;
+
+std::optional<ParsedCommand> NextRequest() {
+    std::lock_guard lock(requestsLock);
+    if (requests.empty()) return std::nullopt;
+    ParsedCommand request = std::move(requests.front());
+    requests.pop_front();
+    return request;
+}
+
+// Writes lines that Esc may stop, as a presentation does.
+class StoppableLines {
+public:
+    StoppableLines() { PresentationRunning = true; }
+    ~StoppableLines() { PresentationRunning = false; }
+    bool Write(const std::string& text) { return WritePresentationLine(text, {}); }
+};
+
+DefinitionConnective ConnectiveOf(std::int32_t connective) {
+    switch (connective) {
+        case ConnectiveAnd: return DefinitionConnective::And;
+        case ConnectiveAndNot: return DefinitionConnective::AndNot;
+        case ConnectiveOr: return DefinitionConnective::Or;
+        default: return DefinitionConnective::None;
+    }
+}
+
+// One line per definition that includes the texts: "WORD: definition".
+bool ListDefinitions(const ParsedCommand& command) {
+    StoppableLines lines;
+    std::int64_t found = 0;
+    bool stopped = false;
+    SearchDefinitions(command.Text, ConnectiveOf(command.Arguments[0]), command.SecondText,
+                      [&](const std::string& word, const std::string& definition) {
+                          if (stopped) return;
+                          stopped = !lines.Write(word + ": " + definition);
+                          ++found;
+                      });
+    if (!stopped) WriteMessage(CountOf(found, "definition") + " found");
+    return true;
+}
+
+bool PresentTheSlate(const Settings& settings) { return Failed("Presenting the slate is not available yet"); }
+
+bool EvaluateTheQuery(const ParsedCommand& command) { return Failed("Queries are not available yet"); }
+
+// Arguments: [0] the count, [1] the wordlist (0 the slate), [2] 1 to
+// append. Racks drawn into the slate are presented.
+bool DrawRandomRacks(const ParsedCommand& command) {
+    const std::int32_t number = command.Arguments[1];
+    Wordlist& wordlist = *ObtainWordlist(number);
+    if (command.Arguments[2] == 0) ClearWordlist(wordlist);
+    AppendRandomRacks(wordlist, command.Arguments[0], command.QuerySettings.RandomRackOrder);
+    if (number == SlateNumber) return PresentTheSlate(command.QuerySettings);
+    ReportWordlistSize(number);
+    CallOnMainThread(ExecutorHandlers.RefreshListTabs);
+    return true;
+}
+
+bool RunRequest(const ParsedCommand& command) {
+    switch (command.Kind) {
+        case CommandKind::Query: return EvaluateTheQuery(command);
+        case CommandKind::PresentSlate: return PresentTheSlate(command.QuerySettings);
+        case CommandKind::DefinitionSearch: return ListDefinitions(command);
+        case CommandKind::RandomRacks: return DrawRandomRacks(command);
+        default: return true;
+    }
+}
+
+}  // namespace
+
+std::vector<std::int32_t> SlateOrder(const Settings& settings) { return {}; }
+
+bool GoesToSlateThread(CommandKind kind) {
+    return kind == CommandKind::Query || kind == CommandKind::PresentSlate || kind == CommandKind::DefinitionSearch ||
+           kind == CommandKind::RandomRacks;
+}
+
+bool CheckSlateRequest(const ParsedCommand& command) {
+    if (command.Kind == CommandKind::DefinitionSearch && DefinitionCount() == 0)
+        return Failed("There are no definitions to search: no definitions file has been read");
+    if (command.Kind == CommandKind::Query) {
+        const std::int32_t source = command.QuerySettings.WordSource;
+        if (source != WordSourceLexicon && !WordlistExists(source)) return NoSuchWordlist(source);
+    }
+    return true;
+}
+
+void RequestSlateWork(const ParsedCommand& command) {
+    {
+        std::lock_guard lock(requestsLock);
+        requests.push_back(command);
+    }
+    QueryThread().Request();
+}
+
+bool RunSlateRequests() {
+    bool succeeded = true;
+    while (std::optional<ParsedCommand> request = NextRequest()) succeeded = RunRequest(*request) && succeeded;
+    return succeeded;
+}
+
+void ForgetSlateRequests() {
+    std::lock_guard lock(requestsLock);
+    requests.clear();
+}
+
+}  // namespace qora::execution
