@@ -46,9 +46,9 @@ bool LabelWordlist(const CommandAction& action) {
 
 // Arguments: [0] the wordlist, [1] 1 in presentation order, [2] 1 with a
 // label (Text).
-bool CopySlate(const CommandAction& action, const Settings& settings) {
+bool CopySlate(const CommandAction& action) {
     const std::int32_t number = action.Arguments[0];
-    const std::vector<std::int32_t> order = action.Arguments[1] != 0 ? SlateOrder(settings) : std::vector<std::int32_t>{};
+    const std::vector<std::int32_t> order = action.Arguments[1] != 0 ? SlateOrder() : std::vector<std::int32_t>{};
     CopyWordlist(SlateNumber, number, order);
     if (action.Arguments[2] != 0) SetWordlistLabel(number, action.Text);
     ReportWordlistSize(number);
@@ -93,11 +93,11 @@ bool ReadWordlistFile(const CommandAction& action) {
 
 // Arguments: [0] the wordlist (0 the slate), [1] 1 in presentation order,
 // [2] 1 to append; Text the file.
-bool WriteWordlistFile(const CommandAction& action, const Settings& settings) {
+bool WriteWordlistFile(const CommandAction& action) {
     const std::int32_t number = action.Arguments[0];
     if (!WordlistExists(number)) return NoSuchWordlist(number);
     const std::vector<std::int32_t> order =
-        number == SlateNumber && action.Arguments[1] != 0 ? SlateOrder(settings) : std::vector<std::int32_t>{};
+        number == SlateNumber && action.Arguments[1] != 0 ? SlateOrder() : std::vector<std::int32_t>{};
     const bool append = action.Arguments[2] != 0;
     WordlistFileReport report;
     std::string error;

@@ -1,5 +1,6 @@
 #include "processor/Executor.h"
 
+#include "engine/Board.h"
 #include "engine/Listings.h"
 #include "engine/Tiles.h"
 #include "engine/Wordlists.h"
@@ -61,20 +62,19 @@ namespace {
 // Which thread performs a line: the command-file runner marks its own.
 thread_local CommandSource performingSource = CommandSource::Typed;
 
-bool ExecuteAction(const CommandAction& action, const ParsedCommand& command, CommandSource source) {
-    const Settings& settings = command.QuerySettings;
+bool ExecuteAction(const CommandAction& action, CommandSource source) {
     switch (action.Kind) {
         case ActionKind::DefineUserSet: return DefineSet(action);
         case ActionKind::DefineBag:
         case ActionKind::DefineScores: return ReportBagOrScores(action);
         case ActionKind::SetLetterMapping: return SetMapping(action);
         case ActionKind::LabelWordlist: return LabelWordlist(action);
-        case ActionKind::CopySlate: return CopySlate(action, settings);
+        case ActionKind::CopySlate: return CopySlate(action);
         case ActionKind::RestoreSlate: return RestoreSlate(action);
         case ActionKind::CopyWordlist: return CopyIntoWordlist(action);
         case ActionKind::CombineWordlists: return ComputeWordlist(action);
         case ActionKind::ImportWordlist: return ReadWordlistFile(action);
-        case ActionKind::ExportWordlist: return WriteWordlistFile(action, settings);
+        case ActionKind::ExportWordlist: return WriteWordlistFile(action);
         case ActionKind::DeleteItems: return DeleteItems(action);
         case ActionKind::CopyItems:
         case ActionKind::MoveItems: return TransferItems(action);
@@ -138,7 +138,7 @@ void ExecuteCommand(const ParsedCommand& command, CommandSource source) {
     AdoptPendingSettings(command);
     bool succeeded = true;
     for (const CommandAction& action : command.Actions) {
-        succeeded = ExecuteAction(action, command, source);
+        succeeded = ExecuteAction(action, source);
         if (!succeeded || ProgramStopping) break;
     }
     if (ProgramStopping) {
@@ -178,12 +178,16 @@ void ApplyRackSettings(const ParsedCommand& command) {
         const std::string caption = BagCaption();
         SyncBridge().Run([&] { ExecutorHandlers.ShowBagCaption(caption); });
     }
-    if (command.PendingSettings.BoardSize != CurrentBoardSize) CurrentBoardSize = command.PendingSettings.BoardSize;
+    if (command.PendingSettings.BoardSize != CurrentBoardSize) {
+        CurrentBoardSize = command.PendingSettings.BoardSize;
+        SetUpBoardLayout(CurrentBoardSize);
+    }
 }
 
 void InitSettings() {
     LoadBuiltInSettings();
     if (ExecutorHandlers.ResetTimerPeriod) ExecutorHandlers.ResetTimerPeriod();
+    SetUpBoardLayout(CurrentBoardSize);
 }
 
 void RevertToInitialSettings() {

@@ -53,12 +53,12 @@ bool SetMapping(const CommandAction& action);
 bool ReportBagOrScores(const CommandAction& action);
 
 bool LabelWordlist(const CommandAction& action);  // ExecuteWordlists.cpp
-bool CopySlate(const CommandAction& action, const Settings& settings);
+bool CopySlate(const CommandAction& action);
 bool RestoreSlate(const CommandAction& action);
 bool CopyIntoWordlist(const CommandAction& action);
 bool ComputeWordlist(const CommandAction& action);
 bool ReadWordlistFile(const CommandAction& action);
-bool WriteWordlistFile(const CommandAction& action, const Settings& settings);
+bool WriteWordlistFile(const CommandAction& action);
 bool DeleteItems(const CommandAction& action);
 bool TransferItems(const CommandAction& action);
 bool TransferFlashcard(const CommandAction& action);
@@ -82,9 +82,9 @@ bool AnswerWordPresence(const ParsedCommand& command);  // ExecuteQuestions.cpp
 
 // ---- The query thread (SlateRequests.cpp) ------------------------------------
 
-// The slate's item indices in presentation order: the order of its last
-// presentation, or else the order of the settings' sort keys.
-std::vector<std::int32_t> SlateOrder(const Settings& settings);
+// The slate's item indices in the order of its last presentation; empty
+// (the slate's own order) when it has changed since.
+std::vector<std::int32_t> SlateOrder();
 // Whether the command's search or presentation runs on the query thread.
 bool GoesToSlateThread(CommandKind kind);
 // Checks what can be refused at once; false after the error.

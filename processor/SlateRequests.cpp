@@ -9,8 +9,12 @@
 
 #include "engine/Definitions.h"
 #include "engine/Listings.h"
+#include "engine/Ordering.h"
+#include "engine/Presentation.h"
 #include "engine/RandomRacks.h"
 #include "engine/Wordlists.h"
+#include "processor/CommandFiles.h"
+#include "processor/Console.h"
 #include "processor/ExecutorParts.h"
 #include "processor/Threads.h"
 
@@ -61,7 +65,34 @@ bool ListDefinitions(const ParsedCommand& command) {
     return true;
 }
 
-bool PresentTheSlate(const Settings& settings) { return Failed("Presenting the slate is not available yet"); }
+// Presented lines reach the workspace through the query thread's bridge;
+// once Esc has stopped the presentation they are refused.
+class WorkspaceSink final : public PresentationSink {
+public:
+    bool WriteLine(std::string_view text, std::span<const MarkRange> blankMarks) override {
+        marks_.clear();
+        for (const MarkRange& mark : blankMarks) marks_.push_back({mark.Start, mark.Length});
+        return SlateThread::SyncWriteMarkedLine(text, marks_);
+    }
+
+private:
+    std::vector<TextRange> marks_;
+};
+
+class LargeOutputDialog final : public LargeOutputQuestion {
+public:
+    std::int32_t Ask(std::int32_t itemCount) override { return SlateThread::SyncAskLargeOutput(); }
+};
+
+bool PresentTheSlate(const Settings& settings) {
+    WorkspaceSink sink;
+    LargeOutputDialog question;
+    const PresentationContext context{WorkspaceColumns, SeparatorLine(), CommandFileRunning(), &question};
+    PresentationRunning = true;
+    const PresentationResult result = PresentSlate(settings, context, sink);
+    PresentationRunning = false;
+    return result.End != PresentationEnd::Failed || Failed(result.Error);
+}
 
 bool EvaluateTheQuery(const ParsedCommand& command) { return Failed("Queries are not available yet"); }
 
@@ -90,7 +121,7 @@ bool RunRequest(const ParsedCommand& command) {
 
 }  // namespace
 
-std::vector<std::int32_t> SlateOrder(const Settings& settings) { return {}; }
+std::vector<std::int32_t> SlateOrder() { return SlatePresentationOrder().value_or(std::vector<std::int32_t>{}); }
 
 bool GoesToSlateThread(CommandKind kind) {
     return kind == CommandKind::Query || kind == CommandKind::PresentSlate || kind == CommandKind::DefinitionSearch ||
