@@ -36,15 +36,6 @@ std::uint32_t GetU32(const unsigned char* at) {
 
 std::uint16_t GetU16(const unsigned char* at) { return static_cast<std::uint16_t>(at[0] | (at[1] << 8)); }
 
-const char* LanguageName(Language language) {
-    switch (language) {
-        case Language::Spanish: return "Spanish";
-        case Language::French: return "French";
-        case Language::English: break;
-    }
-    return "English";
-}
-
 // The text of a NUL-terminated name field; false when the field has no NUL.
 bool ReadNameField(const unsigned char* field, std::size_t width, std::string& name) {
     const void* nul = std::memchr(field, 0, width);

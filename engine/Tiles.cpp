@@ -73,6 +73,15 @@ void RecomputeTileMaxima() {
     MaxTileCount = *std::max_element(TileCounts.begin(), TileCounts.begin() + n);
 }
 
+const char* LanguageName(Language language) {
+    switch (language) {
+        case Language::Spanish: return "Spanish";
+        case Language::French: return "French";
+        case Language::English: break;
+    }
+    return "English";
+}
+
 void SetLanguageTables(Language language) {
     SpanishLexiconActive = language == Language::Spanish;
     FrenchLexiconActive = language == Language::French;

@@ -17,6 +17,8 @@ namespace qora {
 
 enum class Language : std::uint8_t { English = 0, Spanish = 1, French = 2 };
 
+const char* LanguageName(Language language);  // "English", "Spanish", "French"
+
 constexpr int LetterCountSlots = 28;  // entries of a LetterCounts record
 constexpr int TileTableSize = 30;     // entries of the bag and score tables
 constexpr int SpanishTileCount = 28;

@@ -342,6 +342,12 @@ void ResetWordlists() {
     LastUsedWordlist = -1;
 }
 
+void DeleteNumberedWordlists() {
+    if (FlashcardsActive()) StopFlashcards();
+    NumberedWordlists.clear();
+    if (LastUsedWordlist != SlateNumber) LastUsedWordlist = -1;
+}
+
 // ---- Wordlist commands ---------------------------------------------------
 
 bool SetWordlistLabel(std::int32_t number, const std::string& label) {

@@ -134,6 +134,8 @@ void AppendWordlistItem(Wordlist& wordlist, std::string_view text, bool asText);
 
 void ClearWordlist(Wordlist& wordlist);  // no items, words, cursor before the first
 void ResetWordlists();  // an empty slate, no numbered wordlists, flashcards off (0)
+// Deletes wordlists 1 to 99; the slate stays. A flashcard drill stops.
+void DeleteNumberedWordlists();
 
 // ---- Wordlist commands ---------------------------------------------------
 

@@ -162,6 +162,11 @@ void AddToCommandHistory(std::string_view line) {
     if (observer != nullptr) observer->HistoryAppended(static_cast<std::int32_t>(CommandHistory.size()) - 1);
 }
 
+void ClearCommandHistory() {
+    CommandHistory.clear();
+    if (observer != nullptr) observer->HistoryCleared();
+}
+
 void ResetConsole() {
     lines.clear();
     textLength = 0;

@@ -60,6 +60,7 @@ public:
     virtual void LineChanged(std::int32_t row) = 0;  // text or colours
     virtual void WorkspaceCleared() = 0;
     virtual void HistoryAppended(std::int32_t index) = 0;
+    virtual void HistoryCleared() {}
 };
 
 // One observer at a time (the main window); null for none.
@@ -126,6 +127,7 @@ bool WritePresentationLine(std::string_view text, std::span<const TextRange> bla
 
 extern std::vector<std::string> CommandHistory;
 void AddToCommandHistory(std::string_view line);
+void ClearCommandHistory();
 
 // Empties the workspace, the history and the hooks, and forgets the
 // observer (for tests and start-up).

@@ -167,6 +167,16 @@ std::string BagCaption() {
     return FormatText("Bag of %ss (%d of them)", SpanishLexiconActive ? "tile" : "letter", tiles);
 }
 
+namespace {
+
+void ShowBagCaption() {
+    if (!ExecutorHandlers.ShowBagCaption) return;
+    const std::string caption = BagCaption();
+    SyncBridge().Run([&] { ExecutorHandlers.ShowBagCaption(caption); });
+}
+
+}  // namespace
+
 void ApplyRackSettings(const ParsedCommand& command) {
     const auto copyInto = [](TileTable& table, const LetterCounts& counts) {
         for (int tile = 1; tile <= ActiveTileCount(); ++tile) table[tile - 1] = counts[tile - 1];
@@ -174,10 +184,7 @@ void ApplyRackSettings(const ParsedCommand& command) {
     if (command.SetBDefined) copyInto(TileCounts, command.SetB.Counts);
     if (command.SetDollarDefined) copyInto(TileScores, command.SetDollar.Counts);
     if (command.SetBDefined || command.SetDollarDefined) RecomputeTileMaxima();
-    if (command.SetBDefined && ExecutorHandlers.ShowBagCaption) {
-        const std::string caption = BagCaption();
-        SyncBridge().Run([&] { ExecutorHandlers.ShowBagCaption(caption); });
-    }
+    if (command.SetBDefined) ShowBagCaption();
     if (command.PendingSettings.BoardSize != CurrentBoardSize) {
         CurrentBoardSize = command.PendingSettings.BoardSize;
         SetUpBoardLayout(CurrentBoardSize);
@@ -191,6 +198,8 @@ void InitSettings() {
 }
 
 void RevertToInitialSettings() {
+    SetLanguageTables(ActiveLanguage());  // set (B) and set ($): the language's bag and scores, as at start-up
+    ShowBagCaption();
     InitSettings();
     if (ExecutorHandlers.ResetLayoutDialogs) ExecutorHandlers.ResetLayoutDialogs();
 }

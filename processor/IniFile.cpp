@@ -32,7 +32,6 @@ std::int32_t RevertSeconds = DefaultRevertSeconds;
 
 namespace {
 
-constexpr std::size_t MaxIniLineLength = 1000;
 constexpr std::size_t MaxIniFileSize = 1u << 20;
 constexpr std::int64_t WholeNumberLimit = 1000000000000;  // 10^12
 constexpr int MaxStartHour = 23;
@@ -201,15 +200,7 @@ std::string ReadFunctionKey(std::string_view value, int, IniValues& values) {
     return {};
 }
 
-std::vector<std::string> WriteFunctionKeys(const IniValues& values) {
-    std::vector<std::string> lines;
-    for (int n = 1; n <= FunctionKeyCount; ++n) {
-        const FunctionKey& key = values.Keys[n - 1];
-        if (n == MenuFunctionKey || (key.Macro.empty() && !key.Replace && !key.Run)) continue;
-        lines.push_back(FormatText("F%d %c%s \"%s\"", n, key.Replace ? 'R' : 'A', key.Run ? "!" : "", key.Macro.c_str()));
-    }
-    return lines;
-}
+std::vector<std::string> WriteFunctionKeys(const IniValues& values) { return FormatFunctionKeys(values.Keys); }
 
 std::string ReadRevert(std::string_view value, int, IniValues& values) {
     std::string_view rest = value;
@@ -437,6 +428,24 @@ bool ParseFontSize(std::string_view text, int& size) {
 
 namespace {
 
+bool ReadsBackUnchanged(std::string_view text) {
+    return !HasControlCharacter(text) && LineToCodePage(text) == text;
+}
+
+}  // namespace
+
+bool IsWritableIniValue(std::string_view value) {
+    if (value.empty()) return true;
+    if (value.size() > MaxIniLineLength || TrimBlanks(value) != value) return false;
+    return value.front() != ';' && value.front() != '[' && ReadsBackUnchanged(value);
+}
+
+bool IsWritableFunctionKeyMacro(std::string_view macro) {
+    return macro.size() <= MaxFunctionKeyMacroLength && ReadsBackUnchanged(macro);
+}
+
+namespace {
+
 struct Keyword {
     const char* Text;
     int Value;
@@ -512,6 +521,16 @@ std::string FormatRecordingPeriod(const RecordingPeriod& period) {
             return FormatText("%s %s %d,%d", KeywordText(Weeks, static_cast<int>(period.Week)),
                               KeywordText(Weekdays, period.Weekday), period.StartHour, period.DurationHours);
     }
+}
+
+std::vector<std::string> FormatFunctionKeys(const std::array<FunctionKey, FunctionKeyCount>& keys) {
+    std::vector<std::string> lines;
+    for (int n = 1; n <= FunctionKeyCount; ++n) {
+        const FunctionKey& key = keys[n - 1];
+        if (n == MenuFunctionKey || (key.Macro.empty() && !key.Replace && !key.Run)) continue;
+        lines.push_back(FormatText("F%d %c%s \"%s\"", n, key.Replace ? 'R' : 'A', key.Run ? "!" : "", key.Macro.c_str()));
+    }
+    return lines;
 }
 
 std::string ReadIniFile(const std::string& namedFile) {

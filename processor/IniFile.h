@@ -9,11 +9,14 @@
 // the reason the reader returns.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "processor/FunctionKeys.h"
 #include "processor/Recording.h"
 
 namespace qora {
@@ -24,6 +27,9 @@ constexpr int MinFontSize = 4;
 constexpr int MaxFontSize = 144;
 constexpr std::int32_t DefaultRevertSeconds = 300;
 constexpr std::int32_t MaxRevertSeconds = 86400;
+constexpr std::size_t MaxIniLineLength = 1000;
+// The longest macro whose line "F12 A! "macro"" still fits in a line.
+constexpr std::size_t MaxFunctionKeyMacroLength = MaxIniLineLength - 9;
 
 extern std::string IniFileName;             // the file read at start-up; "" when there was none
 extern std::string IniDefinitionsFileName;  // the definitions file; "" for none
@@ -61,9 +67,22 @@ std::string IniBackupName(const std::string& path);
 // single values, shared with the dialogs that edit them.
 std::optional<RecordingPeriod> ParseRecordingPeriod(std::string_view line, std::string& error);
 std::string FormatRecordingPeriod(const RecordingPeriod& period);
+// "Fn R "macro"" (R! to perform at once, A to append) for every key that
+// holds a macro or a switch, in key order.
+std::vector<std::string> FormatFunctionKeys(const std::array<FunctionKey, FunctionKeyCount>& keys);
 // A whole number with an optional sign; values beyond +-10^12 are held there.
 std::optional<std::int64_t> ReadWholeNumber(std::string_view text);
 bool ParseFontSize(std::string_view text, int& size);
+
+// Whether a text that the dialogs take for the file reads back as it was
+// written: no control character (TAB aside) and the same bytes when read
+// again (text whose bytes would read as UTF-8 would not). A value line must
+// also fit in a line, have no blanks at either end (they are dropped) and not
+// start like a comment (";") or a section header ("["); an empty value
+// leaves its section out. A function key's macro stands inside its quotes,
+// so it may start and end with anything.
+bool IsWritableIniValue(std::string_view value);
+bool IsWritableFunctionKeyMacro(std::string_view macro);
 
 // The values of a program without an initialization file (tests).
 void ResetIniFile();

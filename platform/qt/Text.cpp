@@ -48,4 +48,6 @@ std::string ToCodePage(const QString& text) {
     return bytes;
 }
 
+bool FitsCodePage(const QString& text) { return FromCodePage(ToCodePage(text)) == text; }
+
 }  // namespace qora

@@ -16,4 +16,8 @@ QString FromCodePage(std::string_view bytes);
 // Characters outside the code page become "?".
 std::string ToCodePage(const QString& text);
 
+// Whether every character of the text is in the code page, so that
+// ToCodePage keeps it whole.
+bool FitsCodePage(const QString& text);
+
 }  // namespace qora

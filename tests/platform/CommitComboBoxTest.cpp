@@ -10,6 +10,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
+#include "support/qt/WidgetInput.h"
+
 namespace qora {
 namespace {
 
@@ -37,12 +39,7 @@ protected:
         ASSERT_TRUE(box->hasFocus());
     }
 
-    void PickWithMouse(int index) {
-        box->showPopup();
-        QAbstractItemView* list = box->view();
-        const QRect item = list->visualRect(list->model()->index(index, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
-    }
+    void PickWithMouse(int index) { qora::PickWithMouse(*box, index); }
 
     QWidget window;
     QLineEdit* before = nullptr;

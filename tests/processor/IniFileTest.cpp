@@ -322,5 +322,55 @@ TEST_F(IniFileTest, AFailedWriteLosesNothing) {
     EXPECT_EQ(IniPageSettings, PageSettings());
 }
 
+// The dialogs let through only what the file gives back as it was typed: a
+// prefix such as ";cw" would become a comment and leave the file unusable.
+TEST_F(IniFileTest, OnlyValuesThatReadBackUnchangedAreWritable) {
+    const std::pair<std::string, bool> values[] = {
+        {"judge/cw", true},
+        {"caf\xE9 \xD1" "and\xFA", true},
+        {"with\ttab", true},
+        {std::string(MaxIniLineLength, 'x'), true},
+        {";cw", false},
+        {"[DEFINITIONS]", false},
+        {" cw", false},
+        {"cw\t", false},
+        {"a\x01z", false},
+        {"caf\xC3\xA9", false},  // these bytes would be read as UTF-8
+        {std::string(MaxIniLineLength + 1, 'x'), false},
+    };
+    for (const auto& [value, writable] : values) {
+        SCOPED_TRACE(value.substr(0, 20));
+        EXPECT_EQ(IsWritableIniValue(value), writable);
+        if (!writable) continue;
+        RecordingFilePrefix = value;
+        ASSERT_EQ(WriteIniFile("values.ini", false), "");
+        ResetRecording();
+        ASSERT_EQ(ReadIniFile("values.ini"), "");
+        EXPECT_EQ(RecordingFilePrefix, value);
+    }
+    EXPECT_TRUE(IsWritableIniValue("")) << "an empty value leaves its section out";
+}
+
+TEST_F(IniFileTest, MacrosMayHoldAnythingTheirLineCanCarry) {
+    const std::pair<std::string, bool> macros[] = {
+        {" ;starts like a comment ", true},
+        {"[X]\"quoted\"", true},
+        {std::string(MaxFunctionKeyMacroLength, 'm'), true},
+        {std::string(MaxFunctionKeyMacroLength + 1, 'm'), false},
+        {"two\nlines", false},
+        {"\xC3\xA9", false},
+    };
+    for (const auto& [macro, writable] : macros) {
+        SCOPED_TRACE(macro.substr(0, 20));
+        EXPECT_EQ(IsWritableFunctionKeyMacro(macro), writable);
+        if (!writable) continue;
+        FunctionKeys[11] = {macro, true, true};
+        ASSERT_EQ(WriteIniFile("macros.ini", false), "");
+        ResetFunctionKeys();
+        ASSERT_EQ(ReadIniFile("macros.ini"), "");
+        EXPECT_EQ(FunctionKeys[11].Macro, macro);
+    }
+}
+
 }  // namespace
 }  // namespace qora

@@ -1,0 +1,59 @@
+// Widget tests of the small dialogs: the program's values that the dialogs
+// show and change start and end at their start-up values; a dialog under
+// test is shown (not modally) as the active window, so that it can be driven
+// with keys and clicks while the test goes on.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <string>
+
+#include "processor/Console.h"
+#include "processor/Executor.h"
+#include "processor/IniFile.h"
+#include "processor/Recording.h"
+#include "processor/Settings.h"
+#include "platform/qt/Screen.h"
+#include "WidgetLayout.h"
+
+namespace qora {
+
+class SmallDialogTest : public LayoutTest {
+protected:
+    // The forms that the tests hold are made before SetUp: they must be
+    // scaled for the screen already.
+    SmallDialogTest() { InitScreenDpi(); }
+
+    void SetUp() override {
+        LayoutTest::SetUp();
+        ResetProgramValues();
+    }
+    void TearDown() override {
+        ResetProgramValues();
+        LayoutTest::TearDown();
+    }
+
+    static void ResetProgramValues() {
+        ResetConsole();
+        ResetExecutor();
+        ResetIniFile();
+        ResetRecording();
+        LoadBuiltInSettings();
+    }
+
+    static void Open(QWidget& form) {
+        form.show();
+        QApplication::setActiveWindow(&form);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    // Nothing overlaps or is cut off; the grab is kept to be looked at.
+    static void ExpectSoundLayout(QWidget& form, const char* name) {
+        for (const std::string& fault : LayoutFaults(form)) ADD_FAILURE() << name << ": " << fault;
+        SaveGrab(form, QString::fromLatin1(name));
+    }
+};
+
+}  // namespace qora
