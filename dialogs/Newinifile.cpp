@@ -72,6 +72,12 @@ std::string OtherSectionsText() {
                       FontText(WorkspaceFontName, WorkspaceFontSize).c_str());
 }
 
+std::vector<std::string> RecordingPeriodLines() {
+    std::vector<std::string> lines;
+    for (const RecordingPeriod& period : RecordingPeriods) lines.push_back(FormatRecordingPeriod(period));
+    return lines;
+}
+
 void ShowLines(QListWidget& list, const std::vector<std::string>& lines) {
     list.clear();
     for (const std::string& line : lines) list.addItem(FromCodePage(line));
@@ -179,11 +185,7 @@ void TNewIniFileDlg::FormActivate() {
 }
 
 void TNewIniFileDlg::ShowSections() {
-    ShowLines(*RecordingPeriodsList, [] {
-        std::vector<std::string> lines;
-        for (const RecordingPeriod& period : RecordingPeriods) lines.push_back(FormatRecordingPeriod(period));
-        return lines;
-    }());
+    ShowLines(*RecordingPeriodsList, RecordingPeriodLines());
     ShowLines(*FunctionKeysList, FormatFunctionKeys(FunctionKeys));
     OtherSections->setText(FromCodePage(OtherSectionsText()));
 }
@@ -228,7 +230,7 @@ void TNewIniFileDlg::OKClick() {
         return;
     }
     SetNewIniPrinterPage(false);  // the file now holds the current page settings
-    ShowInformation(FormatText("The initialization file %s has been written.", path.c_str()));
+    ShowInformation("The initialization file " + ToCodePage(FileName->text().trimmed()) + " has been written.");
     CloseWithResult(mrOk);
 }
 

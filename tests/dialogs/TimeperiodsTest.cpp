@@ -23,11 +23,7 @@ protected:
         dialog.Duration->SetPosition(hours);
     }
 
-    QStringList Shown() const {
-        QStringList lines;
-        for (int row = 0; row < dialog.Periods->count(); ++row) lines << dialog.Periods->item(row)->text();
-        return lines;
-    }
+    QStringList Shown() const { return Lines(*dialog.Periods); }
 
     TTimePeriodsDlg dialog;
 };

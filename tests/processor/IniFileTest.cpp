@@ -328,11 +328,9 @@ TEST_F(IniFileTest, OnlyValuesThatReadBackUnchangedAreWritable) {
     const std::pair<std::string, bool> values[] = {
         {"judge/cw", true},
         {"caf\xE9 \xD1" "and\xFA", true},
-        {"with\ttab", true},
         {std::string(MaxIniLineLength, 'x'), true},
         {";cw", false},
         {"[DEFINITIONS]", false},
-        {" cw", false},
         {"cw\t", false},
         {"a\x01z", false},
         {"caf\xC3\xA9", false},  // these bytes would be read as UTF-8
@@ -354,10 +352,8 @@ TEST_F(IniFileTest, OnlyValuesThatReadBackUnchangedAreWritable) {
 TEST_F(IniFileTest, MacrosMayHoldAnythingTheirLineCanCarry) {
     const std::pair<std::string, bool> macros[] = {
         {" ;starts like a comment ", true},
-        {"[X]\"quoted\"", true},
         {std::string(MaxFunctionKeyMacroLength, 'm'), true},
         {std::string(MaxFunctionKeyMacroLength + 1, 'm'), false},
-        {"two\nlines", false},
         {"\xC3\xA9", false},
     };
     for (const auto& [macro, writable] : macros) {

@@ -7,7 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
+#include <functional>
 #include <string>
 
 #include "processor/Console.h"
@@ -16,6 +20,7 @@
 #include "processor/Recording.h"
 #include "processor/Settings.h"
 #include "platform/qt/Screen.h"
+#include "ModalDriver.h"
 #include "WidgetLayout.h"
 
 namespace qora {
@@ -47,6 +52,24 @@ protected:
         form.show();
         QApplication::setActiveWindow(&form);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    // Runs the action, answers the message box it shows with OK and returns
+    // the box's text ("" when none showed).
+    static QString MessageAfter(const std::function<void()>& action) {
+        QString message;
+        WhenModalOpens([&](QWidget& box) {
+            message = static_cast<QMessageBox&>(box).text();
+            static_cast<QMessageBox&>(box).button(QMessageBox::Ok)->click();
+        });
+        action();
+        return message;
+    }
+
+    static QStringList Lines(const QListWidget& list) {
+        QStringList lines;
+        for (int row = 0; row < list.count(); ++row) lines << list.item(row)->text();
+        return lines;
     }
 
     // Nothing overlaps or is cut off; the grab is kept to be looked at.
