@@ -6,9 +6,12 @@
 
 namespace qora {
 
+std::string BlankSetText(const LetterCounts& letters, bool ignoreVowels) {
+    return (ignoreVowels ? "-" : "") + FormatLetterCounts(&letters, 9);
+}
+
 void AppendBlankFilter(int relation, const LetterCounts& letters, bool ignoreVowels) {
-    AppendFilterAndBlank(std::string("/:") + SetRelationOperator(relation) + "(" + (ignoreVowels ? "-" : "") +
-                         FormatLetterCounts(&letters, 9) + ")");
+    AppendFilterAndBlank("/:" + SetRelationText(relation, BlankSetText(letters, ignoreVowels)));
 }
 
 }  // namespace qora

@@ -3,9 +3,15 @@
 // check box.
 #pragma once
 
+#include <string>
+
 #include "engine/LetterCounts.h"
 
 namespace qora {
+
+// The letters of a blank filter as they are written, the ignore-vowels mark
+// first: "AEIOU", "-AEIOU", "2ES".
+std::string BlankSetText(const LetterCounts& letters, bool ignoreVowels);
 
 // Appends "/:", the operator of the set-relation `relation` (0 to 5,
 // dialogs/FilterText.h) and the letters in parentheses, "-" first for the

@@ -8,9 +8,10 @@ namespace qora {
 
 bool HooksDialogFront = true;
 
+std::string HooksSetText(const LetterCounts& letters) { return FormatLetterCounts(&letters, 0); }
+
 void AppendHooksFilter(bool front, int relation, const LetterCounts& letters) {
-    AppendFilterAndBlank(std::string("/") + (front ? '<' : '>') + SetRelationOperator(relation) + "(" +
-                         FormatLetterCounts(&letters, 0) + ")");
+    AppendFilterAndBlank(std::string("/") + (front ? '<' : '>') + SetRelationText(relation, HooksSetText(letters)));
 }
 
 }  // namespace qora

@@ -3,6 +3,8 @@
 // line, used by the editor's OK and by the main window's hooks check boxes.
 #pragma once
 
+#include <string>
+
 #include "engine/LetterCounts.h"
 
 namespace qora {
@@ -10,6 +12,9 @@ namespace qora {
 // Set by the main window just before it opens the editor: true for front
 // hooks, false for back hooks.
 extern bool HooksDialogFront;
+
+// The letters of a hooks filter as it is written: "AES", "1S", "2AB".
+std::string HooksSetText(const LetterCounts& letters);
 
 // Appends "/<" (front) or "/>" (back), the operator of the set-relation
 // `relation` (0 to 5, dialogs/FilterText.h) and the letters in parentheses

@@ -37,6 +37,10 @@ const char* SetRelationOperator(int item) {
     return operators[item >= 0 && item < SetRelationItemCount ? item : NumericAtLeastItem - 2];
 }
 
+std::string SetRelationText(int item, std::string_view set) {
+    return SetRelationOperator(item) + ("(" + std::string(set) + ")");
+}
+
 void AppendNumericFilter(char letter, int item, int value1, int value2) {
     AppendFilterAndBlank(NumericFilterText(letter, item, std::to_string(value1), std::to_string(value2)));
 }

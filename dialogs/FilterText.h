@@ -32,6 +32,9 @@ std::string NumericFilterText(char letter, int item, std::string_view value1, st
 // The operator of a set-relation item: "<", "<=", "!=", "=", ">=", ">".
 const char* SetRelationOperator(int item);
 
+// The relation part of a set filter, the set already written: "<=(AES)".
+std::string SetRelationText(int item, std::string_view set);
+
 // Appends a numeric filter with its two values in decimal, then a single
 // blank, then gives the workspace the focus.
 void AppendNumericFilter(char letter, int item, int value1, int value2);

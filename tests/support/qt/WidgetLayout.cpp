@@ -14,6 +14,7 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTabWidget>
 
 namespace qora {
 
@@ -73,7 +74,10 @@ void CheckFit(const QWidget& widget, std::vector<std::string>& faults) {
 
 void CheckChildren(const QWidget& parent, std::vector<std::string>& faults) {
     const std::vector<const QWidget*> children = VisibleChildren(parent);
-    const bool stacked = qobject_cast<const QStackedWidget*>(&parent) != nullptr;
+    // A stack shows one page at a time; a page control's tabs and pages
+    // meet on a shared frame line.
+    const bool stacked =
+        qobject_cast<const QStackedWidget*>(&parent) != nullptr || qobject_cast<const QTabWidget*>(&parent) != nullptr;
     for (std::size_t i = 0; i < children.size(); ++i) {
         const QWidget& child = *children[i];
         if (!parent.rect().contains(child.geometry()))
