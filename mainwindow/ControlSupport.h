@@ -69,8 +69,8 @@ class ControlsHost {
 public:
     virtual ~ControlsHost() = default;
     // Opens a dialog through the main window's openers (which refuse while
-    // the command line has an error). False when no dialog was shown.
-    virtual bool OpenDialog(const DialogRequest& request) = 0;
+    // the command line has an error, and ignore dialogs not yet built).
+    virtual void OpenDialog(const DialogRequest& request) = 0;
     // Performs the command line at once, as Enter in the workspace does.
     virtual void PerformCommandLine() = 0;
 };

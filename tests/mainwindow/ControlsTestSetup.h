@@ -32,16 +32,14 @@ namespace qora::test {
 
 class RecordingHost : public ControlsHost {
 public:
-    bool OpenDialog(const DialogRequest& request) override {
+    void OpenDialog(const DialogRequest& request) override {
         requests.push_back(request);
         if (onOpen) onOpen();
-        return opens;
     }
     void PerformCommandLine() override { performed.push_back(CommandLine()); }
 
     std::vector<DialogRequest> requests;
     std::vector<std::string> performed;
-    bool opens = false;
     std::function<void()> onOpen;  // what the dialog does while it is open
 };
 

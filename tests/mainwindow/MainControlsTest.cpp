@@ -214,7 +214,6 @@ TEST_F(ControlsTest, AProbeKindStaysOnlyWhenTheProbeDialogTypesIt) {
     EXPECT_EQ(kind.currentIndex(), 3) << "nothing typed: the kind shown before comes back";
     EXPECT_EQ(DisplayedSettings.PresentationKind, 4);
 
-    host().opens = true;
     host().onOpen = [] { AppendToCommandLine(" /12 "); };
     Pick(kind, PresentationProbeWord - 1);
     EXPECT_EQ(CommandLine(), "/P4  /12 ");
