@@ -81,6 +81,25 @@ TEST_F(CommandsTest, AFailedWordlistCommandNamesTheMissingWordlistAndEndsTheFile
               "Error - Cannot read wordlist file missing.wds: No such file or directory");
 }
 
+TEST_F(CommandsTest, AWordlistFileOfBinaryJunkKeepsOnlyItsTextLines) {
+    Start();
+    std::string junk;
+    std::uint32_t state = 7;
+    for (int i = 0; i < 20000; ++i) {
+        state = state * 1103515245u + 12345u;
+        junk += static_cast<char>(state >> 24);
+    }
+    WriteFile("junk.wds", junk + "\nWORD\n");
+    const std::string workspace = RunCommands("/FR2W\"junk.wds\"\nWORD/2?\n");
+    std::smatch found;
+    ASSERT_TRUE(std::regex_search(workspace, found,
+                                  std::regex("Wordlist 2 now holds the ([0-9]+) items? of junk.wds "
+                                             "\\(([0-9]+) unreadable lines skipped\\)")))
+        << workspace;
+    EXPECT_GT(std::stoi(found[2]), 10);
+    EXPECT_NE(workspace.find("WORD is item "), std::string::npos) << "the text line is read";
+}
+
 TEST_F(CommandsTest, ItemCommandsAndFlashcards) {
     Start();
     WriteFile("words.wds", "ACT\nCAT\nEAT\nTAC\nTEA\n");
