@@ -65,6 +65,14 @@ bool OnMainThread(const std::function<void()>& change) {
     return SyncBridge().Run(change);
 }
 
+// False, after writing the Esc message once, when Esc has stopped the
+// presentation.
+bool PresentationGoesOn() {
+    if (!StopPresentationRequested) return true;
+    if (!PresentationStopReported.exchange(true)) WriteOutputLine(PresentationStoppedText);
+    return false;
+}
+
 }  // namespace
 
 void SetConsoleObserver(ConsoleObserver* newObserver) { observer = newObserver; }
@@ -150,11 +158,16 @@ void WriteOutputLine(std::string_view text) {
 }
 
 bool WritePresentationLine(std::string_view text, std::span<const TextRange> blankMarks) {
-    if (StopPresentationRequested) {
-        if (!PresentationStopReported.exchange(true)) WriteOutputLine(PresentationStoppedText);
-        return false;
-    }
+    if (!PresentationGoesOn()) return false;
     return OnMainThread([&] { AppendLine(text, ClippedMarks(blankMarks, text.size(), TextColour::BlankMatched)); });
+}
+
+bool WritePresentationLines(std::span<const PresentedLine> presented) {
+    if (!PresentationGoesOn()) return false;
+    return OnMainThread([&] {
+        for (const PresentedLine& line : presented)
+            AppendLine(line.Text, ClippedMarks(line.BlankMarks, line.Text.size(), TextColour::BlankMatched));
+    });
 }
 
 void AddToCommandHistory(std::string_view line) {

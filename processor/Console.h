@@ -123,6 +123,16 @@ void WriteOutputLine(std::string_view text);
 // refused line of a presentation writes the Esc message instead.
 bool WritePresentationLine(std::string_view text, std::span<const TextRange> blankMarks);
 
+// The same for several lines at once, in one call to the main thread (a
+// long presentation passes its lines in batches, so that it does not wait
+// for the main thread at every line). Refused as a whole once Esc has
+// stopped the presentation.
+struct PresentedLine {
+    std::string Text;
+    std::vector<TextRange> BlankMarks;
+};
+bool WritePresentationLines(std::span<const PresentedLine> lines);
+
 // ---- The command history ---------------------------------------------------
 
 extern std::vector<std::string> CommandHistory;

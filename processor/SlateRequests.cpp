@@ -3,6 +3,7 @@
 // executor queues a copy of the parsed command and resumes the thread; the
 // thread runs every queued request, and its finish routine writes the
 // separator line and a new prompt.
+#include <chrono>
 #include <deque>
 #include <mutex>
 #include <optional>
@@ -33,12 +34,41 @@ std::optional<ParsedCommand> NextRequest() {
     return request;
 }
 
-// Writes lines that Esc may stop, as a presentation does.
-class StoppableLines {
+// Presented lines on their way to the workspace: they are passed to the
+// main thread in batches (a few hundred lines, or what came within a short
+// while), so that a long presentation does not wait for the main thread at
+// every line; once Esc has stopped the presentation they are refused. While
+// it exists, a presentation is running.
+class WorkspaceSink final : public PresentationSink {
 public:
-    StoppableLines() { PresentationRunning = true; }
-    ~StoppableLines() { PresentationRunning = false; }
-    bool Write(const std::string& text) { return WritePresentationLine(text, {}); }
+    WorkspaceSink() { PresentationRunning = true; }
+    ~WorkspaceSink() { PresentationRunning = false; }
+
+    bool WriteLine(std::string_view text, std::span<const MarkRange> blankMarks) override {
+        if (StopPresentationRequested) return Flush();
+        PresentedLine& line = batch_.emplace_back();
+        line.Text = text;
+        for (const MarkRange& mark : blankMarks) line.BlankMarks.push_back({mark.Start, mark.Length});
+        if (batch_.size() < BatchLines && Clock::now() - lastFlush_ < BatchTime) return true;
+        return Flush();
+    }
+
+    // Writes the lines of the batch; false when Esc has stopped the
+    // presentation (they are dropped then).
+    bool Flush() {
+        const bool written = WritePresentationLines(batch_);
+        batch_.clear();
+        lastFlush_ = Clock::now();
+        return written;
+    }
+
+private:
+    using Clock = std::chrono::steady_clock;
+    static constexpr std::size_t BatchLines = 500;
+    static constexpr std::chrono::milliseconds BatchTime{50};
+
+    std::vector<PresentedLine> batch_;
+    Clock::time_point lastFlush_ = Clock::now();
 };
 
 DefinitionConnective ConnectiveOf(std::int32_t connective) {
@@ -52,32 +82,21 @@ DefinitionConnective ConnectiveOf(std::int32_t connective) {
 
 // One line per definition that includes the texts: "WORD: definition".
 bool ListDefinitions(const ParsedCommand& command) {
-    StoppableLines lines;
     std::int64_t found = 0;
     bool stopped = false;
-    SearchDefinitions(command.Text, ConnectiveOf(command.Arguments[0]), command.SecondText,
-                      [&](const std::string& word, const std::string& definition) {
-                          if (stopped) return;
-                          stopped = !lines.Write(word + ": " + definition);
-                          ++found;
-                      });
+    {
+        WorkspaceSink lines;
+        SearchDefinitions(command.Text, ConnectiveOf(command.Arguments[0]), command.SecondText,
+                          [&](const std::string& word, const std::string& definition) {
+                              if (stopped) return;
+                              stopped = !lines.WriteLine(word + ": " + definition, {});
+                              ++found;
+                          });
+        stopped = stopped || !lines.Flush();
+    }
     if (!stopped) WriteMessage(CountOf(found, "definition") + " found");
     return true;
 }
-
-// Presented lines reach the workspace through the query thread's bridge;
-// once Esc has stopped the presentation they are refused.
-class WorkspaceSink final : public PresentationSink {
-public:
-    bool WriteLine(std::string_view text, std::span<const MarkRange> blankMarks) override {
-        marks_.clear();
-        for (const MarkRange& mark : blankMarks) marks_.push_back({mark.Start, mark.Length});
-        return SlateThread::SyncWriteMarkedLine(text, marks_);
-    }
-
-private:
-    std::vector<TextRange> marks_;
-};
 
 class LargeOutputDialog final : public LargeOutputQuestion {
 public:
@@ -85,12 +104,14 @@ public:
 };
 
 bool PresentTheSlate(const Settings& settings) {
-    WorkspaceSink sink;
     LargeOutputDialog question;
     const PresentationContext context{WorkspaceColumns, SeparatorLine(), CommandFileRunning(), &question};
-    PresentationRunning = true;
-    const PresentationResult result = PresentSlate(settings, context, sink);
-    PresentationRunning = false;
+    PresentationResult result;
+    {
+        WorkspaceSink sink;
+        result = PresentSlate(settings, context, sink);
+        if (result.End != PresentationEnd::Stopped) sink.Flush();
+    }
     return result.End != PresentationEnd::Failed || Failed(result.Error);
 }
 

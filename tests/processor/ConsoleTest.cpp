@@ -130,10 +130,14 @@ TEST_F(ConsoleTest, ColourMarksStayInsideTheirLine) {
 
 TEST_F(ConsoleTest, AStoppedPresentationRefusesLinesAndSaysSoOnce) {
     EXPECT_TRUE(WritePresentationLine("CAT", {}));
+    const PresentedLine batch[] = {{"ACT", {{0, 1}}}, {"TAC", {}}};
+    EXPECT_TRUE(WritePresentationLines(batch));
+    EXPECT_EQ(WorkspaceLines().end()[-2].Colours.size(), 1u);
     StopPresentationRequested = true;
     EXPECT_FALSE(WritePresentationLine("DOG", {}));
     EXPECT_FALSE(SlateThread::SyncWriteMarkedLine("EMU", {}));
-    EXPECT_EQ(WorkspaceText(), (std::vector<std::string>{"QORA?: ", "CAT",
+    EXPECT_FALSE(WritePresentationLines(batch));
+    EXPECT_EQ(WorkspaceText(), (std::vector<std::string>{"QORA?: ", "CAT", "ACT", "TAC",
                                                          "!!! - You have typed Esc to stop this presentation prematurely!"}));
     ResetQueryStopFlags();
     EXPECT_TRUE(WritePresentationLine("FOX", {})) << "the next presentation starts afresh";
