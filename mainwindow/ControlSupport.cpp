@@ -1,6 +1,7 @@
 #include "mainwindow/ControlSupport.h"
 
 #include "platform/qt/CommitComboBox.h"
+#include "platform/qt/Focus.h"
 #include "platform/qt/Text.h"
 
 #include <QGridLayout>
@@ -73,6 +74,13 @@ void ShowChoice(CommitComboBox& list, int item, std::string_view absentText) {
     }
     list.setCurrentIndex(item);
     list.SetCommittedIndex(item);
+}
+
+CommitComboBox* NewTypingList(int columns) {
+    auto* list = new CommitComboBox;
+    LimitListWidth(*list, columns);
+    QObject::connect(list, &CommitComboBox::reselected, [] { FocusWorkspace(); });
+    return list;
 }
 
 void LimitListWidth(QComboBox& list, int columns) {

@@ -107,6 +107,11 @@ signals:
 // the user's new choice.
 void ShowChoice(CommitComboBox& list, int item, std::string_view absentText = {});
 
+// A list whose choice is typed onto the command line, `columns` characters
+// wide: picking the item it shows already gives the workspace the focus, as
+// typing a new choice does.
+CommitComboBox* NewTypingList(int columns);
+
 // Lists and boxes whose items may be long are laid out `columns` characters
 // wide and take the width their row gives them.
 void LimitListWidth(QComboBox& list, int columns);

@@ -34,8 +34,7 @@ std::string OrderingOf(const CommitComboBox& list, int item) { return ToCodePage
 // ---- Random racks ------------------------------------------------------------------
 
 RandomRacksPage::RandomRacksPage(ControlsHost& host, QWidget* parent) : QWidget(parent), host_(host) {
-    RandomRackOrder = new CommitComboBox;
-    LimitListWidth(*RandomRackOrder, OrderingColumns);
+    RandomRackOrder = NewTypingList(OrderingColumns);
     NewRandomRackOrder = NewDialogButton(host, ControlDialog::NewRandomRackOrder, "New...");
     RandomRackEntry = new NumberField(RackCountColumns);
     RandomRackEntry->SetEmptyRule(EmptyField::IsInvalid);
@@ -89,8 +88,7 @@ void RandomRacksPage::DrawRacks() {
 // ---- Canonical output ----------------------------------------------------------------
 
 CanonicalOutputPage::CanonicalOutputPage(ControlsHost& host, QWidget* parent) : QWidget(parent) {
-    CanonicalOutputOrder = new CommitComboBox;
-    LimitListWidth(*CanonicalOutputOrder, OrderingColumns);
+    CanonicalOutputOrder = NewTypingList(OrderingColumns);
     NewCanonicalOutputOrder = NewDialogButton(host, ControlDialog::NewCanonicalOutputOrder, "New...");
 
     PageRows rows(*this);

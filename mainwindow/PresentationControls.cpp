@@ -39,15 +39,13 @@ void KeepPlaceWhenHidden(QWidget& widget) {
 }  // namespace
 
 PresentationPage::PresentationPage(ControlsHost& host, QWidget* parent) : QWidget(parent), host_(host) {
-    WordPresentation = new CommitComboBox;
+    WordPresentation = NewTypingList(ListColumns);
     for (const char* caption : PresentationKindCaptions) WordPresentation->addItem(caption);
-    LimitListWidth(*WordPresentation, ListColumns);
     SlateWordCount = new DialogBox(host, ControlDialog::SlateWordCount, ListColumns);
     SlateWordCountButton = NewValueButton(host, ControlDialog::SlateWordCount);
     for (CommitComboBox* PresentationPage::*member : OrderByLists) {
-        auto* list = this->*member = new CommitComboBox;
+        CommitComboBox* list = this->*member = NewTypingList(ListColumns);
         for (int item = 0; item < SortKeyItemCount; ++item) list->addItem(SortKeyItemCaption(item).c_str());
-        LimitListWidth(*list, ListColumns);
         connect(list, &CommitComboBox::committed, this, &PresentationPage::SortKeyChosen);
     }
     Layout = new DialogBox(host, ControlDialog::Layout, ListColumns);

@@ -34,11 +34,9 @@ void FillList(CommitComboBox& list, const std::vector<std::string>& lines) {
 }  // namespace
 
 QueryPage::QueryPage(ControlsHost& host, QWidget* parent) : QWidget(parent) {
-    QueryKind = new CommitComboBox;
+    QueryKind = NewTypingList(ListColumns);
     for (const QueryModeChoice& choice : QueryModeChoices) QueryKind->addItem(choice.Caption);
-    LimitListWidth(*QueryKind, ListColumns);
-    WordSource = new CommitComboBox;
-    LimitListWidth(*WordSource, ListColumns);
+    WordSource = NewTypingList(ListColumns);
     QueryCharacter = NewDialogButton(host, ControlDialog::QueryCharacter, "Letter / Set");
     RackCharacter = NewDialogButton(host, ControlDialog::RackCharacter, "Rack Letter / Blank");
     QueryWord = NewDialogButton(host, ControlDialog::QueryWord, "Word / Subword");

@@ -226,6 +226,7 @@ TEST_F(ControlsTest, OrderingListsTypeTheOrderingPicked) {
     CommitComboBox& racks = *controls().RandomRacksTab->RandomRackOrder;
     Pick(racks, 1);
     EXPECT_EQ(CommandLine(), "") << "the ordering in force already";
+    EXPECT_TRUE(ui->workspace->hasFocus());
     Pick(racks, 0);
     EXPECT_EQ(CommandLine(), "/.\"\" ");
     Pick(racks, 1);
