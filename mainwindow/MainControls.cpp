@@ -40,7 +40,7 @@ MainControls::MainControls(ControlsHost& host, QTabWidget& queryOrPresentation, 
       CanonicalOutputTab(new CanonicalOutputPage(host)),
       BoardTab(new BoardPage(host)) {
     queryOrPresentation.addTab(QueryTab, "&Query");
-    queryOrPresentation.addTab(FiltersTab, "&Filters");
+    queryOrPresentation.addTab(FiltersTab, "F&ilters");  // Alt+F is the File menu
     queryOrPresentation.addTab(WordlistsTab, "&Lists");
     queryOrPresentation.addTab(PresentationTab, "P&resentation");
     options.addTab(TimerTab, "&Timer");

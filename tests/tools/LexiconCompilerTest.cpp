@@ -7,10 +7,10 @@
 #include <map>
 #include <random>
 #include <set>
-#include <sys/wait.h>
 
 #include "engine/Lexicons.h"
 #include "engine/Search.h"
+#include "support/ProgramRun.h"
 #include "support/TestLexicon.h"
 #include "tools/LexiconCompiler.h"
 
@@ -246,23 +246,7 @@ TEST_F(WordListFile, ReportsWhatCannotBeRead) {
 
 // ---- The qlxbuild command --------------------------------------------------------
 
-struct CommandResult {
-    int status = -1;
-    std::string output;
-};
-
-CommandResult RunQlxbuild(const std::string& arguments) {
-    const char* binaryDir = std::getenv("QORA_BINARY_DIR");
-    const std::string command = std::string(binaryDir ? binaryDir : ".") + "/qlxbuild " + arguments + " 2>&1";
-    CommandResult result;
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr) return result;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe) != nullptr) result.output += buffer;
-    const int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
-}
+ProgramResult RunQlxbuild(const std::string& arguments) { return RunBuiltProgram("qlxbuild", arguments); }
 
 TEST_F(WordListFile, CommandBuildsALexiconAndReportsItsCounts) {
     const auto list = Write("words.txt", "cat\ndog\ndog\nit's\n");

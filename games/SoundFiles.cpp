@@ -1,0 +1,34 @@
+#include "games/SoundFiles.h"
+
+#include "platform/qt/WaveSound.h"
+
+namespace qora {
+
+bool SoundAvailable = false;
+std::string PeriodSoundFileName = PeriodSoundName;
+std::string WarningSoundFileName = WarningSoundName;
+std::string SoundFolder;
+
+void FindSoundFiles(const std::string& systemFolder) {
+    ResetSoundFiles();
+    if (!systemFolder.empty()) {
+        const std::string media = systemFolder + "/Media/";
+        if (IsWaveFile(media + PeriodSoundName)) {
+            SoundFolder = media;
+            PeriodSoundFileName = media + PeriodSoundName;
+            WarningSoundFileName = media + WarningSoundName;
+            SoundAvailable = true;
+            return;
+        }
+    }
+    SoundAvailable = IsWaveFile(PeriodSoundName);
+}
+
+void ResetSoundFiles() {
+    SoundAvailable = false;
+    PeriodSoundFileName = PeriodSoundName;
+    WarningSoundFileName = WarningSoundName;
+    SoundFolder.clear();
+}
+
+}  // namespace qora

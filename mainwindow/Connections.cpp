@@ -1,0 +1,78 @@
+#include "mainwindow/Connections.h"
+
+#include <QCoreApplication>
+
+#include "engine/Lexicons.h"
+#include "mainwindow/Unit2.h"
+#include "processor/Console.h"
+#include "processor/Executor.h"
+#include "processor/ReportError.h"
+#include "processor/Threads.h"
+
+namespace qora {
+
+namespace {
+
+// The answer of the large-output question until its dialog exists: every item.
+constexpr std::int32_t PresentEveryItem = -1;
+
+// Runs a change of the window on the main thread, from whichever thread.
+void InWindow(const std::function<void(TForm2&)>& change) {
+    SyncBridge().Run([&] {
+        if (Form2 != nullptr) change(*Form2);
+    });
+}
+
+// Messages of the command language: the status bar for checks, the workspace
+// for performed lines.
+ConsoleErrorSink reportSink([](const std::string& text) {
+    InWindow([&](TForm2& form) { form.ShowStatusMessage(text); });
+});
+
+// Worker threads queue a call and wake the event loop, which runs it.
+void WakeMainThread() {
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { SyncBridge().RunPending(); }, Qt::QueuedConnection);
+}
+
+}  // namespace
+
+ProcessedLine HandleTypedCommandLine(bool reportErrors, bool perform) {
+    const std::string line = CommandLine();
+    return ProcessCommandLine({line, &CommandHistory, false}, reportErrors, perform);
+}
+
+void ConnectMainWindow(TForm2& form) {
+    ConnectCommandProcessor();
+    ConsoleEditHooks.RestartRevertCountdown = [&form] { form.RestartRevertCountdown(); };
+    ConsoleEditHooks.RecheckCommandLine = [&form] { form.RecheckCommandLine(); };
+    CommandLineHandlers.ShowImpliedSettings = [] { InWindow([](TForm2& window) { window.ShowImpliedSettings(); }); };
+    SetErrorReportSink(&reportSink);
+
+    ExecutorHandlers.OpenChallengeWindow = [&form] { form.ChallengeClick(&form); };
+    ExecutorHandlers.RefreshListTabs = [&form] { form.RefreshListTabs(); };
+    ExecutorHandlers.ShowFlashcardState = [&form] { form.UpdateIndicators(); };
+    ExecutorHandlers.ShowProgress = [&form](const std::string& text) { form.ShowStatusMessage(text); };
+
+    ThreadHooks.SetControlsEnabled = [&form](bool enabled) { form.SetControlsEnabled(enabled); };
+    ThreadHooks.AskLargeOutput = [] { return PresentEveryItem; };
+    ThreadHooks.ExitProgram = [&form](int status) { form.ExitProgram(status); };
+    SyncBridge().SetWakeUp(WakeMainThread);
+
+    AddLexiconStatusHook([](const LexiconStatusChange& change) {
+        if (Form2 == nullptr) return;
+        if (change.LanguageChanged) Form2->ApplyLexiconLanguage();
+        Form2->ShowLexiconCaption();
+    });
+}
+
+void DisconnectMainWindow() {
+    ConsoleEditHooks = {};
+    CommandLineHandlers = {};
+    SetErrorReportSink(nullptr);
+    ResetExecutor();
+    ThreadHooks = {};
+    SyncBridge().SetWakeUp(nullptr);
+}
+
+}  // namespace qora

@@ -1,0 +1,278 @@
+// The main window: the workspace console in the middle, the query and
+// presentation pages on the left (`QueryOrPresentation`, with the `Command`
+// panel and the "!" button below them), the challenge button, the option
+// pages, the definitions window and the command history on the right, the
+// menus above and the three-panel status bar below.
+//
+// The window does little work of its own: it hands the command line to the
+// command processor in one of three ways (perform, check, silent re-check),
+// opens the dialogs and the challenge window, and shows what the processor's
+// threads report. The controls of the pages are MainControls; the window is
+// their host.
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+#include <functional>
+#include <initializer_list>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "games/Challenge.h"
+#include "mainwindow/ControlSupport.h"
+#include "platform/KeyCodes.h"
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTimer;
+
+namespace qora {
+
+class MainControls;
+class QoraDialog;
+class TWorkspace;
+
+// How a main-window handler opens a dialog.
+struct DialogOpener {
+    QoraDialog* Dialog = nullptr;
+    // The dialog's outer top-left corner on the screen.
+    std::function<QPoint(QWidget& dialog)> Place;
+    // Sets what the dialog reads when it opens (the set, wordlist and item a
+    // control chose); may be empty.
+    std::function<void(const DialogRequest& request)> Prepare;
+    // What happens while the command line has an error: the command-building
+    // dialogs refuse to open (with or without a message in the status bar);
+    // dialogs that act directly open anyway.
+    enum class WhenLineHasError { Refuse, RefuseSilently, Open } OnError = WhenLineHasError::Refuse;
+};
+
+// The left page control shows its pages (the View menu's "Left Tabs").
+extern bool ShowLeftTabs;
+// The `Command` panel and the "!" button are shown; they belong to the left
+// pages and come and go with them.
+extern bool QueryOrPresentationPageShown;
+// The seconds left before the revert-to-challenge countdown opens the
+// challenge window.
+extern std::int32_t RevertCountdown;
+
+class TForm2 : public QMainWindow, public ChallengeHost, public ControlsHost {
+    Q_OBJECT
+
+public:
+    TForm2();
+    ~TForm2() override;
+
+    // ---- Components --------------------------------------------------------
+    TWorkspace* Workspace;
+    QTabWidget* QueryOrPresentation;
+    QWidget* Command;
+    QPushButton* Perform;
+    QPushButton* Check;
+    QPushButton* MakeLongTerm;
+    QPushButton* Challenge;
+    QTabWidget* Options;
+    MainControls* Controls;  // the pages of QueryOrPresentation and Options
+    QPlainTextEdit* DefinitionsBox;
+    QListWidget* CommandHistoryBox;
+    QLabel* IndicatorsPanel;      // left panel of the status bar
+    QLabel* MessagePanel;         // middle panel
+    QLabel* WorkspaceSizePanel;   // right panel
+    QTimer* RevertTimer;
+    QTimer* Timer;                // the Timer tab's one-second timer
+
+    // ---- Menu items ----------------------------------------------------------
+    QAction* MenuFileExecute;
+    QAction* MenuNewIniFile;
+    QAction* MenuImportWordlists;
+    QAction* MenuPrint;
+    QAction* MenuPageSetup;
+    QAction* MenuExit;
+    QAction* MenuCut;
+    QAction* MenuCopy;
+    QAction* MenuPaste;
+    QAction* MenuAugmentLetter;
+    QAction* MenuRackLetter;
+    QAction* MenuAugmentWord;
+    QAction* MenuWordPresence;
+    QAction* MenuShowDefns;
+    QAction* MenuLetterMapping;
+    QAction* MenuDefineSet;
+    QAction* MenuLabelSet;
+    QAction* MenuWordlistsDeleteItem;
+    QAction* MenuWordlistsCopyItem;
+    QAction* MenuWordlistsMoveItem;
+    QAction* MenuAppendRandomRacks;
+    QAction* MenuFlashcardDelete;
+    QAction* MenuFlashcardCopy;
+    QAction* MenuMoveToSomewhere;
+    QAction* MenuLexicons;
+    QAction* MenuClearAll;
+    QAction* MenuFunctionKeys;
+    QAction* MenuRecordingPeriods;
+    QAction* MenuChallenge;
+    QMenu* InterimChallenges;
+    QAction* MenuInterimChallengesOn;
+    QAction* MenuInterimChallengesOff;
+    QAction* MenuRecordingOn;
+    QAction* MenuRecordingOff;
+    QAction* MenuRevertToChallenge;
+    QAction* MenuBigBoggle;
+    QAction* MenuWordsmith;
+    QAction* MenuWordBuildingSolving;
+    QAction* MenuPlay15;
+    QAction* MenuWorkspaceFont;
+    QAction* MenuTextColour;
+    QAction* MenuBackgroundColour;
+    QAction* MenuBlankColour;
+    QAction* MenuWordWrap;
+    QAction* MenuShowHints;
+    QAction* MenuLeftTabs;
+    QAction* MenuHelpContents;
+    QAction* MenuHelpAdjudications;
+    QAction* MenuAbout;
+
+    // ---- Size and measures -------------------------------------------------
+    // 85% of the screen, at least 800 x 575 scaled pixels, centred.
+    void SizeToScreen();
+    // WorkspaceRows and WorkspaceColumns, shown in the right panel.
+    void MeasureWorkspace();
+    void SetWorkspaceFont(const QFont& font);
+
+    // ---- Services for the dialogs and games ----------------------------------
+    void ShowHelpWindow();
+    void SetHelpWindow(QoraDialog* helpWindow) { helpWindow_ = helpWindow; }
+    void ReportCannotAugment();
+    // The language switch and the refresh of the set lists: the dialogs add
+    // what they must redo.
+    void ApplyLexiconLanguage();
+    void RefreshListTabs();
+    void AddLanguageSwitch(std::function<void()> action);
+    void AddListTabsRefresh(std::function<void()> action);
+    // After every check without error the controls show the settings that
+    // the line implies (DisplayedSettings).
+    void ShowImpliedSettings();
+    // The caption "QORA - primary[ / secondary]" after every lexicon choice.
+    void ShowLexiconCaption();
+
+    // ---- Dialog openers ----------------------------------------------------
+    // Connects menu items and buttons to an action and enables them; the
+    // workspace has the focus afterwards. Until a dialog or feature is
+    // plugged in, its items stay disabled.
+    void PlugAction(std::initializer_list<QObject*> triggers, std::function<void()> action);
+    // A dialog that the controls ask for: their buttons are enabled and their
+    // requests open it, as the menu items given do.
+    void PlugDialog(ControlDialog dialog, std::initializer_list<QObject*> menuItems, DialogOpener opener);
+    // A dialog that only menu items open.
+    void PlugDialog(std::initializer_list<QObject*> menuItems, DialogOpener opener);
+    void OpenDialog(const DialogOpener& opener, const DialogRequest& request = {});
+    // The placements the openers use.
+    QPoint RightEdgeOneCaptionAbove(QWidget& dialog);
+    QPoint RightEdgeAtWorkspaceTop(QWidget& dialog);
+    QPoint AtWorkspaceTopLeft(QWidget& dialog);
+    QPoint LowerRightOfClientArea(QWidget& dialog);
+    QPoint CentredOnMainWindow(QWidget& dialog);
+
+    // ---- Status bar ----------------------------------------------------------
+    void ShowStatusMessage(std::string_view text);  // the middle panel
+    void UpdateIndicators();                          // flashcards, revert countdown
+
+    // ---- The command line ----------------------------------------------------
+    void PerformClick();  // Enter, Perform: the processor performs the line
+    void CheckClick();    // Ctrl+Enter, Check
+    void RecheckCommandLine();  // after every other edit
+    void ReplaceCommandLine(std::string_view text);
+    bool WorkspaceKeyDown(KeyStroke stroke);
+
+    // ---- While a query or command file runs ----------------------------------
+    void SetControlsEnabled(bool enabled);
+    bool ControlsEnabled() const { return controlsEnabled_; }
+
+    // ---- Start-up failure and the end ----------------------------------------
+    // Shows the reason and the closing line, disables every control and ends
+    // the program with status 1 on the next key or click.
+    void ShowFatalError(const std::string& reason);
+    bool StartupFailed() const { return startupFailed_; }
+    void ExitProgram(int status);
+    int ExitStatus() const { return exitStatus_; }
+
+    // ---- Challenge adjudication ----------------------------------------------
+    void ChallengeClick(QObject* sender);
+    void AppRestore();
+    void RevertTimerTimer();
+    // Whether the program may open the challenge window by itself now: it is
+    // the active application, nothing runs and no other window is modal.
+    bool ReadyForRevert() const;
+    virtual bool ProgramIsActive() const;
+
+    // ChallengeHost
+    void HideMainParts() override;
+    void ShowMainParts() override;
+    void ParkMouseOnChallengeButton() override;
+    void RestartRevertCountdown() override;
+    std::string PromptLineWords() override;
+
+    // ControlsHost
+    void OpenDialog(const DialogRequest& request) override;
+    void PerformCommandLine() override;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateMenus();
+    void PlugSmallDialogs();
+    void CreateStatusBar();
+    QWidget* CreateLeftColumn();
+    QWidget* CreateRightColumn();
+    void RecallHistory(int step);
+    void PerformFunctionKey(int number);
+    void PerformLengthFilter(int length);
+    void ShowHistoryEntry(std::int32_t index);
+    void HistoryBoxDoubleClicked(QListWidgetItem* item);
+    void ShowDefinitionAtCaret();
+    void LayOutChallengeWindow();
+    void MenuFileExecuteClick();
+    void MenuInterimChallengesClick(bool on);
+    void MenuRecordingClick(bool on);
+    void MenuRevertClick(bool on);
+    void MenuWorkspaceFontClick();
+    void MenuColourClick(QAction* item);
+    void MenuWordWrapClick(bool on);
+    void MenuShowHintsClick(bool on);
+    void MenuLeftTabsClick(bool on);
+    void ShowCommandAndLeftTabs();
+    std::vector<QWidget*> RightHandParts() const;
+
+    QWidget* leftColumn_;
+    QLabel* definitionsCaption_;
+    QLabel* historyCaption_;
+    QoraDialog* helpWindow_ = nullptr;
+    std::vector<std::function<void()>> languageSwitches_;
+    std::vector<std::function<void()>> listTabsRefreshes_;
+    std::map<ControlDialog, DialogOpener> controlDialogs_;
+    std::vector<QWidget*> offWhileBusy_;  // disabled while a query runs
+    bool controlsEnabled_ = true;
+    bool startupFailed_ = false;
+    int exitStatus_ = 0;
+    // History recall: the entry shown, and the line typed before recalling.
+    std::size_t historyIndex_ = 0;
+    std::string lineBeforeRecall_;
+    bool wasMinimised_ = false;
+    bool showHints_ = true;
+};
+
+// The main window; its workspace is also WorkspaceEdit (platform/qt/Focus.h).
+extern TForm2* Form2;
+
+}  // namespace qora

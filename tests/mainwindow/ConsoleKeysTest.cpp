@@ -1,0 +1,248 @@
+// The workspace driven by keys: typing, performing, checking, editing that
+// must stay on the command line, paste, history recall, function keys and
+// the length filters.
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTextBlock>
+
+#include "MainWindowFixture.h"
+#include "mainwindow/MainControls.h"
+#include "mainwindow/QueryControls.h"
+#include "platform/qt/CommitComboBox.h"
+#include "mainwindow/TimerControls.h"
+#include "processor/Executor.h"
+
+namespace qora::test {
+namespace {
+
+class ConsoleKeysTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        StartWithLexicon();
+    }
+    void Perform(const char* line) {
+        Type(line);
+        Press(Qt::Key_Return);
+        Settle();
+    }
+    QTextCharFormat FormatAt(int row, int column) {
+        QTextCursor cursor(Workspace().document()->findBlockByNumber(row));
+        cursor.setPosition(cursor.position() + column + 1);
+        return cursor.charFormat();
+    }
+};
+
+TEST_F(ConsoleKeysTest, EnterPerformsTheLineAndWritesANewPrompt) {
+    Type("CAT");
+    EXPECT_EQ(CommandLine(), "CAT");
+    EXPECT_EQ(ShownLine(PromptRow), "QORA?: CAT");
+    const std::int32_t row = PromptRow;
+    Press(Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(CommandHistory, (std::vector<std::string>{"CAT"}));
+    EXPECT_EQ(form->CommandHistoryBox->count(), 1);
+    EXPECT_EQ(WorkspaceLines()[row].Text, "QORA?: CAT");
+    EXPECT_GT(PromptRow, row);
+    EXPECT_EQ(LastLine(), "QORA?: ");
+    EXPECT_TRUE(Workspace().CaretInCommandLine());
+    EXPECT_EQ(ShownLine(PromptRow), "QORA?: ");
+}
+
+TEST_F(ConsoleKeysTest, ErrorsAreReportedByTheWayTheLineIsHandled) {
+    // Typing re-checks silently: Perform goes off, no message, nothing red.
+    Type("AB(");
+    EXPECT_TRUE(CommandLineHasError);
+    EXPECT_FALSE(form->Perform->isEnabled());
+    EXPECT_TRUE(form->MessagePanel->text().isEmpty());
+    EXPECT_TRUE(WorkspaceLines()[PromptRow].Colours.empty());
+
+    // Ctrl+Enter checks: the message in the status bar.
+    Press(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_TRUE(form->MessagePanel->text().startsWith("Error - ")) << form->MessagePanel->text().toStdString();
+    EXPECT_EQ(CommandLine(), "AB(");
+
+    // Performing writes the message under the line and a new prompt.
+    const std::int32_t row = PromptRow;
+    Press(Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(WorkspaceLines()[row + 1].Text.rfind("Error - ", 0), 0u);
+    EXPECT_EQ(LastLine(), "QORA?: ");
+    EXPECT_EQ(CommandHistory.back(), "AB(");
+
+    // A good line enables Perform again.
+    Type("CAT");
+    EXPECT_TRUE(form->Perform->isEnabled());
+}
+
+TEST_F(ConsoleKeysTest, TheControlsShowWhatTheLineImpliesAndTypeOntoIt) {
+    Type("C.T/Q2");
+    EXPECT_EQ(form->Controls->QueryTab->QueryKind->currentText(), "Pattern");
+    Press(Qt::Key_Backspace);  // "/Q" alone has an error: the controls stay
+    EXPECT_EQ(form->Controls->QueryTab->QueryKind->currentText(), "Pattern");
+    SetCommandLine("");
+    form->MakeLongTerm->click();
+    EXPECT_EQ(CommandLine(), "!");
+}
+
+TEST_F(ConsoleKeysTest, TheOffendingCharacterOfACheckedLineIsRed) {
+    Type("CA#T");
+    form->Check->click();
+    ASSERT_FALSE(WorkspaceLines()[PromptRow].Colours.empty());
+    const ColourRange red = WorkspaceLines()[PromptRow].Colours.front();
+    EXPECT_EQ(red.Colour, TextColour::Error);
+    EXPECT_EQ(WorkspaceLines()[PromptRow].Text[red.Range.Start], '#');
+    EXPECT_EQ(FormatAt(PromptRow, red.Range.Start).foreground().color(), TWorkspace::ErrorColour());
+    Type("X");  // an edit clears the colour
+    EXPECT_TRUE(WorkspaceLines()[PromptRow].Colours.empty());
+    EXPECT_NE(FormatAt(PromptRow, red.Range.Start).foreground().color(), TWorkspace::ErrorColour());
+}
+
+TEST_F(ConsoleKeysTest, HistoryAboveThePromptCannotBeEdited) {
+    Perform("CAT");
+    const std::vector<std::string> before = Lines();
+    QTextCursor cursor(Workspace().document()->findBlockByNumber(0));
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    Workspace().setTextCursor(cursor);
+    Press(Qt::Key_Delete);
+    Press(Qt::Key_Backspace);
+    Press(Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(Lines(), before);
+    EXPECT_EQ(ShownLine(0), before[0]);
+
+    // Backspace cannot reach into the prompt, Delete not past the line.
+    Workspace().MoveCaretToCommandLineEnd();
+    Type("AB");
+    for (int i = 0; i < 4; ++i) Press(Qt::Key_Backspace);
+    Press(Qt::Key_Backspace, Qt::ControlModifier);
+    Press(Qt::Key_Delete);
+    EXPECT_EQ(ShownLine(PromptRow), "QORA?: ");
+
+    // Typed text goes to the command line wherever the caret is.
+    Workspace().setTextCursor(QTextCursor(Workspace().document()->findBlockByNumber(1)));
+    Type("DOG");
+    EXPECT_EQ(CommandLine(), "DOG");
+    const std::vector<std::string> after = Lines();
+    EXPECT_EQ(std::vector(after.begin(), after.end() - 1), std::vector(before.begin(), before.end() - 1));
+}
+
+TEST_F(ConsoleKeysTest, PasteIsPlainTextOnOneLine) {
+    auto* data = new QMimeData;
+    data->setHtml("<b>ignored</b>");
+    data->setText("AB\r\nC\tD\x01");
+    QApplication::clipboard()->setMimeData(data);
+    Press(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(CommandLine(), "AB C D");
+
+    // Cut takes the selection off the command line, copy leaves the history.
+    QTextCursor cursor = Workspace().textCursor();
+    cursor.movePosition(QTextCursor::StartOfBlock);
+    cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, PromptLength);
+    cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, 3);
+    Workspace().setTextCursor(cursor);
+    form->MenuCut->trigger();
+    EXPECT_EQ(CommandLine(), "C D");
+    EXPECT_EQ(QApplication::clipboard()->text(), "AB ");
+}
+
+TEST_F(ConsoleKeysTest, UpAndDownRecallTheHistory) {
+    Perform("CAT");
+    Perform("DOG");
+    Type("AC");
+    Press(Qt::Key_Up);
+    EXPECT_EQ(CommandLine(), "DOG");
+    Press(Qt::Key_Up);
+    Press(Qt::Key_Up);
+    EXPECT_EQ(CommandLine(), "CAT");
+    EXPECT_EQ(ShownLine(PromptRow), "QORA?: CAT");
+    Press(Qt::Key_Down);
+    EXPECT_EQ(CommandLine(), "DOG");
+    Press(Qt::Key_Down);
+    EXPECT_EQ(CommandLine(), "AC");
+    Press(Qt::Key_Down);
+    EXPECT_EQ(CommandLine(), "AC");
+
+    // A double-click in the history box puts its entry on the line.
+    emit form->CommandHistoryBox->itemDoubleClicked(form->CommandHistoryBox->item(0));
+    EXPECT_EQ(CommandLine(), "CAT");
+}
+
+TEST_F(ConsoleKeysTest, FunctionKeysReplaceExtendOrPerform) {
+    FunctionKeys[0] = {"ACT", true, false};
+    FunctionKeys[1] = {"/|=3 ", false, false};
+    FunctionKeys[2] = {"DOG", true, true};
+    FunctionKeys[9] = {"QI", true, true};  // F10 holds no macro
+    Type("XYZ");
+    Press(Qt::Key_F1);
+    EXPECT_EQ(CommandLine(), "ACT");
+    Press(Qt::Key_F2);
+    EXPECT_EQ(CommandLine(), "ACT/|=3 ");
+    Press(Qt::Key_F10);
+    EXPECT_EQ(CommandLine(), "ACT/|=3 ");
+    Press(Qt::Key_F3);
+    Settle();
+    EXPECT_EQ(CommandHistory, (std::vector<std::string>{"DOG"}));
+    EXPECT_EQ(CommandLine(), "");
+}
+
+TEST_F(ConsoleKeysTest, CtrlDigitPerformsALengthFilterAtOnce) {
+    Type("CAT");
+    Press(Qt::Key_5, Qt::ControlModifier);
+    Settle();
+    EXPECT_EQ(CommandHistory, (std::vector<std::string>{"CAT/|=5 "}));
+}
+
+TEST_F(ConsoleKeysTest, KeysAreIgnoredAndControlsOffWhileWorkRuns) {
+    Type("CA");
+    form->SetControlsEnabled(false);
+    EXPECT_FALSE(form->Perform->isEnabled());
+    EXPECT_FALSE(form->Challenge->isEnabled());
+    EXPECT_FALSE(form->menuBar()->isEnabled());
+    EXPECT_TRUE(form->Controls->TimerTab->isEnabled());
+    Type("T");
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Backspace);
+    Press(Qt::Key_Escape);  // stops what runs; never opens the challenge window
+    Settle();
+    EXPECT_EQ(CommandLine(), "CA");
+    EXPECT_TRUE(CommandHistory.empty());
+    EXPECT_FALSE(ChallengeDlg->isVisible());
+    form->SetControlsEnabled(true);
+    EXPECT_TRUE(form->Perform->isEnabled());
+    Type("T");
+    EXPECT_EQ(CommandLine(), "CAT");
+}
+
+TEST_F(ConsoleKeysTest, WorkerOutputReachesTheWorkspaceThroughTheEventLoop) {
+    std::thread worker([] {
+        WriteOutputLine("from the worker");
+        SyncBridge().Run([] { ExecutorHandlers.ShowProgress("WORKING: 1000 items"); });
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return ShownLine(PromptRow + 1) == "from the worker"; }));
+    worker.join();
+    EXPECT_EQ(form->MessagePanel->text(), "WORKING: 1000 items");
+    form->SetControlsEnabled(false);
+    form->SetControlsEnabled(true);  // the work ended
+    EXPECT_EQ(form->MessagePanel->text(), "");
+}
+
+TEST_F(ConsoleKeysTest, BlankMatchedLettersAreColouredAndTheSizeIsShown) {
+    const TextRange marks[] = {{1, 2}};
+    WritePresentationLine("CAT", marks);
+    Workspace().FlushPendingLines();
+    const int row = static_cast<int>(WorkspaceLines().size()) - 1;
+    EXPECT_EQ(FormatAt(row, 1).foreground().color(), Workspace().BlankMatchedColour());
+    EXPECT_NE(FormatAt(row, 0).foreground().color(), Workspace().BlankMatchedColour());
+    EXPECT_EQ(form->WorkspaceSizePanel->text().toStdString(),
+              "Workspace window: " + std::to_string(WorkspaceRows) + " rows x " + std::to_string(WorkspaceColumns) +
+                  " cols");
+    EXPECT_GT(WorkspaceColumns, 20);
+}
+
+}  // namespace
+}  // namespace qora::test

@@ -1,0 +1,147 @@
+// The main window started in a scratch folder that holds the tests' own
+// lexicon, with fresh processor state, and helpers that drive the workspace
+// with Qt key events.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QTimer>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "engine/Definitions.h"
+#include "engine/Lexicons.h"
+#include "games/Challenge.h"
+#include "mainwindow/Startup.h"
+#include "mainwindow/Unit2.h"
+#include "mainwindow/Workspace.h"
+#include "processor/CommandFiles.h"
+#include "processor/CommandLine.h"
+#include "processor/Console.h"
+#include "processor/FunctionKeys.h"
+#include "processor/IniFile.h"
+#include "processor/Recording.h"
+#include "processor/ReportError.h"
+#include "processor/Threads.h"
+#include "support/TestLexicon.h"
+#include "support/qt/WidgetLayout.h"
+
+namespace qora::test {
+
+inline void ResetProgramState() {
+    ResetProcessorThreads();
+    ResetCommandFiles();
+    ResetConsole();
+    ResetCommandLine();
+    ResetReportError();
+    ResetIniFile();
+    ResetRecording();
+    ResetFunctionKeys();
+    ResetDefinitions();
+    ReopenChallengeOnRestore = false;
+    ChallengeDlgOpening = false;
+    ShowLeftTabs = true;
+    QueryOrPresentationPageShown = true;
+}
+
+class MainWindowTest : public ::testing::Test {
+public:
+    void SetUp() override {
+        ResetProgramState();
+        previousFolder_ = std::filesystem::current_path();
+        std::filesystem::current_path(lexicons.Path());
+        StartProcessorThreads();
+    }
+
+    void TearDown() override {
+        if (Form2 != nullptr) DestroyForms();
+        ResetProgramState();
+        std::filesystem::current_path(previousFolder_);
+    }
+
+    // The folder's English lexicon of a few words.
+    void AddLexicon() { lexicons.Add("ENGLISH.QLX", {"CAT", "ACT", "DOG", "QUIXOTIC"}); }
+
+    void WriteFile(const std::string& name, const std::string& text) {
+        std::ofstream(lexicons.Path() + "/" + name, std::ios::binary) << text;
+    }
+
+    // Creates the forms and finishes the start-up with these arguments;
+    // returns the reason the program cannot run, or "".
+    std::string Start(std::vector<std::string> arguments = {}) {
+        CreateForms();
+        form = Form2;
+        std::vector<const char*> argv{"qora"};
+        for (const std::string& argument : arguments) argv.push_back(argument.c_str());
+        return FinishStartup(ParseStartupOptions(static_cast<int>(argv.size()), argv.data()));
+    }
+
+    void StartWithLexicon() {
+        AddLexicon();
+        ASSERT_EQ(Start(), "");
+        Settle();
+    }
+
+    TWorkspace& Workspace() { return *form->Workspace; }
+
+    void Type(const char* text) { QTest::keyClicks(&Workspace(), QString::fromLatin1(text)); }
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(&Workspace(), key, modifiers);
+    }
+
+    // Waits until the worker threads are done and lets their calls and the
+    // pending workspace lines through.
+    void Settle() {
+        QTest::qWaitFor([] { return !QueryThread().Busy() && !CommandFileThread().Busy() && !CommandFileRunning(); });
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+            SyncBridge().RunPending();
+        }
+        Workspace().FlushPendingLines();
+    }
+
+    std::vector<std::string> Lines() const {
+        std::vector<std::string> text;
+        for (const WorkspaceLine& line : WorkspaceLines()) text.push_back(line.Text);
+        return text;
+    }
+    std::string LastLine() const { return WorkspaceLines().back().Text; }
+    // The document's text of a console row, as the user sees it.
+    std::string ShownLine(int row) {
+        return Workspace().document()->findBlockByNumber(row).text().toLatin1().toStdString();
+    }
+
+    // Runs `answer` on the next modal window that opens during this test
+    // (the timer goes with the test, so no answer waits on into the next).
+    void WhenModalOpens(std::function<void(QWidget& modal)> answer) {
+        answerer.disconnect();
+        QObject::connect(&answerer, &QTimer::timeout, [this, answer = std::move(answer)] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal == nullptr) return;
+            answerer.stop();
+            answer(*modal);
+        });
+        answerer.start(10);
+    }
+
+    TestLexiconFolder lexicons;
+    TForm2* form = nullptr;
+    QTimer answerer;
+
+    // Grabs a window into the folder the tests run in (not the scratch folder).
+    void SaveWindowGrab(QWidget& window, const QString& name) {
+        std::filesystem::current_path(previousFolder_);
+        SaveGrab(window, name);
+        std::filesystem::current_path(lexicons.Path());
+    }
+
+private:
+    std::filesystem::path previousFolder_;
+};
+
+}  // namespace qora::test

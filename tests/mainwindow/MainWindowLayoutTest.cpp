@@ -1,0 +1,121 @@
+// The dialog openers that every dialog plugs into, and the main window's
+// layout at 1280 x 800 (also at 144 pixels per inch).
+#include <QAction>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "MainWindowFixture.h"
+#include "mainwindow/MainControls.h"
+#include "mainwindow/QueryControls.h"
+#include "platform/qt/Focus.h"
+#include "platform/Scaling.h"
+#include "platform/qt/Dialogs.h"
+#include "platform/qt/Screen.h"
+#include "support/qt/WidgetLayout.h"
+
+namespace qora::test {
+namespace {
+
+class DialogOpenerTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        StartWithLexicon();
+    }
+    // Whether `trigger` opens the dialog; it is answered at once.
+    bool Opens(const std::function<void()>& trigger) {
+        bool shown = false;
+        WhenModalOpens([&](QWidget& modal) {
+            shown = &modal == &dialog;
+            shownAt = modal.frameGeometry().topLeft();
+            dialog.CloseWithResult(mrOk);
+        });
+        trigger();
+        QTest::qWait(20);
+        return shown;
+    }
+    bool OpenThroughMenu() {
+        return Opens([this] { form->MenuAugmentLetter->trigger(); });
+    }
+
+    QoraDialog dialog{"Test", 200, 100};
+    QPoint shownAt;
+};
+
+TEST_F(DialogOpenerTest, ItemsAndButtonsStayOffUntilTheirDialogIsPlugged) {
+    EXPECT_FALSE(form->MenuAugmentLetter->isEnabled());
+    EXPECT_FALSE(form->Controls->QueryTab->QueryCharacter->isEnabled());
+    EXPECT_TRUE(form->MenuLexicons->isEnabled());
+    std::vector<DialogRequest> prepared;
+    form->PlugDialog(ControlDialog::QueryCharacter, {form->MenuAugmentLetter},
+                     {&dialog, [this](QWidget& window) { return form->RightEdgeAtWorkspaceTop(window); },
+                      [&](const DialogRequest& request) { prepared.push_back(request); }});
+    EXPECT_TRUE(form->MenuAugmentLetter->isEnabled());
+    EXPECT_TRUE(form->Controls->QueryTab->QueryCharacter->isEnabled());
+    EXPECT_TRUE(OpenThroughMenu());
+    EXPECT_EQ(shownAt, KeptOnScreen(QRect(form->RightEdgeAtWorkspaceTop(dialog), OuterSizeOf(dialog))).topLeft());
+    EXPECT_TRUE(Opens([this] { form->Controls->QueryTab->QueryCharacter->click(); }));
+    ASSERT_EQ(prepared.size(), 2u);
+    EXPECT_EQ(prepared[1].Dialog, ControlDialog::QueryCharacter);
+    EXPECT_EQ(WorkspaceEdit, form->Workspace);
+    EXPECT_TRUE(form->Workspace->hasFocus() || !form->isActiveWindow());
+}
+
+TEST_F(DialogOpenerTest, ACommandLineWithAnErrorRefusesCommandBuilding) {
+    form->PlugDialog(ControlDialog::QueryCharacter, {form->MenuAugmentLetter}, {&dialog, nullptr, nullptr});
+    Type("AB(");
+    EXPECT_FALSE(OpenThroughMenu());
+    EXPECT_EQ(form->MessagePanel->text(),
+              "The current command has an error, and thus you cannot augment the command by graphical interaction.");
+}
+
+TEST_F(DialogOpenerTest, DialogsThatActDirectlyOpenDespiteAnError) {
+    form->PlugDialog({form->MenuAugmentLetter}, {&dialog, nullptr, nullptr, DialogOpener::WhenLineHasError::Open});
+    Type("AB(");
+    EXPECT_TRUE(OpenThroughMenu());
+}
+
+TEST_F(MainWindowTest, LayoutShowsEveryControlUncut) {
+    InitScreenDpi();
+    AddLexicon();
+    ASSERT_EQ(Start(), "");
+    form->resize(Scaled(1280), Scaled(800));
+    Settle();
+    QTest::qWait(20);
+    EXPECT_EQ(LayoutFaults(*form), std::vector<std::string>{});
+    EXPECT_GE(WorkspaceColumns, 60);
+    SaveWindowGrab(*form, "main-window");
+    // Without the left pages the workspace takes their room.
+    const std::int32_t columns = WorkspaceColumns;
+    form->MenuLeftTabs->trigger();
+    QTest::qWait(20);
+    EXPECT_FALSE(form->QueryOrPresentation->isVisible());
+    EXPECT_FALSE(form->Command->isVisible());
+    EXPECT_GT(WorkspaceColumns, columns);
+    EXPECT_EQ(LayoutFaults(*form), std::vector<std::string>{});
+    ResetScaling();
+}
+
+TEST_F(MainWindowTest, LayoutOfTheChallengeWindowOverTheMainWindow) {
+    InitScreenDpi();
+    AddLexicon();
+    ASSERT_EQ(Start(), "");
+    form->resize(Scaled(1280), Scaled(800));
+    std::vector<std::string> faults{"not opened"};
+    QRect covered;
+    WhenModalOpens([&](QWidget& modal) {
+        QTest::qWait(20);
+        faults = LayoutFaults(modal);
+        covered = modal.frameGeometry();
+        SaveWindowGrab(modal, "challenge-over-main-window");
+        QTest::keyClick(ChallengeDlg->Words, Qt::Key_Escape);
+    });
+    form->Challenge->click();
+    EXPECT_EQ(faults, std::vector<std::string>{});
+    EXPECT_EQ(covered.size(), form->frameGeometry().size());
+    ResetScaling();
+}
+
+}  // namespace
+}  // namespace qora::test
