@@ -157,18 +157,5 @@ TEST_F(ChallengeOpeningTest, TheCountdownIsNotRestartedWhileAGameIsOpen) {
     EXPECT_EQ(form->IndicatorsPanel->text(), "");
 }
 
-TEST_F(ChallengeOpeningTest, MenusSwitchTransitionChallengesAndRecording) {
-    form->MenuInterimChallengesOn->trigger();
-    EXPECT_TRUE(InterimChallengesOn);
-    form->MenuInterimChallengesOff->trigger();
-    EXPECT_FALSE(InterimChallengesOn);
-    RecordingFolder = lexicons.Path();
-    form->MenuRecordingOn->trigger();
-    EXPECT_TRUE(RecordingOn);
-    EXPECT_TRUE(form->MessagePanel->text().startsWith("Challenged words are now being recorded in file: "));
-    form->MenuRecordingOff->trigger();
-    EXPECT_FALSE(RecordingOn);
-}
-
 }  // namespace
 }  // namespace qora::test
