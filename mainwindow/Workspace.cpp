@@ -85,7 +85,9 @@ void TWorkspace::FlushPendingLines() {
     const auto total = static_cast<std::int32_t>(lines.size());
     if (shownLines_ >= total) return;
     flushTimer_->stop();
-    const bool followOutput = textCursor().block() == document()->lastBlock();
+    // The caret on the command line (or below it) follows the output to the
+    // newest command line; a caret the user put in the history stays.
+    const bool followOutput = CaretRow() >= followedPromptRow_;
 
     // Plain text is gathered and inserted in one piece; a coloured line is
     // inserted part by part with its colours.
@@ -106,7 +108,10 @@ void TWorkspace::FlushPendingLines() {
     cursor.insertText(plain, QTextCharFormat());
     cursor.endEditBlock();
     shownLines_ = total;
-    if (followOutput) MoveCaretToCommandLineEnd();
+    followedPromptRow_ = PromptRow;
+    if (!followOutput) return;
+    MoveCaretToCommandLineEnd();
+    verticalScrollBar()->setValue(verticalScrollBar()->maximum());
 }
 
 QTextCharFormat TWorkspace::ColourFormat(TextColour colour) const {
@@ -160,6 +165,7 @@ void TWorkspace::LineChanged(std::int32_t row) {
 void TWorkspace::WorkspaceCleared() {
     flushTimer_->stop();
     shownLines_ = 0;
+    followedPromptRow_ = 0;
     clear();
 }
 

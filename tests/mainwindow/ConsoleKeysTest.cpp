@@ -208,6 +208,22 @@ TEST_F(ConsoleKeysTest, KeysAreIgnoredAndControlsOffWhileWorkRuns) {
     EXPECT_EQ(CommandLine(), "CAT");
 }
 
+TEST_F(ConsoleKeysTest, TheCaretFollowsTheOutputToTheNewCommandLine) {
+    WriteOutputLine("output below the command line");
+    Workspace().FlushPendingLines();
+    EXPECT_TRUE(Workspace().CaretInCommandLine());
+    WriteBlankLineAndPrompt();
+    Workspace().FlushPendingLines();
+    EXPECT_TRUE(Workspace().CaretInCommandLine());
+    EXPECT_EQ(Workspace().CaretRow(), PromptRow);
+
+    // A caret the user put in the history stays there.
+    Workspace().setTextCursor(QTextCursor(Workspace().document()->findBlockByNumber(0)));
+    WriteBlankLineAndPrompt();
+    Workspace().FlushPendingLines();
+    EXPECT_EQ(Workspace().CaretRow(), 0);
+}
+
 TEST_F(ConsoleKeysTest, WorkerOutputReachesTheWorkspaceThroughTheEventLoop) {
     std::thread worker([] {
         WriteOutputLine("from the worker");
