@@ -245,7 +245,7 @@ private:
     void MenuFileExecuteClick();
     void MenuInterimChallengesClick(bool on);
     void MenuRecordingClick(bool on);
-    void MenuRevertClick(bool on);
+    void ApplyRevertOption();
     void MenuWorkspaceFontClick();
     void MenuColourClick(QAction* item);
     void MenuWordWrapClick(bool on);

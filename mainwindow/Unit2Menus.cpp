@@ -12,8 +12,8 @@
 #include "dialogs/Funckeys.h"
 #include "dialogs/Lexicon.h"
 #include "dialogs/Newinifile.h"
+#include "dialogs/Revert.h"
 #include "dialogs/Timeperiods.h"
-#include "engine/Listings.h"
 #include "games/Challenge.h"
 #include "mainwindow/About.h"
 #include "mainwindow/Unit2.h"
@@ -119,17 +119,13 @@ void TForm2::CreateMenus() {
     std::tie(MenuRecordingOn, MenuRecordingOff) = OnOffItems(recording, RecordingOn);
     connect(MenuRecordingOn, &QAction::triggered, this, [this] { MenuRecordingClick(true); });
     connect(MenuRecordingOff, &QAction::triggered, this, [this] { MenuRecordingClick(false); });
-    MenuRevertToChallenge = Toggle(games, QString(), RevertTimerOn);
-    connect(MenuRevertToChallenge, &QAction::triggered, this, &TForm2::MenuRevertClick);
+    MenuRevertToChallenge = Placeholder(games, tr("Re&vert to Challenge..."));
     // The switches may have changed since (start-up, commands): show them as they are.
     connect(games, &QMenu::aboutToShow, this, [this] {
         MenuInterimChallengesOn->setChecked(InterimChallengesOn);
         MenuInterimChallengesOff->setChecked(!InterimChallengesOn);
         MenuRecordingOn->setChecked(RecordingOn);
         MenuRecordingOff->setChecked(!RecordingOn);
-        MenuRevertToChallenge->setChecked(RevertTimerOn);
-        MenuRevertToChallenge->setText(
-            QString::fromLatin1(FormatText("Re&vert to Challenge after %d s", RevertSeconds).c_str()));
     });
     games->addSeparator();
     MenuBigBoggle = Placeholder(games, tr("&5 x 5 Game..."));
@@ -169,6 +165,9 @@ void TForm2::PlugSmallDialogs() {
     PlugAction({MenuFunctionKeys}, [this] { ShowFunctionKeyDialog(this); });
     PlugAction({MenuRecordingPeriods}, [this] { ShowTimePeriodsDialog(this); });
     PlugAction({MenuAbout}, [this] { ShowAboutDialog(this); });
+    PlugAction({MenuRevertToChallenge}, [this] {
+        if (ShowRevertDialog(this)) ApplyRevertOption();
+    });
 }
 
 // ---- Items that act directly ------------------------------------------------------
@@ -197,9 +196,9 @@ void TForm2::MenuRecordingClick(bool on) {
                          : std::string("Challenged words are NOT being recorded now."));
 }
 
-void TForm2::MenuRevertClick(bool on) {
-    RevertTimerOn = on;
-    if (on)
+// The revert-to-challenge option as the dialog left it.
+void TForm2::ApplyRevertOption() {
+    if (RevertTimerOn)
         RestartRevertCountdown();
     else
         RevertTimer->stop();

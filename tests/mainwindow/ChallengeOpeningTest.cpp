@@ -1,6 +1,7 @@
 // The ways the main window opens the challenge window, what it hides
 // meanwhile, Ctrl+Z with the restore, and the revert-to-challenge countdown.
 #include <QAction>
+#include <QCheckBox>
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +12,7 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
+#include "dialogs/Revert.h"
 #include "games/GameWindows.h"
 
 namespace qora::test {
@@ -150,8 +152,11 @@ TEST_F(ChallengeOpeningTest, TheCountdownIsNotRestartedWhileAGameIsOpen) {
     GridGameActive = false;
     Type("C");  // any key counts as activity
     EXPECT_TRUE(form->RevertTimer->isActive());
-    form->MenuRevertToChallenge->setChecked(true);  // as the open menu shows it
-    form->MenuRevertToChallenge->trigger();         // switches the option off
+    WhenModalOpens([](QWidget&) {
+        RevertDlg->RevertOn->click();  // switches the option off
+        RevertDlg->OK->click();
+    });
+    form->MenuRevertToChallenge->trigger();
     EXPECT_FALSE(RevertTimerOn);
     EXPECT_FALSE(form->RevertTimer->isActive());
     EXPECT_EQ(form->IndicatorsPanel->text(), "");

@@ -1,0 +1,42 @@
+// The revert-to-challenge dialog: whether the main window returns to the
+// challenge window by itself after the program has been idle, and after how
+// many seconds.
+#pragma once
+
+#include <QPointer>
+
+#include "platform/qt/Dialogs.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace qora {
+
+class NumberField;
+
+class TRevertDlg : public QoraDialog {
+    Q_OBJECT
+
+public:
+    explicit TRevertDlg(QWidget* parent = nullptr);
+
+    QCheckBox* RevertOn;
+    NumberField* Seconds;
+    QPushButton* OK;
+    QPushButton* Cancel;
+
+protected:
+    void FormActivate() override;
+
+private:
+    void SecondsRead();
+    void OKClick();
+};
+
+extern QPointer<TRevertDlg> RevertDlg;
+
+// Opens the dialog modally, centred on `parent`'s window; true when OK
+// changed the option (RevertTimerOn, RevertSeconds).
+bool ShowRevertDialog(QWidget* parent);
+
+}  // namespace qora
