@@ -5,13 +5,12 @@
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "bench/BenchWords.h"
 #include "processor/Console.h"
 #include "processor/Headless.h"
 #include "tools/LexiconCompiler.h"
@@ -19,25 +18,9 @@
 namespace {
 
 using namespace qora;
+using bench::MakeWords;
 
 constexpr int WordCount = 50000;
-
-// Distinct upper-case words of 3 to 9 letters.
-std::vector<std::string> MakeWords(int count) {
-    std::mt19937 random(11);
-    std::vector<std::string> words;
-    while (static_cast<int>(words.size()) < count) {
-        while (static_cast<int>(words.size()) < count * 11 / 10) {
-            std::string word(3 + random() % 7, 'A');
-            for (char& c : word) c = static_cast<char>('A' + random() % 26);
-            words.push_back(word);
-        }
-        std::sort(words.begin(), words.end());
-        words.erase(std::unique(words.begin(), words.end()), words.end());
-    }
-    words.resize(count);
-    return words;
-}
 
 // A folder with a lexicon of the words and the same words as a wordlist
 // file, made current, and the processor started on it.

@@ -9,27 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "bench/BenchWords.h"
 #include "engine/RandomRacks.h"
 #include "engine/Wordlists.h"
 
 namespace {
 
 using namespace qora;
-
-// Distinct upper-case words of 3 to 9 letters, in word order.
-std::vector<std::string> MakeWords(int count) {
-    std::mt19937 random(7);
-    std::vector<std::string> words;
-    while (static_cast<int>(words.size()) < count * 11 / 10) {
-        std::string word(3 + random() % 7, 'A');
-        for (char& c : word) c = static_cast<char>('A' + random() % 26);
-        words.push_back(word);
-    }
-    std::sort(words.begin(), words.end());
-    words.erase(std::unique(words.begin(), words.end()), words.end());
-    words.resize(count);
-    return words;
-}
+using bench::MakeWords;
 
 // Arguments: the number of results; 0 to add them in word order, 1 in a
 // random order.
