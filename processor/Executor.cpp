@@ -17,6 +17,12 @@ ExecutorHooks ExecutorHandlers;
 
 namespace execution {
 
+void ShowProgressText(const std::string& text) {
+    SyncBridge().Run([&] {
+        if (ExecutorHandlers.ShowProgress) ExecutorHandlers.ShowProgress(text);
+    });
+}
+
 void WriteMessage(std::string_view text) { WriteOutputLine(std::string(MessageIndent) + std::string(text)); }
 
 bool Failed(std::string_view text) {
@@ -121,12 +127,8 @@ LineOutcome RunCommandFileLine(const std::string& line) {
     return processed.HasError ? LineOutcome::Failed : LineOutcome::Started;
 }
 
-// "WORKING: " progress while results pile up, through the main thread.
-void ShowWordlistProgress(std::int32_t itemCount) {
-    SyncBridge().Run([itemCount] {
-        if (ExecutorHandlers.ShowProgress) ExecutorHandlers.ShowProgress(FormatText("WORKING: %d items", itemCount));
-    });
-}
+// "WORKING: " progress while results pile up.
+void ShowWordlistProgress(std::int32_t itemCount) { ShowProgressText(FormatText("WORKING: %d items", itemCount)); }
 
 }  // namespace
 

@@ -26,6 +26,9 @@ namespace qora::execution {
 
 // ---- Messages (Executor.cpp) -----------------------------------------------
 
+// The status text of a long search ("WORKING: ..."; "" clears it).
+void ShowProgressText(const std::string& text);
+
 // One line of command output with the message indent before it.
 void WriteMessage(std::string_view text);
 // Writes "Error - " and the text; returns false.

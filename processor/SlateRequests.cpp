@@ -3,6 +3,7 @@
 // executor queues a copy of the parsed command and resumes the thread; the
 // thread runs every queued request, and its finish routine writes the
 // separator line and a new prompt.
+#include <algorithm>
 #include <chrono>
 #include <deque>
 #include <mutex>
@@ -22,6 +23,8 @@
 namespace qora::execution {
 
 namespace {
+
+constexpr const char* SearchStoppedText = "!!! - You have typed Esc to stop this search prematurely!";
 
 std::mutex requestsLock;
 std::deque<ParsedCommand> requests;
@@ -118,15 +121,26 @@ bool PresentTheSlate(const Settings& settings) {
 bool EvaluateTheQuery(const ParsedCommand& command) { return Failed("Queries are not available yet"); }
 
 // Arguments: [0] the count, [1] the wordlist (0 the slate), [2] 1 to
-// append. Racks drawn into the slate are presented.
+// append. Racks drawn into the slate are presented. Many racks take a while:
+// they are drawn a thousand at a time, with progress, and Esc stops the
+// drawing, keeping the racks drawn so far.
 bool DrawRandomRacks(const ParsedCommand& command) {
+    constexpr int RacksPerStep = 1000;
+    const std::int32_t count = command.Arguments[0];
     const std::int32_t number = command.Arguments[1];
     Wordlist& wordlist = *ObtainWordlist(number);
     if (command.Arguments[2] == 0) ClearWordlist(wordlist);
-    AppendRandomRacks(wordlist, command.Arguments[0], command.QuerySettings.RandomRackOrder);
-    if (number == SlateNumber) return PresentTheSlate(command.QuerySettings);
-    ReportWordlistSize(number);
+    bool stopped = false;
+    for (std::int32_t drawn = 0; drawn < count && !stopped; drawn += RacksPerStep) {
+        if (drawn > 0) ShowProgressText(FormatText("WORKING: %d racks", drawn));
+        AppendRandomRacks(wordlist, std::min(RacksPerStep, count - drawn), command.QuerySettings.RandomRackOrder);
+        stopped = StopSearchRequested;
+    }
+    ShowProgressText("");
     CallOnMainThread(ExecutorHandlers.RefreshListTabs);
+    if (stopped) WriteOutputLine(SearchStoppedText);
+    if (number == SlateNumber && !stopped) return PresentTheSlate(command.QuerySettings);
+    ReportWordlistSize(number);
     return true;
 }
 

@@ -10,6 +10,7 @@
 #include "processor/Executor.h"
 #include "processor/Recording.h"
 #include "processor/Settings.h"
+#include "processor/Threads.h"
 
 namespace qora::test {
 namespace {
@@ -333,6 +334,22 @@ TEST_F(CommandsTest, RandomRacksRepeatWithTheSameSeed) {
                   "\n"
                   "QORA?: \n");
     EXPECT_EQ(ReadFile("racks.wds"), racks) << "QORA_SEED fixes the racks";
+}
+
+TEST_F(CommandsTest, EscStopsTheDrawingOfManyRacks) {
+    Start();
+    std::vector<std::string> progress;
+    ExecutorHandlers.ShowProgress = [&](const std::string& text) {
+        if (progress.empty()) HandleEscape();
+        progress.push_back(text);
+    };
+    const std::string workspace = Perform("/. 100000 > 3");
+    EXPECT_EQ(progress, (std::vector<std::string>{"WORKING: 1000 racks", ""}));
+    EXPECT_NE(workspace.find("QORA?: /. 100000 > 3\n"
+                             "!!! - You have typed Esc to stop this search prematurely!\n"
+                             "  Wordlist 3 now holds 2000 items\n"),
+              std::string::npos)
+        << workspace;
 }
 
 TEST_F(CommandsTest, CommandFilesNestEndAndStopOnErrors) {
