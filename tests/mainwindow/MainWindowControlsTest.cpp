@@ -1,0 +1,68 @@
+// The controls in the real main window: they follow what is typed in the
+// workspace, type into its command line, follow performed commands, and every
+// page fits the window at 1280 x 800 (scaled).
+#include <QCheckBox>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include "MainWindowFixture.h"
+#include "mainwindow/FilterControls.h"
+#include "mainwindow/MainControls.h"
+#include "mainwindow/QueryControls.h"
+#include "mainwindow/WordlistControls.h"
+#include "platform/Scaling.h"
+#include "platform/qt/CommitComboBox.h"
+#include "platform/qt/Screen.h"
+
+namespace qora::test {
+namespace {
+
+TEST_F(MainWindowTest, ControlsFollowTheWorkspaceAndTypeIntoIt) {
+    StartWithLexicon();
+    form->show();
+    Type("ACT/Q2 /|=3");
+    const MainControls& controls = *form->Controls;
+    EXPECT_EQ(controls.QueryTab->QueryKind->currentText().toStdString(), "Pattern");
+    EXPECT_TRUE(controls.FiltersTab->FilteringLength->isChecked());
+    EXPECT_EQ(controls.FiltersTab->FilteringLengthValue->currentText().toStdString(), "=3");
+
+    form->QueryOrPresentation->setCurrentWidget(controls.FiltersTab);
+    QTest::mouseClick(controls.FiltersTab->FilteringLength, Qt::LeftButton);
+    EXPECT_EQ(CommandLine(), "ACT/Q2 /|=3/|- ");
+    EXPECT_EQ(ShownLine(PromptRow), "QORA?: ACT/Q2 /|=3/|- ");
+    EXPECT_FALSE(controls.FiltersTab->FilteringLength->isChecked());
+    EXPECT_TRUE(form->Perform->isEnabled());
+}
+
+TEST_F(MainWindowTest, PerformedCommandsRefreshTheLists) {
+    StartWithLexicon();
+    const WordlistsPage& lists = *form->Controls->WordlistsTab;
+    EXPECT_EQ(lists.Wordlists->count(), 1);
+    Type("/3W");
+    Press(Qt::Key_Return);
+    Settle();
+    EXPECT_EQ(lists.Wordlists->count(), 2);
+    EXPECT_EQ(form->Controls->QueryTab->WordSource->count(), 3);
+}
+
+TEST_F(MainWindowTest, LayoutOfEveryControlPage) {
+    InitScreenDpi();
+    AddLexicon();
+    ASSERT_EQ(Start(), "");
+    form->resize(Scaled(1280), Scaled(800));
+    form->show();
+    Settle();
+    for (QTabWidget* pages : {form->QueryOrPresentation, form->Options}) {
+        for (int page = 0; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+            QTest::qWait(20);
+            const std::string name = pages->tabText(page).remove('&').toStdString();
+            EXPECT_EQ(LayoutFaults(*form), std::vector<std::string>{}) << name;
+            SaveWindowGrab(*form, QString("main-window-%1").arg(QString::fromStdString(name).replace(' ', '-')));
+        }
+    }
+    ResetScaling();
+}
+
+}  // namespace
+}  // namespace qora::test
