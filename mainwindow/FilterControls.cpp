@@ -23,6 +23,33 @@ namespace {
 int ItemOf(const NumericFilter& filter) { return RelationCodeToItemIndex(filter.Relation); }
 int ItemOf(const SetFilter& filter) { return RelationCodeToItemIndex(filter.Relation) - 2; }
 
+template <auto Filter>
+bool IsOn(const Settings& settings) {
+    return (settings.*Filter).Active != 0;
+}
+
+template <auto Filter>
+std::string ShownNumeric(const Settings& settings) {
+    return NumericFilterDisplay(settings.*Filter);
+}
+
+template <auto Filter, void (*Append)(int, int, int)>
+void AppendNumeric(const Settings& settings) {
+    const NumericFilter& filter = settings.*Filter;
+    Append(ItemOf(filter), filter.Value1, filter.Value2);
+}
+
+template <auto Filter>
+std::string ShownHooks(const Settings& settings) {
+    return HooksFilterDisplay(settings.*Filter);
+}
+
+template <auto Filter, bool Front>
+void AppendHooks(const Settings& settings) {
+    const SetFilter& filter = settings.*Filter;
+    AppendHooksFilter(Front, ItemOf(filter), filter.Letters.Counts);
+}
+
 // One query filter as its row shows and types it.
 struct FilterRowSpec {
     QCheckBox* FilterPage::*Check;
@@ -30,75 +57,48 @@ struct FilterRowSpec {
     QToolButton* FilterPage::*Button;
     const char* Caption;
     ControlDialog Editor;
-    const char* SwitchOff;                            // typed when the box is cleared
+    const char* SwitchOff;                  // typed when the box is cleared
     bool (*Active)(const Settings&);
-    std::string (*Shown)(const Settings&);            // the value box's text
-    void (*SwitchOn)(const Settings&);                // typed when the box is ticked
+    std::string (*Shown)(const Settings&);  // the value box's text
+    void (*SwitchOn)(const Settings&);      // typed when the box is ticked
 };
 
+using F = FilterPage;
+using S = Settings;
+
 const FilterRowSpec FilterRows[FilterPage::FilterCount] = {
-    {&FilterPage::FilteringLength, &FilterPage::FilteringLengthValue, &FilterPage::FilteringLengthButton, "Length",
-     ControlDialog::LengthFilter, "/|- ",
-     [](const Settings& s) { return s.LengthFilter.Active != 0; },
-     [](const Settings& s) { return NumericFilterDisplay(s.LengthFilter); },
+    {&F::FilteringLength, &F::FilteringLengthValue, &F::FilteringLengthButton, "Length", ControlDialog::LengthFilter,
+     "/|- ", IsOn<&S::LengthFilter>, ShownNumeric<&S::LengthFilter>,
+     AppendNumeric<&S::LengthFilter, AppendWordLengthFilter>},
+    {&F::FilteringScore, &F::FilteringScoreValue, &F::FilteringScoreButton, "Score", ControlDialog::ScoreFilter,
+     "/$- ", IsOn<&S::ScoreFilter>, ShownNumeric<&S::ScoreFilter>,
+     AppendNumeric<&S::ScoreFilter, AppendWordScoreFilter>},
+    {&F::FilteringProbability, &F::FilteringProbabilityValue, &F::FilteringProbabilityButton, "Probability",
+     ControlDialog::ProbabilityFilter, "/%- ", IsOn<&S::ProbabilityFilter>, ShownNumeric<&S::ProbabilityFilter>,
      [](const Settings& s) {
-         AppendWordLengthFilter(ItemOf(s.LengthFilter), s.LengthFilter.Value1, s.LengthFilter.Value2);
+         const NumericFilter& filter = s.ProbabilityFilter;
+         AppendProbabilityFilter(ItemOf(filter), filter.Value1, std::nullopt, filter.Value2, std::nullopt);
      }},
-    {&FilterPage::FilteringScore, &FilterPage::FilteringScoreValue, &FilterPage::FilteringScoreButton, "Score",
-     ControlDialog::ScoreFilter, "/$- ",
-     [](const Settings& s) { return s.ScoreFilter.Active != 0; },
-     [](const Settings& s) { return NumericFilterDisplay(s.ScoreFilter); },
-     [](const Settings& s) {
-         AppendWordScoreFilter(ItemOf(s.ScoreFilter), s.ScoreFilter.Value1, s.ScoreFilter.Value2);
-     }},
-    {&FilterPage::FilteringProbability, &FilterPage::FilteringProbabilityValue, &FilterPage::FilteringProbabilityButton, "Probability",
-     ControlDialog::ProbabilityFilter, "/%- ",
-     [](const Settings& s) { return s.ProbabilityFilter.Active != 0; },
-     [](const Settings& s) { return NumericFilterDisplay(s.ProbabilityFilter); },
-     [](const Settings& s) {
-         AppendProbabilityFilter(ItemOf(s.ProbabilityFilter), s.ProbabilityFilter.Value1, std::nullopt,
-                                 s.ProbabilityFilter.Value2, std::nullopt);
-     }},
-    {&FilterPage::FilteringWordCount, &FilterPage::FilteringWordCountValue, &FilterPage::FilteringWordCountButton, "Word count",
-     ControlDialog::WordCountFilter, "/#- ",
-     [](const Settings& s) { return s.WordCountFilter.Active != 0; },
-     [](const Settings& s) { return NumericFilterDisplay(s.WordCountFilter); },
-     [](const Settings& s) {
-         AppendWordCountFilter(ItemOf(s.WordCountFilter), s.WordCountFilter.Value1, s.WordCountFilter.Value2);
-     }},
-    {&FilterPage::FilteringAnagramCount, &FilterPage::FilteringAnagramCountValue, &FilterPage::FilteringAnagramCountButton, "Anagrams",
-     ControlDialog::AnagramCountFilter, "/&- ",
-     [](const Settings& s) { return s.AnagramCountFilter.Active != 0; },
-     [](const Settings& s) { return NumericFilterDisplay(s.AnagramCountFilter); },
-     [](const Settings& s) {
-         AppendAnagramCountFilter(ItemOf(s.AnagramCountFilter), s.AnagramCountFilter.Value1,
-                                  s.AnagramCountFilter.Value2);
-     }},
-    {&FilterPage::FilteringFrontHooks, &FilterPage::FilteringFrontHooksValue, &FilterPage::FilteringFrontHooksButton, "Front hooks",
-     ControlDialog::FrontHooksFilter, "/<- ",
-     [](const Settings& s) { return s.FrontHooksFilter.Active != 0; },
-     [](const Settings& s) { return HooksFilterDisplay(s.FrontHooksFilter); },
-     [](const Settings& s) {
-         AppendHooksFilter(true, ItemOf(s.FrontHooksFilter), s.FrontHooksFilter.Letters.Counts);
-     }},
-    {&FilterPage::FilteringBackHooks, &FilterPage::FilteringBackHooksValue, &FilterPage::FilteringBackHooksButton, "Back hooks",
-     ControlDialog::BackHooksFilter, "/>- ",
-     [](const Settings& s) { return s.BackHooksFilter.Active != 0; },
-     [](const Settings& s) { return HooksFilterDisplay(s.BackHooksFilter); },
-     [](const Settings& s) {
-         AppendHooksFilter(false, ItemOf(s.BackHooksFilter), s.BackHooksFilter.Letters.Counts);
-     }},
-    {&FilterPage::FilteringBlank, &FilterPage::FilteringBlankValue, &FilterPage::FilteringBlankButton, "Blanks",
-     ControlDialog::BlankFilter, "/:- ",
-     [](const Settings& s) { return s.BlankFilter.Active != 0; },
+    {&F::FilteringWordCount, &F::FilteringWordCountValue, &F::FilteringWordCountButton, "Word count",
+     ControlDialog::WordCountFilter, "/#- ", IsOn<&S::WordCountFilter>, ShownNumeric<&S::WordCountFilter>,
+     AppendNumeric<&S::WordCountFilter, AppendWordCountFilter>},
+    {&F::FilteringAnagramCount, &F::FilteringAnagramCountValue, &F::FilteringAnagramCountButton, "Anagrams",
+     ControlDialog::AnagramCountFilter, "/&- ", IsOn<&S::AnagramCountFilter>, ShownNumeric<&S::AnagramCountFilter>,
+     AppendNumeric<&S::AnagramCountFilter, AppendAnagramCountFilter>},
+    {&F::FilteringFrontHooks, &F::FilteringFrontHooksValue, &F::FilteringFrontHooksButton, "Front hooks",
+     ControlDialog::FrontHooksFilter, "/<- ", IsOn<&S::FrontHooksFilter>, ShownHooks<&S::FrontHooksFilter>,
+     AppendHooks<&S::FrontHooksFilter, true>},
+    {&F::FilteringBackHooks, &F::FilteringBackHooksValue, &F::FilteringBackHooksButton, "Back hooks",
+     ControlDialog::BackHooksFilter, "/>- ", IsOn<&S::BackHooksFilter>, ShownHooks<&S::BackHooksFilter>,
+     AppendHooks<&S::BackHooksFilter, false>},
+    {&F::FilteringBlank, &F::FilteringBlankValue, &F::FilteringBlankButton, "Blanks", ControlDialog::BlankFilter,
+     "/:- ", IsOn<&S::BlankFilter>,
      [](const Settings& s) { return BlankFilterDisplay(s.BlankFilter, s.BlankIgnoreVowels != 0); },
      [](const Settings& s) {
          AppendBlankFilter(ItemOf(s.BlankFilter), s.BlankFilter.Letters.Counts, s.BlankIgnoreVowels != 0);
      }},
-    {&FilterPage::FilteringDefn, &FilterPage::FilteringDefnValue, &FilterPage::FilteringDefnButton, "Definition",
-     ControlDialog::DefinitionFilter, "/\"- ",
-     [](const Settings& s) { return s.DefinitionFilter.Active != 0; },
-     [](const Settings& s) { return DefinitionFilterDisplay(s.DefinitionFilter); },
+    {&F::FilteringDefn, &F::FilteringDefnValue, &F::FilteringDefnButton, "Definition", ControlDialog::DefinitionFilter,
+     "/\"- ", IsOn<&S::DefinitionFilter>, [](const Settings& s) { return DefinitionFilterDisplay(s.DefinitionFilter); },
      [](const Settings& s) {
          AppendDefinitionFilter(s.DefinitionFilter.Sense == 1 ? 0 : 1, s.DefinitionFilter.Text, true);
      }},

@@ -51,7 +51,8 @@ MainControls::MainControls(ControlsHost& host, QTabWidget& queryOrPresentation, 
 }
 
 std::array<QWidget*, 8> MainControls::Pages() const {
-    return {QueryTab, FiltersTab, WordlistsTab, PresentationTab, TimerTab, RandomRacksTab, CanonicalOutputTab, BoardTab};
+    return {QueryTab, FiltersTab,     WordlistsTab,       PresentationTab,
+            TimerTab, RandomRacksTab, CanonicalOutputTab, BoardTab};
 }
 
 void MainControls::ShowSettings() {
