@@ -129,7 +129,7 @@ void TForm2::CreateControls() {
     layout->addWidget(Workspace, 1);
     layout->addWidget(rightColumn);
     setCentralWidget(centre);
-    Controls = new MainControls(*this, *QueryOrPresentation, *Options);
+    Controls = std::make_unique<MainControls>(*this, *QueryOrPresentation, *Options);
     offWhileBusy_ = {QueryOrPresentation, Command, MakeLongTerm, Challenge, CommandHistoryBox, menuBar()};
 }
 

@@ -16,6 +16,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -79,7 +80,7 @@ public:
     QPushButton* MakeLongTerm;
     QPushButton* Challenge;
     QTabWidget* Options;
-    MainControls* Controls;  // the pages of QueryOrPresentation and Options
+    std::unique_ptr<MainControls> Controls;  // the pages of QueryOrPresentation and Options
     QPlainTextEdit* DefinitionsBox;
     QListWidget* CommandHistoryBox;
     QLabel* IndicatorsPanel;      // left panel of the status bar
