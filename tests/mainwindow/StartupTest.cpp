@@ -2,6 +2,8 @@
 // and the fatal paths that leave the program waiting for a key or click.
 #include <QApplication>
 #include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QPushButton>
 #include <QScreen>
 
@@ -49,7 +51,11 @@ TEST_F(StartupTest, RunsTheCommandFileInsteadOfTheWelcome) {
     EXPECT_TRUE(Contains(lines, "QORA?: DOG/-?"));
     EXPECT_EQ(lines.back(), "QORA?: ");
     EXPECT_TRUE(form->ControlsEnabled());
-    EXPECT_EQ(DefinitionCount(), 1);
+    // The definitions file is open: the word at the caret is defined beside.
+    QTextCursor onCat(form->Workspace->document()->findBlockByNumber(0));
+    onCat.setPosition(onCat.position() + 9);
+    form->Workspace->setTextCursor(onCat);
+    EXPECT_EQ(form->DefinitionsBox->toPlainText(), "a small animal");
 }
 
 TEST_F(StartupTest, ACommandFileThatCannotRunIsReported) {
