@@ -228,23 +228,25 @@ bool PatternConstraint::Take(int position, int tile) {
 }
 
 bool PatternConstraint::Accept(int length, BlankMarkBits& blanks) {
-    std::size_t reached = elements_.size();
-    if ((states_[length] >> reached & 1) == 0) return false;
-    // Walk one matching way back from the end, taking a plain element
-    // wherever one could have matched the tile.
+    StateSet reached = StateSet{1} << elements_.size();
+    if ((states_[length] & reached) == 0) return false;
+    // Walk back from the end, keeping every state from which a plain
+    // element leads on to the states kept for the next position, and only
+    // when there is none, the states from which a blank one does. Keeping
+    // them all, not one, lets each earlier position take a plain element
+    // wherever any matching way allows.
     blanks = 0;
     for (int position = length - 1; position >= 0; --position) {
         const StateSet before = states_[position];
-        std::size_t chosen = elements_.size();
+        StateSet plain = 0, blank = 0;
         for (std::size_t k = 0; k < elements_.size(); ++k) {
             const PatternElement& element = elements_[k];
             if ((before >> k & 1) == 0 || (element.Tiles & TileBit(tiles_[position])) == 0) continue;
             const StateSet after = Closure(StateSet{1} << (element.Run ? k : k + 1));
-            if ((after >> reached & 1) == 0) continue;
-            if (chosen == elements_.size() || (elements_[chosen].Blank && !element.Blank)) chosen = k;
+            if ((after & reached) != 0) (element.Blank ? blank : plain) |= StateSet{1} << k;
         }
-        if (elements_[chosen].Blank) blanks |= BlankMarkBits{1} << position;
-        reached = chosen;
+        if (plain == 0) blanks |= BlankMarkBits{1} << position;
+        reached = plain != 0 ? plain : blank;
     }
     return true;
 }

@@ -174,9 +174,10 @@ struct PatternElement {
 };
 
 // The pattern matcher: the words whose tiles match the elements in order.
-// Where a word matches in more than one way, its blank marks follow a way
-// that, from the last position back, takes a plain element wherever one
-// fits. A pattern of more than MaxPatternElements elements matches nothing.
+// Where a word matches in more than one way, its blank marks follow the way
+// that, from the last position back, takes a plain element wherever any
+// matching way can. A pattern of more than MaxPatternElements elements
+// matches nothing.
 class PatternConstraint final : public SearchConstraint {
 public:
     static constexpr int MaxPatternElements = 63;

@@ -295,6 +295,16 @@ TEST(Search, PatternMarksPreferPlainElements) {
         return true;
     });
     EXPECT_EQ(marks, (std::vector<BlankMarkBits>{0b0111, 0b01}));
+    // "*?0(!K)!*" against AAAL: the open run of non-K tiles takes A A L, so
+    // only the first A is the blank's, although the single non-K element
+    // could also have taken the L.
+    const TileMask notK = all & ~TileBit('K' - TileBase);
+    PatternConstraint runs({{all, true, true}, {all, false, true}, {notK, false, false}, {notK, true, false}, {all, true, true}});
+    const std::vector<std::string> aaal = {"AAAL"};
+    SearchLexicon(std::span<const std::string>(aaal), runs, [&](const SearchMatch& match) {
+        EXPECT_EQ(match.Blanks, 0b0001u);
+        return true;
+    });
     PatternConstraint tooLong(std::vector<PatternElement>(PatternConstraint::MaxPatternElements + 1, {all, true, true}));
     EXPECT_EQ(tooLong.NextTiles(0), 0u);
 }
