@@ -208,4 +208,9 @@ std::string TileCaption(int tile) {
     return std::string(1, static_cast<char>('@' + tile));
 }
 
+bool IsVowelTile(int tile) {
+    const std::string caption = TileCaption(tile);
+    return caption.size() == 1 && std::string_view("AEIOU").find(caption[0]) != std::string_view::npos;
+}
+
 }  // namespace qora

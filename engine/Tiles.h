@@ -114,4 +114,8 @@ constexpr unsigned char UpperCaseTile(unsigned char tile) {
 // Display text of tile number n (1..28) in the active language, upper case.
 std::string TileCaption(int tile);
 
+// Whether tile number n of the active language is a vowel: A, E, I, O or U
+// (Y is none).
+bool IsVowelTile(int tile);
+
 }  // namespace qora

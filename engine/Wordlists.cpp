@@ -366,15 +366,24 @@ bool CopyWordlist(std::int32_t source, std::int32_t target, std::span<const std:
     return true;
 }
 
+void CopyWordlistItems(Wordlist& target, const Wordlist& source) {
+    if (&target == &source) return;
+    ReplaceItems(target, source.Items(), source.ItemKind, source.InWordOrder());
+}
+
 bool CombineWordlists(std::int32_t target, std::int32_t first, SetOperation operation, std::int32_t second) {
     const Wordlist* a = FindWordlist(first);
     const Wordlist* b = FindWordlist(second);
     if (a == nullptr || b == nullptr || !IsWordlistNumber(target)) return false;
-    std::vector<WordlistItem> items =
-        MergeSorted(SortedUniqueItems(a->Items()), operation, SortedUniqueItems(b->Items()));
-    const std::int32_t kind = CombinedKind(a->ItemKind, operation, b->ItemKind);
-    ReplaceItems(*ObtainWordlist(target), std::move(items), kind, true);
+    CombineWordlistItems(*ObtainWordlist(target), *a, operation, *b);
     return true;
+}
+
+void CombineWordlistItems(Wordlist& target, const Wordlist& first, SetOperation operation, const Wordlist& second) {
+    std::vector<WordlistItem> items =
+        MergeSorted(SortedUniqueItems(first.Items()), operation, SortedUniqueItems(second.Items()));
+    const std::int32_t kind = CombinedKind(first.ItemKind, operation, second.ItemKind);
+    ReplaceItems(target, std::move(items), kind, true);
 }
 
 // ---- Item commands ---------------------------------------------------------

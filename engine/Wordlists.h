@@ -154,6 +154,11 @@ bool CopyWordlist(std::int32_t source, std::int32_t target, std::span<const std:
 // (items of both), difference (items of the first not in the second).
 bool CombineWordlists(std::int32_t target, std::int32_t first, SetOperation operation, std::int32_t second);
 
+// The same two operations on wordlists at hand (a query's result meeting the
+// slate); `target` may be one of the others.
+void CopyWordlistItems(Wordlist& target, const Wordlist& source);
+void CombineWordlistItems(Wordlist& target, const Wordlist& first, SetOperation operation, const Wordlist& second);
+
 // ---- Item commands ---------------------------------------------------------
 
 // How an item command's numbers resolve against a wordlist of `itemCount`

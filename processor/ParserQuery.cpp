@@ -10,17 +10,11 @@ namespace qora {
 
 namespace {
 
-// The tile of a plain letter in the active language (vowels and Y of the
-// built-in sets).
+// The tile of a plain letter in the active language (the Y of the built-in
+// sets).
 int TileOfLetter(char letter) {
     if (SpanishLexiconActive) return SpanishTileCodes[static_cast<unsigned char>(letter)];
     return letter - 'A' + 1;
-}
-
-bool IsVowel(int tile) {
-    for (char vowel : std::string_view("AEIOU"))
-        if (TileOfLetter(vowel) == tile) return true;
-    return false;
 }
 
 struct BuiltInBody {
@@ -261,10 +255,10 @@ void CommandParser::FillBuiltInLetters(SetSpec& set) const {
     for (int tile = 1; tile <= tiles; ++tile) {
         bool member = false;
         switch (set.Argument) {
-            case BuiltInVowels: member = IsVowel(tile); break;
-            case BuiltInVowelsAndY: member = IsVowel(tile) || tile == y; break;
-            case BuiltInConsonants: member = !IsVowel(tile); break;
-            case BuiltInConsonantsNoY: member = !IsVowel(tile) && tile != y; break;
+            case BuiltInVowels: member = IsVowelTile(tile); break;
+            case BuiltInVowelsAndY: member = IsVowelTile(tile) || tile == y; break;
+            case BuiltInConsonants: member = !IsVowelTile(tile); break;
+            case BuiltInConsonantsNoY: member = !IsVowelTile(tile) && tile != y; break;
             case BuiltInAllLetters: member = true; break;
             case BuiltInBag: counts[tile - 1] = query_.LetterDistribution[tile - 1]; break;
             default: break;  // "=": known only when evaluated

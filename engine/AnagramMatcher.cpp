@@ -1,0 +1,246 @@
+#include "engine/AnagramMatcher.h"
+
+#include <algorithm>
+#include <bit>
+#include <map>
+
+namespace qora {
+
+namespace {
+
+using GroupMask = std::uint64_t;
+
+constexpr GroupMask GroupBit(int group) { return GroupMask{1} << group; }
+
+// Calls `visit` with each group of the mask, lowest first.
+template <typename Visit>
+void ForEachGroup(GroupMask groups, Visit visit) {
+    for (; groups != 0; groups &= groups - 1) visit(std::countr_zero(groups));
+}
+
+// One search for a place of a position in a matching (Kuhn's augmenting
+// path): a group with room, or a full group one of whose positions can move
+// on to another place.
+template <typename MatchingType, typename LimitsType>
+class Placement {
+public:
+    Placement(MatchingType& matching, const GroupMask* edges, const LimitsType& capacity, int length, GroupMask plain)
+        : matching_(matching), edges_(edges), capacity_(capacity), length_(length), plain_(plain) {}
+
+    bool Place(int position) {
+        const GroupMask options = edges_[position] & ~visited_;
+        for (GroupMask pass : {options & plain_, options & ~plain_}) {
+            for (; pass != 0; pass &= pass - 1) {
+                const int group = std::countr_zero(pass);
+                if (matching_.Fill[group] < capacity_[group]) {
+                    Join(position, group);
+                    return true;
+                }
+            }
+        }
+        for (GroupMask full = options; full != 0; full &= full - 1) {
+            const int group = std::countr_zero(full);
+            visited_ |= GroupBit(group);
+            for (int other = 0; other < length_; ++other) {
+                if (other == position || matching_.GroupOf[other] != group || !Place(other)) continue;
+                --matching_.Fill[group];  // `other` moved on
+                Join(position, group);
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    void Join(int position, int group) {
+        matching_.GroupOf[position] = static_cast<std::int8_t>(group);
+        ++matching_.Fill[group];
+    }
+
+    MatchingType& matching_;
+    const GroupMask* edges_;
+    const LimitsType& capacity_;
+    int length_;
+    GroupMask plain_;
+    GroupMask visited_ = 0;
+};
+
+}  // namespace
+
+AnagramMatcher::AnagramMatcher(const SearchTable& table) {
+    for (const QueryItem& item : table) {
+        if (!item.IsBlock()) {
+            AddGroup(item.Test, item.MinRepeats, item.MaxRepeats, -1, 0);
+            continue;
+        }
+        std::map<int, int> perCopy;
+        for (unsigned char tile : item.Block) ++perCopy[tile - TileBase];
+        const bool fixed = item.MinRepeats == item.MaxRepeats;
+        const int block = fixed ? -1 : static_cast<int>(blocks_.size());
+        if (!fixed) blocks_.push_back({item.MinRepeats, item.MaxRepeats, item.Size()});
+        for (const auto& [tile, count] : perCopy) {
+            TileTest test;
+            test.Tiles = TileBit(tile);
+            AddGroup(test, count * item.MinRepeats, count * item.MaxRepeats, block, count);
+        }
+    }
+    for (std::size_t g = 0; g < groups_.size() && !tooLarge_; ++g) {
+        const Group& group = groups_[g];
+        const GroupMask bit = GroupBit(static_cast<int>(g));
+        prefixMax_[g] = group.Max;
+        if (group.Test.Blank) blankGroups_ |= bit;
+        allGroups_ |= bit;
+        if (group.Block < 0) minimumLength_ += group.Min;
+        if (group.Test.Presence != 0 || group.Test.SameLetter != 0) conditionalGroups_ |= bit;
+        else
+            for (int tile = 1; tile <= LetterCountSlots; ++tile)
+                if ((group.Test.Tiles & TileBit(tile)) != 0) plainGroupsOf_[tile] |= bit;
+        laterPositions_ = laterPositions_ || group.Test.SameLetter > 0;
+    }
+    for (const Block& block : blocks_) minimumLength_ += block.MinCopies * block.Size;
+}
+
+void AnagramMatcher::AddGroup(const TileTest& test, int min, int max, int block, int perCopy) {
+    max = std::min(max, MaxSearchLength);
+    min = std::min(min, MaxSearchLength + 1);
+    if (block < 0) {
+        for (Group& group : groups_) {
+            if (group.Block >= 0 || !(group.Test == test)) continue;
+            group.Min = std::min(group.Min + min, MaxSearchLength + 1);
+            group.Max = std::min(group.Max + max, MaxSearchLength);
+            return;
+        }
+    }
+    if (groups_.size() == static_cast<std::size_t>(MaxGroups)) {
+        tooLarge_ = true;
+        return;
+    }
+    groups_.push_back({test, min, max, block, perCopy});
+}
+
+TileMask AnagramMatcher::NextTiles(int length) {
+    if (length >= MaxSearchLength || tooLarge_) return 0;
+    const Matching& matching = matchings_[length];
+    // The groups that can take one more tile: those with room, and those
+    // holding a tile that can move on to a group that can.
+    GroupMask open = 0;
+    for (std::size_t g = 0; g < groups_.size(); ++g)
+        if (matching.Fill[g] < prefixMax_[g]) open |= GroupBit(static_cast<int>(g));
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (int position = 0; position < length; ++position) {
+            const GroupMask own = GroupBit(matching.GroupOf[position]);
+            if ((open & own) == 0 && (edges_[position] & open) != 0) {
+                open |= own;
+                grew = true;
+            }
+        }
+    }
+    TileMask tiles = 0;
+    ForEachGroup(open, [&](int g) { tiles |= TilesAllowed(groups_[g].Test, length, tiles_.data(), seen_[length]); });
+    return tiles;
+}
+
+AnagramMatcher::GroupMask AnagramMatcher::GroupsFor(int tile, int position, int known) const {
+    GroupMask groups = plainGroupsOf_[static_cast<std::size_t>(tile)];
+    ForEachGroup(conditionalGroups_, [&](int g) {
+        const TileFit fit = FitTile(groups_[static_cast<std::size_t>(g)].Test, tile, position, tiles_.data(), known);
+        if (fit == TileFit::Yes || (fit == TileFit::NotKnownYet && known <= position + 1)) groups |= GroupBit(g);
+    });
+    return groups;
+}
+
+bool AnagramMatcher::Take(int position, int tile) {
+    if (position >= MaxSearchLength || tooLarge_) return false;
+    tiles_[position] = tile;
+    seen_[position + 1] = seen_[position] | TileBit(tile);
+    edges_[position] = GroupsFor(tile, position, position + 1);
+    Matching& matching = matchings_[position + 1];
+    matching = matchings_[position];
+    matching.GroupOf[position] = -1;
+    return Placement(matching, edges_.data(), prefixMax_, position + 1, ~blankGroups_).Place(position);
+}
+
+int AnagramMatcher::TilesStillNeeded(int length) { return std::max(minimumLength_ - length, 0); }
+
+bool AnagramMatcher::Feasible(const GroupMask* edges, const Limits& min, const Limits& max, int length,
+                              Matching& matching) const {
+    matching = Matching{};
+    matching.GroupOf.fill(-1);
+    // First the minimum of every group, then the other tiles up to the
+    // maxima: a move along an augmenting path never empties a group.
+    int required = 0;
+    for (std::size_t g = 0; g < groups_.size(); ++g) required += min[g];
+    int placed = 0;
+    for (int position = 0; position < length; ++position)
+        if (Placement(matching, edges, min, length, ~blankGroups_).Place(position)) ++placed;
+    if (placed != required) return false;
+    for (int position = 0; position < length; ++position)
+        if (matching.GroupOf[position] < 0 && !Placement(matching, edges, max, length, ~blankGroups_).Place(position))
+            return false;
+    return true;
+}
+
+BlankMarkBits AnagramMatcher::PreferredBlanks(const GroupMask* edges, const Limits& min, const Limits& max, int length,
+                                              Matching matching) const {
+    const GroupMask plain = allGroups_ & ~blankGroups_;
+    std::array<GroupMask, MaxSearchLength> restricted{};
+    std::copy(edges, edges + length, restricted.begin());
+    BlankMarkBits blanks = 0;
+    for (int position = 0; position < length; ++position) {
+        bool named = (plain & GroupBit(matching.GroupOf[position])) != 0;
+        if (!named && (edges[position] & plain) != 0) {
+            restricted[position] = edges[position] & plain;
+            Matching trial;
+            named = Feasible(restricted.data(), min, max, length, trial);
+            if (named) matching = trial;
+        }
+        restricted[position] = edges[position] & (named ? plain : blankGroups_);
+        if (!named) blanks |= BlankMarkBits{1} << position;
+    }
+    return blanks;
+}
+
+bool AnagramMatcher::AcceptWithCopies(const GroupMask* edges, int length, std::vector<int>& copies, std::size_t block,
+                                      BlankMarkBits& best, bool& found) const {
+    if (block < blocks_.size()) {
+        const Block& b = blocks_[block];
+        const int most = std::min(b.MaxCopies, length / std::max(b.Size, 1));
+        for (copies[block] = b.MinCopies; copies[block] <= most; ++copies[block])
+            AcceptWithCopies(edges, length, copies, block + 1, best, found);
+        return found;
+    }
+    Limits min{}, max{};
+    int least = 0, most = 0;
+    for (std::size_t g = 0; g < groups_.size(); ++g) {
+        const Group& group = groups_[g];
+        min[g] = group.Block < 0 ? group.Min : group.PerCopy * copies[static_cast<std::size_t>(group.Block)];
+        max[g] = group.Block < 0 ? std::min(group.Max, length) : min[g];
+        least += min[g];
+        most += max[g];
+    }
+    if (least > length || most < length) return found;
+    // The matching of the walk serves when it already fills every minimum
+    // (it never overfills a group); else a matching is sought that does.
+    Matching matching = matchings_[static_cast<std::size_t>(length)];
+    bool filled = blocks_.empty() && !laterPositions_;
+    for (std::size_t g = 0; g < groups_.size() && filled; ++g) filled = matching.Fill[g] >= min[g];
+    if (!filled && !Feasible(edges, min, max, length, matching)) return found;
+    const BlankMarkBits blanks = blankGroups_ == 0 ? 0 : PreferredBlanks(edges, min, max, length, matching);
+    if (!found || PlainEarlier(blanks, best)) best = blanks;
+    found = true;
+    return found;
+}
+
+bool AnagramMatcher::Accept(int length, BlankMarkBits& blanks) {
+    if (tooLarge_ || length < minimumLength_ || length > MaxSearchLength) return false;
+    // The groups each tile may join, now that the whole word is known.
+    std::array<GroupMask, MaxSearchLength> edges = edges_;
+    for (int position = 0; position < length && laterPositions_; ++position)
+        if ((edges[position] = GroupsFor(tiles_[position], position, length)) == 0) return false;
+    std::vector<int> copies(blocks_.size(), 0);
+    bool found = false;
+    return AcceptWithCopies(edges.data(), length, copies, 0, blanks, found);
+}
+
+}  // namespace qora

@@ -1,0 +1,95 @@
+// The anagram matcher of a search table: the words whose tiles can be matched
+// one to one with the table's constituents, in any order. Each constituent
+// takes as many tiles as its repetitions allow, each of them passing its test
+// (set, presence mark, same-letter condition); a block (the members of a set
+// taken all at once, a word reference) takes whole copies of its tiles.
+//
+// Constituents with equal tests are pooled into groups, and a word prefix is
+// kept as long as its tiles can be matched into the groups without
+// overfilling one (a bipartite matching, grown one tile at a time). A
+// complete word must also fill every group's minimum and take whole copies of
+// every block.
+//
+// Blank marks: among the ways a word matches, the one whose tiles are
+// matched by constituents that name them (not blanks) from its first tile on,
+// wherever the rest of the word can still be matched.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/SearchTable.h"
+
+namespace qora {
+
+class AnagramMatcher final : public SearchConstraint {
+public:
+    static constexpr int MaxGroups = 64;
+
+    explicit AnagramMatcher(const SearchTable& table);
+
+    // The table has more different tile tests than the matcher can pool; it
+    // then matches nothing.
+    bool TooLarge() const { return tooLarge_; }
+
+    TileMask NextTiles(int length) override;
+    bool Take(int position, int tile) override;
+    void Release(int, int) override {}
+    bool Accept(int length, BlankMarkBits& blanks) override;
+    int TilesStillNeeded(int length) override;
+
+private:
+    using GroupMask = std::uint64_t;
+
+    struct Group {
+        TileTest Test;
+        int Min = 0;
+        int Max = 0;     // at most MaxSearchLength
+        int Block = -1;  // the block whose copies it holds tiles of, or -1
+        int PerCopy = 0;  // its tiles in one copy of that block
+    };
+    struct Block {
+        int MinCopies = 0;
+        int MaxCopies = 0;
+        int Size = 0;
+    };
+    // The group of each position of the word (-1 none) and the positions each
+    // group holds.
+    struct Matching {
+        std::array<std::int8_t, MaxSearchLength> GroupOf{};
+        std::array<std::uint8_t, MaxGroups> Fill{};
+    };
+    using Limits = std::array<int, MaxGroups>;
+
+    void AddGroup(const TileTest& test, int min, int max, int block, int perCopy);
+    // The groups that `tile` may join at `position` when the first `known`
+    // tiles are known.
+    GroupMask GroupsFor(int tile, int position, int known) const;
+    bool Feasible(const GroupMask* edges, const Limits& min, const Limits& max, int length, Matching& matching) const;
+    BlankMarkBits PreferredBlanks(const GroupMask* edges, const Limits& min, const Limits& max, int length,
+                                  Matching matching) const;
+    bool AcceptWithCopies(const GroupMask* edges, int length, std::vector<int>& copies, std::size_t block,
+                          BlankMarkBits& best, bool& found) const;
+
+    std::vector<Group> groups_;
+    std::vector<Block> blocks_;
+    GroupMask blankGroups_ = 0;
+    GroupMask allGroups_ = 0;
+    std::array<GroupMask, LetterCountSlots + 1> plainGroupsOf_{};  // by tile: the groups with no position condition
+    GroupMask conditionalGroups_ = 0;  // groups with a presence mark or a same-letter condition
+    bool laterPositions_ = false;      // a same-letter condition may name a later position
+    Limits prefixMax_{};
+    int minimumLength_ = 0;
+    bool tooLarge_ = false;
+
+    // The walk: the tiles taken, the tiles among the first p, the groups each
+    // position may join (a same-letter condition on a later position counts
+    // as met until that position is known) and the matching after p tiles.
+    std::array<int, MaxSearchLength> tiles_{};
+    std::array<TileMask, MaxSearchLength + 1> seen_{};
+    std::array<GroupMask, MaxSearchLength> edges_{};
+    std::array<Matching, MaxSearchLength + 1> matchings_{};
+};
+
+}  // namespace qora

@@ -1,0 +1,51 @@
+// What the constituents of a parsed query stand for: their letter sets
+// resolved (user-defined sets, the previous query's blank matches, the
+// word-based sets, which are computed against the primary lexicon), their
+// repetitions as minimum and maximum, and the search tables that a query
+// runs on: one for each word of the word-reference source when the query has
+// word references, and one for each binding of the tiles that query-based
+// "(Sk)" sets repeat.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "engine/QueryRecords.h"
+#include "engine/SearchTable.h"
+
+namespace qora {
+
+class QueryConstituents {
+public:
+    // Resolves the query elements of `command`. `previousBlankMatches` is the
+    // set "=". False with the reason when a user-defined set does not exist.
+    bool Resolve(const ParsedCommand& command, const LetterCounts& previousBlankMatches, std::string& error);
+
+    bool HasWordReferences() const { return hasWordReferences_; }
+
+    // The search tables of the query for one word of the word-reference
+    // source (a tile string; ignored without word references): one for each
+    // binding of the tiles that "(Sk)" sets repeat. `letterMapping` holds the
+    // tile that each tile maps to ('@' + tile number). A reference that names
+    // letters the word does not have gives no table.
+    std::vector<SearchTable> Tables(std::string_view referenceWord, std::string_view letterMapping) const;
+
+private:
+    struct Element {
+        QueryItem Item;
+        bool IsReference = false;
+        qora::WordReference Reference;
+        int Anchor = -1;  // "(Sk)": the element whose tile it repeats (the first of a chain)
+    };
+
+    bool ResolveElement(const QueryElement& element, const LetterCounts& previousBlankMatches, Element& resolved,
+                        std::string& error) const;
+    void AddBindings(std::vector<Element>& elements, std::size_t anchor, std::vector<SearchTable>& tables) const;
+
+    std::vector<Element> elements_;
+    std::vector<int> anchors_;  // the elements whose tile "(Sk)" sets repeat
+    bool hasWordReferences_ = false;
+};
+
+}  // namespace qora

@@ -1,0 +1,139 @@
+#include "engine/SearchTable.h"
+
+#include <algorithm>
+#include <bit>
+#include <iterator>
+
+namespace qora {
+
+namespace {
+
+bool HasPositionConditions(const TileTest& test) { return test.Presence != 0 || test.SameLetter != 0; }
+
+QueryItem WildCard(int minimum) {
+    QueryItem item;
+    item.Test.Tiles = AllTilesMask(ActiveTileCount());
+    item.Test.Blank = true;
+    item.MinRepeats = minimum;
+    item.MaxRepeats = UnboundedRepeats;
+    return item;
+}
+
+// The position a same-letter condition names at `position`, or -1 when no
+// word has such a position.
+int SameLetterPosition(const TileTest& test, int position) {
+    const int named = test.SameLetter > 0 ? test.SameLetter - 1 : position + test.SameLetter;
+    return named >= 0 && named < MaxSearchLength ? named : -1;
+}
+
+}  // namespace
+
+TileFit FitTile(const TileTest& test, int tile, int position, const int* tiles, int known) {
+    if ((test.Tiles & TileBit(tile)) == 0) return TileFit::No;
+    if (test.Presence != 0) {
+        const bool earlier = std::find(tiles, tiles + position, tile) != tiles + position;
+        if (earlier != (test.Presence == '-')) return TileFit::No;
+    }
+    if (test.SameLetter == 0) return TileFit::Yes;
+    const int named = SameLetterPosition(test, position);
+    if (named < 0) return TileFit::No;
+    if (named == position) return TileFit::Yes;
+    if (named >= known) return TileFit::NotKnownYet;
+    return tiles[named] == tile ? TileFit::Yes : TileFit::No;
+}
+
+TileMask TilesAllowed(const TileTest& test, int position, const int* tiles, TileMask seen) {
+    TileMask allowed = test.Tiles;
+    if (test.Presence == '+') allowed &= ~seen;
+    if (test.Presence == '-') allowed &= seen;
+    if (test.SameLetter != 0) {
+        const int named = SameLetterPosition(test, position);
+        if (named < 0) return 0;
+        if (named < position) allowed &= TileBit(tiles[named]);
+    }
+    return allowed;
+}
+
+bool PlainEarlier(BlankMarkBits a, BlankMarkBits b) {
+    const BlankMarkBits differ = a ^ b;
+    return differ != 0 && (a & (differ & (~differ + 1))) == 0;
+}
+
+bool PlainLater(BlankMarkBits a, BlankMarkBits b) {
+    const BlankMarkBits differ = a ^ b;
+    return differ != 0 && (a & std::bit_floor(differ)) == 0;
+}
+
+int MinimumLength(const SearchTable& table) {
+    int length = 0;
+    for (const QueryItem& item : table) length += item.MinRepeats * item.Size();
+    return length;
+}
+
+bool HasBlanks(const SearchTable& table) {
+    return std::any_of(table.begin(), table.end(), [](const QueryItem& item) { return item.Test.Blank; });
+}
+
+SearchTable WithoutRack(const SearchTable& table) {
+    SearchTable items;
+    std::copy_if(table.begin(), table.end(), std::back_inserter(items), [](const QueryItem& item) { return !item.InRack; });
+    return items;
+}
+
+SearchTable Imbedded(const SearchTable& table) {
+    SearchTable items;
+    items.push_back(WildCard(0));
+    items.insert(items.end(), table.begin(), table.end());
+    items.push_back(WildCard(0));
+    return items;
+}
+
+SearchTable WithExtraTiles(const SearchTable& table) {
+    SearchTable items = table;
+    items.push_back(WildCard(1));
+    return items;
+}
+
+bool AsSimpleRack(const SearchTable& table, SimpleRack& rack) {
+    rack = SimpleRack{};
+    const TileMask all = AllTilesMask(ActiveTileCount());
+    for (const QueryItem& item : table) {
+        const TileTest& test = item.Test;
+        if (HasPositionConditions(test) || item.InRack) return false;
+        const bool fixed = item.MinRepeats == item.MaxRepeats;
+        if (item.IsBlock()) {
+            if (!fixed) return false;
+            for (unsigned char tile : item.Block) rack.Tiles[tile - TileBase - 1] += static_cast<std::int16_t>(item.MinRepeats);
+        } else if (test.Blank && test.Tiles == all && fixed) {
+            rack.Blanks += item.MinRepeats;
+        } else if (test.Blank && test.Tiles == all && item.MinRepeats == 0 && item.MaxRepeats == UnboundedRepeats) {
+            rack.WildCard = true;
+        } else if (!test.Blank && std::has_single_bit(test.Tiles) && fixed) {
+            rack.Tiles[std::countr_zero(test.Tiles) - 1] += static_cast<std::int16_t>(item.MinRepeats);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool AsSimplePattern(const SearchTable& table, std::vector<PatternElement>& elements) {
+    elements.clear();
+    for (const QueryItem& item : table) {
+        if (HasPositionConditions(item.Test) || item.InRack) return false;
+        const bool open = item.MaxRepeats == UnboundedRepeats;
+        if (item.MinRepeats != item.MaxRepeats && !open) return false;
+        if (item.IsBlock() && (open || !item.InOrder)) return false;
+        if (elements.size() + static_cast<std::size_t>(item.MinRepeats * item.Size()) + 1 >
+            static_cast<std::size_t>(PatternConstraint::MaxPatternElements))
+            return false;
+        for (int copy = 0; copy < item.MinRepeats; ++copy) {
+            if (!item.IsBlock()) elements.push_back({item.Test.Tiles, false, item.Test.Blank});
+            for (unsigned char tile : item.Block) elements.push_back({TileBit(tile - TileBase), false, false});
+        }
+        if (open) elements.push_back({item.Test.Tiles, true, item.Test.Blank});
+    }
+    return true;
+}
+
+}  // namespace qora

@@ -1,0 +1,199 @@
+// Random queries of every mode, in every language, evaluated by the engine and
+// by the brute-force reference over the same generated word list.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+#include "QueryReference.h"
+#include "QueryTestSetup.h"
+#include "engine/UserSets.h"
+#include "engine/Wordlists.h"
+
+namespace qora::test {
+namespace {
+
+// Query lines made from the list's own words, so that queries find something.
+class QueryMaker {
+public:
+    QueryMaker(const std::vector<std::string>& words, const std::vector<std::string>& pairWords, std::uint32_t seed)
+        : words_(words), pairWords_(pairWords), random_(seed) {}
+
+    std::string Line(std::int32_t mode) {
+        line_ = "/Q" + std::to_string(mode) + " ";
+        constituents_ = 0;
+        std::string model = Word(words_);
+        if (mode == QueryModeTwoWord) model = Word(pairWords_).substr(0, 4) + Word(pairWords_).substr(0, 3);
+        if (mode == QueryModeSteal && model.size() > 2) model.erase(1 + random_() % (model.size() - 2), 1);
+        if (model.size() > 6) model.resize(6);
+        const bool anagrams = mode != QueryModePattern && mode != QueryModeImbeddedWord;
+        if (mode != QueryModeTwoWord && One(8)) Add(std::to_string(random_() % 3) + "[" + (One(3) ? "M" : "") + (One(3) ? "~" : "") + Range() + "]");
+        for (unsigned char tile : model) {
+            if (mode == QueryModeTwoWord) PairConstituent(tile - TileBase);
+            else Constituent(tile - TileBase);
+        }
+        if (mode != QueryModeTwoWord && One(4)) Add("*");
+        if (anagrams && One(3)) {
+            line_ += " ,";
+            for (int n = 1 + random_() % 3; n > 0; --n) {
+                if (One(4)) line_ += "?";
+                else AppendTile(1 + random_() % ActiveTileCount());
+                if (One(3)) line_ += "!";
+            }
+        }
+        return line_;
+    }
+
+private:
+    bool One(int in) { return random_() % in == 0; }
+    const std::string& Word(const std::vector<std::string>& words) { return words[random_() % words.size()]; }
+
+    void Add(const std::string& text) {
+        line_ += text;
+        ++constituents_;
+    }
+
+    std::string Range() {
+        switch (random_() % 4) {
+            case 0: return "1";
+            case 1: return "2-1|";
+            case 2: return "1|";
+            default: return "";
+        }
+    }
+
+    // A tile as the parser reads it: a Spanish letter that would pair with
+    // the letter before it (C and H, L and L, R and R) is written in the
+    // other case.
+    void AppendTile(int tile) {
+        std::string caption = TileCaption(tile);
+        if (!line_.empty()) {
+            const unsigned char last = static_cast<unsigned char>(line_.back());
+            bool pair = false;
+            if (SpanishLexiconActive) TileCodeOfChar(last, static_cast<unsigned char>(caption[0]), pair);
+            if (pair && last >= 'A' && last <= 'Z')
+                for (char& c : caption) c = static_cast<char>(static_cast<unsigned char>(c) | 0x20);
+        }
+        line_ += caption;
+    }
+
+    std::string Count() {
+        switch (random_() % 12) {
+            case 0: return "0";
+            case 1: return "2";
+            default: return "";
+        }
+    }
+
+    // Two-word queries: tiles, blanks and sets (the reference tries every
+    // pair of words, so their constituents stay simple).
+    void PairConstituent(int tile) {
+        switch (random_() % 6) {
+            case 0: line_ += "?"; break;
+            case 1: line_ += IsVowelTile(tile) ? "(V)" : "(C)"; break;
+            default: AppendTile(tile); break;
+        }
+        ++constituents_;
+    }
+
+    void Constituent(int tile) {
+        const std::string count = Count();
+        const int other = 1 + static_cast<int>(random_() % ActiveTileCount());
+        line_ += count;
+        switch (random_() % 30) {
+            case 0: line_ += "?"; break;
+            case 1: line_ += IsVowelTile(tile) ? "(V)" : "(C)"; break;
+            case 2:
+                line_ += "(";
+                AppendTile(tile);
+                AppendTile(other);
+                line_ += ")";
+                break;
+            case 3:
+                line_ += "(!";
+                AppendTile(other == tile ? tile % ActiveTileCount() + 1 : other);
+                line_ += ")";
+                break;
+            case 4:
+                line_ += One(2) ? "(+" : "(-";
+                AppendTile(tile);
+                line_ += ")";
+                break;
+            case 5: line_ += One(2) ? "(+)" : "(-)"; break;
+            case 6: line_ += One(2) ? "(R-1)" : "(R1)"; break;
+            case 7:
+                if (constituents_ == 0) AppendTile(tile);
+                else line_ += "(S" + std::to_string(One(2) ? -1 : 1 + static_cast<int>(random_() % constituents_)) + ")";
+                break;
+            case 8: line_ += One(2) ? "(3)" : "(@3)"; break;
+            case 9: line_ += "(=)"; break;
+            case 10:
+                line_ += "(";
+                AppendTile(tile);
+                line_ += One(2) ? ".)" : "?)";
+                break;
+            default: AppendTile(tile); break;
+        }
+        if (count == "0" && One(2)) line_ += "!";
+        ++constituents_;
+    }
+
+    const std::vector<std::string>& words_;
+    const std::vector<std::string>& pairWords_;
+    std::mt19937 random_;
+    std::string line_;
+    int constituents_ = 0;
+};
+
+class QueryAgreement : public QueryTest, public testing::WithParamInterface<Language> {};
+
+TEST_P(QueryAgreement, EveryModeAgreesWithTheBruteForceReference) {
+    const Language language = GetParam();
+    const auto lines = RandomWordLines(5, language, 2000, 2, 6);
+    const auto words = FoldedWords(lines, language);
+    UseLexicon(lines, language);
+    LetterCountRecord set3;
+    for (int tile = 1; tile <= ActiveTileCount(); ++tile)
+        if (IsVowelTile(tile) && tile <= 6) set3.Counts[tile - 1] = 1;
+    DefineUserSet(3, "", set3);
+    // Wordlist 1 holds the lexicon's words, wordlist 2 a few of them (pairs
+    // of the whole list are too many for the reference to try).
+    const std::vector<std::string> few(words.begin(), words.begin() + 150);
+    for (const std::string& word : words) AppendWordlistItem(*ObtainWordlist(1), word, false);
+    for (const std::string& word : few) AppendWordlistItem(*ObtainWordlist(2), word, false);
+
+    QueryMaker maker(words, few, 11);
+    std::mt19937 random(23);
+    const std::int32_t modes[] = {QueryModeAnagrams, QueryModePattern, QueryModeImbeddedWord, QueryModeSteal,
+                                  QueryModeTwoWord};
+    const int rounds = 600;
+    int answered = 0;
+    for (int round = 0; round < rounds; ++round) {
+        const std::int32_t mode = modes[round % 5];
+        const bool pairs = mode == QueryModeTwoWord;
+        const std::string source = pairs ? "/W2 " : random() % 4 == 0 ? "/W1 " : "";
+        const std::string line = source + maker.Line(mode);
+        SCOPED_TRACE(line);
+        ReferenceContext context;
+        context.Words = pairs ? few : words;
+        context.Lexicon = words;
+        for (int n = 0; n < 3; ++n) context.ReferenceWords.push_back(words[random() % words.size()]);
+        context.LetterMapping = Mapping;
+        context.PreviousBlankMatches = PreviousBlankMatches();
+        SetSlate(context.ReferenceWords);
+        const std::vector<std::string> expected = ReferenceResults(Parse(line), context);
+        const std::vector<std::string> found = Query(line);
+        answered += !expected.empty();
+        std::vector<std::string> onlyFound, onlyExpected;
+        std::set_difference(found.begin(), found.end(), expected.begin(), expected.end(), std::back_inserter(onlyFound));
+        std::set_difference(expected.begin(), expected.end(), found.begin(), found.end(), std::back_inserter(onlyExpected));
+        ASSERT_EQ(onlyFound, onlyExpected);
+    }
+    EXPECT_GT(answered, rounds / 2) << "too few queries find words";
+}
+
+INSTANTIATE_TEST_SUITE_P(AllLanguages, QueryAgreement,
+                         testing::Values(Language::English, Language::Spanish, Language::French), LanguageParamName);
+
+}  // namespace
+}  // namespace qora::test
