@@ -6,75 +6,21 @@
 // the French one (for opening) from /usr/share/dict/french.
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <map>
 
+#include "bench/BenchLexicon.h"
 #include "engine/Lexicons.h"
 #include "engine/Search.h"
 #include "engine/WordTests.h"
-#include "tools/LexiconCompiler.h"
 
 namespace qora {
 namespace {
 
-const std::filesystem::path& BenchFolder() {
-    static const std::filesystem::path folder = [] {
-        auto path = std::filesystem::temp_directory_path() / ("qora-bench-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(path);
-        std::atexit([] { std::filesystem::remove_all(BenchFolder()); });
-        return path;
-    }();
-    return folder;
-}
-
-// A folder holding one lexicon, compiled from the word list once per run.
-std::string LexiconFolder(const std::string& name, const std::string& wordList, Language language) {
-    static std::map<std::string, std::string> built;
-    if (auto it = built.find(name); it != built.end()) return it->second;
-    const auto folder = BenchFolder() / name;
-    std::filesystem::create_directories(folder);
-    const auto file = folder / (name + ".QLX");
-    const char* given = language == Language::English ? std::getenv("QORA_BENCH_LEXICON") : nullptr;
-    std::string error;
-    if (given != nullptr && *given != '\0') {
-        std::filesystem::copy_file(given, file, std::filesystem::copy_options::overwrite_existing);
-    } else {
-        LexiconBuildOptions options;
-        options.language = language;
-        options.shortName = name;
-        std::vector<unsigned char> image;
-        LexiconBuildReport report;
-        if (!CompileWordList(wordList, options, image, report, error) || !WriteFileBytes(file.string(), image, error)) {
-            std::fprintf(stderr, "bench_lexicon: %s\n", error.c_str());
-            std::exit(1);
-        }
-    }
-    return built[name] = folder.string();
-}
-
-std::string EnglishFolder() { return LexiconFolder("ENGLISH", "/usr/share/dict/american-english-large", Language::English); }
-std::string FrenchFolder() { return LexiconFolder("FRENCH", "/usr/share/dict/french", Language::French); }
-
-void Load(const std::string& folder) {
-    std::string error;
-    if (!FindLexiconFiles(folder, error) || !ChooseLexicons(0, -1, 0, error)) {
-        std::fprintf(stderr, "bench_lexicon: %s\n", error.c_str());
-        std::exit(1);
-    }
-}
-
-// The English lexicon as the primary one, loaded once.
-const LexiconRecord& English() {
-    const LexiconRecord* primary = LexiconOfRole(PrimaryRole);
-    if (primary == nullptr || primary->ShortName != "ENGLISH") {
-        Load(EnglishFolder());
-        primary = LexiconOfRole(PrimaryRole);
-    }
-    return *primary;
-}
+using bench::English;
+using bench::EnglishFolder;
+using bench::Fastest;
+using bench::FrenchFolder;
+using bench::Load;
 
 LetterCounts CountsOf(std::string_view tiles) {
     LetterCounts counts{};
@@ -159,10 +105,6 @@ void BM_IsWordInLexicon(benchmark::State& state) {
         for (const auto& word : probes) benchmark::DoNotOptimize(IsWordInLexicon(PrimaryRole, false, word));
     state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * probes.size()));
 }
-
-// The machine may be shared, so with --benchmark_repetitions each benchmark
-// also reports its fastest repetition, the figure least disturbed by others.
-double Fastest(const std::vector<double>& times) { return *std::min_element(times.begin(), times.end()); }
 
 BENCHMARK(BM_OpenAndValidateFrench)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
 BENCHMARK(BM_OpenAndValidateEnglish)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", Fastest);
