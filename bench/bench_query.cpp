@@ -1,8 +1,8 @@
 // Query evaluation: a 7-tile anagram query with its filters beside the bare
 // search of the same tiles (goal: within twice its time), a query that finds
 // about 50,000 words into the slate, and queries that need the matchers of
-// search tables (sets and racks, a steal, a pair of words). Over the English
-// lexicon of bench/BenchLexicon.h.
+// search tables (sets and racks, a steal, a pair of words, a query-based
+// set). Over the English lexicon of bench/BenchLexicon.h.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -67,6 +67,8 @@ void BM_Query50000Words(benchmark::State& state) { Evaluations(state, "/Q3 E/|5-
 void BM_QuerySetsAndRack(benchmark::State& state) { Evaluations(state, "AEIN(C)(V),RST?"); }
 void BM_QuerySteal(benchmark::State& state) { Evaluations(state, "/Q4 TRAIN"); }
 void BM_QueryTwoWords(benchmark::State& state) { Evaluations(state, "/Q5 DOGCATS"); }
+// Two equal letters anywhere: one walk for each tile the "(S1)" may repeat.
+void BM_QueryDoubleLetter(benchmark::State& state) { Evaluations(state, "?(S1)*"); }
 
 BENCHMARK(BM_BareAnagram7)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", bench::Fastest);
 BENCHMARK(BM_QueryAnagram7WithFilters)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", bench::Fastest);
@@ -74,6 +76,7 @@ BENCHMARK(BM_Query50000Words)->Unit(benchmark::kMillisecond)->ComputeStatistics(
 BENCHMARK(BM_QuerySetsAndRack)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", bench::Fastest);
 BENCHMARK(BM_QuerySteal)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", bench::Fastest);
 BENCHMARK(BM_QueryTwoWords)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", bench::Fastest);
+BENCHMARK(BM_QueryDoubleLetter)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", bench::Fastest);
 
 }  // namespace
 }  // namespace qora

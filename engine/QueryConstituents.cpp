@@ -200,30 +200,32 @@ bool QueryConstituents::Resolve(const ParsedCommand& command, const LetterCounts
     return true;
 }
 
-std::vector<SearchTable> QueryConstituents::Tables(std::string_view referenceWord, std::string_view letterMapping) const {
+bool QueryConstituents::ForEachTable(std::string_view referenceWord, std::string_view letterMapping,
+                                     const std::function<bool(const SearchTable&)>& visit, TileMask bindingTiles) const {
     std::vector<Element> elements = elements_;
     for (Element& element : elements) {
         if (!element.IsReference) continue;
         const std::optional<std::string> letters = ReferencedLetters(element.Reference, referenceWord, letterMapping);
-        if (!letters || letters->empty()) return {};
+        if (!letters || letters->empty()) return true;
         SetLetters(element.Item, *letters);
     }
-    std::vector<SearchTable> tables;
-    AddBindings(elements, 0, tables);
-    return tables;
+    return ForEachBinding(elements, 0, bindingTiles, visit);
 }
 
-void QueryConstituents::AddBindings(std::vector<Element>& elements, std::size_t anchor,
-                                    std::vector<SearchTable>& tables) const {
+bool QueryConstituents::ForEachBinding(std::vector<Element>& elements, std::size_t anchor, TileMask bindingTiles,
+                                       const std::function<bool(const SearchTable&)>& visit) const {
     if (anchor == anchors_.size()) {
-        SearchTable& table = tables.emplace_back();
+        SearchTable table;
         for (const Element& element : elements) table.push_back(element.Item);
-        return;
+        return visit(table);
     }
     const int bound = anchors_[anchor];
     const QueryItem unbound = elements[static_cast<std::size_t>(bound)].Item;
-    const TileMask tiles = BindableTiles(unbound);
-    for (int tile = 1; tile <= ActiveTileCount(); ++tile) {
+    const TileMask bindable = BindableTiles(unbound);
+    const TileMask others = bindable & ~bindingTiles;
+    const TileMask tiles = (bindable & bindingTiles) | (others & (~others + 1));
+    bool goOn = true;
+    for (int tile = 1; tile <= ActiveTileCount() && goOn; ++tile) {
         if ((tiles & TileBit(tile)) == 0) continue;
         if (!unbound.IsBlock()) elements[static_cast<std::size_t>(bound)].Item.Test.Tiles = TileBit(tile);
         for (Element& element : elements) {
@@ -231,9 +233,10 @@ void QueryConstituents::AddBindings(std::vector<Element>& elements, std::size_t 
             element.Item.Test = TileTest{};
             element.Item.Test.Tiles = TileBit(tile);
         }
-        AddBindings(elements, anchor + 1, tables);
+        goOn = ForEachBinding(elements, anchor + 1, bindingTiles, visit);
     }
     elements[static_cast<std::size_t>(bound)].Item = unbound;
+    return goOn;
 }
 
 }  // namespace qora

@@ -7,6 +7,7 @@
 // "(Sk)" sets repeat.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,12 +25,15 @@ public:
 
     bool HasWordReferences() const { return hasWordReferences_; }
 
-    // The search tables of the query for one word of the word-reference
-    // source (a tile string; ignored without word references): one for each
-    // binding of the tiles that "(Sk)" sets repeat. `letterMapping` holds the
-    // tile that each tile maps to ('@' + tile number). A reference that names
-    // letters the word does not have gives no table.
-    std::vector<SearchTable> Tables(std::string_view referenceWord, std::string_view letterMapping) const;
+    // Calls `visit` with the search tables of the query for one word of the
+    // word-reference source (a tile string; ignored without word references),
+    // one for each binding of the tiles that "(Sk)" sets repeat, until it
+    // returns false; false then. `letterMapping` holds the tile that each tile
+    // maps to ('@' + tile number). A reference that names letters the word
+    // does not have gives no table. Bindings to tiles outside `bindingTiles`
+    // are all alike to the caller: one of them stands for the others.
+    bool ForEachTable(std::string_view referenceWord, std::string_view letterMapping,
+                      const std::function<bool(const SearchTable&)>& visit, TileMask bindingTiles = ~TileMask{0}) const;
 
 private:
     struct Element {
@@ -41,7 +45,8 @@ private:
 
     bool ResolveElement(const QueryElement& element, const LetterCounts& previousBlankMatches, Element& resolved,
                         std::string& error) const;
-    void AddBindings(std::vector<Element>& elements, std::size_t anchor, std::vector<SearchTable>& tables) const;
+    bool ForEachBinding(std::vector<Element>& elements, std::size_t anchor, TileMask bindingTiles,
+                        const std::function<bool(const SearchTable&)>& visit) const;
 
     std::vector<Element> elements_;
     std::vector<int> anchors_;  // the elements whose tile "(Sk)" sets repeat

@@ -1,6 +1,7 @@
 #include "engine/QueryEvaluation.h"
 
 #include <algorithm>
+#include <functional>
 #include <map>
 #include <optional>
 #include <span>
@@ -58,6 +59,8 @@ private:
     std::vector<std::string> words_;
 };
 
+// The word with its blank-matched tiles in lower case; bit `firstPosition`
+// of the marks stands for its first tile.
 std::string Marked(std::string_view word, BlankMarkBits blanks, int firstPosition = 0) {
     std::string marked(word);
     for (std::size_t i = 0; i < marked.size(); ++i)
@@ -156,6 +159,17 @@ SearchEnd WithPatternConstraint(const SearchTable& table, Run run) {
     return run(matcher);
 }
 
+// Whether the word holds a run of tiles that matches the table (rack parts
+// left out) as a pattern.
+bool HoldsRun(const SearchTable& table, std::string_view word) {
+    const std::string words[] = {std::string(word)};
+    bool holds = false;
+    WithPatternConstraint(Imbedded(WithoutRack(table)), [&](auto& constraint) {
+        return SearchLexicon(std::span<const std::string>(words), constraint, [&](const SearchMatch&) { return !(holds = true); });
+    });
+    return holds;
+}
+
 // The second word of a pair: the anagram constraint from the tiles after
 // the first word on.
 template <typename Constraint>
@@ -194,15 +208,18 @@ public:
     ModeSearch(const WordSource& source, QueryResult& result, const SearchControl& control)
         : source_(source), result_(result), control_(control) {}
 
-    // One of the query's tables; `tables` are all of them (a steal holds
-    // a run of none). Nothing when the table is too large for the anagram
-    // matcher.
-    std::optional<SearchEnd> Run(std::int32_t mode, const SearchTable& table, const std::vector<SearchTable>& tables) const {
+    // Whether a word holds a run that matches one of the query's tables as a
+    // pattern (which a steal may not).
+    using RunTest = std::function<bool(std::string_view word)>;
+
+    // One of the query's tables. Nothing when the table is too large for the
+    // anagram matcher.
+    std::optional<SearchEnd> Run(std::int32_t mode, const SearchTable& table, const RunTest& holdsRun) const {
         if (MinimumLength(table) > MaxSearchLength) return SearchEnd::Completed;
         switch (mode) {
             case QueryModePattern: return Patterns(table);
             case QueryModeImbeddedWord: return Patterns(Imbedded(table));
-            case QueryModeSteal: return Steals(table, tables);
+            case QueryModeSteal: return Steals(table, holdsRun);
             case QueryModeTwoWord: return Pairs(table);
             default: return Anagrams(table);
         }
@@ -225,13 +242,10 @@ private:
     }
 
     // The words with every tile of the table and more, that hold no run
-    // that matches one of the query's tables as a pattern.
-    std::optional<SearchEnd> Steals(const SearchTable& table, const std::vector<SearchTable>& tables) const {
-        std::vector<SearchTable> runs;
-        for (const SearchTable& each : tables) runs.push_back(Imbedded(WithoutRack(each)));
+    // that matches the query.
+    std::optional<SearchEnd> Steals(const SearchTable& table, const RunTest& holdsRun) const {
         const MatchFunction offer = [&](const SearchMatch& match) {
-            const auto holds = [&](const SearchTable& run) { return HoldsMatch(run, match.Word); };
-            if (std::none_of(runs.begin(), runs.end(), holds)) result_.Offer(match.Word, match.Blanks);
+            if (!holdsRun(match.Word)) result_.Offer(match.Word, match.Blanks);
             return true;
         };
         SimpleRack rack;
@@ -244,15 +258,6 @@ private:
                                   control_);
         }
         return WithAnagramConstraint(WithExtraTiles(table), [&](auto& steal) { return source_.Search(steal, offer, control_); });
-    }
-
-    static bool HoldsMatch(const SearchTable& table, std::string_view word) {
-        const std::string words[] = {std::string(word)};
-        bool matched = false;
-        WithPatternConstraint(table, [&](auto& constraint) {
-            return SearchLexicon(std::span<const std::string>(words), constraint, [&](const SearchMatch&) { return !(matched = true); });
-        });
-        return matched;
     }
 
     // The pairs of words, the first not after the second in word order, that
@@ -319,12 +324,18 @@ QueryEnd SearchQuery(const ParsedCommand& command, const QueryEnvironment& envir
     const ModeSearch search(source, result, control);
     bool tooLarge = false;
     for (const std::string& word : referenceWords) {
-        const std::vector<SearchTable> tables = constituents.Tables(word, environment.LetterMapping);
-        for (const SearchTable& table : tables) {
-            const std::optional<SearchEnd> end = search.Run(settings.QueryMode, table, tables);
+        // A binding to a tile the candidate lacks is as good as any other such.
+        const ModeSearch::RunTest holdsRun = [&](std::string_view candidate) {
+            TileMask tiles = 0;
+            for (unsigned char c : candidate) tiles |= TileBit(TileNumberOf(c));
+            const auto noRun = [&](const SearchTable& table) { return !HoldsRun(table, candidate); };
+            return !constituents.ForEachTable(word, environment.LetterMapping, noRun, tiles);
+        };
+        constituents.ForEachTable(word, environment.LetterMapping, [&](const SearchTable& table) {
+            const std::optional<SearchEnd> end = search.Run(settings.QueryMode, table, holdsRun);
             tooLarge = !end.has_value();
-            if (end != SearchEnd::Completed) break;
-        }
+            return end == SearchEnd::Completed && !StopRequested(environment);
+        });
         result.AddOffered();
         if (tooLarge) {
             output.ReportError("The query has more than " + std::to_string(AnagramMatcher::MaxGroups) +
