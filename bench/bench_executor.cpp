@@ -71,6 +71,11 @@ void PerformInto(benchmark::State& state, const std::string& setUp, const std::s
     state.counters["lines"] = static_cast<double>(WorkspaceLines().size());
 }
 
+// A query that finds all 50,000 words of the lexicon: evaluated, sorted and
+// presented one per line.
+void QueryFindingFiftyThousand(benchmark::State& state) { PerformInto(state, "/O1!", "*"); }
+BENCHMARK(QueryFindingFiftyThousand)->Unit(benchmark::kMillisecond);
+
 // 50,000 words on the slate, sorted and presented one per line.
 void PresentFiftyThousand(benchmark::State& state) { PerformInto(state, "/FR1W\"words.wds\"/1R", "/P1"); }
 BENCHMARK(PresentFiftyThousand)->Unit(benchmark::kMillisecond);

@@ -102,6 +102,28 @@ TileMask BindableTiles(const QueryItem& item) {
 
 }  // namespace
 
+bool LettersOfSet(const SetSpec& set, const LetterCounts& previousBlankMatches, LetterCounts& members,
+                  std::string& error) {
+    members = set.Letters.Counts;
+    switch (set.Kind) {
+        case SetKind::BuiltIn:
+            if (set.Argument == BuiltInBlankMatches) members = previousBlankMatches;
+            return true;
+        case SetKind::WordPattern:
+        case SetKind::WordAnagram: members = WordBasedSet(set); return true;
+        case SetKind::UserDefined: {
+            const UserSet* userSet = FindUserSet(set.Argument);
+            if (userSet == nullptr) {
+                error = "There is no user-defined set " + std::to_string(set.Argument);
+                return false;
+            }
+            members = userSet->Letters.Counts;
+            return true;
+        }
+        default: return true;
+    }
+}
+
 bool QueryConstituents::ResolveElement(const QueryElement& element, const LetterCounts& previousBlankMatches,
                                        Element& resolved, std::string& error) const {
     QueryItem& item = resolved.Item;
@@ -131,21 +153,9 @@ bool QueryConstituents::ResolveElement(const QueryElement& element, const Letter
             members.fill(1);
             item.Test.SameLetter = set.Argument;
             break;
-        case SetKind::BuiltIn:
-            if (set.Argument == BuiltInBlankMatches) members = previousBlankMatches;
+        default:
+            if (!LettersOfSet(set, previousBlankMatches, members, error)) return false;
             break;
-        case SetKind::WordPattern:
-        case SetKind::WordAnagram: members = WordBasedSet(set); break;
-        case SetKind::UserDefined: {
-            const UserSet* userSet = FindUserSet(set.Argument);
-            if (userSet == nullptr) {
-                error = "There is no set " + std::to_string(set.Argument);
-                return false;
-            }
-            members = userSet->Letters.Counts;
-            break;
-        }
-        default: break;
     }
     item.Test.Presence = set.Presence;
     if (set.AllMembers) item.Block = BlockOf(members);

@@ -17,6 +17,14 @@
 
 namespace qora {
 
+// The tiles of a letter set, as a query or a set definition uses it: the
+// tiles the parser filled in; for the set "=" the tiles that blanks matched
+// in the previous query; for a word-based set the tiles that make a word of
+// the primary lexicon with it; for a user-defined set its tiles (false with
+// the reason when there is no such set).
+bool LettersOfSet(const SetSpec& set, const LetterCounts& previousBlankMatches, LetterCounts& members,
+                  std::string& error);
+
 class QueryConstituents {
 public:
     // Resolves the query elements of `command`. `previousBlankMatches` is the

@@ -1,5 +1,7 @@
 // Set definitions ("/nU=...") and the letter mapping ("/M").
 #include "engine/Listings.h"
+#include "engine/QueryConstituents.h"
+#include "engine/QueryEvaluation.h"
 #include "engine/Tiles.h"
 #include "engine/UserSets.h"
 #include "processor/ExecutorParts.h"
@@ -11,20 +13,10 @@ namespace {
 
 bool NoSuchSet(std::int32_t number) { return Failed(FormatText("There is no user-defined set %d", number)); }
 
-// The letters a definition's set stands for: the parser has filled them for
-// every kind but user-defined sets, which are looked up now.
+// The letters of a definition's one set, resolved as a query resolves them.
 bool LettersOf(const SetSpec& set, LetterCounts& letters) {
-    if (set.Kind == SetKind::WordPattern || set.Kind == SetKind::WordAnagram ||
-        (set.Kind == SetKind::BuiltIn && set.Argument == BuiltInBlankMatches))
-        return Failed("Word-based sets and the set \"=\" cannot be defined yet");
-    if (set.Kind != SetKind::UserDefined) {
-        letters = set.Letters.Counts;
-        return true;
-    }
-    const UserSet* user = FindUserSet(set.Argument);
-    if (user == nullptr) return NoSuchSet(set.Argument);
-    letters = user->Letters.Counts;
-    return true;
+    std::string error;
+    return LettersOfSet(set, PreviousBlankMatches(), letters, error) || Failed(error);
 }
 
 }  // namespace

@@ -13,10 +13,12 @@
 #include "engine/Listings.h"
 #include "engine/Ordering.h"
 #include "engine/Presentation.h"
+#include "engine/QueryEvaluation.h"
 #include "engine/RandomRacks.h"
 #include "engine/Wordlists.h"
 #include "processor/CommandFiles.h"
 #include "processor/Console.h"
+#include "processor/Settings.h"
 #include "processor/ExecutorParts.h"
 #include "processor/Threads.h"
 
@@ -24,15 +26,20 @@ namespace qora::execution {
 
 namespace {
 
-constexpr const char* SearchStoppedText = "!!! - You have typed Esc to stop this search prematurely!";
+// A performed command, with the letter mapping in force when it was
+// performed (word references read it on the query thread).
+struct SlateRequest {
+    ParsedCommand Command;
+    std::string LetterMapping;
+};
 
 std::mutex requestsLock;
-std::deque<ParsedCommand> requests;
+std::deque<SlateRequest> requests;
 
-std::optional<ParsedCommand> NextRequest() {
+std::optional<SlateRequest> NextRequest() {
     std::lock_guard lock(requestsLock);
     if (requests.empty()) return std::nullopt;
-    ParsedCommand request = std::move(requests.front());
+    SlateRequest request = std::move(requests.front());
     requests.pop_front();
     return request;
 }
@@ -118,7 +125,25 @@ bool PresentTheSlate(const Settings& settings) {
     return result.End != PresentationEnd::Failed || Failed(result.Error);
 }
 
-bool EvaluateTheQuery(const ParsedCommand& command) { return Failed("Queries are not available yet"); }
+// The evaluation's lines, errors and progress, through the bridges.
+class QueryReports final : public QueryOutput {
+public:
+    void WriteLine(const std::string& line) override { WriteOutputLine(line); }
+    void ReportError(const std::string& message) override { Failed(message); }
+    void ShowProgress(const std::string& status) override { ShowProgressText(status); }
+};
+
+// Evaluates the query into the slate and presents the slate; a stopped
+// query has said so and presents nothing.
+bool EvaluateTheQuery(const SlateRequest& request) {
+    QueryReports reports;
+    SearchRunning = true;
+    const QueryEnd end = EvaluateQuery(request.Command, {request.LetterMapping, &StopSearchRequested}, reports);
+    SearchRunning = false;
+    ShowProgressText("");
+    if (end == QueryEnd::Failed) return false;
+    return end == QueryEnd::Stopped || PresentTheSlate(request.Command.QuerySettings);
+}
 
 // Arguments: [0] the count, [1] the wordlist (0 the slate), [2] 1 to
 // append. Racks drawn into the slate are presented. Many racks take a while:
@@ -144,9 +169,10 @@ bool DrawRandomRacks(const ParsedCommand& command) {
     return true;
 }
 
-bool RunRequest(const ParsedCommand& command) {
+bool RunRequest(const SlateRequest& request) {
+    const ParsedCommand& command = request.Command;
     switch (command.Kind) {
-        case CommandKind::Query: return EvaluateTheQuery(command);
+        case CommandKind::Query: return EvaluateTheQuery(request);
         case CommandKind::PresentSlate: return PresentTheSlate(command.QuerySettings);
         case CommandKind::DefinitionSearch: return ListDefinitions(command);
         case CommandKind::RandomRacks: return DrawRandomRacks(command);
@@ -166,24 +192,20 @@ bool GoesToSlateThread(CommandKind kind) {
 bool CheckSlateRequest(const ParsedCommand& command) {
     if (command.Kind == CommandKind::DefinitionSearch && DefinitionCount() == 0)
         return Failed("There are no definitions to search: no definitions file has been read");
-    if (command.Kind == CommandKind::Query) {
-        const std::int32_t source = command.QuerySettings.WordSource;
-        if (source != WordSourceLexicon && !WordlistExists(source)) return NoSuchWordlist(source);
-    }
     return true;
 }
 
 void RequestSlateWork(const ParsedCommand& command) {
     {
         std::lock_guard lock(requestsLock);
-        requests.push_back(command);
+        requests.push_back({command, LetterMapping});
     }
     QueryThread().Request();
 }
 
 bool RunSlateRequests() {
     bool succeeded = true;
-    while (std::optional<ParsedCommand> request = NextRequest()) succeeded = RunRequest(*request) && succeeded;
+    while (std::optional<SlateRequest> request = NextRequest()) succeeded = RunRequest(*request) && succeeded;
     return succeeded;
 }
 

@@ -147,7 +147,7 @@ TEST_F(QueryModes, SetsResolveThroughUserSetsAndTheLexicon) {
     EXPECT_EQ(Query("/Q2 AB(AB.)"), (Items{"ABA", "ABB"}));
     EXPECT_EQ(Query("/Q2 (TO?)(TO?)"), Items{});  // C, T: no such two-letter word
     EXPECT_EQ(Evaluate("CT(6)"), QueryEnd::Failed);
-    EXPECT_EQ(Output.Errors, (Items{"There is no set 6"}));
+    EXPECT_EQ(Output.Errors, (Items{"There is no user-defined set 6"}));
 }
 
 TEST_F(QueryModes, StoppedSearchesLeaveTheSlateAsItWas) {
