@@ -9,6 +9,7 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -79,6 +80,18 @@ protected:
         WithinDeadline([&] { ended = PerformHeadlessLine(line, std::chrono::seconds(30)); });
         EXPECT_TRUE(ended) << "the line did not end";
         return Workspace();
+    }
+
+    // What the line, performed from a command file, wrote after its echo and
+    // before the separator line and the new prompt that end a search.
+    std::string Presented(const std::string& line) {
+        const std::string before = Workspace();
+        const std::string after = RunCommands(line + "\n");
+        std::string output = after.substr(before.size() - std::string("QORA?: \n").size());
+        output = output.substr(output.find('\n') + 1);
+        const std::string ending = SeparatorLine() + "\nQORA?: \n";
+        EXPECT_TRUE(output.ends_with(ending)) << output;
+        return output.substr(0, output.size() - std::min(output.size(), ending.size()));
     }
 
     static std::string Workspace() {

@@ -21,17 +21,6 @@ protected:
         RunCommands("/FR1W\"w.wds\"/1R\n");
     }
 
-    // The lines that the line performed from a command file wrote, without
-    // its echo and the closing separator and prompt.
-    std::string Presented(const std::string& line) {
-        const std::string before = Workspace();
-        const std::string after = RunCommands(line + "\n");
-        std::string output = after.substr(before.size() - std::string("QORA?: \n").size());
-        output = output.substr(output.find('\n') + 1);
-        const std::string ending = SeparatorLine() + "\nQORA?: \n";
-        EXPECT_TRUE(output.ends_with(ending)) << output;
-        return output.substr(0, output.size() - std::min(output.size(), ending.size()));
-    }
 };
 
 TEST_F(PresentationTest, EveryLayout) {
