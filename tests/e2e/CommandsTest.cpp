@@ -4,6 +4,7 @@
 #include <regex>
 
 #include "e2e/HeadlessFixture.h"
+#include "engine/Board.h"
 #include "engine/Listings.h"
 #include "engine/Tiles.h"
 #include "engine/UserSets.h"
@@ -224,6 +225,16 @@ TEST_F(CommandsTest, SetDefinitionsAndTheBagAndScores) {
     EXPECT_EQ(MaxTileScore, 5);
     EXPECT_EQ(captions, std::vector<std::string>{"Bag of letters (27 of them)"});
     EXPECT_EQ(FindUserSet(4)->Label, "vowels");
+}
+
+TEST_F(CommandsTest, ANewBoardSizeLastsAndSetsUpItsBoard) {
+    Start();
+    Perform("/@=21");
+    EXPECT_EQ(StandingSettings.BoardSize, 21) << "the board size lasts without \"!\"";
+    EXPECT_EQ(CurrentBoardSize, 21);
+    EXPECT_EQ(BoardLayoutSize, 21);
+    RevertToInitialSettings();
+    EXPECT_EQ(BoardLayoutSize, 15);
 }
 
 TEST_F(CommandsTest, WordPresenceQuestions) {

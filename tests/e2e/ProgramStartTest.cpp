@@ -33,6 +33,21 @@ TEST_F(ProgramStartTest, ACommandFileRunsInTheWindowAndEndsTheProgram) {
                                                "QORA?: /FWS\"out.txt\""}));
 }
 
+TEST_F(ProgramStartTest, QueriesAndTheirPresentationRunInTheWindow) {
+    folder.Add("ENGLISH.QLX", {"ACT", "CAT", "TAC", "DOG"});
+    std::ofstream(folder.Path() + "/query.cmd") << "C?T /OR1S\n/FWS\"out.txt\"\n/EXIT\n";
+    const ProgramResult result = RunBuiltProgram("qora", "-x query.cmd", folder.Path());
+    EXPECT_EQ(result.status, 0) << result.output;
+    std::ifstream written(folder.Path() + "/out.txt");
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(written, line);) lines.push_back(line);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "QORA?: C?T /OR1S");
+    EXPECT_EQ(lines[1], "aCT CaT TaC");
+    EXPECT_EQ(lines[2].find_first_not_of('-'), std::string::npos) << "the separator line";
+    EXPECT_EQ(lines[3], "QORA?: /FWS\"out.txt\"");
+}
+
 TEST_F(ProgramStartTest, WithoutALexiconItSaysWhyAndEndsWithStatusOne) {
     const ProgramResult result = RunBuiltProgram("qora", "", folder.Path());
     EXPECT_EQ(result.status, 1) << result.output;
