@@ -36,10 +36,7 @@ bool DefineSet(const CommandAction& action) {
         const UserSet* second = FindUserSet(action.Arguments[3]);
         if (first == nullptr) return NoSuchSet(action.Arguments[2]);
         if (second == nullptr) return NoSuchSet(action.Arguments[3]);
-        const SetOperation operation = setOperator == '|'   ? SetOperation::Union
-                                       : setOperator == '&' ? SetOperation::Intersection
-                                                            : SetOperation::Difference;
-        record.Counts = CombineLetterSets(first->Letters.Counts, operation, second->Letters.Counts);
+        record.Counts = CombineLetterSets(first->Letters.Counts, SetOperationOf(setOperator), second->Letters.Counts);
         record.Kind = static_cast<std::int32_t>(SetKind::Specified);
     }
     // A definition without a label leaves the set unlabeled; "/4U\"x\"=(4)"

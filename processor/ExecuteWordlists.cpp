@@ -22,12 +22,6 @@ bool FlashcardsChanged() {
     return true;
 }
 
-SetOperation OperationOf(std::int32_t setOperator) {
-    return setOperator == '|' ? SetOperation::Union
-           : setOperator == '&' ? SetOperation::Intersection
-                                : SetOperation::Difference;
-}
-
 void ShowFlashcard(const std::string& card) {
     const Wordlist* wordlist = FindWordlist(FlashcardWordlistNumber);
     WriteMessage(FormatText("Flashcard %d of %d: %s", FlashcardIndex + 1, wordlist != nullptr ? wordlist->Count() : 0,
@@ -72,7 +66,7 @@ bool CopyIntoWordlist(const CommandAction& action) {
 bool ComputeWordlist(const CommandAction& action) {
     for (const std::int32_t operand : {action.Arguments[1], action.Arguments[3]})
         if (!WordlistExists(operand)) return NoSuchWordlist(operand);
-    CombineWordlists(action.Arguments[0], action.Arguments[1], OperationOf(action.Arguments[2]), action.Arguments[3]);
+    CombineWordlists(action.Arguments[0], action.Arguments[1], SetOperationOf(action.Arguments[2]), action.Arguments[3]);
     ReportWordlistSize(action.Arguments[0]);
     return WordlistsChanged();
 }

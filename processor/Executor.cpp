@@ -39,6 +39,10 @@ std::string Capitalised(std::string text) {
     return text;
 }
 
+SetOperation SetOperationOf(std::int32_t character) {
+    return character == '|' ? SetOperation::Union : character == '&' ? SetOperation::Intersection : SetOperation::Difference;
+}
+
 std::string CountOf(std::int64_t count, std::string_view noun) {
     return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
 }

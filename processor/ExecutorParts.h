@@ -20,6 +20,7 @@
 #include <vector>
 
 #include "engine/QueryRecords.h"
+#include "engine/SetOperation.h"
 #include "processor/Executor.h"
 
 namespace qora::execution {
@@ -39,6 +40,9 @@ void CallOnMainThread(const std::function<void()>& hook);
 
 // The text with its first letter in capitals.
 std::string Capitalised(std::string text);
+// The set operation of a "|", "&" or "-" in a set definition or a
+// computed wordlist.
+SetOperation SetOperationOf(std::int32_t character);
 // "1 item", "3 items".
 std::string CountOf(std::int64_t count, std::string_view noun);
 // "wordlist 5", "wordlist 5 \"Nouns\"" or "the slate".

@@ -18,29 +18,32 @@ namespace {
 class ProgramStartTest : public testing::Test {
 protected:
     void SetUp() override { ::setenv("QT_QPA_PLATFORM", "offscreen", 1); }
+
+    // Runs the program on the folder with the command file, which ends it,
+    // and returns the lines of the workspace file the commands wrote.
+    std::vector<std::string> RunToWorkspaceFile(const std::string& commands, const std::string& workspaceFile) {
+        std::ofstream(folder.Path() + "/run.cmd") << commands;
+        const ProgramResult result = RunBuiltProgram("qora", "-x run.cmd", folder.Path());
+        EXPECT_EQ(result.status, 0) << result.output;
+        std::ifstream written(folder.Path() + "/" + workspaceFile);
+        std::vector<std::string> lines;
+        for (std::string line; std::getline(written, line);) lines.push_back(line);
+        return lines;
+    }
+
     TestLexiconFolder folder;
 };
 
 TEST_F(ProgramStartTest, ACommandFileRunsInTheWindowAndEndsTheProgram) {
     folder.Add("ENGLISH.QLX", {"CAT", "DOG"});
-    std::ofstream(folder.Path() + "/start.cmd") << "CAT/-?\n/FWS\"out.txt\"\n/EXIT\n";
-    const ProgramResult result = RunBuiltProgram("qora", "-x start.cmd", folder.Path());
-    EXPECT_EQ(result.status, 0) << result.output;
-    std::ifstream written(folder.Path() + "/out.txt");
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(written, line);) lines.push_back(line);
-    EXPECT_EQ(lines, (std::vector<std::string>{"QORA?: CAT/-?", "  CAT is a word in ENGLISH (the primary lexicon)", "",
-                                               "QORA?: /FWS\"out.txt\""}));
+    EXPECT_EQ(RunToWorkspaceFile("CAT/-?\n/FWS\"out.txt\"\n/EXIT\n", "out.txt"),
+              (std::vector<std::string>{"QORA?: CAT/-?", "  CAT is a word in ENGLISH (the primary lexicon)", "",
+                                        "QORA?: /FWS\"out.txt\""}));
 }
 
 TEST_F(ProgramStartTest, QueriesAndTheirPresentationRunInTheWindow) {
     folder.Add("ENGLISH.QLX", {"ACT", "CAT", "TAC", "DOG"});
-    std::ofstream(folder.Path() + "/query.cmd") << "C?T /OR1S\n/FWS\"out.txt\"\n/EXIT\n";
-    const ProgramResult result = RunBuiltProgram("qora", "-x query.cmd", folder.Path());
-    EXPECT_EQ(result.status, 0) << result.output;
-    std::ifstream written(folder.Path() + "/out.txt");
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(written, line);) lines.push_back(line);
+    const std::vector<std::string> lines = RunToWorkspaceFile("C?T /OR1S\n/FWS\"out.txt\"\n/EXIT\n", "out.txt");
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[0], "QORA?: C?T /OR1S");
     EXPECT_EQ(lines[1], "aCT CaT TaC");
