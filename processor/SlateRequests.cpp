@@ -18,8 +18,8 @@
 #include "engine/Wordlists.h"
 #include "processor/CommandFiles.h"
 #include "processor/Console.h"
-#include "processor/Settings.h"
 #include "processor/ExecutorParts.h"
+#include "processor/Settings.h"
 #include "processor/Threads.h"
 
 namespace qora::execution {
