@@ -250,7 +250,7 @@ PresentationResult PresentList(const std::vector<std::int32_t>& order, const Set
         for (std::int32_t index : presented)
             entries.push_back(maker.Entry(Slate.Items()[static_cast<std::size_t>(index)]));
     }
-    const LayoutSpec layout = LayoutOf(settings, context.WorkspaceColumns, context.SeparatorLine);
+    const LayoutShape layout = LayoutOf(settings, context.WorkspaceColumns, context.SeparatorLine);
     return Written(WriteLines(LayOutEntries(entries, layout), sink));
 }
 

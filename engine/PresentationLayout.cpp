@@ -16,21 +16,21 @@ int LengthOf(const MarkedText& text) { return static_cast<int>(text.Text.size())
 // Packed rows: entries one after another, `Parameter` blanks apart (after a
 // comma with `commas`, for every entry but the last); a new line when the
 // next entry would pass the width, or after `Columns` entries.
-std::vector<MarkedText> PackedRows(const std::vector<MarkedText>& entries, const LayoutSpec& spec, bool commas) {
+std::vector<MarkedText> PackedRows(const std::vector<MarkedText>& entries, const LayoutShape& shape, bool commas) {
     std::vector<MarkedText> lines;
     MarkedText line;
     int onLine = 0;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         MarkedText entry = entries[i];
         if (commas && i + 1 < entries.size()) entry.Text += ',';
-        const bool full = spec.Width > 0 ? LengthOf(line) + spec.Parameter + LengthOf(entry) > spec.Width
-                                         : onLine == spec.Columns;
+        const bool full = shape.Width > 0 ? LengthOf(line) + shape.Parameter + LengthOf(entry) > shape.Width
+                                         : onLine == shape.Columns;
         if (onLine > 0 && full) {
             lines.push_back(std::move(line));
             line = {};
             onLine = 0;
         }
-        AppendAt(line, entry, onLine == 0 ? 0 : LengthOf(line) + spec.Parameter);
+        AppendAt(line, entry, onLine == 0 ? 0 : LengthOf(line) + shape.Parameter);
         ++onLine;
     }
     if (onLine > 0) lines.push_back(std::move(line));
@@ -44,8 +44,8 @@ enum class Spacing { Minimal, Fixed, Expandable };
 // at a time.
 class Table {
 public:
-    Table(const std::vector<MarkedText>& entries, const LayoutSpec& spec, bool byColumns, Spacing spacing)
-        : entries_(entries), spec_(spec), byColumns_(byColumns), spacing_(spacing) {
+    Table(const std::vector<MarkedText>& entries, const LayoutShape& shape, bool byColumns, Spacing spacing)
+        : entries_(entries), shape_(shape), byColumns_(byColumns), spacing_(spacing) {
         for (const MarkedText& entry : entries) {
             longest_ = std::max(longest_, LengthOf(entry));
             shortest_ = std::min(shortest_, LengthOf(entry));
@@ -56,9 +56,9 @@ public:
     // columns asked for.
     int ColumnCount() const {
         const int n = static_cast<int>(entries_.size());
-        if (spec_.Width == 0) return std::clamp(spec_.Columns, 1, std::max(n, 1));
+        if (shape_.Width == 0) return std::clamp(shape_.Columns, 1, std::max(n, 1));
         // Each column but the last takes at least its entry and one blank.
-        const int upper = std::min(n, (spec_.Width - shortest_) / (shortest_ + 1) + 1);
+        const int upper = std::min(n, (shape_.Width - shortest_) / (shortest_ + 1) + 1);
         for (int k = upper; k > 1; --k)
             if (Fits(k)) return k;
         return 1;
@@ -68,7 +68,7 @@ public:
         std::vector<MarkedText> lines;
         bool firstPage = true;
         for (const Page& page : Pages(k)) {
-            if (!firstPage) lines.push_back({spec_.PageSeparator, {}});
+            if (!firstPage) lines.push_back({shape_.PageSeparator, {}});
             firstPage = false;
             const std::vector<int> starts = ColumnStarts(page, k);
             for (int row = 0; row < page.rows; ++row) {
@@ -90,8 +90,8 @@ private:
     std::vector<Page> Pages(int k) const {
         const int n = static_cast<int>(entries_.size());
         const auto rowsFor = [k](int count) { return (count + k - 1) / k; };
-        if (!byColumns_ || spec_.RowsPerPage <= 0) return {{0, n, rowsFor(n)}};
-        const long long perPage = static_cast<long long>(k) * spec_.RowsPerPage;
+        if (!byColumns_ || shape_.RowsPerPage <= 0) return {{0, n, rowsFor(n)}};
+        const long long perPage = static_cast<long long>(k) * shape_.RowsPerPage;
         std::vector<Page> pages;
         for (int first = 0; first < n;) {
             const int count = static_cast<int>(std::min<long long>(perPage, n - first));
@@ -109,15 +109,15 @@ private:
 
     // Where each column begins.
     std::vector<int> ColumnStarts(const Page& page, int k) const {
-        std::vector<int> widths(static_cast<std::size_t>(k), spec_.Parameter);
+        std::vector<int> widths(static_cast<std::size_t>(k), shape_.Parameter);
         if (spacing_ == Spacing::Expandable)
-            std::fill(widths.begin(), widths.end(), std::max(spec_.Parameter, longest_ + 1));
+            std::fill(widths.begin(), widths.end(), std::max(shape_.Parameter, longest_ + 1));
         if (spacing_ == Spacing::Minimal) {
             std::fill(widths.begin(), widths.end(), 0);
             for (int row = 0; row < page.rows; ++row)
                 for (int column = 0; column < k; ++column)
                     if (const int index = EntryAt(page, row, column, k); index >= 0)
-                        widths[column] = std::max(widths[column], LengthOf(entries_[index]) + spec_.Parameter);
+                        widths[column] = std::max(widths[column], LengthOf(entries_[index]) + shape_.Parameter);
         }
         std::vector<int> starts(static_cast<std::size_t>(k), 0);
         for (int column = 1; column < k; ++column) starts[column] = starts[column - 1] + widths[column - 1];
@@ -146,24 +146,24 @@ private:
                 int width = 0;
                 PlaceRow(page, row, k, starts,
                          [&](int index, int start) { width = start + LengthOf(entries_[index]); });
-                if (width > spec_.Width) return false;
+                if (width > shape_.Width) return false;
             }
         }
         return true;
     }
 
     const std::vector<MarkedText>& entries_;
-    const LayoutSpec& spec_;
+    const LayoutShape& shape_;
     bool byColumns_;
     Spacing spacing_;
     int longest_ = 0;
     int shortest_ = MaxWidth;
 };
 
-std::vector<MarkedText> TableLines(const std::vector<MarkedText>& entries, const LayoutSpec& spec, bool byColumns,
+std::vector<MarkedText> TableLines(const std::vector<MarkedText>& entries, const LayoutShape& shape, bool byColumns,
                                    Spacing spacing) {
     if (entries.empty()) return {};
-    const Table table(entries, spec, byColumns, spacing);
+    const Table table(entries, shape, byColumns, spacing);
     return table.Lines(table.ColumnCount());
 }
 
@@ -176,32 +176,32 @@ void AppendAt(MarkedText& line, const MarkedText& piece, int at) {
     for (const MarkRange& mark : piece.Marks) line.Marks.push_back({mark.Start + offset, mark.Length});
 }
 
-LayoutSpec LayoutOf(const Settings& settings, std::int32_t workspaceColumns, const std::string& pageSeparator) {
-    LayoutSpec spec;
-    spec.Layout = settings.OutputLayout;
-    spec.Parameter = std::clamp(settings.LayoutParameter, 1, MaxParameter);
+LayoutShape LayoutOf(const Settings& settings, std::int32_t workspaceColumns, const std::string& pageSeparator) {
+    LayoutShape shape;
+    shape.Layout = settings.OutputLayout;
+    shape.Parameter = std::clamp(settings.LayoutParameter, 1, MaxParameter);
     if (!settings.CharactersSwitch) {
-        spec.Width = 0;
-        spec.Columns = std::clamp(settings.MaximumWidth, 1, MaxWidth);
+        shape.Width = 0;
+        shape.Columns = std::clamp(settings.MaximumWidth, 1, MaxWidth);
     } else {
         const std::int32_t width = settings.WorkspaceWidthSwitch ? workspaceColumns : settings.MaximumWidth;
-        spec.Width = std::clamp(width, 1, MaxWidth);
+        shape.Width = std::clamp(width, 1, MaxWidth);
     }
-    spec.RowsPerPage = std::max(settings.RowsPerPage, 0);
-    spec.PageSeparator = pageSeparator;
-    return spec;
+    shape.RowsPerPage = std::max(settings.RowsPerPage, 0);
+    shape.PageSeparator = pageSeparator;
+    return shape;
 }
 
-std::vector<MarkedText> LayOutEntries(const std::vector<MarkedText>& entries, const LayoutSpec& spec) {
-    switch (spec.Layout) {
-        case LayoutPackedRows: return PackedRows(entries, spec, false);
-        case LayoutPackedRowsCommas: return PackedRows(entries, spec, true);
-        case LayoutColumnatedRowsMinimal: return TableLines(entries, spec, false, Spacing::Minimal);
-        case LayoutColumnatedRowsFixed: return TableLines(entries, spec, false, Spacing::Fixed);
-        case LayoutColumnatedRowsExpandable: return TableLines(entries, spec, false, Spacing::Expandable);
-        case LayoutColumnsMinimal: return TableLines(entries, spec, true, Spacing::Minimal);
-        case LayoutColumnsFixed: return TableLines(entries, spec, true, Spacing::Fixed);
-        case LayoutColumnsExpandable: return TableLines(entries, spec, true, Spacing::Expandable);
+std::vector<MarkedText> LayOutEntries(const std::vector<MarkedText>& entries, const LayoutShape& shape) {
+    switch (shape.Layout) {
+        case LayoutPackedRows: return PackedRows(entries, shape, false);
+        case LayoutPackedRowsCommas: return PackedRows(entries, shape, true);
+        case LayoutColumnatedRowsMinimal: return TableLines(entries, shape, false, Spacing::Minimal);
+        case LayoutColumnatedRowsFixed: return TableLines(entries, shape, false, Spacing::Fixed);
+        case LayoutColumnatedRowsExpandable: return TableLines(entries, shape, false, Spacing::Expandable);
+        case LayoutColumnsMinimal: return TableLines(entries, shape, true, Spacing::Minimal);
+        case LayoutColumnsFixed: return TableLines(entries, shape, true, Spacing::Fixed);
+        case LayoutColumnsExpandable: return TableLines(entries, shape, true, Spacing::Expandable);
         default: return entries;
     }
 }

@@ -29,7 +29,7 @@ struct MarkedText {
 // when the line is shorter.
 void AppendAt(MarkedText& line, const MarkedText& piece, int at);
 
-struct LayoutSpec {
+struct LayoutShape {
     std::int32_t Layout = 1;        // OutputLayout 1 to 9
     std::int32_t Parameter = 1;     // spacing, width or minimum width
     std::int32_t Width = 80;        // characters a line may take; 0 when Columns counts instead
@@ -42,9 +42,9 @@ struct LayoutSpec {
 // characters for the workspace-width switch. Numbers out of range are
 // brought into range (spacing and widths 1 to 255, widths and columns up to
 // 1000).
-LayoutSpec LayoutOf(const Settings& settings, std::int32_t workspaceColumns, const std::string& pageSeparator);
+LayoutShape LayoutOf(const Settings& settings, std::int32_t workspaceColumns, const std::string& pageSeparator);
 
 // The lines of the entries in the layout.
-std::vector<MarkedText> LayOutEntries(const std::vector<MarkedText>& entries, const LayoutSpec& spec);
+std::vector<MarkedText> LayOutEntries(const std::vector<MarkedText>& entries, const LayoutShape& shape);
 
 }  // namespace qora

@@ -51,7 +51,7 @@ void AppendHooks(const Settings& settings) {
 }
 
 // One query filter as its row shows and types it.
-struct FilterRowSpec {
+struct FilterRowParts {
     QCheckBox* FilterPage::*Check;
     DialogBox* FilterPage::*Value;
     QToolButton* FilterPage::*Button;
@@ -66,7 +66,7 @@ struct FilterRowSpec {
 using F = FilterPage;
 using S = Settings;
 
-const FilterRowSpec FilterRows[FilterPage::FilterCount] = {
+const FilterRowParts FilterRows[FilterPage::FilterCount] = {
     {&F::FilteringLength, &F::FilteringLengthValue, &F::FilteringLengthButton, "Length", ControlDialog::LengthFilter,
      "/|- ", IsOn<&S::LengthFilter>, ShownNumeric<&S::LengthFilter>,
      AppendNumeric<&S::LengthFilter, AppendWordLengthFilter>},
@@ -111,10 +111,10 @@ constexpr int ValueColumns = 9;
 FilterPage::FilterPage(ControlsHost& host, QWidget* parent) : QWidget(parent) {
     PageRows rows(*this);
     for (int filter = 0; filter < FilterCount; ++filter) {
-        const FilterRowSpec& spec = FilterRows[filter];
-        QCheckBox* check = this->*spec.Check = new QCheckBox(spec.Caption);
-        DialogBox* value = this->*spec.Value = new DialogBox(host, spec.Editor, ValueColumns);
-        QToolButton* button = this->*spec.Button = NewValueButton(host, spec.Editor);
+        const FilterRowParts& row = FilterRows[filter];
+        QCheckBox* check = this->*row.Check = new QCheckBox(row.Caption);
+        DialogBox* value = this->*row.Value = new DialogBox(host, row.Editor, ValueColumns);
+        QToolButton* button = this->*row.Button = NewValueButton(host, row.Editor);
         connect(check, &QCheckBox::clicked, this, [this, filter](bool ticked) { FilterClicked(filter, ticked); });
         rows.Add(check, value, button);
     }
@@ -122,18 +122,18 @@ FilterPage::FilterPage(ControlsHost& host, QWidget* parent) : QWidget(parent) {
 }
 
 void FilterPage::FilterClicked(int filter, bool ticked) {
-    const FilterRowSpec& spec = FilterRows[filter];
+    const FilterRowParts& row = FilterRows[filter];
     if (ticked)
-        spec.SwitchOn(DisplayedSettings);
+        row.SwitchOn(DisplayedSettings);
     else
-        AppendToCommandLine(spec.SwitchOff);
+        AppendToCommandLine(row.SwitchOff);
     FocusWorkspace();
 }
 
 void FilterPage::ShowSettings(const Settings& settings) {
-    for (const FilterRowSpec& spec : FilterRows) {
-        (this->*spec.Check)->setChecked(spec.Active(settings));
-        (this->*spec.Value)->SetText(spec.Shown(settings));
+    for (const FilterRowParts& row : FilterRows) {
+        (this->*row.Check)->setChecked(row.Active(settings));
+        (this->*row.Value)->SetText(row.Shown(settings));
     }
 }
 

@@ -18,6 +18,7 @@
 #include "processor/CommandFiles.h"
 #include "processor/Console.h"
 #include "processor/IniFile.h"
+#include "processor/Executor.h"
 #include "processor/Settings.h"
 
 namespace qora {
@@ -68,7 +69,7 @@ void CreateForms() {
     form->SizeToScreen();
     form->show();
     form->MeasureWorkspace();
-    LoadBuiltInSettings();
+    InitSettings();
     ResetWordlists();
     ResetUserSets();
 }

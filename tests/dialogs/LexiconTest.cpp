@@ -20,7 +20,7 @@ class LexiconDialogTest : public SmallDialogTest {
 protected:
     void SetUp() override {
         SmallDialogTest::SetUp();
-        folder.Add("ENGLISH.QLX", {"CAT", "ACT"}, Language::English, {.longName = "English Club Words"});
+        folder.Add("ENGLISH.QLX", {"CAT", "ACT"}, Language::English, {.shortName = {}, .longName = "English Club Words"});
         folder.Add("FRENCH.QLX", {"CHAT"}, Language::French);
         folder.Add("SPANISH.QLX", {"CHICO"}, Language::Spanish);
         auto damaged = TestLexiconImage({"AB", "CD"});

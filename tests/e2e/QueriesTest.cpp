@@ -57,7 +57,7 @@ TEST_F(QueriesTest, EveryFilter) {
         {"AET/>>=(S) /OR1S", "EAT ETA TEA\n"},
         {"AET/\"noun\" /OR1S", "TEA\n"},
         {"AET/\"!noun\" /OR1S", "ATE EAT ETA\n"},
-        {"AE??/Q2/:=(ST) /OR1S", ""},
+        {"AE?" "?/Q2/:=(ST) /OR1S", ""},
         {"?ATE/:=(R) /OR1S", "rATE TArE TEAr\n"},
         {"CAT?/:<=(-S) /OR1S", "ACTs CATs sCAT\n"},
         {"/Q5 CATEAT/#=1 /OR1S", ""},

@@ -26,9 +26,9 @@ struct LayoutCase {
 Lines LaidOut(const LayoutCase& c, const Lines& words = Words) {
     std::vector<MarkedText> entries;
     for (const std::string& word : words) entries.push_back({word, {}});
-    const LayoutSpec spec{c.layout, c.parameter, c.width, c.columns, c.rowsPerPage, "----"};
+    const LayoutShape shape{c.layout, c.parameter, c.width, c.columns, c.rowsPerPage, "----"};
     Lines texts;
-    for (const MarkedText& line : LayOutEntries(entries, spec)) texts.push_back(line.Text);
+    for (const MarkedText& line : LayOutEntries(entries, shape)) texts.push_back(line.Text);
     return texts;
 }
 
@@ -72,24 +72,24 @@ TEST(PresentationLayoutTest, BlankMarksMoveWithTheirEntries) {
 TEST(PresentationLayoutTest, SettingsGiveTheWidthInRange) {
     Settings settings;
     settings.LayoutParameter = 0;
-    LayoutSpec spec = LayoutOf(settings, 97, "--");
-    EXPECT_EQ(1, spec.Parameter);
-    EXPECT_EQ(97, spec.Width) << "the workspace's width";
+    LayoutShape shape = LayoutOf(settings, 97, "--");
+    EXPECT_EQ(1, shape.Parameter);
+    EXPECT_EQ(97, shape.Width) << "the workspace's width";
 
     settings.WorkspaceWidthSwitch = 0;
     settings.MaximumWidth = 5000000;
     settings.LayoutParameter = 99999;
     settings.RowsPerPage = -4;
-    spec = LayoutOf(settings, 97, "--");
-    EXPECT_EQ(1000, spec.Width);
-    EXPECT_EQ(255, spec.Parameter);
-    EXPECT_EQ(0, spec.RowsPerPage);
+    shape = LayoutOf(settings, 97, "--");
+    EXPECT_EQ(1000, shape.Width);
+    EXPECT_EQ(255, shape.Parameter);
+    EXPECT_EQ(0, shape.RowsPerPage);
 
     settings.CharactersSwitch = 0;
     settings.MaximumWidth = 6;
-    spec = LayoutOf(settings, 97, "--");
-    EXPECT_EQ(0, spec.Width);
-    EXPECT_EQ(6, spec.Columns);
+    shape = LayoutOf(settings, 97, "--");
+    EXPECT_EQ(0, shape.Width);
+    EXPECT_EQ(6, shape.Columns);
 }
 
 }  // namespace

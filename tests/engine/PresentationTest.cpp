@@ -199,7 +199,9 @@ TEST_F(PresentationTest, LargePresentationsAskHowMuchToShow) {
         const Lines lines = Present();
         EXPECT_EQ((std::vector<std::int32_t>{501}), question.asked);
         EXPECT_EQ(c.lines, lines.size()) << "answer " << c.answer;
-        if (!lines.empty()) EXPECT_EQ(c.first, lines[0]);
+        if (!lines.empty()) {
+            EXPECT_EQ(c.first, lines[0]);
+        }
         EXPECT_EQ(c.answer, ItemsToShow);
     }
 }

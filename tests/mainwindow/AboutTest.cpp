@@ -15,7 +15,7 @@ class AboutBoxTest : public SmallDialogTest {
 protected:
     void SetUp() override {
         SmallDialogTest::SetUp();
-        folder.Add("ENGLISH.QLX", {"CAT"}, Language::English, {.longName = "English Club Words"});
+        folder.Add("ENGLISH.QLX", {"CAT"}, Language::English, {.shortName = {}, .longName = "English Club Words"});
         folder.Add("SPANISH.QLX", {"CHICO"}, Language::Spanish);
     }
 

@@ -124,7 +124,9 @@ TEST(LexiconBuild, StoresEachSubGraphOnceHighestListsFirst) {
         EXPECT_TRUE(fresh) << "the lists at " << it->second << " and " << start << " are equal";
         stored += list.size();
         for (LexiconNode node : list)
-            if (NodeChild(node) != 0) EXPECT_GT(NodeChild(node), start) << "a child list before its parent";
+            if (NodeChild(node) != 0) {
+                EXPECT_GT(NodeChild(node), start) << "a child list before its parent";
+            }
         const int height = HeightBelow(image, start);
         EXPECT_LE(height, previousHeight) << "list at " << start;
         previousHeight = height;
