@@ -15,6 +15,9 @@ constexpr const char* UnlabeledText = "(unlabeled)";
 // printf into a string.
 std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
+// "s" after a noun counted other than once, "" after one.
+constexpr const char* PluralSuffix(long long count) { return count == 1 ? "" : "s"; }
+
 // Number of characters of a non-negative decimal number.
 int DecimalWidth(int number);
 

@@ -256,7 +256,7 @@ PresentationResult PresentList(const std::vector<std::int32_t>& order, const Set
 
 PresentationResult PresentCount(std::int32_t itemCount, PresentationSink& sink) {
     const char* noun = Slate.ItemKind == WordItems ? "word" : "string";
-    const std::string text = FormatText("%s%d %s%s", MessageIndent, itemCount, noun, itemCount == 1 ? "" : "s");
+    const std::string text = FormatText("%s%d %s%s", MessageIndent, itemCount, noun, PluralSuffix(itemCount));
     return Written(sink.WriteLine(text, {}));
 }
 

@@ -114,7 +114,7 @@ bool LettersOfSet(const SetSpec& set, const LetterCounts& previousBlankMatches, 
         case SetKind::UserDefined: {
             const UserSet* userSet = FindUserSet(set.Argument);
             if (userSet == nullptr) {
-                error = "There is no user-defined set " + std::to_string(set.Argument);
+                error = NoSuchUserSetText(set.Argument);
                 return false;
             }
             members = userSet->Letters.Counts;

@@ -41,7 +41,7 @@ public:
         }
         const Wordlist* wordlist = FindWordlist(settings.WordSource);
         if (wordlist == nullptr) {
-            error = "There is no wordlist " + std::to_string(settings.WordSource);
+            error = NoSuchWordlistText(settings.WordSource);
             return false;
         }
         for (const WordlistItem& item : wordlist->Items()) words_.push_back(item.Text);
@@ -293,7 +293,7 @@ bool StopRequested(const QueryEnvironment& environment) {
 bool ReferenceWords(const Settings& settings, std::vector<std::string>& words, std::string& error) {
     const Wordlist* source = FindWordlist(settings.WordReferenceSource);
     if (source == nullptr) {
-        error = "There is no wordlist " + std::to_string(settings.WordReferenceSource);
+        error = NoSuchWordlistText(settings.WordReferenceSource);
         return false;
     }
     for (const WordlistItem& item : source->Items()) {

@@ -34,6 +34,8 @@ const UserSet* FindUserSet(std::int32_t number) {
 
 bool UserSetExists(std::int32_t number) { return FindUserSet(number) != nullptr; }
 
+std::string NoSuchUserSetText(std::int32_t number) { return FormatText("There is no user-defined set %d", number); }
+
 std::int32_t FirstFreeUserSetNumber() {
     std::int32_t candidate = 1;
     for (const UserSet& set : UserSets)

@@ -31,6 +31,9 @@ const UserSet* FindUserSet(std::int32_t number);  // null when there is none
 // The smallest number from 1 up that no set uses (100 when 1 to 99 are used).
 std::int32_t FirstFreeUserSetNumber();
 
+// "There is no user-defined set n": the one wording wherever a set is missing.
+std::string NoSuchUserSetText(std::int32_t number);
+
 // Defines set `number` (1 to 99), replacing a set of that number wholesale:
 // the label (cut to 20 characters; empty for none) and the letters. False,
 // changing nothing, for a number outside 1 to 99.

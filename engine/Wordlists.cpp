@@ -266,6 +266,8 @@ Wordlist* ObtainWordlist(std::int32_t number) {
     return &place->second;
 }
 
+std::string NoSuchWordlistText(std::int32_t number) { return FormatText("There is no wordlist %d", number); }
+
 std::int32_t FirstFreeWordlistNumber() {
     std::int32_t candidate = 1;
     for (const auto& [number, wordlist] : NumberedWordlists)
@@ -293,7 +295,7 @@ int ListWordlists(std::vector<std::string>& lines, bool asReport, std::int32_t n
         std::string line = asReport ? MessageIndent : "";
         line += FormatText(" %*d %-*.*s: %7d %s%s", numberWidth, wordlist.Number, labelWidth, labelWidth,
                            ShownLabel(wordlist), wordlist.Count(),
-                           wordlist.ItemKind == WordItems ? "word" : "string", wordlist.Count() == 1 ? "" : "s");
+                           wordlist.ItemKind == WordItems ? "word" : "string", PluralSuffix(wordlist.Count()));
         lines.push_back(std::move(line));
     };
     addLine(Slate);

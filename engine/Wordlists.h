@@ -106,6 +106,9 @@ Wordlist* ObtainWordlist(std::int32_t number);
 // The smallest number from 1 up that names no wordlist (100 when 1 to 99 do).
 std::int32_t FirstFreeWordlistNumber();
 
+// "There is no wordlist n": the one wording wherever a wordlist is missing.
+std::string NoSuchWordlistText(std::int32_t number);
+
 // Empties `choices`; adds "the slate" when asked, then "wordlist %*d %-*.*s"
 // per numbered wordlist in number order (the number in the width of the
 // largest, the label in the width of the longest, at most 20; blanks for none).

@@ -1,8 +1,7 @@
 #include "games/ChallengeRules.h"
 
-#include <cstdio>
-
 #include "engine/Lexicons.h"
+#include "engine/Listings.h"
 #include "engine/Tiles.h"
 #include "processor/Recording.h"
 
@@ -19,15 +18,6 @@ constexpr const char* AcceptableText = "         Yes, the play is ACCEPTABLE";
 constexpr const char* UnacceptableText = "         No, the play is UNACCEPTABLE";
 constexpr const char* TypingTimeoutFirstSentence = "Please continue typing the word or words to be judged.";
 
-template <typename... Args>
-std::string Format(const char* format, Args... args) {
-    int size = std::snprintf(nullptr, 0, format, args...);
-    std::string text(static_cast<std::size_t>(size), '\0');
-    std::snprintf(text.data(), text.size() + 1, format, args...);
-    return text;
-}
-
-const char* Plural(int count) { return count == 1 ? "" : "s"; }
 
 const LexiconRecord* Lexicon(std::int32_t index) {
     if (index < 0 || static_cast<std::size_t>(index) >= LexiconTable.size())
@@ -64,14 +54,14 @@ char SecondLetterOfDoubleTile(int code) { return code == 'C' ? 'H' : static_cast
 }  // namespace
 
 std::string RulingCountDownText(int seconds) {
-    return Format("Type a space to clear this ruling now, or begin to type another group of words. "
+    return FormatText("Type a space to clear this ruling now, or begin to type another group of words. "
                   "Otherwise, this ruling will clear in %d second%s.",
-                  seconds, Plural(seconds));
+                  seconds, PluralSuffix(seconds));
 }
 
 std::string TypingTimeoutText(int seconds) {
-    return Format("%s If you do not type more within %d second%s, you will have to start over.",
-                  TypingTimeoutFirstSentence, seconds, Plural(seconds));
+    return FormatText("%s If you do not type more within %d second%s, you will have to start over.",
+                  TypingTimeoutFirstSentence, seconds, PluralSuffix(seconds));
 }
 
 int FoldSpanishChallengeKey(int code, bool ctrl) {
@@ -129,20 +119,20 @@ std::string ChallengeRules::Caption() const {
     if (TransitionMode()) {
         std::string secondaryShort = ShortNameOf(SecondaryLexiconIndex);
         if (!challengeRecordingActive_)
-            return Format(" Lexicon Transition Challenge - %s to %s", secondaryShort.c_str(), challengeLong.c_str());
+            return FormatText(" Lexicon Transition Challenge - %s to %s", secondaryShort.c_str(), challengeLong.c_str());
         if (RecordFileOpened)
-            return Format(" Lexicon Transition Challenge - %s to %s - recording in file %s", secondaryShort.c_str(),
+            return FormatText(" Lexicon Transition Challenge - %s to %s - recording in file %s", secondaryShort.c_str(),
                           challengeLong.c_str(), file.c_str());
-        return Format(" Lexicon Transition Challenge - %s to %s - cannot open file %s to record challenged words",
+        return FormatText(" Lexicon Transition Challenge - %s to %s - cannot open file %s to record challenged words",
                       secondaryShort.c_str(), challengeLong.c_str(), file.c_str());
     }
     const char* lockPrefix = Locked() ? " QORA -" : "";
     if (!challengeRecordingActive_)
-        return Format("%s Challenge Adjudication Using: %s", lockPrefix, challengeLong.c_str());
+        return FormatText("%s Challenge Adjudication Using: %s", lockPrefix, challengeLong.c_str());
     if (RecordFileOpened)
-        return Format("%s Challenge Adjudication Using: %s -- Recording in %s", lockPrefix, challengeLong.c_str(),
+        return FormatText("%s Challenge Adjudication Using: %s -- Recording in %s", lockPrefix, challengeLong.c_str(),
                       file.c_str());
-    return Format(" Challenge - %s  -  cannot open file %s to record challenged words", challengeLong.c_str(),
+    return FormatText(" Challenge - %s  -  cannot open file %s to record challenged words", challengeLong.c_str(),
                   file.c_str());
 }
 
@@ -420,8 +410,8 @@ void ChallengeRules::ShowChallengeRuling(bool longWord, bool acceptable, bool le
         rulingColour_ = acceptable ? ChallengeColours::Green : ChallengeColours::Red;
     } else {
         std::string name = ShortNameOf(ChallengeLexicon);
-        rulingText_ = acceptable ? Format(" Yes, the play is %s-ACCEPTABLE - no penalty", name.c_str())
-                                 : Format(" No, the play is %s-UNACCEPTABLE - no penalty", name.c_str());
+        rulingText_ = acceptable ? FormatText(" Yes, the play is %s-ACCEPTABLE - no penalty", name.c_str())
+                                 : FormatText(" No, the play is %s-UNACCEPTABLE - no penalty", name.c_str());
         rulingColour_ = ChallengeColours::Blue;
         seconds = NoPenaltyRulingSeconds;
     }

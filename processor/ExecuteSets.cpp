@@ -11,7 +11,7 @@ namespace qora::execution {
 
 namespace {
 
-bool NoSuchSet(std::int32_t number) { return Failed(FormatText("There is no user-defined set %d", number)); }
+bool NoSuchSet(std::int32_t number) { return Failed(NoSuchUserSetText(number)); }
 
 // The letters of a definition's one set, resolved as a query resolves them.
 bool LettersOf(const SetSpec& set, LetterCounts& letters) {

@@ -44,7 +44,7 @@ SetOperation SetOperationOf(std::int32_t character) {
 }
 
 std::string CountOf(std::int64_t count, std::string_view noun) {
-    return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
+    return std::to_string(count) + " " + std::string(noun) + PluralSuffix(count);
 }
 
 std::string WordlistName(std::int32_t number) {
@@ -55,7 +55,7 @@ std::string WordlistName(std::int32_t number) {
     return name;
 }
 
-bool NoSuchWordlist(std::int32_t number) { return Failed(FormatText("There is no wordlist %d", number)); }
+bool NoSuchWordlist(std::int32_t number) { return Failed(NoSuchWordlistText(number)); }
 
 void ReportWordlistSize(std::int32_t number) {
     const Wordlist* wordlist = FindWordlist(number);

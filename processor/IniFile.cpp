@@ -293,7 +293,7 @@ public:
         if (section_ == nullptr) return Fail(number, "A value comes before the first section");
         if (lines_ == section_->MaxLines)
             return Fail(number, FormatText("%s takes at most %d line%s", section_->Name, section_->MaxLines,
-                                           section_->MaxLines == 1 ? "" : "s"));
+                                           PluralSuffix(section_->MaxLines)));
         const std::string problem = ReadValue(*section_, text, lines_++, values_);
         if (!problem.empty()) Fail(number, problem);
     }

@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "engine/Listings.h"
+
 namespace qora {
 
 namespace {
@@ -51,10 +53,7 @@ std::tm RecordingDayTime(std::time_t now) {
 
 std::string RecordingFileName(std::string_view prefix, std::time_t now) {
     std::tm day = RecordingDayTime(now);
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%02d%02d%02d.wds", (day.tm_year + 1900) % 100, day.tm_mon + 1,
-                  day.tm_mday);
-    return std::string(prefix) + digits;
+    return std::string(prefix) + FormatText("%02d%02d%02d.wds", (day.tm_year + 1900) % 100, day.tm_mon + 1, day.tm_mday);
 }
 
 void BuildChallengeRecordFileName() {
