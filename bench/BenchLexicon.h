@@ -55,7 +55,9 @@ inline std::string LexiconFolder(const std::string& name, const std::string& wor
     return built[name] = folder.string();
 }
 
-inline std::string EnglishFolder() { return LexiconFolder("ENGLISH", "/usr/share/dict/american-english-large", Language::English); }
+inline std::string EnglishFolder() {
+    return LexiconFolder("ENGLISH", "/usr/share/dict/american-english-large", Language::English);
+}
 inline std::string FrenchFolder() { return LexiconFolder("FRENCH", "/usr/share/dict/french", Language::French); }
 
 inline void Load(const std::string& folder) {

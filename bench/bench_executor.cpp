@@ -37,8 +37,8 @@ public:
         LexiconBuildReport report;
         std::string error;
         BuildLexiconImage(words, options, image, report, error);
-        std::ofstream("BENCH.QLX", std::ios::binary).write(reinterpret_cast<const char*>(image.data()),
-                                                             static_cast<std::streamsize>(image.size()));
+        std::ofstream("BENCH.QLX", std::ios::binary)
+            .write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
         std::ofstream list("words.wds", std::ios::binary);
         for (const std::string& word : words) list << word << '\n';
         list.close();

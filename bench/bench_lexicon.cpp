@@ -79,7 +79,7 @@ void BM_PatternWithWildCard(benchmark::State& state) {
     const TileMask all = AllTilesMask(LatinTileCount);
     const auto letter = [](char c) { return PatternElement{TileBit(c - TileBase), false, false}; };
     const std::vector<PatternElement> pattern = {letter('C'), {all, true, true}, letter('T'), {all, true, true},
-                                                 letter('I'), letter('N'), letter('G')};
+                                                 letter('I'), letter('N'),       letter('G')};
     Searches(state, [&] { return PatternConstraint(pattern); });
 }
 

@@ -7,9 +7,7 @@ namespace qora {
 
 namespace {
 
-int NumericItemInRange(int item) {
-    return item >= 0 && item < NumericRelationItemCount ? item : NumericAtLeastItem;
-}
+int NumericItemInRange(int item) { return item >= 0 && item < NumericRelationItemCount ? item : NumericAtLeastItem; }
 
 }  // namespace
 

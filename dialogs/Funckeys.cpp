@@ -43,7 +43,8 @@ TFuncKeysDlg::TFuncKeysDlg(QWidget* parent) : QoraDialog(" Function Keys", 620, 
         if (key == MenuFunctionKey) continue;
         KeyRow row{key, new QLineEdit(this), new QCheckBox(this), new QCheckBox(this)};
         row.Macro->setMaxLength(static_cast<int>(MaxFunctionKeyMacroLength));
-        row.Replace->setToolTip(QStringLiteral("Checked: the macro replaces the command line; else it is added to its end"));
+        row.Replace->setToolTip(
+            QStringLiteral("Checked: the macro replaces the command line; else it is added to its end"));
         row.Run->setToolTip(QStringLiteral("Checked: the command line is performed at once"));
         connect(row.Macro, &QLineEdit::textChanged, this, &TFuncKeysDlg::MacroChange);
         const int line = static_cast<int>(Rows.size()) + 1;

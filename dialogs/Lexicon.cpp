@@ -86,7 +86,8 @@ void TLexiconDlg::FormActivate() {
 
 void TLexiconDlg::OKClick() {
     std::string error;
-    if (!ChooseLexicons(Primary->currentIndex(), Secondary->currentIndex() - NoneItems, Challenge->currentIndex(), error)) {
+    if (!ChooseLexicons(Primary->currentIndex(), Secondary->currentIndex() - NoneItems, Challenge->currentIndex(),
+                        error)) {
         ShowError(error);
         return;
     }

@@ -62,14 +62,14 @@ std::string FontText(const std::string& name, std::int32_t size) {
 
 // The sections that other windows set, as they will be written.
 std::string OtherSectionsText() {
-    return FormatText("Lexicons: primary %s, secondary %s, challenge %s.\n"
-                      "Revert to challenge: %s.\n"
-                      "Printer font: %s. Workspace font: %s.",
-                      LexiconNameOf(PrimaryLexicon).c_str(), LexiconNameOf(SecondaryLexiconIndex).c_str(),
-                      LexiconNameOf(ChallengeLexicon).c_str(),
-                      RevertTimerOn ? FormatText("after %d idle seconds", RevertSeconds).c_str() : "off",
-                      FontText(PrinterFontName, PrinterFontSize).c_str(),
-                      FontText(WorkspaceFontName, WorkspaceFontSize).c_str());
+    return FormatText(
+        "Lexicons: primary %s, secondary %s, challenge %s.\n"
+        "Revert to challenge: %s.\n"
+        "Printer font: %s. Workspace font: %s.",
+        LexiconNameOf(PrimaryLexicon).c_str(), LexiconNameOf(SecondaryLexiconIndex).c_str(),
+        LexiconNameOf(ChallengeLexicon).c_str(),
+        RevertTimerOn ? FormatText("after %d idle seconds", RevertSeconds).c_str() : "off",
+        FontText(PrinterFontName, PrinterFontSize).c_str(), FontText(WorkspaceFontName, WorkspaceFontSize).c_str());
 }
 
 std::vector<std::string> RecordingPeriodLines() {
@@ -134,8 +134,7 @@ TNewIniFileDlg::TNewIniFileDlg(QWidget* parent) : QoraDialog(" New Initializatio
 
     auto* lists = new QHBoxLayout;
     layout->addLayout(lists, 1);
-    RecordingPeriodsList =
-        AddSectionList(this, *lists, "Recording Periods", TimePeriodsButton, "&Time Periods...");
+    RecordingPeriodsList = AddSectionList(this, *lists, "Recording Periods", TimePeriodsButton, "&Time Periods...");
     FunctionKeysList = AddSectionList(this, *lists, "Function Keys", FunctionKeysButton, "F&unction Keys...");
 
     NewIniPrinterPage = new QGroupBox(QStringLiteral("Printer Page Settings"), this);
@@ -238,7 +237,8 @@ void ShowNewIniFileDialog(QWidget* parent) { OpenCentred(NewIniFileDlg, parent);
 
 void SetNewIniPrinterPage(bool updateWithCurrentSettings) {
     printerPageUpdates = updateWithCurrentSettings;
-    if (!NewIniFileDlg.isNull()) (updateWithCurrentSettings ? NewIniFileDlg->UpdateWithCurrent : NewIniFileDlg->LeaveAsIs)->setChecked(true);
+    if (!NewIniFileDlg.isNull())
+        (updateWithCurrentSettings ? NewIniFileDlg->UpdateWithCurrent : NewIniFileDlg->LeaveAsIs)->setChecked(true);
 }
 
 bool NewIniPrinterPageUpdates() { return printerPageUpdates; }

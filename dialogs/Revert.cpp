@@ -33,8 +33,8 @@ TRevertDlg::TRevertDlg(QWidget* parent) : QoraDialog(" Revert to Challenge", 400
     row->addWidget(new QLabel(QStringLiteral("seconds"), this));
     row->addStretch(1);
     layout->addLayout(row);
-    auto* note = new QLabel(QStringLiteral("The time is counted while QORA is idle; any key or command starts it again."),
-                            this);
+    auto* note =
+        new QLabel(QStringLiteral("The time is counted while QORA is idle; any key or command starts it again."), this);
     note->setWordWrap(true);
     layout->addWidget(note);
     layout->addStretch(1);

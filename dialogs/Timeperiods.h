@@ -28,11 +28,11 @@ class TTimePeriodsDlg : public QoraDialog {
 public:
     explicit TTimePeriodsDlg(QWidget* parent = nullptr);
 
-    QListWidget* Periods;      // the periods as the file writes them
-    CommitComboBox* Week;      // ALWAYS, DAILY, FIRST ... LAST, ALL
-    CommitComboBox* Weekday;   // SUNDAY to SATURDAY; weeks of the month only
-    SpinField* StartHour;      // 0 to 23
-    SpinField* Duration;       // 1 to 24 hours
+    QListWidget* Periods;     // the periods as the file writes them
+    CommitComboBox* Week;     // ALWAYS, DAILY, FIRST ... LAST, ALL
+    CommitComboBox* Weekday;  // SUNDAY to SATURDAY; weeks of the month only
+    SpinField* StartHour;     // 0 to 23
+    SpinField* Duration;      // 1 to 24 hours
     QPushButton* AddPeriod;
     QPushButton* ReplacePeriod;
     QPushButton* DeletePeriod;

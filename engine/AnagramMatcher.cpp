@@ -91,7 +91,8 @@ AnagramMatcher::AnagramMatcher(const SearchTable& table) {
         if (group.Test.Blank) blankGroups_ |= bit;
         allGroups_ |= bit;
         if (group.Block < 0) minimumLength_ += group.Min;
-        if (group.Test.Presence != 0 || group.Test.SameLetter != 0) conditionalGroups_ |= bit;
+        if (group.Test.Presence != 0 || group.Test.SameLetter != 0)
+            conditionalGroups_ |= bit;
         else
             for (int tile = 1; tile <= LetterCountSlots; ++tile)
                 if ((group.Test.Tiles & TileBit(tile)) != 0) plainGroupsOf_[tile] |= bit;

@@ -45,8 +45,8 @@ private:
     struct Group {
         TileTest Test;
         int Min = 0;
-        int Max = 0;     // at most MaxSearchLength
-        int Block = -1;  // the block whose copies it holds tiles of, or -1
+        int Max = 0;      // at most MaxSearchLength
+        int Block = -1;   // the block whose copies it holds tiles of, or -1
         int PerCopy = 0;  // its tiles in one copy of that block
     };
     struct Block {

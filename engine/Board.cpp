@@ -63,8 +63,8 @@ int PlacementScore(std::string_view word, const Placement& placement, bool zeroS
     int wordMultiplier = 1;
     for (std::size_t i = 0; i < word.size(); ++i) {
         const int along = placement.start + static_cast<int>(i);
-        const std::uint8_t code = placement.horizontal ? BoardLayout[placement.line][along]
-                                                       : BoardLayout[along][placement.line];
+        const std::uint8_t code =
+            placement.horizontal ? BoardLayout[placement.line][along] : BoardLayout[along][placement.line];
         letters += WordScore(word.substr(i, 1), zeroScoringBlanks) * LetterMultiplier(code);
         wordMultiplier *= WordMultiplier(code);
     }
@@ -149,10 +149,8 @@ int BoardWordScore(std::string_view word, const Settings& settings) {
         case ScoringModeIncludingSquare:
             if (!OnBoard(line) || !OnBoard(along)) return 0;
             return BestPlacementThrough(word, horizontal, line, along, zeroBlanks);
-        case ScoringModeGrid:
-            return GridWordScore(length);
-        default:
-            return WordScore(word, zeroBlanks);
+        case ScoringModeGrid: return GridWordScore(length);
+        default: return WordScore(word, zeroBlanks);
     }
 }
 

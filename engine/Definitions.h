@@ -14,8 +14,8 @@ constexpr std::size_t MaxDefinitionLineLength = 4000;
 
 struct DefinitionsLoadReport {
     bool Opened = false;
-    std::string Reason;         // why the file could not be read
-    std::int32_t Entries = 0;   // distinct words defined
+    std::string Reason;        // why the file could not be read
+    std::int32_t Entries = 0;  // distinct words defined
     std::int32_t SkippedLines = 0;
     std::int32_t CutLines = 0;  // lines longer than MaxDefinitionLineLength, kept cut
 };

@@ -4,9 +4,7 @@ namespace qora {
 
 void ClearLetterCounts(LetterCounts& counts) { counts.fill(0); }
 
-void CopyLetterCountRecord(LetterCountRecord& destination, const LetterCountRecord& source) {
-    destination = source;
-}
+void CopyLetterCountRecord(LetterCountRecord& destination, const LetterCountRecord& source) { destination = source; }
 
 bool LetterCountsEqual(const LetterCounts& a, const LetterCounts& b) {
     const int n = ActiveTileCount();
@@ -33,8 +31,10 @@ std::string FormatLetterCounts(const LetterCounts* counts, int mode) {
         if (count < 1) continue;
         const bool writeCount = mode == 9 ? count >= 2 : (count > 1 || singleTile);
         if (writeCount) text += std::to_string(count);
-        if (SpanishLexiconActive && tile == SpanishTileC && mode != 8) text += 'c';
-        else text += TileCaption(tile);
+        if (SpanishLexiconActive && tile == SpanishTileC && mode != 8)
+            text += 'c';
+        else
+            text += TileCaption(tile);
     }
     return text;
 }

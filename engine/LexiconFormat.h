@@ -17,7 +17,7 @@ constexpr std::size_t LexiconLongWordLimitOffset = 10;
 constexpr std::size_t LexiconShortNameOffset = 12;
 constexpr std::size_t LexiconShortNameField = 16;  // at most 15 characters + NUL
 constexpr std::size_t LexiconLongNameOffset = 28;
-constexpr std::size_t LexiconLongNameField = 64;   // at most 63 characters + NUL
+constexpr std::size_t LexiconLongNameField = 64;  // at most 63 characters + NUL
 constexpr int LexiconMinWordLength = 2;
 constexpr int LexiconMaxWordLength = 32;
 

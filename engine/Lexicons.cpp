@@ -77,8 +77,10 @@ void ApplyHeader(const LexiconHeader& header, LexiconRecord& record) {
     record.LexiconLanguage = header.LexiconLanguage;
     record.MaxWordLength = header.MaxWordLength;
     record.LongWordLimit = header.LongWordLimit;
-    record.ShortName = header.ShortName.empty() ? NameWithoutSuffix(record.FileName, LexiconShortNameField - 1) : header.ShortName;
-    record.LongName = header.LongName.empty() ? NameWithoutSuffix(record.FileName, LexiconLongNameField - 1) : header.LongName;
+    record.ShortName =
+        header.ShortName.empty() ? NameWithoutSuffix(record.FileName, LexiconShortNameField - 1) : header.ShortName;
+    record.LongName =
+        header.LongName.empty() ? NameWithoutSuffix(record.FileName, LexiconLongNameField - 1) : header.LongName;
 }
 
 // Reads the header of a lexicon file found in the folder.
@@ -91,7 +93,8 @@ bool ReadRecordHeader(LexiconRecord& record, std::string& error) {
     const std::streamoff size = in.tellg();
     std::array<unsigned char, LexiconHeaderSize> bytes{};
     in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(std::min<std::streamoff>(size, bytes.size())));
+    in.read(reinterpret_cast<char*>(bytes.data()),
+            static_cast<std::streamsize>(std::min<std::streamoff>(size, bytes.size())));
     if (size < 0 || !in) {
         error = CannotOpen(record.FileName);
         return false;
@@ -122,7 +125,8 @@ bool ValidRole(int index, bool noneAllowed) {
 
 bool ReadLexiconHeader(const unsigned char* bytes, std::size_t fileSize, LexiconHeader& header, std::string& reason) {
     if (fileSize < MinLexiconFileSize) {
-        reason = "It has " + std::to_string(fileSize) + " bytes, fewer than the " + std::to_string(MinLexiconFileSize) + " of the smallest lexicon.";
+        reason = "It has " + std::to_string(fileSize) + " bytes, fewer than the " + std::to_string(MinLexiconFileSize) +
+                 " of the smallest lexicon.";
         return false;
     }
     if ((fileSize - LexiconHeaderSize) % sizeof(LexiconNode) != 0) {
@@ -167,8 +171,8 @@ bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Langu
         const LexiconNode node = nodes[i];
         const unsigned char letter = NodeLetter(node);
         if (letter < lowest || letter > highest) {
-            reason = "Node " + std::to_string(i) + " holds the character code " + std::to_string(letter) + ", which is no " +
-                     LanguageName(language) + " tile.";
+            reason = "Node " + std::to_string(i) + " holds the character code " + std::to_string(letter) +
+                     ", which is no " + LanguageName(language) + " tile.";
             return false;
         }
         if (letter <= previous) {
@@ -176,8 +180,8 @@ bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Langu
             return false;
         }
         if (NodeChild(node) >= nodeCount) {
-            reason = "Node " + std::to_string(i) + " points to child " + std::to_string(NodeChild(node)) + ", past the end of its " +
-                     std::to_string(nodeCount) + " nodes.";
+            reason = "Node " + std::to_string(i) + " points to child " + std::to_string(NodeChild(node)) +
+                     ", past the end of its " + std::to_string(nodeCount) + " nodes.";
             return false;
         }
         previous = NodeIsLastSibling(node) ? 0 : letter;
@@ -300,9 +304,12 @@ bool ChooseLexicons(int primary, int secondary, int challenge, std::string& erro
 
 const LexiconRecord* LexiconOfRole(int role) {
     int index = -1;
-    if (role == ChallengeRole) index = ChallengeLexicon;
-    else if (role == PrimaryRole) index = PrimaryLexicon;
-    else if (role == SecondaryRole) index = SecondaryLexiconIndex;
+    if (role == ChallengeRole)
+        index = ChallengeLexicon;
+    else if (role == PrimaryRole)
+        index = PrimaryLexicon;
+    else if (role == SecondaryRole)
+        index = SecondaryLexiconIndex;
     if (index < 0 || index >= LexiconCount) return nullptr;
     const LexiconRecord& record = LexiconTable[static_cast<std::size_t>(index)];
     return record.Nodes != nullptr ? &record : nullptr;
@@ -312,9 +319,8 @@ int FindLexiconByShortName(std::string_view name) {
     const auto upper = [](unsigned char c) { return std::toupper(c); };
     for (std::size_t index = 0; index < LexiconTable.size(); ++index) {
         const std::string& shortName = LexiconTable[index].ShortName;
-        if (shortName.size() == name.size() &&
-            std::equal(shortName.begin(), shortName.end(), name.begin(),
-                       [&](char a, char b) { return upper(a) == upper(b); }))
+        if (shortName.size() == name.size() && std::equal(shortName.begin(), shortName.end(), name.begin(),
+                                                          [&](char a, char b) { return upper(a) == upper(b); }))
             return static_cast<int>(index);
     }
     return -1;

@@ -44,9 +44,9 @@ struct LexiconRecord {
     Language LexiconLanguage = Language::English;
     std::int32_t MaxWordLength = 0;
     std::int32_t LongWordLimit = 0;
-    std::string ShortName;  // at most 15 characters
-    std::string LongName;   // at most 63 characters
-    MappedFile Mapping;     // mapped when first chosen, never unmapped
+    std::string ShortName;               // at most 15 characters
+    std::string LongName;                // at most 63 characters
+    MappedFile Mapping;                  // mapped when first chosen, never unmapped
     const LexiconNode* Nodes = nullptr;  // the validated node array inside the mapping
     std::size_t NodeCount = 0;
     // ShallowListStart[k]: every sibling list that starts at this index or

@@ -37,9 +37,7 @@ std::string CanonicalKey(std::string_view text, const OrderingRanks& ranks) {
     return key;
 }
 
-std::int64_t RandomKey() {
-    return (static_cast<std::int64_t>(RuntimeRand()) << 15) | RuntimeRand();
-}
+std::int64_t RandomKey() { return (static_cast<std::int64_t>(RuntimeRand()) << 15) | RuntimeRand(); }
 
 std::int64_t NumberKey(SortKeyKind kind, const WordlistItem& item, std::int32_t index, const Settings& settings) {
     switch (kind) {
@@ -72,8 +70,10 @@ KeyColumn MakeKeyColumn(const SortKey& key, const std::vector<WordlistItem>& ite
 // -1, 0 or 1 as item a sorts before, with or after item b by this key.
 int Compare(const KeyColumn& column, std::int32_t a, std::int32_t b) {
     int order = 0;
-    if (!column.Texts.empty()) order = column.Texts[a].compare(column.Texts[b]);
-    else order = column.Numbers[a] < column.Numbers[b] ? -1 : (column.Numbers[a] > column.Numbers[b] ? 1 : 0);
+    if (!column.Texts.empty())
+        order = column.Texts[a].compare(column.Texts[b]);
+    else
+        order = column.Numbers[a] < column.Numbers[b] ? -1 : (column.Numbers[a] > column.Numbers[b] ? 1 : 0);
     order = (order > 0) - (order < 0);
     return column.Key.Descending ? -order : order;
 }

@@ -92,13 +92,16 @@ TileMask PatternMatcher::NextTiles(int length) {
         const QueryItem& item = items_[state.Item];
         TileMask allowed = 0;
         if (!item.IsBlock()) {
-            if (state.Repeats < item.MaxRepeats) allowed = TilesAllowed(item.Test, length, tiles_.data(), seen_[length]);
+            if (state.Repeats < item.MaxRepeats)
+                allowed = TilesAllowed(item.Test, length, tiles_.data(), seen_[length]);
         } else if (state.Offset != 0 || state.Repeats < item.MaxRepeats) {
-            if (item.InOrder) allowed = TileBit(item.Block[state.Offset] - TileBase);
+            if (item.InOrder)
+                allowed = TileBit(item.Block[state.Offset] - TileBase);
             else
                 for (unsigned char c : item.Block) allowed |= TileBit(c - TileBase);
         }
-        if (const int pending = state.Pending[static_cast<std::size_t>(length)]; pending != 0) allowed &= TileBit(pending);
+        if (const int pending = state.Pending[static_cast<std::size_t>(length)]; pending != 0)
+            allowed &= TileBit(pending);
         tiles |= allowed;
     }
     return tiles;

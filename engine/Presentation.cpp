@@ -38,8 +38,10 @@ std::vector<MarkRange> LowerCaseMarks(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (!IsLowerCaseLetter(static_cast<unsigned char>(text[i]))) continue;
         const auto at = static_cast<std::int32_t>(i);
-        if (!marks.empty() && marks.back().Start + marks.back().Length == at) ++marks.back().Length;
-        else marks.push_back({at, 1});
+        if (!marks.empty() && marks.back().Start + marks.back().Length == at)
+            ++marks.back().Length;
+        else
+            marks.push_back({at, 1});
     }
     return marks;
 }
@@ -90,8 +92,8 @@ public:
     MarkedText Word(const WordlistItem& item) const {
         const std::string marked = MarkedItemText(item);
         const bool canonical = words_ && settings_.ResultKind == ResultKindCanonicalWords;
-        return Letters(WordToDisplay(
-            canonical ? ArrangeInCanonicalOrder(marked, settings_.CanonicalOutputOrder, false) : marked));
+        return Letters(
+            WordToDisplay(canonical ? ArrangeInCanonicalOrder(marked, settings_.CanonicalOutputOrder, false) : marked));
     }
 
     // The word with what is shown beside it.
@@ -199,16 +201,13 @@ PresentationResult ProbeColumn(const std::vector<std::int32_t>& order, const Set
 
 // ---- The list presentations -------------------------------------------------------
 
-bool LeavesNumberOpen(std::int32_t kind) {
-    return kind != PresentationCountQuestion && kind != PresentationCountWith;
-}
+bool LeavesNumberOpen(std::int32_t kind) { return kind != PresentationCountQuestion && kind != PresentationCountWith; }
 
 // How many items to present: the count of a counted kind, else every item,
 // or the user's answer when a large presentation asks first.
 std::int32_t ChooseItemsToShow(std::int32_t itemCount, const Settings& settings, const PresentationContext& context) {
     if (!LeavesNumberOpen(settings.PresentationKind)) return std::max(settings.PresentationCount, 0);
-    if (itemCount <= LargeOutputLimit || context.CommandFileRunning || context.LargeOutput == nullptr)
-        return EveryItem;
+    if (itemCount <= LargeOutputLimit || context.CommandFileRunning || context.LargeOutput == nullptr) return EveryItem;
     ItemsToShow = 0;
     return context.LargeOutput->Ask(itemCount);
 }

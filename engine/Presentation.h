@@ -49,9 +49,9 @@ std::string LargeOutputRequestText(std::int32_t itemCount);
 
 // What the presentation needs of its surroundings.
 struct PresentationContext {
-    std::int32_t WorkspaceColumns = 80;  // the width for the workspace-width switch
-    std::string SeparatorLine;           // written between pages of columns
-    bool CommandFileRunning = false;     // no question is asked from a command file
+    std::int32_t WorkspaceColumns = 80;          // the width for the workspace-width switch
+    std::string SeparatorLine;                   // written between pages of columns
+    bool CommandFileRunning = false;             // no question is asked from a command file
     LargeOutputQuestion* LargeOutput = nullptr;  // null: every item is presented
 };
 

@@ -24,7 +24,7 @@ std::vector<MarkedText> PackedRows(const std::vector<MarkedText>& entries, const
         MarkedText entry = entries[i];
         if (commas && i + 1 < entries.size()) entry.Text += ',';
         const bool full = shape.Width > 0 ? LengthOf(line) + shape.Parameter + LengthOf(entry) > shape.Width
-                                         : onLine == shape.Columns;
+                                          : onLine == shape.Columns;
         if (onLine > 0 && full) {
             lines.push_back(std::move(line));
             line = {};

@@ -30,12 +30,12 @@ struct MarkedText {
 void AppendAt(MarkedText& line, const MarkedText& piece, int at);
 
 struct LayoutShape {
-    std::int32_t Layout = 1;        // OutputLayout 1 to 9
-    std::int32_t Parameter = 1;     // spacing, width or minimum width
-    std::int32_t Width = 80;        // characters a line may take; 0 when Columns counts instead
-    std::int32_t Columns = 0;       // entries per row when the width counts columns
-    std::int32_t RowsPerPage = 0;   // columns layouts: rows of a page, 0 one page
-    std::string PageSeparator;      // the line written between pages
+    std::int32_t Layout = 1;       // OutputLayout 1 to 9
+    std::int32_t Parameter = 1;    // spacing, width or minimum width
+    std::int32_t Width = 80;       // characters a line may take; 0 when Columns counts instead
+    std::int32_t Columns = 0;      // entries per row when the width counts columns
+    std::int32_t RowsPerPage = 0;  // columns layouts: rows of a page, 0 one page
+    std::string PageSeparator;     // the line written between pages
 };
 
 // The layout that the settings ask for, with the workspace's width in

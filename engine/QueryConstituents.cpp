@@ -39,7 +39,8 @@ LetterCounts WordBasedSet(const SetSpec& set) {
         std::string word = set.Text;
         if (mark == std::string::npos) break;
         word[mark] = static_cast<char>(TileBase + tile);
-        const bool fits = set.Kind == SetKind::WordPattern ? IsWordInLexicon(PrimaryRole, false, word) : AnagramCount(word) > 0;
+        const bool fits =
+            set.Kind == SetKind::WordPattern ? IsWordInLexicon(PrimaryRole, false, word) : AnagramCount(word) > 0;
         if (fits) members[static_cast<std::size_t>(tile - 1)] = 1;
     }
     return members;
@@ -158,12 +159,15 @@ bool QueryConstituents::ResolveElement(const QueryElement& element, const Letter
             break;
     }
     item.Test.Presence = set.Presence;
-    if (set.AllMembers) item.Block = BlockOf(members);
-    else item.Test.Tiles = MaskOf(members);
+    if (set.AllMembers)
+        item.Block = BlockOf(members);
+    else
+        item.Test.Tiles = MaskOf(members);
     return true;
 }
 
-bool QueryConstituents::Resolve(const ParsedCommand& command, const LetterCounts& previousBlankMatches, std::string& error) {
+bool QueryConstituents::Resolve(const ParsedCommand& command, const LetterCounts& previousBlankMatches,
+                                std::string& error) {
     elements_.clear();
     anchors_.clear();
     hasWordReferences_ = false;
@@ -211,7 +215,8 @@ bool QueryConstituents::Resolve(const ParsedCommand& command, const LetterCounts
 }
 
 bool QueryConstituents::ForEachTable(std::string_view referenceWord, std::string_view letterMapping,
-                                     const std::function<bool(const SearchTable&)>& visit, TileMask bindingTiles) const {
+                                     const std::function<bool(const SearchTable&)>& visit,
+                                     TileMask bindingTiles) const {
     std::vector<Element> elements = elements_;
     for (Element& element : elements) {
         if (!element.IsReference) continue;

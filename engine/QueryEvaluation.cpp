@@ -91,8 +91,10 @@ public:
     void AddOffered() {
         for (const auto& [item, blanks] : offered_) {
             const std::size_t gap = item.find(' ');
-            if (gap == std::string::npos) AddWord(item, blanks);
-            else AddPair(std::string_view(item).substr(0, gap), std::string_view(item).substr(gap + 1), blanks);
+            if (gap == std::string::npos)
+                AddWord(item, blanks);
+            else
+                AddPair(std::string_view(item).substr(0, gap), std::string_view(item).substr(gap + 1), blanks);
         }
         offered_.clear();
     }
@@ -111,15 +113,17 @@ private:
         const std::string one = Marked(first, blanks), two = Marked(second, blanks, static_cast<int>(first.size()));
         const std::string tiles = one + two;
         if (!PassesWordCountFilter(settings_, 2) || !PassesBlankFilter(settings_, tiles) ||
-            !PassesTileFilters(settings_, tiles, static_cast<int>(tiles.size())) || !PassesWordFilters(settings_, one) ||
-            !PassesWordFilters(settings_, two))
+            !PassesTileFilters(settings_, tiles, static_cast<int>(tiles.size())) ||
+            !PassesWordFilters(settings_, one) || !PassesWordFilters(settings_, two))
             return;
         AddWordToWordlist(items_, Arranged(one) + " " + Arranged(two), true);
         NoteBlankMatches(tiles);
     }
 
     std::string Arranged(const std::string& word) const {
-        return settings_.ResultKind == ResultKindCanonicalWords ? ArrangeInOrdering(word, settings_.CanonicalOutputOrder) : word;
+        return settings_.ResultKind == ResultKindCanonicalWords
+                   ? ArrangeInOrdering(word, settings_.CanonicalOutputOrder)
+                   : word;
     }
 
     void NoteBlankMatches(std::string_view marked) {
@@ -165,7 +169,8 @@ bool HoldsRun(const SearchTable& table, std::string_view word) {
     const std::string words[] = {std::string(word)};
     bool holds = false;
     WithPatternConstraint(Imbedded(WithoutRack(table)), [&](auto& constraint) {
-        return SearchLexicon(std::span<const std::string>(words), constraint, [&](const SearchMatch&) { return !(holds = true); });
+        return SearchLexicon(std::span<const std::string>(words), constraint,
+                             [&](const SearchMatch&) { return !(holds = true); });
     });
     return holds;
 }
@@ -234,11 +239,13 @@ private:
     }
 
     std::optional<SearchEnd> Anagrams(const SearchTable& table) const {
-        return WithAnagramConstraint(table, [&](auto& constraint) { return source_.Search(constraint, AddWords(), control_); });
+        return WithAnagramConstraint(
+            table, [&](auto& constraint) { return source_.Search(constraint, AddWords(), control_); });
     }
 
     SearchEnd Patterns(const SearchTable& table) const {
-        return WithPatternConstraint(table, [&](auto& constraint) { return source_.Search(constraint, AddWords(), control_); });
+        return WithPatternConstraint(
+            table, [&](auto& constraint) { return source_.Search(constraint, AddWords(), control_); });
     }
 
     // The words with every tile of the table and more, that hold no run
@@ -254,10 +261,11 @@ private:
             // tile are those longer than the table's tiles.
             const std::size_t tiles = static_cast<std::size_t>(MinimumLength(table));
             AnagramConstraint steal(rack.Tiles, rack.Blanks, true, AnagramFit::Exact);
-            return source_.Search(steal, [&](const SearchMatch& match) { return match.Word.size() == tiles || offer(match); },
-                                  control_);
+            return source_.Search(
+                steal, [&](const SearchMatch& match) { return match.Word.size() == tiles || offer(match); }, control_);
         }
-        return WithAnagramConstraint(WithExtraTiles(table), [&](auto& steal) { return source_.Search(steal, offer, control_); });
+        return WithAnagramConstraint(WithExtraTiles(table),
+                                     [&](auto& steal) { return source_.Search(steal, offer, control_); });
     }
 
     // The pairs of words, the first not after the second in word order, that
@@ -267,15 +275,22 @@ private:
         return WithAnagramConstraint(table, [&](auto& pair) {
             using Constraint = std::remove_reference_t<decltype(pair)>;
             FirstWord<Constraint> first(pair);
-            return source_.Search(first, [&](const SearchMatch& one) {
-                const std::string firstWord(one.Word);
-                SecondWord<Constraint> second(pair, static_cast<int>(firstWord.size()));
-                const SearchEnd end = source_.Search(second, [&](const SearchMatch& two) {
-                    if (two.Word >= firstWord) result_.Offer(firstWord + " " + std::string(two.Word), two.Blanks);
-                    return true;
-                }, inner);
-                return end == SearchEnd::Completed;
-            }, control_);
+            return source_.Search(
+                first,
+                [&](const SearchMatch& one) {
+                    const std::string firstWord(one.Word);
+                    SecondWord<Constraint> second(pair, static_cast<int>(firstWord.size()));
+                    const SearchEnd end = source_.Search(
+                        second,
+                        [&](const SearchMatch& two) {
+                            if (two.Word >= firstWord)
+                                result_.Offer(firstWord + " " + std::string(two.Word), two.Blanks);
+                            return true;
+                        },
+                        inner);
+                    return end == SearchEnd::Completed;
+                },
+                control_);
         });
     }
 
@@ -320,7 +335,9 @@ QueryEnd SearchQuery(const ParsedCommand& command, const QueryEnvironment& envir
     if (!constituents.HasWordReferences()) referenceWords.emplace_back();
     SearchControl control;
     control.Stop = environment.Stop;
-    control.Progress = [&output](unsigned char firstTile) { output.ShowProgress("WORKING: " + TileCaption(firstTile - TileBase)); };
+    control.Progress = [&output](unsigned char firstTile) {
+        output.ShowProgress("WORKING: " + TileCaption(firstTile - TileBase));
+    };
     const ModeSearch search(source, result, control);
     bool tooLarge = false;
     for (const std::string& word : referenceWords) {
@@ -385,8 +402,9 @@ void UpdateSlate(std::int32_t update, const Wordlist& result) {
 QueryEnd EvaluateQuery(const ParsedCommand& command, const QueryEnvironment& environment, QueryOutput& output) {
     const std::int32_t mode = command.QuerySettings.QueryMode;
     QueryResult result(command.QuerySettings, mode == QueryModePattern || mode == QueryModeImbeddedWord);
-    const QueryEnd end = command.QuerySettings.QueryMode == QueryModeGrid ? GridQuery(command, output, result)
-                                                                         : SearchQuery(command, environment, output, result);
+    const QueryEnd end = command.QuerySettings.QueryMode == QueryModeGrid
+                             ? GridQuery(command, output, result)
+                             : SearchQuery(command, environment, output, result);
     if (end == QueryEnd::Stopped) output.WriteLine(SearchStoppedText);
     if (end != QueryEnd::Completed) return end;
     UpdateSlate(command.QuerySettings.SlateUpdate, result.Items());

@@ -26,7 +26,8 @@ LetterCounts BlankMatchedTiles(std::string_view tiles) {
 std::string UpperCase(std::string_view word) {
     std::string upper(word);
     for (char& c : upper)
-        if (!Upper(static_cast<unsigned char>(c)) && TileNumberOf(static_cast<unsigned char>(c)) != 0) c = static_cast<char>(c - 32);
+        if (!Upper(static_cast<unsigned char>(c)) && TileNumberOf(static_cast<unsigned char>(c)) != 0)
+            c = static_cast<char>(c - 32);
     return upper;
 }
 
@@ -82,12 +83,14 @@ bool SetRelationHolds(std::int32_t code, const LetterCounts& a, const LetterCoun
 bool PassesTileFilters(const Settings& settings, std::string_view tiles, int length) {
     return NumericFilterHolds(settings.LengthFilter, length) &&
            NumericFilterHolds(settings.ScoreFilter, WordScore(tiles, settings.ZeroScoringBlanks != 0)) &&
-           (!settings.ProbabilityFilter.Active || NumericFilterHolds(settings.ProbabilityFilter, Probability(tiles, settings)));
+           (!settings.ProbabilityFilter.Active ||
+            NumericFilterHolds(settings.ProbabilityFilter, Probability(tiles, settings)));
 }
 
 bool PassesWordFilters(const Settings& settings, std::string_view word) {
     const std::string upper = UpperCase(word);
-    return (!settings.AnagramCountFilter.Active || NumericFilterHolds(settings.AnagramCountFilter, AnagramCount(upper))) &&
+    return (!settings.AnagramCountFilter.Active ||
+            NumericFilterHolds(settings.AnagramCountFilter, AnagramCount(upper))) &&
            (!settings.FrontHooksFilter.Active || HooksFilterHolds(settings.FrontHooksFilter, FrontHooks(upper))) &&
            (!settings.BackHooksFilter.Active || HooksFilterHolds(settings.BackHooksFilter, BackHooks(upper))) &&
            DefinitionFilterHolds(settings.DefinitionFilter, upper);
@@ -104,7 +107,8 @@ bool PassesBlankFilter(const Settings& settings, std::string_view tiles) {
     if (settings.BlankIgnoreVowels != 0) {
         bool namesVowel = false;
         for (int tile = 1; tile <= ActiveTileCount(); ++tile)
-            namesVowel = namesVowel || (IsVowelTile(tile) && filter.Letters.Counts[static_cast<std::size_t>(tile - 1)] > 0);
+            namesVowel =
+                namesVowel || (IsVowelTile(tile) && filter.Letters.Counts[static_cast<std::size_t>(tile - 1)] > 0);
         for (int tile = 1; tile <= ActiveTileCount() && !namesVowel; ++tile)
             if (IsVowelTile(tile)) blanks[static_cast<std::size_t>(tile - 1)] = 0;
     }

@@ -30,14 +30,14 @@ constexpr std::int32_t QueryModeGrid = 10;  // the 5 x 5 letter grid
 // set filters (`SetRelation`, 1 to 6, the same first six codes: for sets
 // "above" is a proper superset, "below" a proper subset).
 enum FilterRelation : std::int32_t {
-    RelationEqual = 1,      // "=" Value1
-    RelationNotEqual = 2,   // "!=" Value1
-    RelationAbove = 3,      // ">" Value1
-    RelationBelow = 4,      // "<" Value1
-    RelationAtLeast = 5,    // ">=" Value1, written as the bare number
-    RelationAtMost = 6,     // "<=" Value1
-    RelationRange = 7,      // Value1 "-" Value2, both included
-    RelationHalfOpen = 8,   // Value1 "<" Value2: at least Value1, below Value2
+    RelationEqual = 1,     // "=" Value1
+    RelationNotEqual = 2,  // "!=" Value1
+    RelationAbove = 3,     // ">" Value1
+    RelationBelow = 4,     // "<" Value1
+    RelationAtLeast = 5,   // ">=" Value1, written as the bare number
+    RelationAtMost = 6,    // "<=" Value1
+    RelationRange = 7,     // Value1 "-" Value2, both included
+    RelationHalfOpen = 8,  // Value1 "<" Value2: at least Value1, below Value2
 };
 
 // Result kinds (`Settings::ResultKind`).
@@ -65,11 +65,11 @@ enum PresentationSwitch : std::uint32_t {
 // language sets by their own texts; "/P" sets any of them by number.
 constexpr std::int32_t PresentationKindFirst = 1;
 constexpr std::int32_t PresentationKindLast = 11;
-constexpr std::int32_t PresentationCountQuestion = 3;   // "This # words?:", "25~"
-constexpr std::int32_t PresentationProbeLetter = 7;     // one letter of one word, " 2/3 "
-constexpr std::int32_t PresentationProbeColumn = 8;     // one letter of all words, " 1/ "
-constexpr std::int32_t PresentationProbeWord = 9;       // one word, " /12 "
-constexpr std::int32_t PresentationCountWith = 10;      // "This # words with ...", "25'"
+constexpr std::int32_t PresentationCountQuestion = 3;  // "This # words?:", "25~"
+constexpr std::int32_t PresentationProbeLetter = 7;    // one letter of one word, " 2/3 "
+constexpr std::int32_t PresentationProbeColumn = 8;    // one letter of all words, " 1/ "
+constexpr std::int32_t PresentationProbeWord = 9;      // one word, " /12 "
+constexpr std::int32_t PresentationCountWith = 10;     // "This # words with ...", "25'"
 
 // Sort keys (`SortKey`); the value is the key's letter in "/K".
 enum class SortKeyKind : char {
@@ -79,8 +79,8 @@ enum class SortKeyKind : char {
     Probability = 'P',
     AnagramCount = 'N',
     Hooks = 'H',
-    Canonical = 'C',     // the word's letters in canonical order
-    SourceOrder = 'W',   // the order of the wordlist or slate searched
+    Canonical = 'C',    // the word's letters in canonical order
+    SourceOrder = 'W',  // the order of the wordlist or slate searched
     Random = 'R',
 };
 constexpr int MaxSortKeys = 7;
@@ -93,14 +93,14 @@ struct SortKey {
 
 // Output layouts (`OutputLayout`, 1 to 9).
 constexpr std::int32_t LayoutOnePerLine = 1;
-constexpr std::int32_t LayoutPackedRows = 2;             // parameter: spacing
-constexpr std::int32_t LayoutPackedRowsCommas = 3;       // parameter: spacing
-constexpr std::int32_t LayoutColumnatedRowsMinimal = 4;  // parameter: spacing
-constexpr std::int32_t LayoutColumnatedRowsFixed = 5;    // parameter: width
+constexpr std::int32_t LayoutPackedRows = 2;                // parameter: spacing
+constexpr std::int32_t LayoutPackedRowsCommas = 3;          // parameter: spacing
+constexpr std::int32_t LayoutColumnatedRowsMinimal = 4;     // parameter: spacing
+constexpr std::int32_t LayoutColumnatedRowsFixed = 5;       // parameter: width
 constexpr std::int32_t LayoutColumnatedRowsExpandable = 6;  // parameter: minimum width
-constexpr std::int32_t LayoutColumnsMinimal = 7;         // parameter: spacing
-constexpr std::int32_t LayoutColumnsFixed = 8;           // parameter: width
-constexpr std::int32_t LayoutColumnsExpandable = 9;      // parameter: minimum width
+constexpr std::int32_t LayoutColumnsMinimal = 7;            // parameter: spacing
+constexpr std::int32_t LayoutColumnsFixed = 8;              // parameter: width
+constexpr std::int32_t LayoutColumnsExpandable = 9;         // parameter: minimum width
 
 // Board scoring modes (`ScoringMode`).
 constexpr std::int32_t ScoringModePlain = 1;
@@ -150,7 +150,7 @@ struct DefinitionFilter {
 
 struct Settings {
     // What is searched.
-    std::int32_t WordSource = WordSourceLexicon;  // -1 the lexicon, else a wordlist (0 the slate)
+    std::int32_t WordSource = WordSourceLexicon;     // -1 the lexicon, else a wordlist (0 the slate)
     std::int32_t WordReferenceSource = SlateNumber;  // whose words "[...]" stands for
     std::int32_t QueryMode = QueryModeAnagrams;
     std::uint8_t ZeroScoringBlanks = 0;  // blanks score zero
@@ -174,24 +174,24 @@ struct Settings {
     // Presentation.
     std::uint32_t PresentationSwitches = 0;  // PresentationSwitch bits
     std::int32_t PresentationKind = PresentationKindFirst;
-    std::int32_t PresentationCount = 25;     // words covered by kinds 3 and 10
+    std::int32_t PresentationCount = 25;  // words covered by kinds 3 and 10
     std::int32_t ProbeWordNumber = 1;
     std::int32_t ProbeLetterPosition = 1;
     std::array<SortKey, MaxSortKeys> SortKeys{};
-    std::int32_t SortKeyCount = 1;           // alphabetical only
+    std::int32_t SortKeyCount = 1;  // alphabetical only
 
     // Layout, maximum width and rows per page.
     std::int32_t OutputLayout = LayoutOnePerLine;
     std::int32_t LayoutParameter = 1;
-    std::uint8_t WorkspaceWidthSwitch = 1;   // the width follows the workspace
-    std::uint8_t CharactersSwitch = 1;       // MaximumWidth counts characters, else columns
+    std::uint8_t WorkspaceWidthSwitch = 1;  // the width follows the workspace
+    std::uint8_t CharactersSwitch = 1;      // MaximumWidth counts characters, else columns
     std::int32_t MaximumWidth = 80;
-    std::int32_t RowsPerPage = 55;           // 0: unlimited
+    std::int32_t RowsPerPage = 55;  // 0: unlimited
 
     // Board scoring.
     std::int32_t ScoringMode = ScoringModePlain;
     std::int32_t BoardSize = SmallBoardSize;  // or LargeBoardSize
-    std::int16_t BoardRow = 7;               // 0-based; H8 is the 15 x 15 centre
+    std::int16_t BoardRow = 7;                // 0-based; H8 is the 15 x 15 centre
     std::int16_t BoardColumn = 7;
     std::int16_t BoardOrientation = BoardHorizontal;
 
@@ -227,13 +227,13 @@ LetterCounts BagDistribution();
 
 // The built-in letter sets (`SetSpec::Argument` of a built-in set).
 enum BuiltInSet : std::int32_t {
-    BuiltInVowels = 1,        // "V": A E I O U
-    BuiltInVowelsAndY = 2,    // "V+"
-    BuiltInConsonants = 3,    // "C": including Y
-    BuiltInConsonantsNoY = 4, // "C-"
-    BuiltInAllLetters = 5,    // "A": one of each tile
-    BuiltInBag = 6,           // "B": set (B), the full bag
-    BuiltInBlankMatches = 7,  // "=": the letters blanks matched in the previous query
+    BuiltInVowels = 1,         // "V": A E I O U
+    BuiltInVowelsAndY = 2,     // "V+"
+    BuiltInConsonants = 3,     // "C": including Y
+    BuiltInConsonantsNoY = 4,  // "C-"
+    BuiltInAllLetters = 5,     // "A": one of each tile
+    BuiltInBag = 6,            // "B": set (B), the full bag
+    BuiltInBlankMatches = 7,   // "=": the letters blanks matched in the previous query
 };
 
 enum class SetKind : std::int32_t {
@@ -257,12 +257,12 @@ enum class SetKind : std::int32_t {
 struct SetSpec {
     SetKind Kind = SetKind::Letter;
     std::int32_t Argument = 0;
-    char Presence = 0;        // '+' first time in the word, '-' repeated, 0 none
-    bool AllMembers = false;  // "@": every member, not any one
+    char Presence = 0;          // '+' first time in the word, '-' repeated, 0 none
+    bool AllMembers = false;    // "@": every member, not any one
     std::int32_t Relation = 0;  // score- and count-based sets: FilterRelation code
     std::int32_t Value1 = 0;
     std::int32_t Value2 = 0;
-    std::string Text;         // word-based sets: tile string with its "." or "?"
+    std::string Text;  // word-based sets: tile string with its "." or "?"
     // The tiles, filled by the parser for Letter, BuiltIn (not "="),
     // ScoreBased, CountBased, Specified and AllBut sets from the tables in
     // force for the line; the other kinds are resolved when evaluated.
@@ -296,7 +296,7 @@ struct QueryElement {
     bool InRack = false;           // part of a rack part ",..."
     SetSpec Set;
     qora::WordReference Reference;
-    std::int32_t Position = 0;     // 1-based character of the line where it begins
+    std::int32_t Position = 0;  // 1-based character of the line where it begins
     bool operator==(const QueryElement&) const = default;
 };
 
@@ -336,39 +336,39 @@ enum SearchConnective : std::int32_t {
 // The commands of a line other than its search, executed left to right
 // before it. Arguments by kind (unused ones are 0):
 enum class ActionKind : std::int32_t {
-    DefineUserSet,       // [0] set, [1] '|' '&' '-' for two sets or 0, [2] [3] the two sets,
-                         // [4] 1 with a label (Text); one set is in Set
-    DefineBag,           // set (B): Set.Letters
-    DefineScores,        // set ($): Set.Letters
-    SetLetterMapping,    // Text: 26 or 28 tile codes ('@' + tile number)
-    LabelWordlist,       // [0] wordlist; Text label
-    CopySlate,           // [0] wordlist, [1] 1 sorted ("~"), [2] 1 with a label (Text)
-    RestoreSlate,        // [0] wordlist
-    CopyWordlist,        // [0] target, [1] source
-    CombineWordlists,    // [0] target, [1] first, [2] '|' '&' '-', [3] second
-    ImportWordlist,      // [0] wordlist; Text file
-    ExportWordlist,      // [0] wordlist (0 slate), [1] 1 sorted, [2] 1 append; Text file
-    DeleteItems,         // [0] source, [1] item, [2] count
-    CopyItems,           // [0] destination, [1] item there, [2] source, [3] item, [4] count
-    MoveItems,           // as CopyItems
-    CopyFlashcard,       // [0] destination, [1] item there
-    MoveFlashcard,       // as CopyFlashcard
-    PrintWorkspace,      // Text title
-    RunCommandFile,      // Text file
+    DefineUserSet,     // [0] set, [1] '|' '&' '-' for two sets or 0, [2] [3] the two sets,
+                       // [4] 1 with a label (Text); one set is in Set
+    DefineBag,         // set (B): Set.Letters
+    DefineScores,      // set ($): Set.Letters
+    SetLetterMapping,  // Text: 26 or 28 tile codes ('@' + tile number)
+    LabelWordlist,     // [0] wordlist; Text label
+    CopySlate,         // [0] wordlist, [1] 1 sorted ("~"), [2] 1 with a label (Text)
+    RestoreSlate,      // [0] wordlist
+    CopyWordlist,      // [0] target, [1] source
+    CombineWordlists,  // [0] target, [1] first, [2] '|' '&' '-', [3] second
+    ImportWordlist,    // [0] wordlist; Text file
+    ExportWordlist,    // [0] wordlist (0 slate), [1] 1 sorted, [2] 1 append; Text file
+    DeleteItems,       // [0] source, [1] item, [2] count
+    CopyItems,         // [0] destination, [1] item there, [2] source, [3] item, [4] count
+    MoveItems,         // as CopyItems
+    CopyFlashcard,     // [0] destination, [1] item there
+    MoveFlashcard,     // as CopyFlashcard
+    PrintWorkspace,    // Text title
+    RunCommandFile,    // Text file
     ExitProgram,
     EndCommandFile,
     RecordingOn,
     RecordingOff,
-    StartFlashcards,     // [0] wordlist
+    StartFlashcards,  // [0] wordlist
     NextFlashcard,
     StopFlashcards,
-    ExportHistory,       // Text file
-    ImportHistory,       // Text file
-    ExportWorkspace,     // Text file
-    ExportGrids,         // [0] 1 append; Text file (5 x 5 grids)
-    ImportGrids,         // Text file
-    ExportBuildingGrids, // [0] 1 append; Text file (Word-Building grids)
-    ImportBuildingGrids, // Text file
+    ExportHistory,        // Text file
+    ImportHistory,        // Text file
+    ExportWorkspace,      // Text file
+    ExportGrids,          // [0] 1 append; Text file (5 x 5 grids)
+    ImportGrids,          // Text file
+    ExportBuildingGrids,  // [0] 1 append; Text file (Word-Building grids)
+    ImportBuildingGrids,  // Text file
 };
 
 struct CommandAction {
@@ -390,12 +390,12 @@ struct ParsedCommand {
 
     std::vector<CommandAction> Actions;
     std::vector<QueryElement> QueryElements;  // query and rack elements in line order
-    std::int32_t QueryElementCount = 0;  // query constituents (rack elements not counted)
-    std::int32_t WildCardCount = 0;      // "*" in the query
-    std::string QueryText;               // the query part of the line, for "^"
+    std::int32_t QueryElementCount = 0;       // query constituents (rack elements not counted)
+    std::int32_t WildCardCount = 0;           // "*" in the query
+    std::string QueryText;                    // the query part of the line, for "^"
 
-    std::uint8_t SetBDefined = 0;        // the line defines set (B) ...
-    std::uint8_t SetDollarDefined = 0;   // ... or set ($)
+    std::uint8_t SetBDefined = 0;       // the line defines set (B) ...
+    std::uint8_t SetDollarDefined = 0;  // ... or set ($)
     LetterCountRecord SetB;
     LetterCountRecord SetDollar;
 

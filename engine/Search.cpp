@@ -22,7 +22,8 @@ void ReportProgress(const SearchControl& control, unsigned char firstTile) {
 template <typename Constraint>
 class GraphWalk {
 public:
-    GraphWalk(const LexiconRecord& lexicon, Constraint& constraint, const MatchFunction& onMatch, const SearchControl& control)
+    GraphWalk(const LexiconRecord& lexicon, Constraint& constraint, const MatchFunction& onMatch,
+              const SearchControl& control)
         : nodes_(lexicon.Nodes),
           shallowListStart_(lexicon.ShallowListStart),
           maxLength_(std::min(lexicon.MaxWordLength, MaxSearchLength)),
@@ -39,7 +40,8 @@ private:
     // Whether the list at `first` leads to no word long enough for a match.
     bool TooShallow(std::uint32_t first, int length) {
         const int needed = constraint_.TilesStillNeeded(length);
-        return needed > 0 && first >= shallowListStart_[static_cast<std::size_t>(std::min(needed, LexiconMaxWordLength + 1))];
+        return needed > 0 &&
+               first >= shallowListStart_[static_cast<std::size_t>(std::min(needed, LexiconMaxWordLength + 1))];
     }
 
     void Walk(std::uint32_t first, int length) {
@@ -66,7 +68,8 @@ private:
             !onMatch_(SearchMatch{std::string_view(word_, static_cast<std::size_t>(length + 1)), blanks}))
             stopped_ = true;
         const std::uint32_t child = NodeChild(node);
-        if (!stopped_ && child != 0 && length + 1 < maxLength_ && !TooShallow(child, length + 1)) Walk(child, length + 1);
+        if (!stopped_ && child != 0 && length + 1 < maxLength_ && !TooShallow(child, length + 1))
+            Walk(child, length + 1);
         constraint_.Release(length, tile);
     }
 
@@ -107,8 +110,8 @@ bool OfferWord(std::string_view item, SearchConstraint& constraint, const MatchF
 
 // Offers every item of a list, `textOf` giving its tile string.
 template <typename Item, typename TextOf>
-SearchEnd WalkList(std::span<const Item> items, TextOf textOf, SearchConstraint& constraint, const MatchFunction& onMatch,
-                   const SearchControl& control) {
+SearchEnd WalkList(std::span<const Item> items, TextOf textOf, SearchConstraint& constraint,
+                   const MatchFunction& onMatch, const SearchControl& control) {
     int firstTile = -1;
     for (const Item& each : items) {
         const std::string_view item = textOf(each);
@@ -125,7 +128,8 @@ SearchEnd WalkList(std::span<const Item> items, TextOf textOf, SearchConstraint&
 }
 
 template <typename Constraint>
-SearchEnd WalkGraph(const LexiconRecord& lexicon, Constraint& constraint, const MatchFunction& onMatch, const SearchControl& control) {
+SearchEnd WalkGraph(const LexiconRecord& lexicon, Constraint& constraint, const MatchFunction& onMatch,
+                    const SearchControl& control) {
     if (lexicon.Nodes == nullptr || lexicon.NodeCount < 2) return SearchEnd::Completed;
     return GraphWalk<Constraint>(lexicon, constraint, onMatch, control).Run();
 }
@@ -149,17 +153,20 @@ SearchEnd SearchLexicon(const LexiconRecord& lexicon, PatternConstraint& constra
 
 SearchEnd SearchLexicon(std::span<const std::string> words, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control) {
-    return WalkList(words, [](const std::string& word) -> std::string_view { return word; }, constraint, onMatch, control);
+    return WalkList(
+        words, [](const std::string& word) -> std::string_view { return word; }, constraint, onMatch, control);
 }
 
 SearchEnd SearchLexicon(std::span<const WordlistItem> items, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control) {
-    return WalkList(items, [](const WordlistItem& item) -> std::string_view { return item.Text; }, constraint, onMatch, control);
+    return WalkList(
+        items, [](const WordlistItem& item) -> std::string_view { return item.Text; }, constraint, onMatch, control);
 }
 
 // ---- The anagram matcher ----------------------------------------------------
 
-AnagramConstraint::AnagramConstraint(const LetterCounts& tiles, int blanks, bool wildCard, AnagramFit fit, int tileCount)
+AnagramConstraint::AnagramConstraint(const LetterCounts& tiles, int blanks, bool wildCard, AnagramFit fit,
+                                     int tileCount)
     : allTiles_(AllTilesMask(tileCount)), blanksLeft_(std::max(blanks, 0)), wildCard_(wildCard), fit_(fit) {
     for (int tile = 1; tile <= tileCount; ++tile) {
         const int count = tiles[static_cast<std::size_t>(tile - 1)];

@@ -198,7 +198,7 @@ private:
     StateSet Step(StateSet states, int tile) const;
 
     std::vector<PatternElement> elements_;
-    std::vector<int> tilesFrom_;  // the single elements from element k on
+    std::vector<int> tilesFrom_;                          // the single elements from element k on
     std::array<StateSet, MaxSearchLength + 1> states_{};  // after each number of tiles
     std::array<int, MaxSearchLength> tiles_{};            // the tile taken at each position
 };

@@ -76,7 +76,8 @@ bool HasBlanks(const SearchTable& table) {
 
 SearchTable WithoutRack(const SearchTable& table) {
     SearchTable items;
-    std::copy_if(table.begin(), table.end(), std::back_inserter(items), [](const QueryItem& item) { return !item.InRack; });
+    std::copy_if(table.begin(), table.end(), std::back_inserter(items),
+                 [](const QueryItem& item) { return !item.InRack; });
     return items;
 }
 
@@ -103,7 +104,8 @@ bool AsSimpleRack(const SearchTable& table, SimpleRack& rack) {
         const bool fixed = item.MinRepeats == item.MaxRepeats;
         if (item.IsBlock()) {
             if (!fixed) return false;
-            for (unsigned char tile : item.Block) rack.Tiles[tile - TileBase - 1] += static_cast<std::int16_t>(item.MinRepeats);
+            for (unsigned char tile : item.Block)
+                rack.Tiles[tile - TileBase - 1] += static_cast<std::int16_t>(item.MinRepeats);
         } else if (test.Blank && test.Tiles == all && fixed) {
             rack.Blanks += item.MinRepeats;
         } else if (test.Blank && test.Tiles == all && item.MinRepeats == 0 && item.MaxRepeats == UnboundedRepeats) {

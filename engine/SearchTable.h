@@ -45,8 +45,8 @@ TileMask TilesAllowed(const TileTest& test, int position, const int* tiles, Tile
 // letters of a word reference, in order), repeated from MinRepeats to
 // MaxRepeats times.
 struct QueryItem {
-    TileTest Test;        // the tile of a one-tile constituent
-    std::string Block;    // the tiles ('@' + tile number) of a block; empty otherwise
+    TileTest Test;         // the tile of a one-tile constituent
+    std::string Block;     // the tiles ('@' + tile number) of a block; empty otherwise
     bool InOrder = false;  // the block's tiles stand in this order in the word
     int MinRepeats = 1;
     int MaxRepeats = 1;   // UnboundedRepeats: no limit

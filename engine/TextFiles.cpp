@@ -16,12 +16,10 @@ struct HighByte {
     unsigned char byte;
 };
 constexpr HighByte CodePageHighBytes[] = {
-    {0x20AC, 0x80}, {0x201A, 0x82}, {0x0192, 0x83}, {0x201E, 0x84}, {0x2026, 0x85},
-    {0x2020, 0x86}, {0x2021, 0x87}, {0x02C6, 0x88}, {0x2030, 0x89}, {0x0160, 0x8A},
-    {0x2039, 0x8B}, {0x0152, 0x8C}, {0x017D, 0x8E}, {0x2018, 0x91}, {0x2019, 0x92},
-    {0x201C, 0x93}, {0x201D, 0x94}, {0x2022, 0x95}, {0x2013, 0x96}, {0x2014, 0x97},
-    {0x02DC, 0x98}, {0x2122, 0x99}, {0x0161, 0x9A}, {0x203A, 0x9B}, {0x0153, 0x9C},
-    {0x017E, 0x9E}, {0x0178, 0x9F}};
+    {0x20AC, 0x80}, {0x201A, 0x82}, {0x0192, 0x83}, {0x201E, 0x84}, {0x2026, 0x85}, {0x2020, 0x86}, {0x2021, 0x87},
+    {0x02C6, 0x88}, {0x2030, 0x89}, {0x0160, 0x8A}, {0x2039, 0x8B}, {0x0152, 0x8C}, {0x017D, 0x8E}, {0x2018, 0x91},
+    {0x2019, 0x92}, {0x201C, 0x93}, {0x201D, 0x94}, {0x2022, 0x95}, {0x2013, 0x96}, {0x2014, 0x97}, {0x02DC, 0x98},
+    {0x2122, 0x99}, {0x0161, 0x9A}, {0x203A, 0x9B}, {0x0153, 0x9C}, {0x017E, 0x9E}, {0x0178, 0x9F}};
 
 // The code page byte of a Unicode character, or 0 when there is none.
 unsigned char CodePageByteOf(std::uint32_t code) {
@@ -37,10 +35,17 @@ std::size_t DecodeUtf8Sequence(std::string_view text, std::size_t i, std::uint32
     const unsigned char lead = static_cast<unsigned char>(text[i]);
     std::size_t extra = 0;
     std::uint32_t smallest = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) { extra = 1; smallest = 0x80; }
-    else if (lead >= 0xE0 && lead <= 0xEF) { extra = 2; smallest = 0x800; }
-    else if (lead >= 0xF0 && lead <= 0xF4) { extra = 3; smallest = 0x10000; }
-    else return 0;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        extra = 1;
+        smallest = 0x80;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        extra = 2;
+        smallest = 0x800;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        extra = 3;
+        smallest = 0x10000;
+    } else
+        return 0;
     if (i + extra >= text.size()) return 0;
     code = lead & (0x3Fu >> extra);
     for (std::size_t k = 1; k <= extra; ++k) {
@@ -55,7 +60,10 @@ std::size_t DecodeUtf8Sequence(std::string_view text, std::size_t i, std::uint32
 bool IsUtf8WithMultiByteSequence(std::string_view line) {
     bool multiByte = false;
     for (std::size_t i = 0; i < line.size();) {
-        if (static_cast<unsigned char>(line[i]) < 0x80) { ++i; continue; }
+        if (static_cast<unsigned char>(line[i]) < 0x80) {
+            ++i;
+            continue;
+        }
         std::uint32_t code = 0;
         const std::size_t length = DecodeUtf8Sequence(line, i, code);
         if (length == 0) return false;
@@ -87,8 +95,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
     return true;
 }
 
-void ForEachTextLine(std::string_view bytes, std::size_t maxLength,
-                     const std::function<void(const TextLine&)>& visit) {
+void ForEachTextLine(std::string_view bytes, std::size_t maxLength, const std::function<void(const TextLine&)>& visit) {
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     std::size_t start = bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark ? ByteOrderMark.size() : 0;
     int number = 0;
@@ -103,8 +110,7 @@ void ForEachTextLine(std::string_view bytes, std::size_t maxLength,
             line.Cut = true;
         }
         visit(line);
-        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n')
-            ++end;
+        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ++end;
         start = end + 1;
     }
 }

@@ -24,8 +24,7 @@ struct TextLine {
 // CR; the last line needs no line end. A line longer than `maxLength` bytes
 // is passed cut to `maxLength` with Cut set. Any byte may occur in a line. A
 // UTF-8 byte-order mark before the first line is dropped.
-void ForEachTextLine(std::string_view bytes, std::size_t maxLength,
-                     const std::function<void(const TextLine&)>& visit);
+void ForEachTextLine(std::string_view bytes, std::size_t maxLength, const std::function<void(const TextLine&)>& visit);
 
 // A line in UTF-8 (valid, with at least one multi-byte sequence) becomes code
 // page 1252; any other line is taken to be code page 1252 already. A

@@ -14,9 +14,9 @@ constexpr TileTable MakeTable(const std::int16_t (&values)[N]) {
     return table;
 }
 
-constexpr const char* SpanishTileTexts[SpanishTileCount] = {
-    "A", "B", "C", "CH", "D", "E", "F", "G", "H", "I", "J", "L", "LL", "M",
-    "N", "\xD1", "O", "P", "Q", "R", "RR", "S", "T", "U", "V", "X", "Y", "Z"};
+constexpr const char* SpanishTileTexts[SpanishTileCount] = {"A",  "B", "C",  "CH", "D", "E",    "F", "G", "H", "I",
+                                                            "J",  "L", "LL", "M",  "N", "\xD1", "O", "P", "Q", "R",
+                                                            "RR", "S", "T",  "U",  "V", "X",    "Y", "Z"};
 
 std::array<std::uint8_t, 256> BuildSpanishTileCodes() {
     std::array<std::uint8_t, 256> codes{};
@@ -35,16 +35,25 @@ bool IsLowerAscii(unsigned char c) { return c >= 'a' && c <= 'z'; }
 
 }  // namespace
 
-const TileTable EnglishTileCounts = MakeTable({9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2, 6, 8, 2, 1, 6, 4, 6, 4, 2, 2, 1, 2, 1});
-const TileTable FrenchTileCounts = MakeTable({9, 2, 2, 3, 15, 2, 2, 2, 8, 1, 1, 5, 3, 6, 6, 2, 1, 6, 6, 6, 6, 2, 1, 1, 1, 1});
-const TileTable SpanishTileCounts = MakeTable({12, 2, 4, 1, 5, 12, 1, 2, 2, 6, 1, 4, 1, 2, 5, 1, 9, 2, 1, 5, 1, 6, 4, 5, 1, 1, 1, 1});
-const TileTable EnglishTileScores = MakeTable({1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10});
-const TileTable FrenchTileScores = MakeTable({1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 10, 1, 2, 1, 1, 3, 8, 1, 1, 1, 1, 4, 10, 10, 10, 10});
-const TileTable SpanishTileScores = MakeTable({1, 3, 3, 5, 2, 1, 4, 2, 4, 1, 8, 1, 8, 3, 1, 8, 1, 3, 5, 1, 8, 1, 1, 1, 4, 8, 4, 10});
+const TileTable EnglishTileCounts =
+    MakeTable({9, 2, 2, 4, 12, 2, 3, 2, 9, 1, 1, 4, 2, 6, 8, 2, 1, 6, 4, 6, 4, 2, 2, 1, 2, 1});
+const TileTable FrenchTileCounts =
+    MakeTable({9, 2, 2, 3, 15, 2, 2, 2, 8, 1, 1, 5, 3, 6, 6, 2, 1, 6, 6, 6, 6, 2, 1, 1, 1, 1});
+const TileTable SpanishTileCounts =
+    MakeTable({12, 2, 4, 1, 5, 12, 1, 2, 2, 6, 1, 4, 1, 2, 5, 1, 9, 2, 1, 5, 1, 6, 4, 5, 1, 1, 1, 1});
+const TileTable EnglishTileScores =
+    MakeTable({1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 5, 1, 3, 1, 1, 3, 10, 1, 1, 1, 1, 4, 4, 8, 4, 10});
+const TileTable FrenchTileScores =
+    MakeTable({1, 3, 3, 2, 1, 4, 2, 4, 1, 8, 10, 1, 2, 1, 1, 3, 8, 1, 1, 1, 1, 4, 10, 10, 10, 10});
+const TileTable SpanishTileScores =
+    MakeTable({1, 3, 3, 5, 2, 1, 4, 2, 4, 1, 8, 1, 8, 3, 1, 8, 1, 3, 5, 1, 8, 1, 1, 1, 4, 8, 4, 10});
 
-const std::array<std::int16_t, LatinTileCount> EnglishPoolCounts = {9, 2, 2, 4, 12, 2, 3, 2, 8, 1, 1, 4, 2, 6, 7, 2, 1, 6, 4, 6, 4, 2, 2, 1, 2, 1};
-const std::array<std::int16_t, LatinTileCount> FrenchPoolCounts = {8, 2, 2, 3, 13, 2, 2, 2, 8, 1, 1, 5, 3, 6, 6, 2, 1, 6, 6, 6, 5, 2, 1, 1, 1, 1};
-const std::array<std::int16_t, SpanishTileCount> SpanishPoolCounts = {12, 2, 4, 1, 5, 12, 1, 1, 1, 6, 1, 4, 1, 2, 5, 1, 9, 2, 1, 5, 1, 6, 4, 5, 1, 1, 1, 1};
+const std::array<std::int16_t, LatinTileCount> EnglishPoolCounts = {9, 2, 2, 4, 12, 2, 3, 2, 8, 1, 1, 4, 2,
+                                                                    6, 7, 2, 1, 6,  4, 6, 4, 2, 2, 1, 2, 1};
+const std::array<std::int16_t, LatinTileCount> FrenchPoolCounts = {8, 2, 2, 3, 13, 2, 2, 2, 8, 1, 1, 5, 3,
+                                                                   6, 6, 2, 1, 6,  6, 6, 5, 2, 1, 1, 1, 1};
+const std::array<std::int16_t, SpanishTileCount> SpanishPoolCounts = {12, 2, 4, 1, 5, 12, 1, 1, 1, 6, 1, 4, 1, 2,
+                                                                      5,  1, 9, 2, 1, 5,  1, 6, 4, 5, 1, 1, 1, 1};
 
 TileTable TileCounts = EnglishTileCounts;
 TileTable TileScores = EnglishTileScores;
@@ -55,9 +64,7 @@ std::uint8_t FrenchLexiconActive = 0;
 
 const std::array<std::uint8_t, 256> SpanishTileCodes = BuildSpanishTileCodes();
 
-int LanguageTileCount(Language language) {
-    return language == Language::Spanish ? SpanishTileCount : LatinTileCount;
-}
+int LanguageTileCount(Language language) { return language == Language::Spanish ? SpanishTileCount : LatinTileCount; }
 
 Language ActiveLanguage() {
     if (SpanishLexiconActive) return Language::Spanish;
@@ -112,9 +119,18 @@ int TileCodeOfChar(unsigned char c, unsigned char next, bool& tookTwo) {
         const unsigned char follow = static_cast<unsigned char>(upper ? next : next - 32);
         const bool sameCase = upper ? (next >= 'A' && next <= 'Z') : IsLowerAscii(next);
         if (sameCase) {
-            if (base == 'C' && follow == 'H') { tookTwo = true; return SpanishTileCH; }
-            if (base == 'L' && follow == 'L') { tookTwo = true; return SpanishTileLL; }
-            if (base == 'R' && follow == 'R') { tookTwo = true; return SpanishTileRR; }
+            if (base == 'C' && follow == 'H') {
+                tookTwo = true;
+                return SpanishTileCH;
+            }
+            if (base == 'L' && follow == 'L') {
+                tookTwo = true;
+                return SpanishTileLL;
+            }
+            if (base == 'R' && follow == 'R') {
+                tookTwo = true;
+                return SpanishTileRR;
+            }
         }
     }
     return SpanishTileCodes[c];
@@ -150,8 +166,10 @@ std::string TilesToText(std::string_view tiles) {
     text.reserve(tiles.size() + 4);
     for (unsigned char tile : tiles) {
         bool lower = false;
-        if (SpanishTileNumber(tile, lower) == 0) text += static_cast<char>(tile);  // a blank, "?", a separator
-        else text += TileToText(tile);
+        if (SpanishTileNumber(tile, lower) == 0)
+            text += static_cast<char>(tile);  // a blank, "?", a separator
+        else
+            text += TileToText(tile);
     }
     return text;
 }
@@ -197,8 +215,10 @@ std::string DisplayToWord(std::string_view text) {
 int TileNumberOf(unsigned char tile) {
     const int count = ActiveTileCount();
     int n = 0;
-    if (tile > '@' && tile <= '@' + count) n = tile - '@';
-    else if (tile > '`' && tile <= '`' + count) n = tile - '`';
+    if (tile > '@' && tile <= '@' + count)
+        n = tile - '@';
+    else if (tile > '`' && tile <= '`' + count)
+        n = tile - '`';
     return n;
 }
 

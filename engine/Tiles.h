@@ -23,8 +23,8 @@ constexpr int LetterCountSlots = 28;  // entries of a LetterCounts record
 constexpr int TileTableSize = 30;     // entries of the bag and score tables
 constexpr int SpanishTileCount = 28;
 constexpr int LatinTileCount = 26;
-constexpr int BlankTileCode = 31;     // "." and "?" read by TileCodeOfChar
-constexpr char TileBase = '@';        // a tile n is stored as '@' + n
+constexpr int BlankTileCode = 31;          // "." and "?" read by TileCodeOfChar
+constexpr char TileBase = '@';             // a tile n is stored as '@' + n
 constexpr unsigned char UpperEnye = 0xD1;  // Ñ in the Windows code page
 constexpr unsigned char LowerEnye = 0xF1;  // ñ
 

@@ -15,13 +15,9 @@ std::vector<UserSet>::iterator FirstSetFrom(std::int32_t number) {
                             [](const UserSet& set, std::int32_t n) { return set.Number < n; });
 }
 
-const char* ShownLabel(const UserSet& set) {
-    return set.Label.empty() ? UnlabeledText : set.Label.c_str();
-}
+const char* ShownLabel(const UserSet& set) { return set.Label.empty() ? UnlabeledText : set.Label.c_str(); }
 
-int HighestNumberWidth() {
-    return UserSets.empty() ? 1 : DecimalWidth(UserSets.back().Number);
-}
+int HighestNumberWidth() { return UserSets.empty() ? 1 : DecimalWidth(UserSets.back().Number); }
 
 }  // namespace
 
@@ -47,8 +43,10 @@ bool DefineUserSet(std::int32_t number, const std::string& label, const LetterCo
     if (number < 1 || number > MaxUserSetNumber) return false;
     UserSet set{number, label.substr(0, MaxSetLabelLength), letters};
     const auto place = FirstSetFrom(number);
-    if (place != UserSets.end() && place->Number == number) *place = std::move(set);
-    else UserSets.insert(place, std::move(set));
+    if (place != UserSets.end() && place->Number == number)
+        *place = std::move(set);
+    else
+        UserSets.insert(place, std::move(set));
     return true;
 }
 

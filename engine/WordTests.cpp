@@ -60,7 +60,8 @@ bool IsWordIn(const LexiconRecord* lexicon, bool spanishText, std::string_view w
         if (!folded) return false;
         word = *folded;
     }
-    if (word.empty() || word.size() > static_cast<std::size_t>(std::min(MaxSearchLength, lexicon->MaxWordLength))) return false;
+    if (word.empty() || word.size() > static_cast<std::size_t>(std::min(MaxSearchLength, lexicon->MaxWordLength)))
+        return false;
     return EndsWord(*lexicon, FollowPath(*lexicon, RootList, word));
 }
 

@@ -64,8 +64,10 @@ std::vector<WordlistItem> SortedUniqueItems(std::vector<WordlistItem> items) {
     std::vector<WordlistItem> unique;
     unique.reserve(items.size());
     for (WordlistItem& item : items) {
-        if (!unique.empty() && unique.back().Text == item.Text) unique.back().Marks |= item.Marks;
-        else unique.push_back(std::move(item));
+        if (!unique.empty() && unique.back().Text == item.Text)
+            unique.back().Marks |= item.Marks;
+        else
+            unique.push_back(std::move(item));
     }
     return unique;
 }
@@ -85,8 +87,10 @@ void KeepIndicesInRange(Wordlist& wordlist) {
 // items move up, and an index on a removed item passes to the item after them.
 void ShiftIndicesAfterRemoval(Wordlist& wordlist, std::int32_t first, std::int32_t count) {
     auto shift = [&](std::int32_t& index) {
-        if (index >= first + count) index -= count;
-        else if (index > first) index = first;
+        if (index >= first + count)
+            index -= count;
+        else if (index > first)
+            index = first;
     };
     shift(wordlist.Cursor);
     if (IsFlashcardWordlist(wordlist)) shift(FlashcardIndex);
@@ -211,9 +215,12 @@ void Wordlist::MergePending() const {
 
 void Wordlist::AddResult(WordlistItem item) {
     if (!inWordOrder_) PutInWordOrder();
-    if (pending_.empty() && (items_.empty() || items_.back().Text < item.Text)) items_.push_back(std::move(item));
-    else if (pending_.empty() && items_.back().Text == item.Text) items_.back().Marks |= item.Marks;
-    else pending_.push_back(std::move(item));
+    if (pending_.empty() && (items_.empty() || items_.back().Text < item.Text))
+        items_.push_back(std::move(item));
+    else if (pending_.empty() && items_.back().Text == item.Text)
+        items_.back().Marks |= item.Marks;
+    else
+        pending_.push_back(std::move(item));
 }
 
 void Wordlist::Append(WordlistItem item) {
@@ -281,8 +288,8 @@ void FillWordlistChoices(std::vector<std::string>& choices, bool withSlate) {
     const int numberWidth = DecimalWidth(LargestNumber());
     const int labelWidth = LongestLabel(false);
     for (const auto& [number, wordlist] : NumberedWordlists)
-        choices.push_back(FormatText("wordlist %*d %-*.*s", numberWidth, number, labelWidth, labelWidth,
-                                     wordlist.Label.c_str()));
+        choices.push_back(
+            FormatText("wordlist %*d %-*.*s", numberWidth, number, labelWidth, labelWidth, wordlist.Label.c_str()));
 }
 
 int ListWordlists(std::vector<std::string>& lines, bool asReport, std::int32_t number) {
@@ -294,8 +301,8 @@ int ListWordlists(std::vector<std::string>& lines, bool asReport, std::int32_t n
         if (wordlist.Number == number) found = static_cast<int>(lines.size());
         std::string line = asReport ? MessageIndent : "";
         line += FormatText(" %*d %-*.*s: %7d %s%s", numberWidth, wordlist.Number, labelWidth, labelWidth,
-                           ShownLabel(wordlist), wordlist.Count(),
-                           wordlist.ItemKind == WordItems ? "word" : "string", PluralSuffix(wordlist.Count()));
+                           ShownLabel(wordlist), wordlist.Count(), wordlist.ItemKind == WordItems ? "word" : "string",
+                           PluralSuffix(wordlist.Count()));
         lines.push_back(std::move(line));
     };
     addLine(Slate);

@@ -97,8 +97,8 @@ extern std::function<void(std::int32_t itemCount)> WordlistProgressHook;
 
 // ---- Finding and listing -------------------------------------------------
 
-std::int32_t WordlistCount();  // numbered wordlists, the slate not counted
-bool WordlistExists(std::int32_t number);  // the slate always exists
+std::int32_t WordlistCount();                 // numbered wordlists, the slate not counted
+bool WordlistExists(std::int32_t number);     // the slate always exists
 Wordlist* FindWordlist(std::int32_t number);  // 0: the slate; null when none
 // The wordlist of this number, made empty when it does not exist yet; null
 // for a number outside 0 to 99.
@@ -136,7 +136,7 @@ void AddWordToWordlist(Wordlist& wordlist, std::string_view text, bool asText);
 void AppendWordlistItem(Wordlist& wordlist, std::string_view text, bool asText);
 
 void ClearWordlist(Wordlist& wordlist);  // no items, words, cursor before the first
-void ResetWordlists();  // an empty slate, no numbered wordlists, flashcards off (0)
+void ResetWordlists();                   // an empty slate, no numbered wordlists, flashcards off (0)
 // Deletes wordlists 1 to 99; the slate stays. A flashcard drill stops.
 void DeleteNumberedWordlists();
 

@@ -99,8 +99,7 @@ void FitFontToWidth(QLabel* label, int designPixels) {
     QFont font = label->font();
     for (int pixels = Scaled(designPixels); pixels > 8; --pixels) {
         font.setPixelSize(pixels);
-        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width())
-            break;
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width()) break;
     }
     label->setFont(font);
 }
@@ -164,15 +163,13 @@ void TChallengeDlg::FormActivate() {
 
 void TChallengeDlg::done(int result) {
     switch (rules_.FormClose()) {
-    case ChallengeCloseResult::Refused:
-        return;
-    case ChallengeCloseResult::Minimising:
-        break;
-    case ChallengeCloseResult::Closed:
-        host_.ParkMouseOnChallengeButton();
-        host_.ShowMainParts();
-        host_.RestartRevertCountdown();
-        break;
+        case ChallengeCloseResult::Refused: return;
+        case ChallengeCloseResult::Minimising: break;
+        case ChallengeCloseResult::Closed:
+            host_.ParkMouseOnChallengeButton();
+            host_.ShowMainParts();
+            host_.RestartRevertCountdown();
+            break;
     }
     QoraDialog::done(result);
 }
@@ -189,15 +186,13 @@ bool TChallengeDlg::eventFilter(QObject* watched, QEvent* event) {
             rules_.WordsKeyDown(stroke);
         else if (unsigned char character = KeyCharOf(key))
             rules_.WordsKeyPress(character);
-        if (isVisible())
-            ShowState();
+        if (isVisible()) ShowState();
         return true;
     }
     if (event->type() == QEvent::KeyRelease) {
         // The text is only ever extended at its end.
         int code = KeyStrokeOf(static_cast<const QKeyEvent&>(*event)).key;
-        if (code == KeyArrowLeft || code == KeyHome)
-            Words->moveCursor(QTextCursor::End);
+        if (code == KeyArrowLeft || code == KeyHome) Words->moveCursor(QTextCursor::End);
         return true;
     }
     return QoraDialog::eventFilter(watched, event);
@@ -240,8 +235,7 @@ void TChallengeDlg::ShowState() {
     rulingColours.setColor(QPalette::Text, ToQColor(rules_.RulingColour()));
     Ruling->setPalette(rulingColours);
     QString ruling = FromCodePage(rules_.RulingText());
-    if (Ruling->toPlainText() != ruling)
-        Ruling->setPlainText(ruling);
+    if (Ruling->toPlainText() != ruling) Ruling->setPlainText(ruling);
     CountDown->setText(FromCodePage(rules_.CountDownText()));
     CountDown->setVisible(rules_.CountDownVisible());
 }
@@ -288,8 +282,8 @@ void TChallengeDlg::LayOutLabels(int top, bool centred) {
     const int clientWidth = width();
     const int fullWidth = clientWidth - 2 * Scaled(Margin);
     if (!centred) {
-        for (auto [label, band] : {std::pair{Label1, Label1Band}, {Label2, Label2Band}, {Label3, Label3Band},
-                                   {Label4, Label4Band}})
+        for (auto [label, band] :
+             {std::pair{Label1, Label1Band}, {Label2, Label2Band}, {Label3, Label3Band}, {Label4, Label4Band}})
             Place(label, top, Scaled(Margin), band, fullWidth);
         return;
     }

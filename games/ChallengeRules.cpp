@@ -18,10 +18,8 @@ constexpr const char* AcceptableText = "         Yes, the play is ACCEPTABLE";
 constexpr const char* UnacceptableText = "         No, the play is UNACCEPTABLE";
 constexpr const char* TypingTimeoutFirstSentence = "Please continue typing the word or words to be judged.";
 
-
 const LexiconRecord* Lexicon(std::int32_t index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= LexiconTable.size())
-        return nullptr;
+    if (index < 0 || static_cast<std::size_t>(index) >= LexiconTable.size()) return nullptr;
     return &LexiconTable[static_cast<std::size_t>(index)];
 }
 
@@ -39,10 +37,8 @@ bool IsChallengeLetter(int code) { return IsLetterKey(code) || code == KeyEnye; 
 
 // The digit of a digit key, of the main keys or the keypad; -1 for other keys.
 int DigitOf(int code) {
-    if (IsDigitKey(code))
-        return code - Key0;
-    if (code >= KeyNumpad0 && code <= KeyNumpad9)
-        return code - KeyNumpad0;
+    if (IsDigitKey(code)) return code - Key0;
+    if (code >= KeyNumpad0 && code <= KeyNumpad9) return code - KeyNumpad0;
     return -1;
 }
 
@@ -54,22 +50,25 @@ char SecondLetterOfDoubleTile(int code) { return code == 'C' ? 'H' : static_cast
 }  // namespace
 
 std::string RulingCountDownText(int seconds) {
-    return FormatText("Type a space to clear this ruling now, or begin to type another group of words. "
-                  "Otherwise, this ruling will clear in %d second%s.",
-                  seconds, PluralSuffix(seconds));
+    return FormatText(
+        "Type a space to clear this ruling now, or begin to type another group of words. "
+        "Otherwise, this ruling will clear in %d second%s.",
+        seconds, PluralSuffix(seconds));
 }
 
 std::string TypingTimeoutText(int seconds) {
     return FormatText("%s If you do not type more within %d second%s, you will have to start over.",
-                  TypingTimeoutFirstSentence, seconds, PluralSuffix(seconds));
+                      TypingTimeoutFirstSentence, seconds, PluralSuffix(seconds));
 }
 
 int FoldSpanishChallengeKey(int code, bool ctrl) {
     switch (code = UnaccentedSpanishKey(code)) {
-    case LowerEnye: case CtrlNCharacter: return UpperEnye;
-    case 'K': case 'W': return 0;
-    case 'N': return ctrl ? UpperEnye : 'N';
-    default: return code;
+        case LowerEnye:
+        case CtrlNCharacter: return UpperEnye;
+        case 'K':
+        case 'W': return 0;
+        case 'N': return ctrl ? UpperEnye : 'N';
+        default: return code;
     }
 }
 
@@ -100,13 +99,11 @@ bool ChallengeRules::FormActivate() {
 }
 
 ChallengeCloseResult ChallengeRules::FormClose() {
-    if (Locked())
-        return ChallengeCloseResult::Refused;
+    if (Locked()) return ChallengeCloseResult::Refused;
     SwitchTimer(false);
     rulingShown_ = false;
     typingTimeoutOn_ = false;
-    if (ReopenChallengeOnRestore)
-        return ChallengeCloseResult::Minimising;
+    if (ReopenChallengeOnRestore) return ChallengeCloseResult::Minimising;
     challengedWords_.clear();
     return ChallengeCloseResult::Closed;
 }
@@ -119,21 +116,22 @@ std::string ChallengeRules::Caption() const {
     if (TransitionMode()) {
         std::string secondaryShort = ShortNameOf(SecondaryLexiconIndex);
         if (!challengeRecordingActive_)
-            return FormatText(" Lexicon Transition Challenge - %s to %s", secondaryShort.c_str(), challengeLong.c_str());
+            return FormatText(" Lexicon Transition Challenge - %s to %s", secondaryShort.c_str(),
+                              challengeLong.c_str());
         if (RecordFileOpened)
             return FormatText(" Lexicon Transition Challenge - %s to %s - recording in file %s", secondaryShort.c_str(),
-                          challengeLong.c_str(), file.c_str());
+                              challengeLong.c_str(), file.c_str());
         return FormatText(" Lexicon Transition Challenge - %s to %s - cannot open file %s to record challenged words",
-                      secondaryShort.c_str(), challengeLong.c_str(), file.c_str());
+                          secondaryShort.c_str(), challengeLong.c_str(), file.c_str());
     }
     const char* lockPrefix = Locked() ? " QORA -" : "";
     if (!challengeRecordingActive_)
         return FormatText("%s Challenge Adjudication Using: %s", lockPrefix, challengeLong.c_str());
     if (RecordFileOpened)
         return FormatText("%s Challenge Adjudication Using: %s -- Recording in %s", lockPrefix, challengeLong.c_str(),
-                      file.c_str());
+                          file.c_str());
     return FormatText(" Challenge - %s  -  cannot open file %s to record challenged words", challengeLong.c_str(),
-                  file.c_str());
+                      file.c_str());
 }
 
 std::string ChallengeRules::LexiconLabelText() const {
@@ -146,8 +144,7 @@ RgbColour ChallengeRules::FormColour() const {
 
 std::string ChallengeRules::ChallengedWordsText() const {
     std::string text;
-    for (const std::string& word : challengedWords_)
-        text += word + ",";
+    for (const std::string& word : challengedWords_) text += word + ",";
     return text + currentChallengeWord_;
 }
 
@@ -170,8 +167,7 @@ void ChallengeRules::StopCountDown() {
 }
 
 void ChallengeRules::SwitchTimer(bool on) {
-    if (on != timerOn_)
-        actions_.SwitchTimer(on);
+    if (on != timerOn_) actions_.SwitchTimer(on);
     timerOn_ = on;
 }
 
@@ -214,8 +210,7 @@ void ChallengeRules::TimerTimer() {
 void ChallengeRules::WordsKeyDown(KeyStroke stroke) {
     int code = stroke.key;
     if (rulingShown_) {
-        if (code == KeyTab)
-            return;
+        if (code == KeyTab) return;
         ResetChallengeEntry();
     }
     bool spanish = ChallengeLexiconSpanish != 0;
@@ -227,39 +222,26 @@ void ChallengeRules::WordsKeyDown(KeyStroke stroke) {
             actions_.CloseWindow();
             return;
         }
-        if (!spanish || !(IsDoubleTileKey(code) || code == 'N'))
-            return;
+        if (!spanish || !(IsDoubleTileKey(code) || code == 'N')) return;
     }
     switch (code) {
-    case KeySpace:
-    case KeyEnter:
-    case KeyComma:
-        EndWord();
-        return;
-    case KeyDelete:
-        ResetChallengeEntry();
-        return;
-    case KeyAlt:
-        return;
-    case KeyEscape:
-        if (Locked())
-            ResetChallengeEntry();
-        else
-            actions_.CloseWindow();
-        return;
-    case KeyBackspace:
-        Backspace();
-        return;
-    case KeyTab:
-        Tab();
-        return;
-    default:
-        break;
+        case KeySpace:
+        case KeyEnter:
+        case KeyComma: EndWord(); return;
+        case KeyDelete: ResetChallengeEntry(); return;
+        case KeyAlt: return;
+        case KeyEscape:
+            if (Locked())
+                ResetChallengeEntry();
+            else
+                actions_.CloseWindow();
+            return;
+        case KeyBackspace: Backspace(); return;
+        case KeyTab: Tab(); return;
+        default: break;
     }
-    if (code >= KeyF1 && code <= KeyF12)
-        return;
-    if (spanish)
-        code = FoldSpanishChallengeKey(code, stroke.Ctrl());
+    if (code >= KeyF1 && code <= KeyF12) return;
+    if (spanish) code = FoldSpanishChallengeKey(code, stroke.Ctrl());
     if (IsChallengeLetter(code))
         TypeLetter(code, spanish && stroke.Ctrl());
     else if (int digit = DigitOf(code); digit >= 0)
@@ -267,18 +249,15 @@ void ChallengeRules::WordsKeyDown(KeyStroke stroke) {
 }
 
 void ChallengeRules::WordsKeyPress(unsigned char character) {
-    if (ChallengeLexiconSpanish == 0 || (character != LowerEnye && character != UpperEnye))
-        return;
-    if (currentChallengeWord_.size() < MaxChallengeWordLength)
-        currentChallengeWord_ += static_cast<char>(UpperEnye);
+    if (ChallengeLexiconSpanish == 0 || (character != LowerEnye && character != UpperEnye)) return;
+    if (currentChallengeWord_.size() < MaxChallengeWordLength) currentChallengeWord_ += static_cast<char>(UpperEnye);
     StartTypingTimeout();
 }
 
 void ChallengeRules::TypeLetter(int code, bool spanishCtrl) {
     unlockNumberTyped_ = 0;
     std::string letters(1, static_cast<char>(code));
-    if (spanishCtrl && IsDoubleTileKey(code))
-        letters += SecondLetterOfDoubleTile(code);
+    if (spanishCtrl && IsDoubleTileKey(code)) letters += SecondLetterOfDoubleTile(code);
     AppendLetters(letters);
     // Also when the letters were dropped: the group may still be one letter.
     StartTypingTimeout();
@@ -286,13 +265,11 @@ void ChallengeRules::TypeLetter(int code, bool spanishCtrl) {
 
 // A double tile goes in whole or not at all, so a word never ends in half of it.
 void ChallengeRules::AppendLetters(std::string_view letters) {
-    if (currentChallengeWord_.size() + letters.size() <= MaxChallengeWordLength)
-        currentChallengeWord_ += letters;
+    if (currentChallengeWord_.size() + letters.size() <= MaxChallengeWordLength) currentChallengeWord_ += letters;
 }
 
 void ChallengeRules::TypeDigit(int digit) {
-    if (unlockNumberTyped_ < UnlockNumberGrowthLimit)
-        unlockNumberTyped_ = unlockNumberTyped_ * 10 + digit;
+    if (unlockNumberTyped_ < UnlockNumberGrowthLimit) unlockNumberTyped_ = unlockNumberTyped_ * 10 + digit;
     // Unlocked, ChallengeByCommand is 0, so a first digit 0 closes the window.
     if (unlockNumberTyped_ == ChallengeByCommand) {
         ChallengeByCommand = 0;
@@ -301,8 +278,7 @@ void ChallengeRules::TypeDigit(int digit) {
 }
 
 void ChallengeRules::EndWord() {
-    if (currentChallengeWord_.empty() || challengedWords_.size() >= MaxChallengedWords)
-        return;
+    if (currentChallengeWord_.empty() || challengedWords_.size() >= MaxChallengedWords) return;
     challengedWords_.push_back(currentChallengeWord_);
     currentChallengeWord_.clear();
     StartTypingTimeout();
@@ -328,8 +304,7 @@ void ChallengeRules::Backspace() {
 
 void ChallengeRules::Tab() {
     unlockNumberTyped_ = 0;
-    if (currentChallengeWord_.empty() && !challengedWords_.empty())
-        ReopenLastWord();
+    if (currentChallengeWord_.empty() && !challengedWords_.empty()) ReopenLastWord();
     typingTimeoutOn_ = false;
     JudgeChallengedWords();
 }
@@ -357,15 +332,13 @@ void ChallengeRules::CopyPromptWordsToChallenge(std::string_view promptWords) {
 
 std::vector<std::string> ChallengeRules::Group() const {
     std::vector<std::string> group = challengedWords_;
-    if (!currentChallengeWord_.empty())
-        group.push_back(currentChallengeWord_);
+    if (!currentChallengeWord_.empty()) group.push_back(currentChallengeWord_);
     return group;
 }
 
 // Lengths are counted in tiles, so that a Spanish CH, LL or RR counts once.
 int ChallengeRules::WordLength(std::string_view word) const {
-    if (ChallengeLexiconSpanish == 0)
-        return static_cast<int>(word.size());
+    if (ChallengeLexiconSpanish == 0) return static_cast<int>(word.size());
     return static_cast<int>(TextToTiles(word).size());
 }
 
@@ -385,19 +358,16 @@ void ChallengeRules::JudgeChallengedWords() {
     bool acceptable = true, longWord = false, disagree = false, agree = false;
     for (const std::string& word : group) {
         int length = WordLength(word);
-        if (LexiconLongWordLimit != 0 && length > LexiconLongWordLimit)
-            longWord = true;
+        if (LexiconLongWordLimit != 0 && length > LexiconLongWordLimit) longWord = true;
         bool accepted = length <= maxLength && wordTest_(ChallengeRole, ChallengeLexiconSpanish != 0, word);
-        if (!accepted)
-            acceptable = false;
+        if (!accepted) acceptable = false;
         if (TransitionMode()) {
             bool secondary = wordTest_(SecondaryRole, SecondaryLexiconSpanish != 0, word);
             (secondary != accepted ? disagree : agree) = true;
         }
     }
     ShowChallengeRuling(longWord, acceptable, !disagree || agree);
-    if (challengeRecordingActive_)
-        RecordChallengedWords(true);
+    if (challengeRecordingActive_) RecordChallengedWords(true);
 }
 
 void ChallengeRules::ShowChallengeRuling(bool longWord, bool acceptable, bool lexiconsAgree) {
@@ -426,8 +396,7 @@ void ChallengeRules::ShowChallengeRuling(bool longWord, bool acceptable, bool le
 
 void ChallengeRules::RecordChallengedWords(bool write) {
     BuildChallengeRecordFileName();
-    if (write)
-        AppendToRecordFile(Group());
+    if (write) AppendToRecordFile(Group());
 }
 
 }  // namespace qora

@@ -1,8 +1,8 @@
 #include "mainwindow/About.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
@@ -31,7 +31,8 @@ std::string RolesOf(int index) {
 
 std::string LexiconLine(int index) {
     const LexiconRecord& lexicon = LexiconTable[index];
-    std::string line = lexicon.ShortName + " - " + lexicon.LongName + " (" + LanguageName(lexicon.LexiconLanguage) + ")";
+    std::string line =
+        lexicon.ShortName + " - " + lexicon.LongName + " (" + LanguageName(lexicon.LexiconLanguage) + ")";
     const std::string roles = RolesOf(index);
     return roles.empty() ? line : line + ": " + roles;
 }

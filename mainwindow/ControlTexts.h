@@ -53,8 +53,8 @@ struct SortKeyChoice {
 extern const std::array<SortKeyChoice, 9> SortKeyChoices;
 constexpr int SortKeyItemCount = 1 + 2 * 9;
 std::string SortKeyItemCaption(int item);
-int SortKeyItem(const SortKey& key);                // 0 for a key the lists do not hold
-std::optional<SortKey> SortKeyOfItem(int item);     // none for "(none)" and stray items
+int SortKeyItem(const SortKey& key);             // 0 for a key the lists do not hold
+std::optional<SortKey> SortKeyOfItem(int item);  // none for "(none)" and stray items
 // "/K" and the keys ("-" before a descending one) and " "; "/K- " (sort
 // alphabetically again) when no key is given.
 std::string SortKeysCommand(std::span<const SortKey> keys);

@@ -57,7 +57,7 @@ struct FilterRowParts {
     QToolButton* FilterPage::*Button;
     const char* Caption;
     ControlDialog Editor;
-    const char* SwitchOff;                  // typed when the box is cleared
+    const char* SwitchOff;  // typed when the box is cleared
     bool (*Active)(const Settings&);
     std::string (*Shown)(const Settings&);  // the value box's text
     void (*SwitchOn)(const Settings&);      // typed when the box is ticked
@@ -70,9 +70,8 @@ const FilterRowParts FilterRows[FilterPage::FilterCount] = {
     {&F::FilteringLength, &F::FilteringLengthValue, &F::FilteringLengthButton, "Length", ControlDialog::LengthFilter,
      "/|- ", IsOn<&S::LengthFilter>, ShownNumeric<&S::LengthFilter>,
      AppendNumeric<&S::LengthFilter, AppendWordLengthFilter>},
-    {&F::FilteringScore, &F::FilteringScoreValue, &F::FilteringScoreButton, "Score", ControlDialog::ScoreFilter,
-     "/$- ", IsOn<&S::ScoreFilter>, ShownNumeric<&S::ScoreFilter>,
-     AppendNumeric<&S::ScoreFilter, AppendWordScoreFilter>},
+    {&F::FilteringScore, &F::FilteringScoreValue, &F::FilteringScoreButton, "Score", ControlDialog::ScoreFilter, "/$- ",
+     IsOn<&S::ScoreFilter>, ShownNumeric<&S::ScoreFilter>, AppendNumeric<&S::ScoreFilter, AppendWordScoreFilter>},
     {&F::FilteringProbability, &F::FilteringProbabilityValue, &F::FilteringProbabilityButton, "Probability",
      ControlDialog::ProbabilityFilter, "/%- ", IsOn<&S::ProbabilityFilter>, ShownNumeric<&S::ProbabilityFilter>,
      [](const Settings& s) {

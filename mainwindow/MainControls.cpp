@@ -8,8 +8,8 @@
 #include "mainwindow/QueryControls.h"
 #include "mainwindow/TimerControls.h"
 #include "mainwindow/WordlistControls.h"
-#include "processor/CommandLine.h"
 #include "platform/qt/Text.h"
+#include "processor/CommandLine.h"
 #include "processor/Settings.h"
 
 #include <QLabel>

@@ -110,8 +110,8 @@ void CanonicalOutputPage::FillOrderings() {
 }
 
 void CanonicalOutputPage::ShowSettings(const Settings& settings) {
-    ShowOrdering(*CanonicalOutputOrder, settings.CanonicalOutputOrder.empty() ? AlphabeticalOrdering(false)
-                                                                            : settings.CanonicalOutputOrder);
+    ShowOrdering(*CanonicalOutputOrder,
+                 settings.CanonicalOutputOrder.empty() ? AlphabeticalOrdering(false) : settings.CanonicalOutputOrder);
 }
 
 // ---- Board ---------------------------------------------------------------------------

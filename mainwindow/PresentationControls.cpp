@@ -21,14 +21,12 @@ constexpr int ListColumns = 12;
 constexpr std::int32_t LargestCountShown = 99999;
 
 // The sort-key lists in key order.
-const std::array<CommitComboBox* PresentationPage::*, MaxSortKeys> OrderByLists = {
+const std::array<CommitComboBox * PresentationPage::*, MaxSortKeys> OrderByLists = {
     &PresentationPage::OrderBy1, &PresentationPage::OrderBy2, &PresentationPage::OrderBy3, &PresentationPage::OrderBy4,
     &PresentationPage::OrderBy5, &PresentationPage::OrderBy6, &PresentationPage::OrderBy7,
 };
 
-bool IsCountedKind(std::int32_t kind) {
-    return kind == PresentationCountQuestion || kind == PresentationCountWith;
-}
+bool IsCountedKind(std::int32_t kind) { return kind == PresentationCountQuestion || kind == PresentationCountWith; }
 
 void KeepPlaceWhenHidden(QWidget& widget) {
     QSizePolicy policy = widget.sizePolicy();
@@ -71,8 +69,7 @@ PresentationPage::PresentationPage(ControlsHost& host, QWidget* parent) : QWidge
     rows.AddAcross(RowsPerPage, RowsPerPageButton);
     rows.End();
 
-    connect(WordPresentation, &CommitComboBox::committed, this,
-            [this](int item) { PresentationKindChosen(item + 1); });
+    connect(WordPresentation, &CommitComboBox::committed, this, [this](int item) { PresentationKindChosen(item + 1); });
 }
 
 void PresentationPage::ShowSettings(const Settings& settings) {

@@ -65,8 +65,9 @@ QueryPage::QueryPage(ControlsHost& host, QWidget* parent) : QWidget(parent) {
 
     connect(QueryKind, &CommitComboBox::committed, this, &QueryPage::QueryKindCommitted);
     connect(WordSource, &CommitComboBox::committed, this, &QueryPage::WordSourceCommitted);
-    connect(LabelSet, &QPushButton::clicked, this,
-            [this, &host] { host.OpenDialog({ControlDialog::LabelSet, ChosenUserSet()}); });
+    connect(LabelSet, &QPushButton::clicked, this, [this, &host] {
+        host.OpenDialog({ControlDialog::LabelSet, ChosenUserSet()});
+    });
 }
 
 void QueryPage::QueryKindCommitted(int item) {

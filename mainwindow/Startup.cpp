@@ -17,8 +17,8 @@
 #include "platform/qt/Text.h"
 #include "processor/CommandFiles.h"
 #include "processor/Console.h"
-#include "processor/IniFile.h"
 #include "processor/Executor.h"
+#include "processor/IniFile.h"
 #include "processor/Settings.h"
 
 namespace qora {

@@ -578,9 +578,8 @@ void TForm2::RestartRevertCountdown() {
 bool TForm2::ProgramIsActive() const { return QGuiApplication::applicationState() == Qt::ApplicationActive; }
 
 bool TForm2::ReadyForRevert() const {
-    return ProgramIsActive() && controlsEnabled_ && !SearchRunning &&
-           !PresentationRunning && !QueryThread().Busy() && !CommandFileRunning() &&
-           QApplication::activeModalWidget() == nullptr;
+    return ProgramIsActive() && controlsEnabled_ && !SearchRunning && !PresentationRunning && !QueryThread().Busy() &&
+           !CommandFileRunning() && QApplication::activeModalWidget() == nullptr;
 }
 
 // Counts down once a second; at 0 it opens the challenge window as soon as

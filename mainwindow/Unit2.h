@@ -83,11 +83,11 @@ public:
     std::unique_ptr<MainControls> Controls;  // the pages of QueryOrPresentation and Options
     QPlainTextEdit* DefinitionsBox;
     QListWidget* CommandHistoryBox;
-    QLabel* IndicatorsPanel;      // left panel of the status bar
-    QLabel* MessagePanel;         // middle panel
-    QLabel* WorkspaceSizePanel;   // right panel
+    QLabel* IndicatorsPanel;     // left panel of the status bar
+    QLabel* MessagePanel;        // middle panel
+    QLabel* WorkspaceSizePanel;  // right panel
     QTimer* RevertTimer;
-    QTimer* Timer;                // the Timer tab's one-second timer
+    QTimer* Timer;  // the Timer tab's one-second timer
 
     // ---- Menu items ----------------------------------------------------------
     QAction* MenuFileExecute;
@@ -183,11 +183,11 @@ public:
 
     // ---- Status bar ----------------------------------------------------------
     void ShowStatusMessage(std::string_view text);  // the middle panel
-    void UpdateIndicators();                          // flashcards, revert countdown
+    void UpdateIndicators();                        // flashcards, revert countdown
 
     // ---- The command line ----------------------------------------------------
-    void PerformClick();  // Enter, Perform: the processor performs the line
-    void CheckClick();    // Ctrl+Enter, Check
+    void PerformClick();        // Enter, Perform: the processor performs the line
+    void CheckClick();          // Ctrl+Enter, Check
     void RecheckCommandLine();  // after every other edit
     void ReplaceCommandLine(std::string_view text);
     bool WorkspaceKeyDown(KeyStroke stroke);

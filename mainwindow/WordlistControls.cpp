@@ -36,10 +36,12 @@ WordlistsPage::WordlistsPage(ControlsHost& host, QWidget* parent) : QWidget(pare
     rows.AddFilling(Wordlist);
 
     connect(Wordlists, &CommitComboBox::committed, this, &WordlistsPage::ShowWords);
-    connect(LabelWordlist, &QPushButton::clicked, this,
-            [this, &host] { host.OpenDialog({ControlDialog::LabelWordlist, ChosenWordlist()}); });
-    connect(MoveItem, &QPushButton::clicked, this,
-            [this, &host] { host.OpenDialog({ControlDialog::MoveItem, ChosenWordlist(), SelectedItem()}); });
+    connect(LabelWordlist, &QPushButton::clicked, this, [this, &host] {
+        host.OpenDialog({ControlDialog::LabelWordlist, ChosenWordlist()});
+    });
+    connect(MoveItem, &QPushButton::clicked, this, [this, &host] {
+        host.OpenDialog({ControlDialog::MoveItem, ChosenWordlist(), SelectedItem()});
+    });
 }
 
 void WordlistsPage::RefreshLists() {

@@ -303,10 +303,8 @@ bool TWorkspace::IsNavigationKey(const QKeyEvent& event) {
         case Qt::Key_Home:
         case Qt::Key_End:
         case Qt::Key_PageUp:
-        case Qt::Key_PageDown:
-            return true;
-        default:
-            return event.matches(QKeySequence::SelectAll);
+        case Qt::Key_PageDown: return true;
+        default: return event.matches(QKeySequence::SelectAll);
     }
 }
 

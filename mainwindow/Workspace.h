@@ -109,7 +109,7 @@ private:
     static bool IsNavigationKey(const QKeyEvent& event);
 
     QTimer* flushTimer_;
-    std::int32_t shownLines_ = 0;        // model lines that are in the document
+    std::int32_t shownLines_ = 0;         // model lines that are in the document
     std::int32_t followedPromptRow_ = 0;  // the prompt line when lines were last shown
     QColor blankColour_;
 };

@@ -65,13 +65,13 @@ constexpr int KeyF12 = 123;
 constexpr int KeyF24 = 135;
 constexpr int KeyNumLock = 144;
 constexpr int KeyScrollLock = 145;
-constexpr int KeySemicolon = 186;  // ; and :
-constexpr int KeyEquals = 187;     // = and +
-constexpr int KeyComma = 188;      // , and <
-constexpr int KeyMinus = 189;      // - and _
-constexpr int KeyPeriod = 190;     // . and >
-constexpr int KeySlash = 191;      // / and ?
-constexpr int KeyBackquote = 192;  // ` and ~
+constexpr int KeySemicolon = 186;     // ; and :
+constexpr int KeyEquals = 187;        // = and +
+constexpr int KeyComma = 188;         // , and <
+constexpr int KeyMinus = 189;         // - and _
+constexpr int KeyPeriod = 190;        // . and >
+constexpr int KeySlash = 191;         // / and ?
+constexpr int KeyBackquote = 192;     // ` and ~
 constexpr int KeyOpenBracket = 219;   // [ and {
 constexpr int KeyBackslash = 220;     // \ and |
 constexpr int KeyCloseBracket = 221;  // ] and }
@@ -84,12 +84,21 @@ constexpr int KeyEnye = 0xD1;         // Ñ
 // other code is returned as it is.
 constexpr int UnaccentedSpanishKey(int key) {
     switch (key) {
-    case 0xC1: case 0xE1: return 'A';
-    case 0xC8: case 0xC9: case 0xE8: case 0xE9: return 'E';
-    case 0xCE: case 0xEE: return 'I';
-    case 0xD3: case 0xF3: return 'O';
-    case 0xDA: case 0xDC: case 0xFA: case 0xFC: return 'U';
-    default: return key;
+        case 0xC1:
+        case 0xE1: return 'A';
+        case 0xC8:
+        case 0xC9:
+        case 0xE8:
+        case 0xE9: return 'E';
+        case 0xCE:
+        case 0xEE: return 'I';
+        case 0xD3:
+        case 0xF3: return 'O';
+        case 0xDA:
+        case 0xDC:
+        case 0xFA:
+        case 0xFC: return 'U';
+        default: return key;
     }
 }
 

@@ -91,8 +91,7 @@ bool MainThreadQueue::RunPendingUntil(const std::function<bool()>& done, std::ch
         if (now >= deadline) return false;
         // Conditions outside the queue (a worker going idle) are polled.
         std::unique_lock lock(mutex_);
-        if (queue_.empty())
-            changed_.wait_until(lock, std::min(deadline, now + std::chrono::milliseconds(2)));
+        if (queue_.empty()) changed_.wait_until(lock, std::min(deadline, now + std::chrono::milliseconds(2)));
     }
 }
 
@@ -191,8 +190,10 @@ bool WorkerThread::Request() {
     {
         std::lock_guard lock(mutex_);
         if (!thread_.joinable() || quit_) return false;
-        if (busy_) rerun_ = true;
-        else requested_ = true;
+        if (busy_)
+            rerun_ = true;
+        else
+            requested_ = true;
     }
     wake_.notify_all();
     return true;

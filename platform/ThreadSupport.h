@@ -3,8 +3,8 @@
 // signal, and a long-lived worker thread that sleeps until it is requested.
 #pragma once
 
-#include <condition_variable>
 #include <chrono>
+#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <functional>

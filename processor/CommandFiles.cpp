@@ -76,8 +76,8 @@ void SetCommandFileLineRunner(CommandFileLineRunner runner) { lineRunner = std::
 
 std::string RunCommandFile(const std::string& name) {
     const auto tooMany = [&] {
-        return FormatText("Command file %s is not run: at most %d command files can be open at once",
-                          name.c_str(), MaxCommandFileDepth);
+        return FormatText("Command file %s is not run: at most %d command files can be open at once", name.c_str(),
+                          MaxCommandFileDepth);
     };
     if (CommandFileDepth() >= MaxCommandFileDepth) return tooMany();
     auto file = std::make_unique<CommandFile>();

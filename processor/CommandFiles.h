@@ -30,8 +30,8 @@ struct CommandFile {
     std::unique_ptr<CommandFile> Enclosing;  // the file that ran this one
     std::string Name;                        // as the command gave it
     std::vector<CheckedLine> Lines;
-    std::size_t NextLine = 0;                // also the number of the line being run
-    bool Ended = false;                      // the end command ran in it
+    std::size_t NextLine = 0;  // also the number of the line being run
+    bool Ended = false;        // the end command ran in it
 };
 
 enum class LineOutcome {

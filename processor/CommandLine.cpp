@@ -66,8 +66,8 @@ void ExpandQueryInsertions(ExpandedLine& line, std::span<const std::string> hist
         }
         if (query.empty()) {
             const auto position = static_cast<std::int32_t>(i) + 1;
-            line.Error = CommandMessage{
-                false, FormatMessage(messages::NoPreviousQuery, {position, line.Expanded}), position};
+            line.Error =
+                CommandMessage{false, FormatMessage(messages::NoPreviousQuery, {position, line.Expanded}), position};
             return;
         }
         expanded += query;

@@ -18,7 +18,7 @@
 
 namespace qora {
 
-extern const char PromptText[];        // "QORA?: "
+extern const char PromptText[];          // "QORA?: "
 extern const std::int32_t PromptLength;  // its length in characters
 
 // Position of the current prompt line: its row (0-based, -1 while there is

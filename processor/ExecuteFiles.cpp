@@ -67,7 +67,8 @@ bool ExportHistory(const CommandAction& action) {
     std::vector<std::string> lines;
     SyncBridge().Run([&] { lines = CommandHistory; });
     const std::string error = WriteTextLines(action.Text, lines);
-    if (!error.empty()) return Failed(FormatText("Cannot write history file %s: %s", action.Text.c_str(), error.c_str()));
+    if (!error.empty())
+        return Failed(FormatText("Cannot write history file %s: %s", action.Text.c_str(), error.c_str()));
     WriteMessage(CountOf(static_cast<std::int64_t>(lines.size()), "command") + " written to " + action.Text);
     return true;
 }
@@ -83,7 +84,8 @@ bool ImportHistory(const CommandAction& action) {
     std::int64_t skipped = 0;
     SyncBridge().Run([&] {
         for (const CheckedLine& line : lines) {
-            if (!line.Problem.empty()) ++skipped;
+            if (!line.Problem.empty())
+                ++skipped;
             else if (!line.Text.empty()) {
                 AddToCommandHistory(line.Text);
                 ++read;

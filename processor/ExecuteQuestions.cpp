@@ -35,9 +35,12 @@ bool AnswerForWordlist(const ParsedCommand& command, const std::string& word, st
     if (wordlist == nullptr) return NoSuchWordlist(number);
     const std::int32_t item = ItemNumberOf(*wordlist, command.Word);
     const std::string name = WordlistName(number);
-    if (item == 0) WriteMessage(word + " is NOT " + (number == SlateNumber ? "on " : "in ") + name);
-    else if (!where) WriteMessage(word + " is on " + name);
-    else WriteMessage(FormatText("%s is item %d of %s", word.c_str(), item, name.c_str()));
+    if (item == 0)
+        WriteMessage(word + " is NOT " + (number == SlateNumber ? "on " : "in ") + name);
+    else if (!where)
+        WriteMessage(word + " is on " + name);
+    else
+        WriteMessage(FormatText("%s is item %d of %s", word.c_str(), item, name.c_str()));
     return true;
 }
 

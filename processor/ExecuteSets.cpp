@@ -43,17 +43,17 @@ bool DefineSet(const CommandAction& action) {
     // labels set 4 by defining it as itself.
     const std::string label = action.Arguments[4] != 0 ? action.Text : std::string();
     DefineUserSet(number, label, record);
-    const std::string letters =
-        LetterCountTotal(record.Counts) == 0 ? "empty" : FormatLetterCounts(&record.Counts, 8);
-    WriteMessage(FormatText("Set %d%s is now %s", number, label.empty() ? "" : (" \"" + label + "\"").c_str(),
-                            letters.c_str()));
+    const std::string letters = LetterCountTotal(record.Counts) == 0 ? "empty" : FormatLetterCounts(&record.Counts, 8);
+    WriteMessage(
+        FormatText("Set %d%s is now %s", number, label.empty() ? "" : (" \"" + label + "\"").c_str(), letters.c_str()));
     CallOnMainThread(ExecutorHandlers.RefreshListTabs);
     return true;
 }
 
 bool ReportBagOrScores(const CommandAction& action) {
     const bool bag = action.Kind == ActionKind::DefineBag;
-    WriteMessage(FormatText("Set (%c) is now %s", bag ? 'B' : '$', FormatLetterCounts(&action.Set.Letters.Counts, 8).c_str()));
+    WriteMessage(
+        FormatText("Set (%c) is now %s", bag ? 'B' : '$', FormatLetterCounts(&action.Set.Letters.Counts, 8).c_str()));
     return true;
 }
 

@@ -33,8 +33,10 @@ void ShowFlashcard(const std::string& card) {
 bool LabelWordlist(const CommandAction& action) {
     const std::int32_t number = action.Arguments[0];
     if (!SetWordlistLabel(number, action.Text)) return NoSuchWordlist(number);
-    if (action.Text.empty()) WriteMessage(FormatText("Wordlist %d has no label now", number));
-    else WriteMessage(FormatText("Wordlist %d is labelled \"%s\"", number, FindWordlist(number)->Label.c_str()));
+    if (action.Text.empty())
+        WriteMessage(FormatText("Wordlist %d has no label now", number));
+    else
+        WriteMessage(FormatText("Wordlist %d is labelled \"%s\"", number, FindWordlist(number)->Label.c_str()));
     return WordlistsChanged();
 }
 
@@ -66,7 +68,8 @@ bool CopyIntoWordlist(const CommandAction& action) {
 bool ComputeWordlist(const CommandAction& action) {
     for (const std::int32_t operand : {action.Arguments[1], action.Arguments[3]})
         if (!WordlistExists(operand)) return NoSuchWordlist(operand);
-    CombineWordlists(action.Arguments[0], action.Arguments[1], SetOperationOf(action.Arguments[2]), action.Arguments[3]);
+    CombineWordlists(action.Arguments[0], action.Arguments[1], SetOperationOf(action.Arguments[2]),
+                     action.Arguments[3]);
     ReportWordlistSize(action.Arguments[0]);
     return WordlistsChanged();
 }
@@ -78,8 +81,8 @@ bool ReadWordlistFile(const CommandAction& action) {
     std::string error;
     if (!ImportWordlist(action.Text, number, report, error))
         return Failed(FormatText("Cannot read wordlist file %s: %s", action.Text.c_str(), error.c_str()));
-    std::string text = Capitalised(WordlistName(number)) + " now holds the " + CountOf(report.Items, "item") + " of " +
-                       action.Text;
+    std::string text =
+        Capitalised(WordlistName(number)) + " now holds the " + CountOf(report.Items, "item") + " of " + action.Text;
     if (report.SkippedLines > 0) text += " (" + CountOf(report.SkippedLines, "unreadable line") + " skipped)";
     WriteMessage(text);
     return WordlistsChanged();
@@ -118,8 +121,8 @@ bool TransferItems(const CommandAction& action) {
     if (!WordlistExists(source)) return NoSuchWordlist(source);
     const bool move = action.Kind == ActionKind::MoveItems;
     const std::int32_t destination = action.Arguments[0];
-    const std::int32_t count = TransferWordlistItems(destination, action.Arguments[1], source, action.Arguments[3],
-                                                     action.Arguments[4], move);
+    const std::int32_t count =
+        TransferWordlistItems(destination, action.Arguments[1], source, action.Arguments[3], action.Arguments[4], move);
     if (count < 0) return NoSuchWordlist(destination);
     WriteMessage(FormatText("%s %s from %s to %s", CountOf(count, "item").c_str(), move ? "moved" : "copied",
                             WordlistName(source).c_str(), WordlistName(destination).c_str()));
@@ -147,8 +150,10 @@ bool BeginFlashcards(const CommandAction& action) {
 
 bool ShowNextFlashcard() {
     if (!FlashcardsActive()) return Failed("No flashcards are being shown: start them with /H and a wordlist number");
-    if (const std::optional<std::string> card = NextFlashcard()) ShowFlashcard(*card);
-    else WriteMessage("That was the last flashcard of " + WordlistName(FlashcardWordlistNumber));
+    if (const std::optional<std::string> card = NextFlashcard())
+        ShowFlashcard(*card);
+    else
+        WriteMessage("That was the last flashcard of " + WordlistName(FlashcardWordlistNumber));
     return FlashcardsChanged();
 }
 

@@ -40,7 +40,9 @@ std::string Capitalised(std::string text) {
 }
 
 SetOperation SetOperationOf(std::int32_t character) {
-    return character == '|' ? SetOperation::Union : character == '&' ? SetOperation::Intersection : SetOperation::Difference;
+    return character == '|'   ? SetOperation::Union
+           : character == '&' ? SetOperation::Intersection
+                              : SetOperation::Difference;
 }
 
 std::string CountOf(std::int64_t count, std::string_view noun) {
@@ -211,7 +213,9 @@ void RevertToInitialSettings() {
 }
 
 void ConnectCommandProcessor() {
-    CommandLineHandlers.PerformCommand = [](const ParsedCommand& command) { ExecuteCommand(command, performingSource); };
+    CommandLineHandlers.PerformCommand = [](const ParsedCommand& command) {
+        ExecuteCommand(command, performingSource);
+    };
     CommandLineHandlers.AppendToHistory = [](const std::string& line) { AddToCommandHistory(line); };
     SetCommandFileLineRunner(RunCommandFileLine);
     QueryThread().SetWork(RunSlateRequests);

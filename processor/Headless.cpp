@@ -82,8 +82,7 @@ bool PerformHeadlessLine(std::string_view line, std::chrono::milliseconds timeou
 bool WaitUntilHeadlessIdle(std::chrono::milliseconds timeout) {
     return SyncBridge().RunPendingUntil(
         [] {
-            return ProgramStopping ||
-                   (!QueryThread().Busy() && !CommandFileThread().Busy() && !CommandFileRunning());
+            return ProgramStopping || (!QueryThread().Busy() && !CommandFileThread().Busy() && !CommandFileRunning());
         },
         timeout);
 }

@@ -27,8 +27,7 @@ std::string StartHeadless(const HeadlessStartup& startup);
 // Runs a command file as the start-up option -x does and waits until it and
 // everything it started have ended. A file that cannot be run is reported in
 // the workspace.
-bool RunHeadlessCommandFile(const std::string& path,
-                            std::chrono::milliseconds timeout = std::chrono::seconds(60));
+bool RunHeadlessCommandFile(const std::string& path, std::chrono::milliseconds timeout = std::chrono::seconds(60));
 
 // Types the line on the command line, performs it as Enter does and waits
 // until it has ended. False when it did not end within the timeout.

@@ -87,7 +87,7 @@ std::int32_t FindLexicon(std::string_view shortName) {
 
 std::string LexiconName(std::int32_t index) {
     return index >= 0 && static_cast<std::size_t>(index) < LexiconTable.size() ? LexiconTable[index].ShortName
-                                                                                : std::string();
+                                                                               : std::string();
 }
 
 // ---- The sections --------------------------------------------------------------
@@ -159,12 +159,17 @@ std::string ReadLexicon(std::string_view value, int, IniValues& values) {
     std::int32_t index = NoLexicon;
     if (!(role == "SECONDARY" && Upper(name) == "NONE")) {
         index = FindLexicon(name);
-        if (index == NoLexicon) return FormatText("There is no lexicon named %.*s", static_cast<int>(name.size()), name.data());
+        if (index == NoLexicon)
+            return FormatText("There is no lexicon named %.*s", static_cast<int>(name.size()), name.data());
     }
-    if (role == "PRIMARY" && index != NoLexicon) values.Primary = index;
-    else if (role == "SECONDARY") values.Secondary = index;
-    else if (role == "CHALLENGE" && index != NoLexicon) values.Challenge = index;
-    else return syntax;
+    if (role == "PRIMARY" && index != NoLexicon)
+        values.Primary = index;
+    else if (role == "SECONDARY")
+        values.Secondary = index;
+    else if (role == "CHALLENGE" && index != NoLexicon)
+        values.Challenge = index;
+    else
+        return syntax;
     return {};
 }
 
@@ -189,7 +194,8 @@ std::string ReadFunctionKey(std::string_view value, int, IniValues& values) {
     const std::string key = Upper(TakeWord(rest));
     const std::string mode = Upper(TakeWord(rest));
     std::optional<int> number;
-    if (key.size() >= 2 && key[0] == 'F') number = ReadNumberInRange(std::string_view(key).substr(1), 1, FunctionKeyCount);
+    if (key.size() >= 2 && key[0] == 'F')
+        number = ReadNumberInRange(std::string_view(key).substr(1), 1, FunctionKeyCount);
     const bool modeGood = mode == "R" || mode == "A" || mode == "R!" || mode == "A!";
     if (!number || !modeGood || rest.size() < 2 || rest.front() != '"' || rest.back() != '"') return syntax;
     if (*number == MenuFunctionKey) return "F10 opens the menu and holds no macro";
@@ -256,7 +262,11 @@ const Section Sections[] = {
     {.Name = "[PRINTER FONT SIZE]", .Read = ReadPrinterFontSize, .Write = WritePrinterFontSize},
     {.Name = "[DEFAULT DIRECTORY]", .Text = &IniValues::DefaultDirectory},
     {.Name = "[LEXICONS]", .MinLines = 0, .MaxLines = AnyNumber, .Read = ReadLexicon, .Write = WriteLexicons},
-    {.Name = "[FUNCTION KEYS]", .MinLines = 0, .MaxLines = AnyNumber, .Read = ReadFunctionKey, .Write = WriteFunctionKeys},
+    {.Name = "[FUNCTION KEYS]",
+     .MinLines = 0,
+     .MaxLines = AnyNumber,
+     .Read = ReadFunctionKey,
+     .Write = WriteFunctionKeys},
     {.Name = "[REVERT TO CHALLENGE]", .Read = ReadRevert, .Write = WriteRevert},
     {.Name = "[WORKSPACE FONT]", .MaxLines = 2, .Read = ReadWorkspaceFont, .Write = WriteWorkspaceFont},
 };
@@ -308,7 +318,8 @@ private:
         EndSection();
         if (Failed()) return;
         section_ = FindSection(text);
-        if (section_ == nullptr) return Fail(number, FormatText("Unknown section %.*s", static_cast<int>(text.size()), text.data()));
+        if (section_ == nullptr)
+            return Fail(number, FormatText("Unknown section %.*s", static_cast<int>(text.size()), text.data()));
         if (!seen_.insert(section_).second) return Fail(number, FormatText("%s is given twice", section_->Name));
         headerLine_ = number;
         lines_ = 0;
@@ -428,9 +439,7 @@ bool ParseFontSize(std::string_view text, int& size) {
 
 namespace {
 
-bool ReadsBackUnchanged(std::string_view text) {
-    return !HasControlCharacter(text) && LineToCodePage(text) == text;
-}
+bool ReadsBackUnchanged(std::string_view text) { return !HasControlCharacter(text) && LineToCodePage(text) == text; }
 
 }  // namespace
 
@@ -528,7 +537,8 @@ std::vector<std::string> FormatFunctionKeys(const std::array<FunctionKey, Functi
     for (int n = 1; n <= FunctionKeyCount; ++n) {
         const FunctionKey& key = keys[n - 1];
         if (n == MenuFunctionKey || (key.Macro.empty() && !key.Replace && !key.Run)) continue;
-        lines.push_back(FormatText("F%d %c%s \"%s\"", n, key.Replace ? 'R' : 'A', key.Run ? "!" : "", key.Macro.c_str()));
+        lines.push_back(
+            FormatText("F%d %c%s \"%s\"", n, key.Replace ? 'R' : 'A', key.Run ? "!" : "", key.Macro.c_str()));
     }
     return lines;
 }

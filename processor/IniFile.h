@@ -36,7 +36,7 @@ extern std::string IniDefinitionsFileName;  // the definitions file; "" for none
 extern std::string DefaultDirectoryName;    // starting folder of the file dialogs; "" for none
 extern std::string PrinterFontName;         // "" and 0: the print dialog's own font
 extern std::int32_t PrinterFontSize;
-extern std::string WorkspaceFontName;       // "" and 0: the main window's own font
+extern std::string WorkspaceFontName;  // "" and 0: the main window's own font
 extern std::int32_t WorkspaceFontSize;
 // The revert-to-challenge option: the main window returns to the challenge
 // window after this many idle seconds.

@@ -41,8 +41,10 @@ ParseResult CommandParser::Parse() {
     }
     ParseResult result;
     result.RackMode = rackMode_;
-    if (error_) result.Message = error_;
-    else if (warning_) result.Message = warning_;
+    if (error_)
+        result.Message = error_;
+    else if (warning_)
+        result.Message = warning_;
     return result;
 }
 
@@ -114,16 +116,10 @@ bool CommandParser::ParseExclamation() {
             }
             break;
         }
-        case Preceding::Setting:
-            changes_.back().Lasting = true;
-            break;
-        case Preceding::Nothing:
-            lineLasting_ = true;
-            break;
-        case Preceding::LastingAction:
-            break;
-        case Preceding::Other:
-            return FailHere();
+        case Preceding::Setting: changes_.back().Lasting = true; break;
+        case Preceding::Nothing: lineLasting_ = true; break;
+        case Preceding::LastingAction: break;
+        case Preceding::Other: return FailHere();
     }
     Advance();
     preceding_ = Preceding::Other;  // a second "!" is an error
@@ -160,8 +156,7 @@ bool CommandParser::Finish() {
             }
             [[fallthrough]];
         default:
-            if (hasElements)
-                return Fail(messages::SecondMainCommand, std::max(firstElement, command_.Position));
+            if (hasElements) return Fail(messages::SecondMainCommand, std::max(firstElement, command_.Position));
             break;
     }
     if (command_.Kind == CommandKind::Query && !CheckQuery()) return false;

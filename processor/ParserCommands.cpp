@@ -77,8 +77,7 @@ bool CommandParser::ParseSlashCommand() {
         case 'V': return ParsePresentationSwitch();
         case 'W': return ParseWordSource();
         case '[':
-            return ParseSmallSetting(&Settings::WordReferenceSource, SlateNumber, MaxWordlistNumber,
-                                     "wordlist number");
+            return ParseSmallSetting(&Settings::WordReferenceSource, SlateNumber, MaxWordlistNumber, "wordlist number");
         case 'C': return ParseChallenge(start);
         case 'R': return ParseSwitchAction(start, ActionKind::RecordingOn, ActionKind::RecordingOff);
         case 'H':
@@ -101,8 +100,7 @@ bool CommandParser::ParseNumberedCommand(std::int32_t start) {
     switch (PeekUpper()) {
         case '?':
             Advance();
-            return CheckWordlistNumber(n, true, numberStart) &&
-                   ParsePresenceQuestion(PresenceInWordlist, n, {}, start);
+            return CheckWordlistNumber(n, true, numberStart) && ParsePresenceQuestion(PresenceInWordlist, n, {}, start);
         case 'U':
             Advance();
             return CheckRange(n, 1, MaxUserSetNumber, "set number", numberStart) && ParseSetDefinition(n, start);
@@ -135,8 +133,7 @@ bool CommandParser::ParseNumberedCommand(std::int32_t start) {
             if (!CheckWordlistNumber(n, false, numberStart)) return false;
             AddAction(ActionKind::RestoreSlate, start).Arguments[0] = n;
             return true;
-        case ':':
-            return CheckWordlistNumber(n, true, numberStart) && ParseItemCommand(n, start);
+        case ':': return CheckWordlistNumber(n, true, numberStart) && ParseItemCommand(n, start);
         default:
             if (!AtEndOfToken()) return FailHere();
             if (!CheckRange(n, 1, std::numeric_limits<std::int32_t>::max(), "word number", numberStart)) return false;
@@ -403,7 +400,8 @@ bool CommandParser::ParseLayout() {
         return true;
     }
     std::int32_t layout = 0;
-    if (!columnated) layout = kind == 'S' ? (commas ? LayoutPackedRowsCommas : LayoutPackedRows) : 0;
+    if (!columnated)
+        layout = kind == 'S' ? (commas ? LayoutPackedRowsCommas : LayoutPackedRows) : 0;
     else if (kind == 'S' || kind == 'W' || kind == 'X')
         layout = (rows ? LayoutColumnatedRowsMinimal : LayoutColumnsMinimal) + (kind == 'S' ? 0 : kind == 'W' ? 1 : 2);
     if (layout == 0) return FailHere();
@@ -565,8 +563,10 @@ bool CommandParser::ParsePresentationSwitch() {
     }
     Advance();
     ChangeSetting([on, bit](Settings& s) {
-        if (on) s.PresentationSwitches |= bit;
-        else s.PresentationSwitches &= ~bit;
+        if (on)
+            s.PresentationSwitches |= bit;
+        else
+            s.PresentationSwitches &= ~bit;
     });
     return true;
 }

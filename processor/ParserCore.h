@@ -71,7 +71,10 @@ private:
     bool AtEndOfToken() const;  // the end of the line, a blank or "!"
     void SkipBlanks();          // blanks end a rack part
     Checkpoint Save() const { return {pos_, rackMode_}; }
-    void Restore(Checkpoint checkpoint) { pos_ = checkpoint.Pos; rackMode_ = checkpoint.RackMode; }
+    void Restore(Checkpoint checkpoint) {
+        pos_ = checkpoint.Pos;
+        rackMode_ = checkpoint.RackMode;
+    }
 
     LinePlace Place(std::int32_t position) const { return {position, expanded_}; }
     bool Fail(std::string text, std::int32_t position);
@@ -147,8 +150,7 @@ private:
     bool ParseBoardSquare();
     bool ParseQueryMode(std::int32_t start);
     bool ParseSortKeys();
-    bool ParseSmallSetting(std::int32_t Settings::*field, std::int32_t low, std::int32_t high,
-                           std::string_view noun);
+    bool ParseSmallSetting(std::int32_t Settings::*field, std::int32_t low, std::int32_t high, std::string_view noun);
     bool ParsePrintOrPresentation(std::int32_t start);
     bool ParsePresentationSwitch();
     bool ParseWordSource();
@@ -200,11 +202,11 @@ private:
     bool rackCommaPending_ = false;  // no element of that rack part read yet
     Preceding preceding_ = Preceding::Nothing;
     std::vector<SettingChange> changes_;
-    bool lineLasting_ = false;       // a stand-alone "!"
-    bool queryModeGiven_ = false;    // "/Q" or "/B" on the line
+    bool lineLasting_ = false;     // a stand-alone "!"
+    bool queryModeGiven_ = false;  // "/Q" or "/B" on the line
     std::int32_t queryModePosition_ = 0;
-    bool mainGiven_ = false;         // a search or presentation command other than the query
-    std::size_t queryTextEnd_ = 0;   // where the last query constituent ended
+    bool mainGiven_ = false;        // a search or presentation command other than the query
+    std::size_t queryTextEnd_ = 0;  // where the last query constituent ended
 };
 
 }  // namespace qora

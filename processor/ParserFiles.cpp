@@ -26,8 +26,10 @@ bool CommandParser::ParseOrdering(bool randomRack) {
     const std::int32_t open = Here();
     std::string text;
     if (!ReadQuotedText(text)) return false;
-    if (text.empty() && !randomRack) text = AlphabeticalOrdering(false);
-    else if (!text.empty() && !CheckOrdering(text, static_cast<std::size_t>(open), randomRack)) return false;
+    if (text.empty() && !randomRack)
+        text = AlphabeticalOrdering(false);
+    else if (!text.empty() && !CheckOrdering(text, static_cast<std::size_t>(open), randomRack))
+        return false;
     std::string Settings::*field = randomRack ? &Settings::RandomRackOrder : &Settings::CanonicalOutputOrder;
     ChangeSetting([field, text](Settings& s) { s.*field = text; }, true);
     return true;
@@ -233,8 +235,7 @@ bool CommandParser::ParseDeleteItems(std::int32_t start) {
     std::int32_t source = 0;
     std::int32_t item = 0;
     std::int32_t count = 1;
-    if (!ReadWordlistNumber(source, true) || !Expect(':') || !ReadNumber(item) || !ReadItemCount(count) ||
-        !Expect('D'))
+    if (!ReadWordlistNumber(source, true) || !Expect(':') || !ReadNumber(item) || !ReadItemCount(count) || !Expect('D'))
         return false;
     AddAction(ActionKind::DeleteItems, start).Arguments = {source, item, count, 0, 0};
     return true;

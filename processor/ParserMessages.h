@@ -45,8 +45,7 @@ inline constexpr std::string_view MappingLetterCount = "A mapping must give exac
 // {at} names the character just past the end of the line.
 inline constexpr std::string_view Incomplete = "The command is incomplete: something is missing {at}";
 inline constexpr std::string_view NumberTooLarge = "The number {at} is too large";
-inline constexpr std::string_view StrayQuote =
-    "The \" {at} cannot stand here: a quoted text ends at its second \"";
+inline constexpr std::string_view StrayQuote = "The \" {at} cannot stand here: a quoted text ends at its second \"";
 inline constexpr std::string_view UnclosedQuote = "The quoted text that begins {at} has no closing \"";
 inline constexpr std::string_view UnclosedParenthesis = "The \"(\" {at} has no matching \")\"";
 inline constexpr std::string_view UnclosedBracket = "The \"[\" {at} has no matching \"]\"";

@@ -22,8 +22,9 @@ struct BuiltInBody {
     BuiltInSet Set;
 };
 constexpr BuiltInBody BuiltInBodies[] = {
-    {"V+", BuiltInVowelsAndY}, {"C-", BuiltInConsonantsNoY}, {"V", BuiltInVowels}, {"C", BuiltInConsonants},
-    {"A", BuiltInAllLetters},  {"B", BuiltInBag},            {"=", BuiltInBlankMatches},
+    {"V+", BuiltInVowelsAndY},  {"C-", BuiltInConsonantsNoY}, {"V", BuiltInVowels},
+    {"C", BuiltInConsonants},   {"A", BuiltInAllLetters},     {"B", BuiltInBag},
+    {"=", BuiltInBlankMatches},
 };
 
 // "R" or "S", an optional "-" and digits only: "(R2S)" is a specified set.
@@ -271,8 +272,8 @@ void CommandParser::FillRelationLetters(SetSpec& set, std::int32_t position) {
     const int tiles = ActiveTileCount();
     for (int tile = 1; tile <= tiles; ++tile) {
         const std::int32_t value = set.Kind == SetKind::CountBased ? query_.LetterDistribution[tile - 1]
-                                   : command_.SetDollarDefined    ? command_.SetDollar.Counts[tile - 1]
-                                                                  : TileScores[tile - 1];
+                                   : command_.SetDollarDefined     ? command_.SetDollar.Counts[tile - 1]
+                                                                   : TileScores[tile - 1];
         if (RelationHolds(set.Relation, value, set.Value1, set.Value2)) set.Letters.Counts[tile - 1] = 1;
     }
     if (LetterCountTotal(set.Letters.Counts) == 0) Warn(messages::SetHoldsNoLetter, position);

@@ -106,8 +106,7 @@ bool CommandParser::CheckRange(std::int32_t value, std::int32_t low, std::int32_
     return Fail(messages::OutOfRange, position, low, high, noun);
 }
 
-bool CommandParser::ReadNumberInRange(std::int32_t& value, std::int32_t low, std::int32_t high,
-                                      std::string_view noun) {
+bool CommandParser::ReadNumberInRange(std::int32_t& value, std::int32_t low, std::int32_t high, std::string_view noun) {
     const std::int32_t start = Here();
     return ReadNumber(value) && CheckRange(value, low, high, noun, start);
 }
@@ -191,8 +190,7 @@ bool CommandParser::ReadLetterCounts(LetterCounts& counts, std::int32_t maxCount
         if (AtDigit() && !ReadNumber(count)) return false;
         int tile = 0;
         if (!ReadTile(tile)) return false;
-        if (count > maxCount - counts[tile - 1])
-            return Fail(messages::OutOfRange, countStart, 0, maxCount, countNoun);
+        if (count > maxCount - counts[tile - 1]) return Fail(messages::OutOfRange, countStart, 0, maxCount, countNoun);
         counts[tile - 1] = static_cast<std::int16_t>(counts[tile - 1] + count);
     }
     return true;

@@ -22,8 +22,7 @@ std::string CurrentFolderAtStartUp() {
 // start-up folder; an absolute prefix stands as it is.
 std::string ResolvedRecordPath(const std::string& fileName) {
     std::filesystem::path path(fileName);
-    if (path.is_absolute() || RecordingFolder.empty())
-        return fileName;
+    if (path.is_absolute() || RecordingFolder.empty()) return fileName;
     return (std::filesystem::path(RecordingFolder) / path).string();
 }
 
@@ -53,7 +52,8 @@ std::tm RecordingDayTime(std::time_t now) {
 
 std::string RecordingFileName(std::string_view prefix, std::time_t now) {
     std::tm day = RecordingDayTime(now);
-    return std::string(prefix) + FormatText("%02d%02d%02d.wds", (day.tm_year + 1900) % 100, day.tm_mon + 1, day.tm_mday);
+    return std::string(prefix) +
+           FormatText("%02d%02d%02d.wds", (day.tm_year + 1900) % 100, day.tm_mon + 1, day.tm_mday);
 }
 
 void BuildChallengeRecordFileName() {
@@ -64,19 +64,16 @@ void BuildChallengeRecordFileName() {
 void AppendToRecordFile(const std::vector<std::string>& words) {
     std::FILE* file = std::fopen(ChallengeRecordFileName.c_str(), "a+");
     RecordFileOpened = file != nullptr;
-    if (!file)
-        return;
+    if (!file) return;
     bool written = true;
-    for (const std::string& word : words)
-        written = std::fprintf(file, "%s\n", word.c_str()) >= 0 && written;
+    for (const std::string& word : words) written = std::fprintf(file, "%s\n", word.c_str()) >= 0 && written;
     // A group that could not be written (a full disk) counts as not recorded.
     RecordFileOpened = std::fclose(file) == 0 && written;
 }
 
 std::string SetChallengeRecording(bool on) {
     RecordingOn = on;
-    if (on)
-        BuildChallengeRecordFileName();
+    if (on) BuildChallengeRecordFileName();
     return ChallengeRecordFileName;
 }
 

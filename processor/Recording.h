@@ -22,8 +22,13 @@ namespace qora {
 enum class RecordingWeek : std::uint8_t {
     Always,  // "ALWAYS": every day, all day
     Daily,   // "DAILY h,d": every day
-    First, Second, Third, Fourth, Fifth, Last,  // that weekday of the month
-    All,     // every week: that weekday
+    First,
+    Second,
+    Third,
+    Fourth,
+    Fifth,
+    Last,  // that weekday of the month
+    All,   // every week: that weekday
 };
 
 struct RecordingPeriod {
@@ -33,8 +38,8 @@ struct RecordingPeriod {
     std::int32_t DurationHours = 0;  // ends at 06:00 next morning at the latest
 };
 
-extern bool RecordingOn;                       // challenged words are recorded
-extern std::string RecordingFilePrefix;        // "cw" without an initialization file
+extern bool RecordingOn;                 // challenged words are recorded
+extern std::string RecordingFilePrefix;  // "cw" without an initialization file
 extern std::vector<RecordingPeriod> RecordingPeriods;
 
 // --- Challenge switches -----------------------------------------------------

@@ -6,7 +6,7 @@ namespace qora {
 
 namespace {
 
-constexpr int DayStartHour = 6;          // a recording day starts at 06:00
+constexpr int DayStartHour = 6;                // a recording day starts at 06:00
 constexpr int DayEndHour = 24 + DayStartHour;  // and ends at 06:00 next morning
 constexpr int DaysInWeek = 7;
 

@@ -13,10 +13,10 @@
 namespace qora {
 
 struct StartupOptions {
-    std::string IniFileName;             // empty: "qora.ini" when there is one
+    std::string IniFileName;  // empty: "qora.ini" when there is one
     std::optional<int> WorkspaceFontSize;
-    std::string CommandFileName;         // empty: none
-    std::vector<std::string> Warnings;   // one line per ignored argument
+    std::string CommandFileName;        // empty: none
+    std::vector<std::string> Warnings;  // one line per ignored argument
 };
 
 // Reads argv[1..argc-1]; argv[0] is the program.

@@ -49,10 +49,16 @@ std::string FoldLetter(unsigned char c, Language language) {
     // French also folds the other letters with marks and the ligatures.
     if (enye) return "N";
     switch (c) {
-        case 0xC7: case 0xE7: return "C";
-        case 0xDD: case 0xFD: case 0x9F: case 0xFF: return "Y";
-        case 0xC6: case 0xE6: return "AE";
-        case 0x8C: case 0x9C: return "OE";
+        case 0xC7:
+        case 0xE7: return "C";
+        case 0xDD:
+        case 0xFD:
+        case 0x9F:
+        case 0xFF: return "Y";
+        case 0xC6:
+        case 0xE6: return "AE";
+        case 0x8C:
+        case 0x9C: return "OE";
         default: return {};
     }
 }
@@ -183,7 +189,8 @@ bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuild
         error = "the long name must have at most 63 characters";
         return false;
     }
-    if (options.maxLength != 0 && (options.maxLength < LexiconMinWordLength || options.maxLength > LexiconMaxWordLength)) {
+    if (options.maxLength != 0 &&
+        (options.maxLength < LexiconMinWordLength || options.maxLength > LexiconMaxWordLength)) {
         error = "the maximum word length must be 2 to 32";
         return false;
     }
@@ -230,7 +237,8 @@ bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuild
     // reader can tell from a list's index how deep words below it may go.
     std::vector<std::uint32_t> order = DepthFirstOrder(lists, root);
     const std::vector<int> height = ListHeights(lists);
-    std::stable_sort(order.begin(), order.end(), [&height](std::uint32_t a, std::uint32_t b) { return height[a] > height[b]; });
+    std::stable_sort(order.begin(), order.end(),
+                     [&height](std::uint32_t a, std::uint32_t b) { return height[a] > height[b]; });
     std::vector<std::uint32_t> offset(lists.size(), 0);
     std::size_t next = 1;
     for (std::uint32_t id : order) {
@@ -249,7 +257,8 @@ bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuild
                                        : options.language == Language::French ? TreeNumberFrench
                                                                               : TreeNumberEnglish;
     PutU32(image, LexiconTreeNumberOffset, languageBase + options.edition);
-    PutU16(image, LexiconMaxLengthOffset, static_cast<std::uint16_t>(options.maxLength != 0 ? options.maxLength : static_cast<int>(longest)));
+    PutU16(image, LexiconMaxLengthOffset,
+           static_cast<std::uint16_t>(options.maxLength != 0 ? options.maxLength : static_cast<int>(longest)));
     PutU16(image, LexiconLongWordLimitOffset, static_cast<std::uint16_t>(options.longWordLimit));
     std::memcpy(&image[LexiconShortNameOffset], options.shortName.data(), options.shortName.size());
     std::memcpy(&image[LexiconLongNameOffset], longName.data(), longName.size());
@@ -280,8 +289,10 @@ bool CompileWordList(const std::string& wordListPath, const LexiconBuildOptions&
     std::string line;
     while (std::getline(in, line)) {
         if (Trim(line).empty()) continue;
-        if (auto word = FoldWordListLine(line, options.language)) words.push_back(std::move(*word));
-        else ++report.skipped;
+        if (auto word = FoldWordListLine(line, options.language))
+            words.push_back(std::move(*word));
+        else
+            ++report.skipped;
     }
     if (in.bad()) {
         error = "error while reading word list " + wordListPath;

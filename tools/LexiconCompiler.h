@@ -15,17 +15,17 @@ namespace qora {
 
 struct LexiconBuildOptions {
     Language language = Language::English;
-    std::uint32_t edition = 0;     // the tree number's remainder, 0..999
-    std::string shortName;         // at most 15 characters
-    std::string longName;          // at most 63; defaults to the short name
-    int maxLength = 0;             // 0: the longest word kept
-    int longWordLimit = 0;         // 0: none
+    std::uint32_t edition = 0;  // the tree number's remainder, 0..999
+    std::string shortName;      // at most 15 characters
+    std::string longName;       // at most 63; defaults to the short name
+    int maxLength = 0;          // 0: the longest word kept
+    int longWordLimit = 0;      // 0: none
 };
 
 struct LexiconBuildReport {
-    int kept = 0;         // distinct words in the lexicon
-    int duplicates = 0;   // lines that folded to a word already kept
-    int skipped = 0;      // lines that are no word of the language
+    int kept = 0;        // distinct words in the lexicon
+    int duplicates = 0;  // lines that folded to a word already kept
+    int skipped = 0;     // lines that are no word of the language
     int tooShortOrLong = 0;
     std::size_t nodes = 0;
 };

@@ -53,10 +53,14 @@ int main(int argc, char** argv) {
         long long number = 0;
         if (arg == "--language") {
             if (!value(text)) return Fail("--language needs a value\n" + std::string(Usage));
-            if (text == "english") options.language = qora::Language::English;
-            else if (text == "spanish") options.language = qora::Language::Spanish;
-            else if (text == "french") options.language = qora::Language::French;
-            else return Fail("unknown language \"" + text + "\" (english, spanish or french)");
+            if (text == "english")
+                options.language = qora::Language::English;
+            else if (text == "spanish")
+                options.language = qora::Language::Spanish;
+            else if (text == "french")
+                options.language = qora::Language::French;
+            else
+                return Fail("unknown language \"" + text + "\" (english, spanish or french)");
             languageGiven = true;
         } else if (arg == "--edition" || arg == "--max-length" || arg == "--long-word-limit") {
             if (!value(text)) return Fail(arg + " needs a value");
@@ -64,9 +68,12 @@ int main(int argc, char** argv) {
             const long long low = arg == "--max-length" ? 2 : 0;
             if (!ParseNumber(text, low, high, number))
                 return Fail(arg + " must be a number from " + std::to_string(low) + " to " + std::to_string(high));
-            if (arg == "--edition") options.edition = static_cast<std::uint32_t>(number);
-            else if (arg == "--max-length") options.maxLength = static_cast<int>(number);
-            else options.longWordLimit = static_cast<int>(number);
+            if (arg == "--edition")
+                options.edition = static_cast<std::uint32_t>(number);
+            else if (arg == "--max-length")
+                options.maxLength = static_cast<int>(number);
+            else
+                options.longWordLimit = static_cast<int>(number);
         } else if (arg == "--short-name") {
             if (!value(options.shortName)) return Fail("--short-name needs a value");
         } else if (arg == "--long-name") {
@@ -80,7 +87,8 @@ int main(int argc, char** argv) {
             files.push_back(arg);
         }
     }
-    if (!languageGiven || files.size() != 2) return Fail(std::string("a language, a word list and an output file are needed\n") + Usage);
+    if (!languageGiven || files.size() != 2)
+        return Fail(std::string("a language, a word list and an output file are needed\n") + Usage);
     if (options.shortName.empty()) options.shortName = BaseNameWithoutExtension(files[1]);
     // Names typed in a UTF-8 terminal are stored in the code page like all text.
     bool lostCharacter = false;
@@ -93,9 +101,10 @@ int main(int argc, char** argv) {
     std::string error;
     if (!qora::CompileWordList(files[0], options, image, report, error)) return Fail(error);
     if (!qora::WriteFileBytes(files[1], image, error)) return Fail(error);
-    std::printf("qlxbuild: %s: %d words kept, %d lines skipped (not words of the language), "
-                "%d duplicates, %d outside 2 to %d tiles; %zu nodes\n",
-                files[1].c_str(), report.kept, report.skipped, report.duplicates, report.tooShortOrLong,
-                options.maxLength != 0 ? options.maxLength : 32, report.nodes);
+    std::printf(
+        "qlxbuild: %s: %d words kept, %d lines skipped (not words of the language), "
+        "%d duplicates, %d outside 2 to %d tiles; %zu nodes\n",
+        files[1].c_str(), report.kept, report.skipped, report.duplicates, report.tooShortOrLong,
+        options.maxLength != 0 ? options.maxLength : 32, report.nodes);
     return 0;
 }

@@ -50,8 +50,7 @@ void CommitComboBox::keyPressEvent(QKeyEvent* event) {
 }
 
 bool CommitComboBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == view() && event->type() == QEvent::KeyPress &&
-        KeyDown(KeyStrokeOf(*static_cast<QKeyEvent*>(event))))
+    if (watched == view() && event->type() == QEvent::KeyPress && KeyDown(KeyStrokeOf(*static_cast<QKeyEvent*>(event))))
         return true;
     return QComboBox::eventFilter(watched, event);
 }
@@ -80,21 +79,18 @@ void CommitComboBox::DropDown() { droppedDown_ = true; }
 bool CommitComboBox::KeyDown(KeyStroke stroke) {
     bool usedUp = false;
     switch (stroke.key) {
-    case KeyEscape:
-        droppedDown_ = false;
-        keyNavigation_ = false;
-        break;
-    case KeyArrowUp:
-    case KeyArrowDown:
-        keyNavigation_ = true;
-        break;
-    case KeySpace:
-        keyNavigation_ = true;
-        ShowNextItem();
-        usedUp = true;  // Space shows the next item instead of opening the list
-        break;
-    default:
-        break;
+        case KeyEscape:
+            droppedDown_ = false;
+            keyNavigation_ = false;
+            break;
+        case KeyArrowUp:
+        case KeyArrowDown: keyNavigation_ = true; break;
+        case KeySpace:
+            keyNavigation_ = true;
+            ShowNextItem();
+            usedUp = true;  // Space shows the next item instead of opening the list
+            break;
+        default: break;
     }
     emit keyDown(stroke);
     return usedUp;

@@ -44,9 +44,9 @@ public:
     void hidePopup() override;
 
 signals:
-    void entered(int index);       // the focus arrived; index is the item shown
-    void committed(int index);     // a different item was taken
-    void reselected();             // the committed item was picked again with the mouse
+    void entered(int index);         // the focus arrived; index is the item shown
+    void committed(int index);       // a different item was taken
+    void reselected();               // the committed item was picked again with the mouse
     void keyDown(KeyStroke stroke);  // after the flags changed, before the list moves
 
 protected:

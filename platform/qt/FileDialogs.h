@@ -20,13 +20,13 @@ public:
 
     explicit FileDialog(Kind kind) : kind_(kind) {}
 
-    std::string Title;          // code-page text; empty: the system's title
-    std::string FileName;       // the file proposed, and after Execute() the file chosen
+    std::string Title;     // code-page text; empty: the system's title
+    std::string FileName;  // the file proposed, and after Execute() the file chosen
     std::string Filter;
-    int FilterIndex = 1;        // 1 for the first filter; after Execute() the filter chosen
-    std::string DefaultExt;     // "wav" or ".wav": added to a name typed without an extension
+    int FilterIndex = 1;           // 1 for the first filter; after Execute() the filter chosen
+    std::string DefaultExt;        // "wav" or ".wav": added to a name typed without an extension
     bool OverwritePrompt = false;  // save dialogs: ask before replacing an existing file
-    std::string InitialDir;     // empty: the folder of FileName, else HomeDirectory
+    std::string InitialDir;        // empty: the folder of FileName, else HomeDirectory
 
     // Runs the dialog; true when the user chose a file.
     bool Execute(QWidget* parent = nullptr);

@@ -23,69 +23,84 @@ ShiftState ShiftStateOf(Qt::KeyboardModifiers modifiers) {
 // the digit and punctuation keys (the US layout's pairs) give the key's code.
 int ShiftedCharacterKey(int qtKey) {
     switch (qtKey) {
-    case Qt::Key_ParenRight: return '0';
-    case Qt::Key_Exclam: return '1';
-    case Qt::Key_At: return '2';
-    case Qt::Key_NumberSign: return '3';
-    case Qt::Key_Dollar: return '4';
-    case Qt::Key_Percent: return '5';
-    case Qt::Key_AsciiCircum: return '6';
-    case Qt::Key_Ampersand: return '7';
-    case Qt::Key_Asterisk: return '8';
-    case Qt::Key_ParenLeft: return '9';
-    case Qt::Key_Semicolon: case Qt::Key_Colon: return KeySemicolon;
-    case Qt::Key_Equal: case Qt::Key_Plus: return KeyEquals;
-    case Qt::Key_Comma: case Qt::Key_Less: return KeyComma;
-    case Qt::Key_Minus: case Qt::Key_Underscore: return KeyMinus;
-    case Qt::Key_Period: case Qt::Key_Greater: return KeyPeriod;
-    case Qt::Key_Slash: case Qt::Key_Question: return KeySlash;
-    case Qt::Key_QuoteLeft: case Qt::Key_AsciiTilde: return KeyBackquote;
-    case Qt::Key_BracketLeft: case Qt::Key_BraceLeft: return KeyOpenBracket;
-    case Qt::Key_Backslash: case Qt::Key_Bar: return KeyBackslash;
-    case Qt::Key_BracketRight: case Qt::Key_BraceRight: return KeyCloseBracket;
-    case Qt::Key_Apostrophe: case Qt::Key_QuoteDbl: return KeyQuote;
-    default: return 0;
+        case Qt::Key_ParenRight: return '0';
+        case Qt::Key_Exclam: return '1';
+        case Qt::Key_At: return '2';
+        case Qt::Key_NumberSign: return '3';
+        case Qt::Key_Dollar: return '4';
+        case Qt::Key_Percent: return '5';
+        case Qt::Key_AsciiCircum: return '6';
+        case Qt::Key_Ampersand: return '7';
+        case Qt::Key_Asterisk: return '8';
+        case Qt::Key_ParenLeft: return '9';
+        case Qt::Key_Semicolon:
+        case Qt::Key_Colon: return KeySemicolon;
+        case Qt::Key_Equal:
+        case Qt::Key_Plus: return KeyEquals;
+        case Qt::Key_Comma:
+        case Qt::Key_Less: return KeyComma;
+        case Qt::Key_Minus:
+        case Qt::Key_Underscore: return KeyMinus;
+        case Qt::Key_Period:
+        case Qt::Key_Greater: return KeyPeriod;
+        case Qt::Key_Slash:
+        case Qt::Key_Question: return KeySlash;
+        case Qt::Key_QuoteLeft:
+        case Qt::Key_AsciiTilde: return KeyBackquote;
+        case Qt::Key_BracketLeft:
+        case Qt::Key_BraceLeft: return KeyOpenBracket;
+        case Qt::Key_Backslash:
+        case Qt::Key_Bar: return KeyBackslash;
+        case Qt::Key_BracketRight:
+        case Qt::Key_BraceRight: return KeyCloseBracket;
+        case Qt::Key_Apostrophe:
+        case Qt::Key_QuoteDbl: return KeyQuote;
+        default: return 0;
     }
 }
 
 int KeypadKey(int qtKey) {
     if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return KeyNumpad0 + (qtKey - Qt::Key_0);
     switch (qtKey) {
-    case Qt::Key_Asterisk: return KeyMultiply;
-    case Qt::Key_Plus: return KeyAdd;
-    case Qt::Key_Minus: return KeySubtract;
-    case Qt::Key_Period: case Qt::Key_Comma: return KeyDecimal;
-    case Qt::Key_Slash: return KeyDivide;
-    case Qt::Key_Enter: return KeyEnter;
-    default: return 0;
+        case Qt::Key_Asterisk: return KeyMultiply;
+        case Qt::Key_Plus: return KeyAdd;
+        case Qt::Key_Minus: return KeySubtract;
+        case Qt::Key_Period:
+        case Qt::Key_Comma: return KeyDecimal;
+        case Qt::Key_Slash: return KeyDivide;
+        case Qt::Key_Enter: return KeyEnter;
+        default: return 0;
     }
 }
 
 int ControlKey(int qtKey) {
     switch (qtKey) {
-    case Qt::Key_Backspace: return KeyBackspace;
-    case Qt::Key_Tab: case Qt::Key_Backtab: return KeyTab;
-    case Qt::Key_Return: case Qt::Key_Enter: return KeyEnter;
-    case Qt::Key_Shift: return KeyShift;
-    case Qt::Key_Control: return KeyCtrl;
-    case Qt::Key_Alt: case Qt::Key_AltGr: return KeyAlt;
-    case Qt::Key_Pause: return KeyPause;
-    case Qt::Key_CapsLock: return KeyCapsLock;
-    case Qt::Key_Escape: return KeyEscape;
-    case Qt::Key_Space: return KeySpace;
-    case Qt::Key_PageUp: return KeyPageUp;
-    case Qt::Key_PageDown: return KeyPageDown;
-    case Qt::Key_End: return KeyEnd;
-    case Qt::Key_Home: return KeyHome;
-    case Qt::Key_Left: return KeyArrowLeft;
-    case Qt::Key_Up: return KeyArrowUp;
-    case Qt::Key_Right: return KeyArrowRight;
-    case Qt::Key_Down: return KeyArrowDown;
-    case Qt::Key_Insert: return KeyInsert;
-    case Qt::Key_Delete: return KeyDelete;
-    case Qt::Key_NumLock: return KeyNumLock;
-    case Qt::Key_ScrollLock: return KeyScrollLock;
-    default: return 0;
+        case Qt::Key_Backspace: return KeyBackspace;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab: return KeyTab;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return KeyEnter;
+        case Qt::Key_Shift: return KeyShift;
+        case Qt::Key_Control: return KeyCtrl;
+        case Qt::Key_Alt:
+        case Qt::Key_AltGr: return KeyAlt;
+        case Qt::Key_Pause: return KeyPause;
+        case Qt::Key_CapsLock: return KeyCapsLock;
+        case Qt::Key_Escape: return KeyEscape;
+        case Qt::Key_Space: return KeySpace;
+        case Qt::Key_PageUp: return KeyPageUp;
+        case Qt::Key_PageDown: return KeyPageDown;
+        case Qt::Key_End: return KeyEnd;
+        case Qt::Key_Home: return KeyHome;
+        case Qt::Key_Left: return KeyArrowLeft;
+        case Qt::Key_Up: return KeyArrowUp;
+        case Qt::Key_Right: return KeyArrowRight;
+        case Qt::Key_Down: return KeyArrowDown;
+        case Qt::Key_Insert: return KeyInsert;
+        case Qt::Key_Delete: return KeyDelete;
+        case Qt::Key_NumLock: return KeyNumLock;
+        case Qt::Key_ScrollLock: return KeyScrollLock;
+        default: return 0;
     }
 }
 

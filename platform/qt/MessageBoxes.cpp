@@ -31,7 +31,8 @@ void ShowError(std::string_view text, std::string_view caption) {
 }
 
 ModalResult AskYesNo(std::string_view text, std::string_view caption) {
-    const auto answer = ShowBox(QMessageBox::Question, text, caption, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        ShowBox(QMessageBox::Question, text, caption, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     return answer == QMessageBox::Yes ? mrYes : mrNo;
 }
 

@@ -12,12 +12,14 @@ int FieldWidthForDigits(const QLineEdit& field, int digits) {
     constexpr int HorizontalMargin = 2;  // the edit's own margin on each side of the text
     const QMargins text = field.textMargins();
     const QFontMetrics metrics = field.fontMetrics();
-    const int width = metrics.horizontalAdvance(QString(digits, QChar('0'))) + 2 * HorizontalMargin + text.left() +
-                      text.right() + 1;
+    const int width =
+        metrics.horizontalAdvance(QString(digits, QChar('0'))) + 2 * HorizontalMargin + text.left() + text.right() + 1;
     QStyleOptionFrame option;
     option.initFrom(&field);
     option.lineWidth = field.hasFrame() ? field.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, &field) : 0;
-    return field.style()->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, metrics.height()), &field).width();
+    return field.style()
+        ->sizeFromContents(QStyle::CT_LineEdit, &option, QSize(width, metrics.height()), &field)
+        .width();
 }
 
 NumberField::NumberField(int columns, QWidget* parent) : QLineEdit(parent), columns_(columns) {

@@ -16,8 +16,8 @@ namespace {
 QMargins FrameMarginsOf(const QWidget& window) {
     const QRect frame = window.frameGeometry();
     const QRect client = window.geometry();
-    return QMargins(client.left() - frame.left(), client.top() - frame.top(),
-                    frame.right() - client.right(), frame.bottom() - client.bottom());
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
 }
 
 QRect AvailableAreaAround(QPoint point) {

@@ -32,7 +32,7 @@ QSize OuterSizeOf(QWidget& window);
 
 // Outer top-left corners for the usual placements.
 QPoint RightEdgeAt(QWidget& window, int rightEdge, int top);  // rightEdge = left + width
-QPoint LowerRightAt(QWidget& window, QPoint corner);         // corner just past the last pixel
+QPoint LowerRightAt(QWidget& window, QPoint corner);          // corner just past the last pixel
 QPoint CenteredOn(QWidget& window, const QRect& area);
 
 // The outer rectangle moved (not resized) into the available area of the

@@ -65,7 +65,7 @@ public:
     void SetRange(int minimum, int maximum) { upDown_->SetRange(minimum, maximum); }
     void SetPosition(int position);  // moves the arrows' position and rewrites the field
     int Position() const { return upDown_->Position(); }
-    void ShowPosition();             // rewrites the field from the position
+    void ShowPosition();  // rewrites the field from the position
 
     QLineEdit* Field() const { return field_; }
     UpDown* Arrows() const { return upDown_; }

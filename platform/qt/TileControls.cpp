@@ -88,8 +88,9 @@ QWidget* TileControlRows::NewControl(int slot) {
                 [this, slot](UpDownButton button) { emit counterClicked(TileOfSlot(language_, slot), button); });
         return cell;
     }
-    QAbstractButton* button = kind_ == TileControlKind::RadioButton ? static_cast<QAbstractButton*>(new QRadioButton(this))
-                                                                    : new QCheckBox(this);
+    QAbstractButton* button = kind_ == TileControlKind::RadioButton
+                                  ? static_cast<QAbstractButton*>(new QRadioButton(this))
+                                  : new QCheckBox(this);
     MakeBold(*button);
     if (radioGroup_ != nullptr) radioGroup_->addButton(button, slot);
     connect(button, &QAbstractButton::clicked, this, [this, slot] { emit tileClicked(TileOfSlot(language_, slot)); });
@@ -173,8 +174,7 @@ void TileTypingMemo::SetLines(const std::vector<std::string>& lines) {
 }
 
 bool TileTypingMemo::event(QEvent* event) {
-    if (event->type() == QEvent::ShortcutOverride &&
-        !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier)) {
+    if (event->type() == QEvent::ShortcutOverride && !(static_cast<QKeyEvent*>(event)->modifiers() & Qt::AltModifier)) {
         event->accept();  // Ctrl+letter keys are the memo's own; Alt+letter still reaches the buttons
         return true;
     }
@@ -185,18 +185,13 @@ void TileTypingMemo::keyPressEvent(QKeyEvent* event) {
     const KeyStroke stroke = KeyStrokeOf(*event);
     const TileKey key = FoldTileKey(stroke, ActiveLanguage());
     switch (key.action) {
-    case TileKeyAction::Tile:
-        emit tileTyped(key.tile, stroke);
-        break;
-    case TileKeyAction::Confirm:
-        emit confirmed();
-        break;
-    case TileKeyAction::Close:
-        emit closing();
-        if (auto* dialog = qobject_cast<QDialog*>(window())) dialog->reject();
-        break;
-    case TileKeyAction::Ignore:
-        break;
+        case TileKeyAction::Tile: emit tileTyped(key.tile, stroke); break;
+        case TileKeyAction::Confirm: emit confirmed(); break;
+        case TileKeyAction::Close:
+            emit closing();
+            if (auto* dialog = qobject_cast<QDialog*>(window())) dialog->reject();
+            break;
+        case TileKeyAction::Ignore: break;
     }
 }
 

@@ -32,9 +32,9 @@ namespace qora {
 
 constexpr int TileControlCount = 28;
 
-int SlotOfName(char name);                  // 'A'..'Z', '1', '2'; -1 for any other name
-int SlotOfTile(Language language, int tile);  // tile 1..26 (1..28 for Spanish)
-int TileOfSlot(Language language, int slot);  // 0 for an extra that the language hides
+int SlotOfName(char name);                                    // 'A'..'Z', '1', '2'; -1 for any other name
+int SlotOfTile(Language language, int tile);                  // tile 1..26 (1..28 for Spanish)
+int TileOfSlot(Language language, int slot);                  // 0 for an extra that the language hides
 std::string TileControlCaption(Language language, int tile);  // "A", "CH", "\xD1", ...
 
 enum class TileControlKind { RadioButton, CheckBox, Counter };
@@ -67,8 +67,8 @@ public:
     void SetAllChecked(bool checked);  // all 28 controls, the hidden extras too
 
 signals:
-    void tileClicked(int tile);                            // a button was clicked
-    void counterClicked(int tile, UpDownButton button);    // a counter's arrow was clicked
+    void tileClicked(int tile);                          // a button was clicked
+    void counterClicked(int tile, UpDownButton button);  // a counter's arrow was clicked
 
 private:
     QWidget* NewControl(int slot);

@@ -9,11 +9,11 @@ int SpanishTileOfKey(KeyStroke stroke) {
     if (key == 'K' || key == 'W') return 0;
     if (stroke.Ctrl()) {
         switch (key) {
-        case 'C': return SpanishTileCH;
-        case 'L': return SpanishTileLL;
-        case 'R': return SpanishTileRR;
-        case 'N': return SpanishTileEnye;
-        default: break;
+            case 'C': return SpanishTileCH;
+            case 'L': return SpanishTileLL;
+            case 'R': return SpanishTileRR;
+            case 'N': return SpanishTileEnye;
+            default: break;
         }
     }
     if (key == KeyEnye) return SpanishTileEnye;

@@ -3,10 +3,10 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "support/qt/SmallDialogTest.h"
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
 #include "processor/Executor.h"
+#include "support/qt/SmallDialogTest.h"
 
 namespace qora {
 namespace {

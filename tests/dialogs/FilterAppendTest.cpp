@@ -13,12 +13,12 @@
 #include "platform/qt/Focus.h"
 #include "processor/Console.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QTest>
 #include <climits>
-#include <gtest/gtest.h>
 
 namespace qora {
 namespace {

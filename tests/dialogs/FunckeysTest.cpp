@@ -4,8 +4,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "support/qt/SmallDialogTest.h"
 #include "processor/FunctionKeys.h"
+#include "support/qt/SmallDialogTest.h"
 #include "support/qt/WidgetInput.h"
 
 namespace qora {
@@ -53,7 +53,8 @@ TEST_F(FunctionKeyDialogTest, OKStoresTheTableAndCancelKeepsIt) {
 
 TEST_F(FunctionKeyDialogTest, AMacroTheFileCannotKeepDisablesOK) {
     Open(dialog);
-    TypeCharacters(*dialog.Row(7).Macro, QString::fromUtf8("\xC5\x81\xC3\xB3" "d\xC5\xBA"));  // not in the code page
+    TypeCharacters(*dialog.Row(7).Macro, QString::fromUtf8("\xC5\x81\xC3\xB3"
+                                                           "d\xC5\xBA"));  // not in the code page
     EXPECT_FALSE(dialog.OK->isEnabled());
     dialog.Row(7).Macro->setText("Lodz");
     EXPECT_TRUE(dialog.OK->isEnabled());

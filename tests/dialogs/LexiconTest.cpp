@@ -3,13 +3,13 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "support/qt/SmallDialogTest.h"
 #include "engine/LexiconFormat.h"
 #include "engine/Lexicons.h"
 #include "engine/Tiles.h"
 #include "platform/qt/CommitComboBox.h"
 #include "support/TestLexicon.h"
 #include "support/qt/ModalDriver.h"
+#include "support/qt/SmallDialogTest.h"
 
 namespace qora {
 namespace {
@@ -20,7 +20,8 @@ class LexiconDialogTest : public SmallDialogTest {
 protected:
     void SetUp() override {
         SmallDialogTest::SetUp();
-        folder.Add("ENGLISH.QLX", {"CAT", "ACT"}, Language::English, {.shortName = {}, .longName = "English Club Words"});
+        folder.Add("ENGLISH.QLX", {"CAT", "ACT"}, Language::English,
+                   {.shortName = {}, .longName = "English Club Words"});
         folder.Add("FRENCH.QLX", {"CHAT"}, Language::French);
         folder.Add("SPANISH.QLX", {"CHICO"}, Language::Spanish);
         auto damaged = TestLexiconImage({"AB", "CD"});

@@ -1,5 +1,6 @@
 #include "dialogs/Newinifile.h"
 
+#include <stdlib.h>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,15 +9,14 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <stdlib.h>
 
-#include "support/qt/SmallDialogTest.h"
 #include "dialogs/Funckeys.h"
 #include "dialogs/Timeperiods.h"
 #include "engine/Lexicons.h"
 #include "processor/FunctionKeys.h"
 #include "processor/PageSettings.h"
 #include "support/qt/ModalDriver.h"
+#include "support/qt/SmallDialogTest.h"
 
 namespace qora {
 namespace {
@@ -136,7 +136,10 @@ TEST_F(NewIniFileDialogTest, WriteWaitsForValuesTheFileGivesBackAsTyped) {
     };
     expectWritable(dialog.RecordingPrefix, ";cw", false);
     expectWritable(dialog.RecordingPrefix, "", false);
-    expectWritable(dialog.DefinitionsFile, QString::fromUtf8("\xC5\x81\xC3\xB3" "d\xC5\xBA.txt"), false);
+    expectWritable(dialog.DefinitionsFile,
+                   QString::fromUtf8("\xC5\x81\xC3\xB3"
+                                     "d\xC5\xBA.txt"),
+                   false);
     expectWritable(dialog.DefaultDirectory, "", true);
     expectWritable(dialog.FileName, " ", false);
 }

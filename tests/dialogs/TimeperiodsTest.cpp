@@ -3,9 +3,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "support/qt/SmallDialogTest.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/SpinField.h"
+#include "support/qt/SmallDialogTest.h"
 #include "support/qt/WidgetInput.h"
 
 namespace qora {

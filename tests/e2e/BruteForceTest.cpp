@@ -34,7 +34,9 @@ bool Contains(const LetterTally& word, const LetterTally& letters) {
 
 int Blanks(std::string_view query) { return static_cast<int>(std::count(query.begin(), query.end(), '?')); }
 bool HasWildCard(std::string_view query) { return query.find('*') != std::string_view::npos; }
-int Letters(std::string_view query) { return static_cast<int>(query.size()) - Blanks(query) - (HasWildCard(query) ? 1 : 0); }
+int Letters(std::string_view query) {
+    return static_cast<int>(query.size()) - Blanks(query) - (HasWildCard(query) ? 1 : 0);
+}
 
 bool IsAnagram(const std::string& word, const std::string& query) {
     const int length = Letters(query) + Blanks(query);
@@ -61,10 +63,18 @@ Words Expected(int mode, const std::string& query, const Words& words) {
     const std::regex pattern = PatternOf(query);
     for (const std::string& word : words) {
         switch (mode) {
-            case 1: if (IsAnagram(word, query)) found.insert(word); break;
-            case 2: if (std::regex_match(word, pattern)) found.insert(word); break;
-            case 3: if (std::regex_search(word, pattern)) found.insert(word); break;
-            case 4: if (IsSteal(word, query)) found.insert(word); break;
+            case 1:
+                if (IsAnagram(word, query)) found.insert(word);
+                break;
+            case 2:
+                if (std::regex_match(word, pattern)) found.insert(word);
+                break;
+            case 3:
+                if (std::regex_search(word, pattern)) found.insert(word);
+                break;
+            case 4:
+                if (IsSteal(word, query)) found.insert(word);
+                break;
             case 5:
                 for (const std::string& second : words)
                     if (word <= second && word.size() + second.size() == query.size() &&
@@ -98,7 +108,8 @@ std::string MakeQuery(int mode, const Words& words, std::mt19937& random) {
         }
         case 5: return query + pick();
         default:
-            for (int blanks = static_cast<int>(random() % 3); blanks > 0; --blanks) query[random() % query.size()] = '?';
+            for (int blanks = static_cast<int>(random() % 3); blanks > 0; --blanks)
+                query[random() % query.size()] = '?';
             if (random() % 3 == 0 && query.size() > 3) query = query.substr(0, 2) + "*";
             return query;
     }

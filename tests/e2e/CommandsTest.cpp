@@ -287,10 +287,11 @@ TEST_F(CommandsTest, WordPresenceQuestions) {
 
 TEST_F(CommandsTest, DefinitionSearchesListTheDefinitionsThatFit) {
     // Without an initialization file the definitions file is TWLdefs.txt.
-    WriteFile("TWLdefs.txt", "CAT a small domesticated carnivore, noun\n"
-                             "CATS plural of cat, noun\n"
-                             "EAT to consume food, verb\n"
-                             "TEA a beverage, noun\n");
+    WriteFile("TWLdefs.txt",
+              "CAT a small domesticated carnivore, noun\n"
+              "CATS plural of cat, noun\n"
+              "EAT to consume food, verb\n"
+              "TEA a beverage, noun\n");
     Start();
     EXPECT_EQ(RunCommands("/SD \"noun\" \n"
                           "/SD \"noun\" &! \"plural\" \n"
@@ -321,7 +322,8 @@ TEST_F(CommandsTest, DefinitionSearchesListTheDefinitionsThatFit) {
 
 TEST_F(CommandsTest, RandomRacksRepeatWithTheSameSeed) {
     Start();
-    const std::string commands = "/. 3 > 2\n/. 2 > 2 A\n/.\"AEIOU+BCDFGHJKLMNPQRSTVWXYZ?\"/. 1 > 2 A\n/FW2W\"racks.wds\"\n";
+    const std::string commands =
+        "/. 3 > 2\n/. 2 > 2 A\n/.\"AEIOU+BCDFGHJKLMNPQRSTVWXYZ?\"/. 1 > 2 A\n/FW2W\"racks.wds\"\n";
     RunCommands(commands);
     const std::string racks = ReadFile("racks.wds");
     EXPECT_TRUE(std::regex_match(racks, std::regex("([A-Z?]{7}\n){5}[AEIOU?]*\\+[B-Z?]*\n"))) << racks;
@@ -462,8 +464,7 @@ TEST_F(CommandsTest, WindowCommandsCallTheWindowsOnTheMainThread) {
     };
     RunCommands("C\nQUIXOTIC ZAX/C\n/C-12345678999\nG\nABCDEFGHIJKLMNOPQRSTUVWXY/G\nT\n/PW \"Words\" \n");
     EXPECT_EQ(calls, (std::vector<std::string>{"challenge 0 0 0", "challenge 0 1 1", "challenge 12345678 0 0",
-                                               "challenge 12345678 0 0", "grid", "grid typed", "timer",
-                                               "print Words"}))
+                                               "challenge 12345678 0 0", "grid", "grid typed", "timer", "print Words"}))
         << "a locked window opens again until its number is typed";
     const std::vector<std::string> lines = HeadlessWorkspace();
     EXPECT_EQ(lines.end()[-7], "  Timer is running - see the Timer tab at the upper right.");
@@ -504,7 +505,8 @@ TEST_F(CommandsTest, HistoryAndWorkspaceFiles) {
               "\n"
               "QORA?: \n");
     EXPECT_EQ(ReadFile("history.cmd"), "/1U=A\n/FWH\n");
-    EXPECT_EQ(CommandHistory, (std::vector<std::string>{"/1U=A", "/FWH", "/FRH\"old.cmd\"", "/4U=(V)", "CAT/-?", "/FWS"}));
+    EXPECT_EQ(CommandHistory,
+              (std::vector<std::string>{"/1U=A", "/FWH", "/FRH\"old.cmd\"", "/4U=(V)", "CAT/-?", "/FWS"}));
     EXPECT_EQ(ReadFile("Workspace.txt"), Workspace().substr(0, Workspace().find("  The workspace")));
 }
 

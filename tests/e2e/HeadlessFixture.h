@@ -24,10 +24,10 @@ namespace qora::test {
 
 // A small English lexicon with anagrams, hooks and a few longer words.
 inline const std::vector<std::string> SmallWords = {
-    "AE",    "AT",    "TA",    "AS",    "ES",     "ER",    "RE",    "ACT",   "CAT",   "TAC",    "EAT",
-    "ATE",   "TEA",   "ETA",   "SAT",   "EATS",   "SEAT",  "TEAS",  "EAST",  "ETAS",  "SATE",   "CATS",
-    "ACTS",  "SCAT",  "RATE",  "TEAR",  "TARE",   "RATES", "STARE", "TEARS", "ASTER", "TARES",  "CRATE",
-    "TRACE", "REACT", "CATER", "CARET", "CRATES", "TRACES", "REACTS", "CASTER", "RECAST", "QI", "QAT",
+    "AE",    "AT",    "TA",    "AS",    "ES",     "ER",     "RE",     "ACT",    "CAT",    "TAC",   "EAT",
+    "ATE",   "TEA",   "ETA",   "SAT",   "EATS",   "SEAT",   "TEAS",   "EAST",   "ETAS",   "SATE",  "CATS",
+    "ACTS",  "SCAT",  "RATE",  "TEAR",  "TARE",   "RATES",  "STARE",  "TEARS",  "ASTER",  "TARES", "CRATE",
+    "TRACE", "REACT", "CATER", "CARET", "CRATES", "TRACES", "REACTS", "CASTER", "RECAST", "QI",    "QAT",
 };
 
 class HeadlessTest : public ::testing::Test {

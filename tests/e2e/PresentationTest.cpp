@@ -20,7 +20,6 @@ protected:
         WriteFile("w.wds", "TEA\nEAT\nCATS\nQI\nCAT\nRECAST\nACT\nAE\nTRACES\nRATE\n");
         RunCommands("/FR1W\"w.wds\"/1R\n");
     }
-
 };
 
 TEST_F(PresentationTest, EveryLayout) {
@@ -47,7 +46,8 @@ TEST_F(PresentationTest, KindsProbesAndWhatIsShownBesideTheWords) {
     StartWithSlate();
     for (const auto& [line, lines] : std::vector<std::pair<std::string, std::string>>{
              {"/P2", "  10 words\n"},
-             {"/P11 /K-L", "ACERST: RECAST TRACES\nACST: CATS\nAERT: RATE\nAET: TEA EAT\nACT: CAT ACT\nIQ: QI\nAE: AE\n"},
+             {"/P11 /K-L",
+              "ACERST: RECAST TRACES\nACST: CATS\nAERT: RATE\nAET: TEA EAT\nACT: CAT ACT\nIQ: QI\nAE: AE\n"},
              {" 2/3 ", "Word 3, letter 2: A\n"},
              {" 1/ ", "Letter 1 of words 1 to 10: A A C C E Q R R T T\n"},
              {" /4 ", "CATS\n"},
@@ -57,8 +57,9 @@ TEST_F(PresentationTest, KindsProbesAndWhatIsShownBesideTheWords) {
         EXPECT_EQ(Presented(line), lines) << line;
     }
     // A probe beyond the slate is an error that ends the command file.
-    EXPECT_NE(RunCommands(" /11 \n/P2\n").find("Error - There is no word 11 on the slate\n"
-                                                "Error on line 1 of command file test.cmd\n"),
+    EXPECT_NE(RunCommands(" /11 \n/P2\n")
+                  .find("Error - There is no word 11 on the slate\n"
+                        "Error on line 1 of command file test.cmd\n"),
               std::string::npos);
 }
 

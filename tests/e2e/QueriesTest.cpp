@@ -26,7 +26,7 @@ TEST_F(QueriesTest, EveryQueryMode) {
         {"C?T /OR1S", "aCT CaT TaC\n"},  // blank-matched letters in lower case
         {"C* /OR1S /OW200C",
          "aCt aCts Caret Caster Cat Cater Cats Crate Crates reaCt reaCts reCast sCat taC traCe traCes\n"},
-        {".AT /OR1S", "cAT eAT qAT sAT\n"},                       // "." makes a pattern
+        {".AT /OR1S", "cAT eAT qAT sAT\n"},  // "." makes a pattern
         {"/Q2 ?A* /OR1S /OW200C",
          "cAret cAster cAt cAter cAts eAst eAt eAts qAt rAte rAtes sAt sAte tA tAc tAre tAres\n"},  // "*" takes blanks
         {"/Q3 EA /OR1S", "EAst EAt EAts rEAct rEActs sEAt tEA tEAr tEArs tEAs\n"},
@@ -57,7 +57,9 @@ TEST_F(QueriesTest, EveryFilter) {
         {"AET/>>=(S) /OR1S", "EAT ETA TEA\n"},
         {"AET/\"noun\" /OR1S", "TEA\n"},
         {"AET/\"!noun\" /OR1S", "ATE EAT ETA\n"},
-        {"AE?" "?/Q2/:=(ST) /OR1S", ""},
+        {"AE?"
+         "?/Q2/:=(ST) /OR1S",
+         ""},
         {"?ATE/:=(R) /OR1S", "rATE TArE TEAr\n"},
         {"CAT?/:<=(-S) /OR1S", "ACTs CATs sCAT\n"},
         {"/Q5 CATEAT/#=1 /OR1S", ""},
@@ -107,7 +109,8 @@ TEST_F(QueriesTest, QueriesThatFindNothingOrEverythingOrFail) {
     Start();
     EXPECT_EQ(Presented("ZZZZ"), "");
     EXPECT_EQ(Presented("32?"), "") << "no word has 32 tiles";
-    EXPECT_EQ(Presented("* /P2"), FormatText("  %d words\n", static_cast<int>(SmallWords.size()))) << "the wild card alone finds the whole lexicon";
+    EXPECT_EQ(Presented("* /P2"), FormatText("  %d words\n", static_cast<int>(SmallWords.size())))
+        << "the wild card alone finds the whole lexicon";
     EXPECT_NE(RunCommands("ABCDEFGHIJKLMNOPQRSTUVWXY/B\n").find("Error - The 5 x 5 grid solver is not available."),
               std::string::npos);
 }
@@ -119,9 +122,10 @@ TEST_F(QueriesTest, EscStopsASearch) {
         if (text.starts_with("WORKING: ")) HandleEscape();
     };
     const std::string workspace = RunCommands("* /P2\n/P2\n");
-    EXPECT_TRUE(workspace.ends_with("QORA?: * /P2\n"
-                                    "!!! - You have typed Esc to stop this search prematurely!\n" +
-                                    SeparatorLine() + "\nQORA?: \n"))
+    EXPECT_TRUE(
+        workspace.ends_with("QORA?: * /P2\n"
+                            "!!! - You have typed Esc to stop this search prematurely!\n" +
+                            SeparatorLine() + "\nQORA?: \n"))
         << workspace;
 }
 

@@ -61,9 +61,10 @@ TEST_F(BoardTest, PremiumMapsOfBothSizes) {
 }
 
 TEST_F(BoardTest, CoordinateHelpNamesTheCentreSquare) {
-    EXPECT_EQ("Rows are numbered, and columns are denoted by letters. A word placed horizontally starting at the "
-              "center square is at 8H; a vertical one is at H8.",
-              BoardCoordinateHelp(15));
+    EXPECT_EQ(
+        "Rows are numbered, and columns are denoted by letters. A word placed horizontally starting at the "
+        "center square is at 8H; a vertical one is at H8.",
+        BoardCoordinateHelp(15));
     EXPECT_NE(std::string::npos, BoardCoordinateHelp(21).find("is at 11K; a vertical one is at K11."));
 }
 

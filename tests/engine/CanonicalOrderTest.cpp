@@ -21,15 +21,17 @@ TEST_F(CanonicalOrderTest, PlainLettersAreArrangedOneByOne) {
     SetLanguageTables(Language::Spanish);
     EXPECT_EQ("CCHIO", ArrangeInCanonicalOrder("CHICO", "ABCchDEFGHIJLllMN\xD1OPQRrrSTUVXYZ", true))
         << "C, H, I, C, O as five letters";
-    EXPECT_EQ("AE\xD1", ArrangeInCanonicalOrder("\xD1" "EA", "ABCchDEFGHIJLllMN\xD1OPQRrrSTUVXYZ", true));
+    EXPECT_EQ("AE\xD1", ArrangeInCanonicalOrder("\xD1"
+                                                "EA",
+                                                "ABCchDEFGHIJLllMN\xD1OPQRrrSTUVXYZ", true));
 }
 
 TEST_F(CanonicalOrderTest, RanksFollowTheOrderingThenTileNumbers) {
     const OrderingRanks vowelsFirst = RanksInOrdering("AEIOU BCDFGHJKLMNPQRSTVWXYZ");
-    EXPECT_EQ(0, vowelsFirst[1]);   // A
-    EXPECT_EQ(1, vowelsFirst[5]);   // E
-    EXPECT_EQ(5, vowelsFirst[2]);   // B
-    EXPECT_EQ(25, vowelsFirst[26]); // Z
+    EXPECT_EQ(0, vowelsFirst[1]);    // A
+    EXPECT_EQ(1, vowelsFirst[5]);    // E
+    EXPECT_EQ(5, vowelsFirst[2]);    // B
+    EXPECT_EQ(25, vowelsFirst[26]);  // Z
     EXPECT_GT(vowelsFirst[BlankTileCode], 25) << "the blank, not named, follows the tiles named";
     const OrderingRanks partial = RanksInOrdering("ZY");
     EXPECT_EQ(0, partial[26]);

@@ -15,15 +15,14 @@ std::string Definition(std::string_view word) {
 }
 
 TEST_F(DefinitionsTest, EntriesAreReadWithCommentsRepeatsAndAnyLineEnd) {
-    const DefinitionsLoadReport report = LoadDefinitions(WriteFile(
-        "defs.txt",
-        "; a comment\r\n"
-        "CAT a small domesticated carnivore [n]\r\n"
-        "\r\n"
-        "dog\t\ta canine [n]\n"
-        "CAT to hoist an anchor [v]\r"
-        "  QI  vital energy   \n"
-        "ZA pizza"));
+    const DefinitionsLoadReport report = LoadDefinitions(WriteFile("defs.txt",
+                                                                   "; a comment\r\n"
+                                                                   "CAT a small domesticated carnivore [n]\r\n"
+                                                                   "\r\n"
+                                                                   "dog\t\ta canine [n]\n"
+                                                                   "CAT to hoist an anchor [v]\r"
+                                                                   "  QI  vital energy   \n"
+                                                                   "ZA pizza"));
     EXPECT_TRUE(report.Opened);
     EXPECT_EQ(4, report.Entries);
     EXPECT_EQ(0, report.SkippedLines);
@@ -53,7 +52,9 @@ TEST_F(DefinitionsTest, OddAndOverlongLinesAreSkippedOrCutAndTheRestLoads) {
     bytes += std::string(70, 'A') + " a word too long\n";
     bytes += std::string("\x01\x02\x00\xFF junk\n", 10);
     bytes += "LONG " + std::string(MaxDefinitionLineLength, 'x') + "\n";
-    bytes += "BEL a\x07" "bell\n";
+    bytes +=
+        "BEL a\x07"
+        "bell\n";
     bytes += "DOG a dog";
     const DefinitionsLoadReport report = LoadDefinitions(WriteFile("defs.txt", bytes));
     EXPECT_EQ(4, report.SkippedLines);

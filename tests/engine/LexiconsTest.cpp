@@ -114,10 +114,16 @@ struct Damage {
 TEST(LexiconValidation, RefusesEveryKindOfDamageNamingFileAndReason) {
     const std::vector<Damage> damages = {
         {"too small", [](auto& b) { b.resize(LexiconHeaderSize + 4); }, "fewer than the 100"},
-        {"odd size", [](auto& b) { b.push_back(0); b.push_back(0); }, "not 92 bytes plus a multiple of 4"},
+        {"odd size",
+         [](auto& b) {
+             b.push_back(0);
+             b.push_back(0);
+         },
+         "not 92 bytes plus a multiple of 4"},
         {"header only", [](auto& b) { b.resize(40); }, "fewer than the 100"},
         {"bad magic", [](auto& b) { b[0] ^= 0xFF; }, "magic number"},
-        {"tree number", [](auto& b) { PutU32(b, LexiconTreeNumberOffset, 3000); }, "tree number 3000 names no language"},
+        {"tree number", [](auto& b) { PutU32(b, LexiconTreeNumberOffset, 3000); },
+         "tree number 3000 names no language"},
         {"max length 1", [](auto& b) { b[LexiconMaxLengthOffset] = 1; }, "maximum word length 1 is outside 2 to 32"},
         {"max length 33", [](auto& b) { b[LexiconMaxLengthOffset] = 33; }, "maximum word length 33 is outside 2 to 32"},
         {"short name", [](auto& b) { std::fill_n(b.begin() + LexiconShortNameOffset, LexiconShortNameField, 'S'); },
@@ -125,10 +131,16 @@ TEST(LexiconValidation, RefusesEveryKindOfDamageNamingFileAndReason) {
         {"long name", [](auto& b) { std::fill_n(b.begin() + LexiconLongNameOffset, LexiconLongNameField, 'L'); },
          "long name has no terminating NUL"},
         {"child past the end",
-         [](auto& b) { PutU32(b, NodeOffset(1), GetU32(b, NodeOffset(1)) | static_cast<std::uint32_t>(NodeCountOf(b)) << NodeChildShift); },
+         [](auto& b) {
+             PutU32(b, NodeOffset(1),
+                    GetU32(b, NodeOffset(1)) | static_cast<std::uint32_t>(NodeCountOf(b)) << NodeChildShift);
+         },
          "past the end"},
         {"no last sibling",
-         [](auto& b) { const auto at = NodeOffset(NodeCountOf(b) - 1); PutU32(b, at, GetU32(b, at) & ~NodeLastSibling); },
+         [](auto& b) {
+             const auto at = NodeOffset(NodeCountOf(b) - 1);
+             PutU32(b, at, GetU32(b, at) & ~NodeLastSibling);
+         },
          "runs off the end"},
         {"letter outside", [](auto& b) { b[NodeOffset(2)] = '['; }, "which is no English tile"},
         {"letter zero", [](auto& b) { b[NodeOffset(1)] = 0; }, "which is no English tile"},

@@ -54,8 +54,8 @@ TEST(PresentationLayoutTest, EveryLayoutWithItsWidthAndPaging) {
     for (const LayoutCase& c : cases)
         EXPECT_EQ(c.expected, LaidOut(c)) << "layout " << c.layout << " parameter " << c.parameter << " width "
                                           << c.width << " columns " << c.columns << " rows " << c.rowsPerPage;
-    EXPECT_EQ((Lines{"AB  KLMNO PQ", "RST J"}), LaidOut({LayoutColumnatedRowsFixed, 4, 0, 3, 0, {}},
-                                                        {"AB", "KLMNO", "PQ", "RST", "J"}))
+    EXPECT_EQ((Lines{"AB  KLMNO PQ", "RST J"}),
+              LaidOut({LayoutColumnatedRowsFixed, 4, 0, 3, 0, {}}, {"AB", "KLMNO", "PQ", "RST", "J"}))
         << "an entry as wide as its column pushes the rest of its row on";
     for (std::int32_t layout = LayoutOnePerLine; layout <= LayoutColumnsExpandable; ++layout)
         EXPECT_TRUE(LaidOut({layout, 1, 80, 0, 0, {}}, {}).empty()) << "layout " << layout;

@@ -34,8 +34,8 @@ private:
 std::vector<std::string> ManyWords(int count) {
     std::vector<std::string> words;
     for (int i = 0; i < count; ++i)
-        words.push_back({static_cast<char>('A' + i / 676), static_cast<char>('A' + i / 26 % 26),
-                         static_cast<char>('A' + i % 26)});
+        words.push_back(
+            {static_cast<char>('A' + i / 676), static_cast<char>('A' + i / 26 % 26), static_cast<char>('A' + i % 26)});
     return words;
 }
 

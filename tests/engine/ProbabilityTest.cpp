@@ -16,10 +16,10 @@ LetterCounts Wanted(std::string_view letters) {
 }
 
 TEST_F(ProbabilityTest, DrawsAreTheProductOfBinomials) {
-    EXPECT_EQ(9, CountRackDraws(Wanted("QI"), TileCounts));                 // C(1,1) C(9,1)
+    EXPECT_EQ(9, CountRackDraws(Wanted("QI"), TileCounts));  // C(1,1) C(9,1)
     EXPECT_EQ(9, CountRackDraws(Wanted("I"), TileCounts));
-    EXPECT_EQ(36, CountRackDraws(Wanted("II"), TileCounts));                // C(9,2)
-    EXPECT_EQ(66 * 36 * 4, CountRackDraws(Wanted("EEIIS"), TileCounts));    // C(12,2) C(9,2) C(4,1)
+    EXPECT_EQ(36, CountRackDraws(Wanted("II"), TileCounts));              // C(9,2)
+    EXPECT_EQ(66 * 36 * 4, CountRackDraws(Wanted("EEIIS"), TileCounts));  // C(12,2) C(9,2) C(4,1)
     EXPECT_EQ(0, CountRackDraws(Wanted(""), TileCounts));
     EXPECT_EQ(0, CountRackDraws(Wanted("QQ"), TileCounts)) << "one Q in the bag";
 }

@@ -27,17 +27,22 @@ public:
         if (mode == QueryModeSteal && model.size() > 2) model.erase(1 + random_() % (model.size() - 2), 1);
         if (model.size() > 6) model.resize(6);
         const bool anagrams = mode != QueryModePattern && mode != QueryModeImbeddedWord;
-        if (mode != QueryModeTwoWord && One(8)) Add(std::to_string(random_() % 3) + "[" + (One(3) ? "M" : "") + (One(3) ? "~" : "") + Range() + "]");
+        if (mode != QueryModeTwoWord && One(8))
+            Add(std::to_string(random_() % 3) + "[" + (One(3) ? "M" : "") + (One(3) ? "~" : "") + Range() + "]");
         for (unsigned char tile : model) {
-            if (mode == QueryModeTwoWord) PairConstituent(tile - TileBase);
-            else Constituent(tile - TileBase);
+            if (mode == QueryModeTwoWord)
+                PairConstituent(tile - TileBase);
+            else
+                Constituent(tile - TileBase);
         }
         if (mode != QueryModeTwoWord && One(4)) Add("*");
         if (anagrams && One(3)) {
             line_ += " ,";
             for (int n = 1 + random_() % 3; n > 0; --n) {
-                if (One(4)) line_ += "?";
-                else AppendTile(1 + random_() % ActiveTileCount());
+                if (One(4))
+                    line_ += "?";
+                else
+                    AppendTile(1 + random_() % ActiveTileCount());
                 if (One(3)) line_ += "!";
             }
         }
@@ -122,8 +127,10 @@ private:
             case 5: line_ += One(2) ? "(+)" : "(-)"; break;
             case 6: line_ += One(2) ? "(R-1)" : "(R1)"; break;
             case 7:
-                if (constituents_ == 0) AppendTile(tile);
-                else line_ += "(S" + std::to_string(One(2) ? -1 : 1 + static_cast<int>(random_() % constituents_)) + ")";
+                if (constituents_ == 0)
+                    AppendTile(tile);
+                else
+                    line_ += "(S" + std::to_string(One(2) ? -1 : 1 + static_cast<int>(random_() % constituents_)) + ")";
                 break;
             case 8: line_ += One(2) ? "(3)" : "(@3)"; break;
             case 9: line_ += "(=)"; break;
@@ -185,8 +192,10 @@ TEST_P(QueryAgreement, EveryModeAgreesWithTheBruteForceReference) {
         const std::vector<std::string> found = Query(line);
         answered += !expected.empty();
         std::vector<std::string> onlyFound, onlyExpected;
-        std::set_difference(found.begin(), found.end(), expected.begin(), expected.end(), std::back_inserter(onlyFound));
-        std::set_difference(expected.begin(), expected.end(), found.begin(), found.end(), std::back_inserter(onlyExpected));
+        std::set_difference(found.begin(), found.end(), expected.begin(), expected.end(),
+                            std::back_inserter(onlyFound));
+        std::set_difference(expected.begin(), expected.end(), found.begin(), found.end(),
+                            std::back_inserter(onlyExpected));
         ASSERT_EQ(onlyFound, onlyExpected);
     }
     EXPECT_GT(answered, rounds / 2) << "too few queries find words";

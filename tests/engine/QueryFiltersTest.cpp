@@ -44,11 +44,11 @@ TEST_F(QueryFilters, EveryNumericRelationOnTheWordLength) {
         bool three, four, five;  // whether words of 3, 4 and 5 tiles pass
     };
     const Case cases[] = {
-        {RelationEqual, 4, 0, false, true, false},    {RelationNotEqual, 4, 0, true, false, true},
-        {RelationAbove, 4, 0, false, false, true},    {RelationBelow, 4, 0, true, false, false},
-        {RelationAtLeast, 4, 0, false, true, true},   {RelationAtMost, 4, 0, true, true, false},
-        {RelationRange, 3, 4, true, true, false},     {RelationHalfOpen, 3, 5, true, true, false},
-        {RelationRange, 5, 3, false, false, false},   {99, 4, 0, false, false, false},
+        {RelationEqual, 4, 0, false, true, false},  {RelationNotEqual, 4, 0, true, false, true},
+        {RelationAbove, 4, 0, false, false, true},  {RelationBelow, 4, 0, true, false, false},
+        {RelationAtLeast, 4, 0, false, true, true}, {RelationAtMost, 4, 0, true, true, false},
+        {RelationRange, 3, 4, true, true, false},   {RelationHalfOpen, 3, 5, true, true, false},
+        {RelationRange, 5, 3, false, false, false}, {99, 4, 0, false, false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.relation);

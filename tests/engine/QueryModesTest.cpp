@@ -13,9 +13,9 @@ namespace {
 
 using Items = std::vector<std::string>;
 
-const Items Words = {"AT",   "TA",    "CAT",  "ACT",  "COT",  "TACO", "COAT", "OCTA",   "CATS",    "ACTS",
-                     "SCAT", "TACOS", "COATS", "DOG", "GOD",  "ABA",  "ABB",  "TOT",    "TOTS",    "EAT",
-                     "TEA",  "ATE",   "SEAT", "EATS", "TEAS", "STEARIN", "NASTIER", "STEARINE", "RETAINS"};
+const Items Words = {"AT",   "TA",    "CAT",   "ACT",  "COT",  "TACO",    "COAT",    "OCTA",     "CATS",   "ACTS",
+                     "SCAT", "TACOS", "COATS", "DOG",  "GOD",  "ABA",     "ABB",     "TOT",      "TOTS",   "EAT",
+                     "TEA",  "ATE",   "SEAT",  "EATS", "TEAS", "STEARIN", "NASTIER", "STEARINE", "RETAINS"};
 
 class QueryModes : public QueryTest {
 protected:
@@ -46,11 +46,11 @@ TEST_F(QueryModes, RackPartsMayBeUsedRequiredOnesMustBe) {
 }
 
 TEST_F(QueryModes, PresenceMarksAndQueryBasedSets) {
-    EXPECT_EQ(Query("TO(-T)"), (Items{"TOT"}));        // a T already in the word
-    EXPECT_EQ(Query("O(+T)(+T)"), Items{});            // only one T can come first
-    EXPECT_EQ(Query("AB(R-1)"), (Items{"ABB"}));       // the letter before again
-    EXPECT_EQ(Query("/Q2 (R3)?A"), (Items{"AbA"}));   // the third letter, not known yet
-    EXPECT_EQ(Query("AB(S1)"), (Items{"ABA"}));        // the tile of the first constituent
+    EXPECT_EQ(Query("TO(-T)"), (Items{"TOT"}));             // a T already in the word
+    EXPECT_EQ(Query("O(+T)(+T)"), Items{});                 // only one T can come first
+    EXPECT_EQ(Query("AB(R-1)"), (Items{"ABB"}));            // the letter before again
+    EXPECT_EQ(Query("/Q2 (R3)?A"), (Items{"AbA"}));         // the third letter, not known yet
+    EXPECT_EQ(Query("AB(S1)"), (Items{"ABA"}));             // the tile of the first constituent
     EXPECT_EQ(Query("(C)(S1)O*"), (Items{"TOT", "TOTs"}));  // the same consonant twice
     EXPECT_EQ(Query("(V)*(S1)"), (Items{"AbA", "stEarinE"}));
 }
@@ -171,7 +171,8 @@ TEST_F(QueryModes, FaultsEndTheQueryWithAMessage) {
     EXPECT_EQ(Output.Errors, (Items{"There is no wordlist 8"}));
     std::string many;  // 65 different sets, each zero or more times
     for (char a = 'A'; a <= 'Z'; ++a)
-        for (char b = static_cast<char>(a + 1); b <= 'Z' && many.size() < 65 * 5; ++b) many += std::string("0(") + a + b + ")";
+        for (char b = static_cast<char>(a + 1); b <= 'Z' && many.size() < 65 * 5; ++b)
+            many += std::string("0(") + a + b + ")";
     EXPECT_EQ(Evaluate(many), QueryEnd::Failed);
     EXPECT_EQ(Output.Errors, (Items{"The query has more than 64 different constituents"}));
     EXPECT_EQ(SlateItems(), (Items{"DOG"}));

@@ -179,7 +179,8 @@ bool ChainsHold(const std::vector<Piece>& pieces, const Given& given) {
         TileMask values = pieces[root].Tiles & AllTilesMask(ActiveTileCount());
         if (!pieces[root].Block.empty()) {
             const auto& block = pieces[root].Block;
-            values = std::all_of(block.begin(), block.end(), [&](int t) { return t == block[0]; }) ? TileBit(block[0]) : 0;
+            values =
+                std::all_of(block.begin(), block.end(), [&](int t) { return t == block[0]; }) ? TileBit(block[0]) : 0;
         }
         for (std::size_t i = 0; i < pieces.size(); ++i)
             if (pieces[i].Chain == static_cast<int>(root))
@@ -205,7 +206,8 @@ bool WholeCopies(const Piece& piece, const std::vector<int>& tiles) {
 // first marks are already worse than the best found is not followed.
 class AnagramWays {
 public:
-    AnagramWays(const std::vector<Piece>& pieces, const Word& word) : pieces_(pieces), word_(word), given_(pieces.size()) {}
+    AnagramWays(const std::vector<Piece>& pieces, const Word& word)
+        : pieces_(pieces), word_(word), given_(pieces.size()) {}
 
     std::optional<BlankMarkBits> Best() {
         Try(0);
@@ -242,7 +244,8 @@ private:
         for (std::size_t i = 0; i < pieces_.size(); ++i) {
             const Piece& piece = pieces_[i];
             const int count = static_cast<int>(given_[i].size());
-            if (piece.Block.empty() ? count < piece.Min || count > piece.Max : !WholeCopies(piece, given_[i])) return false;
+            if (piece.Block.empty() ? count < piece.Min || count > piece.Max : !WholeCopies(piece, given_[i]))
+                return false;
         }
         return ChainsHold(pieces_, given_);
     }
@@ -260,7 +263,8 @@ private:
 // blank-matched.
 class PatternWays {
 public:
-    PatternWays(const std::vector<Piece>& pieces, const Word& word) : pieces_(pieces), word_(word), given_(pieces.size()) {}
+    PatternWays(const std::vector<Piece>& pieces, const Word& word)
+        : pieces_(pieces), word_(word), given_(pieces.size()) {}
 
     std::vector<BlankMarkBits> All(int from, int to) {
         ways_.clear();
@@ -285,9 +289,12 @@ private:
         if (p + size > to_) return;
         std::vector<int> copy(word_.begin() + p, word_.begin() + p + size);
         bool fits = true;
-        if (piece.Block.empty()) fits = Fits(piece, word_, p);
-        else if (piece.InOrder) fits = copy == piece.Block;
-        else fits = std::is_permutation(copy.begin(), copy.end(), piece.Block.begin(), piece.Block.end());
+        if (piece.Block.empty())
+            fits = Fits(piece, word_, p);
+        else if (piece.InOrder)
+            fits = copy == piece.Block;
+        else
+            fits = std::is_permutation(copy.begin(), copy.end(), piece.Block.begin(), piece.Block.end());
         if (!fits) return;
         given_[i].insert(given_[i].end(), copy.begin(), copy.end());
         Piece_(i, copies + 1, p + size, piece.Blank ? marks | BlankMarkBits{1} << p : marks);

@@ -106,8 +106,10 @@ TEST_F(RandomRacksTest, RacksComeFromTheBagWithTwoBlanks) {
         ASSERT_EQ(static_cast<std::size_t>(RackSize), rack.size());
         for (const auto& [tile, count] : Tally(rack)) {
             drawn[tile] += count;
-            if (tile == BlankTile) EXPECT_LE(count, BlanksInRackBag);
-            else EXPECT_LE(count, EnglishTileCounts[tile - 'A']) << tile;
+            if (tile == BlankTile)
+                EXPECT_LE(count, BlanksInRackBag);
+            else
+                EXPECT_LE(count, EnglishTileCounts[tile - 'A']) << tile;
         }
     }
     EXPECT_EQ(27u, drawn.size()) << "every letter and the blank turn up";
@@ -197,7 +199,9 @@ TEST_F(RandomRacksTest, OrderingsArrangeTilesAndKeepSeparators) {
     EXPECT_EQ("cA+T", ArrangeInOrdering("TcA", "CBA+TSR")) << "case is kept, order by tile";
     SetLanguageTables(Language::Spanish);
     const std::string tiles = DisplayToWord("RRCHC\xD1") + "?";
-    EXPECT_EQ(DisplayToWord("CCH\xD1RR") + "?", ArrangeInOrdering(tiles, "ABCchDEFGHIJLllMN\xD1" "OPQRrrSTUVXYZ?"));
+    EXPECT_EQ(DisplayToWord("CCH\xD1RR") + "?", ArrangeInOrdering(tiles,
+                                                                  "ABCchDEFGHIJLllMN\xD1"
+                                                                  "OPQRrrSTUVXYZ?"));
     EXPECT_EQ(DisplayToWord("\xD1 RRCHC") + "?", ArrangeInOrdering(tiles, "\xF1 RRCHCABDEFGHIJLLLMNOPQRSTUVXYZ?"));
 }
 

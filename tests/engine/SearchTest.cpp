@@ -69,8 +69,10 @@ std::vector<std::string> Search(const Source& source, const Rack& rack) {
         LetterCounts plain{};
         int marked = 0;
         for (std::size_t i = 0; i < match.Word.size(); ++i) {
-            if (match.Blanks >> i & 1) ++marked;
-            else ++plain[static_cast<unsigned char>(match.Word[i]) - TileBase - 1];
+            if (match.Blanks >> i & 1)
+                ++marked;
+            else
+                ++plain[static_cast<unsigned char>(match.Word[i]) - TileBase - 1];
         }
         for (int k = 0; k < LetterCountSlots; ++k) EXPECT_LE(plain[k], rack.tiles[k]) << match.Word;
         EXPECT_EQ(marked, Shortfall(std::string(match.Word), rack)) << match.Word;
@@ -130,7 +132,8 @@ TEST(Search, AWordListSearchTakesBlankMatchedTilesAndSkipsWhatIsNoWord) {
 TEST(Search, MatchFunctionMaySearchAgain) {
     // Two-word anagrams: every first word runs a second, nested search for
     // the tiles it leaves, and asks a word test on the way.
-    const std::vector<std::string> words = {"AT", "TA", "EAT", "TEA", "ATE", "SEA", "SET", "TEAS", "EATS", "SEAT", "ASS"};
+    const std::vector<std::string> words = {"AT",  "TA",   "EAT",  "TEA",  "ATE", "SEA",
+                                            "SET", "TEAS", "EATS", "SEAT", "ASS"};
     TestLexiconFolder folder;
     const LexiconRecord& lexicon = folder.LoadWords(words);
     const LetterCounts rack = CountsOf("AAESTT");
@@ -168,8 +171,12 @@ TEST(Search, TwoThreadsSearchTheSameLexiconAtOnce) {
     rack.fit = AnagramFit::AtMost;
     const auto expected = BruteForce(words, rack);
     std::vector<std::string> a, b;
-    std::thread one([&] { for (int k = 0; k < 20; ++k) a = Search(lexicon, rack); });
-    std::thread two([&] { for (int k = 0; k < 20; ++k) b = Search(lexicon, rack); });
+    std::thread one([&] {
+        for (int k = 0; k < 20; ++k) a = Search(lexicon, rack);
+    });
+    std::thread two([&] {
+        for (int k = 0; k < 20; ++k) b = Search(lexicon, rack);
+    });
     one.join();
     two.join();
     EXPECT_EQ(a, expected);
@@ -186,7 +193,9 @@ TEST(Search, StopsOnTheStopFlagOrTheMatchFunctionAndReportsFirstTiles) {
     SearchControl control;
     control.Progress = [&](unsigned char tile) { firstTiles += static_cast<char>(tile); };
     int matches = 0;
-    EXPECT_EQ(SearchLexicon(lexicon, any, [&](const SearchMatch&) { return ++matches < 100; }, control), SearchEnd::Completed);
+    EXPECT_EQ(SearchLexicon(
+                  lexicon, any, [&](const SearchMatch&) { return ++matches < 100; }, control),
+              SearchEnd::Completed);
     EXPECT_EQ(matches, 7);
     EXPECT_EQ(firstTiles, "ABCD");
 
@@ -194,13 +203,14 @@ TEST(Search, StopsOnTheStopFlagOrTheMatchFunctionAndReportsFirstTiles) {
     control.Stop = &stop;
     firstTiles.clear();
     std::vector<std::string> seen;
-    EXPECT_EQ(SearchLexicon(lexicon, any,
-                            [&](const SearchMatch& match) {
-                                seen.emplace_back(match.Word);
-                                if (match.Word == "BA") stop = true;
-                                return true;
-                            },
-                            control),
+    EXPECT_EQ(SearchLexicon(
+                  lexicon, any,
+                  [&](const SearchMatch& match) {
+                      seen.emplace_back(match.Word);
+                      if (match.Word == "BA") stop = true;
+                      return true;
+                  },
+                  control),
               SearchEnd::Stopped);
     EXPECT_EQ(seen.back(), "BA");
     EXPECT_EQ(firstTiles, "AB");
@@ -211,7 +221,6 @@ TEST(Search, StopsOnTheStopFlagOrTheMatchFunctionAndReportsFirstTiles) {
               SearchEnd::Stopped);
     EXPECT_EQ(matches, 2);
 }
-
 
 // ---- Patterns -----------------------------------------------------------------
 
@@ -245,8 +254,8 @@ std::vector<PatternElement> RandomPattern(const std::vector<std::string>& words,
     const TileMask all = AllTilesMask(LatinTileCount);
     for (char c : model) {
         switch (random() % 6) {
-            case 0: pattern.push_back({all, false, true}); break;                                  // "."
-            case 1: pattern.push_back({all, true, true}); break;                                   // "*"
+            case 0: pattern.push_back({all, false, true}); break;  // "."
+            case 1: pattern.push_back({all, true, true}); break;   // "*"
             case 2: pattern.push_back({TileBit(c - TileBase) | TileBit(1 + random() % 26), false, false}); break;
             default: pattern.push_back({TileBit(c - TileBase), false, false}); break;
         }
@@ -272,12 +281,15 @@ TEST(Search, PatternsMatchWhatARegularExpressionMatches) {
             PatternConstraint constraint(pattern);
             std::vector<std::string> found;
             const MatchFunction collect = [&](const SearchMatch& match) {
-                EXPECT_TRUE(MatchesWithMarks(pattern, 0, match.Word, 0, match.Blanks)) << match.Word << " " << match.Blanks;
+                EXPECT_TRUE(MatchesWithMarks(pattern, 0, match.Word, 0, match.Blanks))
+                    << match.Word << " " << match.Blanks;
                 found.emplace_back(match.Word);
                 return true;
             };
-            if (source == 0) SearchLexicon(lexicon, constraint, collect);
-            else SearchLexicon(std::span<const std::string>(words), constraint, collect);
+            if (source == 0)
+                SearchLexicon(lexicon, constraint, collect);
+            else
+                SearchLexicon(std::span<const std::string>(words), constraint, collect);
             std::sort(found.begin(), found.end());
             ASSERT_EQ(found, expected);
         }
@@ -299,13 +311,15 @@ TEST(Search, PatternMarksPreferPlainElements) {
     // only the first A is the blank's, although the single non-K element
     // could also have taken the L.
     const TileMask notK = all & ~TileBit('K' - TileBase);
-    PatternConstraint runs({{all, true, true}, {all, false, true}, {notK, false, false}, {notK, true, false}, {all, true, true}});
+    PatternConstraint runs(
+        {{all, true, true}, {all, false, true}, {notK, false, false}, {notK, true, false}, {all, true, true}});
     const std::vector<std::string> aaal = {"AAAL"};
     SearchLexicon(std::span<const std::string>(aaal), runs, [&](const SearchMatch& match) {
         EXPECT_EQ(match.Blanks, 0b0001u);
         return true;
     });
-    PatternConstraint tooLong(std::vector<PatternElement>(PatternConstraint::MaxPatternElements + 1, {all, true, true}));
+    PatternConstraint tooLong(
+        std::vector<PatternElement>(PatternConstraint::MaxPatternElements + 1, {all, true, true}));
     EXPECT_EQ(tooLong.NextTiles(0), 0u);
 }
 

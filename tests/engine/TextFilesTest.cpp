@@ -14,7 +14,9 @@ TEST(TextFilesTest, Utf8BecomesTheCodePageAndOtherBytesStay) {
     EXPECT_EQ("\xC3\xB1\xFF", LineToCodePage("\xC3\xB1\xFF")) << "not valid UTF-8 as a whole";
     EXPECT_EQ("\xC0\x80", LineToCodePage("\xC0\x80")) << "an overlong form is no UTF-8";
     bool lost = false;
-    EXPECT_EQ("a?b", LineToCodePage("a\xE4\xB8\xAD" "b", &lost));
+    EXPECT_EQ("a?b", LineToCodePage("a\xE4\xB8\xAD"
+                                    "b",
+                                    &lost));
     EXPECT_TRUE(lost);
     lost = false;
     LineToCodePage("plain", &lost);

@@ -68,12 +68,12 @@ TEST_F(TilesTest, TileCodeOfCharReadsSpanishTilesAndDoubleTilesOfOneCase) {
         int tile;
         bool tookTwo;
     };
-    const Case cases[] = {
-        {"A", 1, false},      {"a", 1, false},      {"CH", 4, true},   {"ch", 4, true},  {"cH", 3, false},
-        {"Ch", 3, false},     {"C", 3, false},      {"LL", 13, true},  {"ll", 13, true}, {"Ll", 12, false},
-        {"RR", 21, true},     {"rr", 21, true},     {"\xD1", 16, false}, {"\xF1", 16, false}, {"Z", 28, false},
-        {"K", 0, false},      {"w", 0, false},      {"7", 0, false},   {" ", 0, false},  {"+", 0, false},
-        {".", 31, false},     {"?", 31, false},     {"\xC9", 0, false}};
+    const Case cases[] = {{"A", 1, false},     {"a", 1, false},     {"CH", 4, true},   {"ch", 4, true},
+                          {"cH", 3, false},    {"Ch", 3, false},    {"C", 3, false},   {"LL", 13, true},
+                          {"ll", 13, true},    {"Ll", 12, false},   {"RR", 21, true},  {"rr", 21, true},
+                          {"\xD1", 16, false}, {"\xF1", 16, false}, {"Z", 28, false},  {"K", 0, false},
+                          {"w", 0, false},     {"7", 0, false},     {" ", 0, false},   {"+", 0, false},
+                          {".", 31, false},    {"?", 31, false},    {"\xC9", 0, false}};
     for (const Case& c : cases) {
         bool tookTwo = true;  // must be cleared at entry
         const unsigned char next = c.text[0] != '\0' ? static_cast<unsigned char>(c.text[1]) : 0;

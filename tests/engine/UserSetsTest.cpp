@@ -88,7 +88,7 @@ TEST_F(UserSetsTest, ReportLinesAreIndentedAndWriteTheSpanishCAsACapital) {
 }
 
 TEST_F(UserSetsTest, SetAlgebraTreatsTilesAsMembers) {
-    const LetterCounts first = SetOf("AAEIST").Counts;   // A2 E I S T
+    const LetterCounts first = SetOf("AAEIST").Counts;    // A2 E I S T
     const LetterCounts second = SetOf("EEIOUST").Counts;  // E2 I O S T U
     EXPECT_EQ(SetOf("AAEEIOSTU").Counts, CombineLetterSets(first, SetOperation::Union, second));
     EXPECT_EQ(SetOf("EIST").Counts, CombineLetterSets(first, SetOperation::Intersection, second));

@@ -64,8 +64,9 @@ TEST_P(WordTestsByLanguage, PrefixesAnagramCountsAndHooksAgreeWithTheList) {
         EXPECT_EQ(BackHooks(word), back);
         for (std::size_t n = 1; n <= word.size(); ++n) {
             const std::string prefix = word.substr(0, n);
-            const bool longer = std::any_of(words.begin(), words.end(),
-                                            [&](const std::string& w) { return w.size() > 2 && w.starts_with(prefix); });
+            const bool longer = std::any_of(words.begin(), words.end(), [&](const std::string& w) {
+                return w.size() > 2 && w.starts_with(prefix);
+            });
             EXPECT_EQ(IsLexiconPrefix(prefix), n == 2 ? longer : true) << prefix;
         }
     }

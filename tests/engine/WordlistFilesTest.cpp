@@ -133,7 +133,10 @@ TEST_F(WordlistFilesTest, BinaryJunkOverlongLinesAndLostCharactersAreSkippedAndC
 TEST_F(WordlistFilesTest, Utf8AndCodePageFilesReadAlike) {
     SetLanguageTables(Language::Spanish);
     Import cp(WriteFile("cp.wds", "CA\xD1O\nchorro\n"), 1);
-    Import utf8(WriteFile("utf8.wds", "\xEF\xBB\xBF" "ca\xC3\xB1o\nCHORRO\n"), 2);
+    Import utf8(WriteFile("utf8.wds",
+                          "\xEF\xBB\xBF"
+                          "ca\xC3\xB1o\nCHORRO\n"),
+                2);
     EXPECT_EQ(Texts(1), Texts(2));
     EXPECT_EQ(DisplayToWord("CA\xD1O"), Texts(1)[0]);
     EXPECT_EQ(DisplayToWord("CHORRO"), Texts(1)[1]);

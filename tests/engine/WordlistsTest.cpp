@@ -160,9 +160,9 @@ TEST_F(WordlistsTest, ListingLinesShowNumberLabelCountAndKind) {
     Wordlist& racks = MakeWordlist(12, {});
     AppendWordlistItem(racks, "AEIRST?", true);
     EXPECT_EQ(2, ListWordlists(lines, false, 12));
-    EXPECT_EQ((Lines{"  0 (unlabeled):       1 word", "  7 Verbs      :       2 words",
-                     " 12 (unlabeled):       1 string"}),
-              lines);
+    EXPECT_EQ(
+        (Lines{"  0 (unlabeled):       1 word", "  7 Verbs      :       2 words", " 12 (unlabeled):       1 string"}),
+        lines);
     EXPECT_EQ(-1, ListWordlists(lines, true, 5));
     EXPECT_EQ("    7 Verbs      :       2 words", lines[1]);
     SetWordlistLabel(7, "A label of twenty ch");
@@ -350,7 +350,7 @@ TEST_F(WordlistsTest, TheCurrentFlashcardStaysPutWhileItemsChangeAroundIt) {
     MakeWordlist(4, {"A", "B", "C", "D"});
     StartFlashcards(4);
     NextFlashcard();
-    NextFlashcard();  // on C
+    NextFlashcard();                              // on C
     TransferWordlistItems(4, 1, 1, 1, 1, false);  // nothing to copy from wordlist 1
     MakeWordlist(1, {"X", "Y"});
     TransferWordlistItems(4, 1, 1, 1, 2, false);  // X Y before A

@@ -48,16 +48,15 @@ protected:
     void Type(std::string_view text) {
         for (char c : text) {
             switch (c) {
-            case '\t': rules.WordsKeyDown(Plain(KeyTab)); break;
-            case '\b': rules.WordsKeyDown(Plain(KeyBackspace)); break;
-            case ',': rules.WordsKeyDown(Plain(KeyComma)); break;
-            default: rules.WordsKeyDown(Plain(static_cast<unsigned char>(c)));
+                case '\t': rules.WordsKeyDown(Plain(KeyTab)); break;
+                case '\b': rules.WordsKeyDown(Plain(KeyBackspace)); break;
+                case ',': rules.WordsKeyDown(Plain(KeyComma)); break;
+                default: rules.WordsKeyDown(Plain(static_cast<unsigned char>(c)));
             }
         }
     }
     void Ticks(int count) {
-        for (int i = 0; i < count; ++i)
-            rules.TimerTimer();
+        for (int i = 0; i < count; ++i) rules.TimerTimer();
     }
 
     std::set<std::string> challengeWords{"CAT", "DOG", "EE", "QI", "CHURRO", "NI\xD1O", "ABCDEFGHIJKLMNOP"};
@@ -89,8 +88,7 @@ TEST_F(ChallengeRulesTest, WordIsCutAtFortyLettersAndGroupAtTwelveWords) {
     EXPECT_EQ(rules.CurrentChallengeWord(), std::string(40, 'A'));
     EXPECT_FALSE(rules.CountDownVisible());
     rules.ResetChallengeEntry();
-    for (int i = 0; i < 12; ++i)
-        Type("QI ");
+    for (int i = 0; i < 12; ++i) Type("QI ");
     Type("ZA ");
     EXPECT_EQ(rules.ChallengedWords().size(), 12u);
     EXPECT_EQ(rules.CurrentChallengeWord(), "ZA");  // the thirteenth cannot be ended
@@ -110,8 +108,7 @@ TEST_F(ChallengeRulesTest, BackspaceEditsTheWordAndReopensTheLastCompletedOne) {
 
 TEST_F(ChallengeRulesTest, DeleteStartsOverAndFunctionKeysDoNothing) {
     Type("CAT D");
-    for (int code = KeyF1; code <= KeyF12; ++code)
-        rules.WordsKeyDown(Plain(code));
+    for (int code = KeyF1; code <= KeyF12; ++code) rules.WordsKeyDown(Plain(code));
     rules.WordsKeyDown(Plain(KeyAlt));
     EXPECT_EQ(rules.ChallengedWordsText(), "CAT,D");
     int parks = window.parks;
@@ -136,9 +133,10 @@ TEST_F(ChallengeRulesTest, CtrlKeysDoNothingOutsideSpanish) {
 TEST_F(ChallengeRulesTest, SpanishFoldsAccentsAndIgnoresKAndW) {
     ChallengeLexiconSpanish = 1;
     const std::pair<int, char> folds[] = {
-        {0xC1, 'A'}, {0xE1, 'A'}, {0xC8, 'E'}, {0xC9, 'E'}, {0xE8, 'E'}, {0xE9, 'E'}, {0xCE, 'I'}, {0xEE, 'I'},
-        {0xD3, 'O'}, {0xF3, 'O'}, {0xDA, 'U'}, {0xDC, 'U'}, {0xFA, 'U'}, {0xFC, 'U'}, {0xF1, '\xD1'},
-        {CtrlNCharacter, '\xD1'},
+        {0xC1, 'A'}, {0xE1, 'A'}, {0xC8, 'E'},    {0xC9, 'E'},
+        {0xE8, 'E'}, {0xE9, 'E'}, {0xCE, 'I'},    {0xEE, 'I'},
+        {0xD3, 'O'}, {0xF3, 'O'}, {0xDA, 'U'},    {0xDC, 'U'},
+        {0xFA, 'U'}, {0xFC, 'U'}, {0xF1, '\xD1'}, {CtrlNCharacter, '\xD1'},
     };
     for (auto [code, letter] : folds) {
         rules.ResetChallengeEntry();
@@ -146,8 +144,7 @@ TEST_F(ChallengeRulesTest, SpanishFoldsAccentsAndIgnoresKAndW) {
         EXPECT_EQ(rules.ChallengedWordsText(), std::string(1, letter)) << "code " << code;
     }
     rules.ResetChallengeEntry();
-    for (int code : {0xCD, 0xED, int('K'), int('W')})
-        rules.WordsKeyDown(Plain(code));
+    for (int code : {0xCD, 0xED, int('K'), int('W')}) rules.WordsKeyDown(Plain(code));
     EXPECT_EQ(rules.ChallengedWordsText(), "");
     EXPECT_FALSE(rules.TypingTimeoutOn());
 }
@@ -247,8 +244,9 @@ TEST_F(ChallengeRulesTest, RulingCountsDownNineSecondsThenClears) {
         rules.TimerTimer();
         EXPECT_EQ(rules.CountDownText(), RulingCountDownText(left));
     }
-    EXPECT_EQ(rules.CountDownText(), "Type a space to clear this ruling now, or begin to type another group of "
-                                     "words. Otherwise, this ruling will clear in 1 second.");
+    EXPECT_EQ(rules.CountDownText(),
+              "Type a space to clear this ruling now, or begin to type another group of "
+              "words. Otherwise, this ruling will clear in 1 second.");
     rules.TimerTimer();
     EXPECT_FALSE(rules.RulingShown());
     EXPECT_EQ(rules.RulingText(), "");
@@ -348,8 +346,7 @@ TEST_F(ChallengeRulesTest, SecondaryLexiconIsConsultedOnlyInTransitionMode) {
     SecondaryLexiconIndex = 1;
     Type("ZA\t");
     EXPECT_EQ(rules.RulingText(), "         No, the play is UNACCEPTABLE");
-    for (const auto& lookup : lookups)
-        EXPECT_EQ(lookup.first, ChallengeRole);
+    for (const auto& lookup : lookups) EXPECT_EQ(lookup.first, ChallengeRole);
     rules.ResetChallengeEntry();
     InterimChallengesOn = true;
     SecondaryLexiconIndex = -1;

@@ -197,8 +197,7 @@ protected:
         QTest::keyClick(dialog.Words, Qt::Key_Tab);
     }
     void ExpectNoLayoutFaults(const TChallengeDlg& dialog) {
-        for (const std::string& fault : LayoutFaults(dialog))
-            ADD_FAILURE() << fault;
+        for (const std::string& fault : LayoutFaults(dialog)) ADD_FAILURE() << fault;
     }
     FakeHost host;
 };
@@ -206,7 +205,8 @@ protected:
 TEST_F(ChallengeWindowLayoutTest, SmallAndLargeScreens) {
     InterimChallengesOn = true;
     SecondaryLexiconIndex = 1;
-    TChallengeDlg dialog(host, [](int role, bool, std::string_view word) { return (role == ChallengeRole) == (word == "CAT"); });
+    TChallengeDlg dialog(
+        host, [](int role, bool, std::string_view word) { return (role == ChallengeRole) == (word == "CAT"); });
     Judge(dialog, "cat qi");  // a no-penalty ruling: the longest text
     EXPECT_EQ(dialog.Ruling->palette().color(QPalette::Text), QColor(0, 0, 255));
 

@@ -1,8 +1,8 @@
 #include "mainwindow/About.h"
 
 #include <QLabel>
-#include <QPushButton>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 #include "engine/Lexicons.h"
 #include "support/TestLexicon.h"
@@ -46,7 +46,8 @@ TEST_F(AboutBoxTest, ShowsTheProgramAndTheLexiconsWithTheirRoles) {
 
 TEST_F(AboutBoxTest, Layout) {
     folder.Add("LONG.QLX", {"CAT"}, Language::French,
-               {.shortName = std::string(15, 'W'), .longName = "The Longest Lexicon Name That Fits Its Header Of 63 Characters"});
+               {.shortName = std::string(15, 'W'),
+                .longName = "The Longest Lexicon Name That Fits Its Header Of 63 Characters"});
     folder.Load(2, 0, 1);
     Open(about);
     ExpectSoundLayout(about, "about-box");

@@ -1,8 +1,8 @@
 // The ways the main window opens the challenge window, what it hides
 // meanwhile, Ctrl+Z with the restore, and the revert-to-challenge countdown.
 #include <QAction>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>

@@ -13,8 +13,8 @@
 #include "MainWindowFixture.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/QueryControls.h"
-#include "platform/qt/CommitComboBox.h"
 #include "mainwindow/TimerControls.h"
+#include "platform/qt/CommitComboBox.h"
 #include "processor/Executor.h"
 
 namespace qora::test {
@@ -244,9 +244,9 @@ TEST_F(ConsoleKeysTest, BlankMatchedLettersAreColouredAndTheSizeIsShown) {
     const int row = static_cast<int>(WorkspaceLines().size()) - 1;
     EXPECT_EQ(FormatAt(row, 1).foreground().color(), Workspace().BlankMatchedColour());
     EXPECT_NE(FormatAt(row, 0).foreground().color(), Workspace().BlankMatchedColour());
-    EXPECT_EQ(form->WorkspaceSizePanel->text().toStdString(),
-              "Workspace window: " + std::to_string(WorkspaceRows) + " rows x " + std::to_string(WorkspaceColumns) +
-                  " cols");
+    EXPECT_EQ(
+        form->WorkspaceSizePanel->text().toStdString(),
+        "Workspace window: " + std::to_string(WorkspaceRows) + " rows x " + std::to_string(WorkspaceColumns) + " cols");
     EXPECT_GT(WorkspaceColumns, 20);
 }
 

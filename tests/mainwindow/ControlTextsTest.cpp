@@ -17,12 +17,17 @@ Settings WithLayout(std::int32_t layout, std::int32_t parameter) {
 
 TEST(ControlTexts, EveryLayoutIsNamedWithItsParameter) {
     const char* expected[] = {
-        "one per line",         "packed rows, spacing 2",      "packed rows with commas, spacing 2",
-        "columnated rows, spacing 2", "columnated rows, width 2", "columnated rows, width >= 2",
-        "columns, spacing 2",   "columns, width 2",            "columns, width >= 2",
+        "one per line",
+        "packed rows, spacing 2",
+        "packed rows with commas, spacing 2",
+        "columnated rows, spacing 2",
+        "columnated rows, width 2",
+        "columnated rows, width >= 2",
+        "columns, spacing 2",
+        "columns, width 2",
+        "columns, width >= 2",
     };
-    for (int layout = 1; layout <= 9; ++layout)
-        EXPECT_EQ(LayoutText(WithLayout(layout, 2)), expected[layout - 1]);
+    for (int layout = 1; layout <= 9; ++layout) EXPECT_EQ(LayoutText(WithLayout(layout, 2)), expected[layout - 1]);
     EXPECT_EQ(LayoutText(WithLayout(12, 2)), "layout 12");
 }
 

@@ -4,13 +4,13 @@
 // performed.
 #pragma once
 
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>

@@ -50,17 +50,16 @@ TEST_F(ControlsTest, ATypedLineShowsItsFiltersWithTheirValues) {
     TypeLine("AEINST? /|=7 /$3-9 /%{QI} /&<2 /#>1 /<<=(AES) />=(1S) /:<=(-AEIOU) /\"!|plural\"");
     const FilterPage& filters = *controls().FiltersTab;
     const std::pair<QCheckBox*, const char*> expected[] = {
-        {filters.FilteringLength, "=7"},          {filters.FilteringScore, "3-9"},
+        {filters.FilteringLength, "=7"},         {filters.FilteringScore, "3-9"},
         {filters.FilteringProbability, ">=9"},   {filters.FilteringAnagramCount, "<2"},
-        {filters.FilteringWordCount, ">1"},       {filters.FilteringFrontHooks, "<=(AES)"},
-        {filters.FilteringBackHooks, "=(1S)"},    {filters.FilteringBlank, "<=(-AEIOU)"},
+        {filters.FilteringWordCount, ">1"},      {filters.FilteringFrontHooks, "<=(AES)"},
+        {filters.FilteringBackHooks, "=(1S)"},   {filters.FilteringBlank, "<=(-AEIOU)"},
         {filters.FilteringDefn, "\"!|plural\""},
     };
-    const DialogBox* values[] = {filters.FilteringLengthValue,       filters.FilteringScoreValue,
-                                 filters.FilteringProbabilityValue,  filters.FilteringAnagramCountValue,
-                                 filters.FilteringWordCountValue,    filters.FilteringFrontHooksValue,
-                                 filters.FilteringBackHooksValue,    filters.FilteringBlankValue,
-                                 filters.FilteringDefnValue};
+    const DialogBox* values[] = {
+        filters.FilteringLengthValue,       filters.FilteringScoreValue,     filters.FilteringProbabilityValue,
+        filters.FilteringAnagramCountValue, filters.FilteringWordCountValue, filters.FilteringFrontHooksValue,
+        filters.FilteringBackHooksValue,    filters.FilteringBlankValue,     filters.FilteringDefnValue};
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         EXPECT_TRUE(expected[i].first->isChecked()) << i;
         EXPECT_EQ(Shown(*values[i]), expected[i].second) << i;
@@ -138,12 +137,9 @@ TEST_F(ControlsTest, TickingAFilterTypesTheFilterItShows) {
         const char* typed;
     };
     const Case cases[] = {
-        {filters.FilteringScore, "/$3-9  "},
-        {filters.FilteringFrontHooks, "/<>=(2AB) "},
-        {filters.FilteringBlank, "/:>(2ES) "},
-        {filters.FilteringDefn, "/\"noun|\" "},
-        {filters.FilteringProbability, "/%9  "},
-        {filters.FilteringLength, "/|0  "},
+        {filters.FilteringScore, "/$3-9  "},     {filters.FilteringFrontHooks, "/<>=(2AB) "},
+        {filters.FilteringBlank, "/:>(2ES) "},   {filters.FilteringDefn, "/\"noun|\" "},
+        {filters.FilteringProbability, "/%9  "}, {filters.FilteringLength, "/|0  "},
     };
     for (const Case& c : cases) {
         const std::string before = CommandLine();
@@ -159,7 +155,7 @@ TEST_F(ControlsTest, ClearingAFilterTypesItsSwitchOff) {
     ui->queryOrPresentation->setCurrentWidget(controls().FiltersTab);
     const FilterPage& filters = *controls().FiltersTab;
     TypeLine("/|5 /$5 /%5 /#2 /&2 /<=(1S) />=(1S) /:=(E) /\"noun\" ");
-    QCheckBox* boxes[] = {filters.FilteringLength,   filters.FilteringScore,        filters.FilteringProbability,
+    QCheckBox* boxes[] = {filters.FilteringLength,    filters.FilteringScore,        filters.FilteringProbability,
                           filters.FilteringWordCount, filters.FilteringAnagramCount, filters.FilteringFrontHooks,
                           filters.FilteringBackHooks, filters.FilteringBlank,        filters.FilteringDefn};
     const char* switchOffs[] = {"/|- ", "/$- ", "/%- ", "/#- ", "/&- ", "/<- ", "/>- ", "/:- ", "/\"- "};

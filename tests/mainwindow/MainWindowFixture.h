@@ -7,8 +7,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QTimer>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -97,7 +97,8 @@ public:
     // Waits until the worker threads are done and lets their calls and the
     // pending workspace lines through.
     void Settle() {
-        (void)QTest::qWaitFor([] { return !QueryThread().Busy() && !CommandFileThread().Busy() && !CommandFileRunning(); });
+        (void)QTest::qWaitFor(
+            [] { return !QueryThread().Busy() && !CommandFileThread().Busy() && !CommandFileRunning(); });
         for (int i = 0; i < 5; ++i) {
             QCoreApplication::processEvents();
             SyncBridge().RunPending();

@@ -8,9 +8,9 @@
 #include "MainWindowFixture.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/QueryControls.h"
-#include "platform/qt/Focus.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Dialogs.h"
+#include "platform/qt/Focus.h"
 #include "platform/qt/Screen.h"
 #include "support/qt/WidgetLayout.h"
 
@@ -35,7 +35,9 @@ protected:
         QTest::qWait(20);
         return shown;
     }
-    bool OpenThroughMenu() { return Opens([this] { form->MenuAugmentLetter->trigger(); }); }
+    bool OpenThroughMenu() {
+        return Opens([this] { form->MenuAugmentLetter->trigger(); });
+    }
 
     QoraDialog dialog{"Test", 200, 100};
     QPoint shownAt;

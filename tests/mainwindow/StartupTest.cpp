@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QPushButton>
 #include <QScreen>
+#include <QTextBlock>
 
 #include "MainWindowFixture.h"
 #include "platform/Scaling.h"
@@ -115,7 +115,9 @@ INSTANTIATE_TEST_SUITE_P(
     Reasons, FatalStartupTest,
     testing::Values(FatalCase{"NoLexicon", [](MainWindowTest&) {}, {}, "There is no lexicon file (*.QLX)"},
                     FatalCase{"NotALexicon",
-                              [](MainWindowTest& test) { test.lexicons.AddFile("JUNK.QLX", {'n', 'o', 'p', 'e'}); },
+                              [](MainWindowTest& test) {
+                                  test.lexicons.AddFile("JUNK.QLX", {'n', 'o', 'p', 'e'});
+                              },
                               {},
                               "File JUNK.QLX is not a lexicon file"},
                     FatalCase{"BrokenNodes",
@@ -129,7 +131,8 @@ INSTANTIATE_TEST_SUITE_P(
                               },
                               {},
                               "Initialization file qora.ini is unusable"},
-                    FatalCase{"MissingNamedIni", [](MainWindowTest& test) { test.AddLexicon(); },
+                    FatalCase{"MissingNamedIni",
+                              [](MainWindowTest& test) { test.AddLexicon(); },
                               {"-i", "club.ini"},
                               "Initialization file club.ini is unusable"}),
     [](const testing::TestParamInfo<FatalCase>& info) { return std::string(info.param.name); });

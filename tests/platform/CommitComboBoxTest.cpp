@@ -1,13 +1,13 @@
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <gtest/gtest.h>
 #include <vector>
 
 #include "support/qt/WidgetInput.h"

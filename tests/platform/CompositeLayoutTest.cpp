@@ -5,12 +5,12 @@
 #include "platform/qt/TileControls.h"
 #include "support/qt/WidgetLayout.h"
 
+#include <gtest/gtest.h>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
 
 namespace qora {
 namespace {

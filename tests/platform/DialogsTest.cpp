@@ -6,6 +6,7 @@
 #include "platform/qt/MessageBoxes.h"
 #include "support/qt/ModalDriver.h"
 
+#include <gtest/gtest.h>
 #include <QColorDialog>
 #include <QDir>
 #include <QFileDialog>
@@ -14,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <cstdlib>
-#include <gtest/gtest.h>
 
 namespace qora {
 namespace {

@@ -1,7 +1,7 @@
 #include "platform/qt/Keys.h"
 
-#include <QKeyEvent>
 #include <gtest/gtest.h>
+#include <QKeyEvent>
 
 namespace qora {
 namespace {

@@ -1,13 +1,13 @@
 #include "platform/qt/NumberField.h"
 #include "platform/qt/SpinField.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QToolButton>
-#include <gtest/gtest.h>
 #include <vector>
 
 namespace qora {

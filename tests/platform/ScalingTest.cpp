@@ -2,10 +2,10 @@
 #include "platform/qt/Cursor.h"
 #include "platform/qt/Screen.h"
 
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QScreen>
 #include <QWidget>
-#include <gtest/gtest.h>
 
 namespace qora {
 namespace {
@@ -15,8 +15,8 @@ TEST(MulDiv, RoundsHalvesAwayFromZeroAndReportsOverflow) {
     EXPECT_EQ(MulDiv(-1, 1, 2), -1);
     EXPECT_EQ(MulDiv(1, -1, 2), -1);
     EXPECT_EQ(MulDiv(1, 1, -2), -1);
-    EXPECT_EQ(MulDiv(5, 2, 3), 3);   // 3.33
-    EXPECT_EQ(MulDiv(5, 1, 3), 2);   // 1.67
+    EXPECT_EQ(MulDiv(5, 2, 3), 3);  // 3.33
+    EXPECT_EQ(MulDiv(5, 1, 3), 2);  // 1.67
     EXPECT_EQ(MulDiv(-5, 1, 3), -2);
     EXPECT_EQ(MulDiv(0, -7, 3), 0);
     // A zero divisor and a result beyond 32 bits give -1; the product itself is kept in 64 bits.

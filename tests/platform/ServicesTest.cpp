@@ -3,6 +3,7 @@
 #include "platform/qt/Printing.h"
 #include "platform/qt/WaveSound.h"
 
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <fstream>
-#include <gtest/gtest.h>
 
 namespace qora {
 namespace {
@@ -115,8 +115,12 @@ TEST(PagePrinter, AnUnwritableFileIsReportedAndNothingIsPrinted) {
 }
 
 TEST(Clipboard, HoldsPlainCodePageText) {
-    SetClipboardText("MA\xD1" "ANA");
-    EXPECT_EQ(ClipboardText(), "MA\xD1" "ANA");
+    SetClipboardText(
+        "MA\xD1"
+        "ANA");
+    EXPECT_EQ(ClipboardText(),
+              "MA\xD1"
+              "ANA");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "platform/qt/TileKeys.h"
 #include "support/qt/WidgetLayout.h"
 
+#include <gtest/gtest.h>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -9,7 +10,6 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -87,9 +87,9 @@ std::vector<std::string> Captions(const TileControlRows& rows) {
     return captions;
 }
 
-const std::vector<std::string> SpanishOrder = {"A", "B", "C",  "CH", "D",    "E", "F", "G", "H",  "I",
-                                               "J", "L", "LL", "M",  "N",    "\xD1", "O", "P", "Q", "R",
-                                               "RR", "S", "T", "U",  "V",    "X", "Y", "Z"};
+const std::vector<std::string> SpanishOrder = {"A",  "B", "C",  "CH", "D", "E",    "F", "G", "H", "I",
+                                               "J",  "L", "LL", "M",  "N", "\xD1", "O", "P", "Q", "R",
+                                               "RR", "S", "T",  "U",  "V", "X",    "Y", "Z"};
 
 TEST(TileControlRows, CaptionsAndExtrasFollowTheLanguage) {
     for (TileControlKind kind : {TileControlKind::RadioButton, TileControlKind::CheckBox, TileControlKind::Counter}) {
@@ -193,7 +193,8 @@ TEST_F(TileRowsLayout, NothingOverlapsOrIsCutOffInEitherLanguage) {
                         "Use CTRL-letter: C,L,N,R for CH,LL,\xD1,RR."});
         memo->setFixedHeight(memo->fontMetrics().lineSpacing() * 2 + 12);
         layout->addWidget(memo);
-        for (TileControlKind kind : {TileControlKind::RadioButton, TileControlKind::CheckBox, TileControlKind::Counter}) {
+        for (TileControlKind kind :
+             {TileControlKind::RadioButton, TileControlKind::CheckBox, TileControlKind::Counter}) {
             auto* rows = new TileControlRows(kind, 53);
             rows->SetLanguage(language);
             layout->addWidget(rows);

@@ -92,13 +92,14 @@ protected:
 
 TEST_F(CommandFilesTest, EchoesEachNonEmptyLineIntoTheHistoryAndTheWorkspace) {
     WriteFile("a.cmd", "AEINST\r\n\r\n   \n/5W\rQUERY1\nX");
-    WriteFile("b.cmd", "\xEF\xBB\xBF" "A\xC3\x91O\n");  // UTF-8 with its mark
+    WriteFile("b.cmd",
+              "\xEF\xBB\xBF"
+              "A\xC3\x91O\n");  // UTF-8 with its mark
     Run("a.cmd");
     EXPECT_EQ(Performed(), (std::vector<std::string>{"AEINST", "/5W", "QUERY1", "X"}));
     EXPECT_EQ(CommandHistory, Performed());
     EXPECT_EQ(WorkspaceText(), (std::vector<std::string>{"QORA?: AEINST", "", "QORA?: /5W", "", "QORA?: QUERY1",
-                                                         "found QUERY1", SeparatorLine(), "QORA?: X", "",
-                                                         "QORA?: "}));
+                                                         "found QUERY1", SeparatorLine(), "QORA?: X", "", "QORA?: "}));
     EXPECT_FALSE(CommandFileRunning());
     EXPECT_EQ(controlStates.front(), false);
     EXPECT_EQ(controlStates.back(), true);
@@ -135,8 +136,7 @@ TEST_F(CommandFilesTest, ACommandThatFailsEndsEveryCommandFileAfterItsOwnMessage
     EXPECT_EQ(Performed(), (std::vector<std::string>{"A", "FAIL NOW"}));
     const std::string path = (folder / "f.cmd").string();
     EXPECT_EQ(WorkspaceText(), (std::vector<std::string>{"QORA?: A", "", "QORA?: FAIL NOW", "Error - it failed",
-                                                         "Error on line 2 of command file " + path, "",
-                                                         "QORA?: "}));
+                                                         "Error on line 2 of command file " + path, "", "QORA?: "}));
 }
 
 TEST_F(CommandFilesTest, NestedFilesRunInPlaceAndEndOnlyEndsItsOwnFile) {

@@ -110,8 +110,8 @@ TEST_F(ConsoleTest, ObserverHearsOfEveryChangeAndTheHistory) {
 TEST_F(ConsoleTest, ColourMarksStayInsideTheirLine) {
     SetCommandLine("AB%D");
     MarkErrorCharacter(0, 9);
-    MarkErrorCharacter(0, 99);   // past the end: ignored
-    MarkErrorCharacter(7, 0);    // no such row: ignored
+    MarkErrorCharacter(0, 99);  // past the end: ignored
+    MarkErrorCharacter(7, 0);   // no such row: ignored
     MarkErrorCharacter(-1, 0);
     ASSERT_EQ(WorkspaceLines()[0].Colours.size(), 1u);
     EXPECT_EQ(WorkspaceLines()[0].Colours[0].Range.Start, 9);
@@ -137,8 +137,9 @@ TEST_F(ConsoleTest, AStoppedPresentationRefusesLinesAndSaysSoOnce) {
     EXPECT_FALSE(WritePresentationLine("DOG", {}));
     EXPECT_FALSE(SlateThread::SyncWriteMarkedLine("EMU", {}));
     EXPECT_FALSE(WritePresentationLines(batch));
-    EXPECT_EQ(WorkspaceText(), (std::vector<std::string>{"QORA?: ", "CAT", "ACT", "TAC",
-                                                         "!!! - You have typed Esc to stop this presentation prematurely!"}));
+    EXPECT_EQ(WorkspaceText(),
+              (std::vector<std::string>{"QORA?: ", "CAT", "ACT", "TAC",
+                                        "!!! - You have typed Esc to stop this presentation prematurely!"}));
     ResetQueryStopFlags();
     EXPECT_TRUE(WritePresentationLine("FOX", {})) << "the next presentation starts afresh";
 }

@@ -65,7 +65,9 @@ protected:
         return std::mktime(&local);
     }
 
-    static void Write(const std::string& name, const std::string& bytes) { std::ofstream(name, std::ios::binary) << bytes; }
+    static void Write(const std::string& name, const std::string& bytes) {
+        std::ofstream(name, std::ios::binary) << bytes;
+    }
 
     static std::string Contents(const std::string& name) {
         std::ifstream file(name, std::ios::binary);
@@ -162,7 +164,8 @@ TEST_F(IniFileTest, ReadsEverySection) {
 }
 
 TEST_F(IniFileTest, AFileWithoutSomeSectionsLeavesTheirDefaults) {
-    Write("club.ini", "[LEXICONS]\nPRIMARY SOWPODS\n[PRINTER PAGE SETTINGS]\n -5 900 250 100 7 -99999999999999999999\n");
+    Write("club.ini",
+          "[LEXICONS]\nPRIMARY SOWPODS\n[PRINTER PAGE SETTINGS]\n -5 900 250 100 7 -99999999999999999999\n");
     ASSERT_EQ(ReadIniFile("club.ini"), "");
     EXPECT_EQ(IniDefinitionsFileName, "") << "a file without [DEFINITIONS] names no definitions file";
     EXPECT_EQ(RecordingFilePrefix, "cw");
@@ -327,7 +330,9 @@ TEST_F(IniFileTest, AFailedWriteLosesNothing) {
 TEST_F(IniFileTest, OnlyValuesThatReadBackUnchangedAreWritable) {
     const std::pair<std::string, bool> values[] = {
         {"judge/cw", true},
-        {"caf\xE9 \xD1" "and\xFA", true},
+        {"caf\xE9 \xD1"
+         "and\xFA",
+         true},
         {std::string(MaxIniLineLength, 'x'), true},
         {";cw", false},
         {"[DEFINITIONS]", false},

@@ -41,7 +41,8 @@ Check Letter(char letter, int count = 1, bool required = false, char presence = 
     };
 }
 
-Check OneSet(SetKind kind, int count, bool required, char presence, bool all, std::function<void(const SetSpec&)> more = {}) {
+Check OneSet(SetKind kind, int count, bool required, char presence, bool all,
+             std::function<void(const SetSpec&)> more = {}) {
     return [=](const ParsedCommand& c) {
         const QueryElement& e = Only(c);
         EXPECT_EQ(e.Set.Kind, kind);
@@ -53,12 +54,14 @@ Check OneSet(SetKind kind, int count, bool required, char presence, bool all, st
     };
 }
 
-Check SetLetters(SetKind kind, std::string letters, int count = 1, bool required = false, char presence = 0, bool all = false) {
+Check SetLetters(SetKind kind, std::string letters, int count = 1, bool required = false, char presence = 0,
+                 bool all = false) {
     return OneSet(kind, count, required, presence, all,
                   [=](const SetSpec& s) { EXPECT_EQ(s.Letters.Counts, CountsOf(letters)); });
 }
 
-Check Relation(SetKind kind, int code, int v1, int v2, std::string letters, int count = 1, bool required = false, bool all = false) {
+Check Relation(SetKind kind, int code, int v1, int v2, std::string letters, int count = 1, bool required = false,
+               bool all = false) {
     return OneSet(kind, count, required, 0, all, [=](const SetSpec& s) {
         EXPECT_EQ(s.Relation, code);
         EXPECT_EQ(s.Value1, v1);
@@ -112,9 +115,7 @@ Check Setting(std::function<void(const Settings&)> check) {
 }
 
 Check Filter(NumericFilter Settings::*filter, int code, int v1, int v2) {
-    return Setting([=](const Settings& s) {
-        EXPECT_EQ(s.*filter, (NumericFilter{1, code, v1, v2}));
-    });
+    return Setting([=](const Settings& s) { EXPECT_EQ(s.*filter, (NumericFilter{1, code, v1, v2})); });
 }
 
 Check FilterOff(std::function<bool(const Settings&)> active) {
@@ -140,7 +141,8 @@ Check BlankFilter(int code, std::string letters, int ignoreVowels) {
 
 Check Definition(int active, int sense, std::string text) {
     return Setting([=](const Settings& s) {
-        EXPECT_EQ(s.DefinitionFilter, (DefinitionFilter{static_cast<std::uint8_t>(active), static_cast<std::uint8_t>(sense), text}));
+        EXPECT_EQ(s.DefinitionFilter,
+                  (DefinitionFilter{static_cast<std::uint8_t>(active), static_cast<std::uint8_t>(sense), text}));
     });
 }
 
@@ -226,30 +228,32 @@ TEST_F(ParserCatalogueTest, LetterAndBlankPages) {
         {".", OneSet(SetKind::PatternBlank, 1, false, 0, false)},
         {"3.!", OneSet(SetKind::PatternBlank, 3, true, 0, false)},
         {"0.", OneSet(SetKind::PatternBlank, 0, false, 0, false)},
-        {"*", [](const ParsedCommand& c) {
+        {"*",
+         [](const ParsedCommand& c) {
              EXPECT_EQ(Only(c).Kind, ElementKind::WildCard);
              EXPECT_EQ(Only(c).RepeatCount, 0);
              EXPECT_EQ(c.WildCardCount, 1);
          }},
-        {"?/Z", [](const ParsedCommand& c) {
+        {"?/Z",
+         [](const ParsedCommand& c) {
              EXPECT_EQ(Only(c).Set.Kind, SetKind::Blank);
              EXPECT_EQ(c.QuerySettings.ZeroScoringBlanks, 1);
          }},
-        {"ABC,DE 2?/-Z", [](const ParsedCommand& c) {
+        {"ABC,DE 2?/-Z",
+         [](const ParsedCommand& c) {
              ASSERT_EQ(c.QueryElements.size(), 6u);
              EXPECT_FALSE(c.QueryElements[5].InRack) << "the blank ends the rack part";
              EXPECT_EQ(c.QueryElements[5].RepeatCount, 2);
              EXPECT_EQ(c.QuerySettings.ZeroScoringBlanks, 0);
          }},
-        {"ABC,DE F", [](const ParsedCommand& c) {
+        {"ABC,DE F",
+         [](const ParsedCommand& c) {
              ASSERT_EQ(c.QueryElements.size(), 6u);
              EXPECT_TRUE(c.QueryElements[4].InRack);
              EXPECT_FALSE(c.QueryElements[5].InRack);
              EXPECT_EQ(c.QueryElementCount, 4);
          }},
-        {" CH", [](const ParsedCommand& c) {
-             ASSERT_EQ(c.QueryElements.size(), 2u) << "English reads C and H";
-         }},
+        {" CH", [](const ParsedCommand& c) { ASSERT_EQ(c.QueryElements.size(), 2u) << "English reads C and H"; }},
     });
 }
 
@@ -260,16 +264,15 @@ TEST_F(ParserCatalogueTest, BuiltInScoreAndCountBasedSets) {
         {"(C)", SetLetters(SetKind::BuiltIn, "BCDFGHJKLMNPQRSTVWXYZ")},
         {" 2(@C-)!", SetLetters(SetKind::BuiltIn, "BCDFGHJKLMNPQRSTVWXZ", 2, true, 0, true)},
         {"(A)", SetLetters(SetKind::BuiltIn, "ABCDEFGHIJKLMNOPQRSTUVWXYZ")},
-        {"(B)", OneSet(SetKind::BuiltIn, 1, false, 0, false, [](const SetSpec& s) {
-             EXPECT_EQ(s.Argument, BuiltInBag);
-             EXPECT_EQ(LetterCountTotal(s.Letters.Counts), 98);
-         })},
-        {"(+=)", OneSet(SetKind::BuiltIn, 1, false, '+', false, [](const SetSpec& s) {
-             EXPECT_EQ(s.Argument, BuiltInBlankMatches);
-         })},
-        {"(+V+)", OneSet(SetKind::BuiltIn, 1, false, '+', false, [](const SetSpec& s) {
-             EXPECT_EQ(s.Argument, BuiltInVowelsAndY);
-         })},
+        {"(B)", OneSet(SetKind::BuiltIn, 1, false, 0, false,
+                       [](const SetSpec& s) {
+                           EXPECT_EQ(s.Argument, BuiltInBag);
+                           EXPECT_EQ(LetterCountTotal(s.Letters.Counts), 98);
+                       })},
+        {"(+=)", OneSet(SetKind::BuiltIn, 1, false, '+', false,
+                        [](const SetSpec& s) { EXPECT_EQ(s.Argument, BuiltInBlankMatches); })},
+        {"(+V+)", OneSet(SetKind::BuiltIn, 1, false, '+', false,
+                         [](const SetSpec& s) { EXPECT_EQ(s.Argument, BuiltInVowelsAndY); })},
         {"($3-5)", Relation(SetKind::ScoreBased, RelationRange, 3, 5, "BCFHKMPVWY")},
         {"($1<3)", Relation(SetKind::ScoreBased, RelationHalfOpen, 1, 3, "ADEGILNORSTU")},
         {"($<2)", Relation(SetKind::ScoreBased, RelationBelow, 2, 0, "AEILNORSTU")},
@@ -284,14 +287,13 @@ TEST_F(ParserCatalogueTest, BuiltInScoreAndCountBasedSets) {
 
 TEST_F(ParserCatalogueTest, WordBasedSpecifiedAllButAndUserSets) {
     Run({
-        {"(AB.DE)", OneSet(SetKind::WordPattern, 1, false, 0, false,
-                           [](const SetSpec& s) { EXPECT_EQ(s.Text, "AB.DE"); })},
-        {"2(RE.AIN)!", OneSet(SetKind::WordPattern, 2, true, 0, false,
-                              [](const SetSpec& s) { EXPECT_EQ(s.Text, "RE.AIN"); })},
-        {"(re.ain)", OneSet(SetKind::WordPattern, 1, false, 0, false,
-                            [](const SetSpec& s) { EXPECT_EQ(s.Text, "RE.AIN"); })},
-        {"(AB?)", OneSet(SetKind::WordAnagram, 1, false, 0, false,
-                         [](const SetSpec& s) { EXPECT_EQ(s.Text, "AB?"); })},
+        {"(AB.DE)",
+         OneSet(SetKind::WordPattern, 1, false, 0, false, [](const SetSpec& s) { EXPECT_EQ(s.Text, "AB.DE"); })},
+        {"2(RE.AIN)!",
+         OneSet(SetKind::WordPattern, 2, true, 0, false, [](const SetSpec& s) { EXPECT_EQ(s.Text, "RE.AIN"); })},
+        {"(re.ain)",
+         OneSet(SetKind::WordPattern, 1, false, 0, false, [](const SetSpec& s) { EXPECT_EQ(s.Text, "RE.AIN"); })},
+        {"(AB?)", OneSet(SetKind::WordAnagram, 1, false, 0, false, [](const SetSpec& s) { EXPECT_EQ(s.Text, "AB?"); })},
         {"(A2EI)", SetLetters(SetKind::Specified, "AEEI")},
         {"2(A2EI)", SetLetters(SetKind::Specified, "AEEI", 2)},
         {"(-3S)!", SetLetters(SetKind::Specified, "SSS", 1, true, '-')},
@@ -305,7 +307,8 @@ TEST_F(ParserCatalogueTest, WordBasedSpecifiedAllButAndUserSets) {
         {"(+!AEIOU)", SetLetters(SetKind::AllBut, "BCDFGHJKLMNPQRSTVWXYZ", 1, false, '+')},
         {"(!)", SetLetters(SetKind::AllBut, "ABCDEFGHIJKLMNOPQRSTUVWXYZ")},
         {"(3)", OneSet(SetKind::UserDefined, 1, false, 0, false, [](const SetSpec& s) { EXPECT_EQ(s.Argument, 3); })},
-        {"2(@12)!", OneSet(SetKind::UserDefined, 2, true, 0, true, [](const SetSpec& s) { EXPECT_EQ(s.Argument, 12); })},
+        {"2(@12)!",
+         OneSet(SetKind::UserDefined, 2, true, 0, true, [](const SetSpec& s) { EXPECT_EQ(s.Argument, 12); })},
     });
 }
 
@@ -340,13 +343,15 @@ TEST_F(ParserCatalogueTest, RackParts) {
     Run({
         {",Q", rack(1, 1)},
         {"AEIRST,Q", rack(7, 1)},
-        {"AEIRST,QE!", [](const ParsedCommand& c) {
+        {"AEIRST,QE!",
+         [](const ParsedCommand& c) {
              ASSERT_EQ(c.QueryElements.size(), 8u);
              EXPECT_TRUE(c.QueryElements[7].Required);
              EXPECT_TRUE(c.QueryElements[7].InRack);
          }},
         {"AEIRST,Q ,Z", rack(8, 2)},
-        {",?/Z", [](const ParsedCommand& c) {
+        {",?/Z",
+         [](const ParsedCommand& c) {
              EXPECT_TRUE(Only(c).InRack);
              EXPECT_EQ(c.QuerySettings.ZeroScoringBlanks, 1);
          }},
@@ -392,7 +397,8 @@ TEST_F(ParserCatalogueTest, UserSetDefinitions) {
         {"/4U=($2-4)", UserSet(4, SetKind::ScoreBased, "BCDFGHMPVWY")},
         {"/4U=(#<3)", UserSet(4, SetKind::CountBased, "BCFHJKMPQVWXYZ")},
         {"/4U=($8)", UserSet(4, SetKind::ScoreBased, "JQXZ")},
-        {"/2U=(CA.T)", [](const ParsedCommand& c) {
+        {"/2U=(CA.T)",
+         [](const ParsedCommand& c) {
              EXPECT_EQ(OnlyAction(c).Set.Kind, SetKind::WordPattern);
              EXPECT_EQ(OnlyAction(c).Set.Text, "CA.T");
          }},
@@ -406,7 +412,8 @@ TEST_F(ParserCatalogueTest, UserSetDefinitions) {
         {"/4U=(=)", UserSet(4, SetKind::BuiltIn, "")},
         {"/12U\"vowels\"=(V)", UserSet(12, SetKind::BuiltIn, "AEIOU", 1, "vowels")},
         {"/4U\"\"=(V)", UserSet(4, SetKind::BuiltIn, "AEIOU", 1, "")},
-        {"/5U=(2)", [](const ParsedCommand& c) {
+        {"/5U=(2)",
+         [](const ParsedCommand& c) {
              const CommandAction& a = OnlyAction(c);
              EXPECT_EQ(a.Set.Kind, SetKind::UserDefined);
              EXPECT_EQ(a.Set.Argument, 2);
@@ -469,15 +476,18 @@ TEST_F(ParserCatalogueTest, WordlistCommands) {
         {"/Y5=0|3", Action(ActionKind::CombineWordlists, {5, 0, '|', 3, 0})},
         {"/Y5=0-3", Action(ActionKind::CombineWordlists, {5, 0, '-', 3, 0})},
         {"/Y5=2&3", Action(ActionKind::CombineWordlists, {5, 2, '&', 3, 0})},
-        {"/FR5W\"/home/judge/Nouns.wds\"", Action(ActionKind::ImportWordlist, {5, 0, 0, 0, 0}, "/home/judge/Nouns.wds")},
-        {"/Y3=2/3L\"Verbs\"", [](const ParsedCommand& c) {
+        {"/FR5W\"/home/judge/Nouns.wds\"",
+         Action(ActionKind::ImportWordlist, {5, 0, 0, 0, 0}, "/home/judge/Nouns.wds")},
+        {"/Y3=2/3L\"Verbs\"",
+         [](const ParsedCommand& c) {
              ASSERT_EQ(c.Actions.size(), 2u);
              EXPECT_EQ(c.Actions[0].Kind, ActionKind::CopyWordlist);
              EXPECT_EQ(c.Actions[1].Kind, ActionKind::LabelWordlist);
              EXPECT_EQ(c.Actions[1].Text, "Verbs");
              EXPECT_EQ(c.Actions[1].Position, 6);
          }},
-        {"/FR5W\"Nouns.wds\"/5L\"Nouns\"", [](const ParsedCommand& c) {
+        {"/FR5W\"Nouns.wds\"/5L\"Nouns\"",
+         [](const ParsedCommand& c) {
              ASSERT_EQ(c.Actions.size(), 2u);
              EXPECT_EQ(c.Actions[0].Text, "Nouns.wds");
              EXPECT_EQ(c.Actions[1].Arguments[0], 5);
@@ -553,7 +563,8 @@ TEST_F(ParserCatalogueTest, DefinitionFilterAndSearch) {
         {"/\"\" ", Definition(0, 1, "")},
         {"/\"!\" ", Definition(0, 0, "")},
         {"/SD \"noun\" ", Main(CommandKind::DefinitionSearch, {ConnectiveNone, 0, 0, 0, 0}, " noun ")},
-        {"/SD \"noun\" & \"plural\" ", Main(CommandKind::DefinitionSearch, {ConnectiveAnd, 0, 0, 0, 0}, " noun ", " plural ")},
+        {"/SD \"noun\" & \"plural\" ",
+         Main(CommandKind::DefinitionSearch, {ConnectiveAnd, 0, 0, 0, 0}, " noun ", " plural ")},
         {"/SD \"noun\" &! \"plural\" ",
          Main(CommandKind::DefinitionSearch, {ConnectiveAndNot, 0, 0, 0, 0}, " noun ", " plural ")},
         {"/SD \"|to\" | \"verb|\" ", Main(CommandKind::DefinitionSearch, {ConnectiveOr, 0, 0, 0, 0}, "to ", " verb")},
@@ -678,7 +689,8 @@ TEST_F(ParserCatalogueTest, RandomRacksPrintingAndBoard) {
         {"/@A1~", square(ScoringModeIncludingSquare, 0, 0, BoardVertical)},
         {"/@|", Setting([](const Settings& s) { EXPECT_EQ(s.ScoringMode, ScoringModeGrid); })},
         {"/@#2", Setting([](const Settings& s) { EXPECT_EQ(s.ScoringMode, ScoringModeSevenTileBonus); })},
-        {"/@=21/@U21.", [](const ParsedCommand& c) {
+        {"/@=21/@U21.",
+         [](const ParsedCommand& c) {
              EXPECT_EQ(c.QuerySettings.BoardSize, 21);
              EXPECT_EQ(c.PendingSettings.BoardSize, 21) << "the board size lasts";
              EXPECT_EQ(c.QuerySettings.BoardRow, 20);
@@ -690,7 +702,8 @@ TEST_F(ParserCatalogueTest, RandomRacksPrintingAndBoard) {
 TEST_F(ParserCatalogueTest, GridGameTexts) {
     const std::string letters = "ABCDEFGHIJKLMNOPQRSTUVWXY";
     Run({
-        {letters + "/B/@|", [](const ParsedCommand& c) {
+        {letters + "/B/@|",
+         [](const ParsedCommand& c) {
              EXPECT_EQ(c.Kind, CommandKind::Query);
              EXPECT_EQ(c.QuerySettings.QueryMode, QueryModeGrid);
              EXPECT_EQ(c.QuerySettings.ScoringMode, ScoringModeGrid);
@@ -774,9 +787,8 @@ TEST_F(ParserCatalogueTest, ModesKeysKindsSwitchesAndSources) {
         {"/W0", field(&Settings::WordSource, SlateNumber)},
         {"/W-", field(&Settings::WordSource, WordSourceLexicon)},
         {"/[3", field(&Settings::WordReferenceSource, 3)},
-        {"/V+S/V+D", Setting([](const Settings& s) {
-             EXPECT_EQ(s.PresentationSwitches, SwitchScores | SwitchDefinitions);
-         })},
+        {"/V+S/V+D",
+         Setting([](const Settings& s) { EXPECT_EQ(s.PresentationSwitches, SwitchScores | SwitchDefinitions); })},
         {"/Z", Setting([](const Settings& s) { EXPECT_EQ(s.ZeroScoringBlanks, 1); })},
     });
 }
@@ -797,7 +809,8 @@ TEST_F(ParserCatalogueTest, SpanishTexts) {
         {" CH", [](const ParsedCommand& c) { EXPECT_EQ(Only(c).Set.Argument, CH); }},
         {"ch", [](const ParsedCommand& c) { EXPECT_EQ(Only(c).Set.Argument, CH); }},
         {"cH", [](const ParsedCommand& c) { EXPECT_EQ(c.QueryElements.size(), 2u); }},
-        {"CCH", [](const ParsedCommand& c) {
+        {"CCH",
+         [](const ParsedCommand& c) {
              ASSERT_EQ(c.QueryElements.size(), 2u);
              EXPECT_EQ(c.QueryElements[0].Set.Argument, C);
              EXPECT_EQ(c.QueryElements[1].Set.Argument, CH);
@@ -806,37 +819,45 @@ TEST_F(ParserCatalogueTest, SpanishTexts) {
         {"\xF1", [](const ParsedCommand& c) { EXPECT_EQ(Only(c).Set.Argument, Enye); }},
         {"(cH)", spanishSet(TileCountsOf({{C, 1}, {H, 1}}))},
         {"(1CH)", spanishSet(TileCountsOf({{CH, 1}}))},
-        {"(+LL)", [](const ParsedCommand& c) {
+        {"(+LL)",
+         [](const ParsedCommand& c) {
              EXPECT_EQ(Only(c).Set.Kind, SetKind::Letter);
              EXPECT_EQ(Only(c).Set.Argument, LL);
          }},
         {",LL", [](const ParsedCommand& c) { EXPECT_TRUE(Only(c).InRack); }},
-        {"/3U=(cH)", [](const ParsedCommand& c) {
+        {"/3U=(cH)",
+         [](const ParsedCommand& c) {
              EXPECT_EQ(OnlyAction(c).Set.Letters.Counts, TileCountsOf({{C, 1}, {H, 1}}));
          }},
-        {"/(B)=(12A2B4Cch5D12EF2G2H6IJ4Lll2M5N\xD1" "9O2PQ5Rrr6S4T5UVXYZ)",
+        {"/(B)=(12A2B4Cch5D12EF2G2H6IJ4Lll2M5N\xD1"
+         "9O2PQ5Rrr6S4T5UVXYZ)",
          [=](const ParsedCommand& c) { EXPECT_EQ(c.SetB.Counts, bag); }},
         {"/($)=(A3B3C5CH2DE4F2G4HI8JL8LL3MN8\xD1O3P5QR8RRSTU4V8X4Y10Z)",
          [=](const ParsedCommand& c) { EXPECT_EQ(c.SetDollar.Counts, scores); }},
         {"/.\"ABCchDEFGHIJLllMN\xD1OPQRrrSTUVXYZ?\"", [](const ParsedCommand&) {}},
         {"/;\"ABCchDEFGHIJLllMN\xD1OPQRrrSTUVXYZ\"", [](const ParsedCommand&) {}},
         {"/;\"ABCCHDEFGHIJLLLMN\xF1OPQRRRSTUVXYZ\"", [](const ParsedCommand&) {}},
-        {"/;\"\"", [](const ParsedCommand& c) {
+        {"/;\"\"",
+         [](const ParsedCommand& c) {
              EXPECT_EQ(c.QuerySettings.CanonicalOutputOrder, "ABCchDEFGHIJLllMN\xD1OPQRrrSTUVXYZ");
          }},
-        {" /M\"ABC CHDEFGHIJL LLMN\xD1OPQR RRSTUVXYZ\" ", [](const ParsedCommand& c) {
+        {" /M\"ABC CHDEFGHIJL LLMN\xD1OPQR RRSTUVXYZ\" ",
+         [](const ParsedCommand& c) {
              std::string identity;
              for (int tile = 1; tile <= SpanishTileCount; ++tile) identity += static_cast<char>('@' + tile);
              EXPECT_EQ(OnlyAction(c).Text, identity);
          }},
-        {"/:=(cCH\xD1) ", [](const ParsedCommand& c) {
+        {"/:=(cCH\xD1) ",
+         [](const ParsedCommand& c) {
              EXPECT_EQ(c.QuerySettings.BlankFilter.Letters.Counts, TileCountsOf({{C, 1}, {CH, 1}, {Enye, 1}}));
          }},
         {"(V)", spanishSet(TileCountsOf({{1, 1}, {6, 1}, {10, 1}, {17, 1}, {24, 1}}))},
-        {"/%{CHA} ", [](const ParsedCommand& c) {
+        {"/%{CHA} ",
+         [](const ParsedCommand& c) {
              EXPECT_EQ(c.QuerySettings.ProbabilityFilter.Value1, 12) << "one CH of 1, one A of 12";
          }},
-        {"(C-)", [](const ParsedCommand& c) {
+        {"(C-)",
+         [](const ParsedCommand& c) {
              const LetterCounts& counts = Only(c).Set.Letters.Counts;
              EXPECT_EQ(LetterCountTotal(counts), 22);
              EXPECT_EQ(counts[CH - 1], 1);

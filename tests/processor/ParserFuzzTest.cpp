@@ -101,7 +101,7 @@ TEST_F(ParserFuzzTest, ValidLinesMutatedByteByByte) {
             EXPECT_FALSE(clean.HasError()) << seed << ": " << clean.Message->Text;
         }
         for (std::size_t at = 0; at <= seed.size(); ++at) {
-            ParseExactly(seed.substr(0, at));                        // cut short
+            ParseExactly(seed.substr(0, at));  // cut short
             if (at == seed.size()) break;
             ParseExactly(seed.substr(0, at) + seed.substr(at + 1));  // one byte dropped
             for (char c : alphabet) {

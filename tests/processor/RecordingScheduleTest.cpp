@@ -40,7 +40,8 @@ TEST(RecordingScheduleTest, DailyPeriodsRunFromTheirStartHourForTheirDuration) {
     EXPECT_FALSE(RecordingPeriodCovers(evening, At(2024, 3, 5, 22, 0)));
 
     const RecordingPeriod pastMidnight = Daily(23, 3);
-    EXPECT_TRUE(RecordingPeriodCovers(pastMidnight, At(2024, 3, 6, 1, 30))) << "01:30 still belongs to the evening before";
+    EXPECT_TRUE(RecordingPeriodCovers(pastMidnight, At(2024, 3, 6, 1, 30)))
+        << "01:30 still belongs to the evening before";
     EXPECT_FALSE(RecordingPeriodCovers(pastMidnight, At(2024, 3, 6, 2, 0)));
 }
 
@@ -68,7 +69,8 @@ TEST(RecordingScheduleTest, WeeksOfTheMonthAndWeekdays) {
                 << "week " << w + 1 << ", Friday " << fridays[d];
     EXPECT_FALSE(RecordingPeriodCovers(Weekly(RecordingWeek::First, Friday, 18, 4), At(2024, 3, 2, 19)))
         << "a Saturday of the first week";
-    for (int day : fridays) EXPECT_TRUE(RecordingPeriodCovers(Weekly(RecordingWeek::All, Friday, 18, 4), At(2024, 3, day, 19)));
+    for (int day : fridays)
+        EXPECT_TRUE(RecordingPeriodCovers(Weekly(RecordingWeek::All, Friday, 18, 4), At(2024, 3, day, 19)));
     EXPECT_FALSE(RecordingPeriodCovers(Weekly(RecordingWeek::All, Friday, 18, 4), At(2024, 3, 7, 19)));
 
     const RecordingPeriod lastFriday = Weekly(RecordingWeek::Last, Friday, 18, 4);

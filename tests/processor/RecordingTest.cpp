@@ -35,9 +35,9 @@ class RecordingTest : public testing::Test {
 protected:
     void SetUp() override {
         ResetRecording();
-        folder_ = std::filesystem::temp_directory_path() /
-                  ("qora-recording-" + std::to_string(::getpid()) + "-" +
-                   testing::UnitTest::GetInstance()->current_test_info()->name());
+        folder_ =
+            std::filesystem::temp_directory_path() / ("qora-recording-" + std::to_string(::getpid()) + "-" +
+                                                      testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
         RecordingFolder = folder_.string();

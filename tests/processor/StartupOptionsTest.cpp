@@ -32,13 +32,14 @@ TEST(StartupOptionsTest, AnythingElseIsIgnoredWithAWarning) {
     const auto options = Parse({"-q", "words", "-f", "abc", "-f", "99999999999999999999", "-f", "3", "-i"});
     EXPECT_EQ(options.WorkspaceFontSize, std::nullopt);
     EXPECT_EQ(options.IniFileName, "");
-    EXPECT_EQ(options.Warnings,
-              (std::vector<std::string>{"The argument \"-q\" is not an option of QORA and is ignored",
-                                        "The argument \"words\" is not an option of QORA and is ignored",
-                                        "The option -f needs a font size from 4 to 144; \"abc\" is ignored",
-                                        "The option -f needs a font size from 4 to 144; \"99999999999999999999\" is ignored",
-                                        "The option -f needs a font size from 4 to 144; \"3\" is ignored",
-                                        "The option -i needs a value and is ignored"}));
+    EXPECT_EQ(
+        options.Warnings,
+        (std::vector<std::string>{"The argument \"-q\" is not an option of QORA and is ignored",
+                                  "The argument \"words\" is not an option of QORA and is ignored",
+                                  "The option -f needs a font size from 4 to 144; \"abc\" is ignored",
+                                  "The option -f needs a font size from 4 to 144; \"99999999999999999999\" is ignored",
+                                  "The option -f needs a font size from 4 to 144; \"3\" is ignored",
+                                  "The option -i needs a value and is ignored"}));
 }
 
 }  // namespace

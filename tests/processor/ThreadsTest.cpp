@@ -150,10 +150,10 @@ TEST_F(ThreadsTest, EscEndsAPresentationWithItsMessageAndTheFinish) {
         gate.Open();
         PumpUntilIdle();
         EXPECT_EQ(written, 3);
-        EXPECT_EQ(WorkspaceText(), (std::vector<std::string>{
-                                       "QORA?: ", "WORD0", "WORD1", "WORD2",
-                                       "!!! - You have typed Esc to stop this presentation prematurely!",
-                                       SeparatorLine(), "QORA?: "}));
+        EXPECT_EQ(WorkspaceText(),
+                  (std::vector<std::string>{"QORA?: ", "WORD0", "WORD1", "WORD2",
+                                            "!!! - You have typed Esc to stop this presentation prematurely!",
+                                            SeparatorLine(), "QORA?: "}));
     });
 }
 

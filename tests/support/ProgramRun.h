@@ -14,7 +14,6 @@ struct ProgramResult {
 // Runs `program` of the build folder with the arguments (a shell command
 // line) in `folder` ("" for the current folder) and waits for it to end;
 // one that does not end within two minutes is stopped (status 124).
-ProgramResult RunBuiltProgram(const std::string& program, const std::string& arguments,
-                              const std::string& folder = "");
+ProgramResult RunBuiltProgram(const std::string& program, const std::string& arguments, const std::string& folder = "");
 
 }  // namespace qora

@@ -24,12 +24,15 @@ TestLexiconFolder::~TestLexiconFolder() {
     std::filesystem::remove_all(path_, ignored);
 }
 
-std::vector<unsigned char> TestLexiconImage(const std::vector<std::string>& lines, Language language, LexiconBuildOptions options) {
+std::vector<unsigned char> TestLexiconImage(const std::vector<std::string>& lines, Language language,
+                                            LexiconBuildOptions options) {
     std::vector<std::string> words;
     for (const auto& line : lines) {
         const auto word = FoldWordListLine(line, language);
-        if (word) words.push_back(*word);
-        else ADD_FAILURE() << "\"" << line << "\" is no word of the language";
+        if (word)
+            words.push_back(*word);
+        else
+            ADD_FAILURE() << "\"" << line << "\" is no word of the language";
     }
     options.language = language;
     if (options.shortName.empty()) options.shortName = "TEST";
@@ -53,7 +56,8 @@ void TestLexiconFolder::AddFile(const std::string& fileName, const std::vector<u
 
 void TestLexiconFolder::Load(int primary, int secondary, int challenge) {
     std::string error;
-    if (!FindLexiconFiles(path_, error) || !ChooseLexicons(primary, secondary, challenge, error)) ADD_FAILURE() << error;
+    if (!FindLexiconFiles(path_, error) || !ChooseLexicons(primary, secondary, challenge, error))
+        ADD_FAILURE() << error;
 }
 
 const LexiconRecord& TestLexiconFolder::LoadWords(const std::vector<std::string>& lines, Language language) {
@@ -64,7 +68,8 @@ const LexiconRecord& TestLexiconFolder::LoadWords(const std::vector<std::string>
     return lexicon != nullptr ? *lexicon : none;
 }
 
-std::vector<std::string> RandomWordLines(std::uint32_t seed, Language language, int count, int minLength, int maxLength) {
+std::vector<std::string> RandomWordLines(std::uint32_t seed, Language language, int count, int minLength,
+                                         int maxLength) {
     const TileTable& bag = language == Language::Spanish  ? SpanishTileCounts
                            : language == Language::French ? FrenchTileCounts
                                                           : EnglishTileCounts;
@@ -85,7 +90,8 @@ std::vector<std::string> FoldedWords(const std::vector<std::string>& lines, Lang
     std::vector<std::string> words;
     for (const auto& line : lines) {
         const auto word = FoldWordListLine(line, language);
-        if (word && word->size() >= LexiconMinWordLength && word->size() <= LexiconMaxWordLength) words.push_back(*word);
+        if (word && word->size() >= LexiconMinWordLength && word->size() <= LexiconMaxWordLength)
+            words.push_back(*word);
     }
     std::sort(words.begin(), words.end());
     words.erase(std::unique(words.begin(), words.end()), words.end());

@@ -11,8 +11,8 @@
 //   const LexiconRecord& lexicon = other.LoadWords({"CAT", "ACT"});
 #pragma once
 
-#include <cstdint>
 #include <gtest/gtest.h>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -53,14 +53,15 @@ private:
 };
 
 // Builds the file image of a lexicon of the given words (lines as in Add).
-std::vector<unsigned char> TestLexiconImage(const std::vector<std::string>& lines, Language language = Language::English,
-                                            LexiconBuildOptions options = {});
+std::vector<unsigned char> TestLexiconImage(const std::vector<std::string>& lines,
+                                            Language language = Language::English, LexiconBuildOptions options = {});
 
 // Random word-list lines of the language (display text; Spanish double tiles
 // and Ñ included), letters drawn by the frequencies of the language's bag so
 // that anagrams and shared prefixes are common. The same seed gives the same
 // lines; there may be repeats.
-std::vector<std::string> RandomWordLines(std::uint32_t seed, Language language, int count, int minLength, int maxLength);
+std::vector<std::string> RandomWordLines(std::uint32_t seed, Language language, int count, int minLength,
+                                         int maxLength);
 
 // The distinct tile strings of 2 to 32 tiles that the compiler keeps for the
 // lines, in order.

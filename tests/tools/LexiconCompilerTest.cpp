@@ -23,17 +23,47 @@ TEST(WordListFolding, FoldsEachLanguageInEitherEncodingAndSkipsTheRest) {
     const std::string none = "-";  // the line is no word of the language
     const auto E = Language::English, F = Language::French, S = Language::Spanish;
     const std::vector<std::tuple<Language, std::string, std::string>> cases = {
-        {E, "cat", "CAT"}, {E, "  Zebra\r", "ZEBRA"}, {E, "\xEF\xBB\xBFword", "WORD"},  // byte-order mark
-        {E, "it's", none}, {E, "e-mail", none}, {E, "r2d2", none}, {E, "two words", none},
-        {E, "caf\xE9", none}, {E, "caf\xC3\xA9", none}, {E, "   ", none}, {E, "\x01", none},
-        {F, "\xE9l\xE8ve", "ELEVE"}, {F, "\xC3\xA9l\xC3\xA8ve", "ELEVE"},  // élève in code page 1252 and UTF-8
-        {F, "GAR\xC7ON", "GARCON"}, {F, "gar\xC3\xA7on", "GARCON"}, {F, "c\x9Cur", "COEUR"}, {F, "c\xC5\x93ur", "COEUR"},
-        {F, "\xE6quo", "AEQUO"}, {F, "na\xEF" "f", "NAIF"}, {F, "o\xF9", "OU"}, {F, "l\xFF", "LY"},
-        {F, "aujourd'hui", none}, {F, "peut-\xEAtre", none}, {F, "\xDF", none}, {F, "\xE2\x82\xAC", none},
-        {S, "chico", TextToTiles("CHICO")}, {S, "llama", TextToTiles("LLAMA")}, {S, "perro", TextToTiles("PERRO")},
-        {S, "ni\xF1o", TextToTiles("NI\xD1O")}, {S, "ni\xC3\xB1o", TextToTiles("NI\xD1O")}, {S, "NI\xC3\x91O", TextToTiles("NI\xD1O")},
-        {S, "ping\xFCino", TextToTiles("PINGUINO")}, {S, "\xC1RBOL", TextToTiles("ARBOL")},
-        {S, "kilo", none}, {S, "whisky", none}, {S, "gar\xE7on", none}, {S, "a\xF1o1", none}, {S, "c\x9Cur", none},
+        {E, "cat", "CAT"},
+        {E, "  Zebra\r", "ZEBRA"},
+        {E, "\xEF\xBB\xBFword", "WORD"},  // byte-order mark
+        {E, "it's", none},
+        {E, "e-mail", none},
+        {E, "r2d2", none},
+        {E, "two words", none},
+        {E, "caf\xE9", none},
+        {E, "caf\xC3\xA9", none},
+        {E, "   ", none},
+        {E, "\x01", none},
+        {F, "\xE9l\xE8ve", "ELEVE"},
+        {F, "\xC3\xA9l\xC3\xA8ve", "ELEVE"},  // élève in code page 1252 and UTF-8
+        {F, "GAR\xC7ON", "GARCON"},
+        {F, "gar\xC3\xA7on", "GARCON"},
+        {F, "c\x9Cur", "COEUR"},
+        {F, "c\xC5\x93ur", "COEUR"},
+        {F, "\xE6quo", "AEQUO"},
+        {F,
+         "na\xEF"
+         "f",
+         "NAIF"},
+        {F, "o\xF9", "OU"},
+        {F, "l\xFF", "LY"},
+        {F, "aujourd'hui", none},
+        {F, "peut-\xEAtre", none},
+        {F, "\xDF", none},
+        {F, "\xE2\x82\xAC", none},
+        {S, "chico", TextToTiles("CHICO")},
+        {S, "llama", TextToTiles("LLAMA")},
+        {S, "perro", TextToTiles("PERRO")},
+        {S, "ni\xF1o", TextToTiles("NI\xD1O")},
+        {S, "ni\xC3\xB1o", TextToTiles("NI\xD1O")},
+        {S, "NI\xC3\x91O", TextToTiles("NI\xD1O")},
+        {S, "ping\xFCino", TextToTiles("PINGUINO")},
+        {S, "\xC1RBOL", TextToTiles("ARBOL")},
+        {S, "kilo", none},
+        {S, "whisky", none},
+        {S, "gar\xE7on", none},
+        {S, "a\xF1o1", none},
+        {S, "c\x9Cur", none},
     };
     for (const auto& [language, line, tiles] : cases)
         EXPECT_EQ(FoldWordListLine(line, language).value_or(none), tiles) << line;
@@ -217,7 +247,8 @@ protected:
 };
 
 TEST_F(WordListFile, SkipsAndCountsJunkLines) {
-    const std::string list = "\xEF\xBB\xBFzebra\r\nZEBRA\n\n  \napple's\nr2d2\na\nAPPLE\nnaïve\n" + std::string(33, 'x') + "\ncat\n";
+    const std::string list =
+        "\xEF\xBB\xBFzebra\r\nZEBRA\n\n  \napple's\nr2d2\na\nAPPLE\nnaïve\n" + std::string(33, 'x') + "\ncat\n";
     LexiconBuildOptions options;
     options.shortName = "T";
     std::vector<unsigned char> image;
@@ -228,7 +259,8 @@ TEST_F(WordListFile, SkipsAndCountsJunkLines) {
     EXPECT_EQ(report.duplicates, 1);      // zebra twice
     EXPECT_EQ(report.skipped, 3);         // apple's, r2d2, naïve
     EXPECT_EQ(report.tooShortOrLong, 2);  // a, 33 x
-    EXPECT_EQ(Image(image, Language::English).Words(LatinTileCount), (std::vector<std::string>{"APPLE", "CAT", "ZEBRA"}));
+    EXPECT_EQ(Image(image, Language::English).Words(LatinTileCount),
+              (std::vector<std::string>{"APPLE", "CAT", "ZEBRA"}));
 }
 
 TEST_F(WordListFile, ReportsWhatCannotBeRead) {
@@ -242,7 +274,8 @@ TEST_F(WordListFile, ReportsWhatCannotBeRead) {
     EXPECT_NE(error.find("missing.txt"), std::string::npos) << error;
     EXPECT_FALSE(CompileWordList(folder_.string(), options, image, report, error));
     EXPECT_NE(error.find("it is a folder"), std::string::npos) << error;
-    EXPECT_FALSE(CompileWordList(Write("junk.bin", std::string("\x01\x02\x03\n\xFF\xFE", 6)), options, image, report, error));
+    EXPECT_FALSE(
+        CompileWordList(Write("junk.bin", std::string("\x01\x02\x03\n\xFF\xFE", 6)), options, image, report, error));
     EXPECT_NE(error.find("no word"), std::string::npos) << error;
 }
 
@@ -253,7 +286,10 @@ ProgramResult RunQlxbuild(const std::string& arguments) { return RunBuiltProgram
 TEST_F(WordListFile, CommandBuildsALexiconAndReportsItsCounts) {
     const auto list = Write("words.txt", "cat\ndog\ndog\nit's\n");
     const auto output = (folder_ / "Small.QLX").string();
-    const auto result = RunQlxbuild("--language english --edition 3 --long-name 'Fran\xC3\xA7" "ais' " + list + " " + output);
+    const auto result = RunQlxbuild(
+        "--language english --edition 3 --long-name 'Fran\xC3\xA7"
+        "ais' " +
+        list + " " + output);
     ASSERT_EQ(result.status, 0) << result.output;
     EXPECT_NE(result.output.find("2 words kept, 1 lines skipped"), std::string::npos) << result.output;
     EXPECT_NE(result.output.find("1 duplicates"), std::string::npos) << result.output;
@@ -261,7 +297,10 @@ TEST_F(WordListFile, CommandBuildsALexiconAndReportsItsCounts) {
     std::filesystem::copy_file(output, std::filesystem::path(folder.Path()) / "Small.QLX");
     folder.Load();
     EXPECT_EQ(LexiconTable[0].ShortName, "Small");
-    EXPECT_EQ(LexiconTable[0].LongName, "Fran\xE7" "ais") << "stored in code page 1252";
+    EXPECT_EQ(LexiconTable[0].LongName,
+              "Fran\xE7"
+              "ais")
+        << "stored in code page 1252";
     EXPECT_EQ(LexiconTable[0].TreeNumber, 3u);
 }
 
@@ -275,10 +314,13 @@ TEST_F(WordListFile, CommandRefusesBadArgumentsClearly) {
         {"--language english --edition 1000 " + list + " " + output, "--edition must be a number from 0 to 999"},
         {"--language english --max-length 40 " + list + " " + output, "--max-length must be a number from 2 to 32"},
         {"--language english --max-length 12x " + list + " " + output, "--max-length must be a number"},
-        {"--language english --long-word-limit 99999999999999999999 " + list + " " + output, "--long-word-limit must be a number"},
+        {"--language english --long-word-limit 99999999999999999999 " + list + " " + output,
+         "--long-word-limit must be a number"},
         {"--language english --colour red " + list + " " + output, "unknown option --colour"},
-        {"--language english --short-name ABCDEFGHIJKLMNOPQ " + list + " " + output, "the short name must have 1 to 15 characters"},
-        {"--language english --short-name '\xCE\xA9' " + list + " " + output, "the names may hold only characters of code page 1252"},
+        {"--language english --short-name ABCDEFGHIJKLMNOPQ " + list + " " + output,
+         "the short name must have 1 to 15 characters"},
+        {"--language english --short-name '\xCE\xA9' " + list + " " + output,
+         "the names may hold only characters of code page 1252"},
         {"--language english " + list, "a language, a word list and an output file are needed"},
         {"--language english " + (folder_ / "none.txt").string() + " " + output, "cannot read word list"},
         {"--language english " + list + " " + (folder_ / "no/such/dir/X.QLX").string(), "cannot write"},

@@ -14,14 +14,14 @@
 #include <functional>
 #include <string>
 
+#include "ModalDriver.h"
+#include "WidgetLayout.h"
+#include "platform/qt/Screen.h"
 #include "processor/Console.h"
 #include "processor/Executor.h"
 #include "processor/IniFile.h"
 #include "processor/Recording.h"
 #include "processor/Settings.h"
-#include "platform/qt/Screen.h"
-#include "ModalDriver.h"
-#include "WidgetLayout.h"
 
 namespace qora {
 

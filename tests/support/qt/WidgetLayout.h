@@ -2,8 +2,8 @@
 // grabs saved as PNG files to open and look at.
 #pragma once
 
-#include <QString>
 #include <gtest/gtest.h>
+#include <QString>
 #include <string>
 #include <vector>
 
