@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "mainwindow/Connections.h"
-#include "mainwindow/Unit2.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/Workspace.h"
 #include "processor/Console.h"
 #include "processor/Settings.h"

@@ -49,4 +49,54 @@ void AppendFilterAndBlank(std::string_view text) {
     FocusWorkspace();
 }
 
+void AppendWordLengthFilter(int item, int value1, int value2) { AppendNumericFilter('|', item, value1, value2); }
+void AppendWordScoreFilter(int item, int value1, int value2) { AppendNumericFilter('$', item, value1, value2); }
+void AppendAnagramCountFilter(int item, int value1, int value2) { AppendNumericFilter('&', item, value1, value2); }
+void AppendWordCountFilter(int item, int value1, int value2) { AppendNumericFilter('#', item, value1, value2); }
+
+namespace {
+
+std::string ProbabilityValueText(int value, std::optional<std::string_view> letters) {
+    return letters ? "{" + std::string(*letters) + "}" : std::to_string(value);
+}
+
+}  // namespace
+
+void AppendProbabilityFilter(int item, int value1, std::optional<std::string_view> string1, int value2,
+                             std::optional<std::string_view> string2) {
+    AppendFilterAndBlank(
+        NumericFilterText('%', item, ProbabilityValueText(value1, string1), ProbabilityValueText(value2, string2)));
+}
+
+bool HooksDialogFront = true;
+
+std::string HooksSetText(const LetterCounts& letters) { return FormatLetterCounts(&letters, 0); }
+
+void AppendHooksFilter(bool front, int relation, const LetterCounts& letters) {
+    AppendFilterAndBlank(std::string("/") + (front ? '<' : '>') + SetRelationText(relation, HooksSetText(letters)));
+}
+
+std::string BlankSetText(const LetterCounts& letters, bool ignoreVowels) {
+    return (ignoreVowels ? "-" : "") + FormatLetterCounts(&letters, 9);
+}
+
+void AppendBlankFilter(int relation, const LetterCounts& letters, bool ignoreVowels) {
+    AppendFilterAndBlank("/:" + SetRelationText(relation, BlankSetText(letters, ignoreVowels)));
+}
+
+std::string TypedDefinitionText(std::string_view stored) {
+    const bool blankFirst = !stored.empty() && stored.front() == ' ';
+    const bool blankLast = !stored.empty() && stored.back() == ' ';
+    if (blankFirst) stored.remove_prefix(1);
+    // A single blank is both ends at once and is removed only once.
+    if (blankLast && !stored.empty()) stored.remove_suffix(1);
+    return std::string(blankFirst ? "" : "|") + std::string(stored) + (blankLast ? "" : "|");
+}
+
+void AppendDefinitionFilter(int relation, std::string_view text, bool edgeMarking) {
+    const std::string written = edgeMarking && !text.empty() ? TypedDefinitionText(text) : std::string(text);
+    AppendToCommandLine("/\"" + std::string(relation == 0 ? "" : "!") + written + "\" ");
+    FocusWorkspace();
+}
+
 }  // namespace qora

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 
 #include "engine/Lexicons.h"
-#include "mainwindow/Unit2.h"
+#include "mainwindow/MainWindow.h"
 #include "processor/Console.h"
 #include "processor/Executor.h"
 #include "processor/ReportError.h"

@@ -1,8 +1,5 @@
 #include "mainwindow/ControlTexts.h"
 
-#include "dialogs/Editqfvblank.h"
-#include "dialogs/Editqfvdefn.h"
-#include "dialogs/Editqfvhooks.h"
 #include "dialogs/FilterText.h"
 #include "engine/Listings.h"
 #include "engine/Wordlists.h"

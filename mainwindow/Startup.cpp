@@ -11,7 +11,7 @@
 #include "games/Challenge.h"
 #include "games/SoundFiles.h"
 #include "mainwindow/Connections.h"
-#include "mainwindow/Unit2.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/Workspace.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/Text.h"

@@ -3,8 +3,8 @@
 #include <exception>
 
 #include "mainwindow/Application.h"
+#include "mainwindow/MainWindow.h"
 #include "mainwindow/Startup.h"
-#include "mainwindow/Unit2.h"
 #include "platform/Folders.h"
 #include "platform/qt/Screen.h"
 #include "processor/Threads.h"

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "MainWindowFixture.h"
-#include "dialogs/Revert.h"
+#include "dialogs/RevertToChallengeDialog.h"
 #include "games/GameWindows.h"
 
 namespace qora::test {

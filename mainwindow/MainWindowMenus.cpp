@@ -1,0 +1,245 @@
+// The main window's menus and the handlers of the items that act directly.
+// Items that open a dialog stay disabled until the dialog is plugged in
+// (TForm2::PlugDialog).
+#include <QAction>
+#include <QActionGroup>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPalette>
+#include <QTimer>
+
+#include "dialogs/ClearDialog.h"
+#include "dialogs/FunctionKeysDialog.h"
+#include "dialogs/LexiconDialog.h"
+#include "dialogs/NewInitializationFileDialog.h"
+#include "dialogs/RecordingPeriodsDialog.h"
+#include "dialogs/RevertToChallengeDialog.h"
+#include "games/Challenge.h"
+#include "mainwindow/About.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/Workspace.h"
+#include "platform/qt/ColorDialog.h"
+#include "platform/qt/FileDialogs.h"
+#include "platform/qt/Focus.h"
+#include "platform/qt/FontDialog.h"
+#include "processor/Console.h"
+#include "processor/IniFile.h"
+#include "processor/Recording.h"
+
+namespace qora {
+
+namespace {
+
+// A disabled item: its dialog or feature is plugged in later.
+QAction* Placeholder(QMenu* menu, const QString& caption) {
+    QAction* item = menu->addAction(caption);
+    item->setEnabled(false);
+    return item;
+}
+
+QAction* Toggle(QMenu* menu, const QString& caption, bool checked) {
+    QAction* item = menu->addAction(caption);
+    item->setCheckable(true);
+    item->setChecked(checked);
+    return item;
+}
+
+// Two exclusive items "On" and "Off" in a submenu.
+std::pair<QAction*, QAction*> OnOffItems(QMenu* menu, bool on) {
+    auto* group = new QActionGroup(menu);
+    QAction* onItem = Toggle(menu, QObject::tr("&On"), on);
+    QAction* offItem = Toggle(menu, QObject::tr("O&ff"), !on);
+    group->addAction(onItem);
+    group->addAction(offItem);
+    return {onItem, offItem};
+}
+
+}  // namespace
+
+void TForm2::CreateMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    MenuFileExecute = file->addAction(tr("&Execute Command File..."), this, &TForm2::MenuFileExecuteClick);
+    MenuImportWordlists = Placeholder(file, tr("&Import Wordlist..."));
+    file->addSeparator();
+    MenuPrint = Placeholder(file, tr("&Print..."));
+    MenuPageSetup = Placeholder(file, tr("Page Set&up..."));
+    file->addSeparator();
+    MenuNewIniFile = Placeholder(file, tr("&New Initialization File..."));
+    file->addSeparator();
+    MenuExit = file->addAction(tr("E&xit"), this, [this] { ExitProgram(0); });
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    MenuCut = edit->addAction(tr("Cu&t\tCtrl+X"), this, [this] { Workspace->CutToClipboard(); });
+    MenuCopy = edit->addAction(tr("&Copy\tCtrl+C"), this, [this] { Workspace->CopyToClipboard(); });
+    MenuPaste = edit->addAction(tr("&Paste\tCtrl+V"), this, [this] {
+        Workspace->PasteFromClipboard();
+        FocusWorkspace();
+    });
+
+    QMenu* query = menuBar()->addMenu(tr("Q&uery"));
+    MenuAugmentLetter = Placeholder(query, tr("&Letter/Blank/Set..."));
+    MenuRackLetter = Placeholder(query, tr("&Rack Letter/Blank..."));
+    MenuAugmentWord = Placeholder(query, tr("&Word/Subword..."));
+    MenuWordPresence = Placeholder(query, tr("Word/String &Presence..."));
+    query->addSeparator();
+    MenuShowDefns = Placeholder(query, tr("&Show Definitions Based on Their Contents..."));
+    MenuLetterMapping = Placeholder(query, tr("Letter &Mapping..."));
+
+    QMenu* sets = menuBar()->addMenu(tr("&Sets"));
+    MenuDefineSet = Placeholder(sets, tr("&Define Set..."));
+    MenuLabelSet = Placeholder(sets, tr("&Label Set..."));
+
+    QMenu* wordlists = menuBar()->addMenu(tr("&Wordlists"));
+    MenuWordlistsDeleteItem = Placeholder(wordlists, tr("Delete &Item(s)..."));
+    MenuWordlistsCopyItem = Placeholder(wordlists, tr("&Copy Item(s)..."));
+    MenuWordlistsMoveItem = Placeholder(wordlists, tr("&Move Item(s)..."));
+    wordlists->addSeparator();
+    MenuAppendRandomRacks = Placeholder(wordlists, tr("Append &Random Racks..."));
+
+    QMenu* flashcards = menuBar()->addMenu(tr("Flashcar&ds"));
+    MenuFlashcardDelete = Placeholder(flashcards, tr("&Delete Current Card"));
+    MenuFlashcardCopy = Placeholder(flashcards, tr("&Copy Current Card"));
+    QMenu* move = flashcards->addMenu(tr("&Move Current Card"));
+    MenuMoveToSomewhere = Placeholder(move, tr("To Somewhere Else"));
+
+    QMenu* settings = menuBar()->addMenu(tr("Setti&ngs"));
+    MenuLexicons = Placeholder(settings, tr("&Lexicons..."));
+    MenuClearAll = Placeholder(settings, tr("&Clear..."));
+    settings->addSeparator();
+    MenuFunctionKeys = Placeholder(settings, tr("&Function Keys..."));
+    MenuRecordingPeriods = Placeholder(settings, tr("&Recording Periods..."));
+
+    QMenu* games = menuBar()->addMenu(tr("&Games"));
+    MenuChallenge = games->addAction(tr("&Challenge"), this, [this] { ChallengeClick(MenuChallenge); });
+    InterimChallenges = games->addMenu(tr("&Lexicon Transition Challenges"));
+    std::tie(MenuInterimChallengesOn, MenuInterimChallengesOff) = OnOffItems(InterimChallenges, InterimChallengesOn);
+    connect(MenuInterimChallengesOn, &QAction::triggered, this, [this] { MenuInterimChallengesClick(true); });
+    connect(MenuInterimChallengesOff, &QAction::triggered, this, [this] { MenuInterimChallengesClick(false); });
+    QMenu* recording = games->addMenu(tr("&Record Challenged Words"));
+    std::tie(MenuRecordingOn, MenuRecordingOff) = OnOffItems(recording, RecordingOn);
+    connect(MenuRecordingOn, &QAction::triggered, this, [this] { MenuRecordingClick(true); });
+    connect(MenuRecordingOff, &QAction::triggered, this, [this] { MenuRecordingClick(false); });
+    MenuRevertToChallenge = Placeholder(games, tr("Re&vert to Challenge..."));
+    // The switches may have changed since (start-up, commands): show them as they are.
+    connect(games, &QMenu::aboutToShow, this, [this] {
+        MenuInterimChallengesOn->setChecked(InterimChallengesOn);
+        MenuInterimChallengesOff->setChecked(!InterimChallengesOn);
+        MenuRecordingOn->setChecked(RecordingOn);
+        MenuRecordingOff->setChecked(!RecordingOn);
+    });
+    games->addSeparator();
+    MenuBigBoggle = Placeholder(games, tr("&5 x 5 Game..."));
+    MenuWordsmith = Placeholder(games, tr("&Word-Building Game..."));
+    MenuWordBuildingSolving = Placeholder(games, tr("Word-Building &Solving Allowed"));
+    MenuPlay15 = Placeholder(games, tr("Play 15 x 15 Game..."));  // nothing enables it
+
+    QMenu* view = menuBar()->addMenu(tr("&View"));
+    MenuWorkspaceFont = view->addAction(tr("Workspace &Font..."), this, &TForm2::MenuWorkspaceFontClick);
+    QMenu* colours = view->addMenu(tr("&Colours"));
+    MenuTextColour = colours->addAction(tr("&Text..."));
+    MenuBackgroundColour = colours->addAction(tr("&Background..."));
+    MenuBlankColour = colours->addAction(tr("Letters Matched by &Blanks..."));
+    for (QAction* item : {MenuTextColour, MenuBackgroundColour, MenuBlankColour})
+        connect(item, &QAction::triggered, this, [this, item] { MenuColourClick(item); });
+    view->addSeparator();
+    MenuWordWrap = Toggle(view, tr("&Word Wrap"), Workspace->lineWrapMode() != QPlainTextEdit::NoWrap);
+    connect(MenuWordWrap, &QAction::toggled, this, &TForm2::MenuWordWrapClick);
+    MenuShowHints = Toggle(view, tr("&Hints"), showHints_);
+    connect(MenuShowHints, &QAction::toggled, this, &TForm2::MenuShowHintsClick);
+    MenuLeftTabs = Toggle(view, tr("&Left Tabs"), ShowLeftTabs);
+    connect(MenuLeftTabs, &QAction::toggled, this, &TForm2::MenuLeftTabsClick);
+
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    MenuHelpContents = Placeholder(help, tr("&Contents..."));
+    MenuHelpAdjudications = Placeholder(help, tr("Tournament &Adjudications..."));
+    help->addSeparator();
+    MenuAbout = Placeholder(help, tr("&About QORA..."));
+    PlugSmallDialogs();
+}
+
+// The dialogs that act directly, each opened centred on the window.
+void TForm2::PlugSmallDialogs() {
+    PlugAction({MenuLexicons}, [this] { ShowLexiconDialog(this); });
+    PlugAction({MenuClearAll}, [this] { ShowClearDialog(this); });
+    PlugAction({MenuNewIniFile}, [this] { ShowNewIniFileDialog(this); });
+    PlugAction({MenuFunctionKeys}, [this] { ShowFunctionKeyDialog(this); });
+    PlugAction({MenuRecordingPeriods}, [this] { ShowTimePeriodsDialog(this); });
+    PlugAction({MenuAbout}, [this] { ShowAboutDialog(this); });
+    PlugAction({MenuRevertToChallenge}, [this] {
+        if (ShowRevertDialog(this)) ApplyRevertOption();
+    });
+}
+
+// ---- Items that act directly ------------------------------------------------------
+
+// Runs a command file: the command "/X" with the chosen file is performed on a
+// fresh command line.
+void TForm2::MenuFileExecuteClick() {
+    FileDialog dialog(FileDialog::Kind::Open);
+    dialog.Title = "Execute Command File";
+    dialog.Filter = "Command files (*.cmd)|*.cmd|Any files (*.*)|*.*";
+    dialog.DefaultExt = "cmd";
+    dialog.InitialDir = DefaultDirectoryName;
+    if (dialog.Execute(this)) {
+        NewCommandLine("/X\"" + dialog.FileName + "\"");
+        Workspace->MoveCaretToCommandLineEnd();
+        PerformClick();
+    }
+    FocusWorkspace();
+}
+
+void TForm2::MenuInterimChallengesClick(bool on) { InterimChallengesOn = on; }
+
+void TForm2::MenuRecordingClick(bool on) {
+    const std::string fileName = SetChallengeRecording(on);
+    ShowStatusMessage(on ? "Challenged words are now being recorded in file: " + fileName
+                         : std::string("Challenged words are NOT being recorded now."));
+}
+
+// The revert-to-challenge option as the dialog left it.
+void TForm2::ApplyRevertOption() {
+    if (RevertTimerOn)
+        RestartRevertCountdown();
+    else
+        RevertTimer->stop();
+    UpdateIndicators();
+}
+
+void TForm2::MenuWorkspaceFontClick() {
+    FontDialog dialog;
+    dialog.Font = Workspace->font();
+    dialog.FixedPitchOnly = true;
+    if (dialog.Execute(this)) SetWorkspaceFont(dialog.Font);
+    FocusWorkspace();
+}
+
+void TForm2::MenuColourClick(QAction* item) {
+    QPalette colours = Workspace->palette();
+    const QPalette::ColorRole role = item == MenuBackgroundColour ? QPalette::Base : QPalette::Text;
+    ColorDialog dialog;
+    dialog.Color = item == MenuBlankColour ? Workspace->BlankMatchedColour() : colours.color(role);
+    if (dialog.Execute(this)) {
+        if (item == MenuBlankColour) {
+            Workspace->SetBlankMatchedColour(dialog.Color);
+        } else {
+            colours.setColor(role, dialog.Color);
+            Workspace->setPalette(colours);
+        }
+    }
+    FocusWorkspace();
+}
+
+void TForm2::MenuWordWrapClick(bool on) {
+    Workspace->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void TForm2::MenuShowHintsClick(bool on) { showHints_ = on; }
+
+void TForm2::MenuLeftTabsClick(bool on) {
+    ShowLeftTabs = on;
+    QueryOrPresentationPageShown = on;
+    ShowCommandAndLeftTabs();
+    QTimer::singleShot(0, this, &TForm2::MeasureWorkspace);
+}
+
+}  // namespace qora
