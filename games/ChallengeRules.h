@@ -3,7 +3,7 @@
 // of its timer, the ruling on the typed group of words, the texts and colours
 // the window shows, and the recording of judged groups.
 //
-// The window (games/Challenge.h) forwards its key events and timer ticks here
+// The window (games/ChallengeWindow.h) forwards its key events and timer ticks here
 // and then shows the state this class exposes. Word tests go through an
 // injected function so that the rules can be tested with any word list.
 #pragma once

@@ -21,7 +21,7 @@
 #include <string_view>
 #include <vector>
 
-#include "games/Challenge.h"
+#include "games/ChallengeWindow.h"
 #include "mainwindow/ControlSupport.h"
 #include "platform/KeyCodes.h"
 

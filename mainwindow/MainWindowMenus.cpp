@@ -14,7 +14,7 @@
 #include "dialogs/NewInitializationFileDialog.h"
 #include "dialogs/RecordingPeriodsDialog.h"
 #include "dialogs/RevertToChallengeDialog.h"
-#include "games/Challenge.h"
+#include "games/ChallengeWindow.h"
 #include "mainwindow/About.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Workspace.h"

@@ -8,7 +8,7 @@
 #include "engine/Listings.h"
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
-#include "games/Challenge.h"
+#include "games/ChallengeWindow.h"
 #include "games/SoundFiles.h"
 #include "mainwindow/Connections.h"
 #include "mainwindow/MainWindow.h"

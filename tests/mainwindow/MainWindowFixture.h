@@ -16,7 +16,7 @@
 
 #include "engine/Definitions.h"
 #include "engine/Lexicons.h"
-#include "games/Challenge.h"
+#include "games/ChallengeWindow.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/Workspace.h"

@@ -1,4 +1,4 @@
-#include "games/Challenge.h"
+#include "games/ChallengeWindow.h"
 
 #include <QFontDatabase>
 #include <QKeyEvent>
