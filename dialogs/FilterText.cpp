@@ -1,5 +1,6 @@
 #include "dialogs/FilterText.h"
 
+#include "platform/ProgramState.h"
 #include "platform/qt/Focus.h"
 #include "processor/Console.h"
 
@@ -69,6 +70,13 @@ void AppendProbabilityFilter(int item, int value1, std::optional<std::string_vie
 }
 
 bool HooksDialogFront = true;
+
+namespace {
+
+void ResetHooksDialogFront() { HooksDialogFront = true; }
+const ProgramStateReset registerResetHooksDialogFront(ResetHooksDialogFront);
+
+}  // namespace
 
 std::string HooksSetText(const LetterCounts& letters) { return FormatLetterCounts(&letters, 0); }
 

@@ -7,6 +7,7 @@
 #include "engine/LexiconFormat.h"
 #include "engine/TextFiles.h"
 #include "engine/Tiles.h"
+#include "platform/ProgramState.h"
 
 namespace qora {
 
@@ -117,6 +118,7 @@ DefinitionsLoadReport LoadDefinitions(const std::string& path) {
 }
 
 void ResetDefinitions() { definitions.clear(); }
+const ProgramStateReset registerResetDefinitions(ResetDefinitions);
 
 std::int32_t DefinitionCount() { return static_cast<std::int32_t>(definitions.size()); }
 

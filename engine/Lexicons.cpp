@@ -8,6 +8,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/ProgramState.h"
+
 namespace qora {
 
 static_assert(std::endian::native == std::endian::little, "lexicon nodes are read in place as little-endian words");
@@ -357,5 +359,6 @@ void ResetLexicons() {
     languageChosen = false;
     SetLanguageTables(Language::English);
 }
+const ProgramStateReset registerResetLexicons(ResetLexicons);
 
 }  // namespace qora

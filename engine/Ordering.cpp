@@ -9,6 +9,7 @@
 #include "engine/CanonicalOrder.h"
 #include "engine/Probability.h"
 #include "engine/WordTests.h"
+#include "platform/ProgramState.h"
 #include "platform/Random.h"
 
 namespace qora {
@@ -143,5 +144,6 @@ void ResetPresentationOrder() {
     KeptOrder.clear();
     OrderKept = false;
 }
+const ProgramStateReset registerResetPresentationOrder(ResetPresentationOrder);
 
 }  // namespace qora

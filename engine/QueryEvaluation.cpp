@@ -18,6 +18,7 @@
 #include "engine/Search.h"
 #include "engine/SearchTable.h"
 #include "engine/Tiles.h"
+#include "platform/ProgramState.h"
 
 namespace qora {
 
@@ -415,5 +416,6 @@ QueryEnd EvaluateQuery(const ParsedCommand& command, const QueryEnvironment& env
 const LetterCounts& PreviousBlankMatches() { return previousBlankMatches; }
 
 void ResetPreviousBlankMatches() { previousBlankMatches = LetterCounts{}; }
+const ProgramStateReset registerResetPreviousBlankMatches(ResetPreviousBlankMatches);
 
 }  // namespace qora

@@ -7,6 +7,7 @@
 #include "engine/CanonicalOrder.h"
 #include "engine/Tiles.h"
 #include "engine/Wordlists.h"
+#include "platform/ProgramState.h"
 #include "platform/Random.h"
 
 namespace qora {
@@ -136,5 +137,6 @@ void ResetRandomRacks() {
     bagOrigin = {};
     ShuffledPercentTable = IdentityPercentTable();
 }
+const ProgramStateReset registerResetRandomRacks(ResetRandomRacks);
 
 }  // namespace qora

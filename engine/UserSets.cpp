@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "engine/Listings.h"
+#include "platform/ProgramState.h"
 
 namespace qora {
 
@@ -56,6 +57,7 @@ void DeleteUserSet(std::int32_t number) {
 }
 
 void ResetUserSets() { UserSets.clear(); }
+const ProgramStateReset registerResetUserSets(ResetUserSets);
 
 LetterCounts CombineLetterSets(const LetterCounts& first, SetOperation operation, const LetterCounts& second) {
     LetterCounts result{};

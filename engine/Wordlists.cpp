@@ -11,6 +11,7 @@
 #include "engine/Listings.h"
 #include "engine/TextFiles.h"
 #include "engine/Tiles.h"
+#include "platform/ProgramState.h"
 
 namespace qora {
 
@@ -350,6 +351,7 @@ void ResetWordlists() {
     FlashcardIndex = -1;
     LastUsedWordlist = -1;
 }
+const ProgramStateReset registerResetWordlists(ResetWordlists);
 
 void DeleteNumberedWordlists() {
     if (FlashcardsActive()) StopFlashcards();

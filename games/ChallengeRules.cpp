@@ -3,12 +3,24 @@
 #include "engine/Lexicons.h"
 #include "engine/Listings.h"
 #include "engine/Tiles.h"
+#include "platform/ProgramState.h"
 #include "processor/Recording.h"
 
 namespace qora {
 
 bool ReopenChallengeOnRestore = false;
 bool ChallengeDlgOpening = false;
+
+namespace {
+
+void ResetChallengeFlags() {
+    ReopenChallengeOnRestore = false;
+    ChallengeDlgOpening = false;
+}
+
+const ProgramStateReset registerResetChallengeFlags(ResetChallengeFlags);
+
+}  // namespace
 
 namespace {
 

@@ -1,5 +1,6 @@
 #include "games/SoundFiles.h"
 
+#include "platform/ProgramState.h"
 #include "platform/qt/WaveSound.h"
 
 namespace qora {
@@ -30,5 +31,6 @@ void ResetSoundFiles() {
     WarningSoundFileName = WarningSoundName;
     SoundFolder.clear();
 }
+const ProgramStateReset registerResetSoundFiles(ResetSoundFiles);
 
 }  // namespace qora

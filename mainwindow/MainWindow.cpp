@@ -29,6 +29,7 @@
 #include "mainwindow/MainControls.h"
 #include "mainwindow/TimerControls.h"
 #include "mainwindow/Workspace.h"
+#include "platform/ProgramState.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Cursor.h"
 #include "platform/qt/Dialogs.h"
@@ -52,6 +53,14 @@ bool QueryOrPresentationPageShown = true;
 std::int32_t RevertCountdown = 0;
 
 namespace {
+
+void ResetMainWindowState() {
+    ShowLeftTabs = true;
+    QueryOrPresentationPageShown = true;
+    RevertCountdown = 0;
+}
+
+const ProgramStateReset registerResetMainWindowState(ResetMainWindowState);
 
 constexpr char FatalLine[] = "QORA cannot run - click the mouse or press any key to exit.";
 constexpr char CannotAugmentText[] =

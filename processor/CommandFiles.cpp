@@ -5,6 +5,7 @@
 
 #include "engine/Listings.h"
 #include "engine/TextFiles.h"
+#include "platform/ProgramState.h"
 #include "processor/CheckedLines.h"
 #include "processor/Console.h"
 #include "processor/Threads.h"
@@ -167,5 +168,6 @@ void ResetCommandFiles() {
     EndAllCommandFiles();
     lineRunner = nullptr;
 }
+const ProgramStateReset registerResetCommandFiles(ResetCommandFiles);
 
 }  // namespace qora

@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "platform/ProgramState.h"
 #include "processor/ParserMessages.h"
 #include "processor/Settings.h"
 
@@ -128,5 +129,6 @@ void ResetCommandLine() {
     CommandLineHasError = 0;
     CommandLineHandlers = CommandLineHooks{};
 }
+const ProgramStateReset registerResetCommandLine(ResetCommandLine);
 
 }  // namespace qora

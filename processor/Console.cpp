@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/ProgramState.h"
 #include "processor/Threads.h"
 
 namespace qora {
@@ -192,5 +193,6 @@ void ResetConsole() {
     ConsoleEditHooks = {};
     observer = nullptr;
 }
+const ProgramStateReset registerResetConsole(ResetConsole);
 
 }  // namespace qora

@@ -4,6 +4,7 @@
 #include "engine/Listings.h"
 #include "engine/Tiles.h"
 #include "engine/Wordlists.h"
+#include "platform/ProgramState.h"
 #include "processor/CommandFiles.h"
 #include "processor/CommandLine.h"
 #include "processor/Console.h"
@@ -232,5 +233,6 @@ void ResetExecutor() {
     ForgetSlateRequests();
     WordlistProgressHook = nullptr;
 }
+const ProgramStateReset registerResetExecutor(ResetExecutor);
 
 }  // namespace qora

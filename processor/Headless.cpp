@@ -7,6 +7,7 @@
 #include "engine/RandomRacks.h"
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
+#include "platform/ProgramState.h"
 #include "processor/CommandFiles.h"
 #include "processor/CommandLine.h"
 #include "processor/Console.h"
@@ -23,24 +24,6 @@ namespace {
 ConsoleErrorSink consoleSink;
 std::atomic<int> exitStatus{-1};
 
-// Everything back to the state before start-up, the threads stopped.
-void ResetEverything() {
-    ResetProcessorThreads();
-    ResetCommandFiles();
-    ResetCommandLine();
-    ResetReportError();
-    ResetExecutor();
-    ResetConsole();
-    ResetWordlists();
-    ResetUserSets();
-    ResetDefinitions();
-    ResetRandomRacks();
-    ResetIniFile();
-    ResetRecording();
-    ResetLexicons();
-    exitStatus = -1;
-}
-
 bool ChooseStartupLexicons(std::string& error) {
     return ChooseLexicons(PrimaryLexicon, SecondaryLexiconIndex, ChallengeLexicon, error);
 }
@@ -48,7 +31,8 @@ bool ChooseStartupLexicons(std::string& error) {
 }  // namespace
 
 std::string StartHeadless(const HeadlessStartup& startup) {
-    ResetEverything();
+    ResetProgramState();
+    exitStatus = -1;
     std::string error;
     if (!FindLexiconFiles(startup.LexiconFolder, error)) return error;
     error = ReadIniFile(startup.IniFile);
@@ -95,6 +79,9 @@ std::vector<std::string> HeadlessWorkspace() {
 
 int HeadlessExitStatus() { return exitStatus; }
 
-void StopHeadless() { ResetEverything(); }
+void StopHeadless() {
+    ResetProgramState();
+    exitStatus = -1;
+}
 
 }  // namespace qora

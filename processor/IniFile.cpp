@@ -13,6 +13,7 @@
 #include "engine/Lexicons.h"
 #include "engine/Listings.h"
 #include "engine/TextFiles.h"
+#include "platform/ProgramState.h"
 #include "processor/CheckedLines.h"
 #include "processor/FunctionKeys.h"
 #include "processor/PageSettings.h"
@@ -616,5 +617,6 @@ void ResetIniFile() {
     ResetFunctionKeys();
     ResetPageSettings();
 }
+const ProgramStateReset registerResetIniFile(ResetIniFile);
 
 }  // namespace qora

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "engine/Listings.h"
+#include "platform/ProgramState.h"
 
 namespace qora {
 
@@ -91,5 +92,6 @@ void ResetRecording() {
     ChallengeRecordFileName.clear();
     RecordFileOpened = true;
 }
+const ProgramStateReset registerResetRecording(ResetRecording);
 
 }  // namespace qora

@@ -1,5 +1,6 @@
 #include "processor/ReportError.h"
 
+#include "platform/ProgramState.h"
 #include "processor/CommandLine.h"
 #include "processor/Console.h"
 
@@ -52,5 +53,6 @@ void ResetReportError() {
     Mode = ReportMode::Silent;
     ColouringAllowed = false;
 }
+const ProgramStateReset registerResetReportError(ResetReportError);
 
 }  // namespace qora

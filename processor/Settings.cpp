@@ -1,6 +1,7 @@
 #include "processor/Settings.h"
 
 #include "engine/Tiles.h"
+#include "platform/ProgramState.h"
 
 namespace qora {
 
@@ -25,6 +26,7 @@ void LoadBuiltInSettings() {
     CurrentBoardSize = StandingSettings.BoardSize;
     LetterMapping = RotationLetterMapping();
 }
+const ProgramStateReset registerLoadBuiltInSettings(LoadBuiltInSettings, ResetStage::Settings);
 
 void AdoptPendingSettings(const ParsedCommand& command) { StandingSettings = command.PendingSettings; }
 

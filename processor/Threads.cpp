@@ -3,6 +3,7 @@
 #include <exception>
 #include <string>
 
+#include "platform/ProgramState.h"
 #include "processor/CommandFiles.h"
 
 namespace qora {
@@ -176,5 +177,6 @@ void ResetProcessorThreads() {
     querySlateThread.SetWork(nullptr);
     SyncBridge().AdoptCurrentThread();
 }
+const ProgramStateReset registerResetProcessorThreads(ResetProcessorThreads, ResetStage::StopWork);
 
 }  // namespace qora

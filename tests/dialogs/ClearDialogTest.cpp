@@ -5,6 +5,7 @@
 
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
+#include "platform/ProgramState.h"
 #include "processor/Executor.h"
 #include "support/qt/SmallDialogTest.h"
 
@@ -15,15 +16,13 @@ class ClearDialogTest : public SmallDialogTest {
 protected:
     void SetUp() override {
         SmallDialogTest::SetUp();
-        ResetWordlists();
-        ResetUserSets();
+        ResetProgramState();
         AddWordToWordlist(Slate, "CAT", false);
         DefineUserSet(4, "", {});
         ExecutorHandlers.RefreshListTabs = [this] { ++listsRefilled; };
     }
     void TearDown() override {
-        ResetWordlists();
-        ResetUserSets();
+        ResetProgramState();
         SmallDialogTest::TearDown();
     }
 

@@ -3,6 +3,7 @@
 #include "dialogs/CanonicalOrderDialog.h"
 #include "dialogs/FilterText.h"
 #include "engine/Tiles.h"
+#include "platform/ProgramState.h"
 #include "platform/qt/Focus.h"
 #include "processor/Console.h"
 
@@ -27,15 +28,11 @@ constexpr int A = 1, B = 2, E = 5, I = 9, O = 15, S = 19, U = 21, Z = 26;
 class FilterAppend : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetLanguageTables(Language::English);
-        ResetConsole();
+        ResetProgramState();
         WritePromptLine();
         ConsoleEditHooks.RecheckCommandLine = [this] { ++rechecks; };
     }
-    void TearDown() override {
-        ResetConsole();
-        SetLanguageTables(Language::English);
-    }
+    void TearDown() override { ResetProgramState(); }
 
     // The command line typed by `append` from an empty one.
     template <typename Append>

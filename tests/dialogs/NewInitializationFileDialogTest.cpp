@@ -13,6 +13,7 @@
 #include "dialogs/FunctionKeysDialog.h"
 #include "dialogs/RecordingPeriodsDialog.h"
 #include "engine/Lexicons.h"
+#include "platform/ProgramState.h"
 #include "processor/FunctionKeys.h"
 #include "processor/PageSettings.h"
 #include "support/qt/ModalDriver.h"
@@ -26,7 +27,7 @@ class NewIniFileDialogTest : public SmallDialogTest {
 protected:
     void SetUp() override {
         SmallDialogTest::SetUp();
-        ResetLexicons();
+        ResetProgramState();
         for (const char* name : {"TWL06", "SOWPODS"}) {
             LexiconTable.emplace_back();
             LexiconTable.back().ShortName = name;
@@ -38,7 +39,7 @@ protected:
         folder = pattern;
     }
     void TearDown() override {
-        ResetLexicons();
+        ResetProgramState();
         SetNewIniPrinterPage(false);
         std::filesystem::remove_all(folder);
         SmallDialogTest::TearDown();

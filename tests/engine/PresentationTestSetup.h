@@ -12,6 +12,7 @@
 #include "engine/Presentation.h"
 #include "engine/QueryRecords.h"
 #include "engine/Wordlists.h"
+#include "platform/ProgramState.h"
 #include "support/EngineDataFixture.h"
 
 namespace qora::test {
@@ -37,11 +38,11 @@ class PresentationTestBase : public EngineDataTest {
 protected:
     void SetUp() override {
         EngineDataTest::SetUp();
-        ResetPresentationOrder();
+        ResetProgramState();
         settings = BuiltInSettings();
     }
     void TearDown() override {
-        ResetPresentationOrder();
+        ResetProgramState();
         EngineDataTest::TearDown();
     }
 

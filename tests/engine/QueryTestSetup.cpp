@@ -7,14 +7,10 @@
 
 namespace qora::test {
 
-void QueryTest::SetUp() {
-    EngineDataTest::SetUp();
-    ResetPreviousBlankMatches();
-}
+void QueryTest::SetUp() { EngineDataTest::SetUp(); }
 
 void QueryTest::TearDown() {
     SolveLetterGrid = nullptr;
-    ResetPreviousBlankMatches();
     EngineDataTest::TearDown();
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/Lexicons.h"
 #include "games/ChallengeRules.h"
+#include "platform/ProgramState.h"
 #include "processor/Recording.h"
 
 namespace qora {
@@ -18,20 +19,14 @@ inline LexiconRecord NamedLexicon(const char* shortName, const char* longName) {
 }
 
 inline void SetUpChallengeState() {
-    ResetLexicons();
-    ResetRecording();
+    ResetProgramState();
     LexiconTable.push_back(NamedLexicon("NEWLEX", "New Tournament Lexicon"));
     LexiconTable.push_back(NamedLexicon("OLDLEX", "Old Tournament Lexicon"));
     LexiconCount = 2;
     MaxWordLength = 15;
     RecordingFolder = "/nonexistent-qora-folder";
-    ReopenChallengeOnRestore = false;
-    ChallengeDlgOpening = false;
 }
 
-inline void TearDownChallengeState() {
-    ResetLexicons();
-    ResetRecording();
-}
+inline void TearDownChallengeState() { ResetProgramState(); }
 
 }  // namespace qora

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "games/SoundFiles.h"
+#include "platform/ProgramState.h"
 
 using namespace std::string_view_literals;
 
@@ -32,7 +33,7 @@ protected:
     void TearDown() override {
         fs::current_path(saved);
         fs::remove_all(root);
-        ResetSoundFiles();
+        ResetProgramState();
     }
     fs::path root, saved;
 };

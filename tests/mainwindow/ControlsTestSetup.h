@@ -21,6 +21,7 @@
 #include "engine/Wordlists.h"
 #include "mainwindow/ControlSupport.h"
 #include "mainwindow/MainControls.h"
+#include "platform/ProgramState.h"
 #include "platform/Scaling.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
@@ -83,12 +84,7 @@ public:
 class ControlsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        SetLanguageTables(Language::English);
-        ResetUserSets();
-        ResetWordlists();
-        ResetConsole();
-        ResetCommandLine();
-        LoadBuiltInSettings();
+        ResetProgramState();
         WritePromptLine();
         ui = std::make_unique<ControlsWindow>();
         ConsoleEditHooks.RecheckCommandLine = [] { CheckSilently(); };
@@ -98,11 +94,7 @@ protected:
 
     void TearDown() override {
         ui.reset();
-        ResetCommandLine();
-        ResetConsole();
-        ResetWordlists();
-        ResetUserSets();
-        LoadBuiltInSettings();
+        ResetProgramState();
     }
 
     static void CheckSilently() {

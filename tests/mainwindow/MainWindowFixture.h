@@ -20,6 +20,7 @@
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Startup.h"
 #include "mainwindow/Workspace.h"
+#include "platform/ProgramState.h"
 #include "processor/CommandFiles.h"
 #include "processor/CommandLine.h"
 #include "processor/Console.h"
@@ -32,22 +33,6 @@
 #include "support/qt/WidgetLayout.h"
 
 namespace qora::test {
-
-inline void ResetProgramState() {
-    ResetProcessorThreads();
-    ResetCommandFiles();
-    ResetConsole();
-    ResetCommandLine();
-    ResetReportError();
-    ResetIniFile();
-    ResetRecording();
-    ResetFunctionKeys();
-    ResetDefinitions();
-    ReopenChallengeOnRestore = false;
-    ChallengeDlgOpening = false;
-    ShowLeftTabs = true;
-    QueryOrPresentationPageShown = true;
-}
 
 class MainWindowTest : public ::testing::Test {
 public:

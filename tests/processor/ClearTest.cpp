@@ -7,6 +7,7 @@
 
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
+#include "platform/ProgramState.h"
 #include "processor/Console.h"
 #include "processor/Executor.h"
 #include "processor/Settings.h"
@@ -23,9 +24,7 @@ class ClearTest : public test::EngineDataTest {
 protected:
     void SetUp() override {
         EngineDataTest::SetUp();
-        ResetConsole();
-        ResetExecutor();
-        LoadBuiltInSettings();
+        ResetProgramState();
         ClearWorkspace();
         WriteOutputLine("CAT");
         WriteOutputLine("ACT");
@@ -45,9 +44,7 @@ protected:
     }
 
     void TearDown() override {
-        ResetConsole();
-        ResetExecutor();
-        LoadBuiltInSettings();
+        ResetProgramState();
         EngineDataTest::TearDown();
     }
 

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "engine/Lexicons.h"
+#include "platform/ProgramState.h"
 #include "processor/FunctionKeys.h"
 #include "processor/PageSettings.h"
 #include "processor/Recording.h"
@@ -29,8 +30,7 @@ protected:
         folder_ = pattern;
         previousFolder_ = std::filesystem::current_path();
         std::filesystem::current_path(folder_);
-        ResetIniFile();
-        ResetRecording();
+        ResetProgramState();
         RecordingClock = FixedClock;
         fixedNow = Monday10am();
         LexiconTable.clear();
@@ -51,8 +51,7 @@ protected:
         LexiconCount = 0;
         PrimaryLexicon = ChallengeLexicon = 0;
         SecondaryLexiconIndex = -1;
-        ResetIniFile();
-        ResetRecording();
+        ResetProgramState();
     }
 
     static std::time_t Monday10am() {

@@ -11,6 +11,7 @@
 
 #include "engine/Lexicons.h"
 #include "engine/Tiles.h"
+#include "platform/ProgramState.h"
 #include "processor/CommandLine.h"
 #include "processor/Parser.h"
 #include "processor/ReportError.h"
@@ -20,18 +21,12 @@ namespace qora::testing {
 
 class ParserTest : public ::testing::Test {
 protected:
-    void SetUp() override { UseLanguage(Language::English); }
-    void TearDown() override {
-        UseLanguage(Language::English);
-        LexiconTable.clear();
-    }
+    void SetUp() override { ResetProgramState(); }
+    void TearDown() override { ResetProgramState(); }
 
     static void UseLanguage(Language language) {
         SetLanguageTables(language);
         LoadBuiltInSettings();
-        ResetCommandLine();
-        ResetReportError();
-        MaxWordLength = 15;
     }
 
     // Parses with the standing settings; the result's message is kept.

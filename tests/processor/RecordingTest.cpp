@@ -8,6 +8,8 @@
 
 #include <unistd.h>
 
+#include "platform/ProgramState.h"
+
 namespace qora {
 namespace {
 
@@ -34,7 +36,7 @@ std::string ReadFile(const std::filesystem::path& path) {
 class RecordingTest : public testing::Test {
 protected:
     void SetUp() override {
-        ResetRecording();
+        ResetProgramState();
         folder_ =
             std::filesystem::temp_directory_path() / ("qora-recording-" + std::to_string(::getpid()) + "-" +
                                                       testing::UnitTest::GetInstance()->current_test_info()->name());
@@ -45,7 +47,7 @@ protected:
         RecordingClock = FixedClock;
     }
     void TearDown() override {
-        ResetRecording();
+        ResetProgramState();
         std::filesystem::remove_all(folder_);
     }
     std::filesystem::path folder_;

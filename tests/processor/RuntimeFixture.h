@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ProgramState.h"
 #include "processor/CommandFiles.h"
 #include "processor/Console.h"
 #include "processor/Threads.h"
@@ -60,9 +61,7 @@ inline std::vector<std::string> WorkspaceText() {
 class RuntimeTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetProcessorThreads();
-        ResetCommandFiles();
-        ResetConsole();
+        ResetProgramState();
         ClearWorkspace();
         ThreadHooks.SetControlsEnabled = [this](bool enabled) { controlStates.push_back(enabled); };
         StartProcessorThreads();
@@ -72,9 +71,7 @@ protected:
     }
 
     void TearDown() override {
-        ResetProcessorThreads();
-        ResetCommandFiles();
-        ResetConsole();
+        ResetProgramState();
         std::error_code ignored;
         std::filesystem::remove_all(folder, ignored);
     }

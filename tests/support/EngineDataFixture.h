@@ -15,6 +15,7 @@
 #include "engine/Tiles.h"
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
+#include "platform/ProgramState.h"
 #include "platform/Random.h"
 
 namespace qora::test {
@@ -35,11 +36,7 @@ protected:
     }
 
     static void ResetEngineData() {
-        SetLanguageTables(Language::English);
-        ResetUserSets();
-        ResetWordlists();
-        ResetDefinitions();
-        ResetRandomRacks();
+        ResetProgramState();
         RuntimeSeed(12345);
     }
 

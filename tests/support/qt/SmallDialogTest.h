@@ -16,6 +16,7 @@
 
 #include "ModalDriver.h"
 #include "WidgetLayout.h"
+#include "platform/ProgramState.h"
 #include "platform/qt/Screen.h"
 #include "processor/Console.h"
 #include "processor/Executor.h"
@@ -33,19 +34,11 @@ protected:
 
     void SetUp() override {
         LayoutTest::SetUp();
-        ResetProgramValues();
+        ResetProgramState();
     }
     void TearDown() override {
-        ResetProgramValues();
+        ResetProgramState();
         LayoutTest::TearDown();
-    }
-
-    static void ResetProgramValues() {
-        ResetConsole();
-        ResetExecutor();
-        ResetIniFile();
-        ResetRecording();
-        LoadBuiltInSettings();
     }
 
     static void Open(QWidget& form) {
