@@ -37,7 +37,7 @@ void FillSlate(int count) {
     }
 }
 
-Settings LayoutSettings(std::int32_t layout) {
+Settings LayoutSettings(OutputLayout layout) {
     Settings settings = BuiltInSettings();
     settings.OutputLayout = layout;
     settings.LayoutParameter = layout == LayoutColumnsExpandable ? 8 : 1;
@@ -49,7 +49,7 @@ Settings LayoutSettings(std::int32_t layout) {
 // Argument: the layout. Alphabetical order, no annotations.
 void PresentInLayout(benchmark::State& state) {
     FillSlate(50000);
-    const Settings settings = LayoutSettings(static_cast<std::int32_t>(state.range(0)));
+    const Settings settings = LayoutSettings(static_cast<OutputLayout>(state.range(0)));
     PresentationContext context;
     context.WorkspaceColumns = 120;
     context.SeparatorLine = std::string(119, '-');

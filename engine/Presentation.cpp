@@ -20,13 +20,6 @@ namespace {
 
 constexpr std::int32_t EveryItem = -1;
 
-// Presentation kinds beside those the command language names by their texts.
-constexpr std::int32_t KindCountOnly = 2;
-constexpr std::int32_t KindWithDefinitions = 4;
-constexpr std::int32_t KindWithHooks = 5;
-constexpr std::int32_t KindWithScoresAndProbabilities = 6;
-constexpr std::int32_t KindAnagramGroups = 11;
-
 constexpr std::uint32_t EveryAnnotation =
     SwitchScores | SwitchProbability | SwitchHooks | SwitchDefinitions | SwitchAnagramCount;
 
@@ -70,9 +63,9 @@ std::string HookLetters(const LetterCounts& hooks) {
 std::uint32_t AnnotationsOf(const Settings& settings) {
     std::uint32_t annotations = settings.PresentationSwitches;
     switch (settings.PresentationKind) {
-        case KindWithDefinitions: annotations |= SwitchDefinitions; break;
-        case KindWithHooks: annotations |= SwitchHooks; break;
-        case KindWithScoresAndProbabilities: annotations |= SwitchScores | SwitchProbability; break;
+        case PresentationWithDefinitions: annotations |= SwitchDefinitions; break;
+        case PresentationWithHooks: annotations |= SwitchHooks; break;
+        case PresentationWithScoresAndProbabilities: annotations |= SwitchScores | SwitchProbability; break;
         case PresentationCountWith: annotations |= EveryAnnotation; break;
         default: break;
     }
@@ -242,7 +235,7 @@ PresentationResult PresentList(const std::vector<std::int32_t>& order, const Set
     const std::span<const std::int32_t> presented = std::span(order).first(static_cast<std::size_t>(shown));
     const EntryMaker maker(settings);
     std::vector<MarkedText> entries;
-    if (settings.PresentationKind == KindAnagramGroups) {
+    if (settings.PresentationKind == PresentationAnagramGroups) {
         entries = AnagramGroupEntries(presented, maker);
     } else {
         entries.reserve(presented.size());
@@ -268,7 +261,7 @@ std::string LargeOutputRequestText(std::int32_t itemCount) {
 PresentationResult PresentSlate(const Settings& settings, const PresentationContext& context, PresentationSink& sink) {
     const std::vector<std::int32_t>& order = SortSlate(settings);
     switch (settings.PresentationKind) {
-        case KindCountOnly: return PresentCount(static_cast<std::int32_t>(order.size()), sink);
+        case PresentationCountOnly: return PresentCount(static_cast<std::int32_t>(order.size()), sink);
         case PresentationProbeLetter: return ProbeLetter(order, settings, sink);
         case PresentationProbeColumn: return ProbeColumn(order, settings, sink);
         case PresentationProbeWord: return ProbeWord(order, settings, sink);

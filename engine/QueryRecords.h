@@ -19,12 +19,14 @@ namespace qora {
 // --- Numbered values ----------------------------------------------------------
 
 // Query modes (`Settings::QueryMode`).
-constexpr std::int32_t QueryModeAnagrams = 1;
-constexpr std::int32_t QueryModePattern = 2;
-constexpr std::int32_t QueryModeImbeddedWord = 3;
-constexpr std::int32_t QueryModeSteal = 4;
-constexpr std::int32_t QueryModeTwoWord = 5;
-constexpr std::int32_t QueryModeGrid = 10;  // the 5 x 5 letter grid
+enum QueryMode : std::int32_t {
+    QueryModeAnagrams = 1,
+    QueryModePattern = 2,
+    QueryModeImbeddedWord = 3,
+    QueryModeSteal = 4,
+    QueryModeTwoWord = 5,
+    QueryModeGrid = 10,  // the 5 x 5 letter grid
+};
 
 // Relation codes of the numeric filters (`FilterRelation`, 1 to 8) and of the
 // set filters (`SetRelation`, 1 to 6, the same first six codes: for sets
@@ -41,15 +43,19 @@ enum FilterRelation : std::int32_t {
 };
 
 // Result kinds (`Settings::ResultKind`).
-constexpr std::int32_t ResultKindWords = 0;
-constexpr std::int32_t ResultKindStrings = 1;
-constexpr std::int32_t ResultKindCanonicalWords = 2;  // letters in the word-output ordering
+enum ResultKind : std::int32_t {
+    ResultKindWords = 0,
+    ResultKindStrings = 1,
+    ResultKindCanonicalWords = 2,  // letters in the word-output ordering
+};
 
 // Slate updates (`Settings::SlateUpdate`): how a query's result meets the slate.
-constexpr std::int32_t SlateUpdateReplace = 0;
-constexpr std::int32_t SlateUpdateAdd = 1;
-constexpr std::int32_t SlateUpdateRemove = 2;
-constexpr std::int32_t SlateUpdateKeepOnly = 3;
+enum SlateUpdate : std::int32_t {
+    SlateUpdateReplace = 0,
+    SlateUpdateAdd = 1,
+    SlateUpdateRemove = 2,
+    SlateUpdateKeepOnly = 3,
+};
 
 // Presentation switches (`PresentationSwitch`), bits of
 // `Settings::PresentationSwitches`; the letter is the one "/V+" and "/V-" take.
@@ -61,15 +67,23 @@ enum PresentationSwitch : std::uint32_t {
     SwitchAnagramCount = 1u << 4,  // N
 };
 
-// Presentation kinds (`Settings::PresentationKind`, 1 to 11) that the command
-// language sets by their own texts; "/P" sets any of them by number.
-constexpr std::int32_t PresentationKindFirst = 1;
-constexpr std::int32_t PresentationKindLast = 11;
-constexpr std::int32_t PresentationCountQuestion = 3;  // "This # words?:", "25~"
-constexpr std::int32_t PresentationProbeLetter = 7;    // one letter of one word, " 2/3 "
-constexpr std::int32_t PresentationProbeColumn = 8;    // one letter of all words, " 1/ "
-constexpr std::int32_t PresentationProbeWord = 9;      // one word, " /12 "
-constexpr std::int32_t PresentationCountWith = 10;     // "This # words with ...", "25'"
+// Presentation kinds (`Settings::PresentationKind`, 1 to 11); "/P" sets any of
+// them by number, some also have texts of their own.
+enum PresentationKind : std::int32_t {
+    PresentationEveryWord = 1,
+    PresentationCountOnly = 2,      // how many items the slate holds
+    PresentationCountQuestion = 3,  // "This # words?:", "25~"
+    PresentationWithDefinitions = 4,
+    PresentationWithHooks = 5,
+    PresentationWithScoresAndProbabilities = 6,
+    PresentationProbeLetter = 7,     // one letter of one word, " 2/3 "
+    PresentationProbeColumn = 8,     // one letter of all words, " 1/ "
+    PresentationProbeWord = 9,       // one word, " /12 "
+    PresentationCountWith = 10,      // "This # words with ...", "25'"
+    PresentationAnagramGroups = 11,  // one entry per set of letters
+};
+constexpr PresentationKind PresentationKindFirst = PresentationEveryWord;
+constexpr PresentationKind PresentationKindLast = PresentationAnagramGroups;
 
 // Sort keys (`SortKey`); the value is the key's letter in "/K".
 enum class SortKeyKind : char {
@@ -92,23 +106,27 @@ struct SortKey {
 };
 
 // Output layouts (`OutputLayout`, 1 to 9).
-constexpr std::int32_t LayoutOnePerLine = 1;
-constexpr std::int32_t LayoutPackedRows = 2;                // parameter: spacing
-constexpr std::int32_t LayoutPackedRowsCommas = 3;          // parameter: spacing
-constexpr std::int32_t LayoutColumnatedRowsMinimal = 4;     // parameter: spacing
-constexpr std::int32_t LayoutColumnatedRowsFixed = 5;       // parameter: width
-constexpr std::int32_t LayoutColumnatedRowsExpandable = 6;  // parameter: minimum width
-constexpr std::int32_t LayoutColumnsMinimal = 7;            // parameter: spacing
-constexpr std::int32_t LayoutColumnsFixed = 8;              // parameter: width
-constexpr std::int32_t LayoutColumnsExpandable = 9;         // parameter: minimum width
+enum OutputLayout : std::int32_t {
+    LayoutOnePerLine = 1,
+    LayoutPackedRows = 2,                // parameter: spacing
+    LayoutPackedRowsCommas = 3,          // parameter: spacing
+    LayoutColumnatedRowsMinimal = 4,     // parameter: spacing
+    LayoutColumnatedRowsFixed = 5,       // parameter: width
+    LayoutColumnatedRowsExpandable = 6,  // parameter: minimum width
+    LayoutColumnsMinimal = 7,            // parameter: spacing
+    LayoutColumnsFixed = 8,              // parameter: width
+    LayoutColumnsExpandable = 9,         // parameter: minimum width
+};
 
 // Board scoring modes (`ScoringMode`).
-constexpr std::int32_t ScoringModePlain = 1;
-constexpr std::int32_t ScoringModeSevenTileBonus = 2;
-constexpr std::int32_t ScoringModeCentreRow = 3;
-constexpr std::int32_t ScoringModeStartingAtSquare = 4;
-constexpr std::int32_t ScoringModeIncludingSquare = 5;
-constexpr std::int32_t ScoringModeGrid = 6;  // the 5 x 5 grid's word scores
+enum ScoringMode : std::int32_t {
+    ScoringModePlain = 1,
+    ScoringModeSevenTileBonus = 2,
+    ScoringModeCentreRow = 3,
+    ScoringModeStartingAtSquare = 4,
+    ScoringModeIncludingSquare = 5,
+    ScoringModeGrid = 6,  // the 5 x 5 grid's word scores
+};
 
 constexpr std::int32_t SmallBoardSize = 15;
 constexpr std::int32_t LargeBoardSize = 21;
@@ -152,7 +170,7 @@ struct Settings {
     // What is searched.
     std::int32_t WordSource = WordSourceLexicon;     // -1 the lexicon, else a wordlist (0 the slate)
     std::int32_t WordReferenceSource = SlateNumber;  // whose words "[...]" stands for
-    std::int32_t QueryMode = QueryModeAnagrams;
+    qora::QueryMode QueryMode = QueryModeAnagrams;
     std::uint8_t ZeroScoringBlanks = 0;  // blanks score zero
 
     // The nine query filters.
@@ -168,12 +186,12 @@ struct Settings {
     std::uint8_t BlankIgnoreVowels = 0;  // the "-" mark of the blank filter
 
     // What the result is and how it meets the slate.
-    std::int32_t ResultKind = ResultKindWords;
-    std::int32_t SlateUpdate = SlateUpdateReplace;
+    qora::ResultKind ResultKind = ResultKindWords;
+    qora::SlateUpdate SlateUpdate = SlateUpdateReplace;
 
     // Presentation.
     std::uint32_t PresentationSwitches = 0;  // PresentationSwitch bits
-    std::int32_t PresentationKind = PresentationKindFirst;
+    qora::PresentationKind PresentationKind = PresentationEveryWord;
     std::int32_t PresentationCount = 25;  // words covered by kinds 3 and 10
     std::int32_t ProbeWordNumber = 1;
     std::int32_t ProbeLetterPosition = 1;
@@ -181,7 +199,7 @@ struct Settings {
     std::int32_t SortKeyCount = 1;  // alphabetical only
 
     // Layout, maximum width and rows per page.
-    std::int32_t OutputLayout = LayoutOnePerLine;
+    qora::OutputLayout OutputLayout = LayoutOnePerLine;
     std::int32_t LayoutParameter = 1;
     std::uint8_t WorkspaceWidthSwitch = 1;  // the width follows the workspace
     std::uint8_t CharactersSwitch = 1;      // MaximumWidth counts characters, else columns
@@ -189,7 +207,7 @@ struct Settings {
     std::int32_t RowsPerPage = 55;  // 0: unlimited
 
     // Board scoring.
-    std::int32_t ScoringMode = ScoringModePlain;
+    qora::ScoringMode ScoringMode = ScoringModePlain;
     std::int32_t BoardSize = SmallBoardSize;  // or LargeBoardSize
     std::int16_t BoardRow = 7;                // 0-based; H8 is the 15 x 15 centre
     std::int16_t BoardColumn = 7;

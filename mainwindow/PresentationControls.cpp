@@ -98,9 +98,9 @@ void PresentationPage::ShowSlateWordCount(std::int32_t kind, std::int32_t count)
 
 void PresentationPage::PresentationKindChosen(std::int32_t kind) {
     if (IsProbeKind(kind)) {
-        const std::int32_t shownBefore = DisplayedSettings.PresentationKind;
+        const PresentationKind shownBefore = DisplayedSettings.PresentationKind;
         const std::string lineBefore = CommandLine();
-        DisplayedSettings.PresentationKind = kind;
+        DisplayedSettings.PresentationKind = static_cast<PresentationKind>(kind);
         host_.OpenDialog({ControlDialog::ProbeSlate});
         if (CommandLine() == lineBefore) {
             DisplayedSettings.PresentationKind = shownBefore;

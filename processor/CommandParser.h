@@ -143,7 +143,15 @@ private:
     bool ParsePresenceQuestion(PresenceQuestion question, std::int32_t wordlist, std::string lexicon,
                                std::int32_t start);
     bool ParseQueryMode(std::int32_t start);
-    bool ParseSmallSetting(std::int32_t Settings::*field, std::int32_t low, std::int32_t high, std::string_view noun);
+    // A number from low to high into one field of the settings (a number or
+    // one of the numbered codes).
+    template <typename Field>
+    bool ParseSmallSetting(Field Settings::*field, std::int32_t low, std::int32_t high, std::string_view noun) {
+        std::int32_t value = 0;
+        if (!ReadNumberInRange(value, low, high, noun)) return false;
+        ChangeSetting([field, value](Settings& s) { s.*field = static_cast<Field>(value); });
+        return true;
+    }
     bool ParseWordSource();
     bool ParseChallenge(std::int32_t start);
     bool ParseSwitchAction(std::int32_t start, ActionKind plus, ActionKind minus);

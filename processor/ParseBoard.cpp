@@ -31,7 +31,7 @@ bool CommandParser::ParseBoard() {
             Advance();
             std::int32_t mode = 0;
             if (!ReadNumberInRange(mode, ScoringModePlain, ScoringModeCentreRow, "scoring mode")) return false;
-            ChangeSetting([mode](Settings& s) { s.ScoringMode = mode; });
+            ChangeSetting([mode](Settings& s) { s.ScoringMode = static_cast<ScoringMode>(mode); });
             return true;
         }
         default: return ParseBoardSquare();
@@ -58,7 +58,7 @@ bool CommandParser::ParseBoardSquare() {
     };
     if (horizontal ? !(readRow() && readColumn()) : !(readColumn() && readRow())) return false;
     if (Peek() != '.' && Peek() != '~') return FailHere();
-    const std::int32_t mode = Peek() == '.' ? ScoringModeStartingAtSquare : ScoringModeIncludingSquare;
+    const ScoringMode mode = Peek() == '.' ? ScoringModeStartingAtSquare : ScoringModeIncludingSquare;
     Advance();
     ChangeSetting([=](Settings& s) {
         s.ScoringMode = mode;

@@ -71,7 +71,7 @@ bool CommandParser::ParseLayout() {
     Advance();
     if (!CheckRange(parameter, 1, 80, "layout parameter", start)) return false;
     ChangeSetting([layout, parameter](Settings& s) {
-        s.OutputLayout = layout;
+        s.OutputLayout = static_cast<OutputLayout>(layout);
         s.LayoutParameter = parameter;
     });
     return true;

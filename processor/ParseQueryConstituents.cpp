@@ -51,7 +51,7 @@ bool CommandParser::ParseCountedItem() {
         case '/': return ParseLetterProbe(number, start);
         case '~':
         case '\'': {
-            const std::int32_t kind = Peek() == '~' ? PresentationCountQuestion : PresentationCountWith;
+            const PresentationKind kind = Peek() == '~' ? PresentationCountQuestion : PresentationCountWith;
             Advance();
             ChangeSetting([kind, number](Settings& s) {
                 s.PresentationKind = kind;

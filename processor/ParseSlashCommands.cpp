@@ -193,15 +193,7 @@ bool CommandParser::ParseQueryMode(std::int32_t start) {
         return Fail(messages::QueryModeRange, modeStart);
     queryModeGiven_ = true;
     queryModePosition_ = start;
-    ChangeSetting([mode](Settings& s) { s.QueryMode = mode; });
-    return true;
-}
-
-bool CommandParser::ParseSmallSetting(std::int32_t Settings::*field, std::int32_t low, std::int32_t high,
-                                      std::string_view noun) {
-    std::int32_t value = 0;
-    if (!ReadNumberInRange(value, low, high, noun)) return false;
-    ChangeSetting([field, value](Settings& s) { s.*field = value; });
+    ChangeSetting([mode](Settings& s) { s.QueryMode = static_cast<QueryMode>(mode); });
     return true;
 }
 

@@ -71,13 +71,13 @@ TEST_F(BoardTest, CoordinateHelpNamesTheCentreSquare) {
 // A board score worked out by hand.
 struct ScoreCase {
     int boardSize;
-    std::int32_t mode;
+    ScoringMode mode;
     const char* square;  // "8H" across, "H8" down, as the language writes them
     const char* word;
     int expected;
 };
 
-Settings Scoring(std::int32_t mode, const std::string& square) {
+Settings Scoring(ScoringMode mode, const std::string& square) {
     Settings settings;
     settings.ScoringMode = mode;
     const bool across = std::isdigit(static_cast<unsigned char>(square[0]));

@@ -56,7 +56,7 @@ TEST_F(PresentationTest, WordsAreSortedLaidOutAndTheirBlanksMarked) {
 
 TEST_F(PresentationTest, CountingKinds) {
     FillSlate({"AT", "CAT", "QI", "ZA"});
-    settings.PresentationKind = 2;
+    settings.PresentationKind = PresentationCountOnly;
     EXPECT_EQ((Lines{"  4 words"}), Present());
     settings.PresentationKind = PresentationCountQuestion;
     settings.PresentationCount = 2;
@@ -69,7 +69,7 @@ TEST_F(PresentationTest, CountingKinds) {
 
     ClearWordlist(Slate);
     AppendWordlistItem(Slate, "AEI?RST", true);
-    settings.PresentationKind = 2;
+    settings.PresentationKind = PresentationCountOnly;
     EXPECT_EQ((Lines{"  1 string"}), Present());
 }
 
@@ -82,15 +82,15 @@ TEST_F(PresentationTest, SwitchesAndKindsAnnotateEachWord) {
     settings.ZeroScoringBlanks = 1;
     const struct {
         std::uint32_t switches;
-        std::int32_t kind;
+        PresentationKind kind;
         Lines expected;
     } cases[] = {
-        {SwitchScores, 1, {"cAT $2", "ZAX $19"}},
-        {SwitchProbability | SwitchAnagramCount, 1, {"cAT %108 &2", "ZAX %9 &1"}},
-        {SwitchHooks | SwitchDefinitions, 1, {"cAT <S >S \"a small carnivore\"", "ZAX <- >-"}},
-        {0, 4, {"cAT \"a small carnivore\"", "ZAX"}},
-        {0, 5, {"cAT <S >S", "ZAX <- >-"}},
-        {SwitchHooks, 6, {"cAT $2 %108 <S >S", "ZAX $19 %9 <- >-"}},
+        {SwitchScores, PresentationEveryWord, {"cAT $2", "ZAX $19"}},
+        {SwitchProbability | SwitchAnagramCount, PresentationEveryWord, {"cAT %108 &2", "ZAX %9 &1"}},
+        {SwitchHooks | SwitchDefinitions, PresentationEveryWord, {"cAT <S >S \"a small carnivore\"", "ZAX <- >-"}},
+        {0, PresentationWithDefinitions, {"cAT \"a small carnivore\"", "ZAX"}},
+        {0, PresentationWithHooks, {"cAT <S >S", "ZAX <- >-"}},
+        {SwitchHooks, PresentationWithScoresAndProbabilities, {"cAT $2 %108 <S >S", "ZAX $19 %9 <- >-"}},
         {0, PresentationCountWith, {"cAT $2 %108 &2 <S >S \"a small carnivore\"", "ZAX $19 %9 &1 <- >-"}},
     };
     settings.PresentationCount = 9;
@@ -110,13 +110,13 @@ TEST_F(PresentationTest, CanonicalResultsAndAnagramGroupsUseTheWordOutputOrderin
     EXPECT_EQ((Marks{{3, 1}}), sink.Marks[1]) << "the blank-matched T moves with its letter";
 
     settings.ResultKind = ResultKindWords;
-    settings.PresentationKind = 11;
+    settings.PresentationKind = PresentationAnagramGroups;
     EXPECT_EQ((Lines{"A CT: ACT CAT", "AE T: AtE EAT", "I Q: QI"}), Present());
     EXPECT_EQ((Marks{{7, 1}}), sink.Marks[1]);
 
     ClearWordlist(Slate);
     AppendWordlistItem(Slate, "AEI?RST", true);
-    settings.PresentationKind = 1;
+    settings.PresentationKind = PresentationEveryWord;
     settings.ResultKind = ResultKindCanonicalWords;
     settings.PresentationSwitches = SwitchScores;
     EXPECT_EQ((Lines{"AEI?RST"}), Present()) << "strings are shown as they are";
@@ -139,7 +139,7 @@ TEST_F(PresentationTest, ProbesShowOneWordOrOneLetterOrFail) {
     FillSlate({"AT", "CAT", "qUIZ"});
     SetSortKeys({Descending(SortKeyKind::Length)});
     const struct {
-        std::int32_t kind;
+        PresentationKind kind;
         std::int32_t word;
         std::int32_t letter;
         Lines expected;

@@ -10,7 +10,7 @@ namespace {
 
 Settings WithLayout(std::int32_t layout, std::int32_t parameter) {
     Settings settings;
-    settings.OutputLayout = layout;
+    settings.OutputLayout = static_cast<OutputLayout>(layout);
     settings.LayoutParameter = parameter;
     return settings;
 }

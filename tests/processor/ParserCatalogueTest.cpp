@@ -767,7 +767,7 @@ TEST_F(ParserCatalogueTest, ModesKeysKindsSwitchesAndSources) {
             for (std::size_t i = 0; i < expected.size(); ++i) EXPECT_EQ(s.SortKeys[i], expected[i]);
         });
     };
-    auto field = [](std::int32_t Settings::*member, int value) {
+    auto field = []<typename Field>(Field Settings::*member, Field value) {
         return Setting([=](const Settings& s) { EXPECT_EQ(s.*member, value); });
     };
     Run({
