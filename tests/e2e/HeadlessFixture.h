@@ -1,15 +1,15 @@
 // End-to-end tests through the headless runner: a folder of lexicons built in
 // the test, which is also the current folder (command files name their
 // files relative to it), the processor started on it, and command files run
-// on the real threads. Each test compares the whole workspace with the text
-// it expects.
+// on the real threads. The transcript tests (TranscriptTest.cpp) compare the
+// whole workspace with the text they expect; the others check what a
+// transcript cannot show.
 #pragma once
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -22,13 +22,23 @@
 
 namespace qora::test {
 
-// A small English lexicon with anagrams, hooks and a few longer words.
-inline const std::vector<std::string> SmallWords = {
-    "AE",    "AT",    "TA",    "AS",    "ES",     "ER",     "RE",     "ACT",    "CAT",    "TAC",   "EAT",
-    "ATE",   "TEA",   "ETA",   "SAT",   "EATS",   "SEAT",   "TEAS",   "EAST",   "ETAS",   "SATE",  "CATS",
-    "ACTS",  "SCAT",  "RATE",  "TEAR",  "TARE",   "RATES",  "STARE",  "TEARS",  "ASTER",  "TARES", "CRATE",
-    "TRACE", "REACT", "CATER", "CARET", "CRATES", "TRACES", "REACTS", "CASTER", "RECAST", "QI",    "QAT",
-};
+// The folder of transcript tests (tests/e2e/transcripts), whose lexicons/
+// holds the word lists of the test lexicons.
+inline const std::filesystem::path TranscriptFolder = QORA_TRANSCRIPT_DIR;
+
+// The lines of a text file; nothing when it cannot be read.
+inline std::vector<std::string> ReadLines(const std::filesystem::path& path) {
+    std::ifstream file(path);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(file, line);) lines.push_back(line);
+    return lines;
+}
+
+// A word list of lexicons/ (NAME.txt): ENGLISH is a small English lexicon
+// with anagrams, hooks and a few longer words.
+inline std::vector<std::string> TestWordList(const std::string& name) {
+    return ReadLines(TranscriptFolder / "lexicons" / (name + ".txt"));
+}
 
 class HeadlessTest : public ::testing::Test {
 protected:
@@ -49,9 +59,10 @@ protected:
         lexiconAdded_ = true;
     }
 
-    // Starts on the folder's lexicons (SmallWords when none was added).
+    // Starts on the folder's lexicons (the ENGLISH word list when none was
+    // added).
     void Start(const std::string& iniFile = "") {
-        if (!lexiconAdded_) AddLexicon("ENGLISH.QLX", SmallWords);
+        if (!lexiconAdded_) AddLexicon("ENGLISH.QLX", TestWordList("ENGLISH"));
         ASSERT_EQ(StartHeadless({".", iniFile}), "");
     }
 
@@ -68,8 +79,14 @@ protected:
     // line per text line.
     std::string RunCommands(const std::string& commands) {
         WriteFile("test.cmd", commands);
+        return RunCommandFile("test.cmd");
+    }
+
+    // Runs a command file of the folder as the option -x does and returns
+    // the workspace.
+    std::string RunCommandFile(const std::string& name) {
         bool ended = false;
-        WithinDeadline([&] { ended = RunHeadlessCommandFile("test.cmd", std::chrono::seconds(30)); });
+        WithinDeadline([&] { ended = RunHeadlessCommandFile(name, std::chrono::seconds(30)); });
         EXPECT_TRUE(ended) << "the command file did not end";
         return Workspace();
     }
@@ -80,18 +97,6 @@ protected:
         WithinDeadline([&] { ended = PerformHeadlessLine(line, std::chrono::seconds(30)); });
         EXPECT_TRUE(ended) << "the line did not end";
         return Workspace();
-    }
-
-    // What the line, performed from a command file, wrote after its echo and
-    // before the separator line and the new prompt that end a search.
-    std::string Presented(const std::string& line) {
-        const std::string before = Workspace();
-        const std::string after = RunCommands(line + "\n");
-        std::string output = after.substr(before.size() - std::string("QORA?: \n").size());
-        output = output.substr(output.find('\n') + 1);
-        const std::string ending = SeparatorLine() + "\nQORA?: \n";
-        EXPECT_TRUE(output.ends_with(ending)) << output;
-        return output.substr(0, output.size() - std::min(output.size(), ending.size()));
     }
 
     static std::string Workspace() {

@@ -1,0 +1,1 @@
+/X"self.cmd"

@@ -1,0 +1,12 @@
+# Every layout of the slate's ten words.
+/FR1W"slate.wds"/1R
+/O1
+/OR2S /OW20C
+/OR,1S /OW20C
+/ORC2S /OW20C
+/ORC5W /OW20C
+/ORC4X /OW20C
+/OC2S /OW20C
+/OC5W /OC3C
+/OC4X /OW20C
+/OC2S /OW10C /OR8C
