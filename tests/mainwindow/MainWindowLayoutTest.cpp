@@ -80,14 +80,16 @@ TEST_F(MainWindowTest, LayoutShowsEveryControlUncut) {
     ASSERT_EQ(Start(), "");
     form->resize(Scaled(1280), Scaled(800));
     Settle();
-    QTest::qWait(20);
+    // The status bar lays itself out again after the window has: wait for it.
+    const auto laidOut = [&] { return LayoutFaults(*form).empty(); };
+    (void)QTest::qWaitFor(laidOut, 2000);
     EXPECT_EQ(LayoutFaults(*form), std::vector<std::string>{});
     EXPECT_GE(WorkspaceColumns, 60);
     SaveWindowGrab(*form, "main-window");
     // Without the left pages the workspace takes their room.
     const std::int32_t columns = WorkspaceColumns;
     form->MenuLeftTabs->trigger();
-    QTest::qWait(20);
+    (void)QTest::qWaitFor([&] { return WorkspaceColumns > columns && laidOut(); }, 2000);
     EXPECT_FALSE(form->QueryOrPresentation->isVisible());
     EXPECT_FALSE(form->Command->isVisible());
     EXPECT_GT(WorkspaceColumns, columns);
