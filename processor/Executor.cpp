@@ -1,6 +1,7 @@
 #include "processor/Executor.h"
 
 #include "engine/Board.h"
+#include "engine/Lexicons.h"
 #include "engine/Listings.h"
 #include "engine/Tiles.h"
 #include "engine/Wordlists.h"
@@ -221,6 +222,9 @@ void ConnectCommandProcessor() {
     SetCommandFileLineRunner(RunCommandFileLine);
     QueryThread().SetWork(RunSlateRequests);
     WordlistProgressHook = ShowWordlistProgress;
+    AddLexiconStatusHook([](const LexiconStatusChange& change) {
+        if (change.LanguageChanged) LoadLanguageDefaults();
+    });
 }
 
 void PerformCommandLine() {

@@ -75,9 +75,11 @@ std::string BagCaption();
 
 // Connects the command processor's parts: the parser's perform hook to the
 // executor, the command-file line runner to the parser and the executor, the
-// query thread's work to the evaluation and presentation, and the wordlist
-// progress to the status text. The main window and the headless runner call
-// it once at start-up, after StartProcessorThreads.
+// query thread's work to the evaluation and presentation, the wordlist
+// progress to the status text, and a change of the primary lexicon's language
+// to that language's orderings and letter mapping (LoadLanguageDefaults). The
+// main window and the headless runner call it once at start-up, after
+// StartProcessorThreads; the main window before it chooses the lexicons.
 void ConnectCommandProcessor();
 
 // Performs the command line as Enter does: the line with its insertions

@@ -26,7 +26,18 @@ void LoadBuiltInSettings() {
     CurrentBoardSize = StandingSettings.BoardSize;
     LetterMapping = RotationLetterMapping();
 }
+
 const ProgramStateReset registerLoadBuiltInSettings(LoadBuiltInSettings, ResetStage::Settings);
+
+void LoadLanguageDefaults() {
+    const Settings builtIn = BuiltInSettings();
+    for (Settings* settings : {&StandingSettings, &DisplayedSettings}) {
+        settings->RandomRackOrder = builtIn.RandomRackOrder;
+        settings->CanonicalOutputOrder = builtIn.CanonicalOutputOrder;
+        settings->LetterDistribution = builtIn.LetterDistribution;
+    }
+    LetterMapping = RotationLetterMapping();
+}
 
 void AdoptPendingSettings(const ParsedCommand& command) { StandingSettings = command.PendingSettings; }
 

@@ -26,6 +26,13 @@ extern std::string LetterMapping;
 // initial settings, tests).
 void LoadBuiltInSettings();
 
+// The settings that belong to a language, the orderings (in StandingSettings
+// and DisplayedSettings), the bag of set (B) that probabilities count and the
+// letter mapping, become the active language's built-in ones. Called when the
+// primary lexicon's language changes (at start-up too): an ordering or a
+// mapping of one alphabet means nothing in another.
+void LoadLanguageDefaults();
+
 // The mapping of every tile of the active language to the next one, the last
 // to the first: "BCD...ZA".
 std::string RotationLetterMapping();

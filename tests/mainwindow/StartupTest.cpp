@@ -9,6 +9,7 @@
 
 #include "MainWindowFixture.h"
 #include "platform/Scaling.h"
+#include "processor/Settings.h"
 
 namespace qora::test {
 namespace {
@@ -65,6 +66,38 @@ TEST_F(StartupTest, ACommandFileThatCannotRunIsReported) {
     const std::vector<std::string> lines = Lines();
     EXPECT_EQ(lines[lines.size() - 3].rfind("Error - Cannot run command file missing.cmd", 0), 0u);
     EXPECT_EQ(lines.back(), "QORA?: ");
+}
+
+// The orderings and the letter mapping are those of the primary lexicon's
+// language, from the start and after every change of language.
+TEST_F(StartupTest, TheOrderingsAndTheMappingFollowTheLanguage) {
+    lexicons.Add("ESPANOL.QLX", {"CHICO", "A\xD1O", "ZAZA", "ABAB"}, Language::Spanish);
+    AddLexicon();
+    WriteFile("qora.ini", "[LEXICONS]\nPRIMARY ESPANOL\n");
+    ASSERT_EQ(Start(), "");
+    Settle();
+    for (const char* line : {"/T2 A\xD1O", "/P11 CHICO", "ZAZA", "[M]"}) {
+        Type(line);
+        Press(Qt::Key_Return);
+        Settle();
+    }
+    const std::vector<std::string> lines = Lines();
+    EXPECT_TRUE(Contains(lines, "A\xD1O")) << "the Spanish word-output ordering";
+    EXPECT_TRUE(Contains(lines, "CCHIO: CHICO"));
+    EXPECT_TRUE(Contains(lines, "ABAB")) << "the Spanish letter mapping";
+    EXPECT_EQ(DisplayedSettings.RandomRackOrder, "ABCchDEFGHIJLllMN\xD1OPQRrrSTUVXYZ?");
+
+    // Another language: its own alphabet, whatever the last one had.
+    for (const char* name : {"ENGLISH", "ESPANOL"}) {
+        std::string error;
+        ASSERT_TRUE(ChooseLexicons(FindLexiconByShortName(name), -1, 0, error)) << error;
+        const bool spanish = std::string(name) == "ESPANOL";
+        EXPECT_EQ(StandingSettings.CanonicalOutputOrder, AlphabeticalOrdering(false)) << name;
+        EXPECT_EQ(DisplayedSettings.RandomRackOrder, AlphabeticalOrdering(true)) << name;
+        EXPECT_EQ(StandingSettings.CanonicalOutputOrder.size(), spanish ? 31u : 26u) << name;
+        EXPECT_EQ(LetterMapping, RotationLetterMapping()) << name;
+        EXPECT_EQ(LetterMapping.size(), spanish ? 28u : 26u) << name;
+    }
 }
 
 struct FatalCase {
