@@ -354,8 +354,8 @@ enum SearchConnective : std::int32_t {
 // The commands of a line other than its search, executed left to right
 // before it. Arguments by kind (unused ones are 0):
 enum class ActionKind : std::int32_t {
-    DefineUserSet,     // [0] set, [1] '|' '&' '-' for two sets or 0, [2] [3] the two sets,
-                       // [4] 1 with a label (Text); one set is in Set
+    DefineUserSet,     // [0] set, [1] '|' '&' '-' joining Set and SecondSet, or 0 for Set
+                       // alone, [4] 1 with a label (Text)
     DefineBag,         // set (B): Set.Letters
     DefineScores,      // set ($): Set.Letters
     SetLetterMapping,  // Text: 26 or 28 tile codes ('@' + tile number)
@@ -394,6 +394,7 @@ struct CommandAction {
     std::array<std::int32_t, 5> Arguments{};
     std::string Text;
     SetSpec Set;
+    SetSpec SecondSet;          // DefineUserSet: the set joined to Set
     std::int32_t Position = 0;  // 1-based character of the line where it begins
     bool operator==(const CommandAction&) const = default;
 };

@@ -179,6 +179,7 @@ private:
     // --- Sets, wordlists and files (ParseSetDefinitions.cpp, ParseWordlistCommands.cpp,
     //     ParseFileCommands.cpp) ----------------------------------------------------
     bool ParseSetDefinition(std::int32_t number, std::int32_t start);
+    bool ParseDefinedSet(SetSpec& set);
     bool ParseBagOrScores(std::int32_t start);
     bool ParseItemCommand(std::int32_t destination, std::int32_t start);
     bool ReadItemCount(std::int32_t& count);

@@ -11,8 +11,6 @@ namespace qora::execution {
 
 namespace {
 
-bool NoSuchSet(std::int32_t number) { return Failed(NoSuchUserSetText(number)); }
-
 // The letters of a definition's one set, resolved as a query resolves them.
 bool LettersOf(const SetSpec& set, LetterCounts& letters) {
     std::string error;
@@ -21,22 +19,20 @@ bool LettersOf(const SetSpec& set, LetterCounts& letters) {
 
 }  // namespace
 
-// Arguments: [0] the set, [1] '|', '&', '-' or 0, [2] [3] the two sets
-// combined, [4] 1 with a label (Text).
+// Arguments: [0] the set, [1] '|', '&', '-' joining action.Set and
+// action.SecondSet, or 0 for action.Set alone, [4] 1 with a label (Text).
 bool DefineSet(const CommandAction& action) {
     const std::int32_t number = action.Arguments[0];
     const std::int32_t setOperator = action.Arguments[1];
     LetterCountRecord record;
+    if (!LettersOf(action.Set, record.Counts)) return false;
     if (setOperator == 0) {
-        if (!LettersOf(action.Set, record.Counts)) return false;
         record.Kind = action.Set.Letters.Kind;
         record.Argument = action.Set.Letters.Argument;
     } else {
-        const UserSet* first = FindUserSet(action.Arguments[2]);
-        const UserSet* second = FindUserSet(action.Arguments[3]);
-        if (first == nullptr) return NoSuchSet(action.Arguments[2]);
-        if (second == nullptr) return NoSuchSet(action.Arguments[3]);
-        record.Counts = CombineLetterSets(first->Letters.Counts, SetOperationOf(setOperator), second->Letters.Counts);
+        LetterCounts second;
+        if (!LettersOf(action.SecondSet, second)) return false;
+        record.Counts = CombineLetterSets(record.Counts, SetOperationOf(setOperator), second);
         record.Kind = static_cast<std::int32_t>(SetKind::Specified);
     }
     // A definition without a label leaves the set unlabeled; "/4U\"x\"=(4)"

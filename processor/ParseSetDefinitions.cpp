@@ -4,42 +4,49 @@
 
 namespace qora {
 
-// After "/nU": an optional label, "=", then one set in parentheses, two user
-// sets joined by "|", "&" or "-", or a single letter.
+// After "/nU": an optional label, "=", then one set in parentheses, two sets
+// in parentheses joined by "|", "&" or "-", or a single letter. Each set is
+// written as in a query, without count or marks.
 bool CommandParser::ParseSetDefinition(std::int32_t number, std::int32_t start) {
     std::string label;
     const bool labelled = Peek() == '"' && !AtEnd();
     if (labelled && !ReadLabel(label, MaxSetLabelLength)) return false;
     if (!Expect('=')) return false;
     SetSpec set;
+    SetSpec second;
     std::int32_t setOperator = 0;
-    std::int32_t second = 0;
     std::size_t length = 1;
     if (Peek() == '(') {
-        const std::int32_t open = Here();
-        Advance();
-        if (!ParseSetBody(set, 0, 0, open, SetContext::Definition)) return false;
-        if (set.Kind == SetKind::UserDefined && IsSetOperator(Peek())) {
+        if (!ParseDefinedSet(set)) return false;
+        if (IsSetOperator(Peek())) {
             setOperator = Peek();
             Advance();
-            const std::int32_t secondOpen = Here();
-            if (!Expect('(')) return false;
-            if (line_.find(')', pos_) == std::string_view::npos) return Fail(messages::UnclosedParenthesis, secondOpen);
-            if (!ReadNumberInRange(second, 1, MaxUserSetNumber, "set number") || !Expect(')')) return false;
+            if (Peek() != '(') return FailHere();
+            if (!ParseDefinedSet(second)) return false;
         }
     } else if (const int tile = TileAt(pos_, length); tile != 0) {
         set.Kind = SetKind::Specified;
         set.Letters.Counts[tile - 1] = 1;
+        set.Letters.Kind = static_cast<std::int32_t>(set.Kind);
         Advance(length);
     } else {
         return FailHere();
     }
-    set.Letters.Kind = static_cast<std::int32_t>(set.Kind);
-    set.Letters.Argument = set.Argument;
     CommandAction& action = AddAction(ActionKind::DefineUserSet, start);
-    action.Arguments = {number, setOperator, setOperator != 0 ? set.Argument : 0, second, labelled ? 1 : 0};
+    action.Arguments = {number, setOperator, 0, 0, labelled ? 1 : 0};
     action.Text = std::move(label);
     action.Set = std::move(set);
+    action.SecondSet = std::move(second);
+    return true;
+}
+
+// One set of a definition, "(" to ")".
+bool CommandParser::ParseDefinedSet(SetSpec& set) {
+    const std::int32_t open = Here();
+    Advance();
+    if (!ParseSetBody(set, 0, 0, open, SetContext::Definition)) return false;
+    set.Letters.Kind = static_cast<std::int32_t>(set.Kind);
+    set.Letters.Argument = set.Argument;
     return true;
 }
 

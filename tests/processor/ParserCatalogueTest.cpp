@@ -197,6 +197,16 @@ Check UserSet(int number, SetKind kind, std::string letters, int label = 0, std:
     };
 }
 
+Check JoinedSets(int number, char setOperator, SetKind first, SetKind second) {
+    return [=](const ParsedCommand& c) {
+        const CommandAction& a = OnlyAction(c);
+        EXPECT_EQ(a.Kind, ActionKind::DefineUserSet);
+        EXPECT_EQ(a.Arguments, (std::array<std::int32_t, 5>{number, setOperator, 0, 0, 0}));
+        EXPECT_EQ(a.Set.Kind, first);
+        EXPECT_EQ(a.SecondSet.Kind, second);
+    };
+}
+
 class ParserCatalogueTest : public ParserTest {
 protected:
     void Run(const std::vector<CatalogueEntry>& entries) {
@@ -419,9 +429,11 @@ TEST_F(ParserCatalogueTest, UserSetDefinitions) {
              EXPECT_EQ(a.Set.Argument, 2);
              EXPECT_EQ(a.Arguments, (std::array<std::int32_t, 5>{5, 0, 0, 0, 0}));
          }},
-        {"/6U=(1)&(3)", Action(ActionKind::DefineUserSet, {6, '&', 1, 3, 0})},
-        {"/6U=(1)|(3)", Action(ActionKind::DefineUserSet, {6, '|', 1, 3, 0})},
-        {"/6U=(1)-(1)", Action(ActionKind::DefineUserSet, {6, '-', 1, 1, 0})},
+        {"/6U=(1)&(3)", JoinedSets(6, '&', SetKind::UserDefined, SetKind::UserDefined)},
+        {"/6U=(1)-(1)", JoinedSets(6, '-', SetKind::UserDefined, SetKind::UserDefined)},
+        {"/6U=(2EIS)|(EU)", JoinedSets(6, '|', SetKind::Specified, SetKind::Specified)},
+        {"/13U=(!QXZ)-(8)", JoinedSets(13, '-', SetKind::AllBut, SetKind::UserDefined)},
+        {"/2U=(V+)&(#<3)", JoinedSets(2, '&', SetKind::BuiltIn, SetKind::CountBased)},
         {"/4U\"vowels\"=(4)", Action(ActionKind::DefineUserSet, {4, 0, 0, 0, 1}, "vowels")},
     });
 }
@@ -828,6 +840,11 @@ TEST_F(ParserCatalogueTest, SpanishTexts) {
         {"/3U=(cH)",
          [](const ParsedCommand& c) {
              EXPECT_EQ(OnlyAction(c).Set.Letters.Counts, TileCountsOf({{C, 1}, {H, 1}}));
+         }},
+        {"/21U=(V)|(1\xD1)",
+         [](const ParsedCommand& c) {
+             EXPECT_EQ(OnlyAction(c).Arguments[1], '|');
+             EXPECT_EQ(OnlyAction(c).SecondSet.Letters.Counts, TileCountsOf({{Enye, 1}}));
          }},
         {"/(B)=(12A2B4Cch5D12EF2G2H6IJ4Lll2M5N\xD1"
          "9O2PQ5Rrr6S4T5UVXYZ)",
