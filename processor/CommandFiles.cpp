@@ -7,6 +7,7 @@
 #include "engine/TextFiles.h"
 #include "platform/ProgramState.h"
 #include "processor/CheckedLines.h"
+#include "processor/CommandLine.h"
 #include "processor/Console.h"
 #include "processor/Threads.h"
 
@@ -142,9 +143,11 @@ void RunCommandFiles() {
         if (IsBlankLine(line.Text)) continue;
         // The echo passes through the main thread before the signal is
         // armed, so the end of a typed command that started this file (still
-        // running there) cannot be taken for this line's end.
+        // running there) cannot be taken for this line's end. The history
+        // records the line with its insertions applied, as it does a typed
+        // line, so that a later "!" or "^" finds the query.
         SyncBridge().Run([&] {
-            AddToCommandHistory(line.Text);
+            AddToCommandHistory(ExpandCommandLine(line.Text, CommandHistory).Text);
             NewCommandLine(line.Text);
         });
         CommandDoneSignal.Arm();
