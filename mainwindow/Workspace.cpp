@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTimer>
 #include <algorithm>
+#include <cmath>
 
 #include "platform/qt/Clipboard.h"
 #include "platform/qt/Keys.h"
@@ -21,8 +22,6 @@ namespace {
 // How long appended lines may wait before they are shown: short enough to
 // look immediate, long enough to gather a stream of output lines.
 constexpr int FlushDelayMilliseconds = 30;
-// The workspace width the column count leaves aside (margins and frame).
-constexpr int ColumnMarginPixels = 22;
 
 // Whether a character can stand in the command line: printable and part of
 // the code page.
@@ -357,8 +356,16 @@ std::int32_t TWorkspace::RowsInView() const {
     return std::max(1, viewport()->height() / std::max(1, fontMetrics().lineSpacing()));
 }
 
+// The columns of the text that can be seen: the viewport less the document's
+// margins on both sides, and less the vertical scroll bar while it is hidden,
+// so that the count holds whether the bar shows or not (it appears only once
+// the workspace is full) and no line as wide as the count ever wraps.
 std::int32_t TWorkspace::ColumnsInView() const {
-    return std::max(1, (width() - ColumnMarginPixels) / std::max(1, fontMetrics().horizontalAdvance(u'x')));
+    const QScrollBar* bar = verticalScrollBar();
+    const qreal barWidth = bar->isVisibleTo(this) ? 0 : bar->sizeHint().width();
+    const qreal textWidth = viewport()->width() - barWidth - 2 * document()->documentMargin();
+    const qreal advance = std::max<qreal>(1, QFontMetricsF(font()).horizontalAdvance(u'x'));
+    return std::max(1, static_cast<int>(std::floor(textWidth / advance)));
 }
 
 void TWorkspace::resizeEvent(QResizeEvent* event) {

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextBlock>
 
 #include "MainWindowFixture.h"
 #include "mainwindow/MainControls.h"
@@ -94,6 +96,29 @@ TEST_F(MainWindowTest, LayoutShowsEveryControlUncut) {
     EXPECT_FALSE(form->Command->isVisible());
     EXPECT_GT(WorkspaceColumns, columns);
     EXPECT_EQ(LayoutFaults(*form), std::vector<std::string>{});
+    ResetScaling();
+}
+
+// A full workspace shows its scroll bar; lines as wide as the workspace's
+// columns, the separator among them, still fit on one row.
+TEST_F(MainWindowTest, LayoutOfAFullWorkspaceWrapsNoLine) {
+    InitScreenDpi();
+    AddLexicon();
+    ASSERT_EQ(Start(), "");
+    form->resize(Scaled(1280), Scaled(800));
+    Settle();
+    const std::string fullWidth(static_cast<std::size_t>(WorkspaceColumns), 'x');
+    for (int row = 0; row < 2 * WorkspaceRows; ++row) WriteOutputLine(fullWidth);
+    WriteSeparatorAndPrompt();
+    Settle();
+    QTest::qWait(20);
+    EXPECT_TRUE(Workspace().verticalScrollBar()->isVisible());
+    EXPECT_EQ(static_cast<int>(fullWidth.size()), WorkspaceColumns) << "the scroll bar changes no column count";
+    const QTextBlock last = Workspace().document()->lastBlock();
+    for (QTextBlock block = last.previous();
+         block.isValid() && block.blockNumber() > last.blockNumber() - WorkspaceRows; block = block.previous())
+        EXPECT_EQ(block.lineCount(), 1) << block.blockNumber() << ": " << block.text().toStdString();
+    SaveWindowGrab(*form, "full-workspace");
     ResetScaling();
 }
 
