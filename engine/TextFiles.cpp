@@ -2,8 +2,11 @@
 
 #include <cerrno>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 namespace qora {
 
@@ -93,6 +96,54 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& err
         return false;
     }
     return true;
+}
+
+std::string NotAFileReason(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (status.type() == std::filesystem::file_type::directory) return "it is a folder, not a file";
+    if (std::filesystem::exists(status) && status.type() != std::filesystem::file_type::regular)
+        return "it is not a regular file";
+    return {};
+}
+
+bool ReadWholeFile(const std::string& path, std::size_t maxSize, std::string& bytes, std::string& error) {
+    error = NotAFileReason(path);
+    if (!error.empty()) return false;
+    std::error_code sizeError;
+    const auto size = std::filesystem::file_size(path, sizeError);
+    if (!sizeError && size > maxSize) {
+        error = "it is larger than " + std::to_string(maxSize) + " bytes";
+        return false;
+    }
+    return ReadFileBytes(path, bytes, error);
+}
+
+bool ReplaceFileWhole(const std::string& path, std::string_view bytes, bool append, std::string& error) {
+    error = NotAFileReason(path);
+    if (!error.empty()) return false;
+    std::string old;
+    std::error_code existsError;
+    if (append && std::filesystem::exists(path, existsError) && !ReadFileBytes(path, old, error)) return false;
+    const std::string temporary = path + ".new";
+    std::FILE* file = std::fopen(temporary.c_str(), "wb");
+    if (file == nullptr) {
+        error = std::strerror(errno);
+        return false;
+    }
+    bool written = std::fwrite(old.data(), 1, old.size(), file) == old.size() &&
+                   std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    if (!written) error = std::strerror(errno);
+    if (std::fclose(file) != 0 && written) {
+        written = false;
+        error = std::strerror(errno);
+    }
+    if (written && std::rename(temporary.c_str(), path.c_str()) != 0) {
+        written = false;
+        error = std::strerror(errno);
+    }
+    if (!written) std::remove(temporary.c_str());
+    return written;
 }
 
 void ForEachTextLine(std::string_view bytes, std::size_t maxLength, const std::function<void(const TextLine&)>& visit) {

@@ -13,6 +13,22 @@ namespace qora {
 // Reads a whole file as bytes; false with the system's reason in `error`.
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error);
 
+// Why the path cannot stand for a file to read or write: "it is a folder,
+// not a file" or "it is not a regular file" (a FIFO, a device, a socket:
+// opening a FIFO would wait for a writer); "" for a regular file or a path
+// where nothing is yet.
+std::string NotAFileReason(const std::string& path);
+
+// Reads a whole regular file of at most `maxSize` bytes; false with the
+// reason in `error` ("it is larger than 16777216 bytes").
+bool ReadWholeFile(const std::string& path, std::size_t maxSize, std::string& bytes, std::string& error);
+
+// Makes the bytes the whole file (after its old bytes when `append` and it
+// exists). They go to a temporary file beside it that is then renamed over
+// it, so that a failure (a full disk) leaves the old file as it was. False
+// with the reason in `error`.
+bool ReplaceFileWhole(const std::string& path, std::string_view bytes, bool append, std::string& error);
+
 // One line of a text file, without its line end.
 struct TextLine {
     std::string_view Text;

@@ -142,15 +142,13 @@ bool FormWordBuildingGrid(std::string_view letters, std::time_t created) {
     ClearGame();
     play.inputMode = false;
     std::vector<WordBuildingGridEntry>& entries = WordBuildingGrids.entries;
-    const auto equal = std::find_if(entries.rbegin(), entries.rend(),
-                                    [&](const WordBuildingGridEntry& entry) { return entry.letters == letters; });
-    if (equal != entries.rend()) {
-        WordBuildingGrids.current = static_cast<int>(std::distance(equal, entries.rend())) - 1;
-    } else {
+    const auto [known, added] =
+        WordBuildingGrids.entryOfLetters.try_emplace(std::string(letters), static_cast<int>(entries.size()));
+    if (added) {
         const auto number = static_cast<std::int32_t>(entries.size()) + 1;
         entries.push_back({std::string(letters), created != 0 ? created : WordBuildingClock(), number});
-        WordBuildingGrids.current = static_cast<int>(entries.size()) - 1;
     }
+    WordBuildingGrids.current = known->second;
     ClearSelection();
     play.message = CheckLetterDistribution(letters) ? "" : WordBuildingMessages::BadDistribution;
     WordBuildingGameState = WordBuildingState::GridFormed;

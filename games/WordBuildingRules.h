@@ -22,6 +22,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "engine/Tiles.h"
@@ -64,8 +65,9 @@ struct WordBuildingGridEntry {
 // the newer one i + 1.
 struct WordBuildingGridList {
     std::vector<WordBuildingGridEntry> entries;
-    int current = NoGrid;         // the grid formed now; none while a grid is typed
-    int lastPlayedGrid = NoGrid;  // the grid of the last game that ended (Same Grid)
+    std::unordered_map<std::string, int> entryOfLetters;  // finds a known grid at once
+    int current = NoGrid;                                 // the grid formed now; none while a grid is typed
+    int lastPlayedGrid = NoGrid;                          // the grid of the last game that ended (Same Grid)
 
     const WordBuildingGridEntry* Current() const;
     bool HasOlder() const;  // an older entry than the current one (or any entry when none is current)

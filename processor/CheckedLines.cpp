@@ -1,8 +1,5 @@
 #include "processor/CheckedLines.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "engine/Listings.h"
 #include "engine/TextFiles.h"
 
@@ -25,18 +22,8 @@ std::string LineProblem(const TextLine& line, std::size_t maxLineLength, bool lo
 
 bool ReadCheckedLines(const std::string& path, std::size_t maxSize, std::size_t maxLineLength,
                       std::vector<CheckedLine>& lines, std::string& error) {
-    std::error_code statusError;
-    if (std::filesystem::is_directory(path, statusError)) {
-        error = "it is a folder, not a file";
-        return false;
-    }
-    const auto size = std::filesystem::file_size(path, statusError);
-    if (!statusError && size > maxSize) {
-        error = FormatText("it is larger than %zu bytes", maxSize);
-        return false;
-    }
     std::string bytes;
-    if (!ReadFileBytes(path, bytes, error)) return false;
+    if (!ReadWholeFile(path, maxSize, bytes, error)) return false;
     lines.clear();
     ForEachTextLine(bytes, maxLineLength, [&](const TextLine& line) {
         bool lostCharacter = false;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "engine/Listings.h"
+#include "engine/TextFiles.h"
 #include "processor/CheckedLines.h"
 #include "processor/CommandFiles.h"
 #include "processor/Console.h"
@@ -117,6 +118,43 @@ bool GridFilesNotAvailable(const CommandAction& action) {
         action.Kind == ActionKind::ExportBuildingGrids || action.Kind == ActionKind::ImportBuildingGrids;
     return Failed(buildingGame ? "Word-Building Game grid files are not available"
                                : "5 x 5 game grid files are not available");
+}
+
+// Every known grid, written whole (after the file's grids when appending);
+// with no grid known the file is left as it was.
+bool ExportBuildingGrids(const CommandAction& action) {
+    if (!ExecutorHandlers.WriteWordBuildingGrids) return GridFilesNotAvailable(action);
+    const bool append = action.Arguments[0] != 0;
+    std::string text;
+    std::int32_t count = 0;
+    SyncBridge().Run([&] { count = ExecutorHandlers.WriteWordBuildingGrids(text); });
+    if (count == 0) {
+        WriteMessage("There is no Word-Building Game grid to write: " + action.Text + " is left as it was");
+        return true;
+    }
+    std::string error;
+    if (!ReplaceFileWhole(action.Text, text, append, error))
+        return Failed(
+            FormatText("Cannot write Word-Building Game grid file %s: %s", action.Text.c_str(), error.c_str()));
+    WriteMessage(FormatText("%s %s %s", CountOf(count, "Word-Building Game grid").c_str(),
+                            append ? "appended to" : "written to", action.Text.c_str()));
+    return true;
+}
+
+// The file is read here; its grids are formed on the main thread.
+bool ImportBuildingGrids(const CommandAction& action) {
+    if (!ExecutorHandlers.ReadWordBuildingGrids) return GridFilesNotAvailable(action);
+    std::string bytes;
+    std::string error;
+    if (!ReadWholeFile(action.Text, MaxGridFileSize, bytes, error))
+        return Failed(
+            FormatText("Cannot read Word-Building Game grid file %s: %s", action.Text.c_str(), error.c_str()));
+    std::int32_t count = 0;
+    std::string refusal;
+    SyncBridge().Run([&] { count = ExecutorHandlers.ReadWordBuildingGrids(bytes, refusal); });
+    if (!refusal.empty()) return Failed(refusal);
+    WriteMessage(CountOf(count, "Word-Building Game grid") + " read from " + action.Text);
+    return true;
 }
 
 }  // namespace qora::execution

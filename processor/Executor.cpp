@@ -107,9 +107,9 @@ bool ExecuteAction(const CommandAction& action, CommandSource source) {
         case ActionKind::ImportHistory: return ImportHistory(action);
         case ActionKind::ExportWorkspace: return ExportWorkspace(action);
         case ActionKind::ExportGrids:
-        case ActionKind::ImportGrids:
-        case ActionKind::ExportBuildingGrids:
-        case ActionKind::ImportBuildingGrids: return GridFilesNotAvailable(action);
+        case ActionKind::ImportGrids: return GridFilesNotAvailable(action);
+        case ActionKind::ExportBuildingGrids: return ExportBuildingGrids(action);
+        case ActionKind::ImportBuildingGrids: return ImportBuildingGrids(action);
     }
     return Failed("This command cannot be performed");
 }

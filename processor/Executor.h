@@ -11,8 +11,11 @@
 // tells what each command does and which messages it writes.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "engine/QueryRecords.h"
 
@@ -34,6 +37,12 @@ struct ExecutorHooks {
     // Shows the 5 x 5 game; `fromCommand` types the line's letters into it.
     std::function<void(bool fromCommand)> OpenGridGame;
     std::function<void()> OpenWordBuildingGame;
+    // The Word-Building Game's grid files. The first gives the text of a grid
+    // file of every known grid and their number; the second forms the grids
+    // of a file's bytes (showing the warning of a bad record) and returns how
+    // many it read, or leaves why grids cannot be imported now in `refusal`.
+    std::function<std::int32_t(std::string& text)> WriteWordBuildingGrids;
+    std::function<std::int32_t(std::string_view bytes, std::string& refusal)> ReadWordBuildingGrids;
     // Selects the Timer tab and starts the countdown.
     std::function<void()> StartTimer;
     // The countdown's period back to its start-up value (InitSettings).
@@ -55,6 +64,9 @@ struct ExecutorHooks {
     std::function<void()> ResetLayoutDialogs;
 };
 extern ExecutorHooks ExecutorHandlers;
+
+// The largest grid file that the grid commands and the game windows read.
+constexpr std::size_t MaxGridFileSize = 16u << 20;
 
 // The settings of a program that has just started: the built-in defaults,
 // the timer's period, the 15 x 15 board.

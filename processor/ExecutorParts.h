@@ -82,6 +82,8 @@ bool ExportHistory(const CommandAction& action);
 bool ImportHistory(const CommandAction& action);
 bool ExportWorkspace(const CommandAction& action);
 bool GridFilesNotAvailable(const CommandAction& action);
+bool ExportBuildingGrids(const CommandAction& action);
+bool ImportBuildingGrids(const CommandAction& action);
 
 bool OpenWindow(const ParsedCommand& command);  // ExecuteWindows.cpp
 

@@ -2,19 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include "support/LocalTime.h"
+
 namespace qora {
 namespace {
 
 // A local time; the calendar days below are fixed (1 March 2024 is a Friday).
 std::time_t At(int year, int month, int day, int hour, int minute = 0) {
-    std::tm local{};
-    local.tm_year = year - 1900;
-    local.tm_mon = month - 1;
-    local.tm_mday = day;
-    local.tm_hour = hour;
-    local.tm_min = minute;
-    local.tm_isdst = -1;
-    return std::mktime(&local);
+    return test::LocalTime(year, month, day, hour, minute);
 }
 
 RecordingPeriod Daily(int start, int duration) { return {RecordingWeek::Daily, 0, start, duration}; }
