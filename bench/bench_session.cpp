@@ -90,8 +90,7 @@ void CommandFileOfAnagramQueries(benchmark::State& state) {
             state.SkipWithError(reason.c_str());
             break;
         }
-        while (!SessionEnded())
-            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        while (!SessionEnded()) QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
         QCoreApplication::processEvents();
         Form2->Workspace->FlushPendingLines();
     }

@@ -73,6 +73,9 @@ constexpr int ScreenPercent = 85;
 constexpr int ColumnWidth = 280;
 constexpr int DefinitionsHeight = 96;
 constexpr int IndicatorsWidth = 170;
+// How long history entries made while a query or command file runs may wait
+// before they are shown.
+constexpr int HistoryRowsDelayMilliseconds = 100;
 // The challenge window as designed.
 constexpr int ChallengeDesignWidth = 788;
 constexpr int ChallengeDesignHeight = 498;
@@ -124,6 +127,7 @@ void TForm2::CreateControls() {
     Workspace->OnCommandLineEdited = [this] { RecheckCommandLine(); };
     Workspace->OnHistoryAppended = [this](std::int32_t index) { ShowHistoryEntry(index); };
     Workspace->OnHistoryCleared = [this] {
+        historyRowsTimer_->stop();
         CommandHistoryBox->clear();
         historyIndex_ = 0;
     };
@@ -199,6 +203,12 @@ QWidget* TForm2::CreateRightColumn() {
     historyCaption_ = new QLabel(tr("Command history:"), column);
     layout->addWidget(historyCaption_);
     CommandHistoryBox = new QListWidget(column);
+    // Rows of one height: adding a row does not measure every other row.
+    CommandHistoryBox->setUniformItemSizes(true);
+    historyRowsTimer_ = new QTimer(this);
+    historyRowsTimer_->setSingleShot(true);
+    historyRowsTimer_->setInterval(HistoryRowsDelayMilliseconds);
+    connect(historyRowsTimer_, &QTimer::timeout, this, &TForm2::ShowNewHistoryRows);
     CommandHistoryBox->setFocusPolicy(Qt::ClickFocus);
     CommandHistoryBox->setToolTip(tr("Command history: double-click a line to put it on the command line"));
     connect(CommandHistoryBox, &QListWidget::itemDoubleClicked, this, &TForm2::HistoryBoxDoubleClicked);
@@ -398,10 +408,26 @@ void TForm2::ReplaceCommandLine(std::string_view text) {
     RecheckCommandLine();
 }
 
-void TForm2::ShowHistoryEntry(std::int32_t index) {
-    CommandHistoryBox->addItem(FromCodePage(CommandHistory[index]));
-    CommandHistoryBox->scrollToBottom();
+// A typed command's entry shows at once; while a query or command file runs
+// the entries are gathered and shown together a few times a second.
+void TForm2::ShowHistoryEntry(std::int32_t) {
     historyIndex_ = CommandHistory.size();
+    if (controlsEnabled_)
+        ShowNewHistoryRows();
+    else if (!historyRowsTimer_->isActive())
+        historyRowsTimer_->start();
+}
+
+void TForm2::ShowNewHistoryRows() {
+    historyRowsTimer_->stop();
+    const std::size_t shown = static_cast<std::size_t>(CommandHistoryBox->count());
+    if (shown >= CommandHistory.size()) return;
+    QStringList rows;
+    rows.reserve(static_cast<qsizetype>(CommandHistory.size() - shown));
+    for (std::size_t index = shown; index < CommandHistory.size(); ++index)
+        rows.append(FromCodePage(CommandHistory[index]));
+    CommandHistoryBox->addItems(rows);
+    CommandHistoryBox->scrollToBottom();
 }
 
 void TForm2::HistoryBoxDoubleClicked(QListWidgetItem* item) {
@@ -487,8 +513,9 @@ void TForm2::ShowDefinitionAtCaret() {
 
 // ---- While a query or command file runs ------------------------------------------------
 
+// Acts only when the state changes: each change repaints the tab bars.
 void TForm2::SetControlsEnabled(bool enabled) {
-    if (startupFailed_) return;
+    if (startupFailed_ || enabled == controlsEnabled_) return;
     controlsEnabled_ = enabled;
     for (QWidget* control : offWhileBusy_) control->setEnabled(enabled);
     for (int page = 0; page < Options->count(); ++page)
@@ -498,6 +525,7 @@ void TForm2::SetControlsEnabled(bool enabled) {
     if (!enabled) return;
     // The query or command files that ran have ended.
     if (MessagePanel->text().startsWith(QStringLiteral("WORKING: "))) ShowStatusMessage("");
+    ShowNewHistoryRows();
     Controls->RefreshAfterCommand();
 }
 

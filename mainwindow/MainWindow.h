@@ -240,6 +240,7 @@ private:
     void PerformFunctionKey(int number);
     void PerformLengthFilter(int length);
     void ShowHistoryEntry(std::int32_t index);
+    void ShowNewHistoryRows();
     void HistoryBoxDoubleClicked(QListWidgetItem* item);
     void ShowDefinitionAtCaret();
     void LayOutChallengeWindow();
@@ -258,6 +259,7 @@ private:
     QWidget* leftColumn_;
     QLabel* definitionsCaption_;
     QLabel* historyCaption_;
+    QTimer* historyRowsTimer_;
     QoraDialog* helpWindow_ = nullptr;
     std::vector<std::function<void()>> languageSwitches_;
     std::vector<std::function<void()>> listTabsRefreshes_;
