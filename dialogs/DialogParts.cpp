@@ -1,11 +1,17 @@
 #include "dialogs/DialogParts.h"
 
 #include <QBoxLayout>
+#include <QLabel>
 #include <QPushButton>
+
+#include "dialogs/HelpDialog.h"
+#include "platform/qt/Text.h"
 
 namespace qora {
 
-ConfirmButtons AddConfirmButtons(QoraDialog& dialog, QBoxLayout& layout, const char* okText) {
+namespace {
+
+ConfirmButtons AddButtonRow(QoraDialog& dialog, QBoxLayout& layout, const char* okText, bool withHelp) {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
     ConfirmButtons buttons{new QPushButton(QString::fromLatin1(okText), &dialog),
@@ -14,8 +20,37 @@ ConfirmButtons AddConfirmButtons(QoraDialog& dialog, QBoxLayout& layout, const c
     dialog.SetModalResult(*buttons.Cancel, mrCancel);
     row->addWidget(buttons.OK);
     row->addWidget(buttons.Cancel);
+    if (withHelp) {
+        buttons.Help = new QPushButton(QStringLiteral("Help"), &dialog);
+        QObject::connect(buttons.Help, &QPushButton::clicked, &dialog, [] { ShowHelpWindow(); });
+        row->addWidget(buttons.Help);
+    }
     layout.addLayout(row);
     return buttons;
+}
+
+}  // namespace
+
+ConfirmButtons AddConfirmButtons(QoraDialog& dialog, QBoxLayout& layout, const char* okText) {
+    return AddButtonRow(dialog, layout, okText, false);
+}
+
+ConfirmButtons AddCommandButtons(QoraDialog& dialog, QBoxLayout& layout) {
+    return AddButtonRow(dialog, layout, "OK", true);
+}
+
+QLabel* NewWrappedLabel(const char* text, QWidget& parent) {
+    auto* label = new QLabel(FromCodePage(text), &parent);
+    label->setWordWrap(true);
+    return label;
+}
+
+void AddCentred(QBoxLayout& layout, std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (QWidget* widget : widgets) row->addWidget(widget);
+    row->addStretch(1);
+    layout.addLayout(row);
 }
 
 }  // namespace qora

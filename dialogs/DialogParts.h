@@ -1,15 +1,19 @@
-// What the small dialogs of the program share: each is one form, made the
-// first time it is opened and kept until the program ends (so that it keeps
-// its state between showings), opened centred on the window that opens it,
-// and closed by an OK and a Cancel button at its foot.
+// What the dialogs of the program share: each is one form, made once and kept
+// until the program ends (so that it keeps its state between showings). The
+// small dialogs are made the first time they are opened, opened centred on
+// the window that opens them and closed by an OK and a Cancel button at their
+// foot; the command-building dialogs are made by the main window's openers
+// and have a Help button beside those two.
 #pragma once
 
 #include <QPointer>
+#include <initializer_list>
 
 #include "platform/qt/Dialogs.h"
 #include "platform/qt/Screen.h"
 
 class QBoxLayout;
+class QLabel;
 class QPushButton;
 class QWidget;
 
@@ -33,11 +37,23 @@ ModalResult OpenCentred(QPointer<Form>& form, QWidget* parent) {
 struct ConfirmButtons {
     QPushButton* OK;
     QPushButton* Cancel;
+    QPushButton* Help = nullptr;
 };
 
 // Adds a row with the OK button (the default button, named `okText`) and the
 // Cancel button at the right. Cancel closes the form with mrCancel; what OK
 // does is the dialog's own.
 ConfirmButtons AddConfirmButtons(QoraDialog& dialog, QBoxLayout& layout, const char* okText = "OK");
+
+// The same row for the command-building dialogs, with a Help button after
+// Cancel: Help shows the help window (ShowHelpWindow) and the dialog stays
+// open.
+ConfirmButtons AddCommandButtons(QoraDialog& dialog, QBoxLayout& layout);
+
+// A word-wrapped label of code-page text.
+QLabel* NewWrappedLabel(const char* text, QWidget& parent);
+
+// Adds the widgets side by side, centred, as one row of `layout`.
+void AddCentred(QBoxLayout& layout, std::initializer_list<QWidget*> widgets);
 
 }  // namespace qora

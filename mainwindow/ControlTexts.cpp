@@ -1,6 +1,7 @@
 #include "mainwindow/ControlTexts.h"
 
 #include "dialogs/FilterText.h"
+#include "dialogs/PresentationTexts.h"
 #include "engine/Listings.h"
 #include "engine/Wordlists.h"
 #include "processor/Settings.h"
@@ -56,8 +57,7 @@ bool IsProbeKind(std::int32_t kind) {
 }
 
 std::string PresentationKindCommand(std::int32_t kind, std::int32_t count) {
-    if (kind == PresentationCountQuestion) return FormatText("%d~", count);
-    if (kind == PresentationCountWith) return FormatText("%d'", count);
+    if (kind == PresentationCountQuestion || kind == PresentationCountWith) return WordCountText(kind, count);
     return FormatText("/P%d ", kind);
 }
 

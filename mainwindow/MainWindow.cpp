@@ -252,20 +252,6 @@ void TForm2::SetWorkspaceFont(const QFont& font) {
 
 // ---- Services ------------------------------------------------------------------------
 
-void TForm2::ShowHelpWindow() {
-    if (helpWindow_ != nullptr) {
-        // Over the lower part of the window: a panel's left edge and width,
-        // its bottom on the workspace's bottom.
-        const QRect panel = ScreenRectOf(*centralWidget());
-        const QRect workspace = ScreenRectOf(*Workspace);
-        helpWindow_->setFixedWidth(panel.width());
-        const QSize outer = OuterSizeOf(*helpWindow_);
-        PlaceWindow(*helpWindow_, QPoint(panel.left(), workspace.bottom() + 1 - outer.height()));
-        helpWindow_->ShowModal();
-    }
-    FocusWorkspace();
-}
-
 void TForm2::ReportCannotAugment() {
     ShowStatusMessage(CannotAugmentText);
     FocusWorkspace();

@@ -148,8 +148,6 @@ public:
     void SetWorkspaceFont(const QFont& font);
 
     // ---- Services for the dialogs and games ----------------------------------
-    void ShowHelpWindow();
-    void SetHelpWindow(QoraDialog* helpWindow) { helpWindow_ = helpWindow; }
     void ReportCannotAugment();
     // The language switch and the refresh of the set lists: the dialogs add
     // what they must redo.
@@ -260,7 +258,6 @@ private:
     QLabel* definitionsCaption_;
     QLabel* historyCaption_;
     QTimer* historyRowsTimer_;
-    QoraDialog* helpWindow_ = nullptr;
     std::vector<std::function<void()>> languageSwitches_;
     std::vector<std::function<void()>> listTabsRefreshes_;
     std::map<ControlDialog, DialogOpener> controlDialogs_;

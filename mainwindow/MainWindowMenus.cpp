@@ -16,6 +16,7 @@
 #include "dialogs/RevertToChallengeDialog.h"
 #include "games/ChallengeWindow.h"
 #include "mainwindow/About.h"
+#include "mainwindow/DialogOpeners.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Workspace.h"
 #include "platform/qt/ColorDialog.h"
@@ -155,6 +156,7 @@ void TForm2::CreateMenus() {
     help->addSeparator();
     MenuAbout = Placeholder(help, tr("&About QORA..."));
     PlugSmallDialogs();
+    PlugCommandDialogs(*this);
 }
 
 // The dialogs that act directly, each opened centred on the window.

@@ -28,6 +28,9 @@ public:
     // DisplayedSettings and opens the probe dialog; when that types nothing
     // (cancelled, refused or not available) the kind shown before comes back.
     void PresentationKindChosen(std::int32_t kind);
+    // The SlateWordCount box shows the count ("%5d", also as its hint when it
+    // is too wide for the box); it is visible for the counted kinds only.
+    void ShowSlateWordCount(std::int32_t kind, std::int32_t count);
 
     CommitComboBox* WordPresentation;
     DialogBox* SlateWordCount;
@@ -48,7 +51,6 @@ public:
 
 private:
     void ShowKind(std::int32_t kind);
-    void ShowSlateWordCount(std::int32_t kind, std::int32_t count);
     void SortKeyChosen();
 
     std::array<QWidget*, 3> SlateWordCountControls() const;  // shown only for the counted kinds

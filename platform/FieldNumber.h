@@ -2,8 +2,8 @@
 // read back.
 //
 // A number field shows its value right-aligned in a fixed number of columns
-// (the printf widths 7, 11, 15, 27). Typed text is read without the blanks at
-// both ends; it must be all decimal digits. Reading stops at the first other
+// (the printf widths 7, 11, 15, 27). Typed text is read without the blanks and
+// control characters at both ends; it must be all decimal digits. Reading stops at the first other
 // character, keeping the digits before it, and the text is then invalid. A
 // number beyond the field's maximum is invalid as well, so a huge number never
 // wraps around. Whether an empty text is a valid 0 is the field's choice.

@@ -25,6 +25,7 @@ enum ModalResult : int {
     mrIgnore = 5,
     mrYes = 6,
     mrNo = 7,
+    mrAll = 8,
 };
 
 class QoraDialog : public QDialog {

@@ -17,6 +17,7 @@ TEST(ReadFieldNumber, ReadsDigitsBetweenBlanksAndStopsAtAnythingElse) {
     const FieldNumber number = ReadFieldNumber("   120 ", EmptyField::IsInvalid);
     EXPECT_TRUE(number.valid);
     EXPECT_EQ(number.value, 120);
+    EXPECT_EQ(ReadFieldNumber("\t75\r\n", EmptyField::IsInvalid).value, 75);  // control characters count as blanks
     const FieldNumber partial = ReadFieldNumber("12a4", EmptyField::IsZero);
     EXPECT_FALSE(partial.valid);
     EXPECT_EQ(partial.value, 12);  // the digits before the bad character

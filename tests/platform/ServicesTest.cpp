@@ -11,6 +11,7 @@
 #include <QFontDatabase>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <fstream>
 
 namespace qora {
@@ -38,6 +39,25 @@ TEST(LocalPages, OpenTheProgramsDocumentationPagesAndWebAddresses) {
     EXPECT_EQ(recorder.opened[0].toLocalFile(),
               QDir(QCoreApplication::applicationDirPath()).filePath("doc/qora_user_guide.html"));
     EXPECT_EQ(recorder.opened[1], QUrl("https://example.org/guide.html"));
+}
+
+TEST(LocalPages, TheAddressIsTheProgramsFolderAndThePageAsWritten) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\Words\\qora.exe", "file:///C:\\Words\\doc/qora_user_guide.html"},
+        {"D:qora.exe", "file:///D:doc/qora_user_guide.html"},
+        {"/opt/word games/qora", "file:///opt/word games/doc/qora_user_guide.html"},
+        {"qora", "file:///doc/qora_user_guide.html"},
+    };
+    for (auto [program, address] : cases) EXPECT_EQ(LocalPageAddress(program, "doc/qora_user_guide.html"), address);
+}
+
+TEST(LocalPages, AFileAddressReachesTheHandlerAsTheFileItNames) {
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler("file", &recorder, "Open");
+    OpenAddress("file:///tmp/club #1 50%/doc/qoras_first.html");
+    QDesktopServices::unsetUrlHandler("file");
+    ASSERT_EQ(recorder.opened.size(), 1);
+    EXPECT_EQ(recorder.opened[0].toLocalFile(), "/tmp/club #1 50%/doc/qoras_first.html");
 }
 
 void WriteFile(const QString& path, const std::string& bytes) {

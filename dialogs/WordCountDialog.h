@@ -1,0 +1,44 @@
+// The Word Count dialog: how many words of the slate the presentations "This
+// # words?:" (kind 3) and "This # words with ..." (kind 10) cover. OK shows
+// the count in the main window's SlateWordCount box and types it with its
+// presentation mark ("25~", "25'"); an unchanged count types nothing.
+#pragma once
+
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+
+#include "platform/qt/Dialogs.h"
+
+class QPushButton;
+
+namespace qora {
+
+class NumberField;
+
+class TEditWordCountValue : public QoraDialog {
+    Q_OBJECT
+
+public:
+    explicit TEditWordCountValue(QWidget* parent = nullptr);
+
+    NumberField* Value;
+    QPushButton* OK;
+    QPushButton* Cancel;
+    QPushButton* Help;
+
+    // Shows a new count in the main window's SlateWordCount box (set by the
+    // main window when it plugs the dialog in).
+    std::function<void(std::int32_t count)> ShowSlateWordCount;
+
+protected:
+    void FormActivate() override;
+
+private:
+    void ValueKeyUp();
+    void OKClick();
+};
+
+extern QPointer<TEditWordCountValue> EditWordCountValue;
+
+}  // namespace qora

@@ -1,0 +1,26 @@
+// The main window's openers of the command-building dialogs and the help
+// windows, plugged in group by group when the main window is made.
+//
+// Each group's function makes its forms (children of the main window, kept
+// until the program ends) and plugs each one into the controls and menu
+// items that open it (TForm2::PlugDialog), with its placement and what the
+// opener sets before it shows the form. docs/design.md ("Dialogs") tells how
+// a dialog is plugged in.
+#pragma once
+
+namespace qora {
+
+class TForm2;
+
+// Plugs in every group below.
+void PlugCommandDialogs(TForm2& form);
+
+// The help window (Help > Contents and every Help button) and the tourney
+// adjudication instructions (Help > Tournament Adjudications).
+void PlugHelpWindows(TForm2& form);
+
+// The presentation page's dialogs: the word count, the layout, the maximum
+// width, the rows per page and the slate probes.
+void PlugPresentationDialogs(TForm2& form);
+
+}  // namespace qora

@@ -1,0 +1,110 @@
+// The main window's openers of the help windows and the command-building
+// dialogs: what opens each one, where it is placed, and what it leaves.
+#include <QAction>
+#include <QPushButton>
+#include <QScreen>
+#include <QToolButton>
+
+#include "MainWindowFixture.h"
+#include "dialogs/HelpDialog.h"
+#include "dialogs/TourneyInfoDialog.h"
+#include "dialogs/WordCountDialog.h"
+#include "mainwindow/MainControls.h"
+#include "mainwindow/PresentationControls.h"
+#include "platform/Scaling.h"
+#include "platform/qt/Focus.h"
+#include "platform/qt/NumberField.h"
+#include "platform/qt/Screen.h"
+#include "support/qt/ModalDriver.h"
+
+namespace qora::test {
+namespace {
+
+class OpenerTest : public MainWindowTest {
+protected:
+    void SetUp() override {
+        MainWindowTest::SetUp();
+        StartWithLexicon();
+    }
+
+    // Triggers the opener and returns the window that showed modally, with
+    // its outer rectangle; `answer` answers it (by default it is cancelled).
+    QWidget* Opened(const std::function<void()>& trigger, QRect* outer = nullptr,
+                    std::function<void(QWidget&)> answer = nullptr) {
+        QWidget* shown = nullptr;
+        WhenModalOpens([&](QWidget& modal) {
+            shown = &modal;
+            if (outer != nullptr) *outer = modal.frameGeometry();
+            if (answer)
+                answer(modal);
+            else
+                static_cast<QoraDialog&>(modal).CloseWithResult(mrCancel);
+        });
+        trigger();
+        QTest::qWait(20);
+        return shown;
+    }
+
+    PresentationPage& Presentation() { return *form->Controls->PresentationTab; }
+
+    // Performs a line, so that the controls show its lasting settings.
+    void Perform(const char* line) {
+        Type(line);
+        Press(Qt::Key_Return);
+        Settle();
+    }
+};
+
+TEST_F(OpenerTest, HelpContentsShowsTheHelpWindowOverTheLowerPartOfTheMainWindow) {
+    form->resize(Scaled(760), Scaled(540));
+    ASSERT_TRUE(form->MenuHelpContents->isEnabled());
+    QRect outer;
+    EXPECT_EQ(Opened([&] { form->MenuHelpContents->trigger(); }, &outer), HelpDlg.data());
+    const QRect panel = ScreenRectOf(*form->centralWidget());
+    EXPECT_EQ(HelpDlg->width(), panel.width());
+    const QPoint overLowerPart(panel.left(), ScreenRectOf(*form->Workspace).bottom() + 1 - outer.height());
+    EXPECT_EQ(outer.topLeft(), KeptOnScreen(QRect(overLowerPart, outer.size())).topLeft());
+    // A line with an error does not keep the help away.
+    Type("AB(");
+    EXPECT_EQ(Opened([&] { form->MenuHelpContents->trigger(); }), HelpDlg.data());
+}
+
+TEST_F(OpenerTest, TheAdjudicationWindowIsCentredOnALargeMainWindowAndFillsTheScreenOtherwise) {
+    form->resize(Scaled(1200), Scaled(800));
+    QRect outer;
+    EXPECT_EQ(Opened([&] { form->MenuHelpAdjudications->trigger(); }, &outer), InfoDlg.data());
+    EXPECT_EQ(outer.size(), QSize(Scaled(798), Scaled(575)));
+    EXPECT_EQ(outer.topLeft(),
+              KeptOnScreen(QRect(CenteredOn(*InfoDlg, form->frameGeometry()), outer.size())).topLeft());
+
+    form->resize(Scaled(700), Scaled(500));
+    QTest::qWait(20);
+    EXPECT_EQ(Opened([&] { form->MenuHelpAdjudications->trigger(); }, &outer), InfoDlg.data());
+    EXPECT_EQ(outer.size(), form->screen()->availableGeometry().size());
+}
+
+TEST_F(OpenerTest, TheWordCountButtonOpensTheDialogBelowTheBoxAndItsOKUpdatesTheBox) {
+    Perform("/P3!");
+    ASSERT_TRUE(Presentation().SlateWordCountButton->isEnabled());
+    QRect outer;
+    const auto typeCount = [](QWidget&) {
+        EditWordCountValue->Value->selectAll();
+        QTest::keyClicks(EditWordCountValue->Value, "123456");
+        EditWordCountValue->OK->click();
+    };
+    EXPECT_EQ(Opened([&] { Presentation().SlateWordCountButton->click(); }, &outer, typeCount),
+              EditWordCountValue.data());
+    EXPECT_EQ(
+        outer.topLeft(),
+        KeptOnScreen(QRect(ScreenRectOf(*Presentation().SlateWordCount).bottomLeft() + QPoint(0, 1), outer.size()))
+            .topLeft());
+    EXPECT_EQ(CommandLine(), "123456~");
+    EXPECT_EQ(Presentation().SlateWordCount->currentText(), "123456");
+    EXPECT_EQ(Presentation().SlateWordCount->toolTip(), "123456");
+    // A line with an error refuses the dialog.
+    Type("(");
+    EXPECT_EQ(Opened([&] { Presentation().SlateWordCountButton->click(); }), nullptr);
+}
+
+}  // namespace
+}  // namespace qora::test
