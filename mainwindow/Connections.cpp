@@ -4,8 +4,8 @@
 
 #include "engine/Lexicons.h"
 #include "games/WordBuildingGridFiles.h"
+#include "games/WordBuildingWindow.h"
 #include "mainwindow/MainWindow.h"
-#include "platform/qt/MessageBoxes.h"
 #include "processor/Console.h"
 #include "processor/Executor.h"
 #include "processor/ReportError.h"
@@ -55,13 +55,9 @@ void ConnectMainWindow(TForm2& form) {
     ExecutorHandlers.RefreshListTabs = [&form] { form.RefreshListTabs(); };
     ExecutorHandlers.ShowFlashcardState = [&form] { form.UpdateIndicators(); };
     ExecutorHandlers.ShowProgress = [&form](const std::string& text) { form.ShowStatusMessage(text); };
+    ExecutorHandlers.OpenWordBuildingGame = [&form] { form.MenuWordsmithClick(); };
     ExecutorHandlers.WriteWordBuildingGrids = [](std::string& text) { return WriteWordBuildingGrids(text); };
-    ExecutorHandlers.ReadWordBuildingGrids = [](std::string_view bytes, std::string& refusal) {
-        const GridFileImport import = ReadWordBuildingGrids(bytes);
-        refusal = import.refusal;
-        if (!import.warning.empty()) ShowWarning(import.warning);
-        return import.read;
-    };
+    ExecutorHandlers.ReadWordBuildingGrids = ImportWordBuildingGridsByCommand;
 
     ThreadHooks.SetControlsEnabled = [&form](bool enabled) { form.SetControlsEnabled(enabled); };
     ThreadHooks.AskLargeOutput = [] { return PresentEveryItem; };

@@ -202,6 +202,10 @@ public:
     void ExitProgram(int status);
     int ExitStatus() const { return exitStatus_; }
 
+    // ---- The Word-Building Game ----------------------------------------------
+    void MenuWordsmithClick();
+    void MenuWordBuildingSolvingClick(bool on);
+
     // ---- Challenge adjudication ----------------------------------------------
     void ChallengeClick(QObject* sender);
     void AppRestore();

@@ -15,6 +15,8 @@
 #include "dialogs/RecordingPeriodsDialog.h"
 #include "dialogs/RevertToChallengeDialog.h"
 #include "games/ChallengeWindow.h"
+#include "games/GameWindows.h"
+#include "games/WordBuildingWindow.h"
 #include "mainwindow/About.h"
 #include "mainwindow/DialogOpeners.h"
 #include "mainwindow/MainWindow.h"
@@ -23,6 +25,7 @@
 #include "platform/qt/FileDialogs.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/FontDialog.h"
+#include "platform/qt/Screen.h"
 #include "processor/Console.h"
 #include "processor/IniFile.h"
 #include "processor/Recording.h"
@@ -127,11 +130,13 @@ void TForm2::CreateMenus() {
         MenuInterimChallengesOff->setChecked(!InterimChallengesOn);
         MenuRecordingOn->setChecked(RecordingOn);
         MenuRecordingOff->setChecked(!RecordingOn);
+        MenuWordBuildingSolving->setChecked(WordBuildingSolvingAllowed);
     });
     games->addSeparator();
     MenuBigBoggle = Placeholder(games, tr("&5 x 5 Game..."));
-    MenuWordsmith = Placeholder(games, tr("&Word-Building Game..."));
-    MenuWordBuildingSolving = Placeholder(games, tr("Word-Building &Solving Allowed"));
+    MenuWordsmith = games->addAction(tr("&Word-Building Game..."), this, &TForm2::MenuWordsmithClick);
+    MenuWordBuildingSolving = Toggle(games, tr("Word-Building &Solving Allowed"), WordBuildingSolvingAllowed);
+    connect(MenuWordBuildingSolving, &QAction::triggered, this, &TForm2::MenuWordBuildingSolvingClick);
     MenuPlay15 = Placeholder(games, tr("Play 15 x 15 Game..."));  // nothing enables it
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
@@ -191,6 +196,25 @@ void TForm2::MenuFileExecuteClick() {
 }
 
 void TForm2::MenuInterimChallengesClick(bool on) { InterimChallengesOn = on; }
+
+// Shows the Word-Building Game window over the main window without waiting;
+// a window that is open already comes to the front and opens afresh.
+void TForm2::MenuWordsmithClick() {
+    if (WordsmithDlg == nullptr) return;
+    WordBuildingGameActivated = false;
+    if (WordsmithDlg->isVisible()) {
+        WordsmithDlg->ShowModeless();
+        WordsmithDlg->ActivateAfresh();
+        return;
+    }
+    PlaceWindow(*WordsmithDlg, CentredOnMainWindow(*WordsmithDlg));
+    WordsmithDlg->ShowModeless();
+}
+
+void TForm2::MenuWordBuildingSolvingClick(bool on) {
+    WordBuildingSolvingAllowed = on;
+    if (WordsmithDlg != nullptr) WordsmithDlg->ApplySolvingOption();
+}
 
 void TForm2::MenuRecordingClick(bool on) {
     const std::string fileName = SetChallengeRecording(on);

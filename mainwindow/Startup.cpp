@@ -10,6 +10,7 @@
 #include "engine/Wordlists.h"
 #include "games/ChallengeWindow.h"
 #include "games/SoundFiles.h"
+#include "games/WordBuildingWindow.h"
 #include "mainwindow/Connections.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Workspace.h"
@@ -65,6 +66,7 @@ void StartCommandFile(const std::string& name) {
 void CreateForms() {
     auto* form = new TForm2();
     ChallengeDlg = new TChallengeDlg(*form, IsWordInLexicon, form);
+    WordsmithDlg = new TWordsmithDlg(form);
     ConnectMainWindow(*form);
     form->SizeToScreen();
     form->show();
@@ -76,8 +78,9 @@ void CreateForms() {
 
 void DestroyForms() {
     DisconnectMainWindow();
-    delete Form2;  // the challenge window goes with it
+    delete Form2;  // the game windows go with it
     ChallengeDlg = nullptr;
+    WordsmithDlg = nullptr;
 }
 
 std::vector<std::string> WelcomeLines() {

@@ -30,6 +30,12 @@ void ShowError(std::string_view text, std::string_view caption) {
     ShowBox(QMessageBox::Critical, text, caption, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+ModalResult AskOkCancel(std::string_view text, std::string_view caption) {
+    const auto answer =
+        ShowBox(QMessageBox::Warning, text, caption, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Cancel);
+    return answer == QMessageBox::Ok ? mrOk : mrCancel;
+}
+
 ModalResult AskYesNo(std::string_view text, std::string_view caption) {
     const auto answer =
         ShowBox(QMessageBox::Question, text, caption, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);

@@ -14,6 +14,8 @@ void ShowWarning(std::string_view text, std::string_view caption = "Warning");
 void ShowInformation(std::string_view text, std::string_view caption = "Information");
 // An error with an OK button.
 void ShowError(std::string_view text, std::string_view caption = "Error");
+// A warning answered OK or Cancel: mrOk or mrCancel (closing the box cancels).
+ModalResult AskOkCancel(std::string_view text, std::string_view caption = "Warning");
 // A question answered Yes or No: mrYes or mrNo (closing the box answers No).
 ModalResult AskYesNo(std::string_view text, std::string_view caption = "Confirm");
 

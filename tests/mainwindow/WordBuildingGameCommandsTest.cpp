@@ -1,17 +1,23 @@
-// The grid commands of the Word-Building Game, typed and from a command file:
-// every known grid exported (creating or appending) and grids imported, a
-// bad file refused without losing what is known.
+// The Word-Building Game from the main window: the menu items and the
+// command that open it, and its grid commands, typed and from a command
+// file: every known grid exported (creating or appending) and grids
+// imported, a bad file refused without losing what is known.
 #include <sys/stat.h>
+#include <QAction>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "MainWindowFixture.h"
 #include "engine/RandomRacks.h"
+#include "games/GameWindows.h"
 #include "games/WordBuildingRules.h"
+#include "games/WordBuildingWindow.h"
 
 namespace qora::test {
 namespace {
 
-class WordBuildingGridCommandsTest : public MainWindowTest {
+class WordBuildingGameCommandsTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
@@ -44,7 +50,28 @@ protected:
     std::string warning;
 };
 
-TEST_F(WordBuildingGridCommandsTest, KnownGridsAreExportedAndImported) {
+TEST_F(WordBuildingGameCommandsTest, TheMenuAndTheCommandOpenTheGame) {
+    ASSERT_TRUE(form->MenuWordsmith->isEnabled());
+    form->MenuWordsmith->trigger();
+    EXPECT_TRUE(WordsmithDlg->isVisible());
+    EXPECT_TRUE(WordBuildingGameOpen);
+    EXPECT_FALSE(WordsmithDlg->Solve->isVisible());
+    form->MenuWordBuildingSolving->trigger();
+    EXPECT_TRUE(WordBuildingSolvingAllowed);
+    EXPECT_TRUE(WordsmithDlg->Solve->isVisible());
+    WordsmithDlg->close();
+    EXPECT_FALSE(WordBuildingGameOpen);
+    EXPECT_TRUE(Workspace().hasFocus());
+
+    WriteFile("open.cmd", "W\n");
+    Answer("/X\"open.cmd\"");
+    EXPECT_TRUE(WordsmithDlg->isVisible()) << "from the command-file thread";
+    WordsmithDlg->close();
+    Answer("W");
+    EXPECT_TRUE(WordsmithDlg->isVisible());
+}
+
+TEST_F(WordBuildingGameCommandsTest, KnownGridsAreExportedAndImported) {
     WriteFile("g.WBG", "kept");
     EXPECT_EQ("  There is no Word-Building Game grid to write: g.WBG is left as it was", Answer("/FWB\"g.WBG\""));
     EXPECT_EQ("kept", ReadFile("g.WBG"));
@@ -59,6 +86,8 @@ TEST_F(WordBuildingGridCommandsTest, KnownGridsAreExportedAndImported) {
 
     ResetWordBuildingGame();
     EXPECT_EQ("  4 Word-Building Game grids read from g.WBG", Answer("/FRB\"g.WBG\""));
+    EXPECT_EQ("Grid Number:    2", WordsmithDlg->GridNumber->text().toStdString()) << "the window shows it";
+    EXPECT_TRUE(WordsmithDlg->Play->isEnabled());
     ASSERT_EQ(2u, WordBuildingGrids.entries.size());
     EXPECT_EQ(known[1].letters, WordBuildingGrids.entries[1].letters);
     EXPECT_EQ(known[1].created, WordBuildingGrids.entries[1].created);
@@ -70,7 +99,7 @@ TEST_F(WordBuildingGridCommandsTest, KnownGridsAreExportedAndImported) {
         << "from the command-file thread";
 }
 
-TEST_F(WordBuildingGridCommandsTest, ABadFileIsRefusedAndNothingKnownIsLost) {
+TEST_F(WordBuildingGameCommandsTest, ABadFileIsRefusedAndNothingKnownIsLost) {
     FormNewWordBuildingGrid();
     std::filesystem::create_directory(lexicons.Path() + "/folder");
     ASSERT_EQ(0, ::mkfifo((lexicons.Path() + "/fifo").c_str(), 0600));
