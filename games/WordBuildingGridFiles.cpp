@@ -35,37 +35,6 @@ bool TakeWord(std::string_view& text, std::string_view word) {
     return true;
 }
 
-// The letters of a grid as the file writes them.
-std::string LettersAsText(std::string_view letters) {
-    if (!SpanishLexiconActive) return std::string(letters);
-    std::string text;
-    for (unsigned char tile : letters) {
-        char digit = 0;
-        for (auto [number, character] : SpanishTileDigits)
-            if (tile == TileBase + number) digit = character;
-        text += digit != 0 ? std::string(1, digit) : TileToText(tile);
-    }
-    return text;
-}
-
-// The tiles of a grid as the file writes them; "" when a letter is no tile
-// of the active language.
-std::string LettersOfText(std::string_view text) {
-    std::string letters;
-    for (unsigned char c : text) {
-        if (!SpanishLexiconActive) {
-            letters += static_cast<char>(c);
-            continue;
-        }
-        int tile = c >= 'A' && c <= 'Z' ? SpanishTileCodes[c] : c == UpperEnye ? SpanishTileEnye : 0;
-        for (auto [number, character] : SpanishTileDigits)
-            if (c == static_cast<unsigned char>(character)) tile = number;
-        if (tile == 0) return {};
-        letters += static_cast<char>(TileBase + tile);
-    }
-    return IsWordBuildingGrid(letters) ? letters : std::string();
-}
-
 }  // namespace
 
 std::string FormatGameTime(std::time_t time) {
@@ -95,9 +64,37 @@ std::time_t ParseGameTime(std::string_view text) {
     return std::mktime(&local);
 }
 
+std::string GridLettersAsText(std::string_view letters) {
+    if (!SpanishLexiconActive) return std::string(letters);
+    std::string text;
+    for (unsigned char tile : letters) {
+        char digit = 0;
+        for (auto [number, character] : SpanishTileDigits)
+            if (tile == TileBase + number) digit = character;
+        text += digit != 0 ? std::string(1, digit) : TileToText(tile);
+    }
+    return text;
+}
+
+std::string GridLettersOfText(std::string_view text) {
+    std::string letters;
+    for (unsigned char c : text) {
+        if (!SpanishLexiconActive) {
+            letters += static_cast<char>(c);
+            continue;
+        }
+        int tile = c >= 'A' && c <= 'Z' ? SpanishTileCodes[c] : c == UpperEnye ? SpanishTileEnye : 0;
+        for (auto [number, character] : SpanishTileDigits)
+            if (c == static_cast<unsigned char>(character)) tile = number;
+        if (tile == 0) return {};
+        letters += static_cast<char>(TileBase + tile);
+    }
+    return IsWordBuildingGrid(letters) ? letters : std::string();
+}
+
 void WriteGridRecord(std::string& text, std::string_view letters, std::time_t created) {
     text += "GRID CREATED " + FormatGameTime(created) + "\n";
-    text += "GRID " + LettersAsText(letters) + "\n";
+    text += "GRID " + GridLettersAsText(letters) + "\n";
 }
 
 int WriteWordBuildingGrids(std::string& text) {
@@ -137,7 +134,7 @@ GridFileReading ParseWordBuildingGrids(std::string_view bytes) {
         if (!TakeWord(word, "GRID") || word.empty()) return fail("Expecting a GRID line");
         word = word.substr(0, std::min(word.find_first_of(" \t\n\v\f\r"), word.size()));
         if (word.size() != WordBuildingGridSize) return fail("The GRID line must have 96 letters");
-        std::string letters = LettersOfText(word);
+        std::string letters = GridLettersOfText(word);
         if (letters.empty()) return fail("The GRID line has a letter that is no tile of the lexicon's language");
         reading.grids.push_back({std::move(letters), time});
     }

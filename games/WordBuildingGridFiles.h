@@ -31,6 +31,12 @@ std::string FormatGameTime(std::time_t time);
 // time formatted and read back is the same time.
 std::time_t ParseGameTime(std::string_view text);
 
+// A grid's letters as its GRID line writes them in the active language
+// (Spanish CH, LL, RR as 1, 2, 3 and Ñ as 0xD1), and back: "" when a letter
+// is no tile of the active language.
+std::string GridLettersAsText(std::string_view letters);
+std::string GridLettersOfText(std::string_view text);
+
 // Appends the grid's two-line record to `text`, its letters written in the
 // active language.
 void WriteGridRecord(std::string& text, std::string_view letters, std::time_t created);
