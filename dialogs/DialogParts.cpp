@@ -21,8 +21,7 @@ ConfirmButtons AddButtonRow(QoraDialog& dialog, QBoxLayout& layout, const char* 
     row->addWidget(buttons.OK);
     row->addWidget(buttons.Cancel);
     if (withHelp) {
-        buttons.Help = new QPushButton(QStringLiteral("Help"), &dialog);
-        QObject::connect(buttons.Help, &QPushButton::clicked, &dialog, [] { ShowHelpWindow(); });
+        buttons.Help = NewHelpButton(dialog);
         row->addWidget(buttons.Help);
     }
     layout.addLayout(row);
@@ -37,6 +36,12 @@ ConfirmButtons AddConfirmButtons(QoraDialog& dialog, QBoxLayout& layout, const c
 
 ConfirmButtons AddCommandButtons(QoraDialog& dialog, QBoxLayout& layout) {
     return AddButtonRow(dialog, layout, "OK", true);
+}
+
+QPushButton* NewHelpButton(QoraDialog& dialog) {
+    auto* help = new QPushButton(QStringLiteral("Help"), &dialog);
+    QObject::connect(help, &QPushButton::clicked, &dialog, [] { ShowHelpWindow(); });
+    return help;
 }
 
 QLabel* NewWrappedLabel(const char* text, QWidget& parent) {

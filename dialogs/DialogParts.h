@@ -50,6 +50,9 @@ ConfirmButtons AddConfirmButtons(QoraDialog& dialog, QBoxLayout& layout, const c
 // open.
 ConfirmButtons AddCommandButtons(QoraDialog& dialog, QBoxLayout& layout);
 
+// A Help button: it shows the help window and the dialog stays open.
+QPushButton* NewHelpButton(QoraDialog& dialog);
+
 // A word-wrapped label of code-page text.
 QLabel* NewWrappedLabel(const char* text, QWidget& parent);
 

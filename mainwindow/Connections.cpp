@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "dialogs/LargeOutputDialog.h"
 #include "engine/Lexicons.h"
 #include "games/WordBuildingGridFiles.h"
 #include "games/WordBuildingWindow.h"
@@ -14,9 +15,6 @@
 namespace qora {
 
 namespace {
-
-// The answer of the large-output question until its dialog exists: every item.
-constexpr std::int32_t PresentEveryItem = -1;
 
 // Runs a change of the window on the main thread, from whichever thread.
 void InWindow(const std::function<void(TForm2&)>& change) {
@@ -60,7 +58,7 @@ void ConnectMainWindow(TForm2& form) {
     ExecutorHandlers.ReadWordBuildingGrids = ImportWordBuildingGridsByCommand;
 
     ThreadHooks.SetControlsEnabled = [&form](bool enabled) { form.SetControlsEnabled(enabled); };
-    ThreadHooks.AskLargeOutput = [] { return PresentEveryItem; };
+    ThreadHooks.AskLargeOutput = AskLargeOutputQuestion;
     ThreadHooks.ExitProgram = [&form](int status) { form.ExitProgram(status); };
     SyncBridge().SetWakeUp(WakeMainThread);
 

@@ -110,7 +110,7 @@ bool ListDefinitions(const ParsedCommand& command) {
 
 class LargeOutputDialog final : public LargeOutputQuestion {
 public:
-    std::int32_t Ask(std::int32_t itemCount) override { return SlateThread::SyncAskLargeOutput(); }
+    std::int32_t Ask(std::int32_t itemCount) override { return SlateThread::SyncAskLargeOutput(itemCount); }
 };
 
 bool PresentTheSlate(const Settings& settings) {

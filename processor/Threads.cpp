@@ -89,17 +89,17 @@ bool SlateThread::SyncWriteMarkedLine(std::string_view text, std::span<const Tex
     return WritePresentationLine(text, marks);
 }
 
-std::int32_t SlateThread::SyncAskLargeOutput() {
+std::int32_t SlateThread::SyncAskLargeOutput(std::int32_t itemCount) {
     std::int32_t answer = 0;
-    if (!SyncBridge().Run([&] { answer = DoAskLargeOutput(); })) return 0;
+    if (!SyncBridge().Run([&] { answer = DoAskLargeOutput(itemCount); })) return 0;
     // The answer was written under the lock on the main thread.
     std::lock_guard lock(LargeOutputLock);
     return ProgramStopping ? 0 : answer;
 }
 
-std::int32_t SlateThread::DoAskLargeOutput() {
+std::int32_t SlateThread::DoAskLargeOutput(std::int32_t itemCount) {
     std::lock_guard lock(LargeOutputLock);
-    return ThreadHooks.AskLargeOutput ? ThreadHooks.AskLargeOutput() : PresentEveryItem;
+    return ThreadHooks.AskLargeOutput ? ThreadHooks.AskLargeOutput(itemCount) : PresentEveryItem;
 }
 
 // ---- ExecuteThread ---------------------------------------------------------

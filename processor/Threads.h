@@ -48,9 +48,10 @@ extern std::mutex LargeOutputLock;
 // -1 (present every item), exit does nothing beyond the stopping flag.
 struct RuntimeHooks {
     std::function<void(bool enabled)> SetControlsEnabled;
-    // Shows the large-output question modally and returns the number of
-    // items to present (0 none, -1 all, n the first n).
-    std::function<std::int32_t()> AskLargeOutput;
+    // Shows the large-output question about a presentation of `itemCount`
+    // items modally and returns the number of items to present (0 none, -1
+    // all, n the first n).
+    std::function<std::int32_t(std::int32_t itemCount)> AskLargeOutput;
     std::function<void(int status)> ExitProgram;
 };
 extern RuntimeHooks ThreadHooks;
@@ -69,11 +70,12 @@ public:
 
     // Presentation helpers, called on this thread.
     static bool SyncWriteMarkedLine(std::string_view text, std::span<const TextRange> marks);
-    // Asks the large-output question on the main thread and returns the
-    // answer; 0 (present nothing) when the program is stopping.
-    static std::int32_t SyncAskLargeOutput();
+    // Asks the large-output question about `itemCount` items on the main
+    // thread and returns the answer; 0 (present nothing) when the program is
+    // stopping.
+    static std::int32_t SyncAskLargeOutput(std::int32_t itemCount);
     // The main-thread half: holds LargeOutputLock while the question shows.
-    static std::int32_t DoAskLargeOutput();
+    static std::int32_t DoAskLargeOutput(std::int32_t itemCount);
 
 private:
     friend void StartProcessorThreads();

@@ -47,8 +47,9 @@ TEST_F(EscAndLargeOutputTest, EscStopsTheDrawingOfManyRacks) {
 TEST_F(EscAndLargeOutputTest, LargePresentationsAskHowManyWhenTyped) {
     Start();
     std::vector<int> asked;
-    ThreadHooks.AskLargeOutput = [&] {
-        asked.push_back(Slate.Count());
+    ThreadHooks.AskLargeOutput = [&](std::int32_t itemCount) {
+        EXPECT_EQ(itemCount, Slate.Count());
+        asked.push_back(itemCount);
         return 3;
     };
     const std::string typed = Perform("/. 600");

@@ -7,6 +7,7 @@
 
 #include "MainWindowFixture.h"
 #include "dialogs/HelpDialog.h"
+#include "dialogs/LargeOutputDialog.h"
 #include "dialogs/TourneyInfoDialog.h"
 #include "dialogs/WordCountDialog.h"
 #include "mainwindow/MainControls.h"
@@ -104,6 +105,24 @@ TEST_F(OpenerTest, TheWordCountButtonOpensTheDialogBelowTheBoxAndItsOKUpdatesThe
     // A line with an error refuses the dialog.
     Type("(");
     EXPECT_EQ(Opened([&] { Presentation().SlateWordCountButton->click(); }), nullptr);
+}
+
+TEST_F(OpenerTest, ALargePresentationAsksAtTheWorkspacesLowerRightAndPresentsTheAnswer) {
+    QRect outer;
+    WhenModalOpens([&](QWidget& modal) {
+        outer = modal.frameGeometry();
+        EXPECT_EQ(&modal, LargeOutput.data());
+        LargeOutput->Show25->click();
+    });
+    Perform("/. 600");
+    const QRect workspace = ScreenRectOf(*form->Workspace);
+    EXPECT_EQ(outer.topLeft(),
+              KeptOnScreen(
+                  QRect(workspace.bottomRight() + QPoint(1, 1) - QPoint(outer.width(), outer.height()), outer.size()))
+                  .topLeft());
+    const std::vector<std::string> lines = Lines();
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "   (first 25 items only)"), lines.end());
+    EXPECT_TRUE(form->Workspace->hasFocus() || !form->isActiveWindow());
 }
 
 }  // namespace

@@ -22,25 +22,11 @@
 #include "processor/CommandFiles.h"
 #include "processor/Console.h"
 #include "processor/Threads.h"
+#include "support/Deadline.h"
 
 namespace qora::test {
 
 constexpr std::chrono::seconds PumpTimeout{10};
-
-// Runs `body` and ends the whole test program when it does not return in
-// time: a deadlock must fail, not hang the suite.
-inline void WithinDeadline(const std::function<void()>& body, std::chrono::seconds limit = std::chrono::seconds(20)) {
-    std::promise<void> finished;
-    std::thread watchdog([future = finished.get_future(), limit]() mutable {
-        if (future.wait_for(limit) == std::future_status::timeout) {
-            std::cerr << "deadlock: the test did not finish within " << limit.count() << " s\n";
-            std::_Exit(3);
-        }
-    });
-    body();
-    finished.set_value();
-    watchdog.join();
-}
 
 // Runs the bridge's queued calls until `done` holds.
 inline void PumpUntil(const std::function<bool()>& done) {

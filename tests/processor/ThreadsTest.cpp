@@ -161,7 +161,8 @@ TEST_F(ThreadsTest, LargeOutputQuestionIsAskedOnTheMainThreadUnderTheLock) {
     WithinDeadline([&] {
         const auto mainThread = std::this_thread::get_id();
         bool lockHeld = false;
-        ThreadHooks.AskLargeOutput = [&] {
+        ThreadHooks.AskLargeOutput = [&](std::int32_t itemCount) {
+            EXPECT_EQ(itemCount, 600);
             EXPECT_EQ(std::this_thread::get_id(), mainThread);
             std::thread probe([&] { lockHeld = !LargeOutputLock.try_lock(); });
             probe.join();
@@ -169,7 +170,7 @@ TEST_F(ThreadsTest, LargeOutputQuestionIsAskedOnTheMainThreadUnderTheLock) {
         };
         std::int32_t answer = 0;
         QueryThread().SetWork([&] {
-            answer = SlateThread::SyncAskLargeOutput();
+            answer = SlateThread::SyncAskLargeOutput(600);
             return true;
         });
         QueryThread().Request();
@@ -188,14 +189,14 @@ TEST_F(ThreadsTest, LargeOutputQuestionIsAskedOnTheMainThreadUnderTheLock) {
 
 TEST_F(ThreadsTest, EscDuringTheLargeOutputQuestionCancelsThePresentation) {
     WithinDeadline([&] {
-        ThreadHooks.AskLargeOutput = [&] {
+        ThreadHooks.AskLargeOutput = [&](std::int32_t) {
             EXPECT_TRUE(HandleEscape());  // the user types Esc while the question shows
             return 0;                     // Esc closes it as Cancel does
         };
         int written = 0;
         QueryThread().SetWork([&] {
             PresentationRunning = true;
-            if (SlateThread::SyncAskLargeOutput() != 0)
+            if (SlateThread::SyncAskLargeOutput(600) != 0)
                 while (SlateThread::SyncWriteMarkedLine("WORD", {})) ++written;
             return true;
         });
@@ -210,14 +211,14 @@ TEST_F(ThreadsTest, ClosingDuringTheLargeOutputQuestionEndsWithoutDeadlock) {
     WithinDeadline([&] {
         int exitStatus = -1;
         ThreadHooks.ExitProgram = [&](int status) { exitStatus = status; };
-        ThreadHooks.AskLargeOutput = [&] {
+        ThreadHooks.AskLargeOutput = [&](std::int32_t) {
             RequestProgramExit(0);  // the window closes while the question shows
             return 250;
         };
         std::int32_t answer = -7;
         std::atomic<bool> asked{false};
         QueryThread().SetWork([&] {
-            answer = SlateThread::SyncAskLargeOutput();
+            answer = SlateThread::SyncAskLargeOutput(600);
             asked = true;
             for (int i = 0; i < 10; ++i) SlateThread::SyncWriteMarkedLine("WORD", {});
             return true;
