@@ -16,13 +16,46 @@
 namespace qora {
 
 ExecutorHooks ExecutorHandlers;
+ProgressPace SearchProgressPace;
 
 namespace execution {
 
-void ShowProgressText(const std::string& text) {
+namespace {
+
+thread_local ProgressReport* currentReport = nullptr;
+
+void ShowStatusText(const std::string& text) {
     SyncBridge().Run([&] {
         if (ExecutorHandlers.ShowProgress) ExecutorHandlers.ShowProgress(text);
     });
+}
+
+}  // namespace
+
+void ShowProgressText(const std::string& text) {
+    if (currentReport != nullptr)
+        currentReport->Show(text);
+    else
+        ShowStatusText(text);
+}
+
+ProgressReport::ProgressReport() : enclosing_(currentReport), next_(Clock::now() + SearchProgressPace.FirstAfter) {
+    currentReport = this;
+}
+
+ProgressReport::~ProgressReport() { currentReport = enclosing_; }
+
+void ProgressReport::Show(const std::string& text) {
+    const auto now = Clock::now();
+    if (now < next_) return;
+    next_ = now + SearchProgressPace.Between;
+    shown_ = true;
+    ShowStatusText(text);
+}
+
+void ProgressReport::End() {
+    if (shown_) ShowStatusText("");
+    shown_ = false;
 }
 
 void WriteMessage(std::string_view text) { WriteOutputLine(std::string(MessageIndent) + std::string(text)); }
@@ -234,6 +267,7 @@ void PerformCommandLine() {
 
 void ResetExecutor() {
     ExecutorHandlers = {};
+    SearchProgressPace = {};
     ForgetSlateRequests();
     WordlistProgressHook = nullptr;
 }

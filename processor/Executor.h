@@ -11,6 +11,7 @@
 // tells what each command does and which messages it writes.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
@@ -65,6 +66,15 @@ struct ExecutorHooks {
 };
 extern ExecutorHooks ExecutorHandlers;
 
+// How long a search runs before it shows its progress, and the least time
+// between two of its progress texts: a search that ends sooner shows none
+// and clears nothing.
+struct ProgressPace {
+    std::chrono::milliseconds FirstAfter{250};
+    std::chrono::milliseconds Between{250};
+};
+extern ProgressPace SearchProgressPace;
+
 // The largest grid file that the grid commands and the game windows read.
 constexpr std::size_t MaxGridFileSize = 16u << 20;
 
@@ -99,7 +109,7 @@ void ConnectCommandProcessor();
 // fails to parse gets its error, an empty line and a new prompt.
 void PerformCommandLine();
 
-// Back to no hooks and no waiting requests (tests).
+// Back to no hooks, no waiting requests and the usual progress pace (tests).
 void ResetExecutor();
 
 }  // namespace qora

@@ -13,6 +13,7 @@
 // the line (and any command files).
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -27,8 +28,31 @@ namespace qora::execution {
 
 // ---- Messages (Executor.cpp) -----------------------------------------------
 
-// The status text of a long search ("WORKING: ..."; "" clears it).
+// The status text of a long search ("WORKING: ..."; "" clears it). While
+// a ProgressReport runs on the calling thread, the text goes through it.
 void ShowProgressText(const std::string& text);
+
+// The progress of one long piece of work (a search, the drawing of racks)
+// on the thread that does it, paced by SearchProgressPace: texts show once
+// the work has run for a while, then at most every so often; End clears the
+// status text only when one was shown. Reports may nest; the innermost one
+// paces.
+class ProgressReport {
+public:
+    ProgressReport();
+    ~ProgressReport();
+    ProgressReport(const ProgressReport&) = delete;
+    ProgressReport& operator=(const ProgressReport&) = delete;
+
+    void Show(const std::string& text);
+    void End();
+
+private:
+    using Clock = std::chrono::steady_clock;
+    ProgressReport* enclosing_;
+    Clock::time_point next_;
+    bool shown_ = false;
+};
 
 // One line of command output with the message indent before it.
 void WriteMessage(std::string_view text);

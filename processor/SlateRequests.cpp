@@ -137,10 +137,11 @@ public:
 // query has said so and presents nothing.
 bool EvaluateTheQuery(const SlateRequest& request) {
     QueryReports reports;
+    ProgressReport progress;
     SearchRunning = true;
     const QueryEnd end = EvaluateQuery(request.Command, {request.LetterMapping, &StopSearchRequested}, reports);
     SearchRunning = false;
-    ShowProgressText("");
+    progress.End();
     if (end == QueryEnd::Failed) return false;
     return end == QueryEnd::Stopped || PresentTheSlate(request.Command.QuerySettings);
 }
@@ -156,12 +157,13 @@ bool DrawRandomRacks(const ParsedCommand& command) {
     Wordlist& wordlist = *ObtainWordlist(number);
     if (command.Arguments[2] == 0) ClearWordlist(wordlist);
     bool stopped = false;
+    ProgressReport progress;
     for (std::int32_t drawn = 0; drawn < count && !stopped; drawn += RacksPerStep) {
         if (drawn > 0) ShowProgressText(FormatText("WORKING: %d racks", drawn));
         AppendRandomRacks(wordlist, std::min(RacksPerStep, count - drawn), command.QuerySettings.RandomRackOrder);
         stopped = StopSearchRequested;
     }
-    ShowProgressText("");
+    progress.End();
     CallOnMainThread(ExecutorHandlers.RefreshListTabs);
     if (stopped) WriteOutputLine(SearchStoppedText);
     if (number == SlateNumber && !stopped) return PresentTheSlate(command.QuerySettings);

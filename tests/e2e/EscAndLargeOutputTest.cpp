@@ -2,6 +2,7 @@
 // command files); a large presentation asks how many items to show when it
 // was typed.
 #include <algorithm>
+#include <chrono>
 
 #include "e2e/HeadlessFixture.h"
 #include "engine/Listings.h"
@@ -17,6 +18,7 @@ class EscAndLargeOutputTest : public HeadlessTest {};
 TEST_F(EscAndLargeOutputTest, EscStopsASearch) {
     AddLexicon("ENGLISH.QLX", RandomWordLines(5, Language::English, 3000, 2, 9));
     Start();
+    SearchProgressPace = {std::chrono::milliseconds(0), std::chrono::milliseconds(0)};  // every text shows
     ExecutorHandlers.ShowProgress = [](const std::string& text) {
         if (text.starts_with("WORKING: ")) HandleEscape();
     };
@@ -28,8 +30,26 @@ TEST_F(EscAndLargeOutputTest, EscStopsASearch) {
         << workspace;
 }
 
+TEST_F(EscAndLargeOutputTest, SearchProgressShowsOnlyOnceASearchRunsLongAndThenSeldom) {
+    using std::chrono::hours;
+    using std::chrono::milliseconds;
+    AddLexicon("ENGLISH.QLX", RandomWordLines(5, Language::English, 3000, 2, 9));
+    Start();
+    std::vector<std::string> progress;
+    ExecutorHandlers.ShowProgress = [&](const std::string& text) { progress.push_back(text); };
+    SearchProgressPace = {hours(1), milliseconds(0)};
+    RunCommands("* /P2\n");
+    EXPECT_EQ(progress, std::vector<std::string>{}) << "a search that ends sooner shows none and clears nothing";
+    SearchProgressPace = {milliseconds(0), hours(1)};
+    RunCommands("* /P2\n");
+    ASSERT_EQ(progress.size(), 2u) << "one text in the time allowed, then the clearing";
+    EXPECT_TRUE(progress[0].starts_with("WORKING: "));
+    EXPECT_EQ(progress[1], "");
+}
+
 TEST_F(EscAndLargeOutputTest, EscStopsTheDrawingOfManyRacks) {
     Start();
+    SearchProgressPace = {std::chrono::milliseconds(0), std::chrono::milliseconds(0)};  // every text shows
     std::vector<std::string> progress;
     ExecutorHandlers.ShowProgress = [&](const std::string& text) {
         if (progress.empty()) HandleEscape();
