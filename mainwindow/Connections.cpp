@@ -6,10 +6,12 @@
 #include "engine/Lexicons.h"
 #include "games/WordBuildingGridFiles.h"
 #include "games/WordBuildingWindow.h"
+#include "mainwindow/MainControls.h"
 #include "mainwindow/MainWindow.h"
 #include "processor/Console.h"
 #include "processor/Executor.h"
 #include "processor/ReportError.h"
+#include "processor/Settings.h"
 #include "processor/Threads.h"
 
 namespace qora {
@@ -22,6 +24,18 @@ void InWindow(const std::function<void(TForm2&)>& change) {
         if (Form2 != nullptr) change(*Form2);
     });
 }
+
+// The settings a checked line implies, taken on the thread that checked it
+// (the settings records belong to that thread while it performs the line)
+// and shown on the controls without waiting; of several on their way only
+// the latest is shown.
+struct ImpliedSettings {
+    Settings Shown;
+    LetterCounts TileScores;
+};
+LatestValuePoster<ImpliedSettings> impliedSettings(SyncBridge(), [](const ImpliedSettings& implied) {
+    if (Form2 != nullptr) Form2->Controls->ShowSettings(implied.Shown, implied.TileScores);
+});
 
 // Messages of the command language: the status bar for checks, the workspace
 // for performed lines.
@@ -46,7 +60,7 @@ void ConnectMainWindow(TForm2& form) {
     ConnectCommandProcessor();
     ConsoleEditHooks.RestartRevertCountdown = [&form] { form.RestartRevertCountdown(); };
     ConsoleEditHooks.RecheckCommandLine = [&form] { form.RecheckCommandLine(); };
-    CommandLineHandlers.ShowImpliedSettings = [] { InWindow([](TForm2& window) { window.ShowImpliedSettings(); }); };
+    CommandLineHandlers.ShowImpliedSettings = [] { impliedSettings.Post({DisplayedSettings, LineTileScores()}); };
     SetErrorReportSink(&reportSink);
 
     ExecutorHandlers.OpenChallengeWindow = [&form] { form.ChallengeClick(&form); };

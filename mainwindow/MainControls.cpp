@@ -18,17 +18,12 @@
 
 namespace qora {
 
-namespace {
-
-// The tile scores that the line implies: its own set ($), else those in force.
 LetterCounts LineTileScores() {
     if (CurrentCommand.SetDollarDefined) return CurrentCommand.SetDollar.Counts;
     LetterCounts scores{};
     std::copy_n(TileScores.begin(), scores.size(), scores.begin());
     return scores;
 }
-
-}  // namespace
 
 MainControls::MainControls(ControlsHost& host, QTabWidget& queryOrPresentation, QTabWidget& options)
     : QueryTab(new QueryPage(host)),
@@ -55,9 +50,10 @@ std::array<QWidget*, 8> MainControls::Pages() const {
             TimerTab, RandomRacksTab, CanonicalOutputTab, BoardTab};
 }
 
-void MainControls::ShowSettings() {
-    const Settings& settings = DisplayedSettings;
-    QueryTab->ShowSettings(settings, LineTileScores());
+void MainControls::ShowSettings() { ShowSettings(DisplayedSettings, LineTileScores()); }
+
+void MainControls::ShowSettings(const Settings& settings, const LetterCounts& tileScores) {
+    QueryTab->ShowSettings(settings, tileScores);
     FiltersTab->ShowSettings(settings);
     PresentationTab->ShowSettings(settings);
     RandomRacksTab->ShowSettings(settings);

@@ -8,12 +8,18 @@
 
 #include <array>
 
+#include "engine/LetterCounts.h"
+#include "engine/QueryRecords.h"
 #include "mainwindow/ControlSupport.h"
 
 class QTabWidget;
 class QWidget;
 
 namespace qora {
+
+// The tile scores that the line as last checked implies: its own set ($),
+// else those in force.
+LetterCounts LineTileScores();
 
 class BoardPage;
 class CanonicalOutputPage;
@@ -32,6 +38,9 @@ public:
     // Every control shows DisplayedSettings (and the set ($) of the line as
     // last checked); nothing is typed. After every check without error.
     void ShowSettings();
+    // The same for settings and tile scores taken when a line was checked
+    // on another thread.
+    void ShowSettings(const Settings& settings, const LetterCounts& tileScores);
     // What commands change is shown anew: the lists of wordlists, word
     // sources and user-defined sets, the words shown, and the coordinate
     // help of the board set up. After every command, while no query runs.

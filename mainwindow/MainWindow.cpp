@@ -261,8 +261,6 @@ void TForm2::AddLanguageSwitch(std::function<void()> action) { languageSwitches_
 
 void TForm2::AddListTabsRefresh(std::function<void()> action) { listTabsRefreshes_.push_back(std::move(action)); }
 
-void TForm2::ShowImpliedSettings() { Controls->ShowSettings(); }
-
 void TForm2::ApplyLexiconLanguage() {
     Controls->ApplyLexiconLanguage();
     for (const auto& action : languageSwitches_) action();

@@ -155,9 +155,6 @@ public:
     void RefreshListTabs();
     void AddLanguageSwitch(std::function<void()> action);
     void AddListTabsRefresh(std::function<void()> action);
-    // After every check without error the controls show the settings that
-    // the line implies (DisplayedSettings).
-    void ShowImpliedSettings();
     // The caption "QORA - primary[ / secondary]" after every lexicon choice.
     void ShowLexiconCaption();
 

@@ -3,13 +3,16 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <utility>
+
 namespace qora {
 
 // ---- MainThreadQueue ------------------------------------------------------
 
 struct MainThreadQueue::Call {
     enum class State { Queued, Running, Done, Dropped };
-    const std::function<void()>* task = nullptr;  // owned by the waiting caller
+    const std::function<void()>* task = nullptr;  // the waiting caller's, or `posted`
+    std::function<void()> posted;                 // a posted call's own task
     State state = State::Queued;
 };
 
@@ -19,6 +22,7 @@ void MainThreadQueue::AdoptCurrentThread() {
     std::lock_guard lock(mutex_);
     mainThread_ = std::this_thread::get_id();
     closed_ = false;
+    wakeUpPending_ = false;
 }
 
 bool MainThreadQueue::IsMainThread() const {
@@ -29,6 +33,25 @@ bool MainThreadQueue::IsMainThread() const {
 void MainThreadQueue::SetWakeUp(std::function<void()> wakeUp) {
     std::lock_guard lock(mutex_);
     wakeUp_ = std::move(wakeUp);
+    wakeUpPending_ = false;
+}
+
+// Queues the call and wakes the main thread unless a wake-up is already on
+// its way (the RunPending it causes runs this call too).
+bool MainThreadQueue::Enqueue(const std::shared_ptr<Call>& call) {
+    std::function<void()> wakeUp;
+    {
+        std::lock_guard lock(mutex_);
+        if (closed_) return false;
+        queue_.push_back(call);
+        if (!wakeUpPending_ && wakeUp_) {
+            wakeUp = wakeUp_;
+            wakeUpPending_ = true;
+        }
+    }
+    changed_.notify_all();
+    if (wakeUp) wakeUp();
+    return true;
 }
 
 bool MainThreadQueue::Run(const std::function<void()>& task) {
@@ -38,22 +61,30 @@ bool MainThreadQueue::Run(const std::function<void()>& task) {
     }
     auto call = std::make_shared<Call>();
     call->task = &task;
-    std::function<void()> wakeUp;
-    {
-        std::lock_guard lock(mutex_);
-        if (closed_) return false;
-        queue_.push_back(call);
-        wakeUp = wakeUp_;
-    }
-    changed_.notify_all();
-    if (wakeUp) wakeUp();
+    if (!Enqueue(call)) return false;
     std::unique_lock lock(mutex_);
     changed_.wait(lock, [&] { return call->state == Call::State::Done || call->state == Call::State::Dropped; });
     return call->state == Call::State::Done;
 }
 
+bool MainThreadQueue::Post(std::function<void()> task) {
+    if (IsMainThread()) {
+        task();
+        return true;
+    }
+    auto call = std::make_shared<Call>();
+    call->posted = std::move(task);
+    call->task = &call->posted;
+    return Enqueue(call);
+}
+
 int MainThreadQueue::RunPending() {
     int ran = 0;
+    std::function<void()> wakeUp;
+    {
+        std::lock_guard lock(mutex_);
+        wakeUpPending_ = false;
+    }
     for (;;) {
         std::shared_ptr<Call> call;
         {
@@ -62,13 +93,21 @@ int MainThreadQueue::RunPending() {
             call = queue_.front();
             queue_.pop_front();
             call->state = Call::State::Running;
+            // A call may open a modal window whose event loop must still
+            // serve the calls queued behind it.
+            if (!queue_.empty() && !wakeUpPending_ && wakeUp_) {
+                wakeUp = wakeUp_;
+                wakeUpPending_ = true;
+            }
         }
+        if (wakeUp) std::exchange(wakeUp, nullptr)();
         // The caller is released even when the task throws; the exception
         // then goes on to the main thread's own handler.
         struct Release {
             MainThreadQueue& queue;
             Call& call;
             ~Release() {
+                if (call.task == &call.posted) return;  // nobody waits
                 {
                     std::lock_guard lock(queue.mutex_);
                     call.state = Call::State::Done;
@@ -86,7 +125,11 @@ bool MainThreadQueue::RunPendingUntil(const std::function<bool()>& done, std::ch
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         RunPending();
-        if (done()) return true;
+        if (done()) {
+            // What the workers posted before `done` came true.
+            RunPending();
+            return true;
+        }
         const auto now = std::chrono::steady_clock::now();
         if (now >= deadline) return false;
         // Conditions outside the queue (a worker going idle) are polled.

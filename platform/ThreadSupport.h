@@ -3,6 +3,7 @@
 // signal, and a long-lived worker thread that sleeps until it is requested.
 #pragma once
 
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
@@ -15,14 +16,16 @@
 
 namespace qora {
 
-// Synchronous calls from worker threads into the main thread. A worker hands
-// a function to `Run` and waits until the main thread has run it; the main
-// thread runs queued functions in `RunPending` (the window build calls it from
-// its event loop through the wake-up hook; headless code and tests pump it).
+// Calls from worker threads into the main thread. A worker hands a function
+// to `Run` and waits until the main thread has run it, or to `Post` and goes
+// on at once (a one-way notification); either way the calls run in the order
+// they were queued. The main thread runs queued functions in `RunPending`
+// (the window build calls it from its event loop through the wake-up hook;
+// headless code and tests pump it).
 //
-// When the program stops, `Close` refuses new calls and releases every worker
-// whose function has not started yet; a function that has started always
-// finishes before its caller is released, so it may use the caller's data.
+// When the program stops, `Close` refuses new calls, drops those not started
+// and releases their workers; a function that has started always finishes
+// before its caller is released, so it may use the caller's data.
 class MainThreadQueue {
 public:
     // The thread that constructs the queue is its main thread.
@@ -33,8 +36,9 @@ public:
     void AdoptCurrentThread();
     bool IsMainThread() const;
 
-    // Called on the worker after it queued a function; the window build posts
-    // an event there that makes the main thread call RunPending.
+    // Called on a worker after it queued a function when no earlier wake-up
+    // is still on its way; the window build posts an event there that makes
+    // the main thread call RunPending.
     void SetWakeUp(std::function<void()> wakeUp);
 
     // Runs `task` on the main thread and returns true once it has run. Called
@@ -43,11 +47,17 @@ public:
     // starts.
     bool Run(const std::function<void()>& task);
 
+    // Queues `task` to run on the main thread and returns without waiting
+    // (false when the queue is closed). Called on the main thread it runs the
+    // task at once.
+    bool Post(std::function<void()> task);
+
     // Main thread: runs every queued function; returns how many ran.
     int RunPending();
 
     // Main thread: runs queued functions until `done` holds or the timeout
-    // passes; returns whether `done` held.
+    // passes, and then once more whatever was queued before `done` held;
+    // returns whether `done` held.
     bool RunPendingUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
 
     void Close();
@@ -55,12 +65,36 @@ public:
 
 private:
     struct Call;
+    bool Enqueue(const std::shared_ptr<Call>& call);
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::deque<std::shared_ptr<Call>> queue_;
     std::thread::id mainThread_;
     bool closed_ = false;
     std::function<void()> wakeUp_;
+    bool wakeUpPending_ = false;  // a wake-up was sent and RunPending has not started since
+};
+
+// Values for the main thread of which only the latest counts (a status
+// text, the settings to show on the controls): each is posted without
+// waiting, and one that a later value overtook before it ran is skipped.
+template <typename Value>
+class LatestValuePoster {
+public:
+    LatestValuePoster(MainThreadQueue& queue, std::function<void(const Value&)> receive)
+        : queue_(queue), receive_(std::move(receive)) {}
+
+    void Post(Value value) {
+        const std::uint64_t number = ++posted_;
+        queue_.Post([this, number, value = std::move(value)] {
+            if (number == posted_) receive_(value);
+        });
+    }
+
+private:
+    MainThreadQueue& queue_;
+    std::function<void(const Value&)> receive_;
+    std::atomic<std::uint64_t> posted_{0};
 };
 
 // A one-shot completion signal: one thread arms it, another sets it, a third

@@ -97,9 +97,7 @@ std::string RunCommandFile(const std::string& name) {
     }
     if (firstFile) {
         StopCommandFilesRequested = false;
-        SyncBridge().Run([] {
-            if (ThreadHooks.SetControlsEnabled) ThreadHooks.SetControlsEnabled(false);
-        });
+        SetWindowControlsEnabled(false);
     }
     CommandFileThread().Request();
     return {};
@@ -141,11 +139,13 @@ void RunCommandFiles() {
             break;
         }
         if (IsBlankLine(line.Text)) continue;
-        // The echo passes through the main thread before the signal is
-        // armed, so the end of a typed command that started this file (still
-        // running there) cannot be taken for this line's end. The history
-        // records the line with its insertions applied, as it does a typed
-        // line, so that a later "!" or "^" finds the query.
+        // The echo passes through the main thread, and is waited for, before
+        // the signal is armed, so the end of a typed command that started
+        // this file (still running there) cannot be taken for this line's
+        // end, and the line's parse on this thread reads the history with
+        // the line in it. The history records the line with its insertions
+        // applied, as it does a typed line, so that a later "!" or "^" finds
+        // the query.
         SyncBridge().Run([&] {
             AddToCommandHistory(ExpandCommandLine(line.Text, CommandHistory).Text);
             NewCommandLine(line.Text);
@@ -162,9 +162,7 @@ void RunCommandFiles() {
             break;
         }
     }
-    SyncBridge().Run([] {
-        if (ThreadHooks.SetControlsEnabled) ThreadHooks.SetControlsEnabled(true);
-    });
+    SetWindowControlsEnabled(true);
 }
 
 void ResetCommandFiles() {

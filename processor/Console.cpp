@@ -60,10 +60,16 @@ void EnsurePromptLine() {
     if (!HasPromptLine()) WritePromptLine();
 }
 
-// Runs a change of the model on the main thread, from whichever thread.
+// Runs a change of the model on the main thread, from whichever thread:
+// waiting for it, or (a line that nothing on the worker depends on) not.
 bool OnMainThread(const std::function<void()>& change) {
     if (ProgramStopping && !SyncBridge().IsMainThread()) return false;
     return SyncBridge().Run(change);
+}
+
+bool PostToMainThread(std::function<void()> change) {
+    if (ProgramStopping && !SyncBridge().IsMainThread()) return false;
+    return SyncBridge().Post(std::move(change));
 }
 
 // False, after writing the Esc message once, when Esc has stopped the
@@ -155,7 +161,7 @@ void ClearWorkspace() {
 }
 
 void WriteOutputLine(std::string_view text) {
-    OnMainThread([&] { AppendLine(text); });
+    PostToMainThread([line = std::string(text)] { AppendLine(line); });
 }
 
 bool WritePresentationLine(std::string_view text, std::span<const TextRange> blankMarks) {

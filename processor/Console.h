@@ -4,9 +4,12 @@
 // only the command line can be edited.
 //
 // The model belongs to the main thread. Worker threads write to it only
-// through WriteOutputLine and WritePresentationLine, which hand the line to
-// the main thread and wait. The main window shows the model in its rich-text
-// workspace and learns of every change through a ConsoleObserver.
+// through WriteOutputLine, which hands the line to the main thread and goes
+// on, and WritePresentationLine(s), which wait until the main thread took the
+// lines (so a long presentation cannot run far ahead of the window, and Esc
+// stops it at once). Both keep the order in which lines were written. The
+// main window shows the model in its rich-text workspace and learns of every
+// change through a ConsoleObserver.
 #pragma once
 
 #include <cstdint>
@@ -114,8 +117,8 @@ void ClearWorkspace();
 // ---- Any thread ------------------------------------------------------------
 
 // Writes one line of command output at the end of the workspace; from a
-// worker thread the line goes through the synchronous bridge to the main
-// thread. Lines written while the program stops are dropped.
+// worker thread the line is posted to the main thread without waiting. Lines
+// written while the program stops are dropped.
 void WriteOutputLine(std::string_view text);
 
 // Writes one presented line whose blank-matched letters are marked. Returns

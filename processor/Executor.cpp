@@ -24,10 +24,13 @@ namespace {
 
 thread_local ProgressReport* currentReport = nullptr;
 
+// Status texts go to the window without waiting; of texts on their way only
+// the latest is shown.
 void ShowStatusText(const std::string& text) {
-    SyncBridge().Run([&] {
-        if (ExecutorHandlers.ShowProgress) ExecutorHandlers.ShowProgress(text);
+    static LatestValuePoster<std::string> statusTexts(SyncBridge(), [](const std::string& latest) {
+        if (ExecutorHandlers.ShowProgress) ExecutorHandlers.ShowProgress(latest);
     });
+    statusTexts.Post(text);
 }
 
 }  // namespace

@@ -29,22 +29,20 @@ constexpr int CommandFailed = 1;
 SlateThread querySlateThread;
 ExecuteThread commandFileThread;
 
-void SetControlsEnabled(bool enabled) {
-    SyncBridge().Run([enabled] {
-        if (ThreadHooks.SetControlsEnabled) ThreadHooks.SetControlsEnabled(enabled);
-    });
-}
-
 // The end of every command: on the main thread, the line that ends the
 // command files when a command of theirs failed, then the closing lines;
-// then the waiting command-file thread is released. The signal is set here,
-// after the bridge, so that it is set even when the bridge is closed.
+// then the waiting command-file thread is released. What the main thread
+// does is posted without waiting (the command files' state is read here,
+// before the signal lets them go on); the calls the command-file thread
+// makes next come after it. The signal is set even when the bridge is
+// closed.
 void FinishWith(bool failed, void (*writeClosingLines)(), bool enableControls) {
-    SyncBridge().Run([&] {
-        if (failed && CommandFileRunning()) WriteOutputLine(CommandFileErrorText());
+    const std::string errorLine = failed ? CommandFileErrorText() : std::string();
+    const bool enable = enableControls && !CommandFileRunning();
+    SyncBridge().Post([errorLine, writeClosingLines, enable] {
+        if (!errorLine.empty()) WriteOutputLine(errorLine);
         writeClosingLines();
-        if (enableControls && !CommandFileRunning() && ThreadHooks.SetControlsEnabled)
-            ThreadHooks.SetControlsEnabled(true);
+        if (enable) SetWindowControlsEnabled(true);
     });
     CommandDoneSignal.Set(failed ? CommandFailed : CommandSucceeded);
 }
@@ -56,6 +54,12 @@ MainThreadQueue& SyncBridge() {
     return bridge;
 }
 
+void SetWindowControlsEnabled(bool enabled) {
+    SyncBridge().Post([enabled] {
+        if (ThreadHooks.SetControlsEnabled) ThreadHooks.SetControlsEnabled(enabled);
+    });
+}
+
 SlateThread& QueryThread() { return querySlateThread; }
 ExecuteThread& CommandFileThread() { return commandFileThread; }
 
@@ -64,7 +68,7 @@ ExecuteThread& CommandFileThread() { return commandFileThread; }
 void SlateThread::SetWork(Work work) { work_ = std::move(work); }
 
 void SlateThread::Request() {
-    SetControlsEnabled(false);
+    SetWindowControlsEnabled(false);
     worker_.Request();
 }
 

@@ -3,8 +3,8 @@
 // SlateThread runs queries and presentations; ExecuteThread runs command
 // files. Both are created suspended at start-up and resumed per request.
 // Neither touches a window: output and questions reach the main thread
-// through the synchronous bridge (SyncBridge), which runs a function there and
-// waits for it.
+// through the bridge (SyncBridge), which runs a function there and waits for
+// it, or, for one-way notifications, goes on at once.
 #pragma once
 
 #include <atomic>
@@ -19,8 +19,10 @@
 
 namespace qora {
 
-// The synchronous bridge into the main thread. The window build installs a
-// wake-up that makes its event loop pump the queue; headless code pumps it.
+// The bridge into the main thread: calls that wait (Run) and one-way
+// notifications (Post), run in the order they were made. The window build
+// installs a wake-up that makes its event loop pump the queue; headless code
+// pumps it.
 MainThreadQueue& SyncBridge();
 
 // Shared flags. The executor and the engine set the running flags around a
@@ -55,6 +57,10 @@ struct RuntimeHooks {
     std::function<void(int status)> ExitProgram;
 };
 extern RuntimeHooks ThreadHooks;
+
+// Turns the main window's controls off or on (ThreadHooks); from a worker
+// thread without waiting.
+void SetWindowControlsEnabled(bool enabled);
 
 class SlateThread {
 public:

@@ -4,7 +4,9 @@
 
 #include <atomic>
 #include <stdexcept>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace qora {
 namespace {
@@ -74,6 +76,28 @@ TEST(MainThreadQueueTest, WorkersWaitUntilTheMainThreadRunsTheirCalls) {
     worker.join();
     EXPECT_EQ(ranOn, mainThread);
     EXPECT_EQ(woken, 1);
+}
+
+TEST(MainThreadQueueTest, PostedCallsKeepTheirPlaceAndOnlyTheLatestValueIsShown) {
+    MainThreadQueue queue;
+    std::vector<std::string> ran;
+    LatestValuePoster<int> status(queue, [&](const int& value) { ran.push_back("status " + std::to_string(value)); });
+    std::atomic<bool> allQueued{false};
+    std::atomic<bool> returned{false};
+    std::thread worker([&] {
+        queue.Post([&] { ran.push_back("line 1"); });
+        for (int value = 1; value <= 3; ++value) status.Post(value);
+        queue.Post([&] { ran.push_back("line 2"); });
+        allQueued = true;
+        queue.Run([&] { ran.push_back("question"); });
+        queue.Post([&] { ran.push_back("line 3"); });
+        returned = true;
+    });
+    while (!allQueued) std::this_thread::yield();
+    EXPECT_TRUE(queue.RunPendingUntil([&] { return returned.load(); }, 5s));
+    worker.join();
+    EXPECT_EQ(ran, (std::vector<std::string>{"line 1", "status 3", "line 2", "question", "line 3"}))
+        << "what was posted before the worker went idle has run";
 }
 
 TEST(MainThreadQueueTest, ClosingDropsCallsNotStartedAndFinishesTheRunningOne) {
