@@ -42,7 +42,7 @@ public:
         std::ofstream list("words.wds", std::ios::binary);
         for (const std::string& word : words) list << word << '\n';
         list.close();
-        ok_ = StartHeadless({".", ""}).empty();
+        ok_ = StartHeadless({".", "", nullptr}).empty();
     }
     ~Session() {
         StopHeadless();

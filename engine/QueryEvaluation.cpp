@@ -365,7 +365,8 @@ QueryEnd SearchQuery(const ParsedCommand& command, const QueryEnvironment& envir
     return QueryEnd::Completed;
 }
 
-QueryEnd GridQuery(const ParsedCommand& command, QueryOutput& output, QueryResult& result) {
+QueryEnd GridQuery(const ParsedCommand& command, const QueryEnvironment& environment, QueryOutput& output,
+                   QueryResult& result) {
     if (!SolveLetterGrid) {
         output.ReportError(NoGridSolverText);
         return QueryEnd::Failed;
@@ -380,7 +381,8 @@ QueryEnd GridQuery(const ParsedCommand& command, QueryOutput& output, QueryResul
         return QueryEnd::Failed;
     }
     const Settings& settings = command.QuerySettings;
-    SolveLetterGrid(letters, settings, result.Items(), output);
+    if (!SolveLetterGrid(letters, settings, environment.Stop, result.Items(), output)) return QueryEnd::Failed;
+    if (StopRequested(environment)) return QueryEnd::Stopped;
     if (settings.ScoringMode == ScoringModeGrid && (settings.PresentationSwitches & SwitchScores) != 0) {
         int total = 0;
         for (const WordlistItem& item : result.Items().Items()) total += BoardWordScore(item.Text, settings);
@@ -404,7 +406,7 @@ QueryEnd EvaluateQuery(const ParsedCommand& command, const QueryEnvironment& env
     const std::int32_t mode = command.QuerySettings.QueryMode;
     QueryResult result(command.QuerySettings, mode == QueryModePattern || mode == QueryModeImbeddedWord);
     const QueryEnd end = command.QuerySettings.QueryMode == QueryModeGrid
-                             ? GridQuery(command, output, result)
+                             ? GridQuery(command, environment, output, result)
                              : SearchQuery(command, environment, output, result);
     if (end == QueryEnd::Stopped) output.WriteLine(SearchStoppedText);
     if (end != QueryEnd::Completed) return end;
@@ -417,5 +419,7 @@ const LetterCounts& PreviousBlankMatches() { return previousBlankMatches; }
 
 void ResetPreviousBlankMatches() { previousBlankMatches = LetterCounts{}; }
 const ProgramStateReset registerResetPreviousBlankMatches(ResetPreviousBlankMatches);
+// The grid game plugs its solver in again after a reset.
+const ProgramStateReset registerResetGridSolver([] { SolveLetterGrid = nullptr; });
 
 }  // namespace qora

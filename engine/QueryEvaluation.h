@@ -55,10 +55,11 @@ QueryEnd EvaluateQuery(const ParsedCommand& command, const QueryEnvironment& env
 
 // The 5 x 5 grid solver: finds the words of the 25 letters (a tile string),
 // filters them with the settings and adds them to `result`, writing the grid
-// through `output`. Set by the grid game when it is built; while it is not
-// set, a grid query reports NoGridSolverText.
-using LetterGridSolver =
-    std::function<void(std::string_view letters, const Settings& settings, Wordlist& result, QueryOutput& output)>;
+// through `output`; it gives up when `stop` is set (Esc). False after it
+// reported why it could not solve the grid. The grid game plugs it in at
+// start-up; while it is not set, a grid query reports NoGridSolverText.
+using LetterGridSolver = std::function<bool(std::string_view letters, const Settings& settings,
+                                            const std::atomic<bool>* stop, Wordlist& result, QueryOutput& output)>;
 extern LetterGridSolver SolveLetterGrid;
 
 // The set "=": the tiles that blanks matched in the results of the last

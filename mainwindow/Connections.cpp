@@ -4,6 +4,8 @@
 
 #include "dialogs/LargeOutputDialog.h"
 #include "engine/Lexicons.h"
+#include "engine/QueryEvaluation.h"
+#include "games/LetterGridSolver.h"
 #include "games/WordBuildingGridFiles.h"
 #include "games/WordBuildingWindow.h"
 #include "mainwindow/MainControls.h"
@@ -58,6 +60,7 @@ ProcessedLine HandleTypedCommandLine(bool reportErrors, bool perform) {
 
 void ConnectMainWindow(TForm2& form) {
     ConnectCommandProcessor();
+    ConnectLetterGridSolver();
     ConsoleEditHooks.RestartRevertCountdown = [&form] { form.RestartRevertCountdown(); };
     ConsoleEditHooks.RecheckCommandLine = [&form] { form.RecheckCommandLine(); };
     CommandLineHandlers.ShowImpliedSettings = [] { impliedSettings.Post({DisplayedSettings, LineTileScores()}); };
@@ -84,6 +87,7 @@ void ConnectMainWindow(TForm2& form) {
 }
 
 void DisconnectMainWindow() {
+    SolveLetterGrid = nullptr;
     ConsoleEditHooks = {};
     CommandLineHandlers = {};
     SetErrorReportSink(nullptr);

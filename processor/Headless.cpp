@@ -44,6 +44,7 @@ std::string StartHeadless(const HeadlessStartup& startup) {
     SetErrorReportSink(&consoleSink);
     StartProcessorThreads();
     ConnectCommandProcessor();
+    if (startup.ConnectGames) startup.ConnectGames();
     ClearWorkspace();
     return {};
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +16,9 @@ namespace qora {
 struct HeadlessStartup {
     std::string LexiconFolder = ".";  // where the lexicon files (*.QLX) are
     std::string IniFile;              // as the option -i; "" reads "qora.ini" when there is one
+    // Plugs in the games' parts that work without a window (the grid
+    // solver, the grid history), as the program does at start-up.
+    std::function<void()> ConnectGames;
 };
 
 // Starts the processor from nothing on the calling thread, in the order of

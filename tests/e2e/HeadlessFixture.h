@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "games/LetterGridSolver.h"
 #include "processor/Headless.h"
 #include "processor/RuntimeFixture.h"
 #include "support/TestLexicon.h"
@@ -63,7 +64,7 @@ protected:
     // added).
     void Start(const std::string& iniFile = "") {
         if (!lexiconAdded_) AddLexicon("ENGLISH.QLX", TestWordList("ENGLISH"));
-        ASSERT_EQ(StartHeadless({".", iniFile}), "");
+        ASSERT_EQ(StartHeadless({".", iniFile, ConnectLetterGridSolver}), "");
     }
 
     static void WriteFile(const std::string& name, const std::string& bytes) {

@@ -183,11 +183,13 @@ TEST_F(QueryModes, GridQueriesNeedTheGridSolver) {
     EXPECT_EQ(Evaluate(grid), QueryEnd::Failed);
     EXPECT_EQ(Output.Errors, (Items{NoGridSolverText}));
     std::string letters;
-    SolveLetterGrid = [&](std::string_view grid25, const Settings&, Wordlist& result, QueryOutput& output) {
+    SolveLetterGrid = [&](std::string_view grid25, const Settings&, const std::atomic<bool>*, Wordlist& result,
+                          QueryOutput& output) {
         letters = std::string(grid25);
         output.WriteLine("grid");
         AddWordToWordlist(result, "CATS", false);
         AddWordToWordlist(result, "SCATS", false);
+        return true;
     };
     EXPECT_EQ(Evaluate(grid), QueryEnd::Completed);
     EXPECT_EQ(letters, "CATSXCATSXCATSXCATSXCATSX");
