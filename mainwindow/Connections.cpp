@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 
 #include "dialogs/LargeOutputDialog.h"
+#include "dialogs/LayoutDialog.h"
+#include "dialogs/ProbeSlateDialog.h"
 #include "engine/Lexicons.h"
 #include "engine/QueryEvaluation.h"
 #include "games/LetterGridSolver.h"
@@ -73,6 +75,7 @@ void ConnectMainWindow(TForm2& form) {
     ExecutorHandlers.OpenWordBuildingGame = [&form] { form.MenuWordsmithClick(); };
     ExecutorHandlers.WriteWordBuildingGrids = [](std::string& text) { return WriteWordBuildingGrids(text); };
     ExecutorHandlers.ReadWordBuildingGrids = ImportWordBuildingGridsByCommand;
+    ExecutorHandlers.ResetLayoutDialogs = ResetLayoutDialogs;
 
     ThreadHooks.SetControlsEnabled = [&form](bool enabled) { form.SetControlsEnabled(enabled); };
     ThreadHooks.AskLargeOutput = AskLargeOutputQuestion;
@@ -82,6 +85,7 @@ void ConnectMainWindow(TForm2& form) {
     AddLexiconStatusHook([](const LexiconStatusChange& change) {
         if (Form2 == nullptr) return;
         if (change.LanguageChanged) Form2->ApplyLexiconLanguage();
+        FillProbeWordNumbers();
         Form2->ShowLexiconCaption();
     });
 }

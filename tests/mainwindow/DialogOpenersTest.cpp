@@ -2,20 +2,28 @@
 // dialogs: what opens each one, where it is placed, and what it leaves.
 #include <QAction>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QToolButton>
 
 #include "MainWindowFixture.h"
 #include "dialogs/HelpDialog.h"
 #include "dialogs/LargeOutputDialog.h"
+#include "dialogs/LayoutDialog.h"
+#include "dialogs/MaxWidthDialog.h"
+#include "dialogs/ProbeSlateDialog.h"
 #include "dialogs/TourneyInfoDialog.h"
 #include "dialogs/WordCountDialog.h"
+#include "mainwindow/ControlTexts.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/PresentationControls.h"
 #include "platform/Scaling.h"
+#include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/NumberField.h"
+#include "platform/qt/RadioGroup.h"
 #include "platform/qt/Screen.h"
+#include "processor/Settings.h"
 #include "support/qt/ModalDriver.h"
 
 namespace qora::test {
@@ -123,6 +131,48 @@ TEST_F(OpenerTest, ALargePresentationAsksAtTheWorkspacesLowerRightAndPresentsThe
     const std::vector<std::string> lines = Lines();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "   (first 25 items only)"), lines.end());
     EXPECT_TRUE(form->Workspace->hasFocus() || !form->isActiveWindow());
+}
+
+TEST_F(OpenerTest, TheLayoutBoxesOpenTheirDialogsBelowThePresentationControls) {
+    const QPoint below = ScreenRectOf(*Presentation().RowsPerPage).bottomLeft() + QPoint(0, 1);
+    const std::pair<QToolButton*, QoraDialog*> openers[] = {
+        {Presentation().LayoutButton, EditLayoutDlg.data()},
+        {Presentation().MaxWidthButton, EditMaxWidthDlg.data()},
+        {Presentation().RowsPerPageButton, EditRowsPerPageDlg.data()}};
+    for (auto [button, dialog] : openers) {
+        ASSERT_TRUE(button->isEnabled());
+        QRect outer;
+        EXPECT_EQ(Opened([&] { button->click(); }, &outer), dialog);
+        EXPECT_EQ(outer.topLeft(), KeptOnScreen(QRect(below, outer.size())).topLeft());
+    }
+    EXPECT_EQ(Opened([&] { Presentation().LayoutButton->click(); }, nullptr,
+                     [](QWidget&) {
+                         EditLayoutDlg->Orientation->Item(ColumnsItem)->click();
+                         EditLayoutDlg->OK->click();
+                     }),
+              EditLayoutDlg.data());
+    EXPECT_EQ(CommandLine(), "/OC8X");
+    EXPECT_EQ(Presentation().Layout->currentText().toStdString(), LayoutText(DisplayedSettings));
+}
+
+TEST_F(OpenerTest, AProbeKindOpensTheProbeDialogAboveTheWorkspaceAndCancelPutsTheKindBack) {
+    CommitComboBox& kinds = *Presentation().WordPresentation;
+    QRect outer;
+    EXPECT_EQ(
+        Opened([&] { kinds.setCurrentIndex(PresentationProbeLetter - 1), emit kinds.committed(kinds.currentIndex()); },
+               &outer),
+        ProbeSlateDlg.data());
+    const QRect workspace = ScreenRectOf(*form->Workspace);
+    EXPECT_EQ(outer.topLeft(),
+              KeptOnScreen(QRect(QPoint(workspace.left(), workspace.top() - outer.height()), outer.size())).topLeft());
+    EXPECT_EQ(kinds.currentIndex(), PresentationEveryWord - 1) << "Cancel: the line's kind again";
+    EXPECT_EQ(CommandLine(), "");
+
+    Opened([&] { kinds.setCurrentIndex(PresentationProbeWord - 1), emit kinds.committed(kinds.currentIndex()); },
+           nullptr, [](QWidget&) { ProbeSlateDlg->OK->click(); });
+    EXPECT_EQ(CommandLine(), " /1 ");
+    EXPECT_EQ(kinds.currentIndex(), PresentationProbeWord - 1);
+    EXPECT_EQ(ProbeSlateDlg->ProbeLetter->count(), MaxWordLength) << "filled when the lexicons were chosen";
 }
 
 }  // namespace
