@@ -34,8 +34,12 @@ ConfirmButtons AddConfirmButtons(QoraDialog& dialog, QBoxLayout& layout, const c
     return AddButtonRow(dialog, layout, okText, false);
 }
 
-ConfirmButtons AddCommandButtons(QoraDialog& dialog, QBoxLayout& layout) {
-    return AddButtonRow(dialog, layout, "OK", true);
+void AddCommandButtons(QoraDialog& dialog, QBoxLayout& layout, QPushButton*& ok, QPushButton*& cancel,
+                       QPushButton*& help) {
+    const ConfirmButtons buttons = AddButtonRow(dialog, layout, "OK", true);
+    ok = buttons.OK;
+    cancel = buttons.Cancel;
+    help = buttons.Help;
 }
 
 QPushButton* NewHelpButton(QoraDialog& dialog) {

@@ -47,8 +47,9 @@ ConfirmButtons AddConfirmButtons(QoraDialog& dialog, QBoxLayout& layout, const c
 
 // The same row for the command-building dialogs, with a Help button after
 // Cancel: Help shows the help window (ShowHelpWindow) and the dialog stays
-// open.
-ConfirmButtons AddCommandButtons(QoraDialog& dialog, QBoxLayout& layout);
+// open. The buttons go into the form's own members.
+void AddCommandButtons(QoraDialog& dialog, QBoxLayout& layout, QPushButton*& ok, QPushButton*& cancel,
+                       QPushButton*& help);
 
 // A Help button: it shows the help window and the dialog stays open.
 QPushButton* NewHelpButton(QoraDialog& dialog);

@@ -55,10 +55,7 @@ TEditLayoutDlg::TEditLayoutDlg(QWidget* parent) : QoraDialog(" Slate Presentatio
     layout->addWidget(Orientation);
     layout->addWidget(Spacing);
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddCommandButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
-    Help = buttons.Help;
+    AddCommandButtons(*this, *layout, OK, Cancel, Help);
     ShowChoice(LayoutChoice{});
     Orientation->Item(OnePerLineItem)->setFocus();
     connect(Orientation, &RadioGroup::clicked, this, &TEditLayoutDlg::OrientationClick);

@@ -58,10 +58,7 @@ TEditMaxWidthDlg::TEditMaxWidthDlg(QWidget* parent)
     grid->setColumnStretch(3, 1);
     layout->addLayout(grid);
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddCommandButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
-    Help = buttons.Help;
+    AddCommandButtons(*this, *layout, OK, Cancel, Help);
     WorkspaceWidth->setChecked(true);
     WorkspaceSize->setFocus();
     connect(WorkspaceSize, &QPushButton::clicked, this, &TEditMaxWidthDlg::WorkspaceSizeClick);
@@ -120,10 +117,7 @@ TEditRowsPerPageDlg::TEditRowsPerPageDlg(QWidget* parent)
     layout->addWidget(Label1);
     layout->addWidget(Unlimited);
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddCommandButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
-    Help = buttons.Help;
+    AddCommandButtons(*this, *layout, OK, Cancel, Help);
     NumRows->setChecked(true);
     NumRowsUpDown->setFocus();
     connect(OK, &QPushButton::clicked, this, &TEditRowsPerPageDlg::OKClick);

@@ -51,10 +51,7 @@ TProbeSlateDlg::TProbeSlateDlg(QWidget* parent) : QoraDialog(" Probe the Slate",
     sentence->addWidget(WordBox, 1);
     layout->addLayout(sentence);
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddCommandButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
-    Help = buttons.Help;
+    AddCommandButtons(*this, *layout, OK, Cancel, Help);
     FillLetterPositions();
     ProbeLetter->SetNextControl(WordNumber);
     WordNumber->SetConfirmingButton(OK);

@@ -31,10 +31,7 @@ TEditWordCountValue::TEditWordCountValue(QWidget* parent) : QoraDialog(" Word Co
     row->addStretch(1);
     layout->addLayout(row);
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddCommandButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
-    Help = buttons.Help;
+    AddCommandButtons(*this, *layout, OK, Cancel, Help);
     Value->SetConfirmingButton(OK);
     connect(Value, &NumberField::numberRead, this, &TEditWordCountValue::ValueKeyUp);
     connect(OK, &QPushButton::clicked, this, &TEditWordCountValue::OKClick);
