@@ -10,10 +10,11 @@ std::string PeriodSoundFileName = PeriodSoundName;
 std::string WarningSoundFileName = WarningSoundName;
 std::string SoundFolder;
 
-void FindSoundFiles(const std::string& systemFolder) {
+void FindSoundFiles(const std::vector<std::string>& systemSoundFolders) {
     ResetSoundFiles();
-    if (!systemFolder.empty()) {
-        const std::string media = systemFolder + "/Media/";
+    for (const std::string& folder : systemSoundFolders) {
+        if (folder.empty()) continue;
+        const std::string media = folder.back() == '/' ? folder : folder + "/";
         if (IsWaveFile(media + PeriodSoundName)) {
             SoundFolder = media;
             PeriodSoundFileName = media + PeriodSoundName;

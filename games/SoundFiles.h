@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace qora {
 
@@ -16,11 +17,10 @@ extern std::string WarningSoundFileName;
 // The folder the sound file dialogs start in; "" for the current folder.
 extern std::string SoundFolder;
 
-// Looks for "Media/tada.wav" in `systemFolder` (the folder the environment
-// names by "windir"; "" when it names none): when it is there, both sounds
-// are taken from that folder. Otherwise a "tada.wav" in the current folder
-// makes sound available.
-void FindSoundFiles(const std::string& systemFolder);
+// Looks for "tada.wav" in the system's sound folders, in order: the first
+// that holds it gives both sounds. Otherwise a "tada.wav" in the current
+// folder makes sound available.
+void FindSoundFiles(const std::vector<std::string>& systemSoundFolders);
 
 void ResetSoundFiles();
 

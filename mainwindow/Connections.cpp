@@ -69,6 +69,8 @@ void ConnectMainWindow(TForm2& form) {
     SetErrorReportSink(&reportSink);
 
     ExecutorHandlers.OpenChallengeWindow = [&form] { form.ChallengeClick(&form); };
+    ExecutorHandlers.StartTimer = [&form] { form.StartTimerFromCommand(); };
+    ExecutorHandlers.ResetTimerPeriod = [] { InWindow([](TForm2& window) { window.ResetTimerPeriod(); }); };
     ExecutorHandlers.RefreshListTabs = [&form] { form.RefreshListTabs(); };
     ExecutorHandlers.ShowFlashcardState = [&form] { form.UpdateIndicators(); };
     ExecutorHandlers.ShowProgress = [&form](const std::string& text) { form.ShowStatusMessage(text); };

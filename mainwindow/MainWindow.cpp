@@ -104,6 +104,7 @@ TForm2::TForm2() : QMainWindow(nullptr) {
     connect(RevertTimer, &QTimer::timeout, this, &TForm2::RevertTimerTimer);
     Timer = new QTimer(this);
     Timer->setInterval(1000);
+    CreateCountdown();
     qApp->installEventFilter(this);
     Form2 = this;
     WorkspaceEdit = Workspace;

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "games/ChallengeWindow.h"
+#include "games/CountdownTimer.h"
 #include "mainwindow/ControlSupport.h"
 #include "platform/KeyCodes.h"
 
@@ -64,7 +65,7 @@ extern bool QueryOrPresentationPageShown;
 // challenge window.
 extern std::int32_t RevertCountdown;
 
-class TForm2 : public QMainWindow, public ChallengeHost, public ControlsHost {
+class TForm2 : public QMainWindow, public ChallengeHost, public ControlsHost, public CountdownActions {
     Q_OBJECT
 
 public:
@@ -88,6 +89,7 @@ public:
     QLabel* WorkspaceSizePanel;  // right panel
     QTimer* RevertTimer;
     QTimer* Timer;  // the Timer tab's one-second timer
+    std::unique_ptr<CountdownTimer> Countdown;
 
     // ---- Menu items ----------------------------------------------------------
     QAction* MenuFileExecute;
@@ -223,6 +225,31 @@ public:
     void OpenDialog(const DialogRequest& request) override;
     void PerformCommandLine() override;
 
+    // ---- The countdown timer (MainWindowTimer.cpp) ---------------------------
+    // The Timer tab's handlers: each forwards to the countdown, then the tab
+    // shows its state.
+    void TimerTimer();
+    void TimerStartClick();
+    void TimerStopClick();
+    void TimerResumeClick();
+    void PeriodMinUpDownClick();
+    void PeriodSecUpDownClick();
+    void WarningMinUpDownClick();
+    void WarningSecUpDownClick();
+    void TimerPeriodSoundClick();
+    void TimerWarningSoundClick();
+    // The command "T": the Timer tab comes to the front and the countdown
+    // starts.
+    void StartTimerFromCommand();
+    // The initial settings: the countdown's defaults.
+    void ResetTimerPeriod();
+
+    // CountdownActions
+    void PlaySound(const std::string& fileName) override;
+    void StopSound() override;
+    void MoveTimerFocus(TimerFocus target) override;
+    void SetRevertCountdown(std::int32_t seconds) override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -253,6 +280,9 @@ private:
     void MenuShowHintsClick(bool on);
     void MenuLeftTabsClick(bool on);
     void ShowCommandAndLeftTabs();
+    void CreateCountdown();
+    void ShowCountdown();
+    void ChooseTimerSound(bool forPeriod);
     std::vector<QWidget*> RightHandParts() const;
 
     QWidget* leftColumn_;

@@ -1,7 +1,6 @@
 #include "mainwindow/Startup.h"
 
 #include <QFont>
-#include <cstdlib>
 
 #include "engine/Definitions.h"
 #include "engine/Lexicons.h"
@@ -16,6 +15,7 @@
 #include "mainwindow/Workspace.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/Text.h"
+#include "platform/qt/WaveSound.h"
 #include "processor/CommandFiles.h"
 #include "processor/Console.h"
 #include "processor/Executor.h"
@@ -105,8 +105,8 @@ std::string FinishStartup(const StartupOptions& options) {
     OpenDefinitions(welcome);
     WritePromptLine();
     if (!welcome) StartCommandFile(options.CommandFileName);
-    const char* systemFolder = std::getenv("windir");
-    FindSoundFiles(systemFolder != nullptr ? systemFolder : "");
+    FindSoundFiles(SystemSoundFolders());
+    if (!AudioOutputAvailable()) SoundAvailable = false;  // nothing could be heard
     Form2->RestartRevertCountdown();
     FocusWorkspace();
     return {};

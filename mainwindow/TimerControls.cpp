@@ -1,6 +1,6 @@
 #include "mainwindow/TimerControls.h"
 
-#include "engine/Listings.h"
+#include "games/CountdownTimer.h"
 #include "mainwindow/ControlSupport.h"
 #include "platform/qt/SpinField.h"
 #include "platform/qt/Text.h"
@@ -11,17 +11,13 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <algorithm>
 
 namespace qora {
 
 namespace {
 
-constexpr int MaxMinutes = 300;
-constexpr int MaxSeconds = 59;
-constexpr int TimeFieldColumns = 4;
-// The period and warning time before they are set: 3:00 and 0:15.
-constexpr int DefaultPeriodMinutes = 3;
-constexpr int DefaultWarningSeconds = 15;
+constexpr int TimeFieldColumns = 4;  // "%4d"
 
 // A group of a minutes and a seconds field, and the row below them.
 QGroupBox* TimeGroup(const char* caption, SpinField* minutes, SpinField* seconds, QLayout* below) {
@@ -35,43 +31,55 @@ QGroupBox* TimeGroup(const char* caption, SpinField* minutes, SpinField* seconds
 }  // namespace
 
 TimerPage::TimerPage(QWidget* parent) : QWidget(parent) {
-    TimerDisplay = new QLineEdit(FromCodePage(FormatText("%3d:%02d", DefaultPeriodMinutes, 0)));
+    TimerDisplay = new QLineEdit;
     TimerDisplay->setReadOnly(true);
     TimerProgress = new QProgressBar;
     TimerProgress->setTextVisible(false);
-    TimerProgress->setValue(0);
-    SpinField* periodMin = NewTimeField(MaxMinutes, DefaultPeriodMinutes, PeriodMin, PeriodMinUpDown);
-    SpinField* periodSec = NewTimeField(MaxSeconds, 0, PeriodSec, PeriodSecUpDown);
-    SpinField* warningMin = NewTimeField(MaxMinutes, 0, WarningMin, WarningMinUpDown);
-    SpinField* warningSec = NewTimeField(MaxSeconds, DefaultWarningSeconds, WarningSec, WarningSecUpDown);
+    periodMin_ = NewTimeField(MaxTimerMinutes, PeriodMin, PeriodMinUpDown);
+    periodSec_ = NewTimeField(MaxTimerSeconds, PeriodSec, PeriodSecUpDown);
+    warningMin_ = NewTimeField(MaxTimerMinutes, WarningMin, WarningMinUpDown);
+    warningSec_ = NewTimeField(MaxTimerSeconds, WarningSec, WarningSecUpDown);
     TimerWarningEnabled = new QCheckBox("Enabled");
-    TimerWarningEnabled->setChecked(true);
     TimerPeriodSound = new QPushButton("Change Sound");
     TimerWarningSound = new QPushButton("Change Sound");
     TimerStart = new QPushButton("Reset / Start");
     TimerStop = new QPushButton("Stop / Pause");
     TimerResume = new QPushButton("Resume");
-    for (QPushButton* button : {TimerPeriodSound, TimerWarningSound, TimerStart, TimerStop, TimerResume})
-        button->setEnabled(false);
 
     PageRows rows(*this);
     rows.AddAcross(TimerDisplay);
     rows.AddAcross(TimerProgress);
-    rows.AddAcross(TimeGroup("Time Period", periodMin, periodSec, SideBySide({TimerPeriodSound})));
+    rows.AddAcross(TimeGroup("Time Period", periodMin_, periodSec_, SideBySide({TimerPeriodSound})));
     rows.AddAcross(
-        TimeGroup("Warning Time", warningMin, warningSec, SideBySide({TimerWarningEnabled, TimerWarningSound})));
+        TimeGroup("Warning Time", warningMin_, warningSec_, SideBySide({TimerWarningEnabled, TimerWarningSound})));
     rows.AddAcross(SideBySide({TimerStart, TimerStop}));
     rows.AddAcross(SideBySide({TimerResume}));
     rows.End();
 }
 
-SpinField* TimerPage::NewTimeField(int maximum, int position, QLineEdit*& field, UpDown*& arrows) {
+SpinField* TimerPage::NewTimeField(int maximum, QLineEdit*& field, UpDown*& arrows) {
     auto* spin = new SpinField(TimeFieldColumns);
     spin->SetRange(0, maximum);
-    spin->SetPosition(position);
     field = spin->Field();
     arrows = spin->Arrows();
     return spin;
+}
+
+void TimerPage::ShowCountdown(const CountdownTimer& countdown) {
+    TimerDisplay->setText(FromCodePage(countdown.TimerDisplay()));
+    // A range of 0 to 0 would show a busy bar.
+    TimerProgress->setRange(0, std::max(countdown.TimerProgress().Maximum, 1));
+    TimerProgress->setValue(countdown.TimerProgress().Position);
+    TimerStop->setEnabled(countdown.StopEnabled());
+    TimerResume->setEnabled(countdown.ResumeEnabled());
+    TimerWarningEnabled->setChecked(countdown.WarningEnabled());
+}
+
+void TimerPage::ShowTimes(const CountdownTimer& countdown) {
+    periodMin_->SetPosition(countdown.PeriodMinutes());
+    periodSec_->SetPosition(countdown.PeriodSeconds());
+    warningMin_->SetPosition(countdown.WarningMinutes());
+    warningSec_->SetPosition(countdown.WarningSeconds());
 }
 
 }  // namespace qora

@@ -1,8 +1,8 @@
 // The Timer tab of the main window: the time left with its progress bar, the
 // time period and the warning time set with up-down arrows, the sound
-// buttons and the Reset / Start, Stop / Pause and Resume buttons. The
-// countdown itself and the sounds drive these controls; until they are
-// wired, the buttons stay disabled.
+// buttons and the Reset / Start, Stop / Pause and Resume buttons. The main
+// window's handlers forward its clicks to the countdown (games/CountdownTimer.h)
+// and the tab shows the countdown's state.
 #pragma once
 
 #include <QWidget>
@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace qora {
 
+class CountdownTimer;
 class SpinField;
 class UpDown;
 
@@ -22,6 +23,13 @@ class TimerPage : public QWidget {
 
 public:
     explicit TimerPage(QWidget* parent = nullptr);
+
+    // The time left, the progress bar, the buttons and the warning switch as
+    // the countdown has them.
+    void ShowCountdown(const CountdownTimer& countdown);
+    // The up-down arrows and their fields at the countdown's period and
+    // warning time.
+    void ShowTimes(const CountdownTimer& countdown);
 
     QLineEdit* TimerDisplay;
     QProgressBar* TimerProgress;
@@ -41,7 +49,12 @@ public:
     QPushButton* TimerResume;
 
 private:
-    SpinField* NewTimeField(int maximum, int position, QLineEdit*& field, UpDown*& arrows);
+    SpinField* NewTimeField(int maximum, QLineEdit*& field, UpDown*& arrows);
+
+    SpinField* periodMin_;
+    SpinField* periodSec_;
+    SpinField* warningMin_;
+    SpinField* warningSec_;
 };
 
 }  // namespace qora

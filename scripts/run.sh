@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything, compiles the demo lexicons (English, French, Spanish)
-# from the Debian word lists into run/, and starts QORA there.
+# from the Debian word lists into run/, puts the timer's sounds there, and
+# starts QORA there.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"
@@ -14,5 +15,10 @@ build_lexicon() { # language wordlist file short-name long-name
 build_lexicon english /usr/share/dict/american-english-large English.QLX ENGLISH "American English (Debian word list)"
 build_lexicon french  /usr/share/dict/french                 French.QLX  FRANCAIS "Francais (Debian word list)"
 build_lexicon spanish /usr/share/dict/spanish                Spanish.QLX ESPANOL "Espanol (Debian word list)"
+# The timer's own sounds go where the program looks for them, the folder it
+# starts in; sounds the user put there stay.
+for sound in tada.wav chimes.wav; do
+  [ -f "$run/$sound" ] || cp "$top/build/sounds/$sound" "$run/$sound"
+done
 cd "$run"
 exec "$top/build/qora" "$@"

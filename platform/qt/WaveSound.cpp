@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QMediaDevices>
 #include <QSoundEffect>
+#include <QStandardPaths>
 #include <QUrl>
 #include <fstream>
 
@@ -14,6 +15,16 @@ bool IsWaveFile(const std::string& path) {
     char header[12] = {};
     if (!file.read(header, sizeof header)) return false;
     return std::string_view(header, 4) == "RIFF" && std::string_view(header + 8, 4) == "WAVE";
+}
+
+bool AudioOutputAvailable() { return !QMediaDevices::defaultAudioOutput().isNull(); }
+
+std::vector<std::string> SystemSoundFolders() {
+    std::vector<std::string> folders;
+    for (const QString& folder :
+         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, "sounds", QStandardPaths::LocateDirectory))
+        folders.push_back(QFile::encodeName(folder).toStdString());
+    return folders;
 }
 
 WavePlayer::WavePlayer() = default;
@@ -32,7 +43,7 @@ bool WavePlayer::Open() {
 }
 
 void WavePlayer::Play() {
-    if (!open_ || QMediaDevices::defaultAudioOutput().isNull()) return;
+    if (!open_ || !AudioOutputAvailable()) return;
     if (!effect_) effect_ = std::make_unique<QSoundEffect>();
     const QUrl source = QUrl::fromLocalFile(QFile::decodeName(fileName_.c_str()));
     if (effect_->source() != source) effect_->setSource(source);

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QSoundEffect;
 
@@ -14,6 +15,13 @@ namespace qora {
 
 // The file starts with a RIFF header of the WAVE form.
 bool IsWaveFile(const std::string& path);
+
+// The machine has an audio output to play on.
+bool AudioOutputAvailable();
+
+// The system's sound folders that exist ("sounds" in the user's and the
+// system's shared data folders), the user's first.
+std::vector<std::string> SystemSoundFolders();
 
 class WavePlayer {
 public:

@@ -38,20 +38,21 @@ protected:
     fs::path root, saved;
 };
 
-TEST_F(SoundFilesTest, TheSystemMediaFolderGivesBothSounds) {
-    WriteFile(root / "system" / "Media" / "tada.wav", Wave);
+TEST_F(SoundFilesTest, TheFirstSystemSoundFolderWithTadaGivesBothSounds) {
+    WriteFile(root / "user" / "chimes.wav", Wave);
+    WriteFile(root / "system" / "tada.wav", Wave);
     WriteFile("tada.wav", Wave);
-    FindSoundFiles((root / "system").string());
+    FindSoundFiles({(root / "user").string(), (root / "system").string()});
     EXPECT_TRUE(SoundAvailable);
-    EXPECT_EQ(PeriodSoundFileName, (root / "system" / "Media" / "tada.wav").string());
-    EXPECT_EQ(WarningSoundFileName, (root / "system" / "Media" / "chimes.wav").string());
-    EXPECT_EQ(SoundFolder, (root / "system" / "Media").string() + "/");
+    EXPECT_EQ(PeriodSoundFileName, (root / "system" / "tada.wav").string());
+    EXPECT_EQ(WarningSoundFileName, (root / "system" / "chimes.wav").string());
+    EXPECT_EQ(SoundFolder, (root / "system").string() + "/");
 }
 
 TEST_F(SoundFilesTest, WithoutSystemSoundsATadaFileInTheCurrentFolderCounts) {
-    WriteFile(root / "system" / "Media" / "tada.wav", "not a wave file");
+    WriteFile(root / "system" / "tada.wav", "not a wave file");
     WriteFile("tada.wav", Wave);
-    FindSoundFiles((root / "system").string());
+    FindSoundFiles({(root / "system").string()});
     EXPECT_TRUE(SoundAvailable);
     EXPECT_EQ(PeriodSoundFileName, "tada.wav");
     EXPECT_EQ(WarningSoundFileName, "chimes.wav");
@@ -60,9 +61,9 @@ TEST_F(SoundFilesTest, WithoutSystemSoundsATadaFileInTheCurrentFolderCounts) {
 
 TEST_F(SoundFilesTest, NoWaveFileAnywhereMeansNoSound) {
     WriteFile("tada.wav", "RIFF");
-    FindSoundFiles("");
+    FindSoundFiles({});
     EXPECT_FALSE(SoundAvailable);
-    FindSoundFiles((root / "nowhere").string());
+    FindSoundFiles({"", (root / "nowhere").string()});
     EXPECT_FALSE(SoundAvailable);
 }
 

@@ -7,7 +7,6 @@
 #include "mainwindow/OptionControls.h"
 #include "mainwindow/PresentationControls.h"
 #include "mainwindow/QueryControls.h"
-#include "mainwindow/TimerControls.h"
 #include "mainwindow/WordlistControls.h"
 #include "platform/qt/NumberField.h"
 #include "platform/qt/Text.h"
@@ -356,16 +355,6 @@ TEST_F(ControlsTest, SetBAndSetDollarShowTheBagAndScoresTheLineImplies) {
     TypeLine("/($)=(A2B) /(B)=(ABCDEFGHIJKLMNOPQRSTUVWX2Y3Z)");
     EXPECT_EQ(Shown(*query.LetterScoresValues), "A2B");
     EXPECT_EQ(Shown(*query.SetB), "ABCDEFGHIJKLMNOPQRSTUVWX2Y3Z");
-}
-
-TEST_F(ControlsTest, TheTimerTabShowsItsDefaultsWithItsButtonsWaiting) {
-    const TimerPage& timer = *controls().TimerTab;
-    EXPECT_EQ(timer.TimerDisplay->text().toStdString(), "  3:00");
-    EXPECT_EQ(timer.PeriodMin->text().trimmed().toStdString(), "3");
-    EXPECT_EQ(timer.WarningSec->text().trimmed().toStdString(), "15");
-    EXPECT_TRUE(timer.TimerWarningEnabled->isChecked());
-    for (const QPushButton* button : {timer.TimerStart, timer.TimerStop, timer.TimerResume, timer.TimerPeriodSound})
-        EXPECT_FALSE(button->isEnabled());
 }
 
 }  // namespace

@@ -1,0 +1,67 @@
+// The sound dialog of the countdown timer: picks the wave file played when
+// the period runs out (and whether it repeats until Stop) or the one played
+// at the warning time, and plays it on request. Its media player also plays
+// the countdown's sounds.
+#pragma once
+
+#include <QPointer>
+#include <functional>
+#include <string>
+
+#include "platform/qt/Dialogs.h"
+#include "platform/qt/WaveSound.h"
+
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+namespace qora {
+
+class CountdownTimer;
+
+constexpr char SoundFileFilter[] = "Wave files (*.wav)|*.WAV|Any files (*.*)|*.*";
+
+class TSoundDlg : public QoraDialog {
+    Q_OBJECT
+
+public:
+    TSoundDlg(CountdownTimer& countdown, QWidget* parent = nullptr);
+
+    QPushButton* ChooseSoundButton;
+    QPushButton* PlaySound;
+    QGroupBox* Repetition;
+    QRadioButton* RepeatOnce;   // "Issue sound once"
+    QRadioButton* RepeatUntil;  // "Repeat sound until you stop it"
+    QPushButton* OK;
+    QPushButton* Cancel;
+    QPushButton* Help;
+    WavePlayer SoundPlayer;
+
+    // Which sound the next showing chooses: the expiry sound (true) or the
+    // warning sound.
+    bool ChoosingPeriodSound = false;
+    // The chosen sound's file name when the dialog opened, for Cancel.
+    std::string SavedSoundFileName;
+    // The Help button's action (the main window's help window).
+    std::function<void()> OnHelp;
+
+    // Gives the media player the file, opens it and plays it; a file that
+    // is no wave file is passed over.
+    void PlayFile(const std::string& fileName);
+
+protected:
+    void FormActivate() override;  // SetUpSoundDialog
+
+private:
+    std::string& ChosenSoundFileName();
+    void BrowseForSoundFile();
+    void PlayChosenSound();
+    void ApplySoundRepetition();
+    void RestoreSoundFile();
+
+    CountdownTimer& countdown_;
+};
+
+extern QPointer<TSoundDlg> SoundDlg;
+
+}  // namespace qora
