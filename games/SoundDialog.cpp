@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "dialogs/DialogParts.h"
 #include "engine/Listings.h"
 #include "games/CountdownTimer.h"
 #include "games/SoundFiles.h"
@@ -37,10 +38,6 @@ TSoundDlg::TSoundDlg(CountdownTimer& countdown, QWidget* parent)
     repetitionLayout->addWidget(RepeatOnce);
     repetitionLayout->addWidget(RepeatUntil);
     RepeatOnce->setChecked(true);
-    OK = new QPushButton(QStringLiteral("OK"), this);
-    Cancel = new QPushButton(QStringLiteral("Cancel"), this);
-    Help = new QPushButton(QStringLiteral("Help"), this);
-    OK->setDefault(true);
 
     layout->addWidget(ChooseSoundButton);
     auto* playRow = new QHBoxLayout;
@@ -49,19 +46,15 @@ TSoundDlg::TSoundDlg(CountdownTimer& countdown, QWidget* parent)
     layout->addLayout(playRow);
     layout->addWidget(Repetition);
     layout->addStretch(1);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    for (QPushButton* button : {OK, Cancel, Help}) buttons->addWidget(button);
-    layout->addLayout(buttons);
+    const ConfirmButtons buttons = AddCommandButtons(*this, *layout);
+    OK = buttons.OK;
+    Cancel = buttons.Cancel;
+    Help = buttons.Help;
 
     connect(ChooseSoundButton, &QPushButton::clicked, this, &TSoundDlg::BrowseForSoundFile);
     connect(PlaySound, &QPushButton::clicked, this, &TSoundDlg::PlayChosenSound);
     connect(OK, &QPushButton::clicked, this, &TSoundDlg::ApplySoundRepetition);
     connect(Cancel, &QPushButton::clicked, this, &TSoundDlg::RestoreSoundFile);
-    SetModalResult(*Cancel, mrCancel);
-    connect(Help, &QPushButton::clicked, this, [this] {
-        if (OnHelp) OnHelp();
-    });
     // Esc and the caption's close button cancel too.
     connect(this, &QDialog::rejected, this, &TSoundDlg::RestoreSoundFile);
 }

@@ -5,7 +5,6 @@
 #pragma once
 
 #include <QPointer>
-#include <functional>
 #include <string>
 
 #include "platform/qt/Dialogs.h"
@@ -42,8 +41,6 @@ public:
     bool ChoosingPeriodSound = false;
     // The chosen sound's file name when the dialog opened, for Cancel.
     std::string SavedSoundFileName;
-    // The Help button's action (the main window's help window).
-    std::function<void()> OnHelp;
 
     // Gives the media player the file, opens it and plays it; a file that
     // is no wave file is passed over.

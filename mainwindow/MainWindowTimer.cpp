@@ -27,7 +27,6 @@ constexpr int SoundDialogInset = 4;
 void TForm2::CreateCountdown() {
     Countdown = std::make_unique<CountdownTimer>(*this);
     SoundDlg = new TSoundDlg(*Countdown, this);
-    SoundDlg->OnHelp = [this] { ShowHelpWindow(); };
     TimerPage& tab = *Controls->TimerTab;
     connect(Timer, &QTimer::timeout, this, &TForm2::TimerTimer);
     connect(tab.TimerStart, &QPushButton::clicked, this, &TForm2::TimerStartClick);
