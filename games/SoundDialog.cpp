@@ -46,10 +46,7 @@ TSoundDlg::TSoundDlg(CountdownTimer& countdown, QWidget* parent)
     layout->addLayout(playRow);
     layout->addWidget(Repetition);
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddCommandButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
-    Help = buttons.Help;
+    AddCommandButtons(*this, *layout, OK, Cancel, Help);
 
     connect(ChooseSoundButton, &QPushButton::clicked, this, &TSoundDlg::BrowseForSoundFile);
     connect(PlaySound, &QPushButton::clicked, this, &TSoundDlg::PlayChosenSound);
