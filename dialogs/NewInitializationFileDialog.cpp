@@ -12,6 +12,7 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/FunctionKeysDialog.h"
+#include "dialogs/PrintDialog.h"
 #include "dialogs/RecordingPeriodsDialog.h"
 #include "engine/Lexicons.h"
 #include "engine/Listings.h"
@@ -143,7 +144,6 @@ TNewIniFileDlg::TNewIniFileDlg(QWidget* parent) : QoraDialog(" New Initializatio
     UpdateWithCurrent = new QRadioButton(QStringLiteral("Update with current settings"), NewIniPrinterPage);
     AdjustPrinterPageSettings = new QPushButton(QStringLiteral("Adjust Printer Page Settings"), NewIniPrinterPage);
     AdjustPrinterPageSettings->setAutoDefault(false);
-    AdjustPrinterPageSettings->setEnabled(false);  // opens the page-setup dialog of the print dialog
     pageLayout->addWidget(LeaveAsIs);
     pageLayout->addWidget(UpdateWithCurrent);
     pageLayout->addStretch(1);
@@ -167,6 +167,7 @@ TNewIniFileDlg::TNewIniFileDlg(QWidget* parent) : QoraDialog(" New Initializatio
     connect(BrowseButton, &QPushButton::clicked, this, &TNewIniFileDlg::BrowseClick);
     connect(TimePeriodsButton, &QPushButton::clicked, this, &TNewIniFileDlg::TimePeriodsClick);
     connect(FunctionKeysButton, &QPushButton::clicked, this, &TNewIniFileDlg::FunctionKeysClick);
+    connect(AdjustPrinterPageSettings, &QPushButton::clicked, this, [] { TQoraPrintDlg::PageSetupButtonClick(); });
     connect(OK, &QPushButton::clicked, this, &TNewIniFileDlg::OKClick);
     if (NewIniFileDlg.isNull()) NewIniFileDlg = this;  // the form that the page-setup dialog reaches
 }

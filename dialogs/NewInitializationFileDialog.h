@@ -10,7 +10,8 @@
 // the dialogs that edit the recording periods and the function keys. The
 // "Printer Page Settings" choice (NewIniPrinterPage) decides whether the page
 // settings of the file stay as they are or become the current ones; the
-// page-setup dialog sets it after its OK.
+// page-setup dialog, which "Adjust Printer Page Settings" opens, sets it
+// after its OK.
 #pragma once
 
 #include <QPointer>

@@ -119,6 +119,11 @@ std::string BoardCoordinateHelp(int size) {
         small ? "8H" : "11K", small ? "H8" : "K11");
 }
 
+std::string BoardSquareName(int row, int column, bool horizontal) {
+    const char letter = static_cast<char>('A' + column);
+    return horizontal ? FormatText("%d%c", row + 1, letter) : FormatText("%c%d", letter, row + 1);
+}
+
 int GridWordScore(int length) {
     if (length < 4) return 0;
     switch (length) {

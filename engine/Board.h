@@ -39,6 +39,11 @@ void SetUpBoardLayout(int size);
 // The text of the main window's board-position label for a board size.
 std::string BoardCoordinateHelp(int size);
 
+// The name of a square (0-based row and column) as the square command
+// writes it: row first for a horizontal word ("8H"), else column first
+// ("H8").
+std::string BoardSquareName(int row, int column, bool horizontal);
+
 // The board score of a word (a tile string; lower-case tiles were matched
 // by a blank and score 0 with the settings' ZeroScoringBlanks) in the
 // settings' ScoringMode, on the board last set up:

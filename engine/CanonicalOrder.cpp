@@ -20,29 +20,31 @@ struct OrderingStep {
 
 bool IsSeparator(unsigned char c) { return c == ' ' || c == '+'; }
 
+// The tile (1..28) of the display text at `at`, 0 for none; `length` is the
+// number of characters it takes (2 for a Spanish double tile).
+int DisplayTileAt(std::string_view text, std::size_t at, std::size_t& length) {
+    length = 1;
+    const auto c = static_cast<unsigned char>(text[at]);
+    if (!SpanishLexiconActive) return TileNumberOf(c);
+    const unsigned char next = at + 1 < text.size() ? static_cast<unsigned char>(text[at + 1]) : 0;
+    bool tookTwo = false;
+    const int tile = TileCodeOfChar(c, next, tookTwo);
+    if (tookTwo) length = 2;
+    return tile > SpanishTileCount ? 0 : tile;
+}
+
 std::vector<OrderingStep> ReadOrdering(std::string_view ordering) {
     std::vector<OrderingStep> steps;
-    for (std::size_t i = 0; i < ordering.size(); ++i) {
+    for (std::size_t i = 0; i < ordering.size();) {
         const unsigned char c = static_cast<unsigned char>(ordering[i]);
-        if (IsSeparator(c)) {
+        std::size_t length = 1;
+        if (IsSeparator(c))
             steps.push_back({0, static_cast<char>(c)});
-            continue;
-        }
-        if (c == BlankTileChar) {
+        else if (c == BlankTileChar)
             steps.push_back({BlankTileCode, 0});
-            continue;
-        }
-        int tile = 0;
-        if (SpanishLexiconActive) {
-            const unsigned char next = i + 1 < ordering.size() ? static_cast<unsigned char>(ordering[i + 1]) : 0;
-            bool tookTwo = false;
-            tile = TileCodeOfChar(c, next, tookTwo);
-            if (tookTwo) ++i;
-            if (tile > SpanishTileCount) tile = 0;
-        } else {
-            tile = TileNumberOf(c);
-        }
-        if (tile != 0) steps.push_back({tile, 0});
+        else if (const int tile = DisplayTileAt(ordering, i, length); tile != 0)
+            steps.push_back({tile, 0});
+        i += length;
     }
     return steps;
 }
@@ -50,6 +52,34 @@ std::vector<OrderingStep> ReadOrdering(std::string_view ordering) {
 int TileKey(unsigned char tile) { return tile == BlankTileChar ? BlankTileCode : TileNumberOf(tile); }
 
 }  // namespace
+
+OrderingCheck CheckOrdering(std::string_view text, bool randomRack) {
+    std::array<bool, SpanishTileCount + 1> seen{};
+    int tilesSeen = 0;
+    bool blankSeen = false;
+    int separators = 0;
+    for (std::size_t at = 0; at < text.size();) {
+        const auto c = static_cast<unsigned char>(text[at]);
+        std::size_t length = 1;
+        if (IsSeparator(c)) {
+            if (++separators > MaxOrderingSeparators) return {OrderingFault::TooManySeparators, at};
+        } else if (c == BlankTileChar) {
+            if (!randomRack) return {OrderingFault::BlankNotAllowed, at};
+            if (blankSeen) return {OrderingFault::BlankTwice, at};
+            blankSeen = true;
+        } else if (const int tile = DisplayTileAt(text, at, length); tile != 0) {
+            if (seen[tile]) return {OrderingFault::LetterTwice, at};
+            seen[tile] = true;
+            ++tilesSeen;
+        } else {
+            return {OrderingFault::BadCharacter, at};
+        }
+        at += length;
+    }
+    if (tilesSeen != ActiveTileCount()) return {OrderingFault::MissingLetter, text.size()};
+    if (randomRack && !blankSeen) return {OrderingFault::MissingBlank, text.size()};
+    return {};
+}
 
 std::string ArrangeInOrdering(std::string_view tiles, std::string_view ordering) {
     if (ordering.empty()) return std::string(tiles);

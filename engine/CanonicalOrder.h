@@ -14,6 +14,34 @@
 
 namespace qora {
 
+// The most separators (blanks and "+") an ordering may hold.
+constexpr int MaxOrderingSeparators = 4;
+
+// What makes a typed ordering unusable; the first fault found, scanning from
+// the start, is the one reported.
+enum class OrderingFault {
+    None,
+    BadCharacter,       // no tile of the language, no separator, no "?"
+    LetterTwice,        // a tile named again
+    BlankTwice,         // a second "?" in a random-rack ordering
+    BlankNotAllowed,    // "?" in a word-output ordering
+    TooManySeparators,  // the fifth separator
+    MissingLetter,      // after the scan: a tile of the language not named
+    MissingBlank,       // after the scan: a random-rack ordering without "?"
+};
+
+struct OrderingCheck {
+    OrderingFault Fault = OrderingFault::None;
+    std::size_t Offset = 0;  // the character at fault; the text's length for the two faults found at its end
+};
+
+// Checks an ordering typed as display text of the active language: every
+// tile once (English and French letters in either case; Spanish tiles read
+// as TileCodeOfChar reads them, so "ch" is one tile and "cH" two), at most
+// MaxOrderingSeparators separators, and "?" exactly once in a random-rack
+// ordering and never in a word-output ordering.
+OrderingCheck CheckOrdering(std::string_view text, bool randomRack);
+
 // Arranges `tiles` (tile bytes of the active language in either case, and
 // "?" for blank tiles) in the order of `ordering`, writing the ordering's
 // separators where they stand. Tiles that the ordering does not name follow

@@ -2,6 +2,7 @@
 
 #include "dialogs/FilterText.h"
 #include "dialogs/PresentationTexts.h"
+#include "engine/Board.h"
 #include "engine/Listings.h"
 #include "engine/Wordlists.h"
 #include "processor/Settings.h"
@@ -158,10 +159,7 @@ std::string DefinitionFilterDisplay(const DefinitionFilter& filter) {
 std::string RandomRacksCommand(std::int64_t count) { return FormatText("/. %lld ", static_cast<long long>(count)); }
 
 std::string BoardSquareText(const Settings& settings) {
-    const int row = settings.BoardRow + 1;
-    const char column = static_cast<char>('A' + settings.BoardColumn);
-    return settings.BoardOrientation == BoardHorizontal ? FormatText("%d%c", row, column)
-                                                        : FormatText("%c%d", column, row);
+    return BoardSquareName(settings.BoardRow, settings.BoardColumn, settings.BoardOrientation == BoardHorizontal);
 }
 
 }  // namespace qora

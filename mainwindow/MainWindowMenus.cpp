@@ -242,7 +242,7 @@ void TForm2::MenuWorkspaceFontClick() {
 void TForm2::MenuColourClick(QAction* item) {
     QPalette colours = Workspace->palette();
     const QPalette::ColorRole role = item == MenuBackgroundColour ? QPalette::Base : QPalette::Text;
-    ColorDialog dialog;
+    ColorDialog& dialog = ProgramColorDialog();
     dialog.Color = item == MenuBlankColour ? Workspace->BlankMatchedColour() : colours.color(role);
     if (dialog.Execute(this)) {
         if (item == MenuBlankColour) {

@@ -2,16 +2,17 @@
 
 #include <algorithm>
 
+#include "platform/ProgramState.h"
+
 namespace qora {
 
 PageSettings CurrentPageSettings;
 PageSettings IniPageSettings;
+std::string PrintTitle = "QORA Output";
+bool PrintCollate = true;
+bool PrintReverseOrder = false;
 
 namespace {
-
-constexpr std::int64_t MaxMargin = 500;
-constexpr std::int64_t MaxSpacing = 99;
-constexpr std::int32_t NoHeaderOrFooter = 2;
 
 std::int32_t Clamp(std::int64_t value, std::int64_t maximum) {
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, 0, maximum));
@@ -21,13 +22,13 @@ std::int32_t Clamp(std::int64_t value, std::int64_t maximum) {
 
 PageSettings ClampedPageSettings(const std::array<std::int64_t, 6>& values) {
     PageSettings settings;
-    settings.TopMargin = Clamp(values[0], MaxMargin);
-    settings.LeftMargin = Clamp(values[1], MaxMargin);
-    settings.BottomMargin = Clamp(values[2], MaxMargin);
-    settings.InterlineSpacing = Clamp(values[3], MaxSpacing);
+    settings.TopMargin = Clamp(values[0], MaxPageMargin);
+    settings.LeftMargin = Clamp(values[1], MaxPageMargin);
+    settings.BottomMargin = Clamp(values[2], MaxPageMargin);
+    settings.InterlineSpacing = Clamp(values[3], MaxPageSpacing);
     settings.HeaderFooterMode =
         values[4] >= 0 && values[4] <= NoHeaderOrFooter ? static_cast<std::int32_t>(values[4]) : NoHeaderOrFooter;
-    settings.HeaderFooterSpacing = Clamp(values[5], MaxSpacing);
+    settings.HeaderFooterSpacing = Clamp(values[5], MaxPageSpacing);
     return settings;
 }
 
@@ -40,5 +41,12 @@ void ResetPageSettings() {
     CurrentPageSettings = PageSettings();
     IniPageSettings = PageSettings();
 }
+
+void ResetPrintChoices() {
+    PrintTitle = "QORA Output";
+    PrintCollate = true;
+    PrintReverseOrder = false;
+}
+const ProgramStateReset registerResetPrintChoices(ResetPrintChoices);
 
 }  // namespace qora

@@ -1,5 +1,6 @@
 // The orderings: the sort keys of the slate, the canonical orderings of
 // random racks and output words, and the letter mapping.
+#include "engine/CanonicalOrder.h"
 #include "engine/Tiles.h"
 #include "processor/CommandParser.h"
 
@@ -8,7 +9,6 @@ namespace qora {
 namespace {
 
 constexpr std::string_view SortKeyLetters = "ALSPNHCWR";
-constexpr int MaxOrderingSeparators = 4;
 
 }  // namespace
 
@@ -62,30 +62,18 @@ bool CommandParser::ParseOrdering(bool randomRack) {
 
 // `text` stands in the line from offset `first` on.
 bool CommandParser::CheckOrdering(std::string_view text, std::size_t first, bool randomRack) {
-    LetterCounts seen{};
-    bool blankSeen = false;
-    int separators = 0;
-    for (std::size_t at = first; at < first + text.size();) {
-        const auto c = static_cast<unsigned char>(line_[at]);
-        const auto position = static_cast<std::int32_t>(at) + 1;
-        std::size_t length = 1;
-        if (c == ' ' || c == '+') {
-            if (++separators > MaxOrderingSeparators)
-                return Fail(std::string(messages::OrderingTooManySeparators), position);
-        } else if (c == '?') {
-            if (!randomRack) return Fail(std::string(messages::OrderingNoBlankAllowed), position);
-            if (blankSeen) return Fail(std::string(messages::OrderingBlankTwice), position);
-            blankSeen = true;
-        } else if (const int tile = TileAt(at, length); tile != 0) {
-            if (seen[tile - 1]++ != 0) return Fail(std::string(messages::OrderingLetterTwice), position);
-        } else {
-            return FailAtCharacter(position);
-        }
-        at += length;
+    const OrderingCheck check = qora::CheckOrdering(text, randomRack);
+    const auto position = static_cast<std::int32_t>(first + check.Offset) + 1;
+    switch (check.Fault) {
+        case OrderingFault::None: return true;
+        case OrderingFault::BadCharacter: return FailAtCharacter(position);
+        case OrderingFault::LetterTwice: return Fail(std::string(messages::OrderingLetterTwice), position);
+        case OrderingFault::BlankTwice: return Fail(std::string(messages::OrderingBlankTwice), position);
+        case OrderingFault::BlankNotAllowed: return Fail(std::string(messages::OrderingNoBlankAllowed), position);
+        case OrderingFault::TooManySeparators: return Fail(std::string(messages::OrderingTooManySeparators), position);
+        case OrderingFault::MissingLetter: return Fail(std::string(messages::OrderingMissingLetter), position);
+        case OrderingFault::MissingBlank: return Fail(std::string(messages::OrderingMissingBlank), position);
     }
-    const auto close = static_cast<std::int32_t>(first + text.size()) + 1;
-    if (LetterCountTotal(seen) != ActiveTileCount()) return Fail(std::string(messages::OrderingMissingLetter), close);
-    if (randomRack && !blankSeen) return Fail(std::string(messages::OrderingMissingBlank), close);
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "platform/qt/ColorDialog.h"
 
+#include "platform/ProgramState.h"
+
 #include <QColorDialog>
 #include <algorithm>
 #include <cstdio>
@@ -33,5 +35,17 @@ bool ColorDialog::Execute(QWidget* parent) {
     Color = dialog.selectedColor();
     return true;
 }
+
+ColorDialog& ProgramColorDialog() {
+    static ColorDialog dialog;
+    return dialog;
+}
+
+namespace {
+
+void ResetProgramColorDialog() { ProgramColorDialog().ClearCustomColors(); }
+const ProgramStateReset registerResetProgramColorDialog(ResetProgramColorDialog);
+
+}  // namespace
 
 }  // namespace qora

@@ -31,8 +31,15 @@ public:
     // Runs the dialog; true when the user chose a colour.
     bool Execute(QWidget* parent = nullptr);
 
+    // No custom colour lines.
+    void ClearCustomColors() { customColors_.clear(); }
+
 private:
     std::vector<std::string> customColors_;
 };
+
+// The main window's colour dialog, whose custom colours every window that
+// lets the user choose a colour shares.
+ColorDialog& ProgramColorDialog();
 
 }  // namespace qora

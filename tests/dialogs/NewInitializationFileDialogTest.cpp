@@ -82,7 +82,7 @@ TEST_F(NewIniFileDialogTest, ShowsWhatWillBeWritten) {
               "Revert to challenge: after 45 idle seconds.\n"
               "Printer font: Courier, 10 points. Workspace font: the program's own.");
     EXPECT_TRUE(dialog.LeaveAsIs->isChecked());
-    EXPECT_FALSE(dialog.AdjustPrinterPageSettings->isEnabled()) << "until the page-setup dialog exists";
+    EXPECT_TRUE(dialog.AdjustPrinterPageSettings->isEnabled());
 }
 
 TEST_F(NewIniFileDialogTest, WriteWritesTheFileAndTheTypedValuesBecomeTheProgramsOwn) {

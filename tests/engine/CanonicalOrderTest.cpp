@@ -42,5 +42,44 @@ TEST_F(CanonicalOrderTest, RanksFollowTheOrderingThenTileNumbers) {
     EXPECT_LT(empty[25], empty[26]);
 }
 
+// The orderings a user may type: every tile once, "?" once in a random-rack
+// ordering only, up to four separators.
+TEST_F(CanonicalOrderTest, CheckOrderingFindsTheFirstFault) {
+    struct Case {
+        Language language;
+        std::string text;
+        bool randomRack;
+        OrderingFault fault;
+        std::size_t offset;
+    };
+    const std::string reversed = "ZYXWVUTSRQPONMLKJIHGFEDCBA";
+    const std::string spanish = "ABCchDEFGHIJLllMN\xD1OPQRrrSTUVXYZ";
+    const Case cases[] = {
+        {Language::English, reversed + "?", true, OrderingFault::None, 0},
+        {Language::English, reversed, true, OrderingFault::MissingBlank, 26},
+        {Language::English, reversed + "??", true, OrderingFault::BlankTwice, 27},
+        {Language::English, "abcdefghijklmnopqrstuvwxyz", false, OrderingFault::None, 0},
+        {Language::English, "abcdefghijklmnopqrstuvwxyzA", false, OrderingFault::LetterTwice, 26},
+        {Language::English, "AEIOU BCDFGHJKLMNPQRSTVWXYZ?", true, OrderingFault::None, 0},
+        {Language::English, "AEIOU+BCDFGHJKLMNPQRSTVWXYZ?", true, OrderingFault::None, 0},
+        {Language::English, "A B C D E+FGHIJKLMNOPQRSTUVWXYZ?", true, OrderingFault::TooManySeparators, 9},
+        {Language::English, reversed + "?", false, OrderingFault::BlankNotAllowed, 26},
+        {Language::English, "\xD1" + reversed, false, OrderingFault::BadCharacter, 0},
+        {Language::English, "ABC", false, OrderingFault::MissingLetter, 3},
+        {Language::Spanish, spanish + "?", true, OrderingFault::None, 0},
+        {Language::Spanish, spanish, false, OrderingFault::None, 0},
+        {Language::Spanish, "ABCCH", false, OrderingFault::MissingLetter, 5},  // C, then CH
+        {Language::Spanish, "ABCcH", false, OrderingFault::LetterTwice, 3},    // c is C again
+        {Language::Spanish, "ABK", false, OrderingFault::BadCharacter, 2},
+        {Language::Spanish, "AB.", false, OrderingFault::BadCharacter, 2},
+    };
+    for (const Case& c : cases) {
+        SetLanguageTables(c.language);
+        const OrderingCheck check = CheckOrdering(c.text, c.randomRack);
+        EXPECT_EQ(c.fault, check.Fault) << c.text;
+        if (c.fault != OrderingFault::None) EXPECT_EQ(c.offset, check.Offset) << c.text;
+    }
+}
+
 }  // namespace
 }  // namespace qora

@@ -1,0 +1,93 @@
+// The board-square dialogs: the board drawn in its premium colours, on which
+// the user chooses the square where board scoring places a word, and its
+// direction, by mouse, arrow keys or typing the square ("8H", "H8"). OK
+// stores the square in DisplayedSettings and, in the scoring modes that
+// use a square, types the square command ("/@8H." or "/@8H~"). TBoardDlg
+// serves the 15 x 15 board, TSuperBoardDlg the 21 x 21 board; each keeps its
+// own premium colours, which the user may change in the legend.
+#pragma once
+
+#include <QPointer>
+#include <string>
+
+#include "engine/QueryRecords.h"
+#include "platform/BoardSquareTyping.h"
+#include "platform/qt/Dialogs.h"
+#include "platform/qt/PremiumBoard.h"
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace qora {
+
+extern PremiumColors BoardDlgColors;
+extern PremiumColors SuperBoardDlgColors;
+
+// The colours back to the built-in ones, also as the custom colours of the
+// program's colour dialog (start-up).
+void ResetBoardDlgColors();
+void ResetSuperBoardDlgColors();
+
+// "  8H" or "  H8": the square as the dialog shows it.
+std::string SquareTextOf(const BoardSquare& square);
+
+// The square command OK appends in a scoring mode: "/@8H." starting at the
+// square (mode 4), "/@8H~" including it (mode 5); "" in every other mode.
+std::string BoardSquareCommand(const BoardSquare& square, ScoringMode mode);
+
+class BoardSquareForm : public QoraDialog {
+    Q_OBJECT
+
+public:
+    PremiumBoardGrid* Board;
+    QLineEdit* SquareText;
+    QGroupBox* Orientation;
+    QRadioButton* Horizontal;
+    QRadioButton* Vertical;
+    PremiumLegend* Legend;
+    QPushButton* OK;
+    QPushButton* Cancel;
+    QPushButton* Help;
+
+    // The square chosen now: the selected cell and the orientation.
+    BoardSquare ChosenSquare() const;
+    const BoardSquareTyping& Typing() const { return typing_; }
+
+protected:
+    BoardSquareForm(int boardSize, PremiumColors& colors, QWidget* parent);
+    void FormActivate() override;
+
+private:
+    void BoardSelectCell();
+    void BoardKeyPress(char c);
+    void ShowSquare(const BoardSquare& square);
+    void OrientationClick();
+    void ColorClick(PremiumCode kind);
+    void OKClick();
+
+    PremiumColors& colors_;
+    BoardSquareTyping typing_;
+    BoardSquare atOpening_;
+};
+
+class TBoardDlg : public BoardSquareForm {
+    Q_OBJECT
+
+public:
+    explicit TBoardDlg(QWidget* parent = nullptr);
+};
+
+class TSuperBoardDlg : public BoardSquareForm {
+    Q_OBJECT
+
+public:
+    explicit TSuperBoardDlg(QWidget* parent = nullptr);
+};
+
+extern QPointer<TBoardDlg> BoardDlg;
+extern QPointer<TSuperBoardDlg> SuperBoardDlg;
+
+}  // namespace qora

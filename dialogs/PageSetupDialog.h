@@ -1,0 +1,63 @@
+// The page-setup dialog: edits the page layout of printing
+// (CurrentPageSettings) directly: the margins, the spacing between lines,
+// whether pages have a header or a footer and its distance from the text.
+// After OK the new-initialization-file dialog offers to write the settings
+// when they differ from the file's.
+#pragma once
+
+#include <QPointer>
+
+#include "platform/qt/Dialogs.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace qora {
+
+class SpinField;
+
+// The caption of the spacing group and of its field for a header or footer
+// mode; empty for neither (the group is hidden).
+struct HeadingSpacingCaptions {
+    const char* Group = "";
+    const char* Label = "";
+};
+HeadingSpacingCaptions SpacingCaptionsOf(int mode);
+
+class TQoraPageSetupDlg : public QoraDialog {
+    Q_OBJECT
+
+public:
+    explicit TQoraPageSetupDlg(QWidget* parent = nullptr);
+
+    QGroupBox* Margins;
+    SpinField* TopValue;
+    SpinField* LeftValue;
+    SpinField* BottomValue;
+    QGroupBox* LineSpacing;
+    SpinField* SpacingValue;
+    QGroupBox* HeaderFooter;
+    QRadioButton* Header;
+    QRadioButton* Footer;
+    QRadioButton* Neither;
+    QGroupBox* HeaderSpacing;
+    QLabel* HeaderSpacingLabel;
+    SpinField* HeaderSpacingValue;
+    QPushButton* OK;
+    QPushButton* Cancel;
+    QPushButton* Help;
+
+protected:
+    void FormActivate() override;
+
+private:
+    int CheckedMode() const;
+    void ModeClick();
+    void OKClick();
+};
+
+extern QPointer<TQoraPageSetupDlg> QoraPageSetupDlg;
+
+}  // namespace qora
