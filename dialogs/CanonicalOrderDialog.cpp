@@ -51,7 +51,7 @@ CaretInsert InsertAtCaret(std::string_view text, std::size_t caret, char c, std:
 }
 
 CanonicalOrderForm::CanonicalOrderForm(bool randomRack, QWidget* parent)
-    : QoraDialog(randomRack ? " Canonical Order of Random Racks" : " Canonical Order for Word Output", 440, 190,
+    : QoraDialog(randomRack ? " Canonical Order of Random Racks" : " Canonical Order for Word Output", 440, 165,
                  parent),
       randomRack_(randomRack) {
     auto* layout = new QVBoxLayout(this);

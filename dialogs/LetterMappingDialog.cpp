@@ -27,7 +27,7 @@ namespace {
 
 constexpr int SpanishFormWidth = 772;
 constexpr int LatinFormWidth = 725;
-constexpr int FormHeight = 290;
+constexpr int FormHeight = 240;
 constexpr int ColumnWidth = 22;
 constexpr int RowHeight = 32;
 constexpr int SpanishGridWidth = 674;
@@ -93,25 +93,25 @@ MappingKey MappingGridKey(std::string& mapping, int column, KeyStroke stroke, La
     column = std::clamp(column, 0, last);
     const int next = column == last ? 0 : column + 1;
     switch (stroke.key) {
-        case KeyEnter: return {MappingKey::Effect::Confirm, column};
-        case KeyEscape: return {MappingKey::Effect::Close, column};
-        case KeyArrowLeft: return {MappingKey::Effect::Used, column == 0 ? last : column - 1};
-        case KeyArrowRight: return {MappingKey::Effect::Used, next};
+        case KeyEnter: return {MappingKeyEffect::Confirm, column};
+        case KeyEscape: return {MappingKeyEffect::Close, column};
+        case KeyArrowLeft: return {MappingKeyEffect::Used, column == 0 ? last : column - 1};
+        case KeyArrowRight: return {MappingKeyEffect::Used, next};
         case KeyArrowUp:
         case KeyArrowDown:
             mapping[column] = static_cast<char>(
                 StepMappingCode(static_cast<unsigned char>(mapping[column]), stroke.key == KeyArrowUp ? 1 : -1));
-            return {MappingKey::Effect::Used, column};
+            return {MappingKeyEffect::Used, column};
         default: break;
     }
     if (language != Language::Spanish && stroke.key == KeySpace) {
         mapping[column] = ' ';
-        return {MappingKey::Effect::Used, next};
+        return {MappingKeyEffect::Used, next};
     }
     const TileKey key = FoldTileKey(stroke, language);
-    if (key.action != TileKeyAction::Tile) return {MappingKey::Effect::Unused, column};
+    if (key.action != TileKeyAction::Tile) return {MappingKeyEffect::Unused, column};
     mapping[column] = static_cast<char>(CodeOfTile(key.tile));
-    return {MappingKey::Effect::Used, next};
+    return {MappingKeyEffect::Used, next};
 }
 
 // ---- The grid --------------------------------------------------------------------
@@ -119,6 +119,9 @@ MappingKey MappingGridKey(std::string& mapping, int column, KeyStroke stroke, La
 MappingGrid::MappingGrid(QWidget* parent) : QTableWidget(2, LatinTileCount, parent) {
     horizontalHeader()->hide();
     verticalHeader()->hide();
+    setTextElideMode(Qt::ElideNone);  // "CH" fills a narrow cell
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -219,6 +222,7 @@ void TMappingDlg::LayOutGrid(bool fromActivation) {
     StartingWith->setCurrentIndex(0);
     Grid->setCurrentCell(MappingRow, 0);
     Grid->setFocus();
+    layout()->activate();
 }
 
 void TMappingDlg::ShowMappingCell(int column) {
@@ -232,10 +236,10 @@ void TMappingDlg::GridKeyDown(KeyStroke stroke) {
     const int column = Grid->currentColumn();
     const MappingKey key = MappingGridKey(MappingWork, column, stroke, ActiveLanguage());
     switch (key.Effect) {
-        case MappingKey::Effect::Confirm: return OKClick();
-        case MappingKey::Effect::Close: return CloseWithResult(mrCancel);
-        case MappingKey::Effect::Unused: return;
-        case MappingKey::Effect::Used:
+        case MappingKeyEffect::Confirm: return OKClick();
+        case MappingKeyEffect::Close: return CloseWithResult(mrCancel);
+        case MappingKeyEffect::Unused: return;
+        case MappingKeyEffect::Used:
             ShowMappingCell(column);
             Grid->setCurrentCell(MappingRow, key.Column);
             return;

@@ -47,8 +47,9 @@ std::string SteppedMapping(int startTile, int step);
 
 // A key in the mapping row with the cell of `column` selected: the mapping
 // and the selected column after it, or what the key asks of the dialog.
+enum class MappingKeyEffect { Unused, Used, Confirm, Close };
 struct MappingKey {
-    enum class Effect { Unused, Used, Confirm, Close } Effect = Effect::Unused;
+    MappingKeyEffect Effect = MappingKeyEffect::Unused;
     int Column = 0;
 };
 MappingKey MappingGridKey(std::string& mapping, int column, KeyStroke stroke, Language language);

@@ -82,7 +82,7 @@ std::string PrintWorkspace(const std::string& title) {
 
 // ---- The print dialog ------------------------------------------------------------
 
-TQoraPrintDlg::TQoraPrintDlg(QWidget* parent) : QoraDialog(" Print the Workspace", 520, 400, parent) {
+TQoraPrintDlg::TQoraPrintDlg(QWidget* parent) : QoraDialog(" Print the Workspace", 520, 350, parent) {
     auto* layout = new QVBoxLayout(this);
     auto* adjust = new QHBoxLayout;
     FontButton = new QPushButton(QStringLiteral("Adjust the Printing Font "), this);

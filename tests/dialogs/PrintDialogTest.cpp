@@ -1,0 +1,130 @@
+#include "dialogs/PrintDialog.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+#include "CommandDialogFixture.h"
+#include "dialogs/NewInitializationFileDialog.h"
+#include "dialogs/PageSetupDialog.h"
+#include "platform/qt/Printing.h"
+#include "platform/qt/SpinField.h"
+#include "processor/PageSettings.h"
+#include "processor/PrintedPages.h"
+
+namespace qora {
+namespace {
+
+TEST(PrintTexts, LineCountAndCommand) {
+    EXPECT_EQ(LineCountText(1), "The workspace has 1 line.");
+    EXPECT_EQ(LineCountText(40), "The workspace has 40 lines.");
+    EXPECT_EQ(PrintCommand("Anagrams"), "/PW \"Anagrams\" ");
+    EXPECT_EQ(PrintCommand(""), "/PW \"\" ");
+    EXPECT_STREQ(SpacingCaptionsOf(PageFooter).Group, "Footer Spacing (in pixels)");
+    EXPECT_STREQ(SpacingCaptionsOf(PageHeader).Label, "Header/text spacing:");
+}
+
+class PrintDialogTest : public CommandDialogTest {
+protected:
+    TQoraPrintDlg print;
+    TQoraPageSetupDlg pageSetup;
+};
+
+TEST_F(PrintDialogTest, OKKeepsTheChoicesAndTypesTheCommand) {
+    Open(print);
+    EXPECT_EQ(print.LineCountLabel->text(), "The workspace has 1 line.");
+    EXPECT_EQ(print.Title->text(), "QORA Output");
+    EXPECT_TRUE(print.Title->hasFocus());
+    print.Collate->setChecked(false);
+    print.Cancel->click();
+    EXPECT_TRUE(PrintCollate);
+
+    for (int i = 0; i < 39; ++i) WriteOutputLine("line");
+    Open(print);
+    EXPECT_EQ(print.LineCountLabel->text(), "The workspace has 40 lines.");
+    EXPECT_TRUE(print.Collate->isChecked());
+    print.Title->clear();
+    QTest::keyClicks(print.Title, "Ana\"grams");
+    EXPECT_EQ(print.Title->text(), "Anagrams") << "a quote cannot go between quotes";
+    print.ReverseOrder->setChecked(true);
+    print.OK->click();
+    EXPECT_EQ(CommandLine(), "/PW \"Anagrams\" ");
+    EXPECT_EQ(ErrorOf(CommandLine()), "");
+    EXPECT_EQ(PrintTitle, "Anagrams");
+    EXPECT_TRUE(PrintReverseOrder);
+    Open(print);
+    EXPECT_EQ(print.Title->text(), "Anagrams");
+}
+
+// The page setup shows and stores all six values; the initialization file
+// is offered them when any differs from its own, the header or footer
+// included.
+TEST_F(PrintDialogTest, PageSetupStoresTheSettingsAndOffersThemToTheFile) {
+    Open(pageSetup);
+    EXPECT_EQ(pageSetup.TopValue->Field()->text(), "120");
+    EXPECT_TRUE(pageSetup.Header->isChecked());
+    EXPECT_EQ(pageSetup.HeaderSpacing->title(), "Header Spacing (in pixels)");
+    pageSetup.OK->click();
+    EXPECT_FALSE(NewIniPrinterPageUpdates());
+
+    Open(pageSetup);
+    pageSetup.Footer->click();
+    EXPECT_EQ(pageSetup.HeaderSpacing->title(), "Footer Spacing (in pixels)");
+    EXPECT_EQ(pageSetup.HeaderSpacingLabel->text(), "Text/footer spacing:");
+    pageSetup.OK->click();
+    EXPECT_EQ(CurrentPageSettings.HeaderFooterMode, PageFooter);
+    EXPECT_TRUE(NewIniPrinterPageUpdates()) << "a changed mode must reach the file too";
+
+    Open(pageSetup);
+    EXPECT_TRUE(pageSetup.Footer->isChecked());
+    pageSetup.Header->click();
+    pageSetup.TopValue->SetPosition(100);
+    pageSetup.TopValue->Arrows()->Click(UpDownButton::Down);
+    EXPECT_EQ(pageSetup.TopValue->Field()->text(), " 99");
+    pageSetup.OK->click();
+    EXPECT_EQ(CurrentPageSettings.TopMargin, 99);
+    EXPECT_TRUE(NewIniPrinterPageUpdates());
+
+    CurrentPageSettings = IniPageSettings;
+    CurrentPageSettings.HeaderFooterMode = NoHeaderOrFooter;
+    Open(pageSetup);
+    EXPECT_TRUE(pageSetup.Neither->isChecked());
+    EXPECT_FALSE(pageSetup.HeaderSpacing->isVisible());
+    pageSetup.Cancel->click();
+    EXPECT_EQ(CurrentPageSettings.HeaderFooterMode, NoHeaderOrFooter);
+}
+
+// Printing into a PDF file: a page for each part between separator lines,
+// and as many more as a long part needs.
+TEST_F(PrintDialogTest, PrintsTheWorkspaceIntoPages) {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("print.pdf").toStdString();
+    std::vector<std::string> workspace = {"QORA?: ANGER", "ANGER", "RANGE", "------", "QORA?: /L5"};
+    workspace.insert(workspace.end(), 400, "WORD");
+    workspace.push_back("QORA?: /PW \"x\" ");
+    PagePrinter printer;
+    std::string error;
+    ASSERT_TRUE(printer.BeginPdf(path, "Anagrams", error)) << error;
+    PrintPages(printer, workspace, "Anagrams");
+    const PageLayout layout = LayOutPage(CurrentPageSettings, printer.PageHeight(), printer.LineHeight());
+    EXPECT_GT(layout.LinesPerPage, 20);
+    EXPECT_EQ(printer.PageCount(), 1 + (401 + layout.LinesPerPage - 1) / layout.LinesPerPage);
+    EXPECT_TRUE(printer.EndDocument(error)) << error;
+    EXPECT_GT(QFile(QString::fromStdString(path)).size(), 0);
+}
+
+TEST_F(PrintDialogTest, LayoutOfBothDialogs) {
+    Open(print);
+    ExpectSoundLayout(print, "print");
+    print.Cancel->click();
+    Open(pageSetup);
+    ExpectSoundLayout(pageSetup, "page-setup");
+}
+
+}  // namespace
+}  // namespace qora
