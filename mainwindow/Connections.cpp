@@ -4,6 +4,7 @@
 
 #include "dialogs/LargeOutputDialog.h"
 #include "dialogs/LayoutDialog.h"
+#include "dialogs/PrintDialog.h"
 #include "dialogs/ProbeSlateDialog.h"
 #include "engine/Lexicons.h"
 #include "engine/QueryEvaluation.h"
@@ -75,6 +76,7 @@ void ConnectMainWindow(TForm2& form) {
     ExecutorHandlers.ShowFlashcardState = [&form] { form.UpdateIndicators(); };
     ExecutorHandlers.ShowProgress = [&form](const std::string& text) { form.ShowStatusMessage(text); };
     ExecutorHandlers.OpenWordBuildingGame = [&form] { form.MenuWordsmithClick(); };
+    ExecutorHandlers.PrintWorkspace = PrintWorkspace;
     ExecutorHandlers.WriteWordBuildingGrids = [](std::string& text) { return WriteWordBuildingGrids(text); };
     ExecutorHandlers.ReadWordBuildingGrids = ImportWordBuildingGridsByCommand;
     ExecutorHandlers.ResetLayoutDialogs = ResetLayoutDialogs;

@@ -36,6 +36,7 @@ QPoint PlaceInfoWindow(TForm2& form, QWidget& info) {
 void PlugCommandDialogs(TForm2& form) {
     PlugHelpWindows(form);
     PlugPresentationDialogs(form);
+    PlugOptionDialogs(form);
 }
 
 void PlugHelpWindows(TForm2& form) {

@@ -19,6 +19,11 @@ void PlugCommandDialogs(TForm2& form);
 // adjudication instructions (Help > Tournament Adjudications).
 void PlugHelpWindows(TForm2& form);
 
+// The option tabs' dialogs (the random-rack and word-output orderings, the
+// board square) and the letter mapping, print and page-setup dialogs of the
+// menus.
+void PlugOptionDialogs(TForm2& form);
+
 // The presentation page's dialogs: the word count, the layout, the maximum
 // width, the rows per page and the slate probes.
 void PlugPresentationDialogs(TForm2& form);

@@ -317,14 +317,15 @@ void TForm2::OpenDialog(const DialogRequest& request) {
 }
 
 void TForm2::OpenDialog(const DialogOpener& opener, const DialogRequest& request) {
-    if (opener.Dialog == nullptr) return;
+    QoraDialog* dialog = opener.DialogNow ? opener.DialogNow() : opener.Dialog;
+    if (dialog == nullptr) return;
     if (CommandLineHasError && opener.OnError != DialogOpener::WhenLineHasError::Open) {
         if (opener.OnError == DialogOpener::WhenLineHasError::Refuse) ReportCannotAugment();
         return;
     }
-    if (opener.Place) PlaceWindow(*opener.Dialog, opener.Place(*opener.Dialog));
+    if (opener.Place) PlaceWindow(*dialog, opener.Place(*dialog));
     if (opener.Prepare) opener.Prepare(request);
-    opener.Dialog->ShowModal();
+    dialog->ShowModal();
 }
 
 QPoint TForm2::RightEdgeOneCaptionAbove(QWidget& dialog) {

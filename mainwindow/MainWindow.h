@@ -54,6 +54,9 @@ struct DialogOpener {
     // dialogs refuse to open (with or without a message in the status bar);
     // dialogs that act directly open anyway.
     enum class WhenLineHasError { Refuse, RefuseSilently, Open } OnError = WhenLineHasError::Refuse;
+    // The dialog when it depends on the moment of opening (the board size);
+    // takes the place of Dialog.
+    std::function<QoraDialog*()> DialogNow;
 };
 
 // The left page control shows its pages (the View menu's "Left Tabs").

@@ -2,6 +2,7 @@
 
 #include <QFont>
 
+#include "dialogs/BoardSquareDialog.h"
 #include "engine/Definitions.h"
 #include "engine/Lexicons.h"
 #include "engine/Listings.h"
@@ -105,6 +106,8 @@ std::string FinishStartup(const StartupOptions& options) {
     OpenDefinitions(welcome);
     WritePromptLine();
     if (!welcome) StartCommandFile(options.CommandFileName);
+    ResetBoardDlgColors();
+    ResetSuperBoardDlgColors();
     FindSoundFiles(SystemSoundFolders());
     if (!AudioOutputAvailable()) SoundAvailable = false;  // nothing could be heard
     Form2->RestartRevertCountdown();
