@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
+#include "dialogs/OptionTexts.h"
 #include "engine/Board.h"
 #include "platform/ProgramState.h"
 #include "platform/Scaling.h"
@@ -79,16 +80,6 @@ void ResetSuperBoardDlgColors() {
     SuperBoardDlgColors = DefaultPremiumColors(LargeBoardSize);
     AddPremiumCustomColors(ProgramColorDialog(), LargeBoardSize, SuperBoardDlgColors);
     ShowLegendColors(SuperBoardDlg);
-}
-
-std::string SquareTextOf(const BoardSquare& square) {
-    return "  " + BoardSquareName(square.Row, square.Column, square.Horizontal);
-}
-
-std::string BoardSquareCommand(const BoardSquare& square, ScoringMode mode) {
-    if (mode != ScoringModeStartingAtSquare && mode != ScoringModeIncludingSquare) return {};
-    return "/@" + BoardSquareName(square.Row, square.Column, square.Horizontal) +
-           (mode == ScoringModeStartingAtSquare ? "." : "~");
 }
 
 // ---- The form --------------------------------------------------------------------

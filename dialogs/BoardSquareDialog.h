@@ -31,13 +31,6 @@ extern PremiumColors SuperBoardDlgColors;
 void ResetBoardDlgColors();
 void ResetSuperBoardDlgColors();
 
-// "  8H" or "  H8": the square as the dialog shows it.
-std::string SquareTextOf(const BoardSquare& square);
-
-// The square command OK appends in a scoring mode: "/@8H." starting at the
-// square (mode 4), "/@8H~" including it (mode 5); "" in every other mode.
-std::string BoardSquareCommand(const BoardSquare& square, ScoringMode mode);
-
 class BoardSquareForm : public QoraDialog {
     Q_OBJECT
 

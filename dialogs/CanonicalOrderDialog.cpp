@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
-#include "engine/CanonicalOrder.h"
+#include "dialogs/OptionTexts.h"
 #include "engine/QueryRecords.h"
 #include "platform/qt/Text.h"
 #include "processor/Console.h"
@@ -23,32 +23,6 @@ constexpr int RackOrderLimit = 37;
 constexpr int OutputOrderLimit = 36;
 
 }  // namespace
-
-void AppendRackOrderCommand(std::string_view ordering) { AppendToCommandLine("/.\"" + std::string(ordering) + "\""); }
-
-void AppendCanonOrderCommand(std::string_view ordering) { AppendToCommandLine("/;\"" + std::string(ordering) + "\""); }
-
-bool IsCompleteOrdering(std::string_view text, bool randomRack) {
-    return CheckOrdering(text, randomRack).Fault == OrderingFault::None;
-}
-
-OrderingListUpdate UpdateOrderingList(const std::vector<std::string>& items, int current, std::string_view typed) {
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        if (items[i] != typed) continue;
-        const int found = static_cast<int>(i);
-        if (found == current) return {found, false, false};
-        return {found, false, true};
-    }
-    return {static_cast<int>(items.size()), true, true};
-}
-
-CaretInsert InsertAtCaret(std::string_view text, std::size_t caret, char c, std::size_t limit) {
-    if (text.size() >= limit) return {};
-    caret = std::min(caret, text.size());
-    std::string inserted(text);
-    inserted.insert(caret, 1, c);
-    return {true, std::move(inserted), caret + 1};
-}
 
 CanonicalOrderForm::CanonicalOrderForm(bool randomRack, QWidget* parent)
     : QoraDialog(randomRack ? " Canonical Order of Random Racks" : " Canonical Order for Word Output", 440, 165,

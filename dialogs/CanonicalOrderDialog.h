@@ -1,15 +1,11 @@
 // The canonical-order dialogs: the user types a new ordering of the tiles of
 // random racks (TRandomOutputDlg, "/.") or of the letters of output words
 // (TCanonOutputDlg, "/;"). OK adds the ordering to the main window's list of
-// orderings, chooses it there and types its command onto the command line.
-// The operations that type an ordering command also serve the main window's
-// ordering lists.
+// orderings, chooses it there and types its command onto the command line
+// (dialogs/OptionTexts).
 #pragma once
 
 #include <QPointer>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Dialogs.h"
@@ -19,36 +15,6 @@ class QLineEdit;
 class QPushButton;
 
 namespace qora {
-
-// Appends "/.\"" + the ordering + "\"", the order of the tiles of random racks
-// (no blank follows).
-void AppendRackOrderCommand(std::string_view ordering);
-
-// Appends "/;\"" + the ordering + "\"", the order of the letters of output
-// words (no blank follows).
-void AppendCanonOrderCommand(std::string_view ordering);
-
-// Whether OK may confirm the typed ordering: the command would be accepted.
-bool IsCompleteOrdering(std::string_view text, bool randomRack);
-
-// What OK does with a list of orderings whose item `current` is chosen: the
-// item to choose (-1 none), whether the typed ordering is first added as the
-// last item, and whether its command is appended.
-struct OrderingListUpdate {
-    int Select = -1;
-    bool Add = false;
-    bool Append = false;
-};
-OrderingListUpdate UpdateOrderingList(const std::vector<std::string>& items, int current, std::string_view typed);
-
-// The text with `c` inserted at `caret`, or nothing when the text already
-// holds `limit` characters.
-struct CaretInsert {
-    bool Done = false;
-    std::string Text;
-    std::size_t Caret = 0;  // after the inserted character
-};
-CaretInsert InsertAtCaret(std::string_view text, std::size_t caret, char c, std::size_t limit);
 
 // The form of both dialogs; they differ in what they order.
 class CanonicalOrderForm : public QoraDialog {

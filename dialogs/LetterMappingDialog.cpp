@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
+#include "dialogs/OptionTexts.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Keys.h"
 #include "platform/qt/Text.h"
-#include "platform/qt/TileKeys.h"
 #include "processor/Console.h"
 #include "processor/Settings.h"
 
@@ -38,81 +38,7 @@ constexpr int LatinFontSize = 14;
 constexpr int TileRow = 0;
 constexpr int MappingRow = 1;
 
-unsigned char CodeOfTile(int tile) { return static_cast<unsigned char>(TileBase + tile); }
-
-// The tile of a mapping code, 0 for a code outside the alphabet.
-int TileOfCode(unsigned char code) {
-    return code > TileBase && code <= TileBase + ActiveTileCount() ? code - TileBase : 0;
-}
-
-// A Spanish single C, L or R, which a following letter could otherwise join.
-bool JoinsNextLetter(int tile) { return tile == SpanishTileC || tile == SpanishTileL || tile == SpanishTileR; }
-
 }  // namespace
-
-std::string MappingCommand(std::string_view mapping) {
-    std::string command = " /M\"";
-    if (!SpanishLexiconActive) {
-        command += mapping;
-    } else {
-        for (const unsigned char code : mapping) {
-            command += MappingEntryText(code);
-            if (JoinsNextLetter(TileOfCode(code))) command += ' ';
-        }
-    }
-    return command + "\" ";
-}
-
-std::string MappingEntryText(unsigned char code) {
-    if (!SpanishLexiconActive) return std::string(1, static_cast<char>(code));
-    return TileCaption(TileOfCode(code));
-}
-
-unsigned char StepMappingCode(unsigned char code, int step) {
-    const int count = ActiveTileCount();
-    int tile = TileOfCode(code) + step;
-    if (tile > count) tile = 1;
-    if (tile < 1) tile = count;
-    return CodeOfTile(tile);
-}
-
-std::string SteppedMapping(int startTile, int step) {
-    const int count = ActiveTileCount();
-    std::string mapping;
-    unsigned char code = CodeOfTile(std::clamp(startTile, 1, count));
-    for (int entry = 0; entry < count; ++entry) {
-        mapping += static_cast<char>(code);
-        code = StepMappingCode(code, step);
-    }
-    return mapping;
-}
-
-MappingKey MappingGridKey(std::string& mapping, int column, KeyStroke stroke, Language language) {
-    const int last = static_cast<int>(mapping.size()) - 1;
-    if (last < 0) return {};
-    column = std::clamp(column, 0, last);
-    const int next = column == last ? 0 : column + 1;
-    switch (stroke.key) {
-        case KeyEnter: return {MappingKeyEffect::Confirm, column};
-        case KeyEscape: return {MappingKeyEffect::Close, column};
-        case KeyArrowLeft: return {MappingKeyEffect::Used, column == 0 ? last : column - 1};
-        case KeyArrowRight: return {MappingKeyEffect::Used, next};
-        case KeyArrowUp:
-        case KeyArrowDown:
-            mapping[column] = static_cast<char>(
-                StepMappingCode(static_cast<unsigned char>(mapping[column]), stroke.key == KeyArrowUp ? 1 : -1));
-            return {MappingKeyEffect::Used, column};
-        default: break;
-    }
-    if (language != Language::Spanish && stroke.key == KeySpace) {
-        mapping[column] = ' ';
-        return {MappingKeyEffect::Used, next};
-    }
-    const TileKey key = FoldTileKey(stroke, language);
-    if (key.action != TileKeyAction::Tile) return {MappingKeyEffect::Unused, column};
-    mapping[column] = static_cast<char>(CodeOfTile(key.tile));
-    return {MappingKeyEffect::Used, next};
-}
 
 // ---- The grid --------------------------------------------------------------------
 
@@ -199,7 +125,7 @@ void TMappingDlg::LayOutGrid(bool fromActivation) {
     setFixedSize(Scaled(FormWidth()), Scaled(FormHeight));
     SpanishLabel->setVisible(spanish);
     if (fromActivation) MappingWork = LetterMapping;
-    MappingWork.resize(static_cast<std::size_t>(count), static_cast<char>(CodeOfTile(1)));
+    MappingWork.resize(static_cast<std::size_t>(count), static_cast<char>(TileBase + 1));
 
     QFont font = Grid->font();
     font.setPointSize(spanish ? SpanishFontSize : LatinFontSize);
@@ -222,7 +148,6 @@ void TMappingDlg::LayOutGrid(bool fromActivation) {
     StartingWith->setCurrentIndex(0);
     Grid->setCurrentCell(MappingRow, 0);
     Grid->setFocus();
-    layout()->activate();
 }
 
 void TMappingDlg::ShowMappingCell(int column) {

@@ -11,9 +11,7 @@
 #include <QPointer>
 #include <QTableWidget>
 #include <string>
-#include <string_view>
 
-#include "engine/Tiles.h"
 #include "platform/KeyCodes.h"
 #include "platform/qt/Dialogs.h"
 
@@ -27,32 +25,6 @@ namespace qora {
 
 // The dialog's copy of the mapping.
 extern std::string MappingWork;
-
-// The command for a mapping: " /M\"...\" ". Spanish writes each tile's text,
-// the single C, L and R followed by a blank ("C ") so that they cannot join
-// the next letter, and "?" for a code outside the alphabet.
-std::string MappingCommand(std::string_view mapping);
-
-// The text a cell shows for a code: the letter (a blank stays a blank), or
-// the Spanish tile's text ("?" outside the alphabet).
-std::string MappingEntryText(unsigned char code);
-
-// The code `step` (+1 or -1) places on in the alphabet, wrapping; a code
-// outside the alphabet counts as lying just before the first tile.
-unsigned char StepMappingCode(unsigned char code, int step);
-
-// The mapping that starts at tile `startTile` and moves by `step` (+1 in
-// alphabetical order, -1 in reverse), wrapping.
-std::string SteppedMapping(int startTile, int step);
-
-// A key in the mapping row with the cell of `column` selected: the mapping
-// and the selected column after it, or what the key asks of the dialog.
-enum class MappingKeyEffect { Unused, Used, Confirm, Close };
-struct MappingKey {
-    MappingKeyEffect Effect = MappingKeyEffect::Unused;
-    int Column = 0;
-};
-MappingKey MappingGridKey(std::string& mapping, int column, KeyStroke stroke, Language language);
 
 // The two rows: the tiles above, the mapping below; only the mapping row can
 // be selected, and every key goes to the dialog.

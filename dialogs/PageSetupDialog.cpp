@@ -10,6 +10,7 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/NewInitializationFileDialog.h"
+#include "dialogs/OptionTexts.h"
 #include "platform/qt/SpinField.h"
 #include "processor/PageSettings.h"
 
@@ -34,14 +35,6 @@ void AddSpinRow(QGridLayout& grid, int row, QLabel* caption, SpinField* spin) {
 }
 
 }  // namespace
-
-HeadingSpacingCaptions SpacingCaptionsOf(int mode) {
-    switch (mode) {
-        case PageHeader: return {"Header Spacing (in pixels)", "Header/text spacing:"};
-        case PageFooter: return {"Footer Spacing (in pixels)", "Text/footer spacing:"};
-        default: return {};
-    }
-}
 
 TQoraPageSetupDlg::TQoraPageSetupDlg(QWidget* parent) : QoraDialog(" Printer Page Setup", 420, 290, parent) {
     auto* layout = new QVBoxLayout(this);

@@ -18,14 +18,6 @@ namespace qora {
 
 class SpinField;
 
-// The caption of the spacing group and of its field for a header or footer
-// mode; empty for neither (the group is hidden).
-struct HeadingSpacingCaptions {
-    const char* Group = "";
-    const char* Label = "";
-};
-HeadingSpacingCaptions SpacingCaptionsOf(int mode);
-
 class TQoraPageSetupDlg : public QoraDialog {
     Q_OBJECT
 

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
+#include "dialogs/OptionTexts.h"
 #include "dialogs/PageSetupDialog.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/Printing.h"
@@ -45,12 +46,6 @@ void PrintPage(PagePrinter& printer, const PrintedPage& page, const PageLayout& 
 }
 
 }  // namespace
-
-std::string LineCountText(std::size_t lines) {
-    return "The workspace has " + std::to_string(lines) + (lines == 1 ? " line." : " lines.");
-}
-
-std::string PrintCommand(std::string_view title) { return "/PW \"" + std::string(title) + "\" "; }
 
 QFont PrintingFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);

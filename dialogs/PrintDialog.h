@@ -26,12 +26,6 @@ namespace qora {
 
 class PagePrinter;
 
-// "The workspace has 40 lines." ("1 line.").
-std::string LineCountText(std::size_t lines);
-
-// "/PW \"title\" ".
-std::string PrintCommand(std::string_view title);
-
 // The printing font: the initialization file's printer font and size, else
 // a fixed-pitch font of 10 points.
 QFont PrintingFont();

@@ -1,6 +1,6 @@
 #include "mainwindow/OptionControls.h"
 
-#include "dialogs/CanonicalOrderDialog.h"
+#include "dialogs/OptionTexts.h"
 #include "engine/RandomRacks.h"
 #include "mainwindow/ControlTexts.h"
 #include "platform/qt/CommitComboBox.h"

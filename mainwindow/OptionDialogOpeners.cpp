@@ -45,9 +45,9 @@ void PlugOptionDialogs(TForm2& form) {
     FormOf(CanonOutputDlg, &form).SetOrderingList(form.Controls->CanonicalOutputTab->CanonicalOutputOrder);
     form.PlugDialog(ControlDialog::NewCanonicalOutputOrder, {}, {CanonOutputDlg, atWorkspaceTop, nullptr});
 
-    form.PlugDialog({form.MenuLetterMapping},
-                    {&FormOf(MappingDlg, &form), [&form](QWidget& dialog) { return PlaceMappingDialog(form, dialog); },
-                     nullptr});
+    form.PlugDialog(
+        {form.MenuLetterMapping},
+        {&FormOf(MappingDlg, &form), [&form](QWidget& dialog) { return PlaceMappingDialog(form, dialog); }, nullptr});
 
     form.PlugDialog({form.MenuPrint}, {&FormOf(QoraPrintDlg, &form),
                                        [&form](QWidget& dialog) { return form.CentredOnMainWindow(dialog); }, nullptr});

@@ -4,6 +4,7 @@
 #include "platform/qt/Text.h"
 
 #include <QAbstractButton>
+#include <QLayout>
 #include <QShowEvent>
 
 namespace qora {
@@ -43,7 +44,11 @@ void QoraDialog::SetModalResult(QAbstractButton& button, ModalResult result) {
 
 void QoraDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
-    if (!event->spontaneous()) FormActivate();
+    if (event->spontaneous()) return;
+    FormActivate();
+    // Controls that FormActivate showed or hid take their places before the
+    // form is first painted.
+    if (layout() != nullptr) layout()->activate();
 }
 
 }  // namespace qora

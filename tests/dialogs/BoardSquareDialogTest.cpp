@@ -6,9 +6,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "CommandDialogFixture.h"
+#include "dialogs/OptionTexts.h"
 #include "engine/Board.h"
 #include "platform/qt/ColorDialog.h"
+#include "processor/Settings.h"
+#include "support/qt/CommandDialogTest.h"
 
 namespace qora {
 namespace {
@@ -54,13 +56,13 @@ TEST_F(BoardSquareDialogTest, TypingChoosesTheSquareAndItsOrientation) {
 TEST_F(BoardSquareDialogTest, OKStoresAChangedSquareAndTypesItInTheModesThatUseOne) {
     Open(board);
     board.OK->click();
-    EXPECT_EQ(CommandLine(), "") << "nothing changed";
+    EXPECT_EQ(Typed(), "") << "nothing changed";
 
     DisplayedSettings.ScoringMode = ScoringModeCentreRow;
     Open(board);
     Type(board, "H1");
     board.OK->click();
-    EXPECT_EQ(CommandLine(), "");
+    EXPECT_EQ(Typed(), "");
     EXPECT_EQ(DisplayedSettings.BoardRow, 0);
     EXPECT_EQ(DisplayedSettings.BoardOrientation, BoardVertical);
 
@@ -68,24 +70,24 @@ TEST_F(BoardSquareDialogTest, OKStoresAChangedSquareAndTypesItInTheModesThatUseO
     Open(board);
     Type(board, "8H");
     QTest::keyClick(board.Board, Qt::Key_Return);
-    EXPECT_EQ(CommandLine(), "/@8H.");
-    EXPECT_EQ(ErrorOf(CommandLine()), "");
+    EXPECT_EQ(Typed(), "/@8H.");
+    EXPECT_EQ(ParseError(Typed()), "");
 
-    SetCommandLine("");
+    ClearLine();
     DisplayedSettings.ScoringMode = ScoringModeIncludingSquare;
     DisplayedSettings.BoardRow = DisplayedSettings.BoardColumn = 18;  // left from the 21 x 21 board
     Open(board);
     EXPECT_EQ(Shown(board), "  15O") << "brought into the board";
     board.OK->click();
-    EXPECT_EQ(CommandLine(), "/@15O~");
+    EXPECT_EQ(Typed(), "/@15O~");
 
     SetCommandLine("/@=21 ");
     Open(superBoard);
     QTest::mouseClick(superBoard.Board, Qt::LeftButton, {}, superBoard.Board->CellRect(20, 20).center());
     Type(superBoard, "U");  // a letter after a chosen square begins a vertical one
     superBoard.OK->click();
-    EXPECT_EQ(CommandLine(), "/@=21 /@U21~");
-    EXPECT_EQ(ErrorOf(CommandLine()), "");
+    EXPECT_EQ(Typed(), "/@=21 /@U21~");
+    EXPECT_EQ(ParseError(Typed()), "");
 }
 
 TEST_F(BoardSquareDialogTest, ColoursAreTheProgramsCustomColoursAndCanBeChanged) {
@@ -109,13 +111,14 @@ TEST_F(BoardSquareDialogTest, ColoursAreTheProgramsCustomColoursAndCanBeChanged)
     EXPECT_EQ(SuperBoardDlgColors[PremiumTripleWord], QColor(250, 101, 37)) << "each board keeps its own";
 }
 
-TEST_F(BoardSquareDialogTest, LayoutOfBothBoards) {
+TEST_F(BoardSquareDialogTest, HelpAndLayoutOfBothBoards) {
     Open(board);
-    ExpectSoundLayout(board, "board-square");
-    board.Cancel->click();
+    ExpectHelpKeepsDialogOpen(board, *board.Help);
+    QTest::keyClick(board.Board, Qt::Key_Escape);
+    EXPECT_FALSE(board.isVisible());
+    ExpectSoundLayoutInBothLanguages(board, "board-square");
     SetUpBoardLayout(21);
-    Open(superBoard);
-    ExpectSoundLayout(superBoard, "board-square-21");
+    ExpectSoundLayoutInBothLanguages(superBoard, "board-square-21");
 }
 
 }  // namespace

@@ -4,9 +4,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "CommandDialogFixture.h"
+#include "dialogs/OptionTexts.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Text.h"
+#include "processor/Settings.h"
+#include "support/qt/CommandDialogTest.h"
 
 namespace qora {
 namespace {
@@ -107,7 +109,7 @@ TEST_F(CanonicalOrderDialogTest, OKUpdatesTheMainWindowsListAndTypesTheCommand) 
 
     Open(racks);
     racks.OK->click();
-    EXPECT_EQ(CommandLine(), "");
+    EXPECT_EQ(Typed(), "");
     EXPECT_FALSE(racks.isVisible());
 
     Open(racks);
@@ -115,37 +117,35 @@ TEST_F(CanonicalOrderDialogTest, OKUpdatesTheMainWindowsListAndTypesTheCommand) 
     racks.OK->click();
     EXPECT_EQ(list.count(), 3);
     EXPECT_EQ(list.currentIndex(), 2);
-    EXPECT_EQ(CommandLine(), "/.\"AEIOU BCDFGHJKLMNPQRSTVWXYZ?\"");
-    EXPECT_EQ(ErrorOf(CommandLine()), "");
+    EXPECT_EQ(Typed(), "/.\"AEIOU BCDFGHJKLMNPQRSTVWXYZ?\"");
+    EXPECT_EQ(ParseError(Typed()), "");
 
-    SetCommandLine("");
+    ClearLine();
     Open(racks);
     racks.OK->click();
     EXPECT_EQ(list.currentIndex(), 1);
-    EXPECT_EQ(CommandLine(), "/.\"ABCDEFGHIJKLMNOPQRSTUVWXYZ?\"");
+    EXPECT_EQ(Typed(), "/.\"ABCDEFGHIJKLMNOPQRSTUVWXYZ?\"");
 
-    SetCommandLine("");
+    ClearLine();
     Open(racks);
     Type(racks, "ZYXWVUTSRQPONMLKJIHGFEDCBA?");
     racks.Cancel->click();
-    EXPECT_EQ(CommandLine(), "");
+    EXPECT_EQ(Typed(), "");
     EXPECT_EQ(list.count(), 3);
 
     UseLanguage(Language::Spanish);
     Open(words);
     Type(words, "AEIOU+BCchDFGHJLllMN\xD1PQRrrSTVXYZ");
     QTest::keyClick(words.CanonOrder, Qt::Key_Return);
-    EXPECT_EQ(ToCodePage(FromCodePage(CommandLine())), "/;\"AEIOU+BCchDFGHJLllMN\xD1PQRrrSTVXYZ\"");
-    EXPECT_EQ(ErrorOf(CommandLine()), "");
+    EXPECT_EQ(ToCodePage(FromCodePage(Typed())), "/;\"AEIOU+BCchDFGHJLllMN\xD1PQRrrSTVXYZ\"");
+    EXPECT_EQ(ParseError(Typed()), "");
 }
 
-TEST_F(CanonicalOrderDialogTest, LayoutInEnglishAndSpanish) {
+TEST_F(CanonicalOrderDialogTest, HelpAndLayoutInBothLanguages) {
     Open(racks);
-    ExpectSoundLayout(racks, "random-rack-order");
-    racks.Cancel->click();
-    UseLanguage(Language::Spanish);
-    Open(words);
-    ExpectSoundLayout(words, "word-output-order-spanish");
+    ExpectHelpKeepsDialogOpen(racks, *racks.Help);
+    ExpectSoundLayoutInBothLanguages(racks, "random-rack-order");
+    ExpectSoundLayoutInBothLanguages(words, "word-output-order");
 }
 
 }  // namespace

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/OptionTexts.h"
 #include "dialogs/PresentationTexts.h"
+#include "engine/Tiles.h"
 #include "platform/ProgramState.h"
 #include "processor/CommandLine.h"
 
@@ -50,6 +52,29 @@ std::vector<std::string> ProbeTexts() {
     return texts;
 }
 
+// In the active language: the orderings OK takes, every stepped mapping,
+// print titles and board squares.
+std::vector<std::string> OptionTexts() {
+    std::vector<std::string> texts;
+    for (const bool randomRack : {true, false}) {
+        const std::string alphabet = AlphabeticalOrdering(randomRack);
+        for (const std::string& ordering : {alphabet, " " + alphabet + "+ +", "++++" + alphabet}) {
+            EXPECT_TRUE(IsCompleteOrdering(ordering, randomRack)) << ordering;
+            texts.push_back(randomRack ? RackOrderCommand(ordering) : CanonOrderCommand(ordering));
+        }
+    }
+    for (int start = 1; start <= ActiveTileCount(); ++start)
+        for (const int step : {1, -1}) texts.push_back(MappingCommand(SteppedMapping(start, step)));
+    for (const char* title : {"", "Anagrams", "QORA Output", "[M] / 12 ~!?,.-", "123456789012345678901234567890"})
+        texts.push_back(PrintCommand(title));
+    for (const ScoringMode mode : {ScoringModeStartingAtSquare, ScoringModeIncludingSquare})
+        for (const int at : {0, 7, 14})
+            for (const bool horizontal : {true, false})
+                texts.push_back(BoardSquareCommand({at, 14 - at, horizontal}, mode));
+    texts.push_back("/@=21 " + BoardSquareCommand({20, 20, true}, ScoringModeIncludingSquare));
+    return texts;
+}
+
 class ComposedTexts : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramState(); }
@@ -68,6 +93,12 @@ protected:
 TEST_F(ComposedTexts, WordCountTextsParse) { ExpectParsed(WordCountTexts()); }
 TEST_F(ComposedTexts, LayoutWidthAndRowsTextsParse) { ExpectParsed(LayoutTexts()); }
 TEST_F(ComposedTexts, ProbeTextsParse) { ExpectParsed(ProbeTexts()); }
+TEST_F(ComposedTexts, OptionTextsParseInEveryLanguage) {
+    for (const Language language : {Language::English, Language::French, Language::Spanish}) {
+        SetLanguageTables(language);
+        ExpectParsed(OptionTexts());
+    }
+}
 
 }  // namespace
 }  // namespace qora

@@ -1,7 +1,7 @@
 // The texts that the filter editors and the ordering dialogs type onto the
 // command line, as the main window's check boxes and lists also use them.
-#include "dialogs/CanonicalOrderDialog.h"
 #include "dialogs/FilterText.h"
+#include "dialogs/OptionTexts.h"
 #include "engine/Tiles.h"
 #include "platform/ProgramState.h"
 #include "platform/qt/Focus.h"

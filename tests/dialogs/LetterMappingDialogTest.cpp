@@ -5,9 +5,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "CommandDialogFixture.h"
+#include "dialogs/OptionTexts.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Text.h"
+#include "processor/Settings.h"
+#include "support/qt/CommandDialogTest.h"
 
 namespace qora {
 namespace {
@@ -108,8 +110,8 @@ TEST_F(LetterMappingDialogTest, ShowsTheMappingAndTypesItsCommand) {
     EXPECT_EQ(Cell(1, 25), "A");
     QTest::keyClick(dialog.Grid, Qt::Key_Return);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(CommandLine(), " /M\"" + Reversed + "\" ");
-    EXPECT_EQ(ErrorOf(CommandLine()), "");
+    EXPECT_EQ(Typed(), " /M\"" + Reversed + "\" ");
+    EXPECT_EQ(ParseError(Typed()), "");
 }
 
 TEST_F(LetterMappingDialogTest, SpanishTilesAndTheBlankThatTheCommandRefuses) {
@@ -125,26 +127,26 @@ TEST_F(LetterMappingDialogTest, SpanishTilesAndTheBlankThatTheCommandRefuses) {
     QTest::keyClick(dialog.Grid, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(Cell(1, 0), "CH");
     dialog.OK->click();
-    EXPECT_EQ(ToCodePage(FromCodePage(CommandLine())), " /M\"CHBC CHDEFGHIJL LLMN\xD1OPQR RRSTUVXYZ\" ");
-    EXPECT_EQ(ErrorOf(CommandLine()), "");
+    EXPECT_EQ(ToCodePage(FromCodePage(Typed())), " /M\"CHBC CHDEFGHIJL LLMN\xD1OPQR RRSTUVXYZ\" ");
+    EXPECT_EQ(ParseError(Typed()), "");
 
     UseLanguage(Language::English);
-    SetCommandLine("");
+    ClearLine();
     Open(dialog);
     EXPECT_EQ(dialog.width(), Scaled(725));
     QTest::keyClick(dialog.Grid, Qt::Key_Space);
     dialog.OK->click();
-    EXPECT_EQ(CommandLine(), " /M\" CDEFGHIJKLMNOPQRSTUVWXYZA\" ");
-    EXPECT_NE(ErrorOf(CommandLine()), "") << "a blank is no letter of a mapping";
+    EXPECT_EQ(Typed(), " /M\" CDEFGHIJKLMNOPQRSTUVWXYZA\" ");
+    EXPECT_NE(ParseError(Typed()), "") << "a blank is no letter of a mapping";
 }
 
-TEST_F(LetterMappingDialogTest, LayoutInEnglishAndSpanish) {
+TEST_F(LetterMappingDialogTest, HelpAndLayoutInBothLanguages) {
     Open(dialog);
-    ExpectSoundLayout(dialog, "letter-mapping");
-    dialog.Cancel->click();
-    UseLanguage(Language::Spanish);
-    Open(dialog);
-    ExpectSoundLayout(dialog, "letter-mapping-spanish");
+    ExpectHelpKeepsDialogOpen(dialog, *dialog.Help);
+    QTest::keyClick(dialog.Grid, Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(Typed(), "");
+    ExpectSoundLayoutInBothLanguages(dialog, "letter-mapping");
 }
 
 }  // namespace

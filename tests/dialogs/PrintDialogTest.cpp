@@ -9,13 +9,15 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 
-#include "CommandDialogFixture.h"
 #include "dialogs/NewInitializationFileDialog.h"
+#include "dialogs/OptionTexts.h"
 #include "dialogs/PageSetupDialog.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/SpinField.h"
 #include "processor/PageSettings.h"
 #include "processor/PrintedPages.h"
+#include "processor/Settings.h"
+#include "support/qt/CommandDialogTest.h"
 
 namespace qora {
 namespace {
@@ -53,8 +55,8 @@ TEST_F(PrintDialogTest, OKKeepsTheChoicesAndTypesTheCommand) {
     EXPECT_EQ(print.Title->text(), "Anagrams") << "a quote cannot go between quotes";
     print.ReverseOrder->setChecked(true);
     print.OK->click();
-    EXPECT_EQ(CommandLine(), "/PW \"Anagrams\" ");
-    EXPECT_EQ(ErrorOf(CommandLine()), "");
+    EXPECT_EQ(Typed(), "/PW \"Anagrams\" ");
+    EXPECT_EQ(ParseError(Typed()), "");
     EXPECT_EQ(PrintTitle, "Anagrams");
     EXPECT_TRUE(PrintReverseOrder);
     Open(print);
@@ -118,12 +120,13 @@ TEST_F(PrintDialogTest, PrintsTheWorkspaceIntoPages) {
     EXPECT_GT(QFile(QString::fromStdString(path)).size(), 0);
 }
 
-TEST_F(PrintDialogTest, LayoutOfBothDialogs) {
+TEST_F(PrintDialogTest, HelpAndLayoutOfBothDialogs) {
     Open(print);
-    ExpectSoundLayout(print, "print");
-    print.Cancel->click();
+    ExpectHelpKeepsDialogOpen(print, *print.Help);
     Open(pageSetup);
-    ExpectSoundLayout(pageSetup, "page-setup");
+    ExpectHelpKeepsDialogOpen(pageSetup, *pageSetup.Help);
+    ExpectSoundLayoutInBothLanguages(print, "print");
+    ExpectSoundLayoutInBothLanguages(pageSetup, "page-setup");
 }
 
 }  // namespace

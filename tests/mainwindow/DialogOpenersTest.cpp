@@ -6,16 +6,26 @@
 #include <QScreen>
 #include <QToolButton>
 
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
 #include "MainWindowFixture.h"
+
+#include "dialogs/BoardSquareDialog.h"
+#include "dialogs/CanonicalOrderDialog.h"
 #include "dialogs/HelpDialog.h"
 #include "dialogs/LargeOutputDialog.h"
 #include "dialogs/LayoutDialog.h"
+#include "dialogs/LetterMappingDialog.h"
 #include "dialogs/MaxWidthDialog.h"
+#include "dialogs/PageSetupDialog.h"
+#include "dialogs/PrintDialog.h"
 #include "dialogs/ProbeSlateDialog.h"
 #include "dialogs/TourneyInfoDialog.h"
 #include "dialogs/WordCountDialog.h"
 #include "mainwindow/ControlTexts.h"
 #include "mainwindow/MainControls.h"
+#include "mainwindow/OptionControls.h"
 #include "mainwindow/PresentationControls.h"
 #include "platform/Scaling.h"
 #include "platform/qt/CommitComboBox.h"
@@ -173,6 +183,69 @@ TEST_F(OpenerTest, AProbeKindOpensTheProbeDialogAboveTheWorkspaceAndCancelPutsTh
     EXPECT_EQ(CommandLine(), " /1 ");
     EXPECT_EQ(kinds.currentIndex(), PresentationProbeWord - 1);
     EXPECT_EQ(ProbeSlateDlg->ProbeLetter->count(), MaxWordLength) << "filled when the lexicons were chosen";
+}
+
+// The outer top-left corner of a window whose right edge and top are given,
+// as the placement keeps it on the screen.
+QPoint RightEdgePlaced(const QRect& outer, int rightEdge, int top) {
+    return KeptOnScreen(QRect(QPoint(rightEdge - outer.width(), top), outer.size())).topLeft();
+}
+
+TEST_F(OpenerTest, TheNewOrderingButtonsOpenTheirDialogsWhoseOKChoosesTheOrderingInTheList) {
+    CommitComboBox& racks = *form->Controls->RandomRacksTab->RandomRackOrder;
+    ASSERT_TRUE(form->Controls->RandomRacksTab->NewRandomRackOrder->isEnabled());
+    QRect outer;
+    const auto typeOrdering = [](QWidget&) {
+        RandomOutputDlg->CanonOrder->setText("AEIOU BCDFGHJKLMNPQRSTVWXYZ?");
+        RandomOutputDlg->OK->click();
+    };
+    EXPECT_EQ(Opened([&] { form->Controls->RandomRacksTab->NewRandomRackOrder->click(); }, &outer, typeOrdering),
+              RandomOutputDlg.data());
+    EXPECT_EQ(outer.topLeft(),
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
+    EXPECT_EQ(CommandLine(), "/.\"AEIOU BCDFGHJKLMNPQRSTVWXYZ?\"");
+    EXPECT_EQ(racks.currentText(), "AEIOU BCDFGHJKLMNPQRSTVWXYZ?");
+    EXPECT_EQ(racks.count(), 3);
+
+    EXPECT_EQ(Opened([&] { form->Controls->CanonicalOutputTab->NewCanonicalOutputOrder->click(); }),
+              CanonOutputDlg.data());
+}
+
+TEST_F(OpenerTest, TheBoardSquareOpensTheDialogOfTheBoardInUseAtTheWorkspacesFoot) {
+    BoardPage& board = *form->Controls->BoardTab;
+    QRect outer;
+    EXPECT_EQ(Opened([&] { board.BoardPosition->showPopup(); }, &outer), BoardDlg.data());
+    const QPoint corner(ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).bottom() + 1);
+    EXPECT_EQ(outer.topLeft(),
+              KeptOnScreen(QRect(corner - QPoint(outer.width(), outer.height()), outer.size())).topLeft());
+    Perform("/@=21");
+    EXPECT_EQ(Opened([&] { board.BoardPosition->showPopup(); }), SuperBoardDlg.data());
+}
+
+TEST_F(OpenerTest, TheMenusOpenTheMappingThePrintDialogAndThePageSetup) {
+    QRect outer;
+    EXPECT_EQ(Opened([&] { form->MenuLetterMapping->trigger(); }, &outer), MappingDlg.data());
+    EXPECT_EQ(MappingDlg->width(), Scaled(725));
+    EXPECT_EQ(outer.topLeft(), RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form).top()));
+    EXPECT_EQ(Opened([&] { form->MenuPrint->trigger(); }), QoraPrintDlg.data());
+
+    QWidget* pageSetup = Opened([&] { form->MenuPageSetup->trigger(); }, &outer);
+    EXPECT_EQ(pageSetup, QoraPageSetupDlg.data()) << "made the first time it opens";
+    const QPoint corner(form->frameGeometry().right() + 1 - 6, ScreenRectOf(*form->Workspace).bottom() + 1);
+    EXPECT_EQ(outer.topLeft(),
+              KeptOnScreen(QRect(corner - QPoint(outer.width(), outer.height()), outer.size())).topLeft());
+    // The page setup acts directly: a line with an error does not keep it away.
+    Type("AB(");
+    EXPECT_EQ(Opened([&] { form->MenuPageSetup->trigger(); }), QoraPageSetupDlg.data());
+    EXPECT_EQ(Opened([&] { form->MenuPrint->trigger(); }), nullptr);
+}
+
+// "/PW" asks for the printer; cancelling there prints nothing and is no error.
+TEST_F(OpenerTest, PrintingAsksForThePrinter) {
+    QWidget* asked = Opened([&] { Perform("/PW \"Anagrams\" "); }, nullptr,
+                            [](QWidget& modal) { static_cast<QDialog&>(modal).reject(); });
+    EXPECT_NE(asked, nullptr);
+    for (const std::string& line : Lines()) EXPECT_EQ(line.find("Error"), std::string::npos) << line;
 }
 
 }  // namespace

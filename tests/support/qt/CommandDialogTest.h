@@ -11,6 +11,7 @@
 #include "dialogs/HelpDialog.h"
 #include "engine/Tiles.h"
 #include "processor/CommandLine.h"
+#include "processor/Settings.h"
 
 namespace qora {
 
@@ -19,6 +20,13 @@ protected:
     void SetUp() override {
         SmallDialogTest::SetUp();
         WritePromptLine();
+    }
+
+    // The primary lexicon's language changes: its tables, orderings and
+    // letter mapping.
+    static void UseLanguage(Language language) {
+        SetLanguageTables(language);
+        LoadLanguageDefaults();
     }
 
     // The command line the dialog left, and a fresh one for the next step.
