@@ -149,7 +149,8 @@ void TQoraPrintDlg::FontButtonClick() {
     PrinterFontDialog.Font = PrintingFont();
     if (PrinterFontDialog.Execute(this)) {
         PrinterFontName = ToCodePage(PrinterFontDialog.Font.family());
-        PrinterFontSize = PrinterFontDialog.Font.pointSize();
+        // A font sized in pixels has no point size: the size stays.
+        if (PrinterFontDialog.Font.pointSize() > 0) PrinterFontSize = PrinterFontDialog.Font.pointSize();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QFontDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include "dialogs/PageSetupDialog.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/SpinField.h"
+#include "processor/IniFile.h"
 #include "processor/PageSettings.h"
 #include "processor/PrintedPages.h"
 #include "processor/Settings.h"
@@ -61,6 +63,30 @@ TEST_F(PrintDialogTest, OKKeepsTheChoicesAndTypesTheCommand) {
     EXPECT_TRUE(PrintReverseOrder);
     Open(print);
     EXPECT_EQ(print.Title->text(), "Anagrams");
+}
+
+// A font chosen is the printing font at once, and the initialization
+// file's printer font; cancelling keeps the old one.
+TEST_F(PrintDialogTest, TheFontButtonChoosesThePrintingFont) {
+    Open(print);
+    const auto chooseFont = [](int size, bool accept) {
+        WhenModalOpens([=](QWidget& modal) {
+            auto& fonts = static_cast<QFontDialog&>(modal);
+            QFont font = fonts.currentFont();
+            font.setPointSize(size);
+            fonts.setCurrentFont(font);
+            accept ? fonts.accept() : fonts.reject();
+        });
+    };
+    chooseFont(14, true);
+    print.FontButton->click();
+    EXPECT_EQ(PrinterFontSize, 14);
+    EXPECT_FALSE(PrinterFontName.empty());
+    EXPECT_EQ(PrintingFont().pointSize(), 14);
+    chooseFont(20, false);
+    print.FontButton->click();
+    EXPECT_EQ(PrinterFontSize, 14);
+    EXPECT_TRUE(print.isVisible());
 }
 
 // The page setup shows and stores all six values; the initialization file
