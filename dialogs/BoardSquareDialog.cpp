@@ -119,10 +119,7 @@ BoardSquareForm::BoardSquareForm(int boardSize, PremiumColors& colors, QWidget* 
         QStringLiteral("Select a square by typing its coordinates, clicking there, or using arrow keys."), this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
-    const ConfirmButtons buttons = AddCommandButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
-    Help = buttons.Help;
+    AddCommandButtons(*this, *layout, OK, Cancel, Help);
 
     connect(Board, &PremiumBoardGrid::selected, this, &BoardSquareForm::BoardSelectCell);
     connect(Board, &PremiumBoardGrid::typed, this, &BoardSquareForm::BoardKeyPress);

@@ -44,10 +44,7 @@ CanonicalOrderForm::CanonicalOrderForm(bool randomRack, QWidget* parent)
     CanonOrder->installEventFilter(this);
     layout->addWidget(CanonOrder);
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddCommandButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
-    Help = buttons.Help;
+    AddCommandButtons(*this, *layout, OK, Cancel, Help);
     connect(CanonOrder, &QLineEdit::textChanged, this, &CanonicalOrderForm::CanonOrderChange);
     connect(OK, &QPushButton::clicked, this, &CanonicalOrderForm::OKClick);
 }

@@ -104,10 +104,7 @@ TMappingDlg::TMappingDlg(QWidget* parent) : QoraDialog(" Letter Mapping", LatinF
     layout->addWidget(GroupBox1);
     layout->addStretch(1);
 
-    const ConfirmButtons buttons = AddCommandButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
-    Help = buttons.Help;
+    AddCommandButtons(*this, *layout, OK, Cancel, Help);
     connect(OK, &QPushButton::clicked, this, &TMappingDlg::OKClick);
     connect(SetMap, &QPushButton::clicked, this, &TMappingDlg::SetMapClick);
     connect(Grid, &MappingGrid::keyDown, this, &TMappingDlg::GridKeyDown);

@@ -78,10 +78,7 @@ TQoraPageSetupDlg::TQoraPageSetupDlg(QWidget* parent) : QoraDialog(" Printer Pag
     groups->setColumnStretch(1, 1);
 
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddCommandButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
-    Help = buttons.Help;
+    AddCommandButtons(*this, *layout, OK, Cancel, Help);
     connect(OK, &QPushButton::clicked, this, &TQoraPageSetupDlg::OKClick);
 }
 

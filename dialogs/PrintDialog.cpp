@@ -123,10 +123,7 @@ TQoraPrintDlg::TQoraPrintDlg(QWidget* parent) : QoraDialog(" Print the Workspace
     Label4->setWordWrap(true);
     layout->addWidget(Label4);
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddCommandButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
-    Help = buttons.Help;
+    AddCommandButtons(*this, *layout, OK, Cancel, Help);
     setTabOrder(Title, Collate);
     PrinterFontDialog.FixedPitchOnly = true;
 
