@@ -8,7 +8,7 @@
 #include "dialogs/ProbeSlateDialog.h"
 #include "engine/Lexicons.h"
 #include "engine/QueryEvaluation.h"
-#include "games/LetterGridSolver.h"
+#include "games/LetterGridGame.h"
 #include "games/WordBuildingGridFiles.h"
 #include "games/WordBuildingWindow.h"
 #include "mainwindow/MainControls.h"
@@ -63,7 +63,7 @@ ProcessedLine HandleTypedCommandLine(bool reportErrors, bool perform) {
 
 void ConnectMainWindow(TForm2& form) {
     ConnectCommandProcessor();
-    ConnectLetterGridSolver();
+    ConnectLetterGridGame();
     ConsoleEditHooks.RestartRevertCountdown = [&form] { form.RestartRevertCountdown(); };
     ConsoleEditHooks.RecheckCommandLine = [&form] { form.RecheckCommandLine(); };
     CommandLineHandlers.ShowImpliedSettings = [] { impliedSettings.Post({DisplayedSettings, LineTileScores()}); };

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <vector>
 
 #include "engine/Listings.h"
@@ -120,35 +121,69 @@ bool GridFilesNotAvailable(const CommandAction& action) {
                                : "5 x 5 game grid files are not available");
 }
 
-// Every known grid, written whole (after the file's grids when appending);
-// with no grid known the file is left as it was.
-bool ExportBuildingGrids(const CommandAction& action) {
-    if (!ExecutorHandlers.WriteWordBuildingGrids) return GridFilesNotAvailable(action);
+namespace {
+
+// The text of the grids that `save` gives on the main thread, written whole
+// (after the file's grids when appending); with no grid the file is left as
+// it was. `kind` names the grids in messages ("5 x 5 grid"), `counted` when
+// they are counted ("grid").
+bool WriteGridFile(const CommandAction& action, const std::string& kind, const std::string& counted,
+                   const std::function<std::int32_t(std::string& text)>& save) {
     const bool append = action.Arguments[0] != 0;
     std::string text;
     std::int32_t count = 0;
-    SyncBridge().Run([&] { count = ExecutorHandlers.WriteWordBuildingGrids(text); });
+    SyncBridge().Run([&] { count = save(text); });
     if (count == 0) {
-        WriteMessage("There is no Word-Building Game grid to write: " + action.Text + " is left as it was");
+        WriteMessage("There is no " + kind + " to write: " + action.Text + " is left as it was");
         return true;
     }
     std::string error;
     if (!ReplaceFileWhole(action.Text, text, append, error))
-        return Failed(
-            FormatText("Cannot write Word-Building Game grid file %s: %s", action.Text.c_str(), error.c_str()));
-    WriteMessage(FormatText("%s %s %s", CountOf(count, "Word-Building Game grid").c_str(),
-                            append ? "appended to" : "written to", action.Text.c_str()));
+        return Failed(FormatText("Cannot write %s file %s: %s", kind.c_str(), action.Text.c_str(), error.c_str()));
+    WriteMessage(FormatText("%s %s %s", CountOf(count, counted).c_str(), append ? "appended to" : "written to",
+                            action.Text.c_str()));
     return true;
+}
+
+// Reads a grid file whole; false after the error.
+bool ReadGridFile(const CommandAction& action, const std::string& kind, std::string& bytes) {
+    std::string error;
+    if (ReadWholeFile(action.Text, MaxGridFileSize, bytes, error)) return true;
+    return Failed(FormatText("Cannot read %s file %s: %s", kind.c_str(), action.Text.c_str(), error.c_str()));
+}
+
+}  // namespace
+
+bool ExportGrids(const CommandAction& action) {
+    if (!ExecutorHandlers.SaveGridHistory) return GridFilesNotAvailable(action);
+    return WriteGridFile(action, "5 x 5 grid", "grid", ExecutorHandlers.SaveGridHistory);
+}
+
+// The file is read here; its grids join the history on the main thread.
+bool ImportGrids(const CommandAction& action) {
+    if (!ExecutorHandlers.LoadGridHistory) return GridFilesNotAvailable(action);
+    std::string bytes;
+    if (!ReadGridFile(action, "5 x 5 grid", bytes)) return false;
+    std::int32_t added = 0;
+    std::int32_t unreadable = 0;
+    SyncBridge().Run([&] { added = ExecutorHandlers.LoadGridHistory(bytes, unreadable); });
+    std::string text = CountOf(added, "grid") + " read from " + action.Text;
+    if (unreadable > 0) text += " (" + CountOf(unreadable, "unreadable line") + " skipped)";
+    WriteMessage(text);
+    return true;
+}
+
+bool ExportBuildingGrids(const CommandAction& action) {
+    if (!ExecutorHandlers.WriteWordBuildingGrids) return GridFilesNotAvailable(action);
+    return WriteGridFile(action, "Word-Building Game grid", "Word-Building Game grid",
+                         ExecutorHandlers.WriteWordBuildingGrids);
 }
 
 // The file is read here; its grids are formed on the main thread.
 bool ImportBuildingGrids(const CommandAction& action) {
     if (!ExecutorHandlers.ReadWordBuildingGrids) return GridFilesNotAvailable(action);
     std::string bytes;
-    std::string error;
-    if (!ReadWholeFile(action.Text, MaxGridFileSize, bytes, error))
-        return Failed(
-            FormatText("Cannot read Word-Building Game grid file %s: %s", action.Text.c_str(), error.c_str()));
+    if (!ReadGridFile(action, "Word-Building Game grid", bytes)) return false;
     std::int32_t count = 0;
     std::string refusal;
     SyncBridge().Run([&] { count = ExecutorHandlers.ReadWordBuildingGrids(bytes, refusal); });

@@ -142,8 +142,8 @@ bool ExecuteAction(const CommandAction& action, CommandSource source) {
         case ActionKind::ExportHistory: return ExportHistory(action);
         case ActionKind::ImportHistory: return ImportHistory(action);
         case ActionKind::ExportWorkspace: return ExportWorkspace(action);
-        case ActionKind::ExportGrids:
-        case ActionKind::ImportGrids: return GridFilesNotAvailable(action);
+        case ActionKind::ExportGrids: return ExportGrids(action);
+        case ActionKind::ImportGrids: return ImportGrids(action);
         case ActionKind::ExportBuildingGrids: return ExportBuildingGrids(action);
         case ActionKind::ImportBuildingGrids: return ImportBuildingGrids(action);
     }

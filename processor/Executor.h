@@ -38,6 +38,12 @@ struct ExecutorHooks {
     // Shows the 5 x 5 game; `fromCommand` types the line's letters into it.
     std::function<void(bool fromCommand)> OpenGridGame;
     std::function<void()> OpenWordBuildingGame;
+    // The 5 x 5 game's grid files. The first gives the text of a grid file
+    // of the grid history and the number of grids in it; the second adds the
+    // grids of a file's bytes to the history and returns how many, with the
+    // number of lines it refused in `unreadable`.
+    std::function<std::int32_t(std::string& text)> SaveGridHistory;
+    std::function<std::int32_t(std::string_view bytes, std::int32_t& unreadable)> LoadGridHistory;
     // The Word-Building Game's grid files. The first gives the text of a grid
     // file of every known grid and their number; the second forms the grids
     // of a file's bytes (showing the warning of a bad record) and returns how

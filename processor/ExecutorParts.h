@@ -106,6 +106,8 @@ bool ExportHistory(const CommandAction& action);
 bool ImportHistory(const CommandAction& action);
 bool ExportWorkspace(const CommandAction& action);
 bool GridFilesNotAvailable(const CommandAction& action);
+bool ExportGrids(const CommandAction& action);
+bool ImportGrids(const CommandAction& action);
 bool ExportBuildingGrids(const CommandAction& action);
 bool ImportBuildingGrids(const CommandAction& action);
 

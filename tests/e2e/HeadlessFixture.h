@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "games/LetterGridSolver.h"
+#include "games/LetterGridGame.h"
 #include "processor/Headless.h"
 #include "processor/RuntimeFixture.h"
 #include "support/TestLexicon.h"
@@ -64,7 +64,7 @@ protected:
     // added).
     void Start(const std::string& iniFile = "") {
         if (!lexiconAdded_) AddLexicon("ENGLISH.QLX", TestWordList("ENGLISH"));
-        ASSERT_EQ(StartHeadless({".", iniFile, ConnectLetterGridSolver}), "");
+        ASSERT_EQ(StartHeadless({".", iniFile, ConnectLetterGridGame}), "");
     }
 
     static void WriteFile(const std::string& name, const std::string& bytes) {
