@@ -12,11 +12,11 @@
 #include "engine/Board.h"
 #include "engine/CanonicalOrder.h"
 #include "engine/Lexicons.h"
-#include "engine/PatternMatcher.h"
 #include "engine/QueryConstituents.h"
 #include "engine/QueryFilters.h"
 #include "engine/Search.h"
 #include "engine/SearchTable.h"
+#include "engine/TableMatchers.h"
 #include "engine/Tiles.h"
 #include "platform/ProgramState.h"
 
@@ -138,31 +138,6 @@ private:
     Wordlist items_;
     LetterCounts blankMatches_{};
 };
-
-// Runs `run` with the ready-made anagram matcher when the table allows,
-// else with the matcher of search tables.
-template <typename Run>
-std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run) {
-    SimpleRack rack;
-    if (AsSimpleRack(table, rack)) {
-        AnagramConstraint constraint(rack.Tiles, rack.Blanks, rack.WildCard, AnagramFit::Exact);
-        return run(constraint);
-    }
-    AnagramMatcher matcher(table);
-    if (matcher.TooLarge()) return std::nullopt;
-    return run(matcher);
-}
-
-template <typename Run>
-SearchEnd WithPatternConstraint(const SearchTable& table, Run run) {
-    std::vector<PatternElement> elements;
-    if (AsSimplePattern(table, elements)) {
-        PatternConstraint constraint(std::move(elements));
-        return run(constraint);
-    }
-    PatternMatcher matcher(table);
-    return run(matcher);
-}
 
 // Whether the word holds a run of tiles that matches the table (rack parts
 // left out) as a pattern.

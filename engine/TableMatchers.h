@@ -1,0 +1,43 @@
+// The matcher that serves a search table: a ready-made matcher of the search
+// where the table allows one, else the matcher of search tables. The choice
+// is made once per table, before the walk.
+#pragma once
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "engine/AnagramMatcher.h"
+#include "engine/PatternMatcher.h"
+#include "engine/Search.h"
+#include "engine/SearchTable.h"
+
+namespace qora {
+
+// Runs `run` with the anagram matcher of the table; nothing when the table
+// has more different constituents than the matcher of search tables pools.
+template <typename Run>
+std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run) {
+    SimpleRack rack;
+    if (AsSimpleRack(table, rack)) {
+        AnagramConstraint constraint(rack.Tiles, rack.Blanks, rack.WildCard, AnagramFit::Exact);
+        return run(constraint);
+    }
+    AnagramMatcher matcher(table);
+    if (matcher.TooLarge()) return std::nullopt;
+    return run(matcher);
+}
+
+// Runs `run` with the pattern matcher of the table.
+template <typename Run>
+SearchEnd WithPatternConstraint(const SearchTable& table, Run run) {
+    std::vector<PatternElement> elements;
+    if (AsSimplePattern(table, elements)) {
+        PatternConstraint constraint(std::move(elements));
+        return run(constraint);
+    }
+    PatternMatcher matcher(table);
+    return run(matcher);
+}
+
+}  // namespace qora
