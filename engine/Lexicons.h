@@ -50,10 +50,11 @@ struct LexiconRecord {
     const LexiconNode* Nodes = nullptr;  // the validated node array inside the mapping
     std::size_t NodeCount = 0;
     // ShallowListStart[k]: every sibling list that starts at this index or
-    // later leads to words of fewer than k more tiles (k = 1 to 33), so a
-    // search that needs k more tiles can leave it. The lexicon compiler lays
-    // lists out highest first, which makes these bounds tight; for another
-    // layout, and until they are computed, they leave nothing early.
+    // later leads to words of fewer than k more tiles (k = 1 to 33; the bound
+    // for k = 0 lies past every list), so a search that needs k more tiles
+    // can leave it. The lexicon compiler lays lists out highest first, which
+    // makes these bounds tight; for another layout, and until they are
+    // computed, they leave nothing early.
     ListStarts ShallowListStart = NoShallowLists();
 };
 

@@ -231,15 +231,6 @@ private:
             if (!holdsRun(match.Word)) result_.Offer(match.Word, match.Blanks);
             return true;
         };
-        SimpleRack rack;
-        if (AsSimpleRack(table, rack)) {
-            // The ready-made matcher with a wild card: the words that add a
-            // tile are those longer than the table's tiles.
-            const std::size_t tiles = static_cast<std::size_t>(MinimumLength(table));
-            AnagramConstraint steal(rack.Tiles, rack.Blanks, true, AnagramFit::Exact);
-            return source_.Search(
-                steal, [&](const SearchMatch& match) { return match.Word.size() == tiles || offer(match); }, control_);
-        }
         return WithAnagramConstraint(WithExtraTiles(table),
                                      [&](auto& steal) { return source_.Search(steal, offer, control_); });
     }

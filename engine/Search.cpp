@@ -1,6 +1,7 @@
 #include "engine/Search.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace qora {
 
@@ -29,48 +30,113 @@ public:
           maxLength_(std::min(lexicon.MaxWordLength, MaxSearchLength)),
           constraint_(constraint),
           onMatch_(onMatch),
-          control_(control) {}
+          control_(control),
+          stop_(control.Stop != nullptr ? control.Stop : &neverStop_) {}
 
+    // The walk keeps its own stack of the lists it is in, one per position,
+    // rather than recursing: the state of a list is a few values, and a
+    // call per list would save and restore far more.
     SearchEnd Run() {
-        if (!TooShallow(1, 0)) Walk(1, 0);
-        return stopped_ ? SearchEnd::Stopped : SearchEnd::Completed;
+        const TileMask first = constraint_.NextTiles(0);
+        if (first == 0 || TooShallow(1, 0)) return Completed();
+        List list = ListAt(1, first);  // the list being walked
+        int length = 0;                // the position its tiles stand at
+        for (;;) {
+            const LexiconNode node = nodes_[list.At];
+            const int tile = NodeLetter(node) - TileBase;
+            const bool later = tile < list.End;  // this tile or a later one may be allowed
+            if (later && ((list.Mask >> tile) & 1) != 0) {
+                if (length == 0) {
+                    if (Stopped()) break;
+                    ReportProgress(control_, NodeLetter(node));
+                }
+                if (Enter(node, tile, list, length)) continue;
+                if (stopped_) break;
+            }
+            if (later && !NodeIsLastSibling(node))
+                ++list.At;
+            else if (!Climb(list, length))
+                break;
+        }
+        while (length > 0) Leave(list, length);
+        return Completed();
     }
 
 private:
-    // Whether the list at `first` leads to no word long enough for a match.
+    // A sibling list: the node looked at and the tiles allowed, up to the
+    // end of the mask (no later tile is allowed).
+    struct List {
+        std::uint32_t At;
+        TileMask Mask;
+        int End;
+    };
+
+    static List ListAt(std::uint32_t first, TileMask mask) {
+        return {first, mask, static_cast<int>(std::bit_width(mask))};
+    }
+
+    SearchEnd Completed() const { return stopped_ ? SearchEnd::Stopped : SearchEnd::Completed; }
+
+    // Whether the list at `first` leads to no word long enough for a match
+    // (no list starts at or after the bound for 0 tiles).
     bool TooShallow(std::uint32_t first, int length) {
-        const int needed = constraint_.TilesStillNeeded(length);
-        return needed > 0 &&
-               first >= shallowListStart_[static_cast<std::size_t>(std::min(needed, LexiconMaxWordLength + 1))];
+        const int needed = std::clamp(constraint_.TilesStillNeeded(length), 0, LexiconMaxWordLength + 1);
+        return first >= shallowListStart_[static_cast<std::size_t>(needed)];
     }
 
-    void Walk(std::uint32_t first, int length) {
-        const TileMask mask = constraint_.NextTiles(length);
-        for (std::uint32_t i = first; mask != 0; ++i) {
-            const LexiconNode node = nodes_[i];
-            const int tile = NodeLetter(node) - TileBase;
-            if ((mask >> tile) == 0) break;
-            if ((mask & TileBit(tile)) != 0) {
-                if (StopRequested(control_)) stopped_ = true;
-                if (stopped_) return;
-                if (length == 0) ReportProgress(control_, NodeLetter(node));
-                Visit(node, tile, length);
-            }
-            if (NodeIsLastSibling(node)) break;
-        }
+    // The stop flag is read before each list is entered and after each
+    // match.
+    bool Stopped() {
+        if (stop_->load(std::memory_order_relaxed)) stopped_ = true;
+        return stopped_;
     }
 
-    void Visit(LexiconNode node, int tile, int length) {
-        if (!constraint_.Take(length, tile)) return;
-        word_[length] = static_cast<char>(NodeLetter(node));
+    // Takes the tile of `node` at `length`, reports a match, and enters the
+    // node's children when some tile may follow there and they lead to
+    // words long enough: then true, with the walk in the child list.
+    bool Enter(LexiconNode node, int tile, List& list, int& length) {
+        if (!constraint_.Take(length, tile)) return false;
+        word_[static_cast<std::size_t>(length)] = static_cast<char8_t>(NodeLetter(node));
         BlankMarkBits blanks = 0;
-        if (NodeIsEndOfWord(node) && constraint_.Accept(length + 1, blanks) &&
-            !onMatch_(SearchMatch{std::string_view(word_, static_cast<std::size_t>(length + 1)), blanks}))
-            stopped_ = true;
+        if (NodeIsEndOfWord(node) && constraint_.Accept(length + 1, blanks)) Report(length + 1, blanks);
         const std::uint32_t child = NodeChild(node);
-        if (!stopped_ && child != 0 && length + 1 < maxLength_ && !TooShallow(child, length + 1))
-            Walk(child, length + 1);
+        if (child != 0 && length + 1 < maxLength_ && !Stopped()) {
+            const TileMask next = constraint_.NextTiles(length + 1);
+            if (next != 0 && !TooShallow(child, length + 1)) {
+                above_[static_cast<std::size_t>(length)] = list;
+                list = ListAt(child, next);
+                ++length;
+                return true;
+            }
+        }
         constraint_.Release(length, tile);
+        return false;
+    }
+
+    // Back to the list above, giving back the tile taken from it.
+    void Leave(List& list, int& length) {
+        --length;
+        list = above_[static_cast<std::size_t>(length)];
+        constraint_.Release(length, NodeLetter(nodes_[list.At]) - TileBase);
+    }
+
+    // Leaves finished lists until one has a next sibling to look at; false
+    // when the walk is done.
+    bool Climb(List& list, int& length) {
+        while (length > 0) {
+            Leave(list, length);
+            if (!NodeIsLastSibling(nodes_[list.At])) {
+                ++list.At;
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // Out of line, so that the walk's own steps keep their registers.
+    [[gnu::noinline]] void Report(int length, BlankMarkBits blanks) {
+        const std::string_view word(reinterpret_cast<const char*>(word_.data()), static_cast<std::size_t>(length));
+        if (!onMatch_({word, blanks}) || stop_->load(std::memory_order_relaxed)) stopped_ = true;
     }
 
     const LexiconNode* nodes_;
@@ -79,7 +145,13 @@ private:
     Constraint& constraint_;
     const MatchFunction& onMatch_;
     const SearchControl& control_;
-    char word_[MaxSearchLength]{};
+    static constexpr std::atomic<bool> neverStop_{false};
+    const std::atomic<bool>* stop_;
+    // The letters taken so far, as char8_t: a store of a char may alias
+    // anything, and would make the compiler read the walk's state again
+    // after each letter.
+    std::array<char8_t, MaxSearchLength> word_{};
+    std::array<List, MaxSearchLength> above_{};  // the lists above the one being walked
     bool stopped_ = false;
 };
 
@@ -151,6 +223,11 @@ SearchEnd SearchLexicon(const LexiconRecord& lexicon, PatternConstraint& constra
     return WalkGraph(lexicon, constraint, onMatch, control);
 }
 
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, OneRunPatternConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control) {
+    return WalkGraph(lexicon, constraint, onMatch, control);
+}
+
 SearchEnd SearchLexicon(std::span<const std::string> words, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control) {
     return WalkList(
@@ -165,25 +242,69 @@ SearchEnd SearchLexicon(std::span<const WordlistItem> items, SearchConstraint& c
 
 // ---- The anagram matcher ----------------------------------------------------
 
-AnagramConstraint::AnagramConstraint(const LetterCounts& tiles, int blanks, bool wildCard, AnagramFit fit,
-                                     int tileCount)
-    : allTiles_(AllTilesMask(tileCount)), blanksLeft_(std::max(blanks, 0)), wildCard_(wildCard), fit_(fit) {
+AnagramConstraint::AnagramConstraint(const AnagramRack& rack, int tileCount)
+    : allTiles_(AllTilesMask(tileCount)),
+      blanksLeft_(std::max(rack.Blanks, 0) + std::max(rack.OptionalBlanks, 0)),
+      requiredBlanks_(std::max(rack.Blanks, 0)),
+      minimumLength_(requiredBlanks_) {
+    if (rack.WildCard) wildTiles_ = allTiles_;
     for (int tile = 1; tile <= tileCount; ++tile) {
-        const int count = tiles[static_cast<std::size_t>(tile - 1)];
-        if (count <= 0) continue;
-        left_[static_cast<std::size_t>(tile)] = count;
+        const std::size_t slot = static_cast<std::size_t>(tile - 1);
+        const int marked = std::max<int>(rack.MarkedTiles[slot], 0);
+        const int required = std::max<int>(rack.Tiles[slot], 0) + marked;
+        const int optional = std::max<int>(rack.OptionalTiles[slot], 0);
+        if (required + optional == 0) continue;
+        left_[static_cast<std::size_t>(tile)] = required + optional;
+        optional_[static_cast<std::size_t>(tile)] = optional;
+        marked_[static_cast<std::size_t>(tile)] = marked;
+        anyMarked_ = anyMarked_ || marked > 0;
+        anyOptional_ = anyOptional_ || optional > 0;
         available_ |= TileBit(tile);
-        tilesLeft_ += count;
+        requiredLeft_ += required;
     }
+    minimumLength_ += requiredLeft_;
 }
 
-int AnagramConstraint::TilesStillNeeded(int) { return fit_ == AnagramFit::Exact ? tilesLeft_ + blanksLeft_ : 0; }
+namespace {
 
-bool AnagramConstraint::Accept(int length, BlankMarkBits& blanks) {
-    if (fit_ == AnagramFit::Exact && (tilesLeft_ != 0 || blanksLeft_ != 0)) return false;
-    const BlankMarkBits taken = length >= MaxSearchLength ? ~BlankMarkBits{0} : (BlankMarkBits{1} << length) - 1;
-    blanks = (blankAt_ | wildAt_) & taken;
-    return true;
+AnagramRack RackOf(const LetterCounts& tiles, int blanks, bool wildCard, AnagramFit fit) {
+    AnagramRack rack;
+    (fit == AnagramFit::Exact ? rack.Tiles : rack.OptionalTiles) = tiles;
+    (fit == AnagramFit::Exact ? rack.Blanks : rack.OptionalBlanks) = blanks;
+    rack.WildCard = wildCard;
+    return rack;
+}
+
+}  // namespace
+
+AnagramConstraint::AnagramConstraint(const LetterCounts& tiles, int blanks, bool wildCard, AnagramFit fit,
+                                     int tileCount)
+    : AnagramConstraint(RackOf(tiles, blanks, wildCard, fit), tileCount) {}
+
+BlankMarkBits AnagramConstraint::MarkedAndRequired(int length, BlankMarkBits blanks) const {
+    // A kind's marked tiles are the last of its tiles taken.
+    std::array<int, LetterCountSlots + 1> marked = marked_;
+    // Where the tiles a word lacks are fewer than the required blanks, the
+    // other blanks take positions from the word's end back, each where an
+    // optional tile of its kind was used: the required tiles stay matched.
+    int more = requiredBlanks_ - std::popcount(blanks);
+    std::array<int, LetterCountSlots + 1> spare{};  // the optional tiles used of each kind
+    for (std::size_t kind = 1; kind < spare.size(); ++kind) spare[kind] = optional_[kind] - left_[kind];
+    for (int position = length - 1; position >= 0; --position) {
+        const int taken = takenBy_[static_cast<std::size_t>(position)];
+        if (taken <= 0) continue;
+        const std::size_t kind = static_cast<std::size_t>(taken);
+        if (marked[kind] > 0) {
+            --marked[kind];
+        } else if (more > 0 && spare[kind] > 0) {
+            --spare[kind];
+            --more;
+        } else {
+            continue;
+        }
+        blanks |= BlankMarkBits{1} << position;
+    }
+    return blanks;
 }
 
 // ---- The pattern matcher ----------------------------------------------------
@@ -191,38 +312,48 @@ bool AnagramConstraint::Accept(int length, BlankMarkBits& blanks) {
 PatternConstraint::PatternConstraint(std::vector<PatternElement> elements)
     : elements_(std::move(elements)), tilesFrom_(elements_.size() + 1, 0) {
     for (std::size_t k = elements_.size(); k-- > 0;) tilesFrom_[k] = tilesFrom_[k + 1] + (elements_[k].Run ? 0 : 1);
-    if (elements_.size() <= static_cast<std::size_t>(MaxPatternElements)) states_[0] = Closure(1);
+    if (elements_.size() > static_cast<std::size_t>(MaxPatternElements)) return;
+    for (std::size_t k = 0; k < elements_.size(); ++k) {
+        const StateSet bit = StateSet{1} << k;
+        if (elements_[k].Run) runs_ |= bit;
+        for (int tile = 1; tile <= LetterCountSlots; ++tile)
+            if ((elements_[k].Tiles & TileBit(tile)) != 0)
+                (elements_[k].Run ? runsTaking_ : singlesTaking_)[tile] |= bit;
+    }
+    states_[0] = Closure(1);
 }
 
 int PatternConstraint::TilesStillNeeded(int length) {
     int needed = MaxSearchLength + 1;
-    for (std::size_t k = 0; k < tilesFrom_.size(); ++k)
-        if ((states_[length] >> k & 1) != 0) needed = std::min(needed, tilesFrom_[k]);
+    for (StateSet states = states_[length]; states != 0; states &= states - 1)
+        needed = std::min(needed, tilesFrom_[static_cast<std::size_t>(std::countr_zero(states))]);
     return needed;
 }
 
 PatternConstraint::StateSet PatternConstraint::Closure(StateSet states) const {
     // A run may match nothing, so reaching it also reaches the next element;
-    // runs in a row are passed in one ascending sweep.
-    for (std::size_t k = 0; k < elements_.size(); ++k)
-        if ((states >> k & 1) != 0 && elements_[k].Run) states |= StateSet{1} << (k + 1);
+    // each sweep passes one more run of a row of runs.
+    for (StateSet more = states & runs_; more != 0;) {
+        const StateSet reached = (more << 1) & ~states;
+        states |= reached;
+        more = reached & runs_;
+    }
     return states;
 }
 
 PatternConstraint::StateSet PatternConstraint::Step(StateSet states, int tile) const {
-    StateSet next = 0;
-    for (std::size_t k = 0; k < elements_.size(); ++k) {
-        if ((states >> k & 1) == 0 || (elements_[k].Tiles & TileBit(tile)) == 0) continue;
-        next |= StateSet{1} << (elements_[k].Run ? k : k + 1);
-    }
-    return Closure(next);
+    // A single element leads on to the next one, a run stays.
+    return Closure(((states & singlesTaking_[static_cast<std::size_t>(tile)]) << 1) |
+                   (states & runsTaking_[static_cast<std::size_t>(tile)]));
 }
 
 TileMask PatternConstraint::NextTiles(int length) {
     if (length >= MaxSearchLength) return 0;
     TileMask tiles = 0;
-    for (std::size_t k = 0; k < elements_.size(); ++k)
-        if ((states_[length] >> k & 1) != 0) tiles |= elements_[k].Tiles;
+    for (StateSet states = states_[length]; states != 0; states &= states - 1) {
+        const std::size_t k = static_cast<std::size_t>(std::countr_zero(states));
+        if (k < elements_.size()) tiles |= elements_[k].Tiles;
+    }
     return tiles;
 }
 
@@ -255,6 +386,57 @@ bool PatternConstraint::Accept(int length, BlankMarkBits& blanks) {
         if (plain == 0) blanks |= BlankMarkBits{1} << position;
         reached = plain != 0 ? plain : blank;
     }
+    return true;
+}
+
+// ---- The pattern matcher of at most one run ---------------------------------
+
+bool OneRunPatternConstraint::Fits(const std::vector<PatternElement>& elements) {
+    return std::count_if(elements.begin(), elements.end(), [](const PatternElement& e) { return e.Run; }) <= 1;
+}
+
+OneRunPatternConstraint::OneRunPatternConstraint(const std::vector<PatternElement>& elements) {
+    const auto run = std::find_if(elements.begin(), elements.end(), [](const PatternElement& e) { return e.Run; });
+    const int before = static_cast<int>(run - elements.begin());
+    const int singles = static_cast<int>(elements.size()) - (run != elements.end() ? 1 : 0);
+    if (singles > MaxSearchLength) return;  // no word has so many tiles: matches nothing
+    int at = 0;
+    for (const PatternElement& element : elements) {
+        if (element.Run) continue;
+        tiles_[static_cast<std::size_t>(at)] = element.Tiles;
+        if (element.Blank) {
+            if (at < before)
+                beforeBlanks_ |= BlankMarkBits{1} << at;
+            else
+                afterBlanks_ |= BlankMarkBits{1} << (at - before);
+        }
+        if (at >= before)
+            for (int tile = 1; tile <= LetterCountSlots; ++tile)
+                if ((element.Tiles & TileBit(tile)) != 0) afterTaking_[tile] |= AfterStates{1} << (at - before);
+        ++at;
+    }
+    before_ = before;
+    after_ = singles - before;
+    hasRun_ = run != elements.end();
+    if (hasRun_) {
+        runTiles_ = run->Tiles;
+        runBlank_ = run->Blank;
+        states_[static_cast<std::size_t>(before_)] = 1;
+    }
+}
+
+bool OneRunPatternConstraint::Accept(int length, BlankMarkBits& blanks) {
+    if (!hasRun_) {
+        blanks = beforeBlanks_;
+        return length == before_;
+    }
+    if (length < before_ || (states_[static_cast<std::size_t>(length)] >> after_ & 1) == 0) return false;
+    // The run takes the tiles between those before and after it.
+    const int runEnd = length - after_;
+    const auto below = [](int position) { return (std::uint64_t{1} << position) - 1; };
+    const std::uint64_t marks =
+        beforeBlanks_ | (std::uint64_t{afterBlanks_} << runEnd) | (runBlank_ ? below(runEnd) & ~below(before_) : 0);
+    blanks = static_cast<BlankMarkBits>(marks);
     return true;
 }
 

@@ -8,8 +8,10 @@
 // or another lexicon.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <atomic>
+#include <bit>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -94,13 +96,33 @@ enum class AnagramFit {
     AtMost,  // any of the tiles and blanks are used
 };
 
-// The anagram matcher: the words made of a multiset of tiles plus `blanks`
-// blanks (each stands for any one tile), and with a wild card any number of
-// further tiles. A word's tile is matched by a tile of the multiset while one
-// is left, else by a blank, else by the wild card; blank and wild-card
-// positions are reported as blank-matched.
+// The tiles of an anagram search: tiles and blanks (each stands for any one
+// tile) that every match uses, tiles and blanks that it may leave (a rack
+// part), and perhaps a wild card (any number of further tiles).
+struct AnagramRack {
+    LetterCounts Tiles{};  // by tile number - 1
+    LetterCounts OptionalTiles{};
+    // Tiles that only a tile of their kind matches, yet count as matched by
+    // a blank (a blank bound to one tile); not together with optional ones.
+    LetterCounts MarkedTiles{};
+    int Blanks = 0;
+    int OptionalBlanks = 0;
+    bool WildCard = false;
+};
+
+// The anagram matcher: the words made of the tiles of a rack. A word's tile
+// is matched by a tile of its own kind while one is left (its plain tiles
+// first, then its marked ones), else by a blank, else by the wild card;
+// marked, blank and wild-card positions are reported as blank-matched. Where
+// the blanks a match must use are more than the tiles it lacks, they take
+// the last tiles that an optional tile of their kind matched. So a word's
+// tiles are matched by plain tiles of their kinds from its first tile on
+// wherever they can be.
 class AnagramConstraint final : public SearchConstraint {
 public:
+    explicit AnagramConstraint(const AnagramRack& rack, int tileCount = ActiveTileCount());
+    // The multiset `tiles` and `blanks` blanks, all of them required or all
+    // optional as `fit` says.
     AnagramConstraint(const LetterCounts& tiles, int blanks, bool wildCard, AnagramFit fit,
                       int tileCount = ActiveTileCount());
 
@@ -111,15 +133,28 @@ public:
     int TilesStillNeeded(int length) override;
 
 private:
-    std::array<int, LetterCountSlots + 1> left_{};  // tiles of each kind not yet used, by tile number
-    TileMask available_ = 0;                        // kinds with a tile left
+    BlankMarkBits MarkedAndRequired(int length, BlankMarkBits blanks) const;
+
+    static constexpr std::int16_t TakenByBlank = 0;
+    static constexpr std::int16_t TakenByWildCard = -1;
+
+    std::array<int, LetterCountSlots + 1> left_{};      // tiles of each kind not yet used, by tile number
+    std::array<int, LetterCountSlots + 1> optional_{};  // how many of them a match may leave
+    std::array<int, LetterCountSlots + 1> marked_{};    // how many of them are marked
+    TileMask available_ = 0;                            // kinds with a tile left
     TileMask allTiles_ = 0;
-    int tilesLeft_ = 0;
+    TileMask wildTiles_ = 0;  // what the wild card takes: all tiles, or none without one
+    bool anyOptional_ = false;
+    bool anyMarked_ = false;
+    int requiredLeft_ = 0;  // the tiles a match must still use
     int blanksLeft_ = 0;
-    bool wildCard_ = false;
-    AnagramFit fit_ = AnagramFit::Exact;
+    int requiredBlanks_ = 0;
+    int minimumLength_ = 0;      // the required tiles and blanks
     BlankMarkBits blankAt_ = 0;  // positions taken by a blank
     BlankMarkBits wildAt_ = 0;   // positions taken by the wild card
+    // What took each position: its tile's own kind (the tile number), a
+    // blank or the wild card.
+    std::array<std::int16_t, MaxSearchLength> takenBy_{};
 };
 
 // The matcher's steps are defined here, inline, because the walk runs them
@@ -127,43 +162,62 @@ private:
 
 inline TileMask AnagramConstraint::NextTiles(int length) {
     if (length >= MaxSearchLength) return 0;
-    return blanksLeft_ > 0 || wildCard_ ? allTiles_ : available_;
+    return available_ | (blanksLeft_ > 0 ? allTiles_ : wildTiles_);
 }
 
 inline bool AnagramConstraint::Take(int position, int tile) {
-    const BlankMarkBits here = BlankMarkBits{1} << position;
     // A tile of its own kind is always the best use: blanks and the wild card
     // can stand for anything, so they are kept for tiles that have no match.
-    if (left_[static_cast<std::size_t>(tile)] > 0) {
-        if (--left_[static_cast<std::size_t>(tile)] == 0) available_ &= ~TileBit(tile);
-        --tilesLeft_;
+    // Of its kind, the required tiles go first.
+    const std::size_t kind = static_cast<std::size_t>(tile);
+    std::int16_t& taken = takenBy_[static_cast<std::size_t>(position)];
+    if (left_[kind] > 0) {
+        requiredLeft_ -= !anyOptional_ || left_[kind] > optional_[kind];
+        if (--left_[kind] == 0) available_ &= ~TileBit(tile);
+        taken = static_cast<std::int16_t>(tile);
         return true;
     }
+    const BlankMarkBits here = BlankMarkBits{1} << position;
     if (blanksLeft_ > 0) {
         --blanksLeft_;
         blankAt_ |= here;
+        taken = TakenByBlank;
         return true;
     }
-    if (wildCard_) {
+    if (wildTiles_ != 0) {
         wildAt_ |= here;
+        taken = TakenByWildCard;
         return true;
     }
     return false;
 }
 
 inline void AnagramConstraint::Release(int position, int tile) {
+    const std::int16_t taken = takenBy_[static_cast<std::size_t>(position)];
+    if (taken > 0) {
+        const std::size_t kind = static_cast<std::size_t>(tile);
+        ++left_[kind];
+        requiredLeft_ += !anyOptional_ || left_[kind] > optional_[kind];
+        available_ |= TileBit(tile);
+        return;
+    }
     const BlankMarkBits here = BlankMarkBits{1} << position;
-    if ((wildAt_ & here) != 0) {
-        wildAt_ &= ~here;
-    } else if ((blankAt_ & here) != 0) {
+    if (taken == TakenByBlank) {
         blankAt_ &= ~here;
         ++blanksLeft_;
     } else {
-        ++left_[static_cast<std::size_t>(tile)];
-        available_ |= TileBit(tile);
-        ++tilesLeft_;
+        wildAt_ &= ~here;
     }
 }
+
+inline bool AnagramConstraint::Accept(int length, BlankMarkBits& blanks) {
+    if (requiredLeft_ != 0 || length < minimumLength_) return false;
+    blanks = blankAt_ | wildAt_;  // no position from `length` on is taken
+    if (requiredBlanks_ > 0 || anyMarked_) blanks = MarkedAndRequired(length, blanks);
+    return true;
+}
+
+inline int AnagramConstraint::TilesStillNeeded(int length) { return std::max(requiredLeft_, minimumLength_ - length); }
 
 // One element of a pattern: a position that takes one tile of a set, or a
 // run of any number of such tiles (zero included).
@@ -198,15 +252,86 @@ private:
     StateSet Step(StateSet states, int tile) const;
 
     std::vector<PatternElement> elements_;
-    std::vector<int> tilesFrom_;                          // the single elements from element k on
+    std::vector<int> tilesFrom_;  // the single elements from element k on
+    // By tile: the single elements and the runs that take it.
+    std::array<StateSet, LetterCountSlots + 1> singlesTaking_{};
+    std::array<StateSet, LetterCountSlots + 1> runsTaking_{};
+    StateSet runs_ = 0;
     std::array<StateSet, MaxSearchLength + 1> states_{};  // after each number of tiles
     std::array<int, MaxSearchLength> tiles_{};            // the tile taken at each position
 };
+
+// The pattern matcher for patterns with at most one run: single elements,
+// or single elements, a run and single elements. Such a pattern matches a
+// word in one way only (the run takes what the single elements leave), so
+// the matcher follows just the elements after the run that the last tiles
+// may have matched, one bit each, and knows the blank marks from the
+// word's length.
+class OneRunPatternConstraint final : public SearchConstraint {
+public:
+    // Whether the elements hold at most one run.
+    static bool Fits(const std::vector<PatternElement>& elements);
+
+    explicit OneRunPatternConstraint(const std::vector<PatternElement>& elements);
+
+    TileMask NextTiles(int length) override;
+    bool Take(int position, int tile) override;
+    void Release(int position, int tile) override {}
+    bool Accept(int length, BlankMarkBits& blanks) override;
+    int TilesStillNeeded(int length) override;
+
+private:
+    // Bit k: the run is matched (k = 0: it may go on) and the last k tiles
+    // match the first k elements after it.
+    using AfterStates = std::uint64_t;
+
+    int before_ = 0;  // the single elements before the run (all of them when there is none)
+    int after_ = 0;   // the single elements after the run
+    bool hasRun_ = false;
+    TileMask runTiles_ = 0;
+    bool runBlank_ = false;
+    std::array<TileMask, MaxSearchLength> tiles_{};                // of each single element, those before the run first
+    BlankMarkBits beforeBlanks_ = 0;                               // the blank single elements before the run
+    BlankMarkBits afterBlanks_ = 0;                                // and after it, bit k for the k-th after it
+    std::array<AfterStates, LetterCountSlots + 1> afterTaking_{};  // by tile: the elements after the run that take it
+    std::array<AfterStates, MaxSearchLength + 1> states_{};        // after each number of tiles past those before
+};
+
+// The matcher's steps are inline: the walk runs them at every tile it tries.
+
+inline TileMask OneRunPatternConstraint::NextTiles(int length) {
+    if (length < before_) return tiles_[static_cast<std::size_t>(length)];
+    if (!hasRun_ || length >= MaxSearchLength) return 0;
+    AfterStates states = states_[static_cast<std::size_t>(length)];
+    TileMask tiles = (states & 1) != 0 ? runTiles_ : 0;
+    for (states &= (AfterStates{1} << after_) - 1; states != 0; states &= states - 1)
+        tiles |= tiles_[static_cast<std::size_t>(before_ + std::countr_zero(states))];
+    return tiles;
+}
+
+inline bool OneRunPatternConstraint::Take(int position, int tile) {
+    // NextTiles has let only the element's tiles through.
+    if (position < before_) return true;
+    const AfterStates states = states_[static_cast<std::size_t>(position)];
+    const AfterStates next =
+        ((states & afterTaking_[static_cast<std::size_t>(tile)]) << 1) | (states & ((runTiles_ >> tile) & 1));
+    states_[static_cast<std::size_t>(position) + 1] = next;
+    return next != 0;
+}
+
+inline int OneRunPatternConstraint::TilesStillNeeded(int length) {
+    if (length < before_) return before_ - length + after_;
+    if (!hasRun_) return 0;
+    // The most elements after the run matched so far.
+    return after_ + 1 - static_cast<int>(std::bit_width(states_[static_cast<std::size_t>(length)]));
+}
 
 // The same walk for the ready-made matchers, calling them directly.
 SearchEnd SearchLexicon(const LexiconRecord& lexicon, AnagramConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control = {});
 SearchEnd SearchLexicon(const LexiconRecord& lexicon, PatternConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control = {});
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, OneRunPatternConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control = {});
 
 }  // namespace qora

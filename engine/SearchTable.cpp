@@ -95,28 +95,35 @@ SearchTable WithExtraTiles(const SearchTable& table) {
     return items;
 }
 
-bool AsSimpleRack(const SearchTable& table, SimpleRack& rack) {
-    rack = SimpleRack{};
+bool AsSimpleRack(const SearchTable& table, AnagramRack& rack) {
+    rack = AnagramRack{};
     const TileMask all = AllTilesMask(ActiveTileCount());
     for (const QueryItem& item : table) {
         const TileTest& test = item.Test;
-        if (HasPositionConditions(test) || item.InRack) return false;
+        if (HasPositionConditions(test)) return false;
         const bool fixed = item.MinRepeats == item.MaxRepeats;
+        const int optional = item.MaxRepeats - item.MinRepeats;  // a rack part's tiles
         if (item.IsBlock()) {
             if (!fixed) return false;
             for (unsigned char tile : item.Block)
                 rack.Tiles[tile - TileBase - 1] += static_cast<std::int16_t>(item.MinRepeats);
-        } else if (test.Blank && test.Tiles == all && fixed) {
+        } else if (test.Blank && test.Tiles == all && item.MaxRepeats == UnboundedRepeats) {
             rack.Blanks += item.MinRepeats;
-        } else if (test.Blank && test.Tiles == all && item.MinRepeats == 0 && item.MaxRepeats == UnboundedRepeats) {
             rack.WildCard = true;
-        } else if (!test.Blank && std::has_single_bit(test.Tiles) && fixed) {
-            rack.Tiles[std::countr_zero(test.Tiles) - 1] += static_cast<std::int16_t>(item.MinRepeats);
+        } else if (test.Blank && test.Tiles == all && (fixed || item.InRack)) {
+            rack.Blanks += item.MinRepeats;
+            rack.OptionalBlanks += optional;
+        } else if (std::has_single_bit(test.Tiles) && (fixed || (item.InRack && !test.Blank))) {
+            const std::size_t slot = static_cast<std::size_t>(std::countr_zero(test.Tiles) - 1);
+            (test.Blank ? rack.MarkedTiles : rack.Tiles)[slot] += static_cast<std::int16_t>(item.MinRepeats);
+            rack.OptionalTiles[slot] += static_cast<std::int16_t>(optional);
         } else {
             return false;
         }
     }
-    return true;
+    // Which of a kind's tiles are marked is known only when all are required.
+    const bool optional = rack.OptionalTiles != LetterCounts{} || rack.OptionalBlanks > 0;
+    return !optional || rack.MarkedTiles == LetterCounts{};
 }
 
 bool AsSimplePattern(const SearchTable& table, std::vector<PatternElement>& elements) {

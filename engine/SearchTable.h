@@ -83,14 +83,11 @@ bool PlainLater(BlankMarkBits a, BlankMarkBits b);
 
 // ---- The ready-made matchers, where a table needs no more -----------------
 
-// The anagram matcher's rack for a table of tiles, a number of blanks and at
-// most one wild card (no sets, marks, racks or open counts of tiles).
-struct SimpleRack {
-    LetterCounts Tiles{};
-    int Blanks = 0;
-    bool WildCard = false;
-};
-bool AsSimpleRack(const SearchTable& table, SimpleRack& rack);
+// The anagram matcher's rack for a table of single tiles (a blank bound to
+// one tile among them), blanks and wild cards, in rack parts or not: no sets
+// of several tiles, presence marks, same-letter conditions or open counts
+// but the wild card's.
+bool AsSimpleRack(const SearchTable& table, AnagramRack& rack);
 
 // The pattern matcher's elements for a table of plain tests (no presence or
 // same-letter conditions) and blocks in order with fixed counts.

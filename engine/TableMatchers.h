@@ -18,9 +18,9 @@ namespace qora {
 // has more different constituents than the matcher of search tables pools.
 template <typename Run>
 std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run) {
-    SimpleRack rack;
+    AnagramRack rack;
     if (AsSimpleRack(table, rack)) {
-        AnagramConstraint constraint(rack.Tiles, rack.Blanks, rack.WildCard, AnagramFit::Exact);
+        AnagramConstraint constraint(rack);
         return run(constraint);
     }
     AnagramMatcher matcher(table);
@@ -33,6 +33,10 @@ template <typename Run>
 SearchEnd WithPatternConstraint(const SearchTable& table, Run run) {
     std::vector<PatternElement> elements;
     if (AsSimplePattern(table, elements)) {
+        if (OneRunPatternConstraint::Fits(elements)) {
+            OneRunPatternConstraint constraint(elements);
+            return run(constraint);
+        }
         PatternConstraint constraint(std::move(elements));
         return run(constraint);
     }

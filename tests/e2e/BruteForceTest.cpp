@@ -45,6 +45,12 @@ bool IsAnagram(const std::string& word, const std::string& query) {
     return Contains(LettersOf(word), LettersOf(query));
 }
 
+// "REQUIRED,OPTIONAL": every required letter and any of the optional ones.
+bool IsRackWord(const std::string& word, const std::string& query) {
+    const LetterTally letters = LettersOf(word);
+    return Contains(letters, LettersOf(query.substr(0, query.find(',')))) && Contains(LettersOf(query), letters);
+}
+
 // "?" is one letter, "*" any run.
 std::regex PatternOf(const std::string& query) {
     std::string expression;
@@ -64,7 +70,8 @@ Words Expected(int mode, const std::string& query, const Words& words) {
     for (const std::string& word : words) {
         switch (mode) {
             case 1:
-                if (IsAnagram(word, query)) found.insert(word);
+                if (query.find(',') != std::string::npos ? IsRackWord(word, query) : IsAnagram(word, query))
+                    found.insert(word);
                 break;
             case 2:
                 if (std::regex_match(word, pattern)) found.insert(word);
@@ -93,8 +100,9 @@ std::string Upper(std::string text) {
 
 // A query of the mode made from words of the list, so that it finds some:
 // some letters made blanks and perhaps a wild card after the first letters
-// (anagrams and patterns), a run of two tiles (imbedded words, steals), two
-// words' letters (pairs).
+// (anagrams and patterns) or a word's letters split into required ones and
+// a rack part with two more (anagrams), a run of two tiles (imbedded words,
+// steals), two words' letters (pairs).
 std::string MakeQuery(int mode, const Words& words, std::mt19937& random) {
     const auto pick = [&] { return words[random() % words.size()]; };
     std::string query = pick();
@@ -107,6 +115,12 @@ std::string MakeQuery(int mode, const Words& words, std::mt19937& random) {
             return query;
         }
         case 5: return query + pick();
+        case 1:
+            if (random() % 3 == 0) {
+                const std::size_t at = random() % query.size();
+                return query.substr(0, at) + "," + query.substr(at) + pick().substr(0, 2);
+            }
+            [[fallthrough]];
         default:
             for (int blanks = static_cast<int>(random() % 3); blanks > 0; --blanks)
                 query[random() % query.size()] = '?';

@@ -277,22 +277,27 @@ TEST(Search, PatternsMatchWhatARegularExpressionMatches) {
         std::vector<std::string> expected;
         for (const auto& word : words)
             if (std::regex_match(word, regex)) expected.push_back(word);
-        for (int source = 0; source < 2; ++source) {
-            PatternConstraint constraint(pattern);
-            std::vector<std::string> found;
-            const MatchFunction collect = [&](const SearchMatch& match) {
-                EXPECT_TRUE(MatchesWithMarks(pattern, 0, match.Word, 0, match.Blanks))
-                    << match.Word << " " << match.Blanks;
-                found.emplace_back(match.Word);
-                return true;
-            };
-            if (source == 0)
-                SearchLexicon(lexicon, constraint, collect);
-            else
-                SearchLexicon(std::span<const std::string>(words), constraint, collect);
-            std::sort(found.begin(), found.end());
-            ASSERT_EQ(found, expected);
-        }
+        // The general matcher, and the one for at most one run where it fits.
+        const auto check = [&](auto makeConstraint) {
+            for (int source = 0; source < 2; ++source) {
+                auto constraint = makeConstraint();
+                std::vector<std::string> found;
+                const MatchFunction collect = [&](const SearchMatch& match) {
+                    EXPECT_TRUE(MatchesWithMarks(pattern, 0, match.Word, 0, match.Blanks))
+                        << match.Word << " " << match.Blanks;
+                    found.emplace_back(match.Word);
+                    return true;
+                };
+                if (source == 0)
+                    SearchLexicon(lexicon, constraint, collect);
+                else
+                    SearchLexicon(std::span<const std::string>(words), constraint, collect);
+                std::sort(found.begin(), found.end());
+                ASSERT_EQ(found, expected);
+            }
+        };
+        check([&] { return PatternConstraint(pattern); });
+        if (OneRunPatternConstraint::Fits(pattern)) check([&] { return OneRunPatternConstraint(pattern); });
     }
 }
 
