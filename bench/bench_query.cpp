@@ -67,7 +67,8 @@ void BM_Query50000Words(benchmark::State& state) { Evaluations(state, "/Q3 E/|5-
 void BM_QuerySetsAndRack(benchmark::State& state) { Evaluations(state, "AEIN(C)(V),RST?"); }
 void BM_QuerySteal(benchmark::State& state) { Evaluations(state, "/Q4 TRAIN"); }
 void BM_QueryTwoWords(benchmark::State& state) { Evaluations(state, "/Q5 DOGCATS"); }
-// Two equal letters anywhere: one walk for each tile the "(S1)" may repeat.
+// Two equal letters anywhere: the racks of the 26 tiles the "(S1)" may
+// repeat, in one walk.
 void BM_QueryDoubleLetter(benchmark::State& state) { Evaluations(state, "?(S1)*"); }
 
 BENCHMARK(BM_BareAnagram7)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", bench::Fastest);

@@ -32,6 +32,8 @@ public:
     bool Resolve(const ParsedCommand& command, const LetterCounts& previousBlankMatches, std::string& error);
 
     bool HasWordReferences() const { return hasWordReferences_; }
+    // Whether the query has a "(Sk)" set: a table for each of its bindings.
+    bool HasBindings() const { return !anchors_.empty(); }
 
     // Calls `visit` with the search tables of the query for one word of the
     // word-reference source (a tile string; ignored without word references),

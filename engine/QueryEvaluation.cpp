@@ -206,6 +206,12 @@ public:
         }
     }
 
+    // The racks of all the bindings of a "(Sk)" set in one walk (anagrams).
+    SearchEnd RunBound(const BoundRacks& racks) const {
+        BoundAnagramConstraint constraint(racks);
+        return source_.Search(constraint, AddWords(), control_);
+    }
+
 private:
     MatchFunction AddWords() const {
         return [this](const SearchMatch& match) {
@@ -287,6 +293,19 @@ bool ReferenceWords(const Settings& settings, std::vector<std::string>& words, s
     return true;
 }
 
+// The tables of the bindings of one "(Sk)" set for a reference word; none
+// when there are more than one set can have.
+std::vector<SearchTable> BindingTables(const QueryConstituents& constituents, std::string_view word,
+                                       std::string_view letterMapping) {
+    std::vector<SearchTable> tables;
+    const bool few = constituents.ForEachTable(word, letterMapping, [&](const SearchTable& table) {
+        tables.push_back(table);
+        return tables.size() <= LetterCountSlots;
+    });
+    if (!few) tables.clear();
+    return tables;
+}
+
 QueryEnd SearchQuery(const ParsedCommand& command, const QueryEnvironment& environment, QueryOutput& output,
                      QueryResult& result) {
     const Settings& settings = command.QuerySettings;
@@ -315,11 +334,17 @@ QueryEnd SearchQuery(const ParsedCommand& command, const QueryEnvironment& envir
             const auto noRun = [&](const SearchTable& table) { return !HoldsRun(table, candidate); };
             return !constituents.ForEachTable(word, environment.LetterMapping, noRun, tiles);
         };
-        constituents.ForEachTable(word, environment.LetterMapping, [&](const SearchTable& table) {
-            const std::optional<SearchEnd> end = search.Run(settings.QueryMode, table, holdsRun);
-            tooLarge = !end.has_value();
-            return end == SearchEnd::Completed && !StopRequested(environment);
-        });
+        BoundRacks bound;
+        if (settings.QueryMode == QueryModeAnagrams && constituents.HasBindings() &&
+            AsBoundRacks(BindingTables(constituents, word, environment.LetterMapping), bound)) {
+            search.RunBound(bound);
+        } else {
+            constituents.ForEachTable(word, environment.LetterMapping, [&](const SearchTable& table) {
+                const std::optional<SearchEnd> end = search.Run(settings.QueryMode, table, holdsRun);
+                tooLarge = !end.has_value();
+                return end == SearchEnd::Completed && !StopRequested(environment);
+            });
+        }
         result.AddOffered();
         if (tooLarge) {
             output.ReportError("The query has more than " + std::to_string(AnagramMatcher::MaxGroups) +

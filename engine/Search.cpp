@@ -1,5 +1,7 @@
 #include "engine/Search.h"
 
+#include "engine/SearchTable.h"
+
 #include <algorithm>
 #include <bit>
 
@@ -228,6 +230,11 @@ SearchEnd SearchLexicon(const LexiconRecord& lexicon, OneRunPatternConstraint& c
     return WalkGraph(lexicon, constraint, onMatch, control);
 }
 
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, BoundAnagramConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control) {
+    return WalkGraph(lexicon, constraint, onMatch, control);
+}
+
 SearchEnd SearchLexicon(std::span<const std::string> words, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control) {
     return WalkList(
@@ -305,6 +312,57 @@ BlankMarkBits AnagramConstraint::MarkedAndRequired(int length, BlankMarkBits bla
         blanks |= BlankMarkBits{1} << position;
     }
     return blanks;
+}
+
+// ---- The anagram matcher of the bindings of a "(Sk)" set ---------------------
+
+BoundAnagramConstraint::BoundAnagramConstraint(const BoundRacks& racks, int tileCount)
+    : allTiles_(AllTilesMask(tileCount)),
+      kinds_(racks.Kinds & AllTilesMask(tileCount)),
+      plain_(std::max(racks.Plain, 0)),
+      marked_(std::max(racks.Marked, 0)),
+      bound_(plain_ + marked_),
+      blanks_(std::max(racks.Base.Blanks, 0)),
+      wildCard_(racks.Base.WildCard) {
+    for (int tile = 1; tile <= tileCount; ++tile) {
+        const int count = std::max<int>(racks.Base.Tiles[static_cast<std::size_t>(tile - 1)], 0);
+        base_[static_cast<std::size_t>(tile)] = left_[static_cast<std::size_t>(tile)] = count;
+        if (count > 0) available_ |= TileBit(tile);
+        baseLeft_ += count;
+    }
+    length_ = baseLeft_ + blanks_ + bound_;
+}
+
+bool BoundAnagramConstraint::Accept(int length, BlankMarkBits& blanks) {
+    // Every base tile used, and some kind's bound tiles: the blanks take the
+    // rest, all of them without a wild card.
+    if (baseLeft_ != 0 || mostBound_[static_cast<std::size_t>(length)] < bound_) return false;
+    if (wildCard_ ? length < length_ : length != length_) return false;
+    bool found = false;
+    for (TileMask kinds = kinds_; kinds != 0; kinds &= kinds - 1) {
+        const int kind = std::countr_zero(kinds);
+        if (beyond_[static_cast<std::size_t>(kind)] < bound_) continue;
+        const BlankMarkBits marks = MarksBoundTo(kind, length);
+        if (!found || PlainEarlier(marks, blanks)) blanks = marks;
+        found = true;
+    }
+    return found;
+}
+
+BlankMarkBits BoundAnagramConstraint::MarksBoundTo(int kind, int length) const {
+    // Of each kind, the tiles beyond its plain ones (base, and bound for the
+    // bound kind) are marked: the marked bound tiles, then the blanks'.
+    std::array<int, LetterCountSlots + 1> plainLeft = base_;
+    plainLeft[static_cast<std::size_t>(kind)] += plain_;
+    BlankMarkBits marks = 0;
+    for (int position = 0; position < length; ++position) {
+        int& left = plainLeft[static_cast<std::size_t>(tiles_[static_cast<std::size_t>(position)])];
+        if (left > 0)
+            --left;
+        else
+            marks |= BlankMarkBits{1} << position;
+    }
+    return marks;
 }
 
 // ---- The pattern matcher ----------------------------------------------------

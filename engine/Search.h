@@ -219,6 +219,100 @@ inline bool AnagramConstraint::Accept(int length, BlankMarkBits& blanks) {
 
 inline int AnagramConstraint::TilesStillNeeded(int length) { return std::max(requiredLeft_, minimumLength_ - length); }
 
+// The racks of the bindings of a "(Sk)" set: a base rack (every tile and
+// blank required, none marked) and, for one kind among `Kinds`, `Plain`
+// more tiles of that kind and `Marked` more that count as blank-matched.
+struct BoundRacks {
+    AnagramRack Base;
+    TileMask Kinds = 0;
+    int Plain = 0;
+    int Marked = 0;
+};
+
+// The anagram matcher of the racks of all the bindings at once: one walk
+// finds the words of every binding. A word's tiles beyond the base tiles of
+// their kind are the blanks' (or the wild card's), except that the most of
+// them of one bound kind are its bound tiles; a prefix goes on while that
+// leaves no more for the blanks than there are, and a word matches when all
+// the base tiles and the bound tiles of some kind are in it. Its marks are
+// those of the binding whose rack the anagram matcher would mark best.
+class BoundAnagramConstraint final : public SearchConstraint {
+public:
+    explicit BoundAnagramConstraint(const BoundRacks& racks, int tileCount = ActiveTileCount());
+
+    TileMask NextTiles(int length) override;
+    bool Take(int position, int tile) override;
+    void Release(int position, int tile) override;
+    bool Accept(int length, BlankMarkBits& blanks) override;
+    int TilesStillNeeded(int length) override;
+
+private:
+    // The marks of the word under the binding to `kind`.
+    BlankMarkBits MarksBoundTo(int kind, int length) const;
+
+    std::array<int, LetterCountSlots + 1> base_{};    // base tiles of each kind, by tile number
+    std::array<int, LetterCountSlots + 1> left_{};    // of them not yet used
+    std::array<int, LetterCountSlots + 1> beyond_{};  // tiles of each kind taken beyond its base tiles
+    TileMask available_ = 0;                          // kinds with a base tile left
+    TileMask allTiles_ = 0;
+    TileMask kinds_ = 0;
+    int plain_ = 0;
+    int marked_ = 0;
+    int bound_ = 0;      // plain and marked
+    int baseLeft_ = 0;   // base tiles not yet used
+    int beyondAll_ = 0;  // tiles taken beyond their kind's base tiles
+    int blanks_ = 0;
+    bool wildCard_ = false;
+    int length_ = 0;  // of a match: the base tiles and blanks and the bound tiles (at least that with a wild card)
+    // By length: the most of the tiles beyond the base ones that one bound
+    // kind takes (at most bound_).
+    std::array<int, MaxSearchLength + 1> mostBound_{};
+    std::array<std::int16_t, MaxSearchLength> tiles_{};  // the tile at each position
+    std::array<bool, MaxSearchLength> tookBase_{};       // whether it took a base tile
+};
+
+inline TileMask BoundAnagramConstraint::NextTiles(int length) {
+    if (length >= MaxSearchLength) return 0;
+    // Take refuses a tile that leaves too much for the blanks.
+    if (wildCard_ || beyondAll_ - mostBound_[static_cast<std::size_t>(length)] < blanks_) return allTiles_;
+    return available_ | kinds_;
+}
+
+inline bool BoundAnagramConstraint::Take(int position, int tile) {
+    const std::size_t kind = static_cast<std::size_t>(tile), at = static_cast<std::size_t>(position);
+    int most = mostBound_[at];
+    if (left_[kind] > 0) {
+        if (--left_[kind] == 0) available_ &= ~TileBit(tile);
+        --baseLeft_;
+        tookBase_[at] = true;
+    } else {
+        if (((kinds_ >> tile) & 1) != 0) most = std::max(most, std::min(bound_, beyond_[kind] + 1));
+        if (!wildCard_ && beyondAll_ + 1 - most > blanks_) return false;
+        ++beyond_[kind];
+        ++beyondAll_;
+        tookBase_[at] = false;
+    }
+    tiles_[at] = static_cast<std::int16_t>(tile);
+    mostBound_[at + 1] = most;
+    return true;
+}
+
+inline void BoundAnagramConstraint::Release(int position, int tile) {
+    const std::size_t kind = static_cast<std::size_t>(tile);
+    if (tookBase_[static_cast<std::size_t>(position)]) {
+        ++left_[kind];
+        available_ |= TileBit(tile);
+        ++baseLeft_;
+    } else {
+        --beyond_[kind];
+        --beyondAll_;
+    }
+}
+
+inline int BoundAnagramConstraint::TilesStillNeeded(int length) {
+    return std::max(baseLeft_ + bound_ - mostBound_[static_cast<std::size_t>(length)], length_ - length);
+}
+
 // One element of a pattern: a position that takes one tile of a set, or a
 // run of any number of such tiles (zero included).
 struct PatternElement {

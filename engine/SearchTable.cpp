@@ -126,6 +126,42 @@ bool AsSimpleRack(const SearchTable& table, AnagramRack& rack) {
     return !optional || rack.MarkedTiles == LetterCounts{};
 }
 
+bool AsBoundRacks(const std::vector<SearchTable>& tables, BoundRacks& racks) {
+    racks = BoundRacks{};
+    std::vector<AnagramRack> each(tables.size());
+    for (std::size_t t = 0; t < tables.size(); ++t) {
+        const AnagramRack& rack = each[t];
+        if (!AsSimpleRack(tables[t], each[t]) || rack.OptionalTiles != LetterCounts{} || rack.OptionalBlanks != 0 ||
+            rack.Blanks != each[0].Blanks || rack.WildCard != each[0].WildCard)
+            return false;
+    }
+    if (each.size() < 2) return false;
+    // The base: of each kind, the fewest tiles of any table (a kind is bound
+    // in one table only).
+    AnagramRack& base = racks.Base;
+    base = each[0];
+    for (const AnagramRack& rack : each)
+        for (std::size_t slot = 0; slot < base.Tiles.size(); ++slot) {
+            base.Tiles[slot] = std::min(base.Tiles[slot], rack.Tiles[slot]);
+            base.MarkedTiles[slot] = std::min(base.MarkedTiles[slot], rack.MarkedTiles[slot]);
+        }
+    if (base.MarkedTiles != LetterCounts{}) return false;
+    for (std::size_t t = 0; t < each.size(); ++t) {
+        int kind = 0;
+        for (std::size_t slot = 0; slot < base.Tiles.size(); ++slot) {
+            const int plain = each[t].Tiles[slot] - base.Tiles[slot], marked = each[t].MarkedTiles[slot];
+            if (plain == 0 && marked == 0) continue;
+            if (kind != 0 || (t > 0 && (plain != racks.Plain || marked != racks.Marked))) return false;
+            kind = static_cast<int>(slot) + 1;
+            racks.Plain = plain;
+            racks.Marked = marked;
+        }
+        if (kind == 0 || (racks.Kinds & TileBit(kind)) != 0) return false;
+        racks.Kinds |= TileBit(kind);
+    }
+    return true;
+}
+
 bool AsSimplePattern(const SearchTable& table, std::vector<PatternElement>& elements) {
     elements.clear();
     for (const QueryItem& item : table) {

@@ -89,6 +89,11 @@ bool PlainLater(BlankMarkBits a, BlankMarkBits b);
 // but the wild card's.
 bool AsSimpleRack(const SearchTable& table, AnagramRack& rack);
 
+// The racks of the tables of the bindings of one "(Sk)" set, when each is a
+// simple rack with no optional or marked tiles but the bound ones, and they
+// differ in one kind each (at least two tables).
+bool AsBoundRacks(const std::vector<SearchTable>& tables, BoundRacks& racks);
+
 // The pattern matcher's elements for a table of plain tests (no presence or
 // same-letter conditions) and blocks in order with fixed counts.
 bool AsSimplePattern(const SearchTable& table, std::vector<PatternElement>& elements);

@@ -215,14 +215,16 @@ TEST_P(QueryAgreement, EveryModeAgreesWithTheBruteForceReference) {
 
 // The shapes that the search serves with its fastest matchers: patterns of
 // single elements with at most one run, racks with optional tiles and
-// required blanks, blanks bound to one tile by "(Sk)".
+// required blanks, blanks bound to one tile by "(Sk)", and all the bindings
+// of one "(Sk)" set in one walk (two sets: a walk per binding).
 TEST_P(QueryAgreement, FastPathsAgreeWithTheBruteForceReference) {
     SetUpWords();
     std::mt19937 random(5);
-    const char* lines[] = {"/Q2 ???",  "/Q2 A??", "/Q2 ?E?S",  "/Q2 *S",     "/Q2 E*",        "/Q2 ?*?",
-                           "/Q2 A*E?", "/Q2 *",   "/Q2 .(V)*", "/Q2 (C)0E?", "/Q2 T?*(V)?",   "AE,RST",
-                           "AE?,RST",  ",AERST?", "A?,A",      "E,?!ES",     "ER?,?ST",       "?(S1)E",
-                           "?(S1)*",   "E?(S2)S", "/Q4 AE,S",  "/Q4 E?(S2)", "/W2 /Q5 AE?,ST"};
+    const char* lines[] = {"/Q2 ???",  "/Q2 A??",    "/Q2 ?E?S",      "/Q2 *S",     "/Q2 E*",      "/Q2 ?*?",
+                           "/Q2 A*E?", "/Q2 *",      "/Q2 .(V)*",     "/Q2 (C)0E?", "/Q2 T?*(V)?", "AE,RST",
+                           "AE?,RST",  ",AERST?",    "A?,A",          "E,?!ES",     "ER?,?ST",     "?(S1)E",
+                           "?(S1)*",   "E?(S2)S",    "(V)(S1)T",      "?(S1)??",    "A2?(S2)*",    "?(S1)?(S3)",
+                           "/Q4 AE,S", "/Q4 E?(S2)", "/W2 /Q5 AE?,ST"};
     int answered = 0;
     for (const char* line : lines) {
         answered += Agrees(line, std::string(line).starts_with("/W2"), random);
