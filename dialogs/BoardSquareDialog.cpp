@@ -28,9 +28,7 @@ QPointer<TSuperBoardDlg> SuperBoardDlg;
 
 namespace {
 
-constexpr int CellSize = 20;
 constexpr int CaptionWidth = 24;
-constexpr int SidePanelWidth = 210;
 
 void ResetColorVariables() {
     BoardDlgColors = DefaultPremiumColors(SmallBoardSize);
@@ -84,19 +82,20 @@ void ResetSuperBoardDlgColors() {
 
 // ---- The form --------------------------------------------------------------------
 
-BoardSquareForm::BoardSquareForm(int boardSize, PremiumColors& colors, QWidget* parent)
-    : QoraDialog(" Select a Square", boardSize * (CellSize + 1) + CaptionWidth + SidePanelWidth + 40,
-                 boardSize * (CellSize + 1) + 90, parent),
+BoardSquareForm::BoardSquareForm(int boardSize, PremiumColors& colors, QWidget* parent, const BoardFormShape& shape,
+                                 PremiumBoardGrid* board)
+    : QoraDialog(shape.Caption, boardSize * (shape.CellSize + 1) + CaptionWidth + shape.SidePanelWidth + 40,
+                 boardSize * (shape.CellSize + 1) + 90, parent),
       colors_(colors),
       typing_(boardSize) {
     auto* layout = new QVBoxLayout(this);
     auto* top = new QHBoxLayout;
     layout->addLayout(top, 1);
-    Board = new PremiumBoardGrid(boardSize, colors, CellSize, this);
+    Board = board != nullptr ? board : new PremiumBoardGrid(boardSize, colors, shape.CellSize, this);
     top->addLayout(BoardWithCaptions(*Board, *this));
     top->addSpacing(Scaled(12));
 
-    auto* side = new QVBoxLayout;
+    auto* side = sidePanel_ = new QVBoxLayout;
     top->addLayout(side, 1);
     SquareText = new QLineEdit(this);
     SquareText->setReadOnly(true);
@@ -128,6 +127,8 @@ BoardSquareForm::BoardSquareForm(int boardSize, PremiumColors& colors, QWidget* 
     connect(Legend, &PremiumLegend::colorClicked, this, &BoardSquareForm::ColorClick);
     connect(OK, &QPushButton::clicked, this, &BoardSquareForm::OKClick);
 }
+
+void BoardSquareForm::AddToSidePanel(QWidget* part) { sidePanel_->insertWidget(sidePanel_->count() - 1, part); }
 
 BoardSquare BoardSquareForm::ChosenSquare() const { return {Board->Row(), Board->Column(), Horizontal->isChecked()}; }
 

@@ -20,6 +20,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace qora {
 
@@ -30,6 +31,15 @@ extern PremiumColors SuperBoardDlgColors;
 // program's colour dialog (start-up).
 void ResetBoardDlgColors();
 void ResetSuperBoardDlgColors();
+
+// How another board window built on the form differs from the board-square
+// dialogs: its caption, its cells' size and the width of the panel beside
+// the board (at 96 pixels per inch).
+struct BoardFormShape {
+    const char* Caption = " Select a Square";
+    int CellSize = 20;
+    int SidePanelWidth = 210;
+};
 
 class BoardSquareForm : public QoraDialog {
     Q_OBJECT
@@ -50,8 +60,13 @@ public:
     const BoardSquareTyping& Typing() const { return typing_; }
 
 protected:
-    BoardSquareForm(int boardSize, PremiumColors& colors, QWidget* parent);
+    // `board`: the grid that draws the board, when it is not a plain one.
+    BoardSquareForm(int boardSize, PremiumColors& colors, QWidget* parent, const BoardFormShape& shape = {},
+                    PremiumBoardGrid* board = nullptr);
     void FormActivate() override;
+    virtual void OKClick();
+    // Adds a part below the colour legend.
+    void AddToSidePanel(QWidget* part);
 
 private:
     void BoardSelectCell();
@@ -59,9 +74,9 @@ private:
     void ShowSquare(const BoardSquare& square);
     void OrientationClick();
     void ColorClick(PremiumCode kind);
-    void OKClick();
 
     PremiumColors& colors_;
+    QVBoxLayout* sidePanel_;
     BoardSquareTyping typing_;
     BoardSquare atOpening_;
 };

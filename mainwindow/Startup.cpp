@@ -8,6 +8,7 @@
 #include "engine/Listings.h"
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
+#include "games/BoardPlayDialog.h"
 #include "games/ChallengeWindow.h"
 #include "games/SoundFiles.h"
 #include "games/WordBuildingWindow.h"
@@ -108,6 +109,7 @@ std::string FinishStartup(const StartupOptions& options) {
     if (!welcome) StartCommandFile(options.CommandFileName);
     ResetBoardDlgColors();
     ResetSuperBoardDlgColors();
+    ResetPlayDlgColors();
     FindSoundFiles(SystemSoundFolders());
     if (!AudioOutputAvailable()) SoundAvailable = false;  // nothing could be heard
     Form2->RestartRevertCountdown();
