@@ -529,9 +529,11 @@ void TForm2::ShowFatalError(const std::string& reason) {
     RevertTimer->stop();
 }
 
+std::function<void(int status)> TForm2::QuitApplication = [](int status) { QCoreApplication::exit(status); };
+
 void TForm2::ExitProgram(int status) {
     exitStatus_ = status;
-    QCoreApplication::exit(status);
+    QuitApplication(status);
 }
 
 void TForm2::closeEvent(QCloseEvent* event) {

@@ -203,6 +203,10 @@ public:
     bool StartupFailed() const { return startupFailed_; }
     void ExitProgram(int status);
     int ExitStatus() const { return exitStatus_; }
+    // Ends the application's event loop with the status; tests that end the
+    // program without running the loop replace it (Qt's exit outside the
+    // loop would end every later modal dialog at once).
+    static std::function<void(int status)> QuitApplication;
 
     // ---- The Word-Building Game ----------------------------------------------
     void MenuWordsmithClick();

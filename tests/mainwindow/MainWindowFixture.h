@@ -38,6 +38,7 @@ class MainWindowTest : public ::testing::Test {
 public:
     void SetUp() override {
         ResetProgramState();
+        TForm2::QuitApplication = [](int) {};  // the tests run no event loop to end
         previousFolder_ = std::filesystem::current_path();
         std::filesystem::current_path(lexicons.Path());
         StartProcessorThreads();
