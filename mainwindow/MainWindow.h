@@ -56,7 +56,7 @@ struct DialogOpener {
     enum class WhenLineHasError { Refuse, RefuseSilently, Open } OnError = WhenLineHasError::Refuse;
     // The dialog when it depends on the moment of opening (the board size);
     // takes the place of Dialog.
-    std::function<QoraDialog*()> DialogNow;
+    std::function<QoraDialog*()> DialogNow = nullptr;
 };
 
 // The left page control shows its pages (the View menu's "Left Tabs").
