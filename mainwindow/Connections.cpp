@@ -8,7 +8,7 @@
 #include "dialogs/ProbeSlateDialog.h"
 #include "engine/Lexicons.h"
 #include "engine/QueryEvaluation.h"
-#include "games/LetterGridGame.h"
+#include "games/LetterGridWindow.h"
 #include "games/WordBuildingGridFiles.h"
 #include "games/WordBuildingWindow.h"
 #include "mainwindow/MainControls.h"
@@ -63,7 +63,9 @@ ProcessedLine HandleTypedCommandLine(bool reportErrors, bool perform) {
 
 void ConnectMainWindow(TForm2& form) {
     ConnectCommandProcessor();
-    ConnectLetterGridGame();
+    ConnectLetterGridGame([] {
+        if (BogglePlayer != nullptr) BogglePlayer->ShowCurrentGrid();
+    });
     ConsoleEditHooks.RestartRevertCountdown = [&form] { form.RestartRevertCountdown(); };
     ConsoleEditHooks.RecheckCommandLine = [&form] { form.RecheckCommandLine(); };
     CommandLineHandlers.ShowImpliedSettings = [] { impliedSettings.Post({DisplayedSettings, LineTileScores()}); };
@@ -76,6 +78,7 @@ void ConnectMainWindow(TForm2& form) {
     ExecutorHandlers.ShowFlashcardState = [&form] { form.UpdateIndicators(); };
     ExecutorHandlers.ShowProgress = [&form](const std::string& text) { form.ShowStatusMessage(text); };
     ExecutorHandlers.OpenWordBuildingGame = [&form] { form.MenuWordsmithClick(); };
+    ExecutorHandlers.OpenGridGame = [&form] { form.MenuBigBoggleClick(nullptr); };
     ExecutorHandlers.PrintWorkspace = PrintWorkspace;
     ExecutorHandlers.WriteWordBuildingGrids = [](std::string& text) { return WriteWordBuildingGrids(text); };
     ExecutorHandlers.ReadWordBuildingGrids = ImportWordBuildingGridsByCommand;

@@ -210,6 +210,8 @@ public:
 
     // ---- The Word-Building Game ----------------------------------------------
     void MenuWordsmithClick();
+    // The 5 x 5 game window; a null sender keeps GridGameFromCommand.
+    void MenuBigBoggleClick(QObject* sender);
     void MenuWordBuildingSolvingClick(bool on);
 
     // ---- Challenge adjudication ----------------------------------------------

@@ -16,6 +16,7 @@
 #include "dialogs/RevertToChallengeDialog.h"
 #include "games/ChallengeWindow.h"
 #include "games/GameWindows.h"
+#include "games/LetterGridWindow.h"
 #include "games/WordBuildingWindow.h"
 #include "mainwindow/About.h"
 #include "mainwindow/DialogOpeners.h"
@@ -27,6 +28,7 @@
 #include "platform/qt/FontDialog.h"
 #include "platform/qt/Screen.h"
 #include "processor/Console.h"
+#include "processor/Executor.h"
 #include "processor/IniFile.h"
 #include "processor/Recording.h"
 
@@ -133,7 +135,7 @@ void TForm2::CreateMenus() {
         MenuWordBuildingSolving->setChecked(WordBuildingSolvingAllowed);
     });
     games->addSeparator();
-    MenuBigBoggle = Placeholder(games, tr("&5 x 5 Game..."));
+    MenuBigBoggle = games->addAction(tr("&5 x 5 Game..."), this, [this] { MenuBigBoggleClick(MenuBigBoggle); });
     MenuWordsmith = games->addAction(tr("&Word-Building Game..."), this, &TForm2::MenuWordsmithClick);
     MenuWordBuildingSolving = Toggle(games, tr("Word-Building &Solving Allowed"), WordBuildingSolvingAllowed);
     connect(MenuWordBuildingSolving, &QAction::triggered, this, &TForm2::MenuWordBuildingSolvingClick);
@@ -196,6 +198,15 @@ void TForm2::MenuFileExecuteClick() {
 }
 
 void TForm2::MenuInterimChallengesClick(bool on) { InterimChallengesOn = on; }
+
+// Shows the 5 x 5 game window over the main window without waiting (it
+// stays on top of it); a sender (the menu item) means no grid command asked.
+void TForm2::MenuBigBoggleClick(QObject* sender) {
+    if (BogglePlayer == nullptr) return;
+    if (sender != nullptr) GridGameFromCommand = false;
+    if (!BogglePlayer->isVisible()) PlaceWindow(*BogglePlayer, CentredOnMainWindow(*BogglePlayer));
+    BogglePlayer->Activate();
+}
 
 // Shows the Word-Building Game window over the main window without waiting;
 // a window that is open already comes to the front and opens afresh.

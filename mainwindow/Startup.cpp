@@ -3,6 +3,7 @@
 #include <QFont>
 
 #include "dialogs/BoardSquareDialog.h"
+#include "dialogs/HelpDialog.h"
 #include "engine/Definitions.h"
 #include "engine/Lexicons.h"
 #include "engine/Listings.h"
@@ -10,6 +11,7 @@
 #include "engine/Wordlists.h"
 #include "games/BoardPlayDialog.h"
 #include "games/ChallengeWindow.h"
+#include "games/LetterGridWindow.h"
 #include "games/SoundFiles.h"
 #include "games/WordBuildingWindow.h"
 #include "mainwindow/Connections.h"
@@ -69,6 +71,14 @@ void CreateForms() {
     auto* form = new TForm2();
     ChallengeDlg = new TChallengeDlg(*form, IsWordInLexicon, form);
     WordsmithDlg = new TWordsmithDlg(form);
+    BogglePlayer = new TBogglePlayer(form);
+    BogglePlayer->WriteCommandLine = [form](const std::string& line) {
+        NewCommandLine(line);
+        form->Workspace->MoveCaretToCommandLineEnd();
+        form->RecheckCommandLine();
+        FocusWorkspace();
+    };
+    BogglePlayer->ShowHelp = ShowHelpWindow;
     ConnectMainWindow(*form);
     form->SizeToScreen();
     form->show();
@@ -83,6 +93,7 @@ void DestroyForms() {
     delete Form2;  // the game windows go with it
     ChallengeDlg = nullptr;
     WordsmithDlg = nullptr;
+    BogglePlayer = nullptr;
 }
 
 std::vector<std::string> WelcomeLines() {

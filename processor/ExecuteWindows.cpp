@@ -42,7 +42,10 @@ bool OpenWindow(const ParsedCommand& command) {
         case CommandKind::GridWindow: {
             if (!ExecutorHandlers.OpenGridGame) return NotAvailable("The 5 x 5 game");
             const bool fromCommand = command.Arguments[0] != 0;
-            SyncBridge().Run([fromCommand] { ExecutorHandlers.OpenGridGame(fromCommand); });
+            SyncBridge().Run([fromCommand] {
+                GridGameFromCommand = fromCommand;
+                ExecutorHandlers.OpenGridGame();
+            });
             return true;
         }
         case CommandKind::WordBuildingGame:

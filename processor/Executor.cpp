@@ -16,6 +16,7 @@
 namespace qora {
 
 ExecutorHooks ExecutorHandlers;
+bool GridGameFromCommand = false;
 ProgressPace SearchProgressPace;
 
 namespace execution {
@@ -270,6 +271,7 @@ void PerformCommandLine() {
 
 void ResetExecutor() {
     ExecutorHandlers = {};
+    GridGameFromCommand = false;
     SearchProgressPace = {};
     ForgetSlateRequests();
     WordlistProgressHook = nullptr;

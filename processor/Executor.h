@@ -35,8 +35,8 @@ struct ExecutorHooks {
     // Opens the challenge window modally and returns when it closes; the
     // executor opens it again while ChallengeByCommand stays non-zero.
     std::function<void()> OpenChallengeWindow;
-    // Shows the 5 x 5 game; `fromCommand` types the line's letters into it.
-    std::function<void(bool fromCommand)> OpenGridGame;
+    // Shows the 5 x 5 game (GridGameFromCommand tells how it was asked for).
+    std::function<void()> OpenGridGame;
     std::function<void()> OpenWordBuildingGame;
     // The 5 x 5 game's grid files. The first gives the text of a grid file
     // of the grid history and the number of grids in it; the second adds the
@@ -71,6 +71,11 @@ struct ExecutorHooks {
     std::function<void()> ResetLayoutDialogs;
 };
 extern ExecutorHooks ExecutorHandlers;
+
+// Set by the grid command (letters and "/G") before it shows the 5 x 5
+// game, cleared by the command "G" and the menu item; the game window then
+// types the command line's letters into a new grid, and clears it.
+extern bool GridGameFromCommand;
 
 // How long a search runs before it shows its progress, and the least time
 // between two of its progress texts: a search that ends sooner shows none

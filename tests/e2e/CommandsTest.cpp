@@ -81,7 +81,7 @@ TEST_F(CommandsTest, WindowCommandsCallTheWindowsOnTheMainThread) {
                                    ChallengeFromPromptLine ? 1 : 0));
         if (--unlockAfter == 0) ChallengeByCommand = 0;  // the judge types the number
     };
-    ExecutorHandlers.OpenGridGame = [&](bool fromCommand) { calls.push_back(fromCommand ? "grid typed" : "grid"); };
+    ExecutorHandlers.OpenGridGame = [&] { calls.push_back(GridGameFromCommand ? "grid typed" : "grid"); };
     ExecutorHandlers.StartTimer = [&] { calls.push_back("timer"); };
     ExecutorHandlers.PrintWorkspace = [&](const std::string& title) {
         calls.push_back("print " + title);

@@ -64,7 +64,7 @@ protected:
     // added).
     void Start(const std::string& iniFile = "") {
         if (!lexiconAdded_) AddLexicon("ENGLISH.QLX", TestWordList("ENGLISH"));
-        ASSERT_EQ(StartHeadless({".", iniFile, ConnectLetterGridGame}), "");
+        ASSERT_EQ(StartHeadless({".", iniFile, [] { ConnectLetterGridGame(); }}), "");
     }
 
     static void WriteFile(const std::string& name, const std::string& bytes) {
