@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "games/WordBuildingControls.h"
 #include "platform/Scaling.h"
 #include "platform/qt/RadioGroup.h"
 #include "platform/qt/Text.h"
@@ -33,25 +34,12 @@ constexpr const char* HelpText =
     "games, or grids imported from a file. Click Play Game to start and End Game when you are done. Esc closes "
     "the window; the game waits for you until you open it again.";
 
-QLabel* AddLabel(QWidget* parent, const char* text, QRect designed) {
-    auto* label = new QLabel(FromCodePage(text), parent);
-    label->setGeometry(Scaled(designed.x()), Scaled(designed.y()), Scaled(designed.width()), Scaled(designed.height()));
-    return label;
-}
-
-QPushButton* AddButton(QWidget* parent, const char* text, QRect designed) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setGeometry(Scaled(designed.x()), Scaled(designed.y()), Scaled(designed.width()),
-                        Scaled(designed.height()));
-    return button;
-}
-
 }  // namespace
 
 TWordsmithDoneDlg::TWordsmithDoneDlg(QWidget* parent) : QoraDialog("Word-Building Game Completed", 520, 330, parent) {
-    Indicated = AddLabel(this, "You have indicated you want to end the current game.", {12, 12, 496, 20});
-    Question = AddLabel(this, "Do you want to end the current game now?", {12, 34, 496, 20});
-    Notices = AddLabel(this, "", {12, 60, 496, 62});
+    Indicated = MakeLabel(this, "You have indicated you want to end the current game.", Designed(12, 12, 496, 20));
+    Question = MakeLabel(this, "Do you want to end the current game now?", Designed(12, 34, 496, 20));
+    Notices = MakeLabel(this, "", Designed(12, 60, 496, 62));
     Notices->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Notices->setStyleSheet(QStringLiteral("color: rgb(192, 0, 0)"));
     Choices =
@@ -61,10 +49,10 @@ TWordsmithDoneDlg::TWordsmithDoneDlg(QWidget* parent) : QoraDialog("Word-Buildin
                         "Yes, and export/create just the game's grid", "Yes, and export/append just the game's grid"},
                        this);
     Choices->setGeometry(Scaled(12), Scaled(124), Scaled(496), Scaled(152));
-    OKButton = AddButton(this, "OK", {230, 290, 86, 28});
+    OKButton = MakeButton(this, "OK", Designed(230, 290, 86, 28));
     OKButton->setDefault(true);
-    CancelButton = AddButton(this, "Cancel", {326, 290, 86, 28});
-    HelpButton = AddButton(this, "Help", {422, 290, 86, 28});
+    CancelButton = MakeButton(this, "Cancel", Designed(326, 290, 86, 28));
+    HelpButton = MakeButton(this, "Help", Designed(422, 290, 86, 28));
     SetModalResult(*OKButton, mrOk);
     SetModalResult(*CancelButton, mrCancel);
     connect(HelpButton, &QPushButton::clicked, this, [this] {
@@ -95,7 +83,7 @@ TWordsmithHelpDlg::TWordsmithHelpDlg(QWidget* parent) : QoraDialog("Word-Buildin
     Text = new QPlainTextEdit(FromCodePage(HelpText), this);
     Text->setReadOnly(true);
     Text->setGeometry(Scaled(12), Scaled(12), Scaled(536), Scaled(356));
-    OKButton = AddButton(this, "OK", {462, 380, 86, 28});
+    OKButton = MakeButton(this, "OK", Designed(462, 380, 86, 28));
     OKButton->setDefault(true);
     SetModalResult(*OKButton, mrOk);
 }

@@ -1,7 +1,6 @@
 #include "games/WordBuildingWindow.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -10,12 +9,12 @@
 #include "engine/Listings.h"
 #include "engine/TextFiles.h"
 #include "games/GameWindows.h"
+#include "games/WordBuildingControls.h"
 #include "games/WordBuildingGameDialogs.h"
 #include "games/WordBuildingGridFiles.h"
 #include "games/WordBuildingTiles.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Clipboard.h"
-#include "platform/qt/FileDialogs.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/Keys.h"
 #include "platform/qt/MessageBoxes.h"
@@ -49,22 +48,6 @@ constexpr const char* ColumnKeyTexts[WordBuildingColumns] = {" 1", " 2", " 3", "
 
 WordBuildingPlayState& play = WordBuildingPlay;
 
-QRect Designed(int x, int y, int width, int height) { return {Scaled(x), Scaled(y), Scaled(width), Scaled(height)}; }
-
-QLabel* MakeLabel(QWidget* parent, const char* text, QRect place) {
-    auto* label = new QLabel(FromCodePage(text), parent);
-    label->setGeometry(place);
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* text, QRect place) {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setGeometry(place);
-    return button;
-}
-
-QFont FixedPitchFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
-
 void SetColour(QWidget& widget, QPalette::ColorRole role, const QColor& colour) {
     QPalette palette = widget.palette();
     palette.setColor(role, colour);
@@ -88,20 +71,10 @@ unsigned char GridInputTileOfKey(KeyStroke stroke, unsigned char character, Lang
     return key.action == TileKeyAction::Tile ? static_cast<unsigned char>(TileBase + key.tile) : 0;
 }
 
-// The save or open dialog of the game's files, starting in the default folder.
-FileDialog GameFileDialog(FileDialog::Kind kind, std::string title, bool append = false) {
-    FileDialog dialog(kind);
-    dialog.Title = std::move(title);
-    dialog.FileName = DefaultGridFileName;
-    dialog.Filter = kind == FileDialog::Kind::Save
-                        ? "Grid files  (*.WBG)|*.WBG|Text files  (*.txt)|*.TXT|Any files  (*.*)|*.*"
-                        : "Grid Files  (*.WBG)|*.WBG|Text files  (*.txt)|*.TXT|Any files  (*.*)|*.*";
-    dialog.FilterIndex = 1;
-    dialog.DefaultExt = "WBG";
-    dialog.OverwritePrompt = kind == FileDialog::Kind::Save && !append;
-    dialog.InitialDir = DefaultDirectoryName;
-    return dialog;
-}
+constexpr GameFileKind GridFileToSave = {
+    DefaultGridFileName, "Grid files  (*.WBG)|*.WBG|Text files  (*.txt)|*.TXT|Any files  (*.*)|*.*", "WBG"};
+constexpr GameFileKind GridFileToOpen = {
+    DefaultGridFileName, "Grid Files  (*.WBG)|*.WBG|Text files  (*.txt)|*.TXT|Any files  (*.*)|*.*", "WBG"};
 
 }  // namespace
 
@@ -659,9 +632,9 @@ void TWordsmithDlg::HelpClick() {
 void TWordsmithDlg::ExportGridDialog(bool append) {
     const WordBuildingGridEntry* entry = WordBuildingGrids.Current();
     if (entry == nullptr) return;
-    FileDialog dialog =
-        GameFileDialog(FileDialog::Kind::Save,
-                       FormatText("Export (%s) Word-Building Game Grid", append ? "append" : "create"), append);
+    FileDialog dialog = GameFileDialog(FileDialog::Kind::Save,
+                                       FormatText("Export (%s) Word-Building Game Grid", append ? "append" : "create"),
+                                       GridFileToSave, append);
     if (!dialog.Execute(this)) return;
     std::string text;
     WriteGridRecord(text, entry->letters, entry->created);
@@ -675,7 +648,7 @@ void TWordsmithDlg::ExportGridDialog(bool append) {
 }
 
 void TWordsmithDlg::ImportClick() {
-    FileDialog dialog = GameFileDialog(FileDialog::Kind::Open, "Import Word-Building Game Grids");
+    FileDialog dialog = GameFileDialog(FileDialog::Kind::Open, "Import Word-Building Game Grids", GridFileToOpen);
     if (!dialog.Execute(this)) return;
     std::string bytes;
     std::string error;

@@ -13,6 +13,7 @@
 #include "games/ChallengeWindow.h"
 #include "games/LetterGridWindow.h"
 #include "games/SoundFiles.h"
+#include "games/WordBuildingSolverDialog.h"
 #include "games/WordBuildingWindow.h"
 #include "mainwindow/Connections.h"
 #include "mainwindow/MainWindow.h"
@@ -71,6 +72,7 @@ void CreateForms() {
     auto* form = new TForm2();
     ChallengeDlg = new TChallengeDlg(*form, IsWordInLexicon, form);
     WordsmithDlg = new TWordsmithDlg(form);
+    PlugInWordBuildingSolver(*WordsmithDlg, ShowHelpWindow);
     BogglePlayer = new TBogglePlayer(form);
     BogglePlayer->WriteCommandLine = [form](const std::string& line) {
         NewCommandLine(line);

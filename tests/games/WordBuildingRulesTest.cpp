@@ -6,21 +6,12 @@
 #include <set>
 
 #include "support/EngineDataFixture.h"
+#include "support/WordBuildingGrids.h"
 
 namespace qora {
 namespace {
 
-// A grid whose columns, top to bottom, are the given texts; columns not
-// given are all Q.
-std::string GridOfColumns(std::vector<std::string> columns) {
-    columns.resize(WordBuildingColumns, "QQQQQQQQ");
-    std::string letters(WordBuildingGridSize, 'Q');
-    for (int c = 0; c < WordBuildingColumns; ++c)
-        for (int r = 0; r < WordBuildingRows; ++r)
-            letters[static_cast<std::size_t>(r * WordBuildingColumns + c)] =
-                columns[static_cast<std::size_t>(c)][static_cast<std::size_t>(r)];
-    return letters;
-}
+using test::GridOfColumns;
 
 // The tiles of a pool table in order.
 template <class Pool>
