@@ -220,6 +220,11 @@ SearchEnd SearchLexicon(const LexiconRecord& lexicon, AnagramConstraint& constra
     return WalkGraph(lexicon, constraint, onMatch, control);
 }
 
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, RackConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control) {
+    return WalkGraph(lexicon, constraint, onMatch, control);
+}
+
 SearchEnd SearchLexicon(const LexiconRecord& lexicon, PatternConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control) {
     return WalkGraph(lexicon, constraint, onMatch, control);
@@ -249,27 +254,36 @@ SearchEnd SearchLexicon(std::span<const WordlistItem> items, SearchConstraint& c
 
 // ---- The anagram matcher ----------------------------------------------------
 
-AnagramConstraint::AnagramConstraint(const AnagramRack& rack, int tileCount)
+bool IsMixedRack(const AnagramRack& rack) {
+    bool required = false, optional = false;
+    for (std::size_t slot = 0; slot < rack.Tiles.size(); ++slot) {
+        required = required || rack.Tiles[slot] > 0 || rack.MarkedTiles[slot] > 0;
+        optional = optional || rack.OptionalTiles[slot] > 0;
+    }
+    return required && optional;
+}
+
+template <bool Mixed>
+BasicAnagramConstraint<Mixed>::BasicAnagramConstraint(const AnagramRack& rack, int tileCount)
     : allTiles_(AllTilesMask(tileCount)),
       blanksLeft_(std::max(rack.Blanks, 0) + std::max(rack.OptionalBlanks, 0)),
-      requiredBlanks_(std::max(rack.Blanks, 0)),
-      minimumLength_(requiredBlanks_) {
+      requiredBlanks_(std::max(rack.Blanks, 0)) {
     if (rack.WildCard) wildTiles_ = allTiles_;
+    int required = 0, optional = 0;
     for (int tile = 1; tile <= tileCount; ++tile) {
-        const std::size_t slot = static_cast<std::size_t>(tile - 1);
-        const int marked = std::max<int>(rack.MarkedTiles[slot], 0);
-        const int required = std::max<int>(rack.Tiles[slot], 0) + marked;
-        const int optional = std::max<int>(rack.OptionalTiles[slot], 0);
-        if (required + optional == 0) continue;
-        left_[static_cast<std::size_t>(tile)] = required + optional;
-        optional_[static_cast<std::size_t>(tile)] = optional;
-        marked_[static_cast<std::size_t>(tile)] = marked;
-        anyMarked_ = anyMarked_ || marked > 0;
-        anyOptional_ = anyOptional_ || optional > 0;
-        available_ |= TileBit(tile);
-        requiredLeft_ += required;
+        const std::size_t slot = static_cast<std::size_t>(tile - 1), kind = static_cast<std::size_t>(tile);
+        marked_[kind] = std::max<int>(rack.MarkedTiles[slot], 0);
+        optional_[kind] = std::max<int>(rack.OptionalTiles[slot], 0);
+        const int kindRequired = std::max<int>(rack.Tiles[slot], 0) + marked_[kind];
+        left_[kind] = kindRequired + optional_[kind];
+        if (left_[kind] > 0) available_ |= TileBit(tile);
+        anyMarked_ = anyMarked_ || marked_[kind] > 0;
+        required += kindRequired;
+        optional += optional_[kind];
     }
-    minimumLength_ += requiredLeft_;
+    tilesOptional_ = required == 0;
+    requiredLeft_ = Mixed ? required : required + optional;
+    minimumLength_ = required + requiredBlanks_;
 }
 
 namespace {
@@ -284,11 +298,13 @@ AnagramRack RackOf(const LetterCounts& tiles, int blanks, bool wildCard, Anagram
 
 }  // namespace
 
-AnagramConstraint::AnagramConstraint(const LetterCounts& tiles, int blanks, bool wildCard, AnagramFit fit,
-                                     int tileCount)
-    : AnagramConstraint(RackOf(tiles, blanks, wildCard, fit), tileCount) {}
+template <bool Mixed>
+BasicAnagramConstraint<Mixed>::BasicAnagramConstraint(const LetterCounts& tiles, int blanks, bool wildCard,
+                                                      AnagramFit fit, int tileCount)
+    : BasicAnagramConstraint(RackOf(tiles, blanks, wildCard, fit), tileCount) {}
 
-BlankMarkBits AnagramConstraint::MarkedAndRequired(int length, BlankMarkBits blanks) const {
+template <bool Mixed>
+BlankMarkBits BasicAnagramConstraint<Mixed>::MarkedAndRequired(int length, BlankMarkBits blanks) const {
     // A kind's marked tiles are the last of its tiles taken.
     std::array<int, LetterCountSlots + 1> marked = marked_;
     // Where the tiles a word lacks are fewer than the required blanks, the
@@ -297,10 +313,11 @@ BlankMarkBits AnagramConstraint::MarkedAndRequired(int length, BlankMarkBits bla
     int more = requiredBlanks_ - std::popcount(blanks);
     std::array<int, LetterCountSlots + 1> spare{};  // the optional tiles used of each kind
     for (std::size_t kind = 1; kind < spare.size(); ++kind) spare[kind] = optional_[kind] - left_[kind];
+    const BlankMarkBits ownTaken = ~(blankAt_ | wildAt_);
     for (int position = length - 1; position >= 0; --position) {
-        const int taken = takenBy_[static_cast<std::size_t>(position)];
-        if (taken <= 0) continue;
-        const std::size_t kind = static_cast<std::size_t>(taken);
+        const BlankMarkBits here = BlankMarkBits{1} << position;
+        if ((ownTaken & here) == 0) continue;
+        const std::size_t kind = static_cast<std::size_t>(tiles_[static_cast<std::size_t>(position)]);
         if (marked[kind] > 0) {
             --marked[kind];
         } else if (more > 0 && spare[kind] > 0) {
@@ -309,10 +326,13 @@ BlankMarkBits AnagramConstraint::MarkedAndRequired(int length, BlankMarkBits bla
         } else {
             continue;
         }
-        blanks |= BlankMarkBits{1} << position;
+        blanks |= here;
     }
     return blanks;
 }
+
+template class BasicAnagramConstraint<false>;
+template class BasicAnagramConstraint<true>;
 
 // ---- The anagram matcher of the bindings of a "(Sk)" set ---------------------
 

@@ -118,13 +118,19 @@ struct AnagramRack {
 // the last tiles that an optional tile of their kind matched. So a word's
 // tiles are matched by plain tiles of their kinds from its first tile on
 // wherever they can be.
-class AnagramConstraint final : public SearchConstraint {
+//
+// `Mixed`: the rack holds required and optional tiles, so each tile taken
+// is counted as one or the other (required ones first). Without it every
+// tile is required, or every tile optional, and a tile taken needs no more
+// than the count of its kind.
+template <bool Mixed>
+class BasicAnagramConstraint final : public SearchConstraint {
 public:
-    explicit AnagramConstraint(const AnagramRack& rack, int tileCount = ActiveTileCount());
+    explicit BasicAnagramConstraint(const AnagramRack& rack, int tileCount = ActiveTileCount());
     // The multiset `tiles` and `blanks` blanks, all of them required or all
     // optional as `fit` says.
-    AnagramConstraint(const LetterCounts& tiles, int blanks, bool wildCard, AnagramFit fit,
-                      int tileCount = ActiveTileCount());
+    BasicAnagramConstraint(const LetterCounts& tiles, int blanks, bool wildCard, AnagramFit fit,
+                           int tileCount = ActiveTileCount());
 
     TileMask NextTiles(int length) override;
     bool Take(int position, int tile) override;
@@ -135,74 +141,79 @@ public:
 private:
     BlankMarkBits MarkedAndRequired(int length, BlankMarkBits blanks) const;
 
-    static constexpr std::int16_t TakenByBlank = 0;
-    static constexpr std::int16_t TakenByWildCard = -1;
-
     std::array<int, LetterCountSlots + 1> left_{};      // tiles of each kind not yet used, by tile number
     std::array<int, LetterCountSlots + 1> optional_{};  // how many of them a match may leave
     std::array<int, LetterCountSlots + 1> marked_{};    // how many of them are marked
     TileMask available_ = 0;                            // kinds with a tile left
     TileMask allTiles_ = 0;
-    TileMask wildTiles_ = 0;  // what the wild card takes: all tiles, or none without one
-    bool anyOptional_ = false;
+    TileMask wildTiles_ = 0;      // what the wild card takes: all tiles, or none without one
+    bool tilesOptional_ = false;  // (not Mixed) every tile may be left
     bool anyMarked_ = false;
-    int requiredLeft_ = 0;  // the tiles a match must still use
+    int requiredLeft_ = 0;  // the tiles a match must still use (not Mixed: every tile left)
     int blanksLeft_ = 0;
     int requiredBlanks_ = 0;
-    int minimumLength_ = 0;      // the required tiles and blanks
-    BlankMarkBits blankAt_ = 0;  // positions taken by a blank
-    BlankMarkBits wildAt_ = 0;   // positions taken by the wild card
-    // What took each position: its tile's own kind (the tile number), a
-    // blank or the wild card.
-    std::array<std::int16_t, MaxSearchLength> takenBy_{};
+    int minimumLength_ = 0;                              // the required tiles and blanks
+    BlankMarkBits blankAt_ = 0;                          // positions taken by a blank
+    BlankMarkBits wildAt_ = 0;                           // positions taken by the wild card
+    std::array<std::int16_t, MaxSearchLength> tiles_{};  // the tile at each position
 };
+
+// Racks whose tiles are all required or all optional.
+using AnagramConstraint = BasicAnagramConstraint<false>;
+// Racks with both.
+using RackConstraint = BasicAnagramConstraint<true>;
+
+// Whether a rack holds required and optional tiles.
+bool IsMixedRack(const AnagramRack& rack);
 
 // The matcher's steps are defined here, inline, because the walk runs them
 // at every tile it tries.
 
-inline TileMask AnagramConstraint::NextTiles(int length) {
+template <bool Mixed>
+inline TileMask BasicAnagramConstraint<Mixed>::NextTiles(int length) {
     if (length >= MaxSearchLength) return 0;
     return available_ | (blanksLeft_ > 0 ? allTiles_ : wildTiles_);
 }
 
-inline bool AnagramConstraint::Take(int position, int tile) {
+template <bool Mixed>
+inline bool BasicAnagramConstraint<Mixed>::Take(int position, int tile) {
     // A tile of its own kind is always the best use: blanks and the wild card
     // can stand for anything, so they are kept for tiles that have no match.
-    // Of its kind, the required tiles go first.
     const std::size_t kind = static_cast<std::size_t>(tile);
-    std::int16_t& taken = takenBy_[static_cast<std::size_t>(position)];
+    tiles_[static_cast<std::size_t>(position)] = static_cast<std::int16_t>(tile);
     if (left_[kind] > 0) {
-        requiredLeft_ -= !anyOptional_ || left_[kind] > optional_[kind];
+        if constexpr (Mixed)
+            requiredLeft_ -= left_[kind] > optional_[kind];
+        else
+            --requiredLeft_;
         if (--left_[kind] == 0) available_ &= ~TileBit(tile);
-        taken = static_cast<std::int16_t>(tile);
         return true;
     }
     const BlankMarkBits here = BlankMarkBits{1} << position;
     if (blanksLeft_ > 0) {
         --blanksLeft_;
         blankAt_ |= here;
-        taken = TakenByBlank;
         return true;
     }
     if (wildTiles_ != 0) {
         wildAt_ |= here;
-        taken = TakenByWildCard;
         return true;
     }
     return false;
 }
 
-inline void AnagramConstraint::Release(int position, int tile) {
-    const std::int16_t taken = takenBy_[static_cast<std::size_t>(position)];
-    if (taken > 0) {
+template <bool Mixed>
+inline void BasicAnagramConstraint<Mixed>::Release(int position, int tile) {
+    const BlankMarkBits here = BlankMarkBits{1} << position;
+    if (((blankAt_ | wildAt_) & here) == 0) {
         const std::size_t kind = static_cast<std::size_t>(tile);
         ++left_[kind];
-        requiredLeft_ += !anyOptional_ || left_[kind] > optional_[kind];
+        if constexpr (Mixed)
+            requiredLeft_ += left_[kind] > optional_[kind];
+        else
+            ++requiredLeft_;
         available_ |= TileBit(tile);
-        return;
-    }
-    const BlankMarkBits here = BlankMarkBits{1} << position;
-    if (taken == TakenByBlank) {
+    } else if ((blankAt_ & here) != 0) {
         blankAt_ &= ~here;
         ++blanksLeft_;
     } else {
@@ -210,14 +221,22 @@ inline void AnagramConstraint::Release(int position, int tile) {
     }
 }
 
-inline bool AnagramConstraint::Accept(int length, BlankMarkBits& blanks) {
-    if (requiredLeft_ != 0 || length < minimumLength_) return false;
+template <bool Mixed>
+inline bool BasicAnagramConstraint<Mixed>::Accept(int length, BlankMarkBits& blanks) {
+    if ((requiredLeft_ != 0 && (Mixed || !tilesOptional_)) || length < minimumLength_) return false;
     blanks = blankAt_ | wildAt_;  // no position from `length` on is taken
     if (requiredBlanks_ > 0 || anyMarked_) blanks = MarkedAndRequired(length, blanks);
     return true;
 }
 
-inline int AnagramConstraint::TilesStillNeeded(int length) { return std::max(requiredLeft_, minimumLength_ - length); }
+template <bool Mixed>
+inline int BasicAnagramConstraint<Mixed>::TilesStillNeeded(int length) {
+    const int required = Mixed || !tilesOptional_ ? requiredLeft_ : 0;
+    return std::max(required, minimumLength_ - length);
+}
+
+extern template class BasicAnagramConstraint<false>;
+extern template class BasicAnagramConstraint<true>;
 
 // The racks of the bindings of a "(Sk)" set: a base rack (every tile and
 // blank required, none marked) and, for one kind among `Kinds`, `Plain`
@@ -422,6 +441,8 @@ inline int OneRunPatternConstraint::TilesStillNeeded(int length) {
 
 // The same walk for the ready-made matchers, calling them directly.
 SearchEnd SearchLexicon(const LexiconRecord& lexicon, AnagramConstraint& constraint, const MatchFunction& onMatch,
+                        const SearchControl& control = {});
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, RackConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control = {});
 SearchEnd SearchLexicon(const LexiconRecord& lexicon, PatternConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control = {});

@@ -20,6 +20,10 @@ template <typename Run>
 std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run) {
     AnagramRack rack;
     if (AsSimpleRack(table, rack)) {
+        if (IsMixedRack(rack)) {
+            RackConstraint constraint(rack);
+            return run(constraint);
+        }
         AnagramConstraint constraint(rack);
         return run(constraint);
     }
