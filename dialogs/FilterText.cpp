@@ -1,8 +1,10 @@
 #include "dialogs/FilterText.h"
 
+#include "engine/Probability.h"
 #include "platform/ProgramState.h"
 #include "platform/qt/Focus.h"
 #include "processor/Console.h"
+#include "processor/Settings.h"
 
 namespace qora {
 
@@ -11,6 +13,31 @@ namespace {
 int NumericItemInRange(int item) { return item >= 0 && item < NumericRelationItemCount ? item : NumericAtLeastItem; }
 
 }  // namespace
+
+int SetRelationItem(std::int32_t code) {
+    const int item = RelationCodeToItemIndex(code) - 2;
+    return item >= 0 && item < SetRelationItemCount ? item : NumericAtLeastItem - 2;
+}
+
+bool NumericRelationHolds(int item, std::int64_t value1, std::int64_t value2) {
+    switch (item) {
+        case 0: return value1 <= value2;
+        case 1: return value1 < value2;
+        case 2: return value1 > 0;
+        default: return true;
+    }
+}
+
+bool WordLengthRelationHolds(int item, std::int64_t value1, std::int64_t value2, int maxWordLength) {
+    if (!NumericRelationHolds(item, value1, value2)) return false;
+    switch (item) {
+        case 3: return value1 >= 2;
+        case 5:
+        case 6: return value1 <= maxWordLength;
+        case 7: return value1 < maxWordLength;
+        default: return true;
+    }
+}
 
 std::string NumericRelationText(int item, std::string_view value1, std::string_view value2) {
     const std::string a(value1);
@@ -55,6 +82,12 @@ void AppendWordScoreFilter(int item, int value1, int value2) { AppendNumericFilt
 void AppendAnagramCountFilter(int item, int value1, int value2) { AppendNumericFilter('&', item, value1, value2); }
 void AppendWordCountFilter(int item, int value1, int value2) { AppendNumericFilter('#', item, value1, value2); }
 
+std::optional<std::int32_t> ProbabilityOfString(std::string_view letters, std::span<const std::int16_t> distribution) {
+    const std::optional<LetterCounts> counts = LetterCountsOfText(letters);
+    if (!counts) return std::nullopt;
+    return CountRackDraws(*counts, distribution);
+}
+
 namespace {
 
 std::string ProbabilityValueText(int value, std::optional<std::string_view> letters) {
@@ -63,10 +96,14 @@ std::string ProbabilityValueText(int value, std::optional<std::string_view> lett
 
 }  // namespace
 
+std::string ProbabilityFilterText(int item, int value1, std::optional<std::string_view> string1, int value2,
+                                  std::optional<std::string_view> string2) {
+    return NumericFilterText('%', item, ProbabilityValueText(value1, string1), ProbabilityValueText(value2, string2));
+}
+
 void AppendProbabilityFilter(int item, int value1, std::optional<std::string_view> string1, int value2,
                              std::optional<std::string_view> string2) {
-    AppendFilterAndBlank(
-        NumericFilterText('%', item, ProbabilityValueText(value1, string1), ProbabilityValueText(value2, string2)));
+    AppendFilterAndBlank(ProbabilityFilterText(item, value1, string1, value2, string2));
 }
 
 bool HooksDialogFront = true;
@@ -80,16 +117,24 @@ const ProgramStateReset registerResetHooksDialogFront(ResetHooksDialogFront);
 
 std::string HooksSetText(const LetterCounts& letters) { return FormatLetterCounts(&letters, 0); }
 
+std::string HooksFilterText(bool front, int relation, const LetterCounts& letters) {
+    return std::string("/") + (front ? '<' : '>') + SetRelationText(relation, HooksSetText(letters));
+}
+
 void AppendHooksFilter(bool front, int relation, const LetterCounts& letters) {
-    AppendFilterAndBlank(std::string("/") + (front ? '<' : '>') + SetRelationText(relation, HooksSetText(letters)));
+    AppendFilterAndBlank(HooksFilterText(front, relation, letters));
 }
 
 std::string BlankSetText(const LetterCounts& letters, bool ignoreVowels) {
     return (ignoreVowels ? "-" : "") + FormatLetterCounts(&letters, 9);
 }
 
+std::string BlankFilterText(int relation, const LetterCounts& letters, bool ignoreVowels) {
+    return "/:" + SetRelationText(relation, BlankSetText(letters, ignoreVowels));
+}
+
 void AppendBlankFilter(int relation, const LetterCounts& letters, bool ignoreVowels) {
-    AppendFilterAndBlank("/:" + SetRelationText(relation, BlankSetText(letters, ignoreVowels)));
+    AppendFilterAndBlank(BlankFilterText(relation, letters, ignoreVowels));
 }
 
 std::string TypedDefinitionText(std::string_view stored) {
@@ -101,9 +146,13 @@ std::string TypedDefinitionText(std::string_view stored) {
     return std::string(blankFirst ? "" : "|") + std::string(stored) + (blankLast ? "" : "|");
 }
 
-void AppendDefinitionFilter(int relation, std::string_view text, bool edgeMarking) {
+std::string DefinitionFilterText(int relation, std::string_view text, bool edgeMarking) {
     const std::string written = edgeMarking && !text.empty() ? TypedDefinitionText(text) : std::string(text);
-    AppendToCommandLine("/\"" + std::string(relation == 0 ? "" : "!") + written + "\" ");
+    return "/\"" + std::string(relation == 0 ? "" : "!") + written + "\" ";
+}
+
+void AppendDefinitionFilter(int relation, std::string_view text, bool edgeMarking) {
+    AppendToCommandLine(DefinitionFilterText(relation, text, edgeMarking));
     FocusWorkspace();
 }
 

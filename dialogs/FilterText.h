@@ -12,9 +12,14 @@
 //
 // (item 6 writes the bare number, which means "at least"). A set item is the
 // numeric item less 2. An item outside its range counts as the ">=" item.
+//
+// The filter editors' rules are here too: when a numeric editor's values fit
+// its relation, and what the probability of a string is.
 #pragma once
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,6 +30,19 @@ namespace qora {
 constexpr int NumericRelationItemCount = 8;
 constexpr int SetRelationItemCount = 6;
 constexpr int NumericAtLeastItem = 6;
+
+// The item of the set-relation lists for a stored relation code: the numeric
+// item less 2, or the ">=" item for a code that is no set relation (as the
+// set filters write such a code).
+int SetRelationItem(std::int32_t code);
+
+// Whether a numeric filter editor's values fit the relation of `item`: x - y
+// needs x <= y, x < y needs x < y, "<" needs x > 0; the others take any value.
+bool NumericRelationHolds(int item, std::int64_t value1, std::int64_t value2);
+
+// The word-length editor's rule: as above, and also "<=" needs x >= 2, "=" and
+// ">=" need x <= the longest word, ">" needs x below it.
+bool WordLengthRelationHolds(int item, std::int64_t value1, std::int64_t value2, int maxWordLength);
 
 // The relation part of a numeric filter, the two values already written:
 // "3-9", "<5", "5", ...
@@ -62,6 +80,18 @@ void AppendWordCountFilter(int item, int value1, int value2);
 // the number: item 0 with 100 and "QI" types "/%100-{QI} " and " ".
 void AppendProbabilityFilter(int item, int value1, std::optional<std::string_view> string1, int value2,
                              std::optional<std::string_view> string2);
+// Its text, before the blank.
+std::string ProbabilityFilterText(int item, int value1, std::optional<std::string_view> string1, int value2,
+                                  std::optional<std::string_view> string2);
+
+// A probability string is typed in braces with at most this many characters.
+constexpr int ProbabilityStringMaxLength = 31;
+
+// The probability of a string: the number of ways to draw its letters (tiles
+// of the active language, either case) from `distribution`, 0 for an empty
+// string. Nothing when a character is no tile or the number does not fit in
+// 32 bits; the parser refuses such a string too.
+std::optional<std::int32_t> ProbabilityOfString(std::string_view letters, std::span<const std::int16_t> distribution);
 
 // Set by the main window just before it opens the hooks editor: true for
 // front hooks, false for back hooks.
@@ -76,6 +106,7 @@ std::string HooksSetText(const LetterCounts& letters);
 // workspace the focus: front "<=" over A, E, S types "/<<=(AES)" and " ";
 // back "=" over S alone "/>=(1S)" and " ".
 void AppendHooksFilter(bool front, int relation, const LetterCounts& letters);
+std::string HooksFilterText(bool front, int relation, const LetterCounts& letters);  // without the blank
 
 // The letters of a blank filter as they are written, the ignore-vowels mark
 // first: "AEIOU", "-AEIOU", "2ES".
@@ -87,6 +118,10 @@ std::string BlankSetText(const LetterCounts& letters, bool ignoreVowels);
 // the workspace the focus: "<=" over the vowels types "/:<=(AEIOU)" and " ",
 // with the mark "/:<=(-AEIOU)".
 void AppendBlankFilter(int relation, const LetterCounts& letters, bool ignoreVowels);
+std::string BlankFilterText(int relation, const LetterCounts& letters, bool ignoreVowels);  // without the blank
+
+// A definition text is typed with at most this many characters.
+constexpr int DefinitionTextMaxLength = 20;
 
 // The definition text as the user types it, from the form in which the
 // settings keep it: an end that holds a blank (the assumed enclosing blank)
@@ -100,5 +135,7 @@ std::string TypedDefinitionText(std::string_view stored);
 // written empty ("/\"\" ", "/\"!\" "). Without it the text is written as
 // given.
 void AppendDefinitionFilter(int relation, std::string_view text, bool edgeMarking);
+// Its text, its final blank included.
+std::string DefinitionFilterText(int relation, std::string_view text, bool edgeMarking);
 
 }  // namespace qora

@@ -1,5 +1,7 @@
 #include "engine/LetterCounts.h"
 
+#include <limits>
+
 namespace qora {
 
 void ClearLetterCounts(LetterCounts& counts) { counts.fill(0); }
@@ -19,6 +21,28 @@ int LetterCountTotal(const LetterCounts& counts) {
     for (int i = 0; i < n; ++i)
         if (counts[i] > 0) total += counts[i];
     return total;
+}
+
+std::optional<LetterCounts> LetterCountsOfText(std::string_view text) {
+    LetterCounts counts{};
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        int tile = 0;
+        if (SpanishLexiconActive) {
+            const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+            bool tookTwo = false;
+            tile = TileCodeOfChar(c, next, tookTwo);
+            if (tile > SpanishTileCount) tile = 0;
+            if (tookTwo) ++i;
+        } else if (const unsigned char upper = c >= 'a' && c <= 'z' ? c - ('a' - 'A') : c;
+                   upper >= 'A' && upper <= 'Z') {
+            tile = upper - 'A' + 1;
+        }
+        if (tile == 0) return std::nullopt;
+        std::int16_t& count = counts[static_cast<std::size_t>(tile - 1)];
+        if (count < std::numeric_limits<std::int16_t>::max()) ++count;
+    }
+    return counts;
 }
 
 std::string FormatLetterCounts(const LetterCounts* counts, int mode) {

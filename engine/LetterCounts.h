@@ -5,7 +5,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "engine/Tiles.h"
 
@@ -31,6 +33,13 @@ bool LetterCountsEqual(const LetterCounts& a, const LetterCounts& b);
 
 // Number of tiles in the set (the sum of the positive counts).
 int LetterCountTotal(const LetterCounts& counts);
+
+// The tiles of a text of the active language counted, either case: A to Z in
+// English and French; in Spanish its 28 tiles, "CH", "LL" and "RR" read as
+// one tile each (as the command parser reads them). Nothing when a character
+// is no tile of the language (a digit, a blank, an accented letter, K or W in
+// Spanish).
+std::optional<LetterCounts> LetterCountsOfText(std::string_view text);
 
 // Writes a letter set as text over the active language's tiles, in tile
 // order, leaving out tiles whose count is below 1.

@@ -141,12 +141,11 @@ std::string NumericFilterDisplay(const NumericFilter& filter) {
 }
 
 std::string HooksFilterDisplay(const SetFilter& filter) {
-    return SetRelationText(RelationCodeToItemIndex(filter.Relation) - 2, HooksSetText(filter.Letters.Counts));
+    return SetRelationText(SetRelationItem(filter.Relation), HooksSetText(filter.Letters.Counts));
 }
 
 std::string BlankFilterDisplay(const SetFilter& filter, bool ignoreVowels) {
-    return SetRelationText(RelationCodeToItemIndex(filter.Relation) - 2,
-                           BlankSetText(filter.Letters.Counts, ignoreVowels));
+    return SetRelationText(SetRelationItem(filter.Relation), BlankSetText(filter.Letters.Counts, ignoreVowels));
 }
 
 std::string DefinitionFilterDisplay(const DefinitionFilter& filter) {

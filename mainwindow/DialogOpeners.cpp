@@ -37,6 +37,7 @@ void PlugCommandDialogs(TForm2& form) {
     PlugHelpWindows(form);
     PlugPresentationDialogs(form);
     PlugOptionDialogs(form);
+    PlugFilterDialogs(form);
 }
 
 void PlugHelpWindows(TForm2& form) {

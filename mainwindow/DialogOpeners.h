@@ -24,6 +24,10 @@ void PlugHelpWindows(TForm2& form);
 // menus.
 void PlugOptionDialogs(TForm2& form);
 
+// The filter page's editors (numeric filters, hooks, blanks, definitions)
+// and the Show Definitions dialog.
+void PlugFilterDialogs(TForm2& form);
+
 // The presentation page's dialogs: the word count, the layout, the maximum
 // width, the rows per page and the slate probes.
 void PlugPresentationDialogs(TForm2& form);

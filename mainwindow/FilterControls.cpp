@@ -14,7 +14,7 @@ namespace qora {
 namespace {
 
 int ItemOf(const NumericFilter& filter) { return RelationCodeToItemIndex(filter.Relation); }
-int ItemOf(const SetFilter& filter) { return RelationCodeToItemIndex(filter.Relation) - 2; }
+int ItemOf(const SetFilter& filter) { return SetRelationItem(filter.Relation); }
 
 template <auto Filter>
 bool IsOn(const Settings& settings) {

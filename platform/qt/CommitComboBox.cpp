@@ -115,6 +115,10 @@ void CommitComboBox::Exit() {
     if (currentIndex() != committedIndex_) Commit(currentIndex());
 }
 
+void CommitComboBox::CommitShown() {
+    if (currentIndex() != committedIndex_) Commit(currentIndex());
+}
+
 void CommitComboBox::Commit(int index) {
     committedIndex_ = index;
     emit committed(index);

@@ -40,6 +40,11 @@ public:
     // default, so that a dialog can move the focus itself.
     void SetNextControl(QWidget* next) { nextControl_ = next; }
 
+    // Commits the item shown when it differs from the committed one. An OK
+    // button's handler calls it first, so that a change made with the keyboard
+    // counts even while the focus is still in the list (Enter pressed there).
+    void CommitShown();
+
     void showPopup() override;  // the DropDown handler, then the list opens
     void hidePopup() override;
 

@@ -154,6 +154,20 @@ void TileControlRows::SetAllChecked(bool checked) {
         if (button != nullptr) button->setChecked(checked);
 }
 
+void TileControlRows::ToggleTile(int tile) { SetTileChecked(tile, !TileChecked(tile)); }
+
+LetterCounts TileControlRows::CheckedTiles() const {
+    LetterCounts counts{};
+    for (int tile = 1; tile <= TileCount(); ++tile)
+        counts[static_cast<std::size_t>(tile - 1)] = TileChecked(tile) ? 1 : 0;
+    return counts;
+}
+
+void TileControlRows::CheckTiles(const LetterCounts& counts) {
+    for (int tile = 1; tile <= TileCount(); ++tile)
+        SetTileChecked(tile, counts[static_cast<std::size_t>(tile - 1)] != 0);
+}
+
 TileTypingMemo::TileTypingMemo(QWidget* parent) : QPlainTextEdit(parent) {
     setReadOnly(true);
     setFrameShape(QFrame::NoFrame);

@@ -13,6 +13,7 @@
 // counters: a label with a spin field below it.
 #pragma once
 
+#include "engine/LetterCounts.h"
 #include "engine/Tiles.h"
 #include "platform/KeyCodes.h"
 #include "platform/qt/SpinField.h"
@@ -65,6 +66,14 @@ public:
     bool TileChecked(int tile) const;
     void SetTileChecked(int tile, bool checked);
     void SetAllChecked(bool checked);  // all 28 controls, the hidden extras too
+    void ToggleTile(int tile);
+
+    // Check boxes as a letter set: a count of 1 for each tile of the language
+    // shown whose box is checked (a hidden extra never counts), and back: a
+    // box is checked when its tile's count is not 0 (the hidden extras keep
+    // their state).
+    LetterCounts CheckedTiles() const;
+    void CheckTiles(const LetterCounts& counts);
 
 signals:
     void tileClicked(int tile);                          // a button was clicked

@@ -7,11 +7,15 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/DefinitionSearchText.h"
+#include "dialogs/FilterText.h"
 #include "dialogs/OptionTexts.h"
 #include "dialogs/PresentationTexts.h"
+#include "engine/Lexicons.h"
 #include "engine/Tiles.h"
 #include "platform/ProgramState.h"
 #include "processor/CommandLine.h"
+#include "processor/Settings.h"
 
 namespace qora {
 namespace {
@@ -75,14 +79,64 @@ std::vector<std::string> OptionTexts() {
     return texts;
 }
 
+// Every relation with values for which the editor's OK is enabled; the
+// probability filter also with strings.
+std::vector<std::string> NumericFilterTexts() {
+    std::vector<std::string> texts;
+    const std::pair<std::int32_t, std::int32_t> values[] = {{0, 0}, {1, 2}, {2, 15}, {15, 15}, {INT_MAX - 1, INT_MAX}};
+    for (const char letter : {'|', '$', '%', '&', '#'})
+        for (int item = 0; item < NumericRelationItemCount; ++item)
+            for (const auto [a, b] : values)
+                if (letter == '|' ? WordLengthRelationHolds(item, a, b, MaxWordLength)
+                                  : NumericRelationHolds(item, a, b))
+                    texts.push_back(NumericFilterText(letter, item, std::to_string(a), std::to_string(b)) + " ");
+    const std::span<const std::int16_t> bag(DisplayedSettings.LetterDistribution);
+    for (const char* first : {"", "QI", "qi", "AEINRST", "EEEEEEEEEEEEAAAAAAAAAIIIIIIIIIO"})
+        for (const char* second : {"", "Z", "EEEEEEEEEEEE"})
+            for (int item = 0; item < NumericRelationItemCount; ++item)
+                if (NumericRelationHolds(item, *ProbabilityOfString(first, bag), *ProbabilityOfString(second, bag))) {
+                    texts.push_back(ProbabilityFilterText(item, 0, first, 0, second) + " ");
+                    texts.push_back(ProbabilityFilterText(item, 0, first, INT_MAX, std::nullopt) + " ");
+                }
+    return texts;
+}
+
+// Each relation with sets as the boxes give them (each tile once, or none).
+std::vector<std::string> SetFilterTexts(std::initializer_list<std::initializer_list<int>> sets) {
+    std::vector<std::string> texts;
+    for (const auto& tiles : sets) {
+        LetterCounts letters{};
+        for (const int tile : tiles) letters[static_cast<std::size_t>(tile - 1)] = 1;
+        for (int item = 0; item < SetRelationItemCount; ++item) {
+            for (const bool front : {true, false}) texts.push_back(HooksFilterText(front, item, letters) + " ");
+            for (const bool ignoreVowels : {false, true})
+                texts.push_back(BlankFilterText(item, letters, ignoreVowels) + " ");
+        }
+    }
+    return texts;
+}
+
+std::vector<std::string> DefinitionTexts() {
+    std::vector<std::string> texts;
+    const char* typed[] = {"", "|", "noun", "|plural", "verb|", "|to|", "a b c", "ends in '!'", "20 characters, full."};
+    for (const char* text : typed)
+        for (const int relation : {0, 1}) texts.push_back(DefinitionFilterText(relation, text, false));
+    for (const char* first : typed)
+        for (int item = 0; item < DefinitionConnectiveCount; ++item)
+            for (const char* second : typed)
+                if (const auto command = DefinitionSearchCommand(first, item, second)) texts.push_back(*command);
+    return texts;
+}
+
 class ComposedTexts : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramState(); }
     void TearDown() override { ResetProgramState(); }
 
-    static void ExpectParsed(const std::vector<std::string>& texts) {
+    static void ExpectParsed(const std::vector<std::string>& texts,
+                             std::initializer_list<const char*> befores = {"", "AEINRST", "AEINRST ", "/|=7 "}) {
         for (const std::string& text : texts)
-            for (const char* before : {"", "AEINRST", "AEINRST ", "/|=7 "}) {
+            for (const char* before : befores) {
                 const std::string line = before + text;
                 const ParseResult result = ParseCommandLine(line);
                 EXPECT_FALSE(result.HasError()) << "\"" << line << "\": " << result.Message->Text;
@@ -99,6 +153,17 @@ TEST_F(ComposedTexts, OptionTextsParseInEveryLanguage) {
         ExpectParsed(OptionTexts());
     }
 }
+TEST_F(ComposedTexts, NumericFilterTextsParse) { ExpectParsed(NumericFilterTexts()); }
+TEST_F(ComposedTexts, SetFilterTextsParse) {
+    ExpectParsed(SetFilterTexts({{}, {1}, {1, 5, 19}, {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
+                                                       14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26}}));
+    SetLanguageTables(Language::Spanish);
+    ExpectParsed(SetFilterTexts({{SpanishTileC},
+                                 {SpanishTileC, SpanishTileCH, SpanishTileEnye},
+                                 {SpanishTileL, SpanishTileLL, SpanishTileR, SpanishTileRR, 28}}));
+}
+// The definition search is a command of its own: alone, or after a filter.
+TEST_F(ComposedTexts, DefinitionTextsParse) { ExpectParsed(DefinitionTexts(), {"", "/|=7 "}); }
 
 }  // namespace
 }  // namespace qora

@@ -1,6 +1,7 @@
 // The main window's openers of the help windows and the command-building
 // dialogs: what opens each one, where it is placed, and what it leaves.
 #include <QAction>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -10,20 +11,27 @@
 #include <QDialog>
 #include <QLineEdit>
 #include "MainWindowFixture.h"
-
+#include "dialogs/BlankFilterDialog.h"
 #include "dialogs/BoardSquareDialog.h"
 #include "dialogs/CanonicalOrderDialog.h"
+#include "dialogs/DefinitionFilterDialog.h"
+#include "dialogs/FilterText.h"
 #include "dialogs/HelpDialog.h"
+#include "dialogs/HooksFilterDialog.h"
 #include "dialogs/LargeOutputDialog.h"
 #include "dialogs/LayoutDialog.h"
 #include "dialogs/LetterMappingDialog.h"
 #include "dialogs/MaxWidthDialog.h"
+#include "dialogs/NumericFilterDialogs.h"
 #include "dialogs/PageSetupDialog.h"
 #include "dialogs/PrintDialog.h"
+#include "dialogs/ProbabilityFilterDialog.h"
 #include "dialogs/ProbeSlateDialog.h"
+#include "dialogs/ShowDefinitionsDialog.h"
 #include "dialogs/TourneyInfoDialog.h"
 #include "dialogs/WordCountDialog.h"
 #include "mainwindow/ControlTexts.h"
+#include "mainwindow/FilterControls.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/OptionControls.h"
 #include "mainwindow/PresentationControls.h"
@@ -35,6 +43,7 @@
 #include "platform/qt/Screen.h"
 #include "processor/Settings.h"
 #include "support/qt/ModalDriver.h"
+#include "support/qt/WidgetInput.h"
 
 namespace qora::test {
 namespace {
@@ -246,6 +255,65 @@ TEST_F(OpenerTest, PrintingAsksForThePrinter) {
                             [](QWidget& modal) { static_cast<QDialog&>(modal).reject(); });
     EXPECT_NE(asked, nullptr);
     for (const std::string& line : Lines()) EXPECT_EQ(line.find("Error"), std::string::npos) << line;
+}
+
+TEST_F(OpenerTest, TheFilterEditorsOpenOnTheWorkspacesLeftEdgeBelowTheFilters) {
+    FilterPage& filters = *form->Controls->FiltersTab;
+    form->QueryOrPresentation->setCurrentWidget(&filters);
+    QTest::qWait(20);
+    const QPoint belowFilters(ScreenRectOf(*form->Workspace).left(),
+                              ScreenRectOf(*filters.FilteringDefnValue).bottom() + 1);
+    const std::pair<QToolButton*, QoraDialog*> openers[] = {
+        {filters.FilteringLengthButton, EditQFWordLength.data()},
+        {filters.FilteringScoreButton, EditQFWordScore.data()},
+        {filters.FilteringProbabilityButton, EditQFProbability.data()},
+        {filters.FilteringWordCountButton, EditQFWordCount.data()},
+        {filters.FilteringAnagramCountButton, EditQFAnagramCount.data()},
+        {filters.FilteringFrontHooksButton, EditQFHooks.data()},
+        {filters.FilteringBackHooksButton, EditQFHooks.data()},
+        {filters.FilteringBlankButton, EditQFBlank.data()},
+        {filters.FilteringDefnButton, EditQFDefn.data()}};
+    for (auto [button, dialog] : openers) {
+        ASSERT_TRUE(button->isEnabled());
+        QRect outer;
+        EXPECT_EQ(Opened([&] { button->click(); }, &outer), dialog);
+        EXPECT_EQ(outer.topLeft(), KeptOnScreen(QRect(belowFilters, outer.size())).topLeft());
+    }
+    EXPECT_FALSE(HooksDialogFront) << "set by the back hooks button";
+    EXPECT_EQ(Opened([&] { filters.FilteringFrontHooksValue->showPopup(); }), EditQFHooks.data());
+    EXPECT_TRUE(HooksDialogFront);
+    EXPECT_EQ(EditQFHooks->windowTitle(), " Query Filtering Based on Front Hooks");
+    // A line with an error refuses them.
+    Type("(");
+    EXPECT_EQ(Opened([&] { filters.FilteringBlankValue->showPopup(); }), nullptr);
+}
+
+TEST_F(OpenerTest, AFilterEditorsOKTypesTheFilterThatTheFilterPageThenShows) {
+    FilterPage& filters = *form->Controls->FiltersTab;
+    Opened([&] { filters.FilteringLengthButton->click(); }, nullptr,
+           [](QWidget&) {
+               PickWithMouse(*EditQFWordLength->Relop, 5);
+               EditQFWordLength->Value1->selectAll();
+               QTest::keyClicks(EditQFWordLength->Value1, "7");
+               EditQFWordLength->OK->click();
+           });
+    EXPECT_EQ(CommandLine(), "/|=7  ");
+    EXPECT_TRUE(filters.FilteringLength->isChecked());
+    EXPECT_EQ(filters.FilteringLengthValue->currentText(), "=7");
+}
+
+TEST_F(OpenerTest, ShowDefinitionsOpensAtTheRightEdgeOnTheWorkspacesTop) {
+    ASSERT_TRUE(form->MenuShowDefns->isEnabled());
+    QRect outer;
+    EXPECT_EQ(Opened([&] { form->MenuShowDefns->trigger(); }, &outer,
+                     [](QWidget&) {
+                         QTest::keyClicks(ShowDefnsDlg->String1, "noun");
+                         ShowDefnsDlg->OK->click();
+                     }),
+              ShowDefnsDlg.data());
+    EXPECT_EQ(outer.topLeft(),
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
+    EXPECT_EQ(CommandLine(), "/SD \"noun\" ");
 }
 
 }  // namespace

@@ -1,0 +1,187 @@
+// The hooks and blank filter editors: the boxes they open on, the keys and
+// buttons that change them, and the filter they type.
+#include "dialogs/BlankFilterDialog.h"
+#include "dialogs/HooksFilterDialog.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "dialogs/FilterText.h"
+#include "platform/qt/CommitComboBox.h"
+#include "platform/qt/TileControls.h"
+#include "support/qt/CommandDialogTest.h"
+#include "support/qt/WidgetInput.h"
+
+namespace qora {
+namespace {
+
+LetterCounts CountsOf(std::initializer_list<std::pair<int, int>> tileCounts) {
+    LetterCounts counts{};
+    for (auto [tile, count] : tileCounts) counts[tile - 1] = static_cast<std::int16_t>(count);
+    return counts;
+}
+
+constexpr int A = 1, B = 2, E = 5, I = 9, O = 15, Q = 17, S = 19, U = 21;
+
+class SetFilterTest : public CommandDialogTest {
+protected:
+    void TearDown() override {
+        SetLanguageTables(Language::English);
+        CommandDialogTest::TearDown();
+    }
+
+    static void OpenOn(SetFilterEditor& dialog, SetFilter& filter, std::int32_t code, const LetterCounts& letters) {
+        filter = SetFilter{1, code, {letters, 0, 0}};
+        ClearLine();
+        dialog.hide();
+        Open(dialog);
+    }
+    void OpenHooks(bool front, std::int32_t code, const LetterCounts& letters) {
+        HooksDialogFront = front;
+        OpenOn(hooks, front ? DisplayedSettings.FrontHooksFilter : DisplayedSettings.BackHooksFilter, code, letters);
+    }
+    void OpenBlank(std::int32_t code, const LetterCounts& letters, bool ignoreVowels = false) {
+        DisplayedSettings.BlankIgnoreVowels = ignoreVowels ? 1 : 0;
+        OpenOn(blank, DisplayedSettings.BlankFilter, code, letters);
+    }
+    static std::vector<int> CheckedSlots(const SetFilterEditor& dialog) {
+        std::vector<int> checked;
+        for (int slot = 0; slot < TileControlCount; ++slot)
+            if (dialog.Letters->Button(slot)->isChecked()) checked.push_back(slot);
+        return checked;
+    }
+    static void Press(SetFilterEditor& dialog, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(dialog.Home, key, modifiers);
+    }
+
+    TEditQFHooks hooks;
+    TEditQFBlank blank;
+};
+
+TEST_F(SetFilterTest, HooksOpenOnTheirSideAndTypeOnlyAChange) {
+    for (const bool front : {true, false}) {
+        const std::string side = front ? "<" : ">";
+        OpenHooks(front, RelationAtMost, CountsOf({{A, 1}, {E, 1}, {S, 1}}));
+        EXPECT_EQ(hooks.windowTitle().toStdString(),
+                  std::string(" Query Filtering Based on ") + (front ? "Front" : "Back") + " Hooks");
+        EXPECT_EQ(hooks.Datum->text().toStdString(), std::string(front ? "Front" : "Back") + " Hooks are:");
+        EXPECT_EQ(hooks.Relop->currentText(), "<= (a subset or equal to)");
+        EXPECT_EQ(CheckedSlots(hooks), (std::vector<int>{SlotOfName('A'), SlotOfName('E'), SlotOfName('S')}));
+        EXPECT_TRUE(hooks.Home->hasFocus());
+        hooks.OK->click();
+        EXPECT_EQ(Typed(), "") << side << ": unchanged";
+
+        OpenHooks(front, RelationAtMost, CountsOf({{A, 1}, {E, 1}, {S, 1}}));
+        PickWithMouse(*hooks.Relop, 3);
+        EXPECT_TRUE(hooks.Home->hasFocus());
+        hooks.OK->click();
+        EXPECT_EQ(Typed(), "/" + side + "=(AES) ") << "the relation alone changed";
+
+        OpenHooks(front, RelationAtMost, CountsOf({{S, 1}}));
+        hooks.ClearAll->click();
+        EXPECT_TRUE(hooks.Home->hasFocus());
+        Press(hooks, Qt::Key_Return);
+        EXPECT_FALSE(hooks.isVisible());
+        EXPECT_EQ(Typed(), "/" + side + "<=( ) ") << "an empty set";
+    }
+}
+
+TEST_F(SetFilterTest, ASetWithATileTwiceIsTypedAgainWithEachTileOnce) {
+    OpenHooks(true, RelationAtLeast, CountsOf({{A, 2}, {B, 1}}));
+    EXPECT_EQ(CheckedSlots(hooks), (std::vector<int>{SlotOfName('A'), SlotOfName('B')}));
+    hooks.OK->click();
+    EXPECT_EQ(Typed(), "/<>=(AB) ");
+}
+
+TEST_F(SetFilterTest, SpanishBoxesCarryTheSpanishTilesAndKeys) {
+    SetLanguageTables(Language::Spanish);
+    OpenHooks(false, RelationAtLeast, CountsOf({{28, 1}}));
+    EXPECT_EQ(CheckedSlots(hooks), std::vector<int>{SlotOfName('2')}) << "Z is the last box of row 2";
+    EXPECT_FALSE(hooks.Letters->Button(SlotOfName('1'))->isHidden());
+    EXPECT_EQ(hooks.Letters->Button(SlotOfName('1'))->text(), "M");
+    PickWithMouse(*hooks.Relop, 3);
+    hooks.OK->click();
+    EXPECT_EQ(Typed(), "/>=(1Z) ");
+
+    OpenHooks(true, RelationEqual, LetterCounts{});
+    Press(hooks, Qt::Key_K);
+    Press(hooks, Qt::Key_W);
+    EXPECT_EQ(CheckedSlots(hooks), std::vector<int>{}) << "no K or W in Spanish";
+    Press(hooks, Qt::Key_N, Qt::ControlModifier);
+    Press(hooks, Qt::Key_R, Qt::ControlModifier);
+    Press(hooks, Qt::Key_R);
+    Press(hooks, Qt::Key_L, Qt::ControlModifier);
+    Press(hooks, Qt::Key_C);
+    Press(hooks, Qt::Key_C, Qt::ControlModifier);
+    hooks.OK->click();
+    EXPECT_EQ(Typed(), "/<=(cCHLL\xD1RRR) ");
+
+    OpenBlank(RelationEqual, CountsOf({{SpanishTileC, 1}, {SpanishTileCH, 1}, {SpanishTileEnye, 1}}));
+    EXPECT_EQ(blank.Letters->Button(SlotOfName('D'))->text(), "CH");
+    PickWithMouse(*blank.Relop, 4);
+    Press(blank, Qt::Key_Return);
+    EXPECT_FALSE(blank.isVisible());
+    EXPECT_EQ(Typed(), "/:>=(cCH\xD1) ");
+}
+
+TEST_F(SetFilterTest, EnglishKeysToggleTheirBoxesAndTheExtrasNeverCount) {
+    OpenHooks(true, RelationEqual, LetterCounts{});
+    EXPECT_TRUE(hooks.Letters->Button(SlotOfName('1'))->isHidden());
+    Press(hooks, Qt::Key_Q);
+    Press(hooks, Qt::Key_Q);
+    Press(hooks, Qt::Key_S, Qt::ShiftModifier);
+    EXPECT_EQ(CheckedSlots(hooks), std::vector<int>{SlotOfName('S')});
+    hooks.SetAll->click();
+    EXPECT_EQ(CheckedSlots(hooks).size(), 28u) << "the hidden extras too";
+    hooks.OK->click();
+    EXPECT_EQ(Typed(), "/<=(ABCDEFGHIJKLMNOPQRSTUVWXYZ) ");
+
+    OpenHooks(true, RelationEqual, CountsOf({{Q, 1}}));
+    Press(hooks, Qt::Key_Escape);
+    EXPECT_FALSE(hooks.isVisible());
+    EXPECT_EQ(Typed(), "");
+}
+
+TEST_F(SetFilterTest, TheBlankFilterWritesItsIgnoreVowelsMark) {
+    const LetterCounts vowels = CountsOf({{A, 1}, {E, 1}, {I, 1}, {O, 1}, {U, 1}});
+    OpenBlank(RelationEqual, CountsOf({{A, 1}, {E, 1}}));
+    EXPECT_EQ(blank.Datum->text(), "The Blank is");
+    blank.OK->click();
+    EXPECT_FALSE(blank.isVisible());
+    EXPECT_EQ(Typed(), "") << "unchanged";
+
+    for (const bool ignore : {false, true}) {
+        OpenBlank(RelationEqual, LetterCounts{});
+        PickWithMouse(*blank.Relop, 1);
+        for (const Qt::Key key : {Qt::Key_A, Qt::Key_E, Qt::Key_I, Qt::Key_O, Qt::Key_U}) Press(blank, key);
+        if (ignore) blank.IgnoreVowels->click();
+        EXPECT_TRUE(blank.Home->hasFocus());
+        blank.OK->click();
+        EXPECT_EQ(Typed(), ignore ? "/:<=(-AEIOU) " : "/:<=(AEIOU) ");
+    }
+
+    OpenBlank(RelationAtMost, vowels, true);
+    EXPECT_TRUE(blank.IgnoreVowels->isChecked());
+    blank.IgnoreVowels->click();
+    blank.OK->click();
+    EXPECT_EQ(Typed(), "/:<=(AEIOU) ") << "the mark alone changed";
+
+    OpenBlank(RelationAtMost, vowels);
+    blank.ClearAll->click();
+    PickWithMouse(*blank.Relop, 2);
+    blank.OK->click();
+    EXPECT_EQ(Typed(), "/:!=( ) ");
+}
+
+TEST_F(SetFilterTest, HelpStaysOpenAndTheLayoutHoldsInBothLanguages) {
+    OpenBlank(RelationEqual, LetterCounts{});
+    ExpectHelpKeepsDialogOpen(blank, *blank.Help);
+    ExpectSoundLayoutInBothLanguages(blank, "blank-filter");
+    HooksDialogFront = false;
+    ExpectSoundLayoutInBothLanguages(hooks, "hooks-filter");
+}
+
+}  // namespace
+}  // namespace qora
