@@ -26,12 +26,6 @@ protected:
         search.hide();
         Open(search);
     }
-    static void Retype(QLineEdit& field, const char* text) {
-        field.setFocus();
-        field.selectAll();
-        QTest::keyClick(&field, Qt::Key_Delete);
-        QTest::keyClicks(&field, text);
-    }
 
     TEditQFDefn filter;
     TShowDefnsDlg search;

@@ -47,12 +47,6 @@ protected:
         dialog.hide();
         Open(dialog);
     }
-    static void Retype(QLineEdit& field, const char* text) {
-        field.setFocus();
-        field.selectAll();
-        QTest::keyClick(&field, Qt::Key_Delete);
-        QTest::keyClicks(&field, text);
-    }
 
     TEditQFWordLength length;
     TEditQFWordScore score;

@@ -17,13 +17,8 @@
 namespace qora {
 namespace {
 
-LetterCounts CountsOf(std::initializer_list<std::pair<int, int>> tileCounts) {
-    LetterCounts counts{};
-    for (auto [tile, count] : tileCounts) counts[tile - 1] = static_cast<std::int16_t>(count);
-    return counts;
-}
-
-constexpr int A = 1, B = 2, E = 5, I = 9, O = 15, Q = 17, S = 19, U = 21;
+// The tiles of the text in the active language: "AAB" is A twice and B once.
+LetterCounts Tiles(std::string_view text) { return LetterCountsOfText(text).value(); }
 
 class SetFilterTest : public CommandDialogTest {
 protected:
@@ -63,7 +58,7 @@ protected:
 TEST_F(SetFilterTest, HooksOpenOnTheirSideAndTypeOnlyAChange) {
     for (const bool front : {true, false}) {
         const std::string side = front ? "<" : ">";
-        OpenHooks(front, RelationAtMost, CountsOf({{A, 1}, {E, 1}, {S, 1}}));
+        OpenHooks(front, RelationAtMost, Tiles("AES"));
         EXPECT_EQ(hooks.windowTitle().toStdString(),
                   std::string(" Query Filtering Based on ") + (front ? "Front" : "Back") + " Hooks");
         EXPECT_EQ(hooks.Datum->text().toStdString(), std::string(front ? "Front" : "Back") + " Hooks are:");
@@ -73,13 +68,13 @@ TEST_F(SetFilterTest, HooksOpenOnTheirSideAndTypeOnlyAChange) {
         hooks.OK->click();
         EXPECT_EQ(Typed(), "") << side << ": unchanged";
 
-        OpenHooks(front, RelationAtMost, CountsOf({{A, 1}, {E, 1}, {S, 1}}));
+        OpenHooks(front, RelationAtMost, Tiles("AES"));
         PickWithMouse(*hooks.Relop, 3);
         EXPECT_TRUE(hooks.Home->hasFocus());
         hooks.OK->click();
         EXPECT_EQ(Typed(), "/" + side + "=(AES) ") << "the relation alone changed";
 
-        OpenHooks(front, RelationAtMost, CountsOf({{S, 1}}));
+        OpenHooks(front, RelationAtMost, Tiles("S"));
         hooks.ClearAll->click();
         EXPECT_TRUE(hooks.Home->hasFocus());
         Press(hooks, Qt::Key_Return);
@@ -89,7 +84,7 @@ TEST_F(SetFilterTest, HooksOpenOnTheirSideAndTypeOnlyAChange) {
 }
 
 TEST_F(SetFilterTest, ASetWithATileTwiceIsTypedAgainWithEachTileOnce) {
-    OpenHooks(true, RelationAtLeast, CountsOf({{A, 2}, {B, 1}}));
+    OpenHooks(true, RelationAtLeast, Tiles("AAB"));
     EXPECT_EQ(CheckedSlots(hooks), (std::vector<int>{SlotOfName('A'), SlotOfName('B')}));
     hooks.OK->click();
     EXPECT_EQ(Typed(), "/<>=(AB) ");
@@ -97,7 +92,7 @@ TEST_F(SetFilterTest, ASetWithATileTwiceIsTypedAgainWithEachTileOnce) {
 
 TEST_F(SetFilterTest, SpanishBoxesCarryTheSpanishTilesAndKeys) {
     SetLanguageTables(Language::Spanish);
-    OpenHooks(false, RelationAtLeast, CountsOf({{28, 1}}));
+    OpenHooks(false, RelationAtLeast, Tiles("Z"));
     EXPECT_EQ(CheckedSlots(hooks), std::vector<int>{SlotOfName('2')}) << "Z is the last box of row 2";
     EXPECT_FALSE(hooks.Letters->Button(SlotOfName('1'))->isHidden());
     EXPECT_EQ(hooks.Letters->Button(SlotOfName('1'))->text(), "M");
@@ -118,7 +113,7 @@ TEST_F(SetFilterTest, SpanishBoxesCarryTheSpanishTilesAndKeys) {
     hooks.OK->click();
     EXPECT_EQ(Typed(), "/<=(cCHLL\xD1RRR) ");
 
-    OpenBlank(RelationEqual, CountsOf({{SpanishTileC, 1}, {SpanishTileCH, 1}, {SpanishTileEnye, 1}}));
+    OpenBlank(RelationEqual, Tiles("cCH\xD1"));
     EXPECT_EQ(blank.Letters->Button(SlotOfName('D'))->text(), "CH");
     PickWithMouse(*blank.Relop, 4);
     Press(blank, Qt::Key_Return);
@@ -138,15 +133,15 @@ TEST_F(SetFilterTest, EnglishKeysToggleTheirBoxesAndTheExtrasNeverCount) {
     hooks.OK->click();
     EXPECT_EQ(Typed(), "/<=(ABCDEFGHIJKLMNOPQRSTUVWXYZ) ");
 
-    OpenHooks(true, RelationEqual, CountsOf({{Q, 1}}));
+    OpenHooks(true, RelationEqual, Tiles("Q"));
     Press(hooks, Qt::Key_Escape);
     EXPECT_FALSE(hooks.isVisible());
     EXPECT_EQ(Typed(), "");
 }
 
 TEST_F(SetFilterTest, TheBlankFilterWritesItsIgnoreVowelsMark) {
-    const LetterCounts vowels = CountsOf({{A, 1}, {E, 1}, {I, 1}, {O, 1}, {U, 1}});
-    OpenBlank(RelationEqual, CountsOf({{A, 1}, {E, 1}}));
+    const LetterCounts vowels = Tiles("AEIOU");
+    OpenBlank(RelationEqual, Tiles("AE"));
     EXPECT_EQ(blank.Datum->text(), "The Blank is");
     blank.OK->click();
     EXPECT_FALSE(blank.isVisible());

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <string>
 
 #include "SmallDialogTest.h"
@@ -32,6 +33,15 @@ protected:
     // The command line the dialog left, and a fresh one for the next step.
     static std::string Typed() { return CommandLine(); }
     static void ClearLine() { SetCommandLine(""); }
+
+    // Types the text over the whole of a field, as the user does after
+    // selecting it.
+    static void Retype(QLineEdit& field, const char* text) {
+        field.setFocus();
+        field.selectAll();
+        QTest::keyClick(&field, Qt::Key_Delete);
+        QTest::keyClicks(&field, text);
+    }
 
     // Clicks the dialog's Help button: the help window shows (and is closed
     // again here), the dialog stays open and nothing is typed.
