@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
@@ -14,6 +13,7 @@
 #include "dialogs/PageSetupDialog.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/Printing.h"
+#include "platform/qt/QuotedTextField.h"
 #include "platform/qt/Text.h"
 #include "processor/Console.h"
 #include "processor/IniFile.h"
@@ -104,10 +104,7 @@ TQoraPrintDlg::TQoraPrintDlg(QWidget* parent) : QoraDialog(" Print the Workspace
     auto* titleRow = new QHBoxLayout;
     auto* titleLabel = new QLabel(QStringLiteral("&Title:"), this);
     Title = new QLineEdit(this);
-    Title->setMaxLength(TitleLimit);
-    // The title goes between double quotes: no quote, no control character.
-    Title->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"\\x00-\\x1f]*")), Title));
+    LimitToQuotableText(*Title, TitleLimit);
     titleLabel->setBuddy(Title);
     titleRow->addWidget(titleLabel);
     titleRow->addWidget(Title, 1);
