@@ -84,24 +84,21 @@ TEST_F(NumericFilterTest, EachEditorShowsItsFilterAndTypesOnlyAChangedOne) {
     }
 }
 
+// The rules themselves are tested in FilterTextTest; here, that each editor
+// checks with its own rule.
 TEST_F(NumericFilterTest, OKNeedsValuesThatFitTheRelationAndWordLengthsTheLongestWord) {
     struct Case {
         std::int32_t code, value1, value2;
         bool lengthOK, othersOK;
     };
-    const Case cases[] = {
-        {RelationBelow, 0, 0, false, false},    {RelationBelow, 1, 0, true, true},
-        {RelationAtMost, 1, 0, false, true},    {RelationAtMost, 2, 0, true, true},
-        {RelationEqual, 16, 0, false, true},    {RelationAtLeast, 16, 0, false, true},
-        {RelationAbove, 15, 0, false, true},    {RelationAbove, 14, 0, true, true},
-        {RelationNotEqual, 99, 0, true, true},  {RelationRange, 9, 3, false, false},
-        {RelationHalfOpen, 9, 9, false, false}, {RelationHalfOpen, 8, 9, true, true},
-    };
+    const Case cases[] = {{RelationBelow, 0, 0, false, false},
+                          {RelationAtMost, 1, 0, false, true},
+                          {RelationAbove, 15, 0, false, true},
+                          {RelationHalfOpen, 8, 9, true, true}};
     for (const Case& c : cases)
         for (const Member& member : PlainMembers()) {
-            PlainNumericFilterEditor& dialog = member.dialog;
-            OpenOn(dialog, member.filter, c.code, c.value1, c.value2);
-            EXPECT_EQ(dialog.OK->isEnabled(), member.letter[0] == '|' ? c.lengthOK : c.othersOK)
+            OpenOn(member.dialog, member.filter, c.code, c.value1, c.value2);
+            EXPECT_EQ(member.dialog.OK->isEnabled(), member.letter == "|" ? c.lengthOK : c.othersOK)
                 << member.letter << " code " << c.code << " " << c.value1;
         }
 }
