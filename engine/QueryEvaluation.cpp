@@ -89,8 +89,11 @@ public:
             found->second = blanks;
     }
 
-    void AddOffered() {
+    // Filters and adds the words offered; a stop (Esc) ends it at once, the
+    // result then being thrown away.
+    void AddOffered(const std::atomic<bool>* stop) {
         for (const auto& [item, blanks] : offered_) {
+            if (stop != nullptr && stop->load(std::memory_order_relaxed)) break;
             const std::size_t gap = item.find(' ');
             if (gap == std::string::npos)
                 AddWord(item, blanks);
@@ -345,7 +348,9 @@ QueryEnd SearchQuery(const ParsedCommand& command, const QueryEnvironment& envir
                 return end == SearchEnd::Completed && !StopRequested(environment);
             });
         }
-        result.AddOffered();
+        // A stopped search may have found millions of words: Esc ends the
+        // query without filtering and adding them.
+        result.AddOffered(environment.Stop);
         if (tooLarge) {
             output.ReportError("The query has more than " + std::to_string(AnagramMatcher::MaxGroups) +
                                " different constituents");

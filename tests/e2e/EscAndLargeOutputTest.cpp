@@ -2,10 +2,13 @@
 // command files); a large presentation asks how many items to show when it
 // was typed.
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <regex>
+#include <thread>
 
 #include "e2e/HeadlessFixture.h"
+#include "engine/LexiconFormat.h"
 #include "engine/Listings.h"
 #include "engine/Wordlists.h"
 #include "processor/Console.h"
@@ -48,6 +51,51 @@ TEST_F(EscAndLargeOutputTest, ProgressShowsOnlyOnceTheWorkRunsLongAndThenSeldom)
     for (const char* text : {"WORKING: A", "WORKING: B", "WORKING: C"}) execution::ShowProgressText(text);
     progress.End();
     EXPECT_EQ(shown, (std::vector<std::string>{"WORKING: A", ""})) << "one text in the time allowed, then the clearing";
+}
+
+// A lexicon that passes every check and holds 26 words of every length from
+// 1 to 32: its searches never end.
+std::vector<unsigned char> EndlessLexicon() {
+    constexpr int Layers = 32, Letters = 26;
+    std::vector<unsigned char> image(LexiconHeaderSize + sizeof(LexiconNode) * (1 + Layers * Letters), 0);
+    const auto put = [&](std::size_t at, std::uint32_t value) {
+        for (int i = 0; i < 4; ++i) image[at + i] = static_cast<unsigned char>(value >> (8 * i));
+    };
+    put(LexiconMagicOffset, LexiconMagic);
+    image[LexiconMaxLengthOffset] = Layers;
+    image[LexiconShortNameOffset] = 'E';
+    for (int layer = 0; layer < Layers; ++layer)
+        for (int letter = 0; letter < Letters; ++letter)
+            put(LexiconHeaderSize + sizeof(LexiconNode) * (1 + Letters * layer + letter),
+                MakeNode(static_cast<unsigned char>('A' + letter), letter == Letters - 1, true,
+                         layer + 1 < Layers ? 1 + Letters * (layer + 1) : 0));
+    return image;
+}
+
+// Esc ends an endless search of a command file at once: the millions of
+// words found so far are not added up first.
+TEST_F(EscAndLargeOutputTest, EscEndsAnEndlessSearch) {
+    AddLexiconFile("ENDLESS.QLX", EndlessLexicon());
+    Start();
+    SearchProgressPace = {std::chrono::milliseconds(0), std::chrono::milliseconds(0)};  // every text shows
+    std::atomic<bool> escaped{false};
+    std::vector<std::string> afterEsc;
+    ExecutorHandlers.ShowProgress = [&](const std::string& text) {
+        if (escaped) afterEsc.push_back(text);
+    };
+    std::thread escape([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        escaped = true;
+        HandleEscape();
+    });
+    const std::string workspace = RunCommands("/Q2 *S\n");
+    escape.join();
+    EXPECT_TRUE(
+        workspace.ends_with("QORA?: /Q2 *S\n"
+                            "!!! - You have typed Esc to stop this search prematurely!\n" +
+                            SeparatorLine() + "\nQORA?: \n"))
+        << workspace;
+    EXPECT_EQ(afterEsc, std::vector<std::string>{""}) << "only the progress text cleared";
 }
 
 TEST_F(EscAndLargeOutputTest, EscStopsTheDrawingOfManyRacks) {

@@ -60,6 +60,12 @@ protected:
         lexiconAdded_ = true;
     }
 
+    // Writes any bytes as a lexicon file of the folder (for damaged lexicons).
+    void AddLexiconFile(const std::string& fileName, const std::vector<unsigned char>& bytes) {
+        lexicons_.AddFile(fileName, bytes);
+        lexiconAdded_ = true;
+    }
+
     // Starts on the folder's lexicons (the ENGLISH word list when none was
     // added).
     void Start(const std::string& iniFile = "") {
