@@ -7,6 +7,7 @@
 #include "engine/LexiconFormat.h"
 #include "engine/TextFiles.h"
 #include "engine/Tiles.h"
+#include "platform/Files.h"
 #include "platform/ProgramState.h"
 
 namespace qora {
@@ -98,7 +99,7 @@ DefinitionsLoadReport LoadDefinitions(const std::string& path) {
     definitions.clear();
     DefinitionsLoadReport report;
     std::string bytes;
-    if (!ReadFileBytes(path, bytes, report.Reason)) return report;
+    if (!ReadWholeFile(path, bytes, report.Reason)) return report;
     report.Opened = true;
     definitions.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     ForEachTextLine(bytes, MaxDefinitionLineLength, [&](const TextLine& line) {

@@ -4,10 +4,12 @@
 #include <array>
 #include <bit>
 #include <cctype>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
+#include <limits>
 
+#include "platform/Files.h"
 #include "platform/ProgramState.h"
 
 namespace qora {
@@ -87,23 +89,19 @@ void ApplyHeader(const LexiconHeader& header, LexiconRecord& record) {
 
 // Reads the header of a lexicon file found in the folder.
 bool ReadRecordHeader(LexiconRecord& record, std::string& error) {
-    std::ifstream in(record.Path, std::ios::binary | std::ios::ate);
-    if (!in) {
-        error = CannotOpen(record.FileName);
-        return false;
-    }
-    const std::streamoff size = in.tellg();
-    std::array<unsigned char, LexiconHeaderSize> bytes{};
-    in.seekg(0);
-    in.read(reinterpret_cast<char*>(bytes.data()),
-            static_cast<std::streamsize>(std::min<std::streamoff>(size, bytes.size())));
-    if (size < 0 || !in) {
-        error = CannotOpen(record.FileName);
-        return false;
-    }
-    LexiconHeader header;
+    std::string start;
+    std::uint64_t size = 0;
     std::string reason;
-    if (!ReadLexiconHeader(bytes.data(), static_cast<std::size_t>(size), header, reason)) {
+    if (!ReadFileStart(record.Path, LexiconHeaderSize, start, size, reason)) {
+        error = CannotOpen(record.FileName);
+        return false;
+    }
+    std::array<unsigned char, LexiconHeaderSize> bytes{};
+    std::copy(start.begin(), start.end(), bytes.begin());
+    LexiconHeader header;
+    const auto knownSize =
+        static_cast<std::size_t>(std::min<std::uint64_t>(size, std::numeric_limits<std::size_t>::max()));
+    if (!ReadLexiconHeader(bytes.data(), knownSize, header, reason)) {
         error = NotALexicon(record.FileName, reason);
         return false;
     }

@@ -1,12 +1,7 @@
 #include "engine/TextFiles.h"
 
-#include <cerrno>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
 namespace qora {
 
@@ -24,12 +19,40 @@ constexpr HighByte CodePageHighBytes[] = {
     {0x2019, 0x92}, {0x201C, 0x93}, {0x201D, 0x94}, {0x2022, 0x95}, {0x2013, 0x96}, {0x2014, 0x97}, {0x02DC, 0x98},
     {0x2122, 0x99}, {0x0161, 0x9A}, {0x203A, 0x9B}, {0x0153, 0x9C}, {0x017E, 0x9E}, {0x0178, 0x9F}};
 
+// The five bytes of 0x80..0x9F that the code page leaves undefined stand for
+// the control characters of the same number, so that they too convert both
+// ways.
+bool IsUndefinedHighByte(std::uint32_t code) {
+    return code == 0x81 || code == 0x8D || code == 0x8F || code == 0x90 || code == 0x9D;
+}
+
 // The code page byte of a Unicode character, or 0 when there is none.
 unsigned char CodePageByteOf(std::uint32_t code) {
-    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<unsigned char>(code);
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF) || IsUndefinedHighByte(code))
+        return static_cast<unsigned char>(code);
     for (const HighByte& entry : CodePageHighBytes)
         if (entry.code == code) return entry.byte;
     return 0;
+}
+
+// The Unicode character of a code page byte.
+std::uint32_t UnicodeOf(unsigned char byte) {
+    for (const HighByte& entry : CodePageHighBytes)
+        if (entry.byte == byte) return entry.code;
+    return byte;
+}
+
+void AppendUtf8(std::string& text, std::uint32_t code) {
+    if (code < 0x80) {
+        text += static_cast<char>(code);
+    } else if (code < 0x800) {
+        text += static_cast<char>(0xC0 | (code >> 6));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        text += static_cast<char>(0xE0 | (code >> 12));
+        text += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        text += static_cast<char>(0x80 | (code & 0x3F));
+    }
 }
 
 // Decodes the UTF-8 sequence at `text[i]`; returns its length, or 0 when the
@@ -78,74 +101,6 @@ bool IsUtf8WithMultiByteSequence(std::string_view line) {
 
 }  // namespace
 
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error) {
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    if (!file) {
-        error = std::strerror(errno);
-        return false;
-    }
-    const std::streamoff size = file.tellg();
-    if (size < 0) {
-        error = "the file cannot be read";
-        return false;
-    }
-    bytes.resize(static_cast<std::size_t>(size));
-    file.seekg(0);
-    if (!file.read(bytes.data(), size)) {
-        error = "the file cannot be read";
-        return false;
-    }
-    return true;
-}
-
-std::string NotAFileReason(const std::string& path) {
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (status.type() == std::filesystem::file_type::directory) return "it is a folder, not a file";
-    if (std::filesystem::exists(status) && status.type() != std::filesystem::file_type::regular)
-        return "it is not a regular file";
-    return {};
-}
-
-bool ReadWholeFile(const std::string& path, std::size_t maxSize, std::string& bytes, std::string& error) {
-    error = NotAFileReason(path);
-    if (!error.empty()) return false;
-    std::error_code sizeError;
-    const auto size = std::filesystem::file_size(path, sizeError);
-    if (!sizeError && size > maxSize) {
-        error = "it is larger than " + std::to_string(maxSize) + " bytes";
-        return false;
-    }
-    return ReadFileBytes(path, bytes, error);
-}
-
-bool ReplaceFileWhole(const std::string& path, std::string_view bytes, bool append, std::string& error) {
-    error = NotAFileReason(path);
-    if (!error.empty()) return false;
-    std::string old;
-    std::error_code existsError;
-    if (append && std::filesystem::exists(path, existsError) && !ReadFileBytes(path, old, error)) return false;
-    const std::string temporary = path + ".new";
-    std::FILE* file = std::fopen(temporary.c_str(), "wb");
-    if (file == nullptr) {
-        error = std::strerror(errno);
-        return false;
-    }
-    bool written = std::fwrite(old.data(), 1, old.size(), file) == old.size() &&
-                   std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (!written) error = std::strerror(errno);
-    if (std::fclose(file) != 0 && written) {
-        written = false;
-        error = std::strerror(errno);
-    }
-    if (written && std::rename(temporary.c_str(), path.c_str()) != 0) {
-        written = false;
-        error = std::strerror(errno);
-    }
-    if (!written) std::remove(temporary.c_str());
-    return written;
-}
-
 void ForEachTextLine(std::string_view bytes, std::size_t maxLength, const std::function<void(const TextLine&)>& visit) {
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
     std::size_t start = bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark ? ByteOrderMark.size() : 0;
@@ -183,6 +138,14 @@ std::string LineToCodePage(std::string_view line, bool* lostCharacter) {
         }
     }
     return out;
+}
+
+std::string LineForTextFile(std::string_view line) {
+    if (!IsUtf8WithMultiByteSequence(line)) return std::string(line);
+    std::string utf8;
+    utf8.reserve(line.size() * 2);
+    for (unsigned char c : line) AppendUtf8(utf8, UnicodeOf(c));
+    return utf8;
 }
 
 unsigned char UpperCase1252(unsigned char c) {

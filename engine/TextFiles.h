@@ -10,25 +10,6 @@
 
 namespace qora {
 
-// Reads a whole file as bytes; false with the system's reason in `error`.
-bool ReadFileBytes(const std::string& path, std::string& bytes, std::string& error);
-
-// Why the path cannot stand for a file to read or write: "it is a folder,
-// not a file" or "it is not a regular file" (a FIFO, a device, a socket:
-// opening a FIFO would wait for a writer); "" for a regular file or a path
-// where nothing is yet.
-std::string NotAFileReason(const std::string& path);
-
-// Reads a whole regular file of at most `maxSize` bytes; false with the
-// reason in `error` ("it is larger than 16777216 bytes").
-bool ReadWholeFile(const std::string& path, std::size_t maxSize, std::string& bytes, std::string& error);
-
-// Makes the bytes the whole file (after its old bytes when `append` and it
-// exists). They go to a temporary file beside it that is then renamed over
-// it, so that a failure (a full disk) leaves the old file as it was. False
-// with the reason in `error`.
-bool ReplaceFileWhole(const std::string& path, std::string_view bytes, bool append, std::string& error);
-
 // One line of a text file, without its line end.
 struct TextLine {
     std::string_view Text;
@@ -46,6 +27,14 @@ void ForEachTextLine(std::string_view bytes, std::size_t maxLength, const std::f
 // page 1252; any other line is taken to be code page 1252 already. A
 // character that the code page lacks becomes "?" and sets `*lostCharacter`.
 std::string LineToCodePage(std::string_view line, bool* lostCharacter = nullptr);
+
+// The bytes a text file gets for a line of code-page text, so that
+// LineToCodePage reads them back as the same text: the line itself, unless
+// its bytes happen to form UTF-8 with a multi-byte sequence ("\xC9\xA9", "É©",
+// is the UTF-8 of another character); such a line is written in UTF-8. A
+// character takes at most MaxFileBytesPerCharacter bytes.
+std::string LineForTextFile(std::string_view line);
+constexpr std::size_t MaxFileBytesPerCharacter = 3;
 
 // Upper case in code page 1252, accented letters included (ÿ becomes Ÿ; ß
 // and µ have no capital in the code page and stay).

@@ -1,16 +1,15 @@
 #include "engine/Wordlists.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <map>
 
 #include "engine/LexiconFormat.h"
 #include "engine/Listings.h"
 #include "engine/TextFiles.h"
 #include "engine/Tiles.h"
+#include "platform/Files.h"
 #include "platform/ProgramState.h"
 
 namespace qora {
@@ -417,9 +416,10 @@ std::int32_t DeleteWordlistItems(std::int32_t source, std::int32_t item, std::in
     Wordlist* wordlist = FindWordlist(source);
     if (wordlist == nullptr) return -1;
     const ItemRange range = ResolveItemRange(wordlist->Count(), item, count);
+    if (range.Count == 0) return 0;
     const std::int32_t first = range.First - 1;
     wordlist->Remove(first, range.Count);
-    if (range.Count > 0) ShiftIndicesAfterRemoval(*wordlist, first, range.Count);
+    ShiftIndicesAfterRemoval(*wordlist, first, range.Count);
     return range.Count;
 }
 
@@ -480,19 +480,19 @@ bool ImportWordlist(const std::string& path, std::int32_t number, WordlistFileRe
         return false;
     }
     std::string bytes;
-    if (!ReadFileBytes(path, bytes, error)) return false;
+    if (!ReadWholeFile(path, bytes, error)) return false;
     std::vector<WordlistItem> items;
     std::string label;
     bool sawContent = false;
     bool allWords = true;
-    ForEachTextLine(bytes, MaxWordlistLineLength, [&](const TextLine& line) {
+    ForEachTextLine(bytes, MaxWordlistLineLength * MaxFileBytesPerCharacter, [&](const TextLine& line) {
         if (line.Cut || HasControlCharacter(line.Text)) {
             ++report.SkippedLines;
             return;
         }
         bool lostCharacter = false;
         const std::string text = LineToCodePage(line.Text, &lostCharacter);
-        if (lostCharacter) {
+        if (lostCharacter || text.size() > MaxWordlistLineLength) {
             ++report.SkippedLines;
             return;
         }
@@ -528,23 +528,15 @@ bool ExportWordlist(std::int32_t number, const std::string& path, bool append, s
         error = "there is no such wordlist";
         return false;
     }
-    const bool writeLabel = !wordlist->Label.empty() && !(append && FileHasContent(path));
-    std::ofstream file(path, std::ios::binary | (append ? std::ios::app : std::ios::trunc));
-    if (!file) {
-        error = std::strerror(errno);
-        return false;
-    }
-    if (writeLabel) file << LabelLinePrefix << ' ' << wordlist->Label << '\n';
+    std::string text;
+    if (!wordlist->Label.empty() && !(append && FileHasContent(path)))
+        text += LineForTextFile(std::string(LabelLinePrefix) + ' ' + wordlist->Label) + '\n';
     for (const WordlistItem& item : ItemsInOrder(*wordlist, order)) {
-        file << WordToDisplay(item.Text) << '\n';
+        text += LineForTextFile(WordToDisplay(item.Text)) + '\n';
         ++report.Items;
     }
-    file.flush();
-    if (!file) {
-        error = std::strerror(errno);
-        return false;
-    }
-    return true;
+    error = append ? AppendToFile(path, text) : WriteWholeFile(path, text);
+    return error.empty();
 }
 
 }  // namespace qora

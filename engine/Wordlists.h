@@ -204,7 +204,7 @@ std::int32_t CurrentFlashcardItem();
 
 // ---- Wordlist files (".wds") ---------------------------------------------
 
-constexpr std::size_t MaxWordlistLineLength = 255;
+constexpr std::size_t MaxWordlistLineLength = 255;  // characters of an item's line
 
 struct WordlistFileReport {
     std::int32_t Items = 0;         // items read or written
@@ -217,8 +217,9 @@ struct WordlistFileReport {
 bool ImportWordlist(const std::string& path, std::int32_t number, WordlistFileReport& report, std::string& error);
 
 // Writes wordlist `number` to a new file, or appends to one, in `order` when
-// given. False with the reason when the wordlist does not exist or the file
-// cannot be written.
+// given, so that ImportWordlist reads the same items back. False with the
+// reason when the wordlist does not exist or the file cannot be written; a
+// failed write or append leaves the file as it was.
 bool ExportWordlist(std::int32_t number, const std::string& path, bool append, std::span<const std::int32_t> order,
                     WordlistFileReport& report, std::string& error);
 

@@ -13,6 +13,7 @@
 #include "games/WordBuildingGameDialogs.h"
 #include "games/WordBuildingGridFiles.h"
 #include "games/WordBuildingTiles.h"
+#include "platform/Files.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Clipboard.h"
 #include "platform/qt/Focus.h"
@@ -639,8 +640,8 @@ void TWordsmithDlg::ExportGridDialog(bool append) {
     std::string text;
     WriteGridRecord(text, entry->letters, entry->created);
     text += "\n";
-    std::string error;
-    if (!ReplaceFileWhole(dialog.FileName, text, append, error)) {
+    const std::string error = append ? AppendToFile(dialog.FileName, text) : WriteWholeFile(dialog.FileName, text);
+    if (!error.empty()) {
         ShowWarning(FormatText("Cannot open %s to record a Word-Building Game grid", dialog.FileName.c_str()));
         return;
     }
@@ -652,7 +653,7 @@ void TWordsmithDlg::ImportClick() {
     if (!dialog.Execute(this)) return;
     std::string bytes;
     std::string error;
-    if (!ReadWholeFile(dialog.FileName, MaxGridFileSize, bytes, error)) {
+    if (!ReadWholeFile(dialog.FileName, bytes, error, MaxGridFileSize)) {
         ShowWarning(FormatText("Cannot open %s to import Word-Building Game grids", dialog.FileName.c_str()));
     } else {
         std::string refusal;

@@ -2,13 +2,15 @@
 
 #include "engine/Listings.h"
 #include "engine/TextFiles.h"
+#include "platform/Files.h"
 
 namespace qora {
 
 namespace {
 
-std::string LineProblem(const TextLine& line, std::size_t maxLineLength, bool lostCharacter) {
-    if (line.Cut) return FormatText("The line is longer than %zu characters", maxLineLength);
+std::string LineProblem(const TextLine& line, std::size_t characters, std::size_t maxLineLength, bool lostCharacter) {
+    if (line.Cut || characters > maxLineLength)
+        return FormatText("The line is longer than %zu characters", maxLineLength);
     for (std::size_t i = 0; i < line.Text.size(); ++i) {
         const unsigned char c = static_cast<unsigned char>(line.Text[i]);
         if (IsControlCharacter(c))
@@ -23,12 +25,14 @@ std::string LineProblem(const TextLine& line, std::size_t maxLineLength, bool lo
 bool ReadCheckedLines(const std::string& path, std::size_t maxSize, std::size_t maxLineLength,
                       std::vector<CheckedLine>& lines, std::string& error) {
     std::string bytes;
-    if (!ReadWholeFile(path, maxSize, bytes, error)) return false;
+    if (!ReadWholeFile(path, bytes, error, maxSize)) return false;
     lines.clear();
-    ForEachTextLine(bytes, maxLineLength, [&](const TextLine& line) {
+    // A line in UTF-8 may take several bytes a character.
+    ForEachTextLine(bytes, maxLineLength * MaxFileBytesPerCharacter, [&](const TextLine& line) {
         bool lostCharacter = false;
         std::string text = LineToCodePage(line.Text, &lostCharacter);
-        lines.push_back({std::move(text), LineProblem(line, maxLineLength, lostCharacter)});
+        std::string problem = LineProblem(line, text.size(), maxLineLength, lostCharacter);
+        lines.push_back({std::move(text), std::move(problem)});
     });
     return true;
 }

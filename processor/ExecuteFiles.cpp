@@ -1,13 +1,11 @@
 // Command files, end and exit, the command history and workspace files,
 // recording of challenged words, printing and the grid files.
-#include <cerrno>
-#include <cstring>
-#include <fstream>
 #include <functional>
 #include <vector>
 
 #include "engine/Listings.h"
 #include "engine/TextFiles.h"
+#include "platform/Files.h"
 #include "processor/CheckedLines.h"
 #include "processor/CommandFiles.h"
 #include "processor/Console.h"
@@ -19,14 +17,12 @@ namespace qora::execution {
 
 namespace {
 
-// Writes the lines to a new file, each ended by a line feed; "" or why not.
+// Writes the lines as a new file, each ended by a line feed, so that they
+// read back as they are; "" or why not.
 std::string WriteTextLines(const std::string& path, const std::vector<std::string>& lines) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (file) {
-        for (const std::string& line : lines) file << line << '\n';
-        file.flush();
-    }
-    return file ? std::string() : std::strerror(errno);
+    std::string text;
+    for (const std::string& line : lines) text += LineForTextFile(line) + '\n';
+    return WriteWholeFile(path, text);
 }
 
 }  // namespace
@@ -137,8 +133,8 @@ bool WriteGridFile(const CommandAction& action, const std::string& kind, const s
         WriteMessage("There is no " + kind + " to write: " + action.Text + " is left as it was");
         return true;
     }
-    std::string error;
-    if (!ReplaceFileWhole(action.Text, text, append, error))
+    const std::string error = append ? AppendToFile(action.Text, text) : WriteWholeFile(action.Text, text);
+    if (!error.empty())
         return Failed(FormatText("Cannot write %s file %s: %s", kind.c_str(), action.Text.c_str(), error.c_str()));
     WriteMessage(FormatText("%s %s %s", CountOf(count, counted).c_str(), append ? "appended to" : "written to",
                             action.Text.c_str()));
@@ -148,7 +144,7 @@ bool WriteGridFile(const CommandAction& action, const std::string& kind, const s
 // Reads a grid file whole; false after the error.
 bool ReadGridFile(const CommandAction& action, const std::string& kind, std::string& bytes) {
     std::string error;
-    if (ReadWholeFile(action.Text, MaxGridFileSize, bytes, error)) return true;
+    if (ReadWholeFile(action.Text, bytes, error, MaxGridFileSize)) return true;
     return Failed(FormatText("Cannot read %s file %s: %s", kind.c_str(), action.Text.c_str(), error.c_str()));
 }
 

@@ -13,13 +13,17 @@ namespace qora::execution {
 
 namespace {
 
-// "QUIXOTIC is a word in TWL06 (the primary lexicon)", or "is NOT a word".
-void AnswerForLexicon(const std::string& word, int index, std::string_view role) {
+// "QUIXOTIC is a word in TWL06 (the primary lexicon)", or "is NOT a word"; a
+// lexicon that fails its check when first asked about gives that error.
+bool AnswerForLexicon(const std::string& word, int index, std::string_view role) {
+    std::string error;
+    if (!MapLexicon(index, error)) return Failed(error);
     const LexiconRecord& lexicon = LexiconTable[static_cast<std::size_t>(index)];
     const bool found = IsWordInLexiconAt(index, lexicon.LexiconLanguage == Language::Spanish, word);
     std::string text = word + (found ? " is a word in " : " is NOT a word in ") + lexicon.ShortName;
     if (!role.empty()) text += " (the " + std::string(role) + " lexicon)";
     WriteMessage(text);
+    return true;
 }
 
 // The 1-based number of the first item of the wordlist equal to the word, or 0.
@@ -52,16 +56,14 @@ bool AnswerWordPresence(const ParsedCommand& command) {
     const std::string word = WordToDisplay(command.Word);
     switch (command.Arguments[0]) {
         case PresenceInLexicons:
-            AnswerForLexicon(word, PrimaryLexicon, "primary");
-            if (SecondaryLexiconIndex >= 0) AnswerForLexicon(word, SecondaryLexiconIndex, "secondary");
-            return true;
+            return AnswerForLexicon(word, PrimaryLexicon, "primary") &&
+                   (SecondaryLexiconIndex < 0 || AnswerForLexicon(word, SecondaryLexiconIndex, "secondary"));
         case PresenceOnSlate: return AnswerForWordlist(command, word, SlateNumber, false);
         case PresenceInWordlist: return AnswerForWordlist(command, word, command.Arguments[1], true);
         case PresenceInNamedLexicon: {
             const int index = FindLexiconByShortName(command.Text);
             if (index < 0) return Failed("There is no lexicon named \"" + command.Text + "\"");
-            AnswerForLexicon(word, index, {});
-            return true;
+            return AnswerForLexicon(word, index, {});
         }
         default: return true;
     }

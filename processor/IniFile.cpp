@@ -1,10 +1,7 @@
 #include "processor/IniFile.h"
 
 #include <array>
-#include <cerrno>
 #include <climits>
-#include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <set>
 #include <system_error>
@@ -13,6 +10,7 @@
 #include "engine/Lexicons.h"
 #include "engine/Listings.h"
 #include "engine/TextFiles.h"
+#include "platform/Files.h"
 #include "platform/ProgramState.h"
 #include "processor/CheckedLines.h"
 #include "processor/FunctionKeys.h"
@@ -155,22 +153,20 @@ std::vector<std::string> WritePageSettings(const IniValues& values) {
 std::string ReadLexicon(std::string_view value, int, IniValues& values) {
     std::string_view name = value;
     const std::string role = Upper(TakeWord(name));
-    const char* const syntax = "PRIMARY, SECONDARY or CHALLENGE and a lexicon's short name are expected";
-    if (name.empty()) return syntax;
+    if (name.empty() || (role != "PRIMARY" && role != "SECONDARY" && role != "CHALLENGE"))
+        return "PRIMARY, SECONDARY or CHALLENGE and a lexicon's short name are expected";
     std::int32_t index = NoLexicon;
     if (!(role == "SECONDARY" && Upper(name) == "NONE")) {
         index = FindLexicon(name);
         if (index == NoLexicon)
             return FormatText("There is no lexicon named %.*s", static_cast<int>(name.size()), name.data());
     }
-    if (role == "PRIMARY" && index != NoLexicon)
+    if (role == "PRIMARY")
         values.Primary = index;
     else if (role == "SECONDARY")
         values.Secondary = index;
-    else if (role == "CHALLENGE" && index != NoLexicon)
-        values.Challenge = index;
     else
-        return syntax;
+        values.Challenge = index;
     return {};
 }
 
@@ -408,15 +404,6 @@ std::string FileKey(const std::string& path) {
     return std::filesystem::absolute(path, ignored).lexically_normal().string();
 }
 
-std::string SystemReason() { return std::strerror(errno); }
-
-bool WriteWholeFile(const std::string& path, const std::string& text) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-    return std::fclose(file) == 0 && written;
-}
-
 }  // namespace
 
 std::optional<std::int64_t> ReadWholeNumber(std::string_view text) {
@@ -576,28 +563,19 @@ std::string IniBackupName(const std::string& path) {
 
 std::string WriteIniFile(const std::string& path, bool updatePageSettings) {
     const IniValues values = Collect(updatePageSettings);
-    const std::string temporary = path + ".new";
-    if (!WriteWholeFile(temporary, IniText(values))) {
-        const std::string reason = SystemReason();
-        std::remove(temporary.c_str());
-        return FormatText("Cannot write the initialization file %s: %s", path.c_str(), reason.c_str());
-    }
     std::error_code ignored;
     if (!filesMovedAside.contains(FileKey(path)) && std::filesystem::exists(path, ignored)) {
+        // The old file is kept under the backup name before it is replaced.
         const std::string backup = IniBackupName(path);
-        if (std::rename(path.c_str(), backup.c_str()) != 0) {
-            const std::string reason = SystemReason();
-            std::remove(temporary.c_str());
+        std::string old;
+        std::string reason;
+        if (!ReadWholeFile(path, old, reason) || !(reason = WriteWholeFile(backup, old)).empty())
             return FormatText("Cannot move the initialization file %s aside to %s: %s", path.c_str(), backup.c_str(),
                               reason.c_str());
-        }
     }
     filesMovedAside.insert(FileKey(path));
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        const std::string reason = SystemReason();
-        return FormatText("Cannot write the initialization file %s: %s (the new text is in %s)", path.c_str(),
-                          reason.c_str(), temporary.c_str());
-    }
+    if (const std::string reason = WriteWholeFile(path, IniText(values)); !reason.empty())
+        return FormatText("Cannot write the initialization file %s: %s", path.c_str(), reason.c_str());
     IniPageSettings = values.Page;
     InitialChallengeLexicon = ChallengeLexicon;
     return {};

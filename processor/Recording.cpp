@@ -1,10 +1,11 @@
 #include "processor/Recording.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "engine/Listings.h"
+#include "engine/TextFiles.h"
+#include "platform/Files.h"
 #include "platform/ProgramState.h"
 
 namespace qora {
@@ -63,13 +64,11 @@ void BuildChallengeRecordFileName() {
 }
 
 void AppendToRecordFile(const std::vector<std::string>& words) {
-    std::FILE* file = std::fopen(ChallengeRecordFileName.c_str(), "a+");
-    RecordFileOpened = file != nullptr;
-    if (!file) return;
-    bool written = true;
-    for (const std::string& word : words) written = std::fprintf(file, "%s\n", word.c_str()) >= 0 && written;
-    // A group that could not be written (a full disk) counts as not recorded.
-    RecordFileOpened = std::fclose(file) == 0 && written;
+    std::string text;
+    for (const std::string& word : words) text += LineForTextFile(word) + '\n';
+    // A group that could not be written (a full disk) counts as not
+    // recorded, and no part of it stays in the file.
+    RecordFileOpened = AppendToFile(ChallengeRecordFileName, text).empty();
 }
 
 std::string SetChallengeRecording(bool on) {

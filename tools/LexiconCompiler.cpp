@@ -1,22 +1,23 @@
 #include "tools/LexiconCompiler.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iterator>
 #include <unordered_map>
 
 #include "engine/LexiconFormat.h"
 #include "engine/TextFiles.h"
+#include "platform/Files.h"
 
 namespace qora {
 
 namespace {
 
 // ---- Reading a line -------------------------------------------------------
+
+// Longer lines are no words: they are skipped without being folded.
+constexpr std::size_t MaxWordListLineLength = 1000;
 
 std::string_view Trim(std::string_view text) {
     const char* blanks = " \t\r\n";
@@ -189,6 +190,13 @@ bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuild
         error = "the long name must have at most 63 characters";
         return false;
     }
+    const auto hasControlCharacter = [](const std::string& name) {
+        return std::any_of(name.begin(), name.end(), [](unsigned char c) { return c < 0x20 || c == 0x7F; });
+    };
+    if (hasControlCharacter(options.shortName) || hasControlCharacter(longName)) {
+        error = "the names may not hold control characters";
+        return false;
+    }
     if (options.maxLength != 0 &&
         (options.maxLength < LexiconMinWordLength || options.maxLength > LexiconMaxWordLength)) {
         error = "the maximum word length must be 2 to 32";
@@ -275,45 +283,32 @@ bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuild
 
 bool CompileWordList(const std::string& wordListPath, const LexiconBuildOptions& options,
                      std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(wordListPath, ignored)) {
-        error = "cannot read word list " + wordListPath + ": it is a folder";
-        return false;
-    }
-    std::ifstream in(wordListPath, std::ios::binary);
-    if (!in) {
-        error = "cannot read word list " + wordListPath + ": " + std::strerror(errno);
+    std::string bytes;
+    std::string reason;
+    if (!ReadWholeFile(wordListPath, bytes, reason)) {
+        error = "cannot read word list " + wordListPath + ": " + reason;
         return false;
     }
     std::vector<std::string> words;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (Trim(line).empty()) continue;
-        if (auto word = FoldWordListLine(line, options.language))
+    // Lines may end with LF, CR LF or a lone CR.
+    ForEachTextLine(bytes, MaxWordListLineLength, [&](const TextLine& line) {
+        if (Trim(line.Text).empty()) return;
+        std::optional<std::string> word;
+        if (!line.Cut) word = FoldWordListLine(line.Text, options.language);
+        if (word)
             words.push_back(std::move(*word));
         else
             ++report.skipped;
-    }
-    if (in.bad()) {
-        error = "error while reading word list " + wordListPath;
-        return false;
-    }
+    });
     return BuildLexiconImage(words, options, image, report, error);
 }
 
 bool WriteFileBytes(const std::string& path, const std::vector<unsigned char>& bytes, std::string& error) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        error = "cannot write " + path + ": " + std::strerror(errno);
-        return false;
-    }
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-        error = "error while writing " + path;
-        return false;
-    }
-    return true;
+    const std::string reason =
+        WriteWholeFile(path, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    if (reason.empty()) return true;
+    error = "cannot write " + path + ": " + reason;
+    return false;
 }
 
 }  // namespace qora

@@ -47,11 +47,14 @@ std::optional<std::string> FoldWordListLine(std::string_view line, Language lang
 bool BuildLexiconImage(const std::vector<std::string>& words, const LexiconBuildOptions& options,
                        std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error);
 
-// Reads a word list file, folds every line and builds the image.
+// Reads a word list file (lines ending with LF, CR LF or CR), folds every
+// line and builds the image.
 bool CompileWordList(const std::string& wordListPath, const LexiconBuildOptions& options,
                      std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error);
 
-// Writes bytes to a file; false with the system's reason in `error`.
+// Writes a lexicon file image whole (WriteWholeFile: a program that has the
+// old file mapped keeps it, and a failed write leaves it as it was); false
+// with "cannot write PATH: reason" in `error`.
 bool WriteFileBytes(const std::string& path, const std::vector<unsigned char>& bytes, std::string& error);
 
 }  // namespace qora

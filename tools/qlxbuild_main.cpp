@@ -5,6 +5,7 @@
 //            WORDLIST OUTPUT.QLX
 #include <charconv>
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -96,6 +97,9 @@ int main(int argc, char** argv) {
     options.longName = qora::LineToCodePage(options.longName, &lostCharacter);
     if (lostCharacter) return Fail("the names may hold only characters of code page 1252");
 
+    std::error_code notThere;
+    if (std::filesystem::equivalent(files[0], files[1], notThere))
+        return Fail("the output file " + files[1] + " is the word list itself");
     std::vector<unsigned char> image;
     qora::LexiconBuildReport report;
     std::string error;

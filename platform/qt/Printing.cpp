@@ -1,5 +1,6 @@
 #include "platform/qt/Printing.h"
 
+#include "platform/Files.h"
 #include "platform/qt/Text.h"
 
 #include <QFile>
@@ -7,8 +8,22 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <filesystem>
 
 namespace qora {
+
+namespace {
+
+// Whether a file at `path` could be made: its folder is there.
+bool InWritableFolder(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::absolute(path, error).parent_path();
+    return !error && std::filesystem::is_directory(folder, error);
+}
+
+}  // namespace
 
 PagePrinter::PagePrinter() = default;
 
@@ -45,10 +60,25 @@ bool PagePrinter::BeginOnChosenPrinter(QWidget* parent, std::string_view title, 
 bool PagePrinter::Begin(std::string_view title, std::string& error) {
     error.clear();
     printer_->setDocName(FromCodePage(title));
+    // A PDF file is drawn into a temporary file and replaces the file named
+    // only once it is complete (EndDocument).
+    pdfPath_.clear();
+    pdfDraft_.reset();
+    if (printer_->outputFormat() == QPrinter::PdfFormat && !printer_->outputFileName().isEmpty()) {
+        pdfDraft_ = std::make_unique<QTemporaryFile>();
+        if (!pdfDraft_->open()) {
+            pdfDraft_.reset();
+            printer_.reset();
+            return false;
+        }
+        pdfPath_ = QFile::encodeName(printer_->outputFileName()).toStdString();
+        printer_->setOutputFileName(pdfDraft_->fileName());
+    }
     painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
+    if (!painter_->begin(printer_.get()) || (pdfDraft_ && !InWritableFolder(pdfPath_))) {
         painter_.reset();
         printer_.reset();
+        pdfDraft_.reset();
         return false;
     }
     pageCount_ = 1;
@@ -81,8 +111,26 @@ bool PagePrinter::EndDocument(std::string& error) {
     if (!painter_) return false;
     const bool ended = painter_->end();
     painter_.reset();
-    if (!ended) error = "The document could not be finished.";
-    return ended;
+    if (!ended) {
+        error = "The document could not be finished.";
+        return false;
+    }
+    return !pdfDraft_ || MovePdfIntoPlace(error);
+}
+
+// A PDF file ends with its "%%EOF" line: a draft without one was cut short
+// (a full disk) and leaves the file named as it was.
+bool PagePrinter::MovePdfIntoPlace(std::string& error) {
+    std::string bytes;
+    std::string reason;
+    const bool read = ReadWholeFile(pdfDraft_->fileName().toStdString(), bytes, reason);
+    pdfDraft_.reset();
+    if (read && bytes.find("%%EOF", bytes.size() - std::min<std::size_t>(bytes.size(), 16)) == std::string::npos)
+        reason = "the document was cut short";
+    if (read && reason.empty()) reason = WriteWholeFile(pdfPath_, bytes);
+    if (reason.empty()) return true;
+    error = "Cannot write the file " + pdfPath_ + ": " + reason + ".";
+    return false;
 }
 
 }  // namespace qora

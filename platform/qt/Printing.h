@@ -13,6 +13,7 @@
 
 class QPainter;
 class QPrinter;
+class QTemporaryFile;
 class QWidget;
 
 namespace qora {
@@ -26,8 +27,10 @@ public:
     PagePrinter(const PagePrinter&) = delete;
     PagePrinter& operator=(const PagePrinter&) = delete;
 
-    // Begins a document in a PDF file, created or replaced. On failure the
-    // reason is in `error` and nothing is printed.
+    // Begins a document in a PDF file, created or replaced (also when the
+    // print dialog's printer prints to a file): the file is replaced only when
+    // the document ends complete. On failure the reason is in `error` and
+    // nothing is printed.
     bool BeginPdf(const std::string& path, std::string_view title, std::string& error);
     // Lets the user choose a printer (and the copies) in the print dialog and
     // begins a document there; false when the user cancels or the printer
@@ -51,8 +54,11 @@ public:
 
 private:
     bool Begin(std::string_view title, std::string& error);
+    bool MovePdfIntoPlace(std::string& error);
 
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QTemporaryFile> pdfDraft_;  // a PDF file's pages until the document ends
+    std::string pdfPath_;                       // the PDF file named
     std::unique_ptr<QPainter> painter_;
     int pageCount_ = 0;
 };

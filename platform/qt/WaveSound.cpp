@@ -6,15 +6,16 @@
 #include <QSoundEffect>
 #include <QStandardPaths>
 #include <QUrl>
-#include <fstream>
+
+#include "platform/Files.h"
 
 namespace qora {
 
 bool IsWaveFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    char header[12] = {};
-    if (!file.read(header, sizeof header)) return false;
-    return std::string_view(header, 4) == "RIFF" && std::string_view(header + 8, 4) == "WAVE";
+    std::string header, error;
+    std::uint64_t size = 0;
+    if (!ReadFileStart(path, 12, header, size, error) || header.size() < 12) return false;
+    return header.starts_with("RIFF") && header.substr(8, 4) == "WAVE";
 }
 
 bool AudioOutputAvailable() { return !QMediaDevices::defaultAudioOutput().isNull(); }

@@ -1,15 +1,12 @@
 #include "engine/TextFiles.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-
-#include "support/EngineDataFixture.h"
 
 namespace qora {
 namespace {
 
-// Line splitting and file reading are tested through the wordlist and
-// definitions files that use them.
+// Line splitting is tested through the wordlist and definitions files that
+// use it; reading and writing whole files with platform/Files.
 
 TEST(TextFilesTest, Utf8BecomesTheCodePageAndOtherBytesStay) {
     EXPECT_EQ("ca\xF1o \x80 \x97 \x9C", LineToCodePage("ca\xC3\xB1o \xE2\x82\xAC \xE2\x80\x94 \xC5\x93"));
@@ -34,39 +31,6 @@ TEST(TextFilesTest, UpperCaseAndTrimmingFollowTheCodePage) {
     EXPECT_TRUE(HasControlCharacter("a\x01"));
     EXPECT_TRUE(HasControlCharacter("a\x7F"));
     EXPECT_FALSE(HasControlCharacter("a\tb\x80\xFF"));
-}
-
-using WholeFilesTest = test::EngineDataTest;
-
-TEST_F(WholeFilesTest, AWholeFileIsReplacedOrAppendedToAndTheOldOneKeptOnFailure) {
-    const std::string path = PathOf("grids.txt");
-    std::string error;
-    ASSERT_TRUE(ReplaceFileWhole(path, "one\n", false, error)) << error;
-    ASSERT_TRUE(ReplaceFileWhole(path, "two\n", true, error)) << error;
-    EXPECT_EQ("one\ntwo\n", ReadFile("grids.txt"));
-    ASSERT_TRUE(ReplaceFileWhole(path, "three\n", false, error)) << error;
-    EXPECT_EQ("three\n", ReadFile("grids.txt"));
-    EXPECT_FALSE(std::filesystem::exists(path + ".new"));
-    EXPECT_FALSE(ReplaceFileWhole(PathOf("no-folder/grids.txt"), "x", false, error));
-    EXPECT_EQ("No such file or directory", error);
-}
-
-TEST_F(WholeFilesTest, AFolderOrAFifoIsNoFile) {
-    const std::string fifo = PathOf("fifo");
-    ASSERT_EQ(0, ::mkfifo(fifo.c_str(), 0600));
-    std::string bytes, error;
-    for (const std::string& path : {PathOf(""), fifo}) {
-        const std::string reason = path == fifo ? "it is not a regular file" : "it is a folder, not a file";
-        EXPECT_EQ(reason, NotAFileReason(path));
-        EXPECT_FALSE(ReadWholeFile(path, 100, bytes, error));  // a FIFO must not be opened: it would wait
-        EXPECT_EQ(reason, error);
-        EXPECT_FALSE(ReplaceFileWhole(path, "x", true, error));
-        EXPECT_EQ(reason, error);
-    }
-    EXPECT_EQ("", NotAFileReason(PathOf("not-yet")));
-    WriteFile("big", std::string(101, 'x'));
-    EXPECT_FALSE(ReadWholeFile(PathOf("big"), 100, bytes, error));
-    EXPECT_EQ("it is larger than 100 bytes", error);
 }
 
 }  // namespace

@@ -42,6 +42,34 @@ TEST_F(WordlistFilesTest, ExportAndImportRoundTripItemsAndLabel) {
     EXPECT_EQ(WordItems, FindWordlist(9)->ItemKind);
 }
 
+// Items whose code-page bytes happen to be UTF-8 (\xC9\xA9 is "É©", and the
+// UTF-8 of another character) read back as they were written.
+TEST_F(WordlistFilesTest, WhateverIsWrittenReadsBackIdentically) {
+    const Lines items = {"\xC9\xA9",
+                         "\xC3\xA9T\xC9",
+                         "\x80UROS",
+                         "\xCF\xBB\xBF"
+                         "BOM",
+                         "PLAIN \xC9",
+                         "\x81\xC3\x81",
+                         std::string(127, 'A') + std::string(128, '\xC9') /* 255 characters */};
+    Wordlist& wordlist = *ObtainWordlist(5);
+    for (const std::string& item : items) AddWordToWordlist(wordlist, item, true);
+    SetWordlistLabel(5, "\xC9\xA9 LABEL");
+    WordlistFileReport report;
+    std::string error;
+    ASSERT_TRUE(ExportWordlist(5, PathOf("odd.wds"), false, {}, report, error)) << error;
+    ASSERT_TRUE(ExportWordlist(5, PathOf("odd.wds"), true, {}, report, error)) << error;
+    const Import import(PathOf("odd.wds"), 6);
+    ASSERT_TRUE(import.ok_) << import.error_;
+    EXPECT_EQ(0, import.report_.SkippedLines);
+    Lines twice = Texts(5);
+    const Lines once = twice;
+    twice.insert(twice.end(), once.begin(), once.end());
+    EXPECT_EQ(twice, Texts(6));
+    EXPECT_EQ("\xC9\xA9 LABEL", FindWordlist(6)->Label);
+}
+
 TEST_F(WordlistFilesTest, ExportWritesThePresentationOrderAndAppendsWithoutASecondLabel) {
     for (const char* word : {"CAT", "DOG", "EMU"}) AddWordToWordlist(Slate, word, false);
     WordlistFileReport report;

@@ -279,6 +279,8 @@ TEST_F(WordlistsTest, DeletingTakesTheResolvedItems) {
     EXPECT_EQ((Lines{"A1", "A2", "A3", "A4", "A5", "A6"}), Texts(*FindWordlist(3)));
     EXPECT_EQ(0, DeleteWordlistItems(3, 2, 0));
     EXPECT_EQ(-1, DeleteWordlistItems(4, 1, 1));
+    MakeWordlist(5, {});
+    EXPECT_EQ(0, DeleteWordlistItems(5, 1, 1)) << "nothing to delete (no item before the list's start)";
 }
 
 TEST_F(WordlistsTest, CopyingAndMovingPutItemsBeforeTheDestinationItem) {

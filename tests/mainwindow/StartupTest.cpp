@@ -59,6 +59,16 @@ TEST_F(StartupTest, RunsTheCommandFileInsteadOfTheWelcome) {
     EXPECT_EQ(form->DefinitionsBox->toPlainText(), "a small animal");
 }
 
+TEST_F(StartupTest, ADefinitionsFileThatIsAFolderIsReported) {
+    AddLexicon();
+    std::filesystem::create_directory(lexicons.Path() + "/TWLdefs.txt");
+    ASSERT_EQ(Start(), "");
+    Settle();
+    EXPECT_TRUE(Contains(Lines(),
+                         "Warning - There are no definitions: the definitions file TWLdefs.txt cannot be read: "
+                         "it is a folder, not a file"));
+}
+
 TEST_F(StartupTest, ACommandFileThatCannotRunIsReported) {
     AddLexicon();
     ASSERT_EQ(Start({"-x", "missing.cmd"}), "");

@@ -14,6 +14,8 @@
 #include <QUrl>
 #include <fstream>
 
+#include "support/FileSizeLimit.h"
+
 namespace qora {
 namespace {
 
@@ -121,6 +123,26 @@ TEST(PagePrinter, PrintsPagesOfLinesIntoAPdfFile) {
     EXPECT_EQ(printer.PageCount(), 3);
     EXPECT_EQ(PdfPageCount(path), 3);
     EXPECT_FALSE(printer.Printing());
+}
+
+TEST(PagePrinter, APdfFileCutShortLeavesTheOldFile) {
+    QTemporaryDir folder;
+    const std::string path = folder.filePath("workspace.pdf").toStdString();
+    std::ofstream(path) << "old pages";
+    PagePrinter printer;
+    std::string error;
+    ASSERT_TRUE(printer.BeginPdf(path, "QORA Output", error)) << error;
+    for (int page = 0; page < 20; ++page) {
+        printer.DrawText(120, 120, "QORA?: AEINRST");
+        printer.NewPage();
+    }
+    {
+        FileSizeLimit full(2000);
+        EXPECT_FALSE(printer.EndDocument(error));
+    }
+    EXPECT_EQ(error.rfind("Cannot write the file " + path + ": ", 0), 0u) << error;
+    std::ifstream file(path);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(file), {}), "old pages");
 }
 
 TEST(PagePrinter, AnUnwritableFileIsReportedAndNothingIsPrinted) {

@@ -198,6 +198,7 @@ TEST_F(IniFileTest, EveryUnusableLineIsNamedWithItsNumberAndCause) {
         {"[DEFINITIONS]\na\n[DEFINITIONS]\nb\n", 3, "[DEFINITIONS] is given twice"},
         {"[LEXICONS]\nPRIMARY NOSUCH\n", 2, "There is no lexicon named NOSUCH"},
         {"[LEXICONS]\nMAIN TWL06\n", 2, "PRIMARY, SECONDARY or CHALLENGE and a lexicon's short name are expected"},
+        {"[LEXICONS]\nPRIMRY TWL98\n", 2, "PRIMARY, SECONDARY or CHALLENGE and a lexicon's short name are expected"},
         {"[PRINTER PAGE SETTINGS]\n 1 2 3 4 5\n", 2, "Six whole numbers are needed"},
         {"[PRINTER PAGE SETTINGS]\n 1 2 x 4 5 6\n", 2, "Six whole numbers are needed"},
         {"[PRINTER FONT SIZE]\n99999999999999999999999\n", 2, "The font size must be a whole number from 4 to 144"},

@@ -10,6 +10,8 @@
 
 #include "engine/Lexicons.h"
 #include "engine/Search.h"
+#include "engine/WordTests.h"
+#include "support/FileSizeLimit.h"
 #include "support/ProgramRun.h"
 #include "support/TestLexicon.h"
 #include "tools/LexiconCompiler.h"
@@ -200,6 +202,8 @@ TEST(LexiconBuild, RefusesBadOptionsAndInput) {
         {[](auto& o) { o.shortName = ""; }, "short name"},
         {[](auto& o) { o.shortName = std::string(16, 'S'); }, "short name"},
         {[](auto& o) { o.shortName = std::string("A\0B", 3); }, "short name"},
+        {[](auto& o) { o.shortName = "A\tB"; }, "the names may not hold control characters"},
+        {[](auto& o) { o.longName = "Long\x1B[2J"; }, "the names may not hold control characters"},
         {[](auto& o) { o.longName = std::string(64, 'L'); }, "long name"},
         {[](auto& o) { o.maxLength = 1; }, "maximum word length"},
         {[](auto& o) { o.maxLength = 33; }, "maximum word length"},
@@ -243,6 +247,11 @@ protected:
         return path;
     }
 
+    std::string Read(const std::string& name) const {
+        std::ifstream file(folder_ / name, std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+
     std::filesystem::path folder_;
 };
 
@@ -261,6 +270,17 @@ TEST_F(WordListFile, SkipsAndCountsJunkLines) {
     EXPECT_EQ(report.tooShortOrLong, 2);  // a, 33 x
     EXPECT_EQ(Image(image, Language::English).Words(LatinTileCount),
               (std::vector<std::string>{"APPLE", "CAT", "ZEBRA"}));
+}
+
+TEST_F(WordListFile, AnyLineEndEndsAWord) {
+    LexiconBuildOptions options;
+    options.shortName = "T";
+    std::vector<unsigned char> image;
+    LexiconBuildReport report;
+    std::string error;
+    ASSERT_TRUE(CompileWordList(Write("list.txt", "cat\rdog\r\nemu\ngnu\r"), options, image, report, error)) << error;
+    EXPECT_EQ(Image(image, Language::English).Words(LatinTileCount),
+              (std::vector<std::string>{"CAT", "DOG", "EMU", "GNU"}));
 }
 
 TEST_F(WordListFile, ReportsWhatCannotBeRead) {
@@ -324,6 +344,8 @@ TEST_F(WordListFile, CommandRefusesBadArgumentsClearly) {
         {"--language english " + list, "a language, a word list and an output file are needed"},
         {"--language english " + (folder_ / "none.txt").string() + " " + output, "cannot read word list"},
         {"--language english " + list + " " + (folder_ / "no/such/dir/X.QLX").string(), "cannot write"},
+        {"--language english --short-name 'A\x01' " + list + " " + output, "the names may not hold control characters"},
+        {"--language english " + list + " " + list, "the output file " + list + " is the word list itself"},
     };
     for (const auto& [arguments, message] : cases) {
         const auto result = RunQlxbuild(arguments);
@@ -331,6 +353,38 @@ TEST_F(WordListFile, CommandRefusesBadArgumentsClearly) {
         EXPECT_NE(result.output.find("qlxbuild: " + message), std::string::npos) << arguments << "\n" << result.output;
     }
     EXPECT_FALSE(std::filesystem::exists(output));
+    EXPECT_EQ(Read("words.txt"), "cat\n") << "the word list is never written";
+}
+
+// A running program maps its lexicons: a rebuilt lexicon replaces the file
+// only when complete, and the program goes on reading the one it mapped.
+TEST_F(WordListFile, ARebuiltLexiconLeavesTheMappedOneAsItWas) {
+    const std::vector<std::string> lines = RandomWordLines(11, Language::English, 3000, 2, 12);
+    std::string list;
+    for (const std::string& line : lines) list += line + "\n";
+    TestLexiconFolder folder;
+    const std::string lexicon = folder.Path() + "/LEX.QLX";
+    ASSERT_EQ(RunQlxbuild("--language english " + Write("big.txt", list) + " " + lexicon).status, 0);
+    folder.Load();
+    ASSERT_EQ(RunQlxbuild("--language english " + Write("small.txt", "cat\n") + " " + lexicon).status, 0);
+    for (const std::string& word : FoldedWords(lines, Language::English))
+        ASSERT_TRUE(IsWordInLexicon(PrimaryRole, false, word)) << word;
+}
+
+TEST_F(WordListFile, AFailedBuildLeavesTheOldLexicon) {
+    const auto list = Write("words.txt", "cat\ndog\nemu\n");
+    const auto output = (folder_ / "X.QLX").string();
+    ASSERT_EQ(RunQlxbuild("--language english " + list + " " + output).status, 0);
+    const std::string lexicon = Read("X.QLX");
+    ProgramResult result;
+    {
+        FileSizeLimit full(lexicon.size() / 2);
+        result = RunQlxbuild("--language english --long-name Another " + list + " " + output);
+    }
+    EXPECT_EQ(result.status, 1);
+    EXPECT_NE(result.output.find("qlxbuild: cannot write " + output + ": "), std::string::npos) << result.output;
+    EXPECT_EQ(Read("X.QLX"), lexicon);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2) << "no temporary file is left";
 }
 
 }  // namespace

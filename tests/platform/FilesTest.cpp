@@ -1,0 +1,106 @@
+// Reading only regular files, writing whole files through a temporary file,
+// and appends that a full disk cannot cut.
+#include "platform/Files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "support/FileSizeLimit.h"
+
+namespace qora {
+namespace {
+
+class FilesTest : public testing::Test {
+protected:
+    void SetUp() override {
+        folder_ = std::filesystem::temp_directory_path() / ("qora-files-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override { std::filesystem::remove_all(folder_); }
+
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string Read(const std::string& name) const {
+        std::ifstream file(Path(name), std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+    }
+    // The names in the folder: no temporary file may stay behind.
+    std::vector<std::string> Names() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder_))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    std::filesystem::path folder_;
+};
+
+TEST_F(FilesTest, AWholeFileReplacesTheOldOneOnlyWhenComplete) {
+    ASSERT_EQ(WriteWholeFile(Path("a.txt"), "old text\n"), "");
+    ::chmod(Path("a.txt").c_str(), 0640);
+    {
+        FileSizeLimit full(12);
+        EXPECT_NE(WriteWholeFile(Path("a.txt"), "a new text longer than the disk has room for\n"), "");
+    }
+    EXPECT_EQ(Read("a.txt"), "old text\n");
+    EXPECT_EQ(Names(), std::vector<std::string>{"a.txt"});
+
+    ASSERT_EQ(WriteWholeFile(Path("a.txt"), "new\n"), "");
+    EXPECT_EQ(Read("a.txt"), "new\n");
+    EXPECT_EQ(std::filesystem::status(Path("a.txt")).permissions(), std::filesystem::perms::owner_read |
+                                                                        std::filesystem::perms::owner_write |
+                                                                        std::filesystem::perms::group_read)
+        << "the old file's permissions";
+    std::filesystem::create_symlink("a.txt", folder_ / "link.txt");
+    ASSERT_EQ(WriteWholeFile(Path("link.txt"), "through the link\n"), "");
+    EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "link.txt"));
+    EXPECT_EQ(Read("a.txt"), "through the link\n");
+    EXPECT_EQ(WriteWholeFile(Path("no/such/folder/b.txt"), "x"), "No such file or directory");
+}
+
+TEST_F(FilesTest, AFailedAppendLeavesTheFileAsItWas) {
+    ASSERT_EQ(AppendToFile(Path("log.txt"), "one\n"), "");
+    ASSERT_EQ(AppendToFile(Path("log.txt"), "two\n"), "");
+    {
+        FileSizeLimit full(12);
+        EXPECT_NE(AppendToFile(Path("log.txt"), "three, which does not fit\n"), "");
+    }
+    EXPECT_EQ(Read("log.txt"), "one\ntwo\n");
+}
+
+// A folder or a FIFO where a file belongs is refused at once: nothing waits
+// for a writer, nothing allocates the size a folder claims, nothing replaces
+// them.
+TEST_F(FilesTest, OnlyRegularFilesAreReadOrWritten) {
+    std::filesystem::create_directory(folder_ / "folder.txt");
+    ASSERT_EQ(::mkfifo(Path("fifo.txt").c_str(), 0600), 0);
+    const std::pair<std::string, std::string> cases[] = {{"folder.txt", "it is a folder, not a file"},
+                                                         {"fifo.txt", "it is not a regular file"}};
+    for (const auto& [name, reason] : cases) {
+        std::string bytes, error;
+        std::uint64_t size = 0;
+        EXPECT_FALSE(ReadWholeFile(Path(name), bytes, error));
+        EXPECT_EQ(error, reason) << name;
+        EXPECT_FALSE(ReadFileStart(Path(name), 92, bytes, size, error));
+        EXPECT_EQ(error, reason) << name;
+        EXPECT_EQ(WriteWholeFile(Path(name), "x"), reason) << name;
+        EXPECT_EQ(AppendToFile(Path(name), "x"), reason) << name;
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(folder_ / "fifo.txt"));
+
+    std::string bytes, error;
+    ASSERT_EQ(WriteWholeFile(Path("ten.txt"), "0123456789"), "");
+    EXPECT_FALSE(ReadWholeFile(Path("ten.txt"), bytes, error, 9));
+    EXPECT_EQ(error, "it is larger than 9 bytes");
+    std::uint64_t size = 0;
+    ASSERT_TRUE(ReadFileStart(Path("ten.txt"), 4, bytes, size, error));
+    EXPECT_EQ(bytes, "0123");
+    EXPECT_EQ(size, 10u);
+}
+
+}  // namespace
+}  // namespace qora
