@@ -4,7 +4,10 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "engine/Listings.h"
+#include "platform/Files.h"
 #include "platform/Scaling.h"
+#include "platform/qt/MessageBoxes.h"
 #include "platform/qt/Text.h"
 #include "processor/IniFile.h"
 
@@ -36,6 +39,23 @@ FileDialog GameFileDialog(FileDialog::Kind kind, std::string title, const GameFi
     dialog.OverwritePrompt = kind == FileDialog::Kind::Save && !append;
     dialog.InitialDir = DefaultDirectoryName;
     return dialog;
+}
+
+void ReportExportDone(const std::string& file, bool append, std::string_view what) {
+    ShowInformation(FormatText("%s %.*s%s %s", append ? "Appended" : "Created", static_cast<int>(what.size()),
+                               what.data(), append ? " to" : "", file.c_str()));
+}
+
+void ExportGameFile(QWidget* parent, const GameExport& kind, bool append, std::string_view text) {
+    FileDialog dialog =
+        GameFileDialog(FileDialog::Kind::Save, FormatText(kind.title, append ? "append" : "create"), kind.file, append);
+    if (!dialog.Execute(parent)) return;
+    const std::string error = append ? AppendToFile(dialog.FileName, text) : WriteWholeFile(dialog.FileName, text);
+    if (!error.empty()) {
+        ShowWarning(FormatText(kind.cannotOpen, dialog.FileName.c_str()));
+        return;
+    }
+    ReportExportDone(dialog.FileName, append, kind.what);
 }
 
 }  // namespace qora

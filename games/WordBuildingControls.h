@@ -6,6 +6,7 @@
 #include <QFont>
 #include <QRect>
 #include <string>
+#include <string_view>
 
 #include "platform/qt/FileDialogs.h"
 
@@ -30,6 +31,25 @@ struct GameFileKind {
     const char* filter;
     const char* defaultExt;
 };
+
+// "%s %s%s %s": "Created grid WBG_grids.WBG", "Appended solution to
+// WBG_game.WBH", in an information box.
+void ReportExportDone(const std::string& file, bool append, std::string_view what);
+
+// An export of the game's: its files, the save dialog's title ("Export
+// (%s) Word-Building Game Grid", with "create" or "append"), what the report
+// names ("grid") and the warning when the file cannot be written ("Cannot
+// open %s to record a Word-Building Game grid", with the file's name).
+struct GameExport {
+    const GameFileKind& file;
+    const char* title;
+    const char* what;
+    const char* cannotOpen;
+};
+
+// Asks for a file with the save dialog and writes the text to it, creating
+// or appending (through a temporary file), then reports.
+void ExportGameFile(QWidget* parent, const GameExport& kind, bool append, std::string_view text);
 
 // A save or open dialog of a game file, starting in the default folder; a
 // save dialog asks before replacing a file unless it appends.

@@ -2,7 +2,9 @@
 
 #include "engine/Listings.h"
 #include "engine/Tiles.h"
+#include "engine/WordTests.h"
 #include "games/WordBuildingGridFiles.h"
+#include "games/WordBuildingHistory.h"
 #include "games/WordBuildingRules.h"
 
 namespace qora {
@@ -21,7 +23,81 @@ std::string GridRow(std::string_view row) {
     return line;
 }
 
+// The words of the moves: each word's columns, up to the last end of word.
+std::vector<std::vector<int>> WordsOfMoves(const std::vector<std::uint8_t>& moves) {
+    std::vector<std::vector<int>> words;
+    std::vector<int> word;
+    for (const std::uint8_t move : moves) {
+        if (move != EndOfWordMove) {
+            word.push_back(move);
+        } else if (!word.empty()) {
+            words.push_back(std::move(word));
+            word.clear();
+        }
+    }
+    return words;
+}
+
+// The keys of a word's columns; a blank after a Spanish double tile's key.
+std::string KeysLine(const std::vector<int>& columns, std::string_view tiles) {
+    std::string keys;
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        keys += ColumnKey(columns[i]);
+        if (SpanishLexiconActive && i < tiles.size() && TileToText(static_cast<unsigned char>(tiles[i])).size() == 2)
+            keys += ' ';
+    }
+    return keys;
+}
+
+// The grid's columns, top first, from which the words take their tiles.
+class GridColumns {
+public:
+    explicit GridColumns(std::string_view letters) : letters_(letters) {}
+
+    // The tiles the columns give, in order; "" when a column has none left.
+    std::string Take(const std::vector<int>& columns) {
+        std::string tiles;
+        for (const int column : columns) {
+            if (column < 0 || column >= WordBuildingColumns) return "";
+            const int row = taken_[static_cast<std::size_t>(column)]++;
+            const std::size_t cell = static_cast<std::size_t>(row * WordBuildingColumns + column);
+            if (row >= WordBuildingRows || cell >= letters_.size()) return "";
+            tiles += letters_[cell];
+        }
+        return tiles;
+    }
+
+private:
+    std::string_view letters_;
+    std::array<int, WordBuildingColumns> taken_{};
+};
+
 }  // namespace
+
+std::vector<std::string> RenderSolutionText(std::string_view letters, const std::vector<std::uint8_t>& moves,
+                                            std::int32_t score, std::int32_t wordCount,
+                                            const std::vector<WordBuildingAnswer>* answers) {
+    if (wordCount == 0) return {"No words were formed."};
+    const bool one = wordCount == 1;
+    std::vector<std::string> lines{
+        FormatText("Th%s %d word%s %d:", one ? "is" : "ese", wordCount, one ? " scores" : "s score", score), ""};
+    GridColumns grid(letters);
+    const std::vector<std::vector<int>> words = WordsOfMoves(moves);
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::string tiles = grid.Take(words[i]);
+        if (tiles.empty()) break;  // moves that the grid cannot give
+        if (answers != nullptr) {
+            if (i >= answers->size()) break;
+            lines.push_back(AnswersLine((*answers)[i]));
+            lines.push_back("         " + KeysLine(words[i], tiles));
+        } else {
+            const int value = WordScore(tiles, false) * static_cast<int>(tiles.size());
+            lines.push_back(FormatText("  %-15s%5d", WordToDisplay(tiles).c_str(), value));
+            lines.push_back("  " + KeysLine(words[i], tiles));
+        }
+    }
+    return lines;
+}
 
 std::vector<std::string> RenderGridText(std::string_view letters, std::time_t created) {
     std::vector<std::string> lines{ColumnKeysLine, ""};

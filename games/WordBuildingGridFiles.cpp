@@ -105,37 +105,57 @@ int WriteWordBuildingGrids(std::string& text) {
     return static_cast<int>(WordBuildingGrids.entries.size());
 }
 
+TimeLineReading ReadTimeLine(std::string_view line, std::string_view first, std::string_view second, std::string& text,
+                             std::time_t& time) {
+    // The time text is 18 characters with the line end after a day below
+    // 10, whose blank the blanks after the words take: the line end of the
+    // last line may be missing then.
+    if (!TakeWord(line, first) || !TakeWord(line, second) || line.size() < TimeTextLength - 1)
+        return TimeLineReading::NotThatLine;
+    const bool shortDay = line.size() > 1 && line[1] == '-';
+    text =
+        shortDay ? " " + std::string(line.substr(0, TimeTextLength - 1)) : std::string(line.substr(0, TimeTextLength));
+    time = ParseGameTime(text);
+    return time == -1 ? TimeLineReading::BadTime : TimeLineReading::Read;
+}
+
+std::string ReadGridLine(std::string_view line, std::string& letters) {
+    const std::string gridLine = LineToCodePage(line);
+    if (gridLine.size() > MaxGridLineLength) return "The GRID line is too long";
+    std::string_view word = gridLine;
+    if (!TakeWord(word, "GRID") || word.empty()) return "Expecting a GRID line";
+    word = word.substr(0, std::min(word.find_first_of(" \t\n\v\f\r"), word.size()));
+    if (word.size() != WordBuildingGridSize) return "The GRID line must have 96 letters";
+    letters = GridLettersOfText(word);
+    if (letters.empty()) return "The GRID line has a letter that is no tile of the lexicon's language";
+    return "";
+}
+
 GridFileReading ParseWordBuildingGrids(std::string_view bytes) {
     std::vector<std::string_view> lines;
     ForEachTextLine(bytes, bytes.size(), [&](const TextLine& line) { lines.push_back(line.Text); });
     GridFileReading reading;
     int lineNumber = 0;
-    const auto fail = [&](const char* error) {
+    const auto fail = [&](const std::string& error) {
         reading.errorLine = lineNumber;
         reading.error = error;
         return reading;
     };
     for (std::size_t next = 0; next < lines.size();) {
-        std::string_view created = lines[next++];
+        const std::string_view created = lines[next++];
         ++lineNumber;
         if (created.empty()) continue;
-        // The time text is 18 characters with the line end after a day
-        // below 10, whose blank the blanks after CREATED take: the line end
-        // of the last line may be missing then.
-        if (!TakeWord(created, "GRID") || !TakeWord(created, "CREATED") || created.size() < TimeTextLength - 1)
-            return fail("Did not find the expected GRID CREATED line");
-        const std::time_t time = ParseGameTime(created.substr(0, TimeTextLength));
-        if (time == -1) return fail("Incorrect format for the GRID CREATED line");
+        std::string timeText;
+        std::time_t time = 0;
+        switch (ReadTimeLine(created, "GRID", "CREATED", timeText, time)) {
+            case TimeLineReading::NotThatLine: return fail("Did not find the expected GRID CREATED line");
+            case TimeLineReading::BadTime: return fail("Incorrect format for the GRID CREATED line");
+            case TimeLineReading::Read: break;
+        }
         if (next == lines.size()) return fail("Premature end of file");
-        const std::string gridLine = LineToCodePage(lines[next++]);
         ++lineNumber;
-        if (gridLine.size() > MaxGridLineLength) return fail("The GRID line is too long");
-        std::string_view word = gridLine;
-        if (!TakeWord(word, "GRID") || word.empty()) return fail("Expecting a GRID line");
-        word = word.substr(0, std::min(word.find_first_of(" \t\n\v\f\r"), word.size()));
-        if (word.size() != WordBuildingGridSize) return fail("The GRID line must have 96 letters");
-        std::string letters = GridLettersOfText(word);
-        if (letters.empty()) return fail("The GRID line has a letter that is no tile of the lexicon's language");
+        std::string letters;
+        if (std::string error = ReadGridLine(lines[next++], letters); !error.empty()) return fail(error);
         reading.grids.push_back({std::move(letters), time});
     }
     return reading;

@@ -37,6 +37,17 @@ std::time_t ParseGameTime(std::string_view text);
 std::string GridLettersAsText(std::string_view letters);
 std::string GridLettersOfText(std::string_view text);
 
+// Reads a line of two words and a time text ("GRID CREATED  5-Jun-11
+// 14:03:09", "GAME START ..."): the text as 18 characters (a day below 10
+// with its blank before it) and its time.
+enum class TimeLineReading { Read, NotThatLine, BadTime };
+TimeLineReading ReadTimeLine(std::string_view line, std::string_view first, std::string_view second, std::string& text,
+                             std::time_t& time);
+
+// Reads a GRID line ("GRID " and 96 letters of the active language); ""
+// with the grid's tiles in `letters`, or what is wrong.
+std::string ReadGridLine(std::string_view line, std::string& letters);
+
 // Appends the grid's two-line record to `text`, its letters written in the
 // active language.
 void WriteGridRecord(std::string& text, std::string_view letters, std::time_t created);

@@ -633,19 +633,13 @@ void TWordsmithDlg::HelpClick() {
 void TWordsmithDlg::ExportGridDialog(bool append) {
     const WordBuildingGridEntry* entry = WordBuildingGrids.Current();
     if (entry == nullptr) return;
-    FileDialog dialog = GameFileDialog(FileDialog::Kind::Save,
-                                       FormatText("Export (%s) Word-Building Game Grid", append ? "append" : "create"),
-                                       GridFileToSave, append);
-    if (!dialog.Execute(this)) return;
     std::string text;
     WriteGridRecord(text, entry->letters, entry->created);
     text += "\n";
-    const std::string error = append ? AppendToFile(dialog.FileName, text) : WriteWholeFile(dialog.FileName, text);
-    if (!error.empty()) {
-        ShowWarning(FormatText("Cannot open %s to record a Word-Building Game grid", dialog.FileName.c_str()));
-        return;
-    }
-    ReportExportDone(dialog.FileName, append, "grid");
+    ExportGameFile(this,
+                   {GridFileToSave, "Export (%s) Word-Building Game Grid", "grid",
+                    "Cannot open %s to record a Word-Building Game grid"},
+                   append, text);
 }
 
 void TWordsmithDlg::ImportClick() {
@@ -662,11 +656,6 @@ void TWordsmithDlg::ImportClick() {
                                    read == 1 ? " has" : "s have", dialog.FileName.c_str()));
     }
     ActivateAfresh();
-}
-
-void ReportExportDone(const std::string& file, bool append, std::string_view what) {
-    ShowInformation(FormatText("%s %.*s%s %s", append ? "Appended" : "Created", static_cast<int>(what.size()),
-                               what.data(), append ? " to" : "", file.c_str()));
 }
 
 int TWordsmithDlg::ImportGrids(std::string_view bytes, std::string& refusal) {

@@ -160,10 +160,6 @@ private:
 // The one game window, created by the main window at start-up.
 extern TWordsmithDlg* WordsmithDlg;
 
-// "%s %s%s %s": "Created grid WBG_grids.WBG", "Appended solution to
-// WBG_game.WBH", in an information box.
-void ReportExportDone(const std::string& file, bool append, std::string_view what);
-
 // The grid command /FRB: ImportGrids of the game window.
 std::int32_t ImportWordBuildingGridsByCommand(std::string_view bytes, std::string& refusal);
 

@@ -13,6 +13,7 @@
 #include "games/ChallengeWindow.h"
 #include "games/LetterGridWindow.h"
 #include "games/SoundFiles.h"
+#include "games/WordBuildingHistoryDialog.h"
 #include "games/WordBuildingSolverDialog.h"
 #include "games/WordBuildingWindow.h"
 #include "mainwindow/Connections.h"
@@ -73,6 +74,7 @@ void CreateForms() {
     ChallengeDlg = new TChallengeDlg(*form, IsWordInLexicon, form);
     WordsmithDlg = new TWordsmithDlg(form);
     PlugInWordBuildingSolver(*WordsmithDlg, ShowHelpWindow);
+    PlugInWordBuildingHistory(*WordsmithDlg, ShowHelpWindow);
     BogglePlayer = new TBogglePlayer(form);
     BogglePlayer->WriteCommandLine = [form](const std::string& line) {
         NewCommandLine(line);

@@ -42,12 +42,7 @@ protected:
         EngineDataTest::SetUp();
         ResetWordBuildingGame();
         WordBuildingClock = [this] { return now; };
-        WordBuildingLexicon = {[this](std::string_view tiles) { return words.contains(std::string(tiles)); },
-                               [this](std::string_view tiles) {
-                                   return std::any_of(words.begin(), words.end(), [tiles](const std::string& word) {
-                                       return word.starts_with(tiles);
-                                   });
-                               }};
+        WordBuildingLexicon = test::WordTestsOf(words);
     }
     void TearDown() override {
         ResetWordBuildingGame();

@@ -20,6 +20,7 @@
 #include "games/WordBuildingTiles.h"
 #include "platform/Random.h"
 #include "platform/qt/Clipboard.h"
+#include "support/WordBuildingGrids.h"
 #include "support/qt/ModalDriver.h"
 #include "support/qt/WidgetLayout.h"
 
@@ -39,12 +40,7 @@ protected:
         WordBuildingGameOpen = false;
         WordBuildingGameActivated = false;
         WordBuildingClock = [this] { return now; };
-        WordBuildingLexicon = {[this](std::string_view tiles) { return words.contains(std::string(tiles)); },
-                               [this](std::string_view tiles) {
-                                   for (const std::string& word : words)
-                                       if (word.starts_with(tiles)) return true;
-                                   return false;
-                               }};
+        WordBuildingLexicon = test::WordTestsOf(words);
         window = std::make_unique<TWordsmithDlg>();
     }
     void TearDown() override {
