@@ -38,6 +38,7 @@ void PlugCommandDialogs(TForm2& form) {
     PlugPresentationDialogs(form);
     PlugOptionDialogs(form);
     PlugFilterDialogs(form);
+    PlugSetDialogs(form);
 }
 
 void PlugHelpWindows(TForm2& form) {

@@ -27,6 +27,8 @@ void PlugOptionDialogs(TForm2& form);
 // The filter page's editors (numeric filters, hooks, blanks, definitions)
 // and the Show Definitions dialog.
 void PlugFilterDialogs(TForm2& form);
+// The query page's set dialogs: labelling a set.
+void PlugSetDialogs(TForm2& form);
 
 // The presentation page's dialogs: the word count, the layout, the maximum
 // width, the rows per page and the slate probes.

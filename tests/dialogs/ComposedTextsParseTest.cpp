@@ -11,6 +11,7 @@
 #include "dialogs/FilterText.h"
 #include "dialogs/OptionTexts.h"
 #include "dialogs/PresentationTexts.h"
+#include "dialogs/SetDefinitionTexts.h"
 #include "engine/Lexicons.h"
 #include "engine/Tiles.h"
 #include "platform/ProgramState.h"
@@ -128,6 +129,22 @@ std::vector<std::string> DefinitionTexts() {
     return texts;
 }
 
+// In the active language: labels, and set (B) and set ($) at the ends of
+// their ranges.
+std::vector<std::string> SetDefinitionTexts() {
+    std::vector<std::string> texts;
+    for (const std::int32_t number : {1, 99})
+        for (const char* label : {"", "vowels", "20 characters long!"}) texts.push_back(LabelSetCommand(number, label));
+    for (const TileValueSet set : {TileValueSet::Bag, TileValueSet::Scores})
+        for (const int value : {TileValueMinimum(set), 1, 2, TileValueMaximum}) {
+            LetterCounts values{};
+            values.fill(static_cast<std::int16_t>(value));
+            texts.push_back(TileValuesCommand(set, values));
+            texts.push_back(TileValuesCommand(set, DefaultTileValues(set)));
+        }
+    return texts;
+}
+
 class ComposedTexts : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramState(); }
@@ -164,6 +181,12 @@ TEST_F(ComposedTexts, SetFilterTextsParse) {
 }
 // The definition search is a command of its own: alone, or after a filter.
 TEST_F(ComposedTexts, DefinitionTextsParse) { ExpectParsed(DefinitionTexts(), {"", "/|=7 "}); }
+TEST_F(ComposedTexts, SetDefinitionTextsParseInEveryLanguage) {
+    for (const Language language : {Language::English, Language::French, Language::Spanish}) {
+        SetLanguageTables(language);
+        ExpectParsed(SetDefinitionTexts());
+    }
+}
 
 }  // namespace
 }  // namespace qora

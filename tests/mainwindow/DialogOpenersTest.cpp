@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include "MainWindowFixture.h"
 #include "dialogs/BlankFilterDialog.h"
@@ -18,6 +19,7 @@
 #include "dialogs/FilterText.h"
 #include "dialogs/HelpDialog.h"
 #include "dialogs/HooksFilterDialog.h"
+#include "dialogs/LabelSetDialog.h"
 #include "dialogs/LargeOutputDialog.h"
 #include "dialogs/LayoutDialog.h"
 #include "dialogs/LetterMappingDialog.h"
@@ -35,6 +37,7 @@
 #include "mainwindow/MainControls.h"
 #include "mainwindow/OptionControls.h"
 #include "mainwindow/PresentationControls.h"
+#include "mainwindow/QueryControls.h"
 #include "platform/Scaling.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
@@ -314,6 +317,30 @@ TEST_F(OpenerTest, ShowDefinitionsOpensAtTheRightEdgeOnTheWorkspacesTop) {
     EXPECT_EQ(outer.topLeft(),
               RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
     EXPECT_EQ(CommandLine(), "/SD \"noun\" ");
+}
+
+TEST_F(OpenerTest, LabelSetOpensForTheSetChosenInTheListAtTheWorkspacesTop) {
+    QueryPage& query = *form->Controls->QueryTab;
+    ASSERT_TRUE(query.LabelSet->isEnabled());
+    ASSERT_TRUE(form->MenuLabelSet->isEnabled());
+    EXPECT_EQ(Opened([&] { query.LabelSet->click(); }), nullptr) << "no set to label";
+    Perform("/4U=(AEIOU) /7U=(ST)");
+    query.UserSets->setCurrentIndex(1);
+    QRect outer;
+    const auto typeLabel = [](QWidget&) {
+        EXPECT_EQ(LabelSetDlg->LabelSetLabel->text(), "Label set 7:");
+        QTest::keyClicks(LabelSetDlg->SetLabel, "ends");
+        LabelSetDlg->OK->click();
+    };
+    EXPECT_EQ(Opened([&] { query.LabelSet->click(); }, &outer, typeLabel), LabelSetDlg.data());
+    EXPECT_EQ(outer.topLeft(),
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
+    EXPECT_EQ(CommandLine(), "/7U\"ends\"=(7)");
+    Perform("");
+    EXPECT_EQ(query.UserSets->itemText(1).toStdString(), " 7 ends       : ST");
+    query.UserSets->setCurrentIndex(0);
+    EXPECT_EQ(Opened([&] { form->MenuLabelSet->trigger(); }), LabelSetDlg.data());
+    EXPECT_EQ(LabelSetNumber, 4);
 }
 
 }  // namespace

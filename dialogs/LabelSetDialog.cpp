@@ -1,0 +1,57 @@
+#include "dialogs/LabelSetDialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "dialogs/DialogParts.h"
+#include "dialogs/SetDefinitionTexts.h"
+#include "engine/Listings.h"
+#include "engine/UserSets.h"
+#include "platform/ProgramState.h"
+#include "platform/qt/QuotedTextField.h"
+#include "platform/qt/Text.h"
+#include "processor/Console.h"
+
+namespace qora {
+
+std::int32_t LabelSetNumber = 0;
+QPointer<TLabelSetDlg> LabelSetDlg;
+
+namespace {
+
+const ProgramStateReset registerResetLabelSetNumber([] { LabelSetNumber = 0; });
+
+}  // namespace
+
+TLabelSetDlg::TLabelSetDlg(QWidget* parent) : QoraDialog(" Label a Set", 402, 161, parent) {
+    auto* layout = new QVBoxLayout(this);
+    LabelSetLabel = new QLabel(this);
+    SetLabel = new QLineEdit(this);
+    LimitToQuotableText(*SetLabel, MaxSetLabelLength);
+    LabelSetLabel->setBuddy(SetLabel);
+    auto* row = new QHBoxLayout;
+    row->addWidget(LabelSetLabel);
+    row->addWidget(SetLabel, 1);
+    layout->addStretch(1);
+    layout->addLayout(row);
+    layout->addStretch(1);
+    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    connect(OK, &QPushButton::clicked, this, &TLabelSetDlg::OKClick);
+}
+
+// Every showing starts with an empty label.
+void TLabelSetDlg::FormActivate() {
+    LabelSetLabel->setText(FromCodePage(FormatText("Label set %d:", LabelSetNumber)));
+    SetLabel->clear();
+    SetLabel->setFocus();
+}
+
+void TLabelSetDlg::OKClick() {
+    AppendToCommandLine(LabelSetCommand(LabelSetNumber, ToCodePage(SetLabel->text())));
+    CloseWithResult(mrOk);
+}
+
+}  // namespace qora

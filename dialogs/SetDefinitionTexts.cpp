@@ -1,0 +1,70 @@
+#include "dialogs/SetDefinitionTexts.h"
+
+#include <algorithm>
+
+#include "engine/Listings.h"
+#include "engine/QueryRecords.h"
+#include "engine/Tiles.h"
+
+namespace qora {
+
+std::string LabelSetCommand(std::int32_t number, std::string_view label) {
+    return FormatText("/%dU\"", number) + std::string(label) + FormatText("\"=(%d)", number);
+}
+
+int TileValueMinimum(TileValueSet set) { return set == TileValueSet::Bag ? 1 : 0; }
+
+namespace {
+
+LetterCounts ClampedValues(TileValueSet set, const LetterCounts& values) {
+    LetterCounts clamped{};
+    for (std::size_t slot = 0; slot < clamped.size(); ++slot)
+        clamped[slot] =
+            static_cast<std::int16_t>(std::clamp<int>(values[slot], TileValueMinimum(set), TileValueMaximum));
+    return clamped;
+}
+
+LetterCounts CountsOfTable(const TileTable& table) {
+    LetterCounts counts{};
+    std::copy_n(table.begin(), counts.size(), counts.begin());
+    return counts;
+}
+
+// The text of a tile in the command; `previous` is the text written so far.
+std::string TileValueText(TileValueSet set, int tile, std::string_view previous) {
+    std::string text = TileCaption(tile);
+    const bool doubleTile =
+        SpanishLexiconActive && (tile == SpanishTileCH || tile == SpanishTileLL || tile == SpanishTileRR);
+    if (!doubleTile) return text;
+    const bool joinsSingleTile = !previous.empty() && previous.back() == text.front();
+    if (set == TileValueSet::Bag || joinsSingleTile)
+        std::transform(text.begin(), text.end(), text.begin(), [](char c) { return static_cast<char>(c - 'A' + 'a'); });
+    return text;
+}
+
+}  // namespace
+
+LetterCounts StartingTileValues(TileValueSet set, const ParsedCommand& line) {
+    if (set == TileValueSet::Bag)
+        return ClampedValues(set, line.SetBDefined ? line.SetB.Counts : CountsOfTable(TileCounts));
+    return ClampedValues(set, line.SetDollarDefined ? line.SetDollar.Counts : CountsOfTable(TileScores));
+}
+
+LetterCounts DefaultTileValues(TileValueSet set) {
+    const bool bag = set == TileValueSet::Bag;
+    if (FrenchLexiconActive) return CountsOfTable(bag ? FrenchTileCounts : FrenchTileScores);
+    if (SpanishLexiconActive) return CountsOfTable(bag ? SpanishTileCounts : SpanishTileScores);
+    return CountsOfTable(bag ? EnglishTileCounts : EnglishTileScores);
+}
+
+std::string TileValuesCommand(TileValueSet set, const LetterCounts& values) {
+    std::string text = set == TileValueSet::Bag ? "/(B)=(" : "/($)=(";
+    for (int tile = 1; tile <= ActiveTileCount(); ++tile) {
+        const int value = values[static_cast<std::size_t>(tile - 1)];
+        if (value != 1) text += std::to_string(value);
+        text += TileValueText(set, tile, text);
+    }
+    return text + ")";
+}
+
+}  // namespace qora
