@@ -67,4 +67,11 @@ std::string TileValuesCommand(TileValueSet set, const LetterCounts& values) {
     return text + ")";
 }
 
+std::vector<std::string> TileValuesTypingHint(Language language) {
+    if (language == Language::Spanish)
+        return {"Either click an up-down arrow or indicate a tile by typing.",
+                "Use CTRL-letter: C,L,N,R for CH,LL,\xD1,RR.", "Lowercase raises and uppercase lowers count."};
+    return {"Either click an up-down arrow or type a letter.", "Lowercase raises and uppercase lowers count.", ""};
+}
+
 }  // namespace qora

@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/LetterCounts.h"
+#include "engine/Tiles.h"
 
 namespace qora {
 
@@ -44,5 +46,9 @@ LetterCounts DefaultTileValues(TileValueSet set);
 // right after its single tile ("L" then "LL" with no count between), which
 // comes in lower case so that the two are read apart.
 std::string TileValuesCommand(TileValueSet set, const LetterCounts& values);
+
+// The typing hint of the memo that takes a page's keys when each tile has an
+// up-down value (three lines).
+std::vector<std::string> TileValuesTypingHint(Language language);
 
 }  // namespace qora

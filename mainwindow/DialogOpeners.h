@@ -27,7 +27,7 @@ void PlugOptionDialogs(TForm2& form);
 // The filter page's editors (numeric filters, hooks, blanks, definitions)
 // and the Show Definitions dialog.
 void PlugFilterDialogs(TForm2& form);
-// The query page's set dialogs: labelling a set.
+// The query page's set dialogs: labelling a set, set (B) and set ($).
 void PlugSetDialogs(TForm2& form);
 
 // The presentation page's dialogs: the word count, the layout, the maximum

@@ -1,14 +1,27 @@
-// The openers of the query page's set dialogs: labelling a set.
+// The openers of the query page's set dialogs: labelling a set, set (B)
+// and set ($).
 #include <QAction>
 
+#include "dialogs/BagAndScoresDialog.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/LabelSetDialog.h"
 #include "mainwindow/DialogOpeners.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/QueryControls.h"
+#include "platform/qt/Screen.h"
 
 namespace qora {
+
+namespace {
+
+// The right edge on the main window's outer right edge, the top one caption
+// height above the client area's top.
+QPoint OuterRightEdgeOneCaptionAbove(TForm2& form, QWidget& dialog) {
+    return RightEdgeAt(dialog, form.frameGeometry().right() + 1, ScreenRectOf(form).top() - CaptionHeight());
+}
+
+}  // namespace
 
 void PlugSetDialogs(TForm2& form) {
     // The set chosen in the query page's list (the Label Set button names it
@@ -21,6 +34,14 @@ void PlugSetDialogs(TForm2& form) {
     FormOf(LabelSetDlg, &form);
     label.DialogNow = [&page]() -> QoraDialog* { return page.ChosenUserSet() >= 1 ? LabelSetDlg.data() : nullptr; };
     form.PlugDialog(ControlDialog::LabelSet, {form.MenuLabelSet}, label);
+
+    // One form for set (B), from the SetB box and its button, and set ($),
+    // from the LetterScoresValues box and its button.
+    TDefineNewSetB& values = FormOf(DefineNewSetB, &form);
+    const auto place = [&form](QWidget& dialog) { return OuterRightEdgeOneCaptionAbove(form, dialog); };
+    form.PlugDialog(ControlDialog::SetB, {}, {&values, place, [](const DialogRequest&) { SetBDialogIsBag = true; }});
+    form.PlugDialog(ControlDialog::LetterScores, {},
+                    {&values, place, [](const DialogRequest&) { SetBDialogIsBag = false; }});
 }
 
 }  // namespace qora

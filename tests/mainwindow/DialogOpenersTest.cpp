@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include "MainWindowFixture.h"
+#include "dialogs/BagAndScoresDialog.h"
 #include "dialogs/BlankFilterDialog.h"
 #include "dialogs/BoardSquareDialog.h"
 #include "dialogs/CanonicalOrderDialog.h"
@@ -44,6 +45,7 @@
 #include "platform/qt/NumberField.h"
 #include "platform/qt/RadioGroup.h"
 #include "platform/qt/Screen.h"
+#include "platform/qt/TileControls.h"
 #include "processor/Settings.h"
 #include "support/qt/ModalDriver.h"
 #include "support/qt/WidgetInput.h"
@@ -341,6 +343,31 @@ TEST_F(OpenerTest, LabelSetOpensForTheSetChosenInTheListAtTheWorkspacesTop) {
     query.UserSets->setCurrentIndex(0);
     EXPECT_EQ(Opened([&] { form->MenuLabelSet->trigger(); }), LabelSetDlg.data());
     EXPECT_EQ(LabelSetNumber, 4);
+}
+
+TEST_F(OpenerTest, SetBAndSetDollarOpenOneFormAtTheMainWindowsOuterRightEdge) {
+    QueryPage& query = *form->Controls->QueryTab;
+    QRect outer;
+    const auto defaults = [](QWidget&) {
+        DefineNewSetB->DefaultValues->click();
+        DefineNewSetB->OK->click();
+    };
+    EXPECT_EQ(Opened([&] { query.SetBButton->click(); }, &outer, defaults), DefineNewSetB.data());
+    EXPECT_EQ(outer.topLeft(),
+              RightEdgePlaced(outer, form->frameGeometry().right() + 1, ScreenRectOf(*form).top() - CaptionHeight()));
+    EXPECT_EQ(CommandLine(), "/(B)=(9A2B2C4D12E2F3G2H9IJK4L2M6N8O2PQ6R4S6T4U2V2WX2YZ)");
+    SetCommandLine("");
+    EXPECT_EQ(Opened([&] { query.LetterScoresValues->showPopup(); }), DefineNewSetB.data());
+    EXPECT_FALSE(SetBDialogIsBag);
+    EXPECT_EQ(Opened([&] { query.SetB->showPopup(); }), DefineNewSetB.data());
+    EXPECT_TRUE(SetBDialogIsBag);
+    Opened([&] { query.LetterScoresButton->click(); }, nullptr,
+           [](QWidget&) {
+               QTest::keyClick(DefineNewSetB->SpecifiedSetHome, Qt::Key_A);
+               QTest::keyClick(DefineNewSetB->SpecifiedSetHome, Qt::Key_Return);
+           });
+    Perform("");
+    EXPECT_EQ(TileScores[0], 2) << "the line performed";
 }
 
 }  // namespace
