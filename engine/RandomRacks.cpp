@@ -89,7 +89,7 @@ std::span<const std::int16_t> WordBuildingPoolCounts() {
 
 }  // namespace
 
-thread_local std::array<std::uint8_t, PercentTableSize> ShuffledPercentTable = IdentityPercentTable();
+thread_local constinit std::array<std::uint8_t, PercentTableSize> ShuffledPercentTable = IdentityPercentTable();
 std::vector<unsigned char> TileBag;
 std::vector<unsigned char> TileBagWork;
 

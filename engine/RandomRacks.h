@@ -26,7 +26,9 @@ constexpr int WordBuildingBagSize = 96;
 constexpr int MaxRandomRacks = 1000000;
 
 // A permutation of 0 to 99 that ShuffleRandomTable keeps reshuffling.
-extern thread_local std::array<std::uint8_t, PercentTableSize> ShuffledPercentTable;
+// constinit: each thread's copy is set when the thread starts, so no access
+// goes through an initialization guard.
+extern thread_local constinit std::array<std::uint8_t, PercentTableSize> ShuffledPercentTable;
 
 // The bag, one tile byte per tile ('@' + tile number, "?" for a blank), and
 // the shuffle's scratch array of the same length.
