@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "dialogs/HelpDialog.h"
+#include "platform/qt/Focus.h"
 #include "platform/qt/Text.h"
 
 namespace qora {
@@ -46,6 +47,39 @@ QPushButton* NewHelpButton(QoraDialog& dialog) {
     auto* help = new QPushButton(QStringLiteral("Help"), &dialog);
     QObject::connect(help, &QPushButton::clicked, &dialog, [] { ShowHelpWindow(); });
     return help;
+}
+
+void ClickIfEnabled(QAbstractButton& button) {
+    if (button.isEnabled()) button.click();
+}
+
+CommandPage::CommandPage(QoraDialog& dialog)
+    : QWidget(&dialog),
+      OK(new QPushButton(QStringLiteral("OK"), this)),
+      Help(NewHelpButton(dialog)),
+      body_(new QVBoxLayout) {
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body_, 1);
+    auto* foot = new QHBoxLayout;
+    foot->addStretch(1);
+    foot->addWidget(OK);
+    foot->addWidget(Help);
+    layout->addLayout(foot);
+    OK->setAutoDefault(false);
+    Help->setAutoDefault(false);
+}
+
+void CommandPage::UpdateOK(bool allowed) { OK->setEnabled(allowed && Composable()); }
+
+QWidget* CommandPage::Home() const { return OK->isEnabled() ? OK : nullptr; }
+
+void CommandPage::FocusHome() {
+    if (QWidget* home = Home()) MoveFocus(*home);
+}
+
+void CommandPage::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    FocusHome();
 }
 
 QLabel* NewWrappedLabel(const char* text, QWidget& parent) {

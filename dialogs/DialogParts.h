@@ -7,15 +7,17 @@
 #pragma once
 
 #include <QPointer>
+#include <QWidget>
 #include <initializer_list>
 
 #include "platform/qt/Dialogs.h"
 #include "platform/qt/Screen.h"
 
+class QAbstractButton;
 class QBoxLayout;
 class QLabel;
 class QPushButton;
-class QWidget;
+class QVBoxLayout;
 
 namespace qora {
 
@@ -53,6 +55,40 @@ void AddCommandButtons(QoraDialog& dialog, QBoxLayout& layout, QPushButton*& ok,
 
 // A Help button: it shows the help window and the dialog stays open.
 QPushButton* NewHelpButton(QoraDialog& dialog);
+
+// Clicks the button only while it is enabled: Enter in a tile-typing memo
+// confirms its page as the page's OK button would.
+void ClickIfEnabled(QAbstractButton& button);
+
+// A page of a command-building dialog's page control: its controls above,
+// its own OK and Help buttons at its foot. What OK types is the dialog's.
+class CommandPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CommandPage(QoraDialog& dialog);
+
+    QVBoxLayout* Body() const { return body_; }  // the page's controls go here
+    QPushButton* OK;
+    QPushButton* Help;
+
+    // Whether the page's choices make a text that OK may type.
+    virtual bool Composable() const { return true; }
+    // OK is enabled exactly when `allowed` and the page is composable.
+    void UpdateOK(bool allowed = true);
+
+    // Where the focus goes when the page comes up and when the mouse is
+    // released on the page's free area: by default its OK button, when it is
+    // enabled.
+    virtual QWidget* Home() const;
+    void FocusHome();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QVBoxLayout* body_;
+};
 
 // A word-wrapped label of code-page text.
 QLabel* NewWrappedLabel(const char* text, QWidget& parent);

@@ -4,6 +4,7 @@
 
 #include "dialogs/LargeOutputDialog.h"
 #include "dialogs/LayoutDialog.h"
+#include "dialogs/LetterSetPages.h"
 #include "dialogs/PrintDialog.h"
 #include "dialogs/ProbeSlateDialog.h"
 #include "engine/Lexicons.h"
@@ -83,6 +84,7 @@ void ConnectMainWindow(TForm2& form) {
     ExecutorHandlers.WriteWordBuildingGrids = [](std::string& text) { return WriteWordBuildingGrids(text); };
     ExecutorHandlers.ReadWordBuildingGrids = ImportWordBuildingGridsByCommand;
     ExecutorHandlers.ResetLayoutDialogs = ResetLayoutDialogs;
+    ExecutorHandlers.ShowBagCaption = ShowBagCaption;
 
     ThreadHooks.SetControlsEnabled = [&form](bool enabled) { form.SetControlsEnabled(enabled); };
     ThreadHooks.AskLargeOutput = AskLargeOutputQuestion;

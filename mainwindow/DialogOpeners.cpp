@@ -35,6 +35,7 @@ QPoint PlaceInfoWindow(TForm2& form, QWidget& info) {
 
 void PlugCommandDialogs(TForm2& form) {
     PlugHelpWindows(form);
+    PlugQueryDialogs(form);
     PlugPresentationDialogs(form);
     PlugOptionDialogs(form);
     PlugFilterDialogs(form);

@@ -30,6 +30,9 @@ void PlugFilterDialogs(TForm2& form);
 // The query page's set dialogs: labelling a set, set (B) and set ($).
 void PlugSetDialogs(TForm2& form);
 
+// The query page's dialogs: the query constituent.
+void PlugQueryDialogs(TForm2& form);
+
 // The presentation page's dialogs: the word count, the layout, the maximum
 // width, the rows per page and the slate probes.
 void PlugPresentationDialogs(TForm2& form);

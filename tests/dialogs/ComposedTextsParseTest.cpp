@@ -9,8 +9,10 @@
 
 #include "dialogs/DefinitionSearchText.h"
 #include "dialogs/FilterText.h"
+#include "dialogs/LetterSetTexts.h"
 #include "dialogs/OptionTexts.h"
 #include "dialogs/PresentationTexts.h"
+#include "dialogs/QueryConstituentTexts.h"
 #include "dialogs/SetDefinitionTexts.h"
 #include "engine/Lexicons.h"
 #include "engine/Tiles.h"
@@ -145,6 +147,97 @@ std::vector<std::string> SetDefinitionTexts() {
     return texts;
 }
 
+// A query constituent and the line it is added to; for a letter, its tile.
+struct ConstituentLine {
+    std::string Before;
+    std::string Text;
+    int Tile = 0;
+};
+
+// The set bodies the pages write when their OK is enabled, in the active
+// language.
+std::vector<std::string> SetBodies() {
+    std::vector<std::string> bodies;
+    for (int choice = VowelsChoice; choice <= BlankMatchesChoice; ++choice) bodies.push_back(BuiltInSetBody(choice));
+    for (const bool score : {true, false}) {
+        const std::int32_t max = score ? MaxTileScore : MaxTileCount;
+        const std::pair<std::int64_t, std::int64_t> values[] = {
+            {1, 2}, {1, 2}, {1, 0}, {2, 0}, {SetValueMaximum, 0}, {max, 0}, {max, 0}, {max - 1, 0}};
+        for (int item = -1; item < RelationItemCount; ++item) {
+            const auto [x, y] = values[RelationOrAtLeast(item)];
+            EXPECT_TRUE(RelationSetComposable(item, {x, item != 4}, {y, true}, max)) << item;
+            bodies.push_back(ScoreOrCountBody(score, item, x, y));
+        }
+    }
+    for (const auto& [text, pattern] : {std::pair{"AB.DE", true}, {" .A ", true}, {"AEINST", false}, {"ab", false}}) {
+        EXPECT_TRUE(WordBasedComposable(text, pattern)) << text;
+        bodies.push_back(WordBasedBody(text, pattern));
+    }
+    return bodies;
+}
+
+// Tiles of specified and all-but sets, by tile number (Spanish C, CH, L, LL,
+// R, RR at 3, 4, 12, 13, 20, 21).
+std::vector<LetterCounts> TileSets() {
+    std::vector<LetterCounts> sets;
+    for (const std::vector<std::pair<int, int>>& tiles :
+         std::vector<std::vector<std::pair<int, int>>>{{{1, 1}},
+                                                       {{1, 1}, {5, 2}, {9, 1}},
+                                                       {{3, 1}, {4, 1}, {9, 1}},
+                                                       {{12, 1}, {13, 1}},
+                                                       {{12, 2}, {13, 1}},
+                                                       {{20, 1}, {21, 1}},
+                                                       {{20, 99}, {21, 99}, {26, 1}}}) {
+        LetterCounts counts{};
+        for (const auto& [tile, count] : tiles) counts[tile - 1] = static_cast<std::int16_t>(count);
+        sets.push_back(counts);
+    }
+    return sets;
+}
+
+// Every constituent the Add Query Constituent dialog types, after a query of
+// two constituents and after a rack part.
+std::vector<ConstituentLine> QueryConstituentLines() {
+    std::vector<ConstituentLine> lines;
+    const std::vector<std::string> bodies = SetBodies();
+    const QueryBasedLists lists = MakeQueryBasedLists(2, 0, 15, ActiveLanguage());
+    for (const bool rack : {false, true})
+        for (const int count : {1, 0, 2})
+            for (const bool required : {false, true})
+                for (int presence = NoRestriction; presence < PresenceItemCount; ++presence)
+                    for (const bool all : {false, true}) {
+                        const ConstituentMarks marks{rack, count, required, presence, all};
+                        const std::string before = rack ? "AB,CD" : "AB";
+                        const auto add = [&](const std::string& text) { lines.push_back({before, text}); };
+                        if (IsAnyLetterPresence(presence)) {
+                            add(PresenceText(marks));
+                            continue;
+                        }
+                        for (int tile = 1; tile <= ActiveTileCount(); ++tile)
+                            lines.push_back(
+                                {before, KeptApartFromLine(before, LetterText(marks, TileCaption(tile))), tile});
+                        if (presence == NoRestriction)
+                            for (const int kind : {LetterScoringBlank, ZeroScoringBlank, PatternImplyingBlank})
+                                for (const bool zero : {false, true})
+                                    if (BlankComposable(kind, rack)) add(BlankText(marks, kind, zero));
+                        for (const std::string& body : bodies)
+                            add(body.find_first_of(".?") == std::string::npos ? BuiltInSetText(marks, body)
+                                                                              : WordBasedSetText(marks, body));
+                        for (const LetterCounts& tiles : TileSets()) {
+                            add(SpecifiedSetText(marks, SpecifiedSetTiles(tiles)));
+                            add(AllButSetText(marks, AllButSetTiles(tiles)));
+                        }
+                        add(AllButSetText(marks, ""));
+                        for (const int set : {1, 12, 99}) add(UserDefinedSetText(marks, set));
+                        for (const bool sameLetter : {true, false}) {
+                            const int reach = sameLetter ? lists.LetterReach : lists.ConstituentReach;
+                            for (int line = 0; line < 2 * reach; ++line)
+                                add(QueryBasedSetText(marks, sameLetter, QueryBasedNumber(line, reach)));
+                        }
+                    }
+    return lines;
+}
+
 class ComposedTexts : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramState(); }
@@ -164,6 +257,30 @@ protected:
 TEST_F(ComposedTexts, WordCountTextsParse) { ExpectParsed(WordCountTexts()); }
 TEST_F(ComposedTexts, LayoutWidthAndRowsTextsParse) { ExpectParsed(LayoutTexts()); }
 TEST_F(ComposedTexts, ProbeTextsParse) { ExpectParsed(ProbeTexts()); }
+// Each constituent is one more query constituent, a letter the tile chosen
+// (a Spanish C and H never make CH); what a disabled OK would type is
+// refused.
+TEST_F(ComposedTexts, QueryConstituentTextsParseInEveryLanguage) {
+    for (const Language language : {Language::English, Language::French, Language::Spanish}) {
+        SetLanguageTables(language);
+        for (const ConstituentLine& line : QueryConstituentLines()) {
+            const std::string text = line.Before + line.Text;
+            const ParseResult result = ParseCommandLine(text);
+            ASSERT_FALSE(result.HasError()) << "\"" << text << "\": " << result.Message->Text;
+            ASSERT_EQ(CurrentCommand.QueryElementCount, 3) << text;
+            if (line.Tile != 0) EXPECT_EQ(CurrentCommand.QueryElements.back().Set.Argument, line.Tile) << text;
+        }
+        const ConstituentMarks marks;
+        const ConstituentMarks afterRackPart{true};
+        LetterCounts every{};
+        every.fill(1);
+        for (const std::string& refused :
+             {"AB" + SpecifiedSetText(marks, SpecifiedSetTiles({})), "AB" + AllButSetText(marks, AllButSetTiles(every)),
+              QueryBasedSetText(marks, false, 1), "AB,CD" + BlankText(afterRackPart, PatternImplyingBlank, false)})
+            EXPECT_TRUE(ParseCommandLine(refused).HasError()) << refused;
+    }
+}
+
 TEST_F(ComposedTexts, OptionTextsParseInEveryLanguage) {
     for (const Language language : {Language::English, Language::French, Language::Spanish}) {
         SetLanguageTables(language);

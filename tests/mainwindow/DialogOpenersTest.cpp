@@ -24,12 +24,14 @@
 #include "dialogs/LargeOutputDialog.h"
 #include "dialogs/LayoutDialog.h"
 #include "dialogs/LetterMappingDialog.h"
+#include "dialogs/LetterSetPages.h"
 #include "dialogs/MaxWidthDialog.h"
 #include "dialogs/NumericFilterDialogs.h"
 #include "dialogs/PageSetupDialog.h"
 #include "dialogs/PrintDialog.h"
 #include "dialogs/ProbabilityFilterDialog.h"
 #include "dialogs/ProbeSlateDialog.h"
+#include "dialogs/QueryConstituentDialog.h"
 #include "dialogs/ShowDefinitionsDialog.h"
 #include "dialogs/TourneyInfoDialog.h"
 #include "dialogs/WordCountDialog.h"
@@ -223,6 +225,40 @@ TEST_F(OpenerTest, TheNewOrderingButtonsOpenTheirDialogsWhoseOKChoosesTheOrderin
 
     EXPECT_EQ(Opened([&] { form->Controls->CanonicalOutputTab->NewCanonicalOutputOrder->click(); }),
               CanonOutputDlg.data());
+}
+
+// The query constituent opens from the query page and the Query menu, one
+// caption height above the client area; what it types ends the rack part.
+// Commands refresh its sets and its bag.
+TEST_F(OpenerTest, TheLetterSetButtonAndMenuOpenTheQueryConstituentDialog) {
+    QPushButton& button = *form->Controls->QueryTab->QueryCharacter;
+    ASSERT_TRUE(button.isEnabled());
+    ASSERT_TRUE(form->MenuAugmentLetter->isEnabled());
+    Type("AB,C");
+    QRect outer;
+    EXPECT_EQ(Opened([&] { button.click(); }, &outer, [](QWidget&) { AddQueryCharacter->Letter->OK->click(); }),
+              AddQueryCharacter.data());
+    EXPECT_EQ(outer.topLeft(),
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form).top() - CaptionHeight()));
+    EXPECT_EQ(CommandLine(), "AB,C A");
+    EXPECT_FALSE(RackMode) << "the line was checked again";
+
+    Perform("/3U\"nouns\"=(AB)");
+    Perform("/(B)=(9A2B2C4D12E2F3G2H9I1J1K4L2M6N8O2P1Q6R4S6T4U2V2W1X2Y2Z)");
+    EXPECT_EQ(AddQueryCharacter->BaseSet->count(), 1);
+    EXPECT_EQ(AddQueryCharacter->BuiltInSet->BagOfLetters->text(), "Bag of letters (99 of them)");
+    EXPECT_EQ(Opened([&] { form->MenuAugmentLetter->trigger(); }), AddQueryCharacter.data());
+    Type("AB(");
+    EXPECT_EQ(Opened([&] { button.click(); }), nullptr) << "not while the line has an error";
+}
+
+// The language switch reaches the dialog's texts.
+TEST_F(MainWindowTest, ASpanishLexiconGivesTheQueryConstituentItsSpanishTexts) {
+    lexicons.Add("ESPANOL.QLX", {"CHICO"}, Language::Spanish);
+    ASSERT_EQ(Start(), "");
+    Settle();
+    EXPECT_EQ(AddQueryCharacter->Presence->Item(1)->text(), "first time in word - any tile");
+    EXPECT_EQ(AddQueryCharacter->BuiltInSet->BagOfLetters->text(), "Bag of Tiles (98 of them)");
 }
 
 TEST_F(OpenerTest, TheBoardSquareOpensTheDialogOfTheBoardInUseAtTheWorkspacesFoot) {
