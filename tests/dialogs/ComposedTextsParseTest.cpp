@@ -268,7 +268,9 @@ TEST_F(ComposedTexts, QueryConstituentTextsParseInEveryLanguage) {
             const ParseResult result = ParseCommandLine(text);
             ASSERT_FALSE(result.HasError()) << "\"" << text << "\": " << result.Message->Text;
             ASSERT_EQ(CurrentCommand.QueryElementCount, 3) << text;
-            if (line.Tile != 0) EXPECT_EQ(CurrentCommand.QueryElements.back().Set.Argument, line.Tile) << text;
+            if (line.Tile != 0) {
+                EXPECT_EQ(CurrentCommand.QueryElements.back().Set.Argument, line.Tile) << text;
+            }
         }
         const ConstituentMarks marks;
         const ConstituentMarks afterRackPart{true};
