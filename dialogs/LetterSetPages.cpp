@@ -210,10 +210,22 @@ bool WordBasedSetPage::Composable() const {
 
 // ---- Pages of tiles -------------------------------------------------------------------
 
-TilePage::TilePage(QoraDialog& dialog, TileControlRows* tiles)
-    : CommandPage(dialog), TileRows(tiles), Memo(new TileTypingMemo(this)) {
+TilePage::TilePage(QoraDialog& dialog, TileControlRows* tiles, const char* firstButton, const char* secondButton)
+    : CommandPage(dialog),
+      TileRows(tiles),
+      Memo(new TileTypingMemo(this)),
+      FirstButton(new QPushButton(QString::fromLatin1(firstButton), this)),
+      SecondButton(new QPushButton(QString::fromLatin1(secondButton), this)) {
     TileRows->setParent(this);
     Memo->setFixedHeight(Memo->fontMetrics().lineSpacing() * 3 + 2 * Memo->frameWidth() + 8);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(FirstButton);
+    buttons->addWidget(SecondButton);
+    buttons->addStretch(1);
+    Body()->addWidget(TileRows);
+    Body()->addLayout(buttons);
+    Body()->addWidget(Memo);
+    Body()->addStretch(1);
     connect(Memo, &TileTypingMemo::confirmed, this, [this] { ClickIfEnabled(*OK); });
 }
 
@@ -242,22 +254,15 @@ void TilePage::TilesChanged() {
 // ---- Specified sets -----------------------------------------------------------------
 
 SpecifiedSetPage::SpecifiedSetPage(QoraDialog& dialog)
-    : TilePage(dialog, new TileControlRows(TileControlKind::Counter, TilePitch)) {
+    : TilePage(dialog, new TileControlRows(TileControlKind::Counter, TilePitch), "Zero All Values",
+               "Set All Values to 1"),
+      ZeroAllValues(FirstButton),
+      OneAllValues(SecondButton) {
     for (int slot = 0; slot < TileControlCount; ++slot) {
         SpinField& counter = *TileRows->Counter(slot);
         counter.SetRange(0, TileCountMaximum);
         counter.SetPositionText([](int count) { return count == 0 ? std::string() : FormatText("%2d", count); });
     }
-    ZeroAllValues = new QPushButton(QStringLiteral("Zero All Values"), this);
-    OneAllValues = new QPushButton(QStringLiteral("Set All Values to 1"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ZeroAllValues);
-    buttons->addWidget(OneAllValues);
-    buttons->addStretch(1);
-    Body()->addWidget(TileRows);
-    Body()->addLayout(buttons);
-    Body()->addWidget(Memo);
-    Body()->addStretch(1);
 
     connect(TileRows, &TileControlRows::counterClicked, this, [this] { TilesChanged(); });
     connect(Memo, &TileTypingMemo::tileTyped, this, [this](int tile, KeyStroke stroke) {
@@ -281,17 +286,9 @@ bool SpecifiedSetPage::Composable() const { return AnyTileCounted(Counts()); }
 // ---- All-but sets ------------------------------------------------------------------
 
 AllButSetPage::AllButSetPage(QoraDialog& dialog)
-    : TilePage(dialog, new TileControlRows(TileControlKind::CheckBox, TilePitch)) {
-    ClearAll = new QPushButton(QStringLiteral("Clear All"), this);
-    SetAll = new QPushButton(QStringLiteral("Set All"), this);
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(ClearAll);
-    buttons->addWidget(SetAll);
-    buttons->addStretch(1);
-    Body()->addWidget(TileRows);
-    Body()->addLayout(buttons);
-    Body()->addWidget(Memo);
-    Body()->addStretch(1);
+    : TilePage(dialog, new TileControlRows(TileControlKind::CheckBox, TilePitch), "Clear All", "Set All"),
+      ClearAll(FirstButton),
+      SetAll(SecondButton) {
     for (int slot = 0; slot < TileControlCount; ++slot) TileRows->Button(slot)->setFocusPolicy(Qt::NoFocus);
 
     connect(TileRows, &TileControlRows::tileClicked, this, [this] { TilesChanged(); });

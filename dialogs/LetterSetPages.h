@@ -109,7 +109,10 @@ public:
     QWidget* Home() const override;
 
 protected:
-    TilePage(QoraDialog& dialog, TileControlRows* tiles);
+    // The tiles above the page's two buttons, the memo below them.
+    TilePage(QoraDialog& dialog, TileControlRows* tiles, const char* firstButton, const char* secondButton);
+    QPushButton* FirstButton;
+    QPushButton* SecondButton;
     // The tiles of the language shown, each with its count (a check box
     // counts 1).
     LetterCounts TileCounts() const;

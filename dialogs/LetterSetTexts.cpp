@@ -64,22 +64,8 @@ const std::vector<std::string>& CountRelationItems() {
     return items;
 }
 
-std::string RelationText(int item, std::int64_t x, std::int64_t y) {
-    const std::string first = std::to_string(x);
-    switch (RelationOrAtLeast(item)) {
-        case 0: return first + "-" + std::to_string(y);
-        case 1: return first + "<" + std::to_string(y);
-        case 2: return "<" + first;
-        case 3: return "<=" + first;
-        case 4: return "!=" + first;
-        case 5: return "=" + first;
-        case 7: return ">" + first;
-        default: return first;
-    }
-}
-
 std::string ScoreOrCountBody(bool score, int item, std::int64_t x, std::int64_t y) {
-    return (score ? "$" : "#") + RelationText(item, x, y);
+    return (score ? "$" : "#") + NumericRelationText(item, std::to_string(x), std::to_string(y));
 }
 
 bool RelationSetComposable(int item, const FieldNumber& x, const FieldNumber& y, std::int32_t maximum) {

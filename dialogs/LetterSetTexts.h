@@ -18,6 +18,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogs/FilterText.h"
 #include "engine/LetterCounts.h"
 #include "engine/Tiles.h"
 #include "platform/FieldNumber.h"
@@ -45,21 +46,18 @@ enum BuiltInSetChoice : int {
 const char* BuiltInSetBody(int choice);
 
 // The eight relation items (x - y, x < y, <, <=, !=, =, >=, >) as the score
-// and count lists show them.
+// and count lists show them; they are the numeric relation items of
+// dialogs/FilterText.
 const std::vector<std::string>& ScoreRelationItems();
 const std::vector<std::string>& CountRelationItems();
-constexpr int RelationItemCount = 8;
-constexpr int AtLeastItem = 6;  // ">=", written as the bare number
 
 // A relation list that shows no item counts as ">=": its rule and its text
 // are those of item 6.
-constexpr int RelationOrAtLeast(int item) { return item < 0 || item >= RelationItemCount ? AtLeastItem : item; }
+constexpr int RelationOrAtLeast(int item) {
+    return item < 0 || item >= NumericRelationItemCount ? NumericAtLeastItem : item;
+}
 
-// The relation as a body writes it: "3-5", "3<5", "<3", "<=3", "!=3", "=3",
-// "3", ">3".
-std::string RelationText(int item, std::int64_t x, std::int64_t y);
-
-// "$" (score) or "#" (count) and the relation.
+// "$" (score) or "#" (count) and the relation: "$3-5", "#<=2", "#9".
 std::string ScoreOrCountBody(bool score, int item, std::int64_t x, std::int64_t y);
 
 // Whether a score- or count-based set with this relation and these values

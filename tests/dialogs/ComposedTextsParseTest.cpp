@@ -163,7 +163,7 @@ std::vector<std::string> SetBodies() {
         const std::int32_t max = score ? MaxTileScore : MaxTileCount;
         const std::pair<std::int64_t, std::int64_t> values[] = {
             {1, 2}, {1, 2}, {1, 0}, {2, 0}, {SetValueMaximum, 0}, {max, 0}, {max, 0}, {max - 1, 0}};
-        for (int item = -1; item < RelationItemCount; ++item) {
+        for (int item = -1; item < NumericRelationItemCount; ++item) {
             const auto [x, y] = values[RelationOrAtLeast(item)];
             EXPECT_TRUE(RelationSetComposable(item, {x, item != 4}, {y, true}, max)) << item;
             bodies.push_back(ScoreOrCountBody(score, item, x, y));

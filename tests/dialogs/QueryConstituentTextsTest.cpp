@@ -137,14 +137,5 @@ TEST_F(QueryConstituentTexts, TheQueryBasedListsReachTheQuerysLetters) {
     EXPECT_TRUE(MakeQueryBasedLists(1, 1, 0, Language::English).SameLetter.empty()) << "no lexicon";
 }
 
-TEST_F(QueryConstituentTexts, LanguageTexts) {
-    EXPECT_EQ(PresenceItems(Language::English)[2], "first time in word - certain letter(s)");
-    EXPECT_EQ(PresenceItems(Language::Spanish)[3], "repeated in word - any tile");
-    EXPECT_EQ(LetterHomeLines(Language::Spanish)[1], "Use CTRL-letter: C,L,N,R for CH,LL,\xD1,RR.");
-    EXPECT_EQ(AllLettersCaption(Language::Spanish), "All Tiles (one each)");
-    EXPECT_EQ(SameConstituentLabelText(Language::English),
-              "A query constituent is a letter, set specification, or word (or subword) reference.");
-}
-
 }  // namespace
 }  // namespace qora
