@@ -46,20 +46,22 @@ protected:
 };
 
 TEST_F(DialogOpenerTest, ItemsAndButtonsStayOffUntilTheirDialogIsPlugged) {
-    EXPECT_FALSE(form->MenuAugmentLetter->isEnabled());
-    EXPECT_FALSE(form->Controls->QueryTab->QueryCharacter->isEnabled());
+    QAction item;
+    item.setEnabled(false);
+    QPushButton& button = *form->Controls->QueryTab->RackCharacter;
+    EXPECT_FALSE(button.isEnabled()) << "a dialog not plugged in yet";
     EXPECT_TRUE(form->MenuLexicons->isEnabled());
     std::vector<DialogRequest> prepared;
-    form->PlugDialog(ControlDialog::QueryCharacter, {form->MenuAugmentLetter},
+    form->PlugDialog(ControlDialog::RackCharacter, {&item},
                      {&dialog, [this](QWidget& window) { return form->RightEdgeAtWorkspaceTop(window); },
                       [&](const DialogRequest& request) { prepared.push_back(request); }});
-    EXPECT_TRUE(form->MenuAugmentLetter->isEnabled());
-    EXPECT_TRUE(form->Controls->QueryTab->QueryCharacter->isEnabled());
-    EXPECT_TRUE(OpenThroughMenu());
+    EXPECT_TRUE(item.isEnabled());
+    EXPECT_TRUE(button.isEnabled());
+    EXPECT_TRUE(Opens([&] { item.trigger(); }));
     EXPECT_EQ(shownAt, KeptOnScreen(QRect(form->RightEdgeAtWorkspaceTop(dialog), OuterSizeOf(dialog))).topLeft());
-    EXPECT_TRUE(Opens([this] { form->Controls->QueryTab->QueryCharacter->click(); }));
+    EXPECT_TRUE(Opens([&] { button.click(); }));
     ASSERT_EQ(prepared.size(), 2u);
-    EXPECT_EQ(prepared[1].Dialog, ControlDialog::QueryCharacter);
+    EXPECT_EQ(prepared[1].Dialog, ControlDialog::RackCharacter);
     EXPECT_EQ(WorkspaceEdit, form->Workspace);
     EXPECT_TRUE(form->Workspace->hasFocus() || !form->isActiveWindow());
 }
