@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -40,13 +38,7 @@ protected:
     }
     // Clicks the choose button and picks the test's wave file.
     void Browse() {
-        WhenModalOpens([this](QWidget& modal) {
-            auto& files = static_cast<QFileDialog&>(modal);
-            // Typed into the name field: a selection made in the list can be
-            // overtaken by the dialog's own while it reads the folder.
-            files.findChild<QLineEdit*>("fileNameEdit")->setText(QString::fromStdString(chosen));
-            static_cast<QDialog&>(files).accept();
-        });
+        WhenModalOpens([this](QWidget& modal) { ChooseFile(modal, chosen); });
         QTest::mouseClick(dialog.ChooseSoundButton, Qt::LeftButton);
     }
 

@@ -4,7 +4,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMessageBox>
@@ -156,9 +155,7 @@ TEST_F(WordBuildingWindowTest, TheEndOfGameDialogComesBackAfterAGridExport) {
                 AnswerEndOfGame(EndGameChoice::ContinuePlaying);
                 static_cast<QMessageBox&>(report).button(QMessageBox::Ok)->click();
             });
-            auto& dialog = static_cast<QFileDialog&>(save);
-            dialog.selectFile(QString::fromStdString(path));
-            QMetaObject::invokeMethod(&dialog, "accept");
+            ChooseFile(save, path);
         });
         dialog.SetChoice(EndGameChoice::ExportCreateGrid);
         dialog.OKButton->click();
