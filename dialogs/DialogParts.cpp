@@ -2,11 +2,16 @@
 
 #include <QBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 #include "dialogs/HelpDialog.h"
+#include "dialogs/QueryConstituentTexts.h"
 #include "platform/qt/Focus.h"
+#include "platform/qt/NumberField.h"
+#include "platform/qt/SpinField.h"
 #include "platform/qt/Text.h"
+#include "platform/qt/TileControls.h"
 
 namespace qora {
 
@@ -71,7 +76,10 @@ CommandPage::CommandPage(QoraDialog& dialog)
 
 void CommandPage::UpdateOK(bool allowed) { OK->setEnabled(allowed && Composable()); }
 
-QWidget* CommandPage::Home() const { return OK->isEnabled() ? OK : nullptr; }
+QWidget* CommandPage::Home() const {
+    if (homeControl_ != nullptr) return homeControl_;
+    return OK->isEnabled() ? OK : nullptr;
+}
 
 void CommandPage::FocusHome() {
     if (QWidget* home = Home()) MoveFocus(*home);
@@ -80,6 +88,67 @@ void CommandPage::FocusHome() {
 void CommandPage::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
     FocusHome();
+}
+
+LetterPage::LetterPage(QoraDialog& dialog, int pitch)
+    : CommandPage(dialog),
+      LetterHome(new TileTypingMemo(this)),
+      Letters(new TileControlRows(TileControlKind::RadioButton, pitch, this)) {
+    LetterHome->setFixedHeight(LetterHome->fontMetrics().lineSpacing() * 2 + 2 * LetterHome->frameWidth() + 8);
+    SetHomeControl(LetterHome);
+    Letters->SetTileChecked(1, true);
+    Body()->addWidget(LetterHome);
+    Body()->addWidget(Letters);
+    Body()->addStretch(1);
+    connect(Letters, &TileControlRows::tileClicked, this, [this] { MoveFocus(*LetterHome); });
+    connect(LetterHome, &TileTypingMemo::tileTyped, this, [this](int tile) { Letters->SetTileChecked(tile, true); });
+    connect(LetterHome, &TileTypingMemo::confirmed, this, [this] { ClickIfEnabled(*OK); });
+}
+
+void LetterPage::SetLanguage(Language language) {
+    Letters->SetLanguage(language);
+    if (Letters->CheckedTile() == 0) Letters->SetTileChecked(1, true);
+    LetterHome->SetLines(LetterHomeLines(language));
+}
+
+std::string LetterPage::CheckedCaption() const {
+    const int tile = Letters->CheckedTile();
+    return TileControlCaption(Letters->CurrentLanguage(), tile != 0 ? tile : 1);
+}
+
+RepetitionCountBox::RepetitionCountBox(QWidget* parent)
+    : QGroupBox(QStringLiteral("Repetition Count"), parent), Value(new QLineEdit(this)), Arrows(new UpDown(this)) {
+    constexpr int countColumns = 11;
+    Value->setReadOnly(true);
+    Value->setFocusPolicy(Qt::NoFocus);
+    Value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Value->setFixedWidth(FieldWidthForDigits(*Value, countColumns));
+    Arrows->SetRange(0, RepeatCountMaximum);
+    Arrows->setFixedHeight(Value->sizeHint().height());
+    auto* row = new QHBoxLayout(this);
+    row->setSpacing(0);
+    row->addWidget(Value);
+    row->addWidget(Arrows);
+    row->addStretch(1);
+    connect(Arrows, &UpDown::clicked, this, [this](UpDownButton button) { Click(button == UpDownButton::Up); });
+    Restart();
+}
+
+void RepetitionCountBox::Restart() {
+    count_ = 1;
+    ShowCount();
+}
+
+void RepetitionCountBox::Click(bool up) {
+    if (up && count_ < RepeatCountMaximum) ++count_;
+    if (!up && count_ > 0) --count_;
+    ShowCount();
+}
+
+// The arrows' position follows the count, so that neither arrow goes dead.
+void RepetitionCountBox::ShowCount() {
+    Arrows->SetPosition(count_);
+    Value->setText(FromCodePage(RepeatCountText(count_)));
 }
 
 QLabel* NewWrappedLabel(const char* text, QWidget& parent) {

@@ -6,6 +6,7 @@
 // and have a Help button beside those two.
 #pragma once
 
+#include <QGroupBox>
 #include <QPointer>
 #include <QWidget>
 #include <initializer_list>
@@ -16,10 +17,17 @@
 class QAbstractButton;
 class QBoxLayout;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
 
+#include "engine/Tiles.h"
+
 namespace qora {
+
+class TileControlRows;
+class TileTypingMemo;
+class UpDown;
 
 // The one form of a dialog, made on first use with `parent`.
 template <class Form>
@@ -78,8 +86,9 @@ public:
     void UpdateOK(bool allowed = true);
 
     // Where the focus goes when the page comes up and when the mouse is
-    // released on the page's free area: by default its OK button, when it is
-    // enabled.
+    // released on the page's free area: the control set here (a tile page's
+    // memo), or else its OK button, when it is enabled.
+    void SetHomeControl(QWidget* control) { homeControl_ = control; }
     virtual QWidget* Home() const;
     void FocusHome();
 
@@ -88,6 +97,52 @@ protected:
 
 private:
     QVBoxLayout* body_;
+    QWidget* homeControl_ = nullptr;
+};
+
+// The Letter page of the query-constituent and rack-letter dialogs: one tile
+// chosen among 28 bold radio buttons (LetterA..Letter2) or typed in the memo
+// LetterHome, which keeps the focus (a click on a tile gives it back); Enter
+// in the memo confirms the page while its OK is enabled.
+class LetterPage : public CommandPage {
+    Q_OBJECT
+
+public:
+    // pitch: from one tile to the next at 96 pixels per inch.
+    LetterPage(QoraDialog& dialog, int pitch);
+
+    TileTypingMemo* LetterHome;
+    TileControlRows* Letters;  // by slot (SlotOfName)
+
+    // The tiles and the typing hint of the language; the first tile is
+    // checked when the one checked is a Spanish extra that it hides.
+    void SetLanguage(Language language);
+    // The caption of the tile checked, which is the text it adds ("CH").
+    std::string CheckedCaption() const;
+};
+
+// The "Repetition Count" group of the query dialogs: how many times a
+// constituent stands in the query, 0 (zero or more) to RepeatCountMaximum,
+// shown in a read-only field ("%11d", " 0 or more") beside up-down arrows.
+// The count is the box's own: each click of an arrow moves it by one within
+// the range, and every showing of the dialog restarts it at 1.
+class RepetitionCountBox : public QGroupBox {
+    Q_OBJECT
+
+public:
+    explicit RepetitionCountBox(QWidget* parent = nullptr);
+
+    QLineEdit* Value;  // RepetitionCountValue
+    UpDown* Arrows;    // RepetitionCountUpDown
+
+    int Count() const { return count_; }
+    void Restart();
+
+private:
+    void Click(bool up);
+    void ShowCount();
+
+    int count_ = 1;
 };
 
 // A word-wrapped label of code-page text.

@@ -36,16 +36,7 @@ namespace {
 constexpr int FormWidth = 738;
 constexpr int FormHeight = 475;
 constexpr int LetterPitch = 48;
-constexpr int RepeatCountColumns = 11;
 constexpr int BaseSetColumns = 48;
-
-// A page whose focus goes to one control of its own (the Letter page's memo).
-class PageWithHome : public CommandPage {
-public:
-    using CommandPage::CommandPage;
-    QWidget* HomeControl = nullptr;
-    QWidget* Home() const override { return HomeControl; }
-};
 
 // The blank page: a pattern-implying blank cannot join a line with a rack
 // part.
@@ -133,21 +124,7 @@ TAddQueryCharacter::TAddQueryCharacter(QWidget* parent)
 }
 
 void TAddQueryCharacter::BuildFrame(QBoxLayout& layout) {
-    RepetitionCount = new QGroupBox(QStringLiteral("Repetition Count"), this);
-    RepetitionCountValue = new QLineEdit(RepetitionCount);
-    RepetitionCountValue->setReadOnly(true);
-    RepetitionCountValue->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    RepetitionCountValue->setFixedWidth(FieldWidthForDigits(*RepetitionCountValue, RepeatCountColumns));
-    RepetitionCountUpDown = new UpDown(RepetitionCount);
-    RepetitionCountUpDown->SetRange(0, RepeatCountMaximum);
-    RepetitionCountUpDown->SetPosition(RepeatCount);
-    RepetitionCountUpDown->setFixedHeight(RepetitionCountValue->sizeHint().height());
-    auto* count = new QHBoxLayout(RepetitionCount);
-    count->setSpacing(0);
-    count->addWidget(RepetitionCountValue);
-    count->addWidget(RepetitionCountUpDown);
-    count->addStretch(1);
-    ShowRepeatCount();
+    RepetitionCount = new RepetitionCountBox(this);
 
     Requirement = new RadioGroup("Required to be included in the result", {"no", "yes"}, this);
     Requirement->SetItemIndex(0);
@@ -184,27 +161,12 @@ void TAddQueryCharacter::BuildFrame(QBoxLayout& layout) {
     frame->addLayout(right);
     layout.addLayout(frame);
 
-    connect(RepetitionCountUpDown, &UpDown::clicked, this,
-            [this](UpDownButton button) { RepetitionCountUpDownClick(button == UpDownButton::Up); });
     connect(Presence, &RadioGroup::clicked, this, &TAddQueryCharacter::PresenceClick);
     connect(PresenceOK, &QPushButton::clicked, this, &TAddQueryCharacter::PresenceOKClick);
 }
 
 void TAddQueryCharacter::BuildLetterPage() {
-    auto* page = new PageWithHome(*this);
-    Letter = page;
-    LetterHome = new TileTypingMemo(page);
-    LetterHome->setFixedHeight(LetterHome->fontMetrics().lineSpacing() * 2 + 2 * LetterHome->frameWidth() + 8);
-    page->HomeControl = LetterHome;
-    Letters = new TileControlRows(TileControlKind::RadioButton, LetterPitch, page);
-    Letters->SetTileChecked(1, true);
-    page->Body()->addWidget(LetterHome);
-    page->Body()->addWidget(Letters);
-    page->Body()->addStretch(1);
-
-    connect(Letters, &TileControlRows::tileClicked, this, [this] { MoveFocus(*LetterHome); });
-    connect(LetterHome, &TileTypingMemo::tileTyped, this, [this](int tile) { Letters->SetTileChecked(tile, true); });
-    connect(LetterHome, &TileTypingMemo::confirmed, this, [this] { ClickIfEnabled(*Letter->OK); });
+    Letter = new LetterPage(*this, LetterPitch);
     connect(Letter->OK, &QPushButton::clicked, this, &TAddQueryCharacter::LetterOKClick);
 }
 
@@ -299,7 +261,7 @@ CommandPage& TAddQueryCharacter::PageAt(int index) const { return *static_cast<C
 void TAddQueryCharacter::ApplyLexiconLanguage() {
     const Language language = ActiveLanguage();
     SetItems(*Presence, PresenceItems(language));
-    LetterHome->SetLines(LetterHomeLines(language));
+    Letter->SetLanguage(language);
     BuiltInSet->ApplyLanguage(language);
     BuiltInSet->AllLetters->setText(FromCodePage(AllLettersCaption(language)));
     WordBasedSet->ApplyLanguage(language);
@@ -329,12 +291,10 @@ void TAddQueryCharacter::FillQueryBasedLists() {
 
 void TAddQueryCharacter::FormActivate() {
     const Language language = ActiveLanguage();
-    for (TileControlRows* tiles : {Letters, SpecifiedSet->TileRows, AllButSet->TileRows}) tiles->SetLanguage(language);
-    if (Letters->CheckedTile() == 0) Letters->SetTileChecked(1, true);  // a Spanish extra, hidden now
+    Letter->SetLanguage(language);
+    for (TileControlRows* tiles : {SpecifiedSet->TileRows, AllButSet->TileRows}) tiles->SetLanguage(language);
     LeadingBlank = std::string(RackMode ? 1 : 0, ' ');
-    RepeatCount = 1;
-    RepetitionCountUpDown->SetPosition(RepeatCount);
-    ShowRepeatCount();
+    RepetitionCount->Restart();
     BlankKind->SetItemIndex(BlankKindAtActivation(BlankKind->ItemIndex(), QuerySettings.ZeroScoringBlanks != 0));
     Presence->SetItemIndex(NoRestriction);
     PresenceOK->hide();
@@ -384,20 +344,8 @@ void TAddQueryCharacter::PresenceClick() {
     UpdatePageControls();
 }
 
-// The count is the dialog's own; the arrows only report their clicks.
-void TAddQueryCharacter::RepetitionCountUpDownClick(bool up) {
-    if (up && RepeatCount < RepeatCountMaximum) ++RepeatCount;
-    if (!up && RepeatCount > 0) --RepeatCount;
-    RepetitionCountUpDown->SetPosition(RepeatCount);
-    ShowRepeatCount();
-}
-
-void TAddQueryCharacter::ShowRepeatCount() {
-    RepetitionCountValue->setText(FromCodePage(RepeatCountText(RepeatCount)));
-}
-
 ConstituentMarks TAddQueryCharacter::Marks() const {
-    return {!LeadingBlank.empty(), RepeatCount, Requirement->ItemIndex() == 1, Presence->ItemIndex(),
+    return {!LeadingBlank.empty(), RepetitionCount->Count(), Requirement->ItemIndex() == 1, Presence->ItemIndex(),
             SetMembers->ItemIndex() == 1};
 }
 
@@ -411,9 +359,7 @@ void TAddQueryCharacter::Append(const std::string& text) {
 void TAddQueryCharacter::PresenceOKClick() { Append(PresenceText(Marks())); }
 
 void TAddQueryCharacter::LetterOKClick() {
-    const int tile = Letters->CheckedTile();
-    const std::string letter = LetterText(Marks(), TileControlCaption(ActiveLanguage(), tile != 0 ? tile : 1));
-    Append(KeptApartFromLine(CommandLine(), letter));
+    Append(KeptApartFromLine(CommandLine(), LetterText(Marks(), Letter->CheckedCaption())));
 }
 
 void TAddQueryCharacter::BlankOKClick() {

@@ -27,12 +27,13 @@ class AllButSetPage;
 class BuiltInSetPage;
 class CommandPage;
 class CommitComboBox;
+class LetterPage;
 class PageControl;
+class RepetitionCountBox;
 class RadioGroup;
 class SpecifiedSetPage;
 class TileControlRows;
 class TileTypingMemo;
-class UpDown;
 class WordBasedSetPage;
 
 // The pages of QCKinds, in tab order.
@@ -55,9 +56,7 @@ public:
     explicit TAddQueryCharacter(QWidget* parent = nullptr);
 
     // ---- The frame ----
-    QGroupBox* RepetitionCount;
-    QLineEdit* RepetitionCountValue;
-    UpDown* RepetitionCountUpDown;
+    RepetitionCountBox* RepetitionCount;  // RepetitionCountValue, RepetitionCountUpDown
     RadioGroup* Requirement;
     RadioGroup* Presence;
     RadioGroup* SetMembers;
@@ -67,9 +66,7 @@ public:
     PageControl* QCKinds;
 
     // ---- The pages; each has its own OK and Help buttons ----
-    CommandPage* Letter;
-    TileTypingMemo* LetterHome;
-    TileControlRows* Letters;  // LetterA..LetterZ, Letter1, Letter2 by slot (SlotOfName)
+    LetterPage* Letter;  // LetterHome, LetterA..Letter2
     CommandPage* Blank;
     RadioGroup* BlankKind;
     QLabel* Label1;
@@ -86,9 +83,7 @@ public:
     CommitComboBox* SameConstituentValue;
     QLabel* SameConstituentLabel;
 
-    // The repetition count (the arrows' clicks change it) and the blank that
-    // ends a rack part, both set at every showing.
-    int RepeatCount = 1;
+    // The blank that ends a rack part, set at every showing.
     std::string LeadingBlank;
 
     // The language switch: the texts that depend on the primary lexicon's
@@ -111,13 +106,11 @@ private:
     void AddPages();
 
     ConstituentMarks Marks() const;
-    void ShowRepeatCount();
     void FillQueryBasedLists();
     void UpdateQueryBasedButtons();
 
     void UpdatePageControls();
     void PresenceClick();
-    void RepetitionCountUpDownClick(bool up);
     void Append(const std::string& text);
 
     void PresenceOKClick();

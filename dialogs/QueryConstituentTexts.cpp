@@ -73,13 +73,17 @@ std::string KeptApartFromLine(std::string_view line, std::string text) {
     return text;
 }
 
+std::string BlankScoringSwitch(int blankKind, bool zeroScoringBlanks) {
+    if (zeroScoringBlanks && blankKind == LetterScoringBlank) return "/-Z";
+    if (!zeroScoringBlanks && blankKind == ZeroScoringBlank) return "/Z";
+    return "";
+}
+
 std::string BlankText(const ConstituentMarks& marks, int blankKind, bool zeroScoringBlanks) {
     const bool scored = blankKind != PatternImplyingBlank;
     if (scored && marks.RepeatCount == 0) return Blank(marks) + "*";
-    std::string scoring;
-    if (scored && zeroScoringBlanks && blankKind == LetterScoringBlank) scoring = "/-Z";
-    if (scored && !zeroScoringBlanks && blankKind == ZeroScoringBlank) scoring = "/Z";
-    return Blank(marks) + Count(marks) + (scored ? "?" : ".") + Requirement(marks) + scoring;
+    return Blank(marks) + Count(marks) + (scored ? "?" : ".") + Requirement(marks) +
+           BlankScoringSwitch(blankKind, zeroScoringBlanks);
 }
 
 int BlankKindAtActivation(int blankKind, bool zeroScoringBlanks) {
@@ -111,6 +115,27 @@ std::string UserDefinedSetText(const ConstituentMarks& marks, int setNumber) {
 
 std::string QueryBasedSetText(const ConstituentMarks& marks, bool sameLetter, int k) {
     return Blank(marks) + Count(marks) + "(" + (sameLetter ? "R" : "S") + std::to_string(k) + ")";
+}
+
+std::string RackLetterText(bool inRackPart, std::string_view tile, bool required) {
+    return (inRackPart ? "" : ",") + std::string(tile) + (required ? "!" : "");
+}
+
+std::string RackBlankText(bool inRackPart, bool required, int blankKind, bool zeroScoringBlanks) {
+    return RackLetterText(inRackPart, "?", required) + BlankScoringSwitch(blankKind, zeroScoringBlanks);
+}
+
+std::string WordReferenceText(const ConstituentMarks& marks, const WordReferenceChoice& reference) {
+    std::string inside = reference.Mapping ? "M" : "";
+    const bool reversed = reference.Kind == EntireWordReversedKind || reference.Kind == SubwordReversedKind;
+    if (reversed) inside += "~";
+    if (reference.Kind == SubwordKind || reference.Kind == SubwordReversedKind) {
+        const auto position = [](int at, bool fromEnd) { return std::to_string(at) + (fromEnd ? "|" : ""); };
+        inside += position(reference.From, reference.FromEnd);
+        if (reference.FromEnd != reference.ThruEnd || reference.From != reference.Thru)
+            inside += "-" + position(reference.Thru, reference.ThruEnd);
+    }
+    return Blank(marks) + Count(marks) + "[" + inside + "]" + Requirement(marks);
 }
 
 QueryBasedLists MakeQueryBasedLists(int elementCount, int wildCardCount, int maxWordLength, Language language) {

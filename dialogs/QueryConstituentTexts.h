@@ -1,5 +1,8 @@
-// What the Add Query Constituent dialog (dialogs/QueryConstituentDialog)
-// types onto the command line, and its language-dependent texts, free of Qt.
+// What the query dialogs type onto the command line, and their
+// language-dependent texts, free of Qt: the Add Query Constituent dialog
+// (dialogs/QueryConstituentDialog), the Add Rack Character dialog
+// (dialogs/RackCharacterDialog) and the Add Word Reference dialog
+// (dialogs/WordReferenceDialog).
 //
 // Every constituent text is built from the frame's choices:
 //   b  a leading blank when the command line ends inside a rack part, so
@@ -72,6 +75,11 @@ enum BlankKindItem : int { LetterScoringBlank, ZeroScoringBlank, PatternImplying
 // differs from the line's; "*" (any number of blanks) for a count of 0.
 std::string BlankText(const ConstituentMarks& marks, int blankKind, bool zeroScoringBlanks);
 
+// The switch of blank scoring that a blank of this kind adds to a line whose
+// blanks score zero or not: "/Z", "/-Z", or nothing when the line already
+// scores blanks so (and for a pattern-implying blank).
+std::string BlankScoringSwitch(int blankKind, bool zeroScoringBlanks);
+
 // Whether the Blank page may type a blank of this kind: a pattern-implying
 // blank makes the query a pattern query, which cannot have a rack part.
 constexpr bool BlankComposable(int blankKind, bool lineHasRackPart) {
@@ -97,6 +105,37 @@ std::string SpecifiedSetText(const ConstituentMarks& marks, std::string_view til
 std::string AllButSetText(const ConstituentMarks& marks, std::string_view tiles);
 std::string UserDefinedSetText(const ConstituentMarks& marks, int setNumber);
 std::string QueryBasedSetText(const ConstituentMarks& marks, bool sameLetter, int k);
+
+// ---- Rack letters and blanks -------------------------------------------------------
+
+// A rack element begins the rack part with "," unless the line already ends
+// inside one; "!" when it is required.
+//   a tile:   ",Q", "E!" (inside a rack part)
+//   a blank:  ",?", "?!", ",?/Z" (with BlankScoringSwitch)
+std::string RackLetterText(bool inRackPart, std::string_view tile, bool required);
+std::string RackBlankText(bool inRackPart, bool required, int blankKind, bool zeroScoringBlanks);
+
+// ---- Word references ----------------------------------------------------------------
+
+// The kinds of word reference, as the dialog's radio buttons list them.
+enum WordReferenceKind : int { EntireWordKind, EntireWordReversedKind, SubwordKind, SubwordReversedKind };
+
+// A reference to a word of the word-reference source: its kind, the mapping
+// mark, and for a subword its first and last positions (from 1), each
+// counted from the word's start or from its end.
+struct WordReferenceChoice {
+    int Kind = EntireWordKind;
+    bool Mapping = false;
+    int From = 1;
+    bool FromEnd = false;
+    int Thru = 1;
+    bool ThruEnd = true;
+};
+
+// b n "[" M ~ positions "]" r: "[]", "[M~]!", " 3[]", "[2-1|]", "[3|]",
+// "[M~1-2|]". The positions are one number when both count from the same
+// end and are equal, else a range; "|" marks a position counted from the end.
+std::string WordReferenceText(const ConstituentMarks& marks, const WordReferenceChoice& reference);
 
 // ---- The query-based lists ------------------------------------------------------------
 

@@ -7,6 +7,7 @@
 #include "dialogs/LetterSetPages.h"
 #include "dialogs/PrintDialog.h"
 #include "dialogs/ProbeSlateDialog.h"
+#include "dialogs/WordReferenceDialog.h"
 #include "engine/Lexicons.h"
 #include "engine/QueryEvaluation.h"
 #include "games/LetterGridWindow.h"
@@ -94,6 +95,7 @@ void ConnectMainWindow(TForm2& form) {
     AddLexiconStatusHook([](const LexiconStatusChange& change) {
         if (Form2 == nullptr) return;
         if (change.LanguageChanged) Form2->ApplyLexiconLanguage();
+        FillWordReferencePositions();
         FillProbeWordNumbers();
         Form2->ShowLexiconCaption();
     });

@@ -30,7 +30,8 @@ void PlugFilterDialogs(TForm2& form);
 // The query page's set dialogs: labelling a set, set (B) and set ($).
 void PlugSetDialogs(TForm2& form);
 
-// The query page's dialogs: the query constituent.
+// The query page's dialogs: the query constituent, the rack letter or blank
+// and the word reference.
 void PlugQueryDialogs(TForm2& form);
 
 // The presentation page's dialogs: the word count, the layout, the maximum

@@ -238,6 +238,33 @@ std::vector<ConstituentLine> QueryConstituentLines() {
     return lines;
 }
 
+// Every rack element and word reference the rack-letter and word-reference
+// dialogs type, after a query and inside a rack part.
+std::vector<ConstituentLine> RackAndWordReferenceLines() {
+    std::vector<ConstituentLine> lines;
+    for (const char* before : {"AB", "AB,C", "AB,R"}) {
+        const bool inRackPart = std::string_view(before).find(',') != std::string_view::npos;
+        for (const bool required : {false, true}) {
+            for (int tile = 1; tile <= ActiveTileCount(); ++tile)
+                lines.push_back(
+                    {before, KeptApartFromLine(before, RackLetterText(inRackPart, TileCaption(tile), required)), tile});
+            for (const int kind : {LetterScoringBlank, ZeroScoringBlank})
+                for (const bool zero : {false, true})
+                    lines.push_back({before, RackBlankText(inRackPart, required, kind, zero)});
+            for (const int count : {1, 0, 3})
+                for (int kind = EntireWordKind; kind <= SubwordReversedKind; ++kind)
+                    for (const bool mapping : {false, true})
+                        for (const auto& [from, thru] : {std::pair{1, 1}, {2, 15}, {15, 1}})
+                            for (const bool fromEnd : {false, true})
+                                for (const bool thruEnd : {false, true})
+                                    lines.push_back(
+                                        {before, WordReferenceText({inRackPart, count, required},
+                                                                   {kind, mapping, from, fromEnd, thru, thruEnd})});
+        }
+    }
+    return lines;
+}
+
 class ComposedTexts : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramState(); }
@@ -280,6 +307,25 @@ TEST_F(ComposedTexts, QueryConstituentTextsParseInEveryLanguage) {
              {"AB" + SpecifiedSetText(marks, SpecifiedSetTiles({})), "AB" + AllButSetText(marks, AllButSetTiles(every)),
               QueryBasedSetText(marks, false, 1), "AB,CD" + BlankText(afterRackPart, PatternImplyingBlank, false)})
             EXPECT_TRUE(ParseCommandLine(refused).HasError()) << refused;
+    }
+}
+
+// Each is one more constituent, a rack letter the tile chosen.
+TEST_F(ComposedTexts, RackAndWordReferenceTextsParseInEveryLanguage) {
+    for (const Language language : {Language::English, Language::French, Language::Spanish}) {
+        SetLanguageTables(language);
+        for (const ConstituentLine& line : RackAndWordReferenceLines()) {
+            ParseCommandLine(line.Before);
+            const std::size_t elements = CurrentCommand.QueryElements.size();
+            const std::string text = line.Before + line.Text;
+            const ParseResult result = ParseCommandLine(text);
+            ASSERT_FALSE(result.HasError()) << "\"" << text << "\": " << result.Message->Text;
+            ASSERT_EQ(CurrentCommand.QueryElements.size(), elements + 1) << text;
+            if (line.Tile != 0) {
+                EXPECT_EQ(CurrentCommand.QueryElements.back().Set.Argument, line.Tile) << text;
+                EXPECT_TRUE(CurrentCommand.QueryElements.back().InRack) << text;
+            }
+        }
     }
 }
 

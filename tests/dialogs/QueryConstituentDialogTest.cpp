@@ -53,7 +53,7 @@ protected:
         QTest::keyClick(&widget, key, modifiers);
     }
     void Arrow(UpDownButton button, int times = 1) {
-        for (int i = 0; i < times; ++i) dialog.RepetitionCountUpDown->Click(button);
+        for (int i = 0; i < times; ++i) dialog.RepetitionCount->Arrows->Click(button);
     }
 };
 
@@ -62,13 +62,13 @@ protected:
 // start again from the count shown.
 TEST_F(QueryConstituentDialogTest, EachShowingResetsTheFrameAndKeepsThePages) {
     Show();
-    EXPECT_TRUE(dialog.LetterHome->hasFocus());
+    EXPECT_TRUE(dialog.Letter->LetterHome->hasFocus());
     dialog.Requirement->Item(1)->click();
-    dialog.Letters->Button(SlotOfName('Q'))->click();
+    dialog.Letter->Letters->Button(SlotOfName('Q'))->click();
     ChoosePage(BlankPageIndex);
     dialog.BlankKind->Item(PatternImplyingBlank)->click();
     Arrow(UpDownButton::Up, RepeatCountMaximum + 5);
-    EXPECT_EQ(dialog.RepeatCount, RepeatCountMaximum);
+    EXPECT_EQ(dialog.RepetitionCount->Count(), RepeatCountMaximum);
     ChoosePresence(RepeatedAnyLetter);
     EXPECT_TRUE(dialog.PresenceOK->isVisible());
     EXPECT_FALSE(dialog.QCKinds->isEnabled());
@@ -80,9 +80,9 @@ TEST_F(QueryConstituentDialogTest, EachShowingResetsTheFrameAndKeepsThePages) {
     EXPECT_EQ(dialog.Presence->ItemIndex(), NoRestriction);
     EXPECT_FALSE(dialog.PresenceOK->isVisible());
     EXPECT_TRUE(dialog.QCKinds->PageEnabled(BlankPageIndex));
-    EXPECT_EQ(dialog.RepetitionCountValue->text(), "          1");
+    EXPECT_EQ(dialog.RepetitionCount->Value->text(), "          1");
     Arrow(UpDownButton::Down, 2);
-    EXPECT_EQ(dialog.RepetitionCountValue->text(), " 0 or more");
+    EXPECT_EQ(dialog.RepetitionCount->Value->text(), " 0 or more");
     dialog.Letter->OK->click();
     EXPECT_EQ(Typed(), "0Q!");
 
@@ -111,11 +111,11 @@ TEST_F(QueryConstituentDialogTest, PresenceChoosesPagesAndMarks) {
     ChoosePresence(FirstTimeCertainLetters);
     EXPECT_EQ(dialog.QCKinds->ActivePageIndex(), LetterPageIndex);
     EXPECT_TRUE(dialog.Letter->OK->isEnabled());
-    EXPECT_TRUE(dialog.LetterHome->hasFocus());
+    EXPECT_TRUE(dialog.Letter->LetterHome->hasFocus());
     Arrow(UpDownButton::Up);
     dialog.Requirement->Item(1)->click();
-    dialog.Letters->Button(SlotOfName('X'))->click();
-    Key(*dialog.LetterHome, Qt::Key_Return);
+    dialog.Letter->Letters->Button(SlotOfName('X'))->click();
+    Key(*dialog.Letter->LetterHome, Qt::Key_Return);
     EXPECT_EQ(Typed(), "2(+X!)");
     EXPECT_FALSE(dialog.isVisible());
 
@@ -140,22 +140,22 @@ TEST_F(QueryConstituentDialogTest, PresenceChoosesPagesAndMarks) {
 TEST_F(QueryConstituentDialogTest, TheLetterPageTakesClicksAndKeys) {
     Show("ABC,DE");
     dialog.Requirement->Item(0)->click();
-    dialog.Letters->Button(SlotOfName('F'))->click();
-    EXPECT_TRUE(dialog.LetterHome->hasFocus());
+    dialog.Letter->Letters->Button(SlotOfName('F'))->click();
+    EXPECT_TRUE(dialog.Letter->LetterHome->hasFocus());
     dialog.Letter->OK->click();
     EXPECT_EQ(Typed(), "ABC,DE F");
 
     ClearLine();
     Show();
-    Key(*dialog.LetterHome, Qt::Key_K);
-    EXPECT_TRUE(dialog.Letters->TileChecked(11));
-    Key(*dialog.LetterHome, Qt::Key_Escape);
+    Key(*dialog.Letter->LetterHome, Qt::Key_K);
+    EXPECT_TRUE(dialog.Letter->Letters->TileChecked(11));
+    Key(*dialog.Letter->LetterHome, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(Typed(), "");
 
     SwitchLanguage(Language::Spanish);
     Show();
-    EXPECT_EQ(ToCodePage(dialog.Letters->Button(SlotOfName('O'))->text()), "\xD1");
+    EXPECT_EQ(ToCodePage(dialog.Letter->Letters->Button(SlotOfName('O'))->text()), "\xD1");
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
@@ -163,19 +163,19 @@ TEST_F(QueryConstituentDialogTest, TheLetterPageTakesClicksAndKeys) {
     } keys[] = {
         {Qt::Key_N, Qt::ControlModifier, 'O'}, {Qt::Key_Z, Qt::NoModifier, '2'}, {Qt::Key_K, Qt::NoModifier, '2'}};
     for (const auto& k : keys) {
-        Key(*dialog.LetterHome, k.key, k.modifiers);
-        EXPECT_TRUE(dialog.Letters->Button(SlotOfName(k.slot))->isChecked()) << k.slot;
+        Key(*dialog.Letter->LetterHome, k.key, k.modifiers);
+        EXPECT_TRUE(dialog.Letter->Letters->Button(SlotOfName(k.slot))->isChecked()) << k.slot;
     }
-    TypeCharacters(*dialog.LetterHome, QString(QChar(0xE9)));
-    EXPECT_TRUE(dialog.Letters->Button(SlotOfName('F'))->isChecked()) << "\xE9 is E";
-    Key(*dialog.LetterHome, Qt::Key_C, Qt::ControlModifier);
-    Key(*dialog.LetterHome, Qt::Key_Return);
+    TypeCharacters(*dialog.Letter->LetterHome, QString(QChar(0xE9)));
+    EXPECT_TRUE(dialog.Letter->Letters->Button(SlotOfName('F'))->isChecked()) << "\xE9 is E";
+    Key(*dialog.Letter->LetterHome, Qt::Key_C, Qt::ControlModifier);
+    Key(*dialog.Letter->LetterHome, Qt::Key_Return);
     EXPECT_EQ(Typed(), "CH");
 
     ClearLine();
     Show("AC");
-    Key(*dialog.LetterHome, Qt::Key_H);
-    Key(*dialog.LetterHome, Qt::Key_Return);
+    Key(*dialog.Letter->LetterHome, Qt::Key_H);
+    Key(*dialog.Letter->LetterHome, Qt::Key_Return);
     EXPECT_EQ(Typed(), "ACh") << "an H after a single C stays an H";
 }
 

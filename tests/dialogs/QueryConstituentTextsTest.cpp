@@ -54,6 +54,38 @@ TEST_F(QueryConstituentTexts, PresenceLettersAndBlanks) {
     for (const Case& c : cases) EXPECT_EQ(c.text, c.expected);
 }
 
+TEST_F(QueryConstituentTexts, RackLettersAndBlanksBeginARackPartOnlyOutsideOne) {
+    EXPECT_EQ(RackLetterText(false, "Q", false), ",Q");
+    EXPECT_EQ(RackLetterText(true, "E", true), "E!");
+    EXPECT_EQ(RackLetterText(false, "LL", false), ",LL");
+    EXPECT_EQ(RackBlankText(false, false, ZeroScoringBlank, false), ",?/Z");
+    EXPECT_EQ(RackBlankText(false, false, LetterScoringBlank, true), ",?/-Z");
+    EXPECT_EQ(RackBlankText(false, false, ZeroScoringBlank, true), ",?");
+    EXPECT_EQ(RackBlankText(true, true, LetterScoringBlank, false), "?!");
+    EXPECT_EQ(RackBlankText(false, true, ZeroScoringBlank, false), ",?!/Z");
+}
+
+TEST_F(QueryConstituentTexts, WordReferences) {
+    struct Case {
+        ConstituentMarks marks;
+        WordReferenceChoice reference;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {Marks(false, 1, false), {}, "[]"},
+        {Marks(false, 1, true), {EntireWordReversedKind, true}, "[M~]!"},
+        {Marks(false, 0, false), {}, "0[]"},
+        {Marks(true, 3, false), {}, " 3[]"},
+        {Marks(false, 1, false), {SubwordKind, false, 2, false, 1, true}, "[2-1|]"},
+        {Marks(false, 1, false), {SubwordKind, false, 3, false, 3, false}, "[3]"},
+        {Marks(false, 1, false), {SubwordKind, false, 3, true, 3, true}, "[3|]"},
+        {Marks(false, 1, false), {SubwordKind, false, 3, false, 3, true}, "[3-3|]"},
+        {Marks(false, 1, false), {SubwordReversedKind, true, 1, false, 2, true}, "[M~1-2|]"},
+        {Marks(false, 2, true), {SubwordKind, true, 4, true, 2, false}, "2[M4|-2]!"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(WordReferenceText(c.marks, c.reference), c.expected);
+}
+
 TEST_F(QueryConstituentTexts, SetTextsTakeTheirOwnMarks) {
     struct Case {
         std::string text;

@@ -32,9 +32,11 @@
 #include "dialogs/ProbabilityFilterDialog.h"
 #include "dialogs/ProbeSlateDialog.h"
 #include "dialogs/QueryConstituentDialog.h"
+#include "dialogs/RackCharacterDialog.h"
 #include "dialogs/ShowDefinitionsDialog.h"
 #include "dialogs/TourneyInfoDialog.h"
 #include "dialogs/WordCountDialog.h"
+#include "dialogs/WordReferenceDialog.h"
 #include "mainwindow/ControlTexts.h"
 #include "mainwindow/FilterControls.h"
 #include "mainwindow/MainControls.h"
@@ -250,6 +252,33 @@ TEST_F(OpenerTest, TheLetterSetButtonAndMenuOpenTheQueryConstituentDialog) {
     EXPECT_EQ(Opened([&] { form->MenuAugmentLetter->trigger(); }), AddQueryCharacter.data());
     Type("AB(");
     EXPECT_EQ(Opened([&] { button.click(); }), nullptr) << "not while the line has an error";
+}
+
+// The rack letter and the word reference open from the query page and the
+// Query menu, one caption height above the client area.
+TEST_F(OpenerTest, TheRackAndWordButtonsAndMenusOpenTheirDialogs) {
+    QueryPage& query = *form->Controls->QueryTab;
+    const auto captionAbove = [&](const QRect& outer) {
+        return RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form).top() - CaptionHeight());
+    };
+    Type("AEIRST");
+    QRect outer;
+    const auto addQ = [](QWidget&) {
+        AddRackCharacter->Letter->Letters->ButtonOfTile('Q' - 'A' + 1)->click();
+        AddRackCharacter->Letter->OK->click();
+    };
+    EXPECT_EQ(Opened([&] { query.RackCharacter->click(); }, &outer, addQ), AddRackCharacter.data());
+    EXPECT_EQ(outer.topLeft(), captionAbove(outer));
+    EXPECT_EQ(CommandLine(), "AEIRST,Q");
+    EXPECT_TRUE(RackMode) << "the line was checked again";
+    EXPECT_EQ(Opened([&] { form->MenuRackLetter->trigger(); }), AddRackCharacter.data());
+
+    EXPECT_EQ(Opened([&] { query.QueryWord->click(); }, &outer, [](QWidget&) { AddWordReference->OK->click(); }),
+              AddWordReference.data());
+    EXPECT_EQ(outer.topLeft(), captionAbove(outer));
+    EXPECT_EQ(CommandLine(), "AEIRST,Q []");
+    EXPECT_EQ(Opened([&] { form->MenuAugmentWord->trigger(); }), AddWordReference.data());
+    EXPECT_EQ(AddWordReference->SubwordFrom.Value->count(), MaxWordLength) << "filled when the lexicons were chosen";
 }
 
 // The language switch reaches the dialog's texts.

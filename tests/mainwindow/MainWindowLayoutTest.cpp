@@ -48,11 +48,11 @@ protected:
 TEST_F(DialogOpenerTest, ItemsAndButtonsStayOffUntilTheirDialogIsPlugged) {
     QAction item;
     item.setEnabled(false);
-    QPushButton& button = *form->Controls->QueryTab->RackCharacter;
+    QPushButton& button = *form->Controls->QueryTab->NewSet;
     EXPECT_FALSE(button.isEnabled()) << "a dialog not plugged in yet";
     EXPECT_TRUE(form->MenuLexicons->isEnabled());
     std::vector<DialogRequest> prepared;
-    form->PlugDialog(ControlDialog::RackCharacter, {&item},
+    form->PlugDialog(ControlDialog::NewSet, {&item},
                      {&dialog, [this](QWidget& window) { return form->RightEdgeAtWorkspaceTop(window); },
                       [&](const DialogRequest& request) { prepared.push_back(request); }});
     EXPECT_TRUE(item.isEnabled());
@@ -61,7 +61,7 @@ TEST_F(DialogOpenerTest, ItemsAndButtonsStayOffUntilTheirDialogIsPlugged) {
     EXPECT_EQ(shownAt, KeptOnScreen(QRect(form->RightEdgeAtWorkspaceTop(dialog), OuterSizeOf(dialog))).topLeft());
     EXPECT_TRUE(Opens([&] { button.click(); }));
     ASSERT_EQ(prepared.size(), 2u);
-    EXPECT_EQ(prepared[1].Dialog, ControlDialog::RackCharacter);
+    EXPECT_EQ(prepared[1].Dialog, ControlDialog::NewSet);
     EXPECT_EQ(WorkspaceEdit, form->Workspace);
     EXPECT_TRUE(form->Workspace->hasFocus() || !form->isActiveWindow());
 }
