@@ -321,6 +321,12 @@ std::optional<std::string> NextWordlistItem(std::int32_t number, std::int32_t it
     return WordToDisplay(wordlist->Items()[item - 1].Text);
 }
 
+std::optional<std::string> WordlistItemText(std::int32_t number, std::int32_t item) {
+    const Wordlist* wordlist = FindWordlist(number);
+    if (wordlist == nullptr || item < 1 || item > wordlist->Count()) return std::nullopt;
+    return WordToDisplay(wordlist->Items()[item - 1].Text);
+}
+
 // ---- Adding items ----------------------------------------------------------
 
 void AddWordToWordlist(Wordlist& wordlist, std::string_view text, bool asText) {

@@ -126,6 +126,11 @@ int ListWordlists(std::vector<std::string>& lines, bool asReport, std::int32_t n
 // item read and records it as the wordlist used last.
 std::optional<std::string> NextWordlistItem(std::int32_t number, std::int32_t item);
 
+// The display text of item `item` (1-based) of wordlist `number` (0 the
+// slate), or nothing when either does not exist. Only reads: no cursor moves
+// and the wordlist used last stays, so a preview changes no command's meaning.
+std::optional<std::string> WordlistItemText(std::int32_t number, std::int32_t item);
+
 // ---- Adding items ----------------------------------------------------------
 
 // Adds a result in word order without duplicates: an equal item is not added

@@ -3,6 +3,7 @@
 #include "platform/qt/Text.h"
 
 #include <QAbstractButton>
+#include <QFocusEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
 
@@ -38,6 +39,11 @@ void NumberField::ShowNumber(std::int64_t value) {
 void NumberField::keyReleaseEvent(QKeyEvent* event) {
     QLineEdit::keyReleaseEvent(event);
     ReadText();
+}
+
+void NumberField::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) emit entered();
 }
 
 void NumberField::ReadText() {

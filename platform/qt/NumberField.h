@@ -36,9 +36,13 @@ public:
 
 signals:
     void numberRead();  // the text was all digits (it may still be an invalid empty text)
+    // The focus arrived from another control (not back from another window):
+    // a dialog that shows its value afresh on entering does it here.
+    void entered();
 
 protected:
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void ReadText();
