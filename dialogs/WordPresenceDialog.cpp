@@ -14,6 +14,7 @@
 #include "dialogs/WordlistTexts.h"
 #include "engine/Lexicons.h"
 #include "engine/Wordlists.h"
+#include "platform/Scaling.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Text.h"
 #include "processor/Console.h"
@@ -24,12 +25,7 @@ QPointer<TWordPresenceDlg> WordPresenceDlg;
 
 namespace {
 
-void Refill(CommitComboBox& list, const std::vector<std::string>& items) {
-    list.clear();
-    for (const std::string& item : items) list.addItem(FromCodePage(item));
-    list.setCurrentIndex(list.count() > 0 ? 0 : -1);
-    list.SetCommittedIndex(list.currentIndex());
-}
+constexpr int ListIndent = 20;
 
 std::optional<std::string> SelectedText(const CommitComboBox& list) {
     if (list.currentIndex() < 0) return std::nullopt;
@@ -61,8 +57,13 @@ TWordPresenceDlg::TWordPresenceDlg(QWidget* parent) : QoraDialog(" Word Presence
     places->addWidget(InNamedLexicon, 1, 0);
     places->addWidget(Lexicons, 1, 1);
     places->addWidget(OnSlate, 2, 0, 1, 2);
-    places->addWidget(InWordlist, 3, 0);
-    places->addWidget(Wordlist, 3, 1);
+    places->addWidget(InWordlist, 3, 0, 1, 2);
+    // The wordlist lines are long: the list takes a row of its own below its
+    // button, indented.
+    auto* listRow = new QHBoxLayout;
+    listRow->addSpacing(Scaled(ListIndent));
+    listRow->addWidget(Wordlist, 1);
+    places->addLayout(listRow, 4, 0, 1, 2);
     places->setColumnStretch(1, 1);
     layout->addLayout(places);
     layout->addStretch(1);
@@ -95,12 +96,15 @@ PresenceChoice TWordPresenceDlg::Choice() const {
 void TWordPresenceDlg::FormActivate() {
     std::vector<std::string> lines;
     FillWordlistChoices(lines, true);
-    Refill(*Wordlist, lines);
+    Wordlist->SetItems(lines, 0);
     std::vector<std::string> names;
-    for (std::int32_t i = 0; i < LexiconCount; ++i) names.push_back(LexiconTable[static_cast<std::size_t>(i)].ShortName);
-    Refill(*Lexicons, names);
+    for (std::int32_t i = 0; i < LexiconCount; ++i)
+        names.push_back(LexiconTable[static_cast<std::size_t>(i)].ShortName);
+    Lexicons->SetItems(names, names.empty() ? -1 : 0);
     TheWord->setText(FromCodePage(PresenceWord(CommandLine())));
     UpdateOK();
+    for (QRadioButton* place : {InLexicon, InNamedLexicon, OnSlate, InWordlist})
+        if (place->isChecked()) place->setFocus();
 }
 
 void TWordPresenceDlg::UpdateOK() { OK->setEnabled(PresenceComposable(Choice())); }

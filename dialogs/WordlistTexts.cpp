@@ -164,7 +164,7 @@ std::optional<std::int32_t> PreviewMoveDestination(std::optional<std::int32_t> i
 
 bool MoveItemComposable(const MoveItemChoice& choice, std::int32_t actualCount) {
     if (!choice.FieldsValid || actualCount < 1 || !IsWordlistNumber(choice.Source)) return false;
-    if (choice.Disposition == DeleteItem) return true;
+    if (choice.Disposition == DispositionDelete) return true;
     switch (choice.Destination) {
         case MoveDestination::FlashcardWordlist:
             return choice.DestinationWordlist >= 1 && choice.DestinationWordlist <= MaxWordlistNumber;
@@ -180,8 +180,8 @@ std::string MoveItemCommand(const MoveItemChoice& choice) {
     const bool oneItem = choice.Count == 1 || choice.FromFlashcard;
     const std::string source = std::to_string(choice.Source) + ":" + std::to_string(choice.Item) +
                                (oneItem ? "" : "," + std::to_string(choice.Count));
-    if (choice.Disposition == DeleteItem) return "/=" + source + "D";
-    const char mark = choice.Disposition == CopyItem ? 'C' : 'M';
+    if (choice.Disposition == DispositionDelete) return "/=" + source + "D";
+    const char mark = choice.Disposition == DispositionCopy ? 'C' : 'M';
     const std::string destination =
         "/" + std::to_string(choice.DestinationWordlist) + ":" + std::to_string(choice.DestinationItem) + "=";
     if (choice.FromFlashcard) return destination + mark;

@@ -95,7 +95,7 @@ bool IsImportablePath(std::string_view path);
 
 // ---- Item moves ------------------------------------------------------------------
 
-enum DispositionItem : int { DeleteItem = 0, CopyItem = 1, MoveItem = 2 };
+enum DispositionItem : int { DispositionDelete = 0, DispositionCopy = 1, DispositionMove = 2 };
 enum class MoveDestination { ExistingWordlist, FlashcardWordlist, NewWordlist };
 
 // The choices of the Move Item dialog, as specified (not as resolved).
@@ -104,7 +104,7 @@ struct MoveItemChoice {
     std::int32_t Source = 0;  // -1: none
     std::int32_t Item = 0;
     std::int32_t Count = 1;
-    int Disposition = DeleteItem;
+    int Disposition = DispositionDelete;
     MoveDestination Destination = MoveDestination::ExistingWordlist;
     // The wordlist chosen, the flashcard wordlist or the new number; -1 none.
     std::int32_t DestinationWordlist = -1;

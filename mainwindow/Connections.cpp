@@ -7,6 +7,7 @@
 #include "dialogs/LetterSetPages.h"
 #include "dialogs/PrintDialog.h"
 #include "dialogs/ProbeSlateDialog.h"
+#include "dialogs/WordPresenceDialog.h"
 #include "dialogs/WordReferenceDialog.h"
 #include "engine/Lexicons.h"
 #include "engine/QueryEvaluation.h"
@@ -97,6 +98,7 @@ void ConnectMainWindow(TForm2& form) {
         if (change.LanguageChanged) Form2->ApplyLexiconLanguage();
         FillWordReferencePositions();
         FillProbeWordNumbers();
+        ShowInLexiconCaption();
         Form2->ShowLexiconCaption();
     });
 }

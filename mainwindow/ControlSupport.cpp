@@ -83,12 +83,6 @@ CommitComboBox* NewTypingList(int columns) {
     return list;
 }
 
-void LimitListWidth(QComboBox& list, int columns) {
-    list.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    list.setMinimumContentsLength(columns);
-    list.setSizePolicy(QSizePolicy::Expanding, list.sizePolicy().verticalPolicy());
-}
-
 PageRows::PageRows(QWidget& page) : grid_(new QGridLayout(&page)) { grid_->setColumnStretch(1, 1); }
 
 void PageRows::Add(const char* caption, QWidget* control, QWidget* button) {

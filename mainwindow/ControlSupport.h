@@ -10,6 +10,8 @@
 
 #include <QComboBox>
 
+#include "platform/qt/CommitComboBox.h"
+
 class QAbstractButton;
 class QGridLayout;
 class QLayout;
@@ -18,8 +20,6 @@ class QToolButton;
 class QWidget;
 
 namespace qora {
-
-class CommitComboBox;
 
 // The command-building dialogs that the controls open.
 enum class ControlDialog {
@@ -111,10 +111,6 @@ void ShowChoice(CommitComboBox& list, int item, std::string_view absentText = {}
 // wide: picking the item it shows already gives the workspace the focus, as
 // typing a new choice does.
 CommitComboBox* NewTypingList(int columns);
-
-// Lists and boxes whose items may be long are laid out `columns` characters
-// wide and take the width their row gives them.
-void LimitListWidth(QComboBox& list, int columns);
 
 // Lays out a page as rows from top to bottom: a caption beside its control
 // (and the control's button), or a control across the page.

@@ -40,6 +40,7 @@ void PlugCommandDialogs(TForm2& form) {
     PlugOptionDialogs(form);
     PlugFilterDialogs(form);
     PlugSetDialogs(form);
+    PlugWordlistDialogs(form);
 }
 
 void PlugHelpWindows(TForm2& form) {

@@ -11,6 +11,7 @@
 namespace qora {
 
 class TForm2;
+struct MoveItemRequest;
 
 // Plugs in every group below.
 void PlugCommandDialogs(TForm2& form);
@@ -37,5 +38,13 @@ void PlugQueryDialogs(TForm2& form);
 // The presentation page's dialogs: the word count, the layout, the maximum
 // width, the rows per page and the slate probes.
 void PlugPresentationDialogs(TForm2& form);
+
+// The wordlist dialogs: word presence, labelling a wordlist, making a new
+// wordlist, moving items and random racks.
+void PlugWordlistDialogs(TForm2& form);
+
+// Opens the Move Item dialog for an opener's request (the Wordlists and
+// Flashcards menus' items; the MoveItem button goes through its control).
+void OpenMoveItemDialog(TForm2& form, const MoveItemRequest& request);
 
 }  // namespace qora

@@ -115,6 +115,7 @@ public:
     QAction* MenuWordlistsDeleteItem;
     QAction* MenuWordlistsCopyItem;
     QAction* MenuWordlistsMoveItem;
+    QAction* MenuLabelWordlist;
     QAction* MenuAppendRandomRacks;
     QAction* MenuFlashcardDelete;
     QAction* MenuFlashcardCopy;

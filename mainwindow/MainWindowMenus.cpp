@@ -100,6 +100,7 @@ void TForm2::CreateMenus() {
     MenuWordlistsCopyItem = Placeholder(wordlists, tr("&Copy Item(s)..."));
     MenuWordlistsMoveItem = Placeholder(wordlists, tr("&Move Item(s)..."));
     wordlists->addSeparator();
+    MenuLabelWordlist = Placeholder(wordlists, tr("&Label Wordlist..."));
     MenuAppendRandomRacks = Placeholder(wordlists, tr("Append &Random Racks..."));
 
     QMenu* flashcards = menuBar()->addMenu(tr("Flashcar&ds"));

@@ -2,10 +2,12 @@
 
 #include "platform/qt/Focus.h"
 #include "platform/qt/Keys.h"
+#include "platform/qt/Text.h"
 
 #include <QAbstractItemView>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QScrollBar>
 
 namespace qora {
 
@@ -115,6 +117,14 @@ void CommitComboBox::Exit() {
     if (currentIndex() != committedIndex_) Commit(currentIndex());
 }
 
+void CommitComboBox::SetItems(const std::vector<std::string>& items, int shown) {
+    clear();
+    for (const std::string& item : items) addItem(FromCodePage(item));
+    setCurrentIndex(shown);
+    committedIndex_ = currentIndex();
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + view()->verticalScrollBar()->sizeHint().width());
+}
+
 void CommitComboBox::CommitShown() {
     if (currentIndex() != committedIndex_) Commit(currentIndex());
 }
@@ -132,6 +142,12 @@ void CommitComboBox::MoveToNextControl() {
 void CommitComboBox::ShowNextItem() {
     if (count() == 0) return;
     setCurrentIndex(currentIndex() + 1 < count() ? currentIndex() + 1 : 0);
+}
+
+void LimitListWidth(QComboBox& list, int columns) {
+    list.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    list.setMinimumContentsLength(columns);
+    list.setSizePolicy(QSizePolicy::Expanding, list.sizePolicy().verticalPolicy());
 }
 
 }  // namespace qora

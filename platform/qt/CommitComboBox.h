@@ -22,6 +22,8 @@
 #include "platform/KeyCodes.h"
 
 #include <QComboBox>
+#include <string>
+#include <vector>
 
 namespace qora {
 
@@ -39,6 +41,11 @@ public:
     // The control that takes the focus after a commit or a re-pick; none by
     // default, so that a dialog can move the focus itself.
     void SetNextControl(QWidget* next) { nextControl_ = next; }
+
+    // Replaces the items with `items` (code-page text) and shows item `shown`
+    // (-1: none) as the committed one; the popup is wide enough for the
+    // longest item.
+    void SetItems(const std::vector<std::string>& items, int shown);
 
     // Commits the item shown when it differs from the committed one. An OK
     // button's handler calls it first, so that a change made with the keyboard
@@ -78,5 +85,9 @@ private:
     bool popupOpen_ = false;    // focus changes meanwhile are the popup's
     QWidget* nextControl_ = nullptr;
 };
+
+// Lists and boxes whose items may be long are laid out `columns` characters
+// wide and take the width their row gives them.
+void LimitListWidth(QComboBox& list, int columns);
 
 }  // namespace qora

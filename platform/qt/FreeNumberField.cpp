@@ -8,8 +8,7 @@
 
 namespace qora {
 
-FreeNumberField::FreeNumberField(int columns, int lowest, int highest, std::function<bool(int)> inUse,
-                                 QWidget* parent)
+FreeNumberField::FreeNumberField(int columns, int lowest, int highest, std::function<bool(int)> inUse, QWidget* parent)
     : QWidget(parent),
       field_(new NumberField(columns, this)),
       arrows_(new UpDown(this)),

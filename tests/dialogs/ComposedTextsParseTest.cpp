@@ -14,11 +14,13 @@
 #include "dialogs/PresentationTexts.h"
 #include "dialogs/QueryConstituentTexts.h"
 #include "dialogs/SetDefinitionTexts.h"
+#include "dialogs/WordlistTexts.h"
 #include "engine/Lexicons.h"
 #include "engine/Tiles.h"
 #include "platform/ProgramState.h"
 #include "processor/CommandLine.h"
 #include "processor/Settings.h"
+#include "support/TestLexicon.h"
 
 namespace qora {
 namespace {
@@ -265,6 +267,56 @@ std::vector<ConstituentLine> RackAndWordReferenceLines() {
     return lines;
 }
 
+// Labels, new wordlists and item moves, in every shape their dialogs compose
+// with OK enabled.
+std::vector<std::string> WordlistTexts() {
+    std::vector<std::string> texts;
+    for (const std::int32_t wordlist : {1, 99})
+        for (const char* label : {"", "Nouns", " 12345678901234567 ", "[a/b] ~!?,.-+="})
+            if (LabelComposable(wordlist, label)) texts.push_back(LabelWordlistCommand(wordlist, label));
+    for (const std::int32_t target : {0, 1, 99})
+        for (const std::optional<std::string>& label : {std::optional<std::string>{}, std::optional<std::string>{""},
+                                                        std::optional<std::string>{"Nouns of 20 letters."}}) {
+            const NewWordlistTarget made{target, label};
+            if (!NewWordlistComposable(made)) continue;
+            for (const std::int32_t base : {0, 1, 99})
+                for (const bool sorted : {false, true})
+                    for (const std::string& text : CopyWordlistCommands(made, base, sorted)) texts.push_back(text);
+            for (int operation = UnionItem; operation <= DifferenceItem; ++operation)
+                for (const std::string& text : ComputedWordlistCommands(made, 0, operation, 99)) texts.push_back(text);
+            if (target != 0) texts.push_back(ImportWordlistCommand(made, "/home/q/my words (2).wds"));
+        }
+    for (const bool flashcard : {false, true})
+        for (int disposition = DispositionDelete; disposition <= DispositionMove; ++disposition)
+            for (const std::int32_t count : {1, 2, INT_MAX})
+                for (const std::int32_t item : {0, 1, INT_MAX}) {
+                    MoveItemChoice choice;
+                    choice.FromFlashcard = flashcard;
+                    choice.Source = flashcard ? 4 : 0, choice.Item = item, choice.Count = count;
+                    choice.Disposition = disposition;
+                    choice.DestinationWordlist = 99, choice.DestinationItem = item;
+                    if (MoveItemComposable(choice, 1)) texts.push_back(MoveItemCommand(choice));
+                }
+    return texts;
+}
+
+// Questions about the line's word.
+std::vector<std::string> PresenceTexts() {
+    std::vector<std::string> texts;
+    for (const PresencePlace place :
+         {PresencePlace::InLexicon, PresencePlace::OnSlate, PresencePlace::InNamedLexicon, PresencePlace::InWordlist})
+        for (const std::int32_t wordlist : {0, 99}) texts.push_back(PresenceCommand({place, "LEX", wordlist}));
+    return texts;
+}
+
+std::vector<std::string> RandomRackTexts() {
+    std::vector<std::string> texts;
+    for (const std::int32_t count : {1, 100, 1000000})
+        for (const std::int32_t target : {0, 99})
+            if (RandomRacksComposable(count, target)) texts.push_back(RandomRacksCommand(count, target));
+    return texts;
+}
+
 class ComposedTexts : public ::testing::Test {
 protected:
     void SetUp() override { ResetProgramState(); }
@@ -351,6 +403,15 @@ TEST_F(ComposedTexts, SetDefinitionTextsParseInEveryLanguage) {
         SetLanguageTables(language);
         ExpectParsed(SetDefinitionTexts());
     }
+}
+TEST_F(ComposedTexts, WordlistTextsParse) { ExpectParsed(WordlistTexts()); }
+// A presence question follows its word; random racks are a command of their
+// own: alone, or after a filter.
+TEST_F(ComposedTexts, PresenceAndRandomRackTextsParse) {
+    TestLexiconFolder folder;
+    folder.LoadWords({"CAT"});
+    ExpectParsed(PresenceTexts(), {"CAT", "cat/Z "});
+    ExpectParsed(RandomRackTexts(), {"", "/|=7 "});
 }
 
 }  // namespace

@@ -1,0 +1,78 @@
+// The openers of the wordlist dialogs: word presence, labelling a wordlist,
+// making a new wordlist, deleting, copying and moving items (also of the
+// current flashcard) and appending random racks.
+#include <QAction>
+
+#include "dialogs/DialogParts.h"
+#include "dialogs/LabelWordlistDialog.h"
+#include "dialogs/MoveItemDialog.h"
+#include "dialogs/RandomRacksDialog.h"
+#include "dialogs/WordPresenceDialog.h"
+#include "engine/Wordlists.h"
+#include "mainwindow/DialogOpeners.h"
+#include "mainwindow/MainControls.h"
+#include "mainwindow/MainWindow.h"
+#include "mainwindow/WordlistControls.h"
+
+namespace qora {
+
+namespace {
+
+DialogOpener MoveItemOpener(TForm2& form) {
+    return {MoveItemDlg, [&form](QWidget& dialog) { return form.LowerRightOfClientArea(dialog); }, nullptr};
+}
+
+// The menu items that move items: a wordlist's (the dialog's own choice of
+// wordlist and item) and the current flashcard's.
+void PlugMoveItemMenus(TForm2& form) {
+    const std::pair<QAction*, std::uint8_t> wordlistItems[] = {{form.MenuWordlistsDeleteItem, DispositionDelete},
+                                                               {form.MenuWordlistsCopyItem, DispositionCopy},
+                                                               {form.MenuWordlistsMoveItem, DispositionMove}};
+    for (const auto& [item, operation] : wordlistItems)
+        form.PlugAction({item}, [&form, operation] { OpenMoveItemDialog(form, {0, -1, -1, operation}); });
+    const std::pair<QAction*, std::uint8_t> flashcardItems[] = {{form.MenuFlashcardDelete, DispositionDelete},
+                                                                {form.MenuFlashcardCopy, DispositionCopy},
+                                                                {form.MenuMoveToSomewhere, DispositionMove}};
+    for (const auto& [item, operation] : flashcardItems)
+        form.PlugAction({item}, [&form, operation] {
+            OpenMoveItemDialog(form, {1, FlashcardWordlistNumber, -1, operation});
+        });
+}
+
+}  // namespace
+
+void OpenMoveItemDialog(TForm2& form, const MoveItemRequest& request) {
+    DialogOpener opener = MoveItemOpener(form);
+    opener.Prepare = [request](const DialogRequest&) { PendingMoveItem = request; };
+    form.OpenDialog(opener);
+}
+
+void PlugWordlistDialogs(TForm2& form) {
+    const auto atWorkspaceTop = [&form](QWidget& dialog) { return form.RightEdgeAtWorkspaceTop(dialog); };
+    WordlistsPage& wordlists = *form.Controls->WordlistsTab;
+
+    form.PlugDialog({form.MenuWordPresence},
+                    {&FormOf(WordPresenceDlg, &form),
+                     [&form](QWidget& dialog) { return form.AtWorkspaceTopLeft(dialog); }, nullptr});
+
+    form.PlugDialog(ControlDialog::LabelWordlist, {},
+                    {&FormOf(LabelWordlistDlg, &form), atWorkspaceTop,
+                     [](const DialogRequest& request) { LabelWordlistNumber = request.Number; }});
+    form.PlugAction({form.MenuLabelWordlist}, [&form, &wordlists] {
+        form.OpenDialog(DialogRequest{ControlDialog::LabelWordlist, wordlists.ChosenWordlist()});
+    });
+
+    // The MoveItem button moves the word selected in the wordlist chosen.
+    FormOf(MoveItemDlg, &form);
+    DialogOpener moveItem = MoveItemOpener(form);
+    moveItem.Prepare = [](const DialogRequest& request) {
+        PendingMoveItem = {0, request.Number, request.Item, DispositionMove};
+    };
+    form.PlugDialog(ControlDialog::MoveItem, {}, moveItem);
+    PlugMoveItemMenus(form);
+
+    form.PlugDialog(ControlDialog::RandomRacksToWordlist, {form.MenuAppendRandomRacks},
+                    {&FormOf(RandomRacksDlg, &form), atWorkspaceTop, nullptr});
+}
+
+}  // namespace qora
