@@ -157,6 +157,13 @@ QLabel* NewWrappedLabel(const char* text, QWidget& parent) {
     return label;
 }
 
+QLayout* SideBySide(std::initializer_list<QWidget*> widgets) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* widget : widgets) row->addWidget(widget);
+    row->addStretch();
+    return row;
+}
+
 void AddCentred(QBoxLayout& layout, std::initializer_list<QWidget*> widgets) {
     auto* row = new QHBoxLayout;
     row->addStretch(1);

@@ -17,6 +17,7 @@
 class QAbstractButton;
 class QBoxLayout;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QVBoxLayout;
@@ -147,6 +148,9 @@ private:
 
 // A word-wrapped label of code-page text.
 QLabel* NewWrappedLabel(const char* text, QWidget& parent);
+
+// Widgets side by side at their own widths, from the left.
+QLayout* SideBySide(std::initializer_list<QWidget*> widgets);
 
 // Adds the widgets side by side, centred, as one row of `layout`.
 void AddCentred(QBoxLayout& layout, std::initializer_list<QWidget*> widgets);

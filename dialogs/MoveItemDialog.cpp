@@ -17,6 +17,7 @@
 #include "engine/Listings.h"
 #include "platform/FieldNumber.h"
 #include "platform/ProgramState.h"
+#include "platform/Scaling.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/FreeNumberField.h"
 #include "platform/qt/NumberField.h"
@@ -36,6 +37,8 @@ namespace {
 constexpr int NumberColumns = 7;     // "%7d"
 constexpr int NewNumberColumns = 2;  // "%2d"
 constexpr int ListColumns = 30;
+constexpr int NarrowMargin = 4;
+constexpr int FormMargin = 6;
 
 const ProgramStateReset registerResetMoveItem([] {
     PendingMoveItem = {};
@@ -69,6 +72,13 @@ std::optional<std::int32_t> ItemCountOf(std::int32_t wordlist) {
     const Wordlist* found = wordlist < 0 ? nullptr : FindWordlist(wordlist);
     if (found == nullptr) return std::nullopt;
     return found->Count();
+}
+
+// The wordlist lines are long: the boxes holding them keep narrow sides, so
+// that a line with a label of 20 characters shows whole.
+void NarrowSides(QLayout& layout, int margin = NarrowMargin) {
+    const QMargins margins = layout.contentsMargins();
+    layout.setContentsMargins(Scaled(margin), margins.top(), Scaled(margin), margins.bottom());
 }
 
 // A label and its field side by side.
@@ -105,11 +115,9 @@ TMoveItemDlg::TMoveItemDlg(QWidget* parent)
     Label3 = new QLabel(QStringLiteral("Actual Item #:"), ItemBox);
     ActualItem1 = NewOutputField(ItemBox);
     auto* itemLayout = new QVBoxLayout(ItemBox);
-    itemLayout->addWidget(Flashcard);
-    auto* fromRow = new QHBoxLayout;
-    fromRow->addWidget(FromWordlist);
-    fromRow->addWidget(Wordlist1, 1);
-    itemLayout->addLayout(fromRow);
+    NarrowSides(*itemLayout);
+    itemLayout->addLayout(SideBySide({Flashcard, FromWordlist}));
+    itemLayout->addWidget(Wordlist1);
     auto* specifiedRow = new QHBoxLayout;
     specifiedRow->addWidget(ItemLabel1);
     specifiedRow->addWidget(ItemNumber1);
@@ -152,21 +160,22 @@ TMoveItemDlg::TMoveItemDlg(QWidget* parent)
     Label2 = new QLabel(QStringLiteral("An item # of 0 means the end of the wordlist."), DestinationBox);
     Label6 = new QLabel(QStringLiteral("Actual Item #:"), DestinationBox);
     ActualItem2 = NewOutputField(DestinationBox);
-    auto* destinationLayout = new QGridLayout(DestinationBox);
-    destinationLayout->addWidget(ToExistingWordlist, 0, 0);
-    destinationLayout->addWidget(Wordlist2, 0, 1);
-    destinationLayout->addWidget(ToFlashcardWordlist, 1, 0, 1, 2);
-    destinationLayout->addWidget(ToNewWordlist, 2, 0);
-    destinationLayout->addWidget(NewWordlistNumber, 2, 1, Qt::AlignLeft);
-    destinationLayout->addWidget(ItemLabel2, 3, 0);
-    destinationLayout->addWidget(ItemNumber2, 3, 1, Qt::AlignLeft);
-    destinationLayout->addWidget(Label2, 4, 0, 1, 2);
-    destinationLayout->addWidget(Label6, 5, 0);
-    destinationLayout->addWidget(ActualItem2, 5, 1);
-    destinationLayout->setColumnStretch(1, 1);
+    auto* destinationLayout = new QVBoxLayout(DestinationBox);
+    NarrowSides(*destinationLayout);
+    destinationLayout->addLayout(SideBySide({ToExistingWordlist, ToFlashcardWordlist}));
+    destinationLayout->addWidget(Wordlist2);
+    destinationLayout->addLayout(SideBySide({ToNewWordlist, NewWordlistNumber}));
+    auto* startingRow = new QHBoxLayout;
+    startingRow->addWidget(ItemLabel2);
+    startingRow->addWidget(ItemNumber2);
+    startingRow->addStretch(1);
+    destinationLayout->addLayout(startingRow);
+    destinationLayout->addWidget(Label2);
+    destinationLayout->addLayout(Labelled(Label6, ActualItem2));
     ItemLabel2->setBuddy(ItemNumber2);
 
     auto* layout = new QVBoxLayout(this);
+    NarrowSides(*layout, FormMargin);
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     left->addWidget(ItemBox);

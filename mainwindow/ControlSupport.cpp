@@ -111,11 +111,4 @@ void PageRows::AddAcross(QLayout* layout) { grid_->addLayout(layout, row_++, 0, 
 
 void PageRows::End() { grid_->setRowStretch(row_, 1); }
 
-QLayout* SideBySide(std::initializer_list<QWidget*> widgets) {
-    auto* row = new QHBoxLayout;
-    for (QWidget* widget : widgets) row->addWidget(widget);
-    row->addStretch();
-    return row;
-}
-
 }  // namespace qora

@@ -10,6 +10,7 @@
 
 #include <QComboBox>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/CommitComboBox.h"
 
 class QAbstractButton;
@@ -133,8 +134,5 @@ private:
     QGridLayout* grid_;
     int row_ = 0;
 };
-
-// Widgets side by side at their own widths, from the left.
-QLayout* SideBySide(std::initializer_list<QWidget*> widgets);
 
 }  // namespace qora
