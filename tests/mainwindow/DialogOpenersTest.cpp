@@ -2,6 +2,7 @@
 // dialogs: what opens each one, where it is placed, and what it leaves.
 #include <QAction>
 #include <QCheckBox>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -21,11 +22,13 @@
 #include "dialogs/HelpDialog.h"
 #include "dialogs/HooksFilterDialog.h"
 #include "dialogs/LabelSetDialog.h"
+#include "dialogs/LabelWordlistDialog.h"
 #include "dialogs/LargeOutputDialog.h"
 #include "dialogs/LayoutDialog.h"
 #include "dialogs/LetterMappingDialog.h"
 #include "dialogs/LetterSetPages.h"
 #include "dialogs/MaxWidthDialog.h"
+#include "dialogs/MoveItemDialog.h"
 #include "dialogs/NumericFilterDialogs.h"
 #include "dialogs/PageSetupDialog.h"
 #include "dialogs/PrintDialog.h"
@@ -33,9 +36,11 @@
 #include "dialogs/ProbeSlateDialog.h"
 #include "dialogs/QueryConstituentDialog.h"
 #include "dialogs/RackCharacterDialog.h"
+#include "dialogs/RandomRacksDialog.h"
 #include "dialogs/ShowDefinitionsDialog.h"
 #include "dialogs/TourneyInfoDialog.h"
 #include "dialogs/WordCountDialog.h"
+#include "dialogs/WordPresenceDialog.h"
 #include "dialogs/WordReferenceDialog.h"
 #include "mainwindow/ControlTexts.h"
 #include "mainwindow/FilterControls.h"
@@ -43,6 +48,7 @@
 #include "mainwindow/OptionControls.h"
 #include "mainwindow/PresentationControls.h"
 #include "mainwindow/QueryControls.h"
+#include "mainwindow/WordlistControls.h"
 #include "platform/Scaling.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
@@ -201,6 +207,18 @@ TEST_F(OpenerTest, AProbeKindOpensTheProbeDialogAboveTheWorkspaceAndCancelPutsTh
     EXPECT_EQ(CommandLine(), " /1 ");
     EXPECT_EQ(kinds.currentIndex(), PresentationProbeWord - 1);
     EXPECT_EQ(ProbeSlateDlg->ProbeLetter->count(), MaxWordLength) << "filled when the lexicons were chosen";
+}
+
+// Confirms a dialog; a dialog whose OK is disabled is cancelled (and the
+// test fails), so that the modal showing ends either way.
+template <class Dialog>
+void ClickOK(Dialog& dialog) {
+    if (dialog.OK->isEnabled()) {
+        dialog.OK->click();
+        return;
+    }
+    ADD_FAILURE() << "OK is disabled";
+    dialog.CloseWithResult(mrCancel);
 }
 
 // The outer top-left corner of a window whose right edge and top are given,
@@ -433,6 +451,93 @@ TEST_F(OpenerTest, SetBAndSetDollarOpenOneFormAtTheMainWindowsOuterRightEdge) {
            });
     Perform("");
     EXPECT_EQ(TileScores[0], 2) << "the line performed";
+}
+
+TEST_F(OpenerTest, WordPresenceOpensAtTheWorkspacesTopLeftOnTheLinesWord) {
+    Type("quixotic");
+    QRect outer;
+    const auto ok = [](QWidget&) {
+        EXPECT_EQ(WordPresenceDlg->TheWord->text(), "QUIXOTIC");
+        ClickOK(*WordPresenceDlg);
+    };
+    EXPECT_EQ(Opened([&] { form->MenuWordPresence->trigger(); }, &outer, ok), WordPresenceDlg.data());
+    EXPECT_EQ(outer.topLeft(), KeptOnScreen(QRect(ScreenRectOf(*form->Workspace).topLeft(), outer.size())).topLeft());
+    EXPECT_EQ(CommandLine(), "quixotic/-?");
+    EXPECT_TRUE(form->Workspace->hasFocus() || !form->isActiveWindow());
+    EXPECT_EQ(WordPresenceDlg->InLexicon->text(), "is in the primary lexicon")
+        << "written when the lexicons were chosen";
+}
+
+// The wordlists page's buttons and the menus open their dialogs for the
+// wordlist chosen in the Wordlists list and the word selected in it.
+TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
+    Perform("ACT");
+    Perform("/5W");
+    WordlistsPage& page = *form->Controls->WordlistsTab;
+    PickWithMouse(*page.Wordlists, 1);
+    ASSERT_EQ(page.Wordlist->count(), 2);
+    page.Wordlist->setCurrentRow(0);
+
+    QRect outer;
+    const auto label = [](QWidget&) {
+        QTest::keyClicks(LabelWordlistDlg->WordlistLabel, "Nouns");
+        ClickOK(*LabelWordlistDlg);
+    };
+    EXPECT_EQ(Opened([&] { page.LabelWordlist->click(); }, &outer, label), LabelWordlistDlg.data());
+    EXPECT_EQ(outer.topLeft(),
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
+    EXPECT_EQ(CommandLine(), "/5L\"Nouns\"");
+    EXPECT_EQ(Opened([&] { form->MenuLabelWordlist->trigger(); }), LabelWordlistDlg.data());
+    EXPECT_EQ(LabelWordlistNumber, 5);
+
+    form->ReplaceCommandLine("");
+    const auto move = [](QWidget&) {
+        EXPECT_TRUE(MoveItemDlg->Disposition->Item(DispositionMove)->isChecked());
+        MoveItemDlg->ToNewWordlist->click();
+        ClickOK(*MoveItemDlg);
+    };
+    EXPECT_EQ(Opened([&] { page.MoveItem->click(); }, &outer, move), MoveItemDlg.data());
+    const QPoint lowerRight = ScreenRectOf(*form).bottomRight() + QPoint(1, 1);
+    EXPECT_EQ(outer.topLeft(),
+              KeptOnScreen(QRect(lowerRight - QPoint(outer.width(), outer.height()), outer.size())).topLeft());
+    EXPECT_EQ(CommandLine(), "/1:0=5:1M");
+
+    form->ReplaceCommandLine("");
+    EXPECT_EQ(Opened([&] { form->Controls->RandomRacksTab->RandomRacksToWordlist->click(); }, &outer,
+                     [](QWidget&) { ClickOK(*RandomRacksDlg); }),
+              RandomRacksDlg.data());
+    EXPECT_EQ(outer.topLeft(),
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
+    EXPECT_EQ(CommandLine(), "/. 100 > 1 A");
+    EXPECT_EQ(Opened([&] { form->MenuAppendRandomRacks->trigger(); }), RandomRacksDlg.data());
+    // A line with an error refuses them.
+    Type("(");
+    EXPECT_EQ(Opened([&] { page.MoveItem->click(); }), nullptr);
+    EXPECT_EQ(Opened([&] { form->MenuWordlistsDeleteItem->trigger(); }), nullptr);
+}
+
+TEST_F(OpenerTest, TheItemMenusAskForTheirOperationAndTheFlashcardItemsForTheCurrentCard) {
+    Perform("ACT");
+    Perform("/5W");
+    Perform("/H5");
+    const std::tuple<QAction*, int, bool> items[] = {{form->MenuWordlistsDeleteItem, DispositionDelete, false},
+                                                     {form->MenuWordlistsCopyItem, DispositionCopy, false},
+                                                     {form->MenuWordlistsMoveItem, DispositionMove, false},
+                                                     {form->MenuFlashcardDelete, DispositionDelete, true},
+                                                     {form->MenuFlashcardCopy, DispositionCopy, true},
+                                                     {form->MenuMoveToSomewhere, DispositionMove, true}};
+    for (const auto& [item, operation, flashcard] : items) {
+        EXPECT_EQ(Opened([&] { item->trigger(); }, nullptr,
+                         [&](QWidget& dialog) {
+                             EXPECT_TRUE(MoveItemDlg->Disposition->Item(operation)->isChecked());
+                             EXPECT_EQ(MoveItemDlg->Flashcard->isChecked(), flashcard);
+                             static_cast<QoraDialog&>(dialog).CloseWithResult(mrCancel);
+                         }),
+                  MoveItemDlg.data());
+    }
+    form->ReplaceCommandLine("");
+    Opened([&] { form->MenuFlashcardDelete->trigger(); }, nullptr, [](QWidget&) { ClickOK(*MoveItemDlg); });
+    EXPECT_EQ(CommandLine(), "/=5:1D");
 }
 
 }  // namespace
