@@ -6,6 +6,7 @@
 // and have a Help button beside those two.
 #pragma once
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QPointer>
 #include <QWidget>
@@ -148,6 +149,24 @@ private:
 
 // A word-wrapped label of code-page text.
 QLabel* NewWrappedLabel(const char* text, QWidget& parent);
+
+// The body of a dialog that asks for a label: the caption naming what is
+// labelled, beside the field that takes the label (at most `maxLength`
+// characters, no double quote), centred in the space above the buttons.
+struct LabelRow {
+    QLabel* Caption;
+    QLineEdit* Field;
+};
+LabelRow AddLabelRow(QWidget& parent, QBoxLayout& layout, const char* caption, int maxLength);
+
+// Runs the form's handler whenever the button becomes checked, by a click or
+// by the program (as checking a radio button from code runs its handler).
+template <class Form>
+void OnChecked(QAbstractButton& button, Form* form, void (Form::*handler)()) {
+    QObject::connect(&button, &QAbstractButton::toggled, form, [form, handler](bool on) {
+        if (on) (form->*handler)();
+    });
+}
 
 // Widgets side by side at their own widths, from the left.
 QLayout* SideBySide(std::initializer_list<QWidget*> widgets);

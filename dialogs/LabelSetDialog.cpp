@@ -11,7 +11,6 @@
 #include "engine/Listings.h"
 #include "engine/UserSets.h"
 #include "platform/ProgramState.h"
-#include "platform/qt/QuotedTextField.h"
 #include "platform/qt/Text.h"
 #include "processor/Console.h"
 
@@ -28,16 +27,9 @@ const ProgramStateReset registerResetLabelSetNumber([] { LabelSetNumber = 0; });
 
 TLabelSetDlg::TLabelSetDlg(QWidget* parent) : QoraDialog(" Label a Set", 402, 161, parent) {
     auto* layout = new QVBoxLayout(this);
-    LabelSetLabel = new QLabel(this);
-    SetLabel = new QLineEdit(this);
-    LimitToQuotableText(*SetLabel, MaxSetLabelLength);
-    LabelSetLabel->setBuddy(SetLabel);
-    auto* row = new QHBoxLayout;
-    row->addWidget(LabelSetLabel);
-    row->addWidget(SetLabel, 1);
-    layout->addStretch(1);
-    layout->addLayout(row);
-    layout->addStretch(1);
+    const LabelRow row = AddLabelRow(*this, *layout, "", MaxSetLabelLength);
+    LabelSetLabel = row.Caption;
+    SetLabel = row.Field;
     AddCommandButtons(*this, *layout, OK, Cancel, Help);
     connect(OK, &QPushButton::clicked, this, &TLabelSetDlg::OKClick);
 }

@@ -11,7 +11,6 @@
 #include "engine/Listings.h"
 #include "engine/Wordlists.h"
 #include "platform/ProgramState.h"
-#include "platform/qt/QuotedTextField.h"
 #include "platform/qt/Text.h"
 #include "processor/Console.h"
 
@@ -28,16 +27,9 @@ const ProgramStateReset registerResetLabelWordlist([] { LabelWordlistNumber = -1
 
 TLabelWordlistDlg::TLabelWordlistDlg(QWidget* parent) : QoraDialog(" Label a Wordlist", 402, 161, parent) {
     auto* layout = new QVBoxLayout(this);
-    LabelWordlistLabel = new QLabel(QStringLiteral("Label Wordlist #"), this);
-    WordlistLabel = new QLineEdit(this);
-    LimitToQuotableText(*WordlistLabel, MaxWordlistLabelLength);
-    LabelWordlistLabel->setBuddy(WordlistLabel);
-    auto* row = new QHBoxLayout;
-    row->addWidget(LabelWordlistLabel);
-    row->addWidget(WordlistLabel, 1);
-    layout->addStretch(1);
-    layout->addLayout(row);
-    layout->addStretch(1);
+    const LabelRow row = AddLabelRow(*this, *layout, "Label Wordlist #", MaxWordlistLabelLength);
+    LabelWordlistLabel = row.Caption;
+    WordlistLabel = row.Field;
     AddCommandButtons(*this, *layout, OK, Cancel, Help);
     connect(OK, &QPushButton::clicked, this, &TLabelWordlistDlg::OKClick);
 }

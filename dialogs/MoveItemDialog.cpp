@@ -118,13 +118,8 @@ TMoveItemDlg::TMoveItemDlg(QWidget* parent)
     NarrowSides(*itemLayout);
     itemLayout->addLayout(SideBySide({Flashcard, FromWordlist}));
     itemLayout->addWidget(Wordlist1);
-    auto* specifiedRow = new QHBoxLayout;
-    specifiedRow->addWidget(ItemLabel1);
-    specifiedRow->addWidget(ItemNumber1);
-    specifiedRow->addWidget(ItemNumberUpDown);
-    specifiedRow->addStretch(1);
+    itemLayout->addLayout(SideBySide({ItemLabel1, ItemNumber1, ItemNumberUpDown}));
     ItemLabel1->setBuddy(ItemNumber1);
-    itemLayout->addLayout(specifiedRow);
     itemLayout->addLayout(Labelled(Label1, StartingItem));
     itemLayout->addLayout(Labelled(Label3, ActualItem1));
 
@@ -165,11 +160,7 @@ TMoveItemDlg::TMoveItemDlg(QWidget* parent)
     destinationLayout->addLayout(SideBySide({ToExistingWordlist, ToFlashcardWordlist}));
     destinationLayout->addWidget(Wordlist2);
     destinationLayout->addLayout(SideBySide({ToNewWordlist, NewWordlistNumber}));
-    auto* startingRow = new QHBoxLayout;
-    startingRow->addWidget(ItemLabel2);
-    startingRow->addWidget(ItemNumber2);
-    startingRow->addStretch(1);
-    destinationLayout->addLayout(startingRow);
+    destinationLayout->addLayout(SideBySide({ItemLabel2, ItemNumber2}));
     destinationLayout->addWidget(Label2);
     destinationLayout->addLayout(Labelled(Label6, ActualItem2));
     ItemLabel2->setBuddy(ItemNumber2);
@@ -192,12 +183,8 @@ TMoveItemDlg::TMoveItemDlg(QWidget* parent)
     AddCommandButtons(*this, *layout, OK, Cancel, Help);
 
     for (NumberField* field : {ItemNumber1, SpecifiedCount, ItemNumber2}) field->SetConfirmingButton(OK);
-    connect(Flashcard, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) FlashcardClick();
-    });
-    connect(FromWordlist, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) FromWordlistClick();
-    });
+    OnChecked(*Flashcard, this, &TMoveItemDlg::FlashcardClick);
+    OnChecked(*FromWordlist, this, &TMoveItemDlg::FromWordlistClick);
     connect(Wordlist1, &CommitComboBox::committed, this, &TMoveItemDlg::ApplyMoveSourceChoice);
     connect(Wordlist2, &CommitComboBox::committed, this, &TMoveItemDlg::ApplyMoveDestinationChoice);
     connect(ItemNumber1, &NumberField::entered, this,
@@ -212,15 +199,9 @@ TMoveItemDlg::TMoveItemDlg(QWidget* parent)
     connect(ItemNumberUpDown, &UpDown::clicked, this,
             [this](UpDownButton button) { ItemNumberUpDownClick(button == UpDownButton::Up); });
     connect(Disposition, &RadioGroup::clicked, this, &TMoveItemDlg::DispositionClick);
-    connect(ToFlashcardWordlist, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) ToFlashcardWordlistClick();
-    });
-    connect(ToExistingWordlist, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) ToExistingWordlistClick();
-    });
-    connect(ToNewWordlist, &QRadioButton::toggled, this, [this](bool on) {
-        if (on) ToNewWordlistClick();
-    });
+    OnChecked(*ToFlashcardWordlist, this, &TMoveItemDlg::ToFlashcardWordlistClick);
+    OnChecked(*ToExistingWordlist, this, &TMoveItemDlg::ToExistingWordlistClick);
+    OnChecked(*ToNewWordlist, this, &TMoveItemDlg::ToNewWordlistClick);
     connect(NewWordlistNumber, &FreeNumberField::changed, this, &TMoveItemDlg::UpdateMoveItemOKButton);
     connect(OK, &QPushButton::clicked, this, &TMoveItemDlg::OKClick);
 }

@@ -84,13 +84,6 @@ void SetItems(RadioGroup& group, const std::vector<std::string>& items) {
         group.Item(index)->setText(FromCodePage(items[static_cast<std::size_t>(index)]));
 }
 
-void FillList(CommitComboBox& list, const std::vector<std::string>& lines, int chosen) {
-    list.clear();
-    for (const std::string& line : lines) list.addItem(FromCodePage(line));
-    list.setCurrentIndex(lines.empty() ? -1 : chosen);
-    list.SetCommittedIndex(list.currentIndex());
-}
-
 void KeepPlaceWhenHidden(QWidget& widget) {
     QSizePolicy policy = widget.sizePolicy();
     policy.setRetainSizeWhenHidden(true);
@@ -282,9 +275,9 @@ void TAddQueryCharacter::RefreshListTabs() {
 void TAddQueryCharacter::FillQueryBasedLists() {
     queryBasedLists_ = MakeQueryBasedLists(CurrentCommand.QueryElementCount, CurrentCommand.WildCardCount,
                                            MaxWordLength, ActiveLanguage());
-    FillList(*SameLetterValue, queryBasedLists_.SameLetter, FirstForwardLine(queryBasedLists_.LetterReach));
-    FillList(*SameConstituentValue, queryBasedLists_.SameConstituent,
-             FirstForwardLine(queryBasedLists_.ConstituentReach));
+    SameLetterValue->SetItems(queryBasedLists_.SameLetter, FirstForwardLine(queryBasedLists_.LetterReach));
+    SameConstituentValue->SetItems(queryBasedLists_.SameConstituent,
+                                   FirstForwardLine(queryBasedLists_.ConstituentReach));
 }
 
 // ---- Activation and enabling -------------------------------------------------------

@@ -120,7 +120,7 @@ void CommitComboBox::Exit() {
 void CommitComboBox::SetItems(const std::vector<std::string>& items, int shown) {
     clear();
     for (const std::string& item : items) addItem(FromCodePage(item));
-    setCurrentIndex(shown);
+    setCurrentIndex(shown < count() ? shown : -1);
     committedIndex_ = currentIndex();
     view()->setMinimumWidth(view()->sizeHintForColumn(0) + view()->verticalScrollBar()->sizeHint().width());
 }
