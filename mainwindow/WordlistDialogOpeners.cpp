@@ -6,6 +6,7 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/LabelWordlistDialog.h"
 #include "dialogs/MoveItemDialog.h"
+#include "dialogs/NewWordlistDialog.h"
 #include "dialogs/RandomRacksDialog.h"
 #include "dialogs/WordPresenceDialog.h"
 #include "engine/Wordlists.h"
@@ -61,6 +62,13 @@ void PlugWordlistDialogs(TForm2& form) {
     form.PlugAction({form.MenuLabelWordlist}, [&form, &wordlists] {
         form.OpenDialog(DialogRequest{ControlDialog::LabelWordlist, wordlists.ChosenWordlist()});
     });
+
+    // File > Import Wordlist opens the dialog on its Import page.
+    TMakeNewWordlist& newWordlist = FormOf(MakeNewWordlist, &form);
+    form.PlugDialog(ControlDialog::NewWordlist, {}, {&newWordlist, atWorkspaceTop, nullptr});
+    form.PlugDialog({form.MenuImportWordlists}, {&newWordlist, atWorkspaceTop, [&newWordlist](const DialogRequest&) {
+                                                     newWordlist.ShowImportPage();
+                                                 }});
 
     // The MoveItem button moves the word selected in the wordlist chosen.
     FormOf(MoveItemDlg, &form);

@@ -18,6 +18,7 @@
 #include "dialogs/BoardSquareDialog.h"
 #include "dialogs/CanonicalOrderDialog.h"
 #include "dialogs/DefinitionFilterDialog.h"
+#include "dialogs/DialogParts.h"
 #include "dialogs/FilterText.h"
 #include "dialogs/HelpDialog.h"
 #include "dialogs/HooksFilterDialog.h"
@@ -29,6 +30,7 @@
 #include "dialogs/LetterSetPages.h"
 #include "dialogs/MaxWidthDialog.h"
 #include "dialogs/MoveItemDialog.h"
+#include "dialogs/NewWordlistDialog.h"
 #include "dialogs/NumericFilterDialogs.h"
 #include "dialogs/PageSetupDialog.h"
 #include "dialogs/PrintDialog.h"
@@ -53,8 +55,10 @@
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/NumberField.h"
+#include "platform/qt/PageControl.h"
 #include "platform/qt/RadioGroup.h"
 #include "platform/qt/Screen.h"
+#include "platform/qt/SpinField.h"
 #include "platform/qt/TileControls.h"
 #include "processor/Settings.h"
 #include "support/qt/ModalDriver.h"
@@ -218,7 +222,7 @@ void ClickOK(Dialog& dialog) {
         return;
     }
     ADD_FAILURE() << "OK is disabled";
-    dialog.CloseWithResult(mrCancel);
+    static_cast<QoraDialog*>(dialog.window())->CloseWithResult(mrCancel);
 }
 
 // The outer top-left corner of a window whose right edge and top are given,
@@ -489,6 +493,23 @@ TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
     EXPECT_EQ(CommandLine(), "/5L\"Nouns\"");
     EXPECT_EQ(Opened([&] { form->MenuLabelWordlist->trigger(); }), LabelWordlistDlg.data());
     EXPECT_EQ(LabelWordlistNumber, 5);
+
+    form->ReplaceCommandLine("");
+    EXPECT_EQ(Opened([&] { page.NewWordlist->click(); }, &outer,
+                     [](QWidget&) {
+                         EXPECT_EQ(MakeNewWordlist->UnusedNumber->Position(), 1);
+                         ClickOK(*MakeNewWordlist->CopyOfWordlist);
+                     }),
+              MakeNewWordlist.data());
+    EXPECT_EQ(outer.topLeft(),
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
+    EXPECT_EQ(CommandLine(), "/1W");
+    EXPECT_EQ(Opened([&] { form->MenuImportWordlists->trigger(); }, nullptr,
+                     [](QWidget& dialog) {
+                         EXPECT_EQ(MakeNewWordlist->NewWordlistKinds->ActivePageIndex(), TMakeNewWordlist::ImportPage);
+                         static_cast<QoraDialog&>(dialog).CloseWithResult(mrCancel);
+                     }),
+              MakeNewWordlist.data());
 
     form->ReplaceCommandLine("");
     const auto move = [](QWidget&) {
