@@ -44,6 +44,7 @@
 #include "dialogs/WordCountDialog.h"
 #include "dialogs/WordPresenceDialog.h"
 #include "dialogs/WordReferenceDialog.h"
+#include "engine/Wordlists.h"
 #include "mainwindow/ControlTexts.h"
 #include "mainwindow/FilterControls.h"
 #include "mainwindow/MainControls.h"
@@ -522,6 +523,12 @@ TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
     EXPECT_EQ(outer.topLeft(),
               KeptOnScreen(QRect(lowerRight - QPoint(outer.width(), outer.height()), outer.size())).topLeft());
     EXPECT_EQ(CommandLine(), "/1:0=5:1M");
+    Press(Qt::Key_Return);  // the line does what the dialog showed
+    Settle();
+    EXPECT_EQ(FindWordlist(5)->Count(), 1);
+    ASSERT_NE(FindWordlist(1), nullptr);
+    EXPECT_EQ(WordlistItemText(1, 1), "ACT");
+    EXPECT_EQ(FindWordlist(5)->Label, "") << "the label typed before was never performed";
 
     form->ReplaceCommandLine("");
     EXPECT_EQ(Opened([&] { form->Controls->RandomRacksTab->RandomRacksToWordlist->click(); }, &outer,
@@ -529,7 +536,7 @@ TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
               RandomRacksDlg.data());
     EXPECT_EQ(outer.topLeft(),
               RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
-    EXPECT_EQ(CommandLine(), "/. 100 > 1 A");
+    EXPECT_EQ(CommandLine(), "/. 100 > 2 A");
     EXPECT_EQ(Opened([&] { form->MenuAppendRandomRacks->trigger(); }), RandomRacksDlg.data());
     // A line with an error refuses them.
     Type("(");
