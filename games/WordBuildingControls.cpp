@@ -1,13 +1,17 @@
 #include "games/WordBuildingControls.h"
 
+#include <QComboBox>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "engine/Listings.h"
 #include "platform/Files.h"
 #include "platform/Scaling.h"
 #include "platform/qt/MessageBoxes.h"
+#include "platform/qt/Screen.h"
 #include "platform/qt/Text.h"
 #include "processor/IniFile.h"
 
@@ -28,6 +32,29 @@ QPushButton* MakeButton(QWidget* parent, const char* text, QRect place) {
 }
 
 QFont FixedPitchFont() { return QFontDatabase::systemFont(QFontDatabase::FixedFont); }
+
+QPlainTextEdit* MakeTextBox(QWidget* parent, QRect place) {
+    auto* box = new QPlainTextEdit(parent);
+    box->setReadOnly(true);
+    box->setFont(FixedPitchFont());
+    box->setLineWrapMode(QPlainTextEdit::NoWrap);
+    box->setGeometry(place);
+    return box;
+}
+
+bool StepListOnSpace(QComboBox& list, const QEvent& event) {
+    if (event.type() != QEvent::KeyPress || static_cast<const QKeyEvent&>(event).key() != Qt::Key_Space ||
+        list.count() == 0)
+        return false;
+    list.setCurrentIndex((list.currentIndex() + 1) % list.count());
+    return true;
+}
+
+void ShowBesideGameWindow(QoraDialog& dialog, QWidget& window) {
+    PlaceWindow(dialog, window.mapToGlobal(QPoint(Scaled(40), Scaled(20))));
+    dialog.hide();  // showing it again opens it afresh
+    dialog.ShowModeless();
+}
 
 FileDialog GameFileDialog(FileDialog::Kind kind, std::string title, const GameFileKind& file, bool append) {
     FileDialog dialog(kind);

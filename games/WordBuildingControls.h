@@ -8,9 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/qt/Dialogs.h"
 #include "platform/qt/FileDialogs.h"
 
+class QComboBox;
+class QEvent;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -24,6 +28,17 @@ QLabel* MakeLabel(QWidget* parent, const char* text, QRect place);
 QPushButton* MakeButton(QWidget* parent, const char* text, QRect place);
 
 QFont FixedPitchFont();
+
+// A read-only text box of lines in the fixed-pitch font (a grid, a solution).
+QPlainTextEdit* MakeTextBox(QWidget* parent, QRect place);
+
+// The lists' Space: a key press of Space moves the list to its next item,
+// round to the first. True when the event was that key.
+bool StepListOnSpace(QComboBox& list, const QEvent& event);
+
+// Shows a modeless dialog of the game beside the game window, opened
+// afresh also when it is open already.
+void ShowBesideGameWindow(QoraDialog& dialog, QWidget& window);
 
 // The files of the game: their proposed name, filter and extension.
 struct GameFileKind {

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -15,10 +14,8 @@
 #include "games/WordBuildingGridFiles.h"
 #include "games/WordBuildingWindow.h"
 #include "platform/Files.h"
-#include "platform/Scaling.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/RadioGroup.h"
-#include "platform/qt/Screen.h"
 #include "platform/qt/Text.h"
 #include "processor/CommandFiles.h"
 #include "processor/Console.h"
@@ -30,15 +27,6 @@ namespace {
 
 constexpr GameFileKind GameFile = {
     DefaultGameFileName, "W-B Game History files  (*.WBH)|*.WBH|Text files  (*.txt)|*.TXT|Any files  (*.*)|*.*", "WBH"};
-
-QPlainTextEdit* MakeTextBox(QWidget* parent, QRect place) {
-    auto* box = new QPlainTextEdit(parent);
-    box->setReadOnly(true);
-    box->setFont(FixedPitchFont());
-    box->setLineWrapMode(QPlainTextEdit::NoWrap);
-    box->setGeometry(place);
-    return box;
-}
 
 std::string PlayersText(const QComboBox& players) { return ToCodePage(players.currentText()); }
 
@@ -114,13 +102,7 @@ void TWordsmithHistoryDlg::OpenFor(const WordBuildingFinishedGame& game) {
     // stays enabled.)
     window_.setEnabled(false);
     setEnabled(true);
-    PlaceWindow(*this, window_.mapToGlobal(QPoint(Scaled(40), Scaled(20))));
-    if (isVisible()) {
-        FormActivate();
-        raise();
-    } else {
-        ShowModeless();
-    }
+    ShowBesideGameWindow(*this, window_);
 }
 
 void TWordsmithHistoryDlg::FormActivate() {
@@ -180,11 +162,7 @@ void TWordsmithHistoryDlg::ListNotedGames() {
 
 // Space in the player box moves to the next known name, round to the first.
 bool TWordsmithHistoryDlg::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == Players || watched == Players->lineEdit()) && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Space && Players->count() > 0) {
-        Players->setCurrentIndex((Players->currentIndex() + 1) % Players->count());
-        return true;
-    }
+    if ((watched == Players || watched == Players->lineEdit()) && StepListOnSpace(*Players, *event)) return true;
     return QoraDialog::eventFilter(watched, event);
 }
 
@@ -222,9 +200,7 @@ void TWordsmithHistoryDlg::done(int result) {
     QoraDialog::done(result);
     WordBuildingGameState = WordBuildingState::EndedNotNoted;
     window_.setEnabled(true);
-    const bool shown = window_.isVisible();
-    window_.ShowModeless();  // a hidden window activates as it shows
-    if (shown) window_.ActivateAfresh();
+    window_.ShowAfresh();
 }
 
 bool WorkspaceBusy() {

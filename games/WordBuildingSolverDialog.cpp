@@ -39,11 +39,7 @@ std::string SpanText(long long seconds) {
 
 TWordsmithSolveDlg::TWordsmithSolveDlg(TWordsmithDlg& game)
     : QoraDialog("Word-Building Game - Get QORA to Find a High-Scoring Solution", 640, 392, &game), game_(game) {
-    Grid = new QPlainTextEdit(this);
-    Grid->setReadOnly(true);
-    Grid->setFont(FixedPitchFont());
-    Grid->setLineWrapMode(QPlainTextEdit::NoWrap);
-    Grid->setGeometry(Designed(12, 12, 300, 222));
+    Grid = MakeTextBox(this, Designed(12, 12, 300, 222));
 
     MakeLabel(this, "Solving level:", Designed(324, 12, 304, 20));
     SolvingLevel = new QSlider(Qt::Horizontal, this);

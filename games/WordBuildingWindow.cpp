@@ -270,6 +270,12 @@ void TWordsmithDlg::FormActivate() {
 
 void TWordsmithDlg::ActivateAfresh() { FormActivate(); }
 
+void TWordsmithDlg::ShowAfresh() {
+    const bool shown = isVisible();
+    ShowModeless();  // a hidden window opens afresh as it shows
+    if (shown) ActivateAfresh();
+}
+
 void TWordsmithDlg::done(int result) {
     WordBuildingGameOpen = false;
     QoraDialog::done(result);

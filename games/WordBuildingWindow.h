@@ -116,6 +116,9 @@ public:
     // ---- Services -------------------------------------------------------------------
     // Opening the window afresh: its stage decides what it shows.
     void ActivateAfresh();
+    // Shows the window in front and opens it afresh (a dialog of the game
+    // closed).
+    void ShowAfresh();
     // After a grid was formed (by a button, a file, the browser or the
     // solver): the grid, its number and time, and the buttons of stage 3.
     void ShowFormedGrid();

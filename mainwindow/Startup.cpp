@@ -13,6 +13,7 @@
 #include "games/ChallengeWindow.h"
 #include "games/LetterGridWindow.h"
 #include "games/SoundFiles.h"
+#include "games/WordBuildingHistoryBrowser.h"
 #include "games/WordBuildingHistoryDialog.h"
 #include "games/WordBuildingSolverDialog.h"
 #include "games/WordBuildingWindow.h"
@@ -75,6 +76,7 @@ void CreateForms() {
     WordsmithDlg = new TWordsmithDlg(form);
     PlugInWordBuildingSolver(*WordsmithDlg, ShowHelpWindow);
     PlugInWordBuildingHistory(*WordsmithDlg, ShowHelpWindow);
+    PlugInWordBuildingHistoryBrowser(*WordsmithDlg, ShowHelpWindow);
     BogglePlayer = new TBogglePlayer(form);
     BogglePlayer->WriteCommandLine = [form](const std::string& line) {
         NewCommandLine(line);
