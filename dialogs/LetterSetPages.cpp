@@ -1,6 +1,7 @@
 #include "dialogs/LetterSetPages.h"
 
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -207,6 +208,22 @@ bool WordBasedSetPage::Composable() const {
         return WordBasedComposable(ToCodePage(WordBasedAnagramString->text()), false);
     return false;
 }
+
+// ---- Sets chosen in a list -------------------------------------------------------------
+
+SetChoicePage::SetChoicePage(QoraDialog& dialog, QComboBox* list, const char* caption)
+    : CommandPage(dialog), List(list) {
+    List->setParent(this);
+    auto* row = new QHBoxLayout;
+    if (*caption != '\0') row->addWidget(new QLabel(QString::fromLatin1(caption), this));
+    row->addWidget(List);
+    row->addStretch(1);
+    Body()->addLayout(row);
+    Body()->addStretch(1);
+    connect(List, &QComboBox::currentIndexChanged, this, [this] { UpdateOK(); });
+}
+
+bool SetChoicePage::Composable() const { return List->currentIndex() >= 0; }
 
 // ---- Pages of tiles -------------------------------------------------------------------
 

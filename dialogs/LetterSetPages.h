@@ -13,6 +13,7 @@
 #include "dialogs/LetterSetTexts.h"
 #include "engine/LetterCounts.h"
 
+class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
@@ -87,6 +88,20 @@ public:
 
     // The body of the checked button's text: "AB.DE", "AEINST?".
     std::string BodyText() const;
+
+    bool Composable() const override;
+};
+
+// A page whose user-defined set is chosen in a list (the query
+// constituent's user-defined set, the new set's copy): the list, after its
+// caption when there is one, becomes the page's; OK needs a set chosen.
+class SetChoicePage : public CommandPage {
+    Q_OBJECT
+
+public:
+    SetChoicePage(QoraDialog& dialog, QComboBox* list, const char* caption);
+
+    QComboBox* List;
 
     bool Composable() const override;
 };

@@ -52,19 +52,6 @@ public:
     }
 };
 
-// The user-defined page: OK needs a set chosen.
-class UserDefinedPage : public CommandPage {
-public:
-    UserDefinedPage(QoraDialog& dialog, QComboBox*& baseSet) : CommandPage(dialog) {
-        baseSet = new QComboBox(this);
-        list_ = baseSet;
-    }
-    bool Composable() const override { return list_->currentIndex() >= 0; }
-
-private:
-    QComboBox* list_;
-};
-
 // The query-based page: OK needs a query constituent before the one added,
 // and a line chosen in the list of the checked button.
 class QueryBasedPage : public CommandPage {
@@ -182,18 +169,12 @@ void TAddQueryCharacter::BuildBlankPage() {
 }
 
 void TAddQueryCharacter::BuildUserDefinedSetPage() {
-    auto* page = new UserDefinedPage(*this, BaseSet);
-    UserDefinedSet = page;
+    BaseSet = new QComboBox;
     BaseSet->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     BaseSet->setMinimumContentsLength(BaseSetColumns);
-    auto* row = new QHBoxLayout;
-    row->addWidget(BaseSet);
-    row->addStretch(1);
-    page->Body()->addLayout(row);
-    page->Body()->addStretch(1);
+    UserDefinedSet = new SetChoicePage(*this, BaseSet, "");
     RefreshListTabs();
-    connect(BaseSet, &QComboBox::currentIndexChanged, this, [this] { UserDefinedSet->UpdateOK(); });
-    connect(page->OK, &QPushButton::clicked, this, &TAddQueryCharacter::UserDefinedSetOKClick);
+    connect(UserDefinedSet->OK, &QPushButton::clicked, this, &TAddQueryCharacter::UserDefinedSetOKClick);
 }
 
 void TAddQueryCharacter::BuildQueryBasedSetPage() {

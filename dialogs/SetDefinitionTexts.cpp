@@ -2,11 +2,27 @@
 
 #include <algorithm>
 
+#include "dialogs/QueryConstituentTexts.h"
 #include "engine/Listings.h"
 #include "engine/QueryRecords.h"
 #include "engine/Tiles.h"
 
 namespace qora {
+
+std::string NewSetPrefix(const NewSetHead& head) {
+    if (!head.Labelled) return FormatText("/%dU=(", head.Number);
+    return FormatText("/%dU\"", head.Number) + head.Label + "\"=(";
+}
+
+std::string NewSetCommand(const NewSetHead& head, std::string_view body) {
+    return NewSetPrefix(head) + std::string(body) + ")";
+}
+
+std::string ComputedSetCommand(const NewSetHead& head, std::int32_t first, int operation, std::int32_t second) {
+    return NewSetPrefix(head) + FormatText("%d)%c(%d)", first, SetOperationOperator(operation), second);
+}
+
+std::string UnusedSetNumberText(std::int32_t number) { return FormatText("%3d", number); }
 
 std::string LabelSetCommand(std::int32_t number, std::string_view label) {
     return FormatText("/%dU\"", number) + std::string(label) + FormatText("\"=(%d)", number);
@@ -31,15 +47,15 @@ LetterCounts CountsOfTable(const TileTable& table) {
 }
 
 // The text of a tile in the command; `previous` is the text written so far.
+// The bag writes its double tiles in lower case, so they never join the
+// single tile before them; the scores' capitals are kept apart from it.
 std::string TileValueText(TileValueSet set, int tile, std::string_view previous) {
     std::string text = TileCaption(tile);
     const bool doubleTile =
         SpanishLexiconActive && (tile == SpanishTileCH || tile == SpanishTileLL || tile == SpanishTileRR);
-    if (!doubleTile) return text;
-    const bool joinsSingleTile = !previous.empty() && previous.back() == text.front();
-    if (set == TileValueSet::Bag || joinsSingleTile)
+    if (doubleTile && set == TileValueSet::Bag)
         std::transform(text.begin(), text.end(), text.begin(), [](char c) { return static_cast<char>(c - 'A' + 'a'); });
-    return text;
+    return KeptApartFromLine(previous, text);
 }
 
 }  // namespace

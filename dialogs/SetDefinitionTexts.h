@@ -1,7 +1,8 @@
 // What the set-definition dialogs type onto the command line, free of Qt:
-// the label of a set ("/4U\"vowels\"=(4)", dialogs/LabelSetDialog) and the
-// redefinition of the bag, set (B), or of the tile scores, set ($)
-// ("/(B)=(9A2B...)", dialogs/BagAndScoresDialog).
+// a new user-defined set ("/4U=(V+)", "/6U\"both\"=(1)&(3)",
+// dialogs/NewSetDialog), the label of a set ("/4U\"vowels\"=(4)",
+// dialogs/LabelSetDialog) and the redefinition of the bag, set (B), or of the
+// tile scores, set ($) ("/(B)=(9A2B...)", dialogs/BagAndScoresDialog).
 #pragma once
 
 #include <cstdint>
@@ -9,12 +10,42 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogs/WordlistTexts.h"
 #include "engine/LetterCounts.h"
 #include "engine/Tiles.h"
 
 namespace qora {
 
 struct ParsedCommand;
+
+// ---- New sets --------------------------------------------------------------------------
+
+// The number a new set is defined with, and its label when it has one.
+struct NewSetHead {
+    std::int32_t Number = 1;
+    bool Labelled = false;
+    std::string Label;  // as typed, untrimmed, possibly empty
+};
+
+// "/%dU=(" or, labelled, "/%dU\"%s\"=(".
+std::string NewSetPrefix(const NewSetHead& head);
+
+// The prefix, the set's body as the set pages write it between a set's
+// parentheses, and ")": "/4U=(V+)", "/2U=(CA.T)", "/9U=(!QXZ)", "/5U=(2)".
+std::string NewSetCommand(const NewSetHead& head, std::string_view body);
+
+// "/6U=(1)&(3)": the first set, the operator of the SetOperation item
+// (SetOperationItem, shared with the computed wordlists), the second set.
+std::string ComputedSetCommand(const NewSetHead& head, std::int32_t first, int operation, std::int32_t second);
+
+// The union of a set with itself is no new set (the list items chosen are
+// compared); an intersection or a difference of a set with itself is.
+constexpr bool ComputedSetComposable(int firstItem, int operation, int secondItem) {
+    return operation != UnionItem || firstItem != secondItem;
+}
+
+// The unused number as its field shows it: "%3d".
+std::string UnusedSetNumberText(std::int32_t number);
 
 // ---- Labels --------------------------------------------------------------------------
 

@@ -28,7 +28,8 @@ void PlugOptionDialogs(TForm2& form);
 // The filter page's editors (numeric filters, hooks, blanks, definitions)
 // and the Show Definitions dialog.
 void PlugFilterDialogs(TForm2& form);
-// The query page's set dialogs: labelling a set, set (B) and set ($).
+// The query page's set dialogs: a new set, labelling a set, set (B) and set
+// ($).
 void PlugSetDialogs(TForm2& form);
 
 // The query page's dialogs: the query constituent, the rack letter or blank

@@ -1,10 +1,11 @@
-// The openers of the query page's set dialogs: labelling a set, set (B)
-// and set ($).
+// The openers of the query page's set dialogs: a new set, labelling a set,
+// set (B) and set ($).
 #include <QAction>
 
 #include "dialogs/BagAndScoresDialog.h"
 #include "dialogs/DialogParts.h"
 #include "dialogs/LabelSetDialog.h"
+#include "dialogs/NewSetDialog.h"
 #include "mainwindow/DialogOpeners.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/MainWindow.h"
@@ -24,6 +25,11 @@ QPoint OuterRightEdgeOneCaptionAbove(TForm2& form, QWidget& dialog) {
 }  // namespace
 
 void PlugSetDialogs(TForm2& form) {
+    TDefineNewSet& newSet = FormOf(DefineNewSet, &form);
+    form.PlugDialog(ControlDialog::NewSet, {form.MenuDefineSet},
+                    {&newSet, [&form](QWidget& dialog) { return form.RightEdgeOneCaptionAbove(dialog); }, nullptr});
+    form.AddLanguageSwitch([&newSet] { newSet.ApplyLexiconLanguage(); });
+
     // The set chosen in the query page's list (the Label Set button names it
     // in its request, the menu item does not); nothing opens without a set.
     QueryPage& page = *form.Controls->QueryTab;

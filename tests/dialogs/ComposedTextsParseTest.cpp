@@ -398,6 +398,29 @@ TEST_F(ComposedTexts, SetFilterTextsParse) {
 }
 // The definition search is a command of its own: alone, or after a filter.
 TEST_F(ComposedTexts, DefinitionTextsParse) { ExpectParsed(DefinitionTexts(), {"", "/|=7 "}); }
+// Every set the Define New Set dialog writes, with each kind of number and
+// label.
+TEST_F(ComposedTexts, NewSetTextsParseInEveryLanguage) {
+    for (const Language language : {Language::English, Language::French, Language::Spanish}) {
+        SetLanguageTables(language);
+        std::vector<std::string> bodies = SetBodies();
+        for (const LetterCounts& tiles : TileSets()) {
+            bodies.push_back(SpecifiedSetTiles(tiles));
+            bodies.push_back("!" + AllButSetTiles(tiles));
+        }
+        bodies.push_back("!");
+        for (const std::int32_t set : {1, 99}) bodies.push_back(std::to_string(set));
+        std::vector<std::string> texts;
+        for (const NewSetHead& head :
+             {NewSetHead{1, false, ""}, NewSetHead{99, true, ""}, NewSetHead{12, true, "20 characters long!!"}}) {
+            for (const std::string& body : bodies) texts.push_back(NewSetCommand(head, body));
+            for (int operation = UnionItem; operation <= DifferenceItem; ++operation)
+                texts.push_back(ComputedSetCommand(head, 1, operation, 99));
+        }
+        ExpectParsed(texts);
+    }
+}
+
 TEST_F(ComposedTexts, SetDefinitionTextsParseInEveryLanguage) {
     for (const Language language : {Language::English, Language::French, Language::Spanish}) {
         SetLanguageTables(language);

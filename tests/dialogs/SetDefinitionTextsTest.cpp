@@ -24,6 +24,18 @@ protected:
     }
 };
 
+TEST_F(SetDefinitionTexts, ANewSetIsItsNumberItsLabelAndItsSet) {
+    EXPECT_EQ(NewSetCommand({4, false, "ignored"}, "V+"), "/4U=(V+)");
+    EXPECT_EQ(NewSetCommand({3, true, ""}, "1A"), "/3U\"\"=(1A)");
+    EXPECT_EQ(NewSetCommand({99, true, " twenty characters! "}, "!QXZ"), "/99U\" twenty characters! \"=(!QXZ)");
+    EXPECT_EQ(ComputedSetCommand({6, false, ""}, 1, IntersectionItem, 3), "/6U=(1)&(3)");
+    EXPECT_EQ(ComputedSetCommand({6, true, "u"}, 2, UnionItem, 12), "/6U\"u\"=(2)|(12)");
+    EXPECT_EQ(ComputedSetCommand({6, false, ""}, 2, DifferenceItem, 2), "/6U=(2)-(2)");
+    EXPECT_FALSE(ComputedSetComposable(1, UnionItem, 1));
+    EXPECT_TRUE(ComputedSetComposable(1, IntersectionItem, 1));
+    EXPECT_TRUE(ComputedSetComposable(1, UnionItem, 0));
+}
+
 TEST_F(SetDefinitionTexts, ALabelRedefinesTheSetAsACopyOfItself) {
     EXPECT_EQ(LabelSetCommand(4, "vowels"), "/4U\"vowels\"=(4)");
     EXPECT_EQ(LabelSetCommand(12, ""), "/12U\"\"=(12)");

@@ -30,6 +30,7 @@
 #include "dialogs/LetterSetPages.h"
 #include "dialogs/MaxWidthDialog.h"
 #include "dialogs/MoveItemDialog.h"
+#include "dialogs/NewSetDialog.h"
 #include "dialogs/NewWordlistDialog.h"
 #include "dialogs/NumericFilterDialogs.h"
 #include "dialogs/PageSetupDialog.h"
@@ -44,6 +45,7 @@
 #include "dialogs/WordCountDialog.h"
 #include "dialogs/WordPresenceDialog.h"
 #include "dialogs/WordReferenceDialog.h"
+#include "engine/UserSets.h"
 #include "engine/Wordlists.h"
 #include "mainwindow/ControlTexts.h"
 #include "mainwindow/FilterControls.h"
@@ -407,6 +409,27 @@ TEST_F(OpenerTest, ShowDefinitionsOpensAtTheRightEdgeOnTheWorkspacesTop) {
     EXPECT_EQ(outer.topLeft(),
               RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
     EXPECT_EQ(CommandLine(), "/SD \"noun\" ");
+}
+
+// The new set opens from its button and the Sets menu, one caption height
+// above the client area; a redefined bag shows in its built-in page.
+TEST_F(OpenerTest, NewSetOpensFromItsButtonAndMenu) {
+    QueryPage& query = *form->Controls->QueryTab;
+    Perform("/1U=(AB)");
+    QRect outer;
+    const auto consonants = [](QWidget&) {
+        DefineNewSet->BuiltInSet->Consonants->click();
+        DefineNewSet->BuiltInSet->OK->click();
+    };
+    EXPECT_EQ(Opened([&] { query.NewSet->click(); }, &outer, consonants), DefineNewSet.data());
+    EXPECT_EQ(outer.topLeft(),
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form).top() - CaptionHeight()));
+    EXPECT_EQ(CommandLine(), "/2U=(C)");
+    Perform("");
+    EXPECT_EQ(UserSetCount(), 2);
+    Perform("/(B)=(9A2B2C4D12E2F3G2H9I1J1K4L2M6N8O2P1Q6R4S6T4U2V2W1X2Y2Z)");
+    EXPECT_EQ(DefineNewSet->BuiltInSet->BagOfLetters->text(), "Bag of letters (99 of them)");
+    EXPECT_EQ(Opened([&] { form->MenuDefineSet->trigger(); }), DefineNewSet.data());
 }
 
 TEST_F(OpenerTest, LabelSetOpensForTheSetChosenInTheListAtTheWorkspacesTop) {

@@ -9,7 +9,7 @@
 
 #include "MainWindowFixture.h"
 #include "mainwindow/MainControls.h"
-#include "mainwindow/QueryControls.h"
+#include "mainwindow/WordlistControls.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Dialogs.h"
 #include "platform/qt/Focus.h"
@@ -45,14 +45,16 @@ protected:
     QPoint shownAt;
 };
 
-TEST_F(DialogOpenerTest, ItemsAndButtonsStayOffUntilTheirDialogIsPlugged) {
+// Every dialog the controls open is plugged in; plugging one in again (here
+// a test dialog in the place of the New Wordlist dialog) turns the item on
+// and sends the item and the buttons to it.
+TEST_F(DialogOpenerTest, APluggedDialogOpensFromItsItemsAndButtons) {
     QAction item;
     item.setEnabled(false);
-    QPushButton& button = *form->Controls->QueryTab->NewSet;
-    EXPECT_FALSE(button.isEnabled()) << "a dialog not plugged in yet";
+    QPushButton& button = *form->Controls->WordlistsTab->NewWordlist;
     EXPECT_TRUE(form->MenuLexicons->isEnabled());
     std::vector<DialogRequest> prepared;
-    form->PlugDialog(ControlDialog::NewSet, {&item},
+    form->PlugDialog(ControlDialog::NewWordlist, {&item},
                      {&dialog, [this](QWidget& window) { return form->RightEdgeAtWorkspaceTop(window); },
                       [&](const DialogRequest& request) { prepared.push_back(request); }});
     EXPECT_TRUE(item.isEnabled());
@@ -61,7 +63,7 @@ TEST_F(DialogOpenerTest, ItemsAndButtonsStayOffUntilTheirDialogIsPlugged) {
     EXPECT_EQ(shownAt, KeptOnScreen(QRect(form->RightEdgeAtWorkspaceTop(dialog), OuterSizeOf(dialog))).topLeft());
     EXPECT_TRUE(Opens([&] { button.click(); }));
     ASSERT_EQ(prepared.size(), 2u);
-    EXPECT_EQ(prepared[1].Dialog, ControlDialog::NewSet);
+    EXPECT_EQ(prepared[1].Dialog, ControlDialog::NewWordlist);
     EXPECT_EQ(WorkspaceEdit, form->Workspace);
     EXPECT_TRUE(form->Workspace->hasFocus() || !form->isActiveWindow());
 }
