@@ -38,10 +38,8 @@ TEST_F(BagAndScoresDialogTest, TheButtonsSetTheLanguagesDefaultsOrAllOnes) {
         const char* typed;
     };
     const Case cases[] = {
-        {true, &TDefineNewSetB::DefaultValues, "/(B)=(9A2B2C4D12E2F3G2H9IJK4L2M6N8O2PQ6R4S6T4U2V2WX2YZ)"},
         {false, &TDefineNewSetB::DefaultValues, "/($)=(A3B3C2DE4F2G4HI8J5KL3MNO3P10QRSTU4V4W8X4Y10Z)"},
         {true, &TDefineNewSetB::OneAllValues, "/(B)=(ABCDEFGHIJKLMNOPQRSTUVWXYZ)"},
-        {false, &TDefineNewSetB::OneAllValues, "/($)=(ABCDEFGHIJKLMNOPQRSTUVWXYZ)"},
     };
     for (const Case& c : cases) {
         OpenOn(c.bag, "/(B)=(2ABCDEFGHIJKLMNOPQRSTUVWXYZ) /($)=(9A)");
