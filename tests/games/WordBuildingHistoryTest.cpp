@@ -257,7 +257,7 @@ TEST_F(WordBuildingHistoryTest, ABadRecordIsSkippedAndTheRestRead) {
         << "the end of the file ends the last record too";
 }
 
-TEST_F(WordBuildingHistoryTest, SolutionTexts) {
+TEST_F(WordBuildingHistoryTest, SolutionAndGridTexts) {
     const WordBuildingFinishedGame game = PlayedGame(june5);
     EXPECT_EQ(JoinedLines(RenderSolutionText(game.letters, game.moves, 39, 2)),
               "These 2 words score 39:\n"
@@ -272,6 +272,11 @@ TEST_F(WordBuildingHistoryTest, SolutionTexts) {
               "   0:30  CAT              15\n"
               "         123");
     EXPECT_EQ(RenderSolutionText(game.letters, {0, 1}, 0, 0), std::vector<std::string>{"No words were formed."});
+    const std::vector<std::string> grid = RenderGridText(game.letters, june5);
+    ASSERT_EQ(grid.size(), 11u);
+    EXPECT_EQ(grid[0], " 1  2  3  4  5  6  7  8  9  0  -  =");
+    EXPECT_EQ(grid[2], " C  A  T  D  O  G  Q  Q  Q  Q  Q  Q");
+    EXPECT_EQ(grid[10], "  Grid created:  5-Jun-11 14:03:09");
 
     SetLanguageTables(Language::Spanish);
     const std::string chico = TextToTiles("CHICO");

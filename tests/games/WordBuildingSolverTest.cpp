@@ -227,16 +227,6 @@ protected:
     static std::set<std::string> WordSet(const std::vector<std::string>& words) { return {words.begin(), words.end()}; }
 };
 
-TEST_F(WordBuildingSolverTest, TheLevelsKeepTheirStatesAndNarrowness) {
-    const std::vector<std::pair<int, bool>> expected = {{8, true},   {32, true},   {64, true},   {64, false},
-                                                        {128, true}, {128, false}, {256, true},  {256, false},
-                                                        {512, true}, {512, false}, {1024, true}, {1024, true}};
-    for (int level = 1; level <= SolvingLevels; ++level) {
-        const SolverBeam got = SolverBeamOfLevel(level);
-        EXPECT_EQ(std::make_pair(got.keep, got.narrow), expected[static_cast<std::size_t>(level - 1)]) << level;
-    }
-}
-
 // The highest word agrees with trying every sequence of columns, ties going
 // to the word the solver meets first; with a word being built, the result
 // begins with that word's own columns.
