@@ -36,8 +36,9 @@ namespace qora {
 
 namespace {
 
-// A disabled item: its dialog or feature is plugged in later.
-QAction* Placeholder(QMenu* menu, const QString& caption) {
+// An item that opens a window: disabled until the window is plugged in (a
+// window that is never plugged in leaves it disabled, as "Play 15 x 15 Game...").
+QAction* DialogItem(QMenu* menu, const QString& caption) {
     QAction* item = menu->addAction(caption);
     item->setEnabled(false);
     return item;
@@ -65,12 +66,12 @@ std::pair<QAction*, QAction*> OnOffItems(QMenu* menu, bool on) {
 void TForm2::CreateMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
     MenuFileExecute = file->addAction(tr("&Execute Command File..."), this, &TForm2::MenuFileExecuteClick);
-    MenuImportWordlists = Placeholder(file, tr("&Import Wordlist..."));
+    MenuImportWordlists = DialogItem(file, tr("&Import Wordlist..."));
     file->addSeparator();
-    MenuPrint = Placeholder(file, tr("&Print..."));
-    MenuPageSetup = Placeholder(file, tr("Page Set&up..."));
+    MenuPrint = DialogItem(file, tr("&Print..."));
+    MenuPageSetup = DialogItem(file, tr("Page Set&up..."));
     file->addSeparator();
-    MenuNewIniFile = Placeholder(file, tr("&New Initialization File..."));
+    MenuNewIniFile = DialogItem(file, tr("&New Initialization File..."));
     file->addSeparator();
     MenuExit = file->addAction(tr("E&xit"), this, [this] { ExitProgram(0); });
 
@@ -83,38 +84,38 @@ void TForm2::CreateMenus() {
     });
 
     QMenu* query = menuBar()->addMenu(tr("Q&uery"));
-    MenuAugmentLetter = Placeholder(query, tr("&Letter/Blank/Set..."));
-    MenuRackLetter = Placeholder(query, tr("&Rack Letter/Blank..."));
-    MenuAugmentWord = Placeholder(query, tr("&Word/Subword..."));
-    MenuWordPresence = Placeholder(query, tr("Word/String &Presence..."));
+    MenuAugmentLetter = DialogItem(query, tr("&Letter/Blank/Set..."));
+    MenuRackLetter = DialogItem(query, tr("&Rack Letter/Blank..."));
+    MenuAugmentWord = DialogItem(query, tr("&Word/Subword..."));
+    MenuWordPresence = DialogItem(query, tr("Word/String &Presence..."));
     query->addSeparator();
-    MenuShowDefns = Placeholder(query, tr("&Show Definitions Based on Their Contents..."));
-    MenuLetterMapping = Placeholder(query, tr("Letter &Mapping..."));
+    MenuShowDefns = DialogItem(query, tr("&Show Definitions Based on Their Contents..."));
+    MenuLetterMapping = DialogItem(query, tr("Letter &Mapping..."));
 
     QMenu* sets = menuBar()->addMenu(tr("&Sets"));
-    MenuDefineSet = Placeholder(sets, tr("&Define Set..."));
-    MenuLabelSet = Placeholder(sets, tr("&Label Set..."));
+    MenuDefineSet = DialogItem(sets, tr("&Define Set..."));
+    MenuLabelSet = DialogItem(sets, tr("&Label Set..."));
 
     QMenu* wordlists = menuBar()->addMenu(tr("&Wordlists"));
-    MenuWordlistsDeleteItem = Placeholder(wordlists, tr("Delete &Item(s)..."));
-    MenuWordlistsCopyItem = Placeholder(wordlists, tr("&Copy Item(s)..."));
-    MenuWordlistsMoveItem = Placeholder(wordlists, tr("&Move Item(s)..."));
+    MenuWordlistsDeleteItem = DialogItem(wordlists, tr("Delete &Item(s)..."));
+    MenuWordlistsCopyItem = DialogItem(wordlists, tr("&Copy Item(s)..."));
+    MenuWordlistsMoveItem = DialogItem(wordlists, tr("&Move Item(s)..."));
     wordlists->addSeparator();
-    MenuLabelWordlist = Placeholder(wordlists, tr("&Label Wordlist..."));
-    MenuAppendRandomRacks = Placeholder(wordlists, tr("Append &Random Racks..."));
+    MenuLabelWordlist = DialogItem(wordlists, tr("&Label Wordlist..."));
+    MenuAppendRandomRacks = DialogItem(wordlists, tr("Append &Random Racks..."));
 
     QMenu* flashcards = menuBar()->addMenu(tr("Flashcar&ds"));
-    MenuFlashcardDelete = Placeholder(flashcards, tr("&Delete Current Card"));
-    MenuFlashcardCopy = Placeholder(flashcards, tr("&Copy Current Card"));
+    MenuFlashcardDelete = DialogItem(flashcards, tr("&Delete Current Card"));
+    MenuFlashcardCopy = DialogItem(flashcards, tr("&Copy Current Card"));
     QMenu* move = flashcards->addMenu(tr("&Move Current Card"));
-    MenuMoveToSomewhere = Placeholder(move, tr("To Somewhere Else"));
+    MenuMoveToSomewhere = DialogItem(move, tr("To Somewhere Else"));
 
     QMenu* settings = menuBar()->addMenu(tr("Setti&ngs"));
-    MenuLexicons = Placeholder(settings, tr("&Lexicons..."));
-    MenuClearAll = Placeholder(settings, tr("&Clear..."));
+    MenuLexicons = DialogItem(settings, tr("&Lexicons..."));
+    MenuClearAll = DialogItem(settings, tr("&Clear..."));
     settings->addSeparator();
-    MenuFunctionKeys = Placeholder(settings, tr("&Function Keys..."));
-    MenuRecordingPeriods = Placeholder(settings, tr("&Recording Periods..."));
+    MenuFunctionKeys = DialogItem(settings, tr("&Function Keys..."));
+    MenuRecordingPeriods = DialogItem(settings, tr("&Recording Periods..."));
 
     QMenu* games = menuBar()->addMenu(tr("&Games"));
     MenuChallenge = games->addAction(tr("&Challenge"), this, [this] { ChallengeClick(MenuChallenge); });
@@ -126,7 +127,7 @@ void TForm2::CreateMenus() {
     std::tie(MenuRecordingOn, MenuRecordingOff) = OnOffItems(recording, RecordingOn);
     connect(MenuRecordingOn, &QAction::triggered, this, [this] { MenuRecordingClick(true); });
     connect(MenuRecordingOff, &QAction::triggered, this, [this] { MenuRecordingClick(false); });
-    MenuRevertToChallenge = Placeholder(games, tr("Re&vert to Challenge..."));
+    MenuRevertToChallenge = DialogItem(games, tr("Re&vert to Challenge..."));
     // The switches may have changed since (start-up, commands): show them as they are.
     connect(games, &QMenu::aboutToShow, this, [this] {
         MenuInterimChallengesOn->setChecked(InterimChallengesOn);
@@ -140,7 +141,7 @@ void TForm2::CreateMenus() {
     MenuWordsmith = games->addAction(tr("&Word-Building Game..."), this, &TForm2::MenuWordsmithClick);
     MenuWordBuildingSolving = Toggle(games, tr("Word-Building &Solving Allowed"), WordBuildingSolvingAllowed);
     connect(MenuWordBuildingSolving, &QAction::triggered, this, &TForm2::MenuWordBuildingSolvingClick);
-    MenuPlay15 = Placeholder(games, tr("Play 15 x 15 Game..."));  // nothing enables it
+    MenuPlay15 = DialogItem(games, tr("Play 15 x 15 Game..."));  // nothing enables it
 
     QMenu* view = menuBar()->addMenu(tr("&View"));
     MenuWorkspaceFont = view->addAction(tr("Workspace &Font..."), this, &TForm2::MenuWorkspaceFontClick);
@@ -159,10 +160,10 @@ void TForm2::CreateMenus() {
     connect(MenuLeftTabs, &QAction::toggled, this, &TForm2::MenuLeftTabsClick);
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
-    MenuHelpContents = Placeholder(help, tr("&Contents..."));
-    MenuHelpAdjudications = Placeholder(help, tr("Tournament &Adjudications..."));
+    MenuHelpContents = DialogItem(help, tr("&Contents..."));
+    MenuHelpAdjudications = DialogItem(help, tr("Tournament &Adjudications..."));
     help->addSeparator();
-    MenuAbout = Placeholder(help, tr("&About QORA..."));
+    MenuAbout = DialogItem(help, tr("&About QORA..."));
     PlugSmallDialogs();
     PlugCommandDialogs(*this);
 }
