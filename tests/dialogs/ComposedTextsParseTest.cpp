@@ -91,7 +91,7 @@ std::vector<std::string> NumericFilterTexts() {
     const std::pair<std::int32_t, std::int32_t> values[] = {{0, 0}, {1, 2}, {2, 15}, {15, 15}, {INT_MAX - 1, INT_MAX}};
     for (const char letter : {'|', '$', '%', '&', '#'})
         for (int item = 0; item < NumericRelationItemCount; ++item)
-            for (const auto [a, b] : values)
+            for (const auto& [a, b] : values)
                 if (letter == '|' ? WordLengthRelationHolds(item, a, b, MaxWordLength)
                                   : NumericRelationHolds(item, a, b))
                     texts.push_back(NumericFilterText(letter, item, std::to_string(a), std::to_string(b)) + " ");

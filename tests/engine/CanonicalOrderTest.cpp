@@ -77,7 +77,9 @@ TEST_F(CanonicalOrderTest, CheckOrderingFindsTheFirstFault) {
         SetLanguageTables(c.language);
         const OrderingCheck check = CheckOrdering(c.text, c.randomRack);
         EXPECT_EQ(c.fault, check.Fault) << c.text;
-        if (c.fault != OrderingFault::None) EXPECT_EQ(c.offset, check.Offset) << c.text;
+        if (c.fault != OrderingFault::None) {
+            EXPECT_EQ(c.offset, check.Offset) << c.text;
+        }
     }
 }
 
