@@ -23,9 +23,7 @@ protected:
     // "Show This Many Initial Items:" is enabled.
     bool ThisManyAfterTyping(const char* text) {
         Open(question);
-        question.Value->selectAll();
-        QTest::keyClick(question.Value, Qt::Key_Delete);
-        QTest::keyClicks(question.Value, text);
+        Retype(*question.Value, text);
         return question.ShowThisMany->isEnabled();
     }
 
@@ -124,9 +122,7 @@ protected:
 TEST_F(LargeOutputBridgeTest, EveryAnswerReachesTheQueryThreadAndNothingDeadlocks) {
     const auto typeAndShow = [](const char* text) {
         return [text](TLargeOutput& question) {
-            question.Value->selectAll();
-            QTest::keyClick(question.Value, Qt::Key_Delete);
-            QTest::keyClicks(question.Value, text);
+            Retype(*question.Value, text);
             question.ShowThisMany->click();
         };
     };

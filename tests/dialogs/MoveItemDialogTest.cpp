@@ -37,13 +37,6 @@ protected:
         Open(dialog);
     }
 
-    static void Retype(QLineEdit& field, const char* text) {
-        field.setFocus();
-        field.selectAll();
-        QTest::keyClick(&field, Qt::Key_Delete);
-        QTest::keyClicks(&field, text);
-    }
-
     // The line of wordlist `number` in a list.
     static int LineOf(const CommitComboBox& list, std::int32_t number) {
         for (int line = 0; line < list.count(); ++line)

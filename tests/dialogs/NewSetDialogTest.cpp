@@ -104,8 +104,9 @@ TEST_F(NewSetDialogTest, EachPageWritesItsSetAfterTheNumberAndLabel) {
         std::function<void(TDefineNewSet&)> choose;
         const char* expected;
     };
+    // One set of each page; the pages' own controls are driven in the query
+    // constituent's tests, which share them.
     const Case cases[] = {
-        {NewBuiltInSetPage, [](TDefineNewSet& d) { d.BuiltInSet->VowelsPlusY->click(); }, "/2U=(V+)"},
         {NewBuiltInSetPage,
          [](TDefineNewSet& d) {
              d.BuiltInSet->ScoreBasedSet->click();
@@ -114,19 +115,6 @@ TEST_F(NewSetDialogTest, EachPageWritesItsSetAfterTheNumberAndLabel) {
              QTest::keyClicks(d.BuiltInSet->ScoreBasedValue2, "4");
          },
          "/2U=($2-4)"},
-        {NewBuiltInSetPage,
-         [](TDefineNewSet& d) {
-             d.BuiltInSet->CountBasedSet->click();
-             PickWithMouse(*d.BuiltInSet->CountBasedRelop, 2);
-             QTest::keyClicks(d.BuiltInSet->CountBasedValue1, "3");
-         },
-         "/2U=(#<3)"},
-        {NewWordBasedSetPage,
-         [](TDefineNewSet& d) {
-             d.WordBasedSet->WordBasedPatternButton->click();
-             QTest::keyClicks(d.WordBasedSet->WordBasedPatternString, "CA.T");
-         },
-         "/2U=(CA.T)"},
         {NewWordBasedSetPage,
          [](TDefineNewSet& d) {
              d.WordBasedSet->WordBasedAnagramButton->click();
@@ -139,12 +127,6 @@ TEST_F(NewSetDialogTest, EachPageWritesItsSetAfterTheNumberAndLabel) {
                  QTest::keyClick(d.SpecifiedSet->Memo, key);
          },
          "/2U=(2EIS)"},
-        {NewSpecifiedSetPage,
-         [](TDefineNewSet& d) {
-             d.SpecifiedSet->ZeroAllValues->click();
-             QTest::keyClick(d.SpecifiedSet->Memo, Qt::Key_A);
-         },
-         "/2U=(1A)"},
         {NewAllButSetPage,
          [](TDefineNewSet& d) {
              for (const Qt::Key key : {Qt::Key_Q, Qt::Key_X, Qt::Key_Z}) QTest::keyClick(d.AllButSet->Memo, key);

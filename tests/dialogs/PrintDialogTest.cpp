@@ -24,15 +24,6 @@
 namespace qora {
 namespace {
 
-TEST(PrintTexts, LineCountAndCommand) {
-    EXPECT_EQ(LineCountText(1), "The workspace has 1 line.");
-    EXPECT_EQ(LineCountText(40), "The workspace has 40 lines.");
-    EXPECT_EQ(PrintCommand("Anagrams"), "/PW \"Anagrams\" ");
-    EXPECT_EQ(PrintCommand(""), "/PW \"\" ");
-    EXPECT_STREQ(SpacingCaptionsOf(PageFooter).Group, "Footer Spacing (in pixels)");
-    EXPECT_STREQ(SpacingCaptionsOf(PageHeader).Label, "Header/text spacing:");
-}
-
 class PrintDialogTest : public CommandDialogTest {
 protected:
     TQoraPrintDlg print;

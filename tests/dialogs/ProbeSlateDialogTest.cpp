@@ -24,12 +24,7 @@ protected:
         ClearLine();
         Open(dialog);
     }
-    void TypeWordNumber(const char* text) {
-        dialog.WordNumber->setFocus();
-        dialog.WordNumber->selectAll();
-        QTest::keyClick(dialog.WordNumber, Qt::Key_Delete);
-        QTest::keyClicks(dialog.WordNumber, text);
-    }
+    void TypeWordNumber(const char* text) { Retype(*dialog.WordNumber, text); }
 
     TProbeSlateDlg dialog;
 };

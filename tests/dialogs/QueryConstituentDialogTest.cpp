@@ -30,17 +30,7 @@ class QueryConstituentDialogTest : public CommandDialogTest {
 protected:
     TAddQueryCharacter dialog;
 
-    // The command line as the main window leaves it after an edit: checked.
-    static void OnLine(const char* line) {
-        SetCommandLine(line);
-        ParseCommandLine(line);
-    }
-
-    void Show(const char* line = "") {
-        dialog.hide();
-        OnLine(line);
-        Open(dialog);
-    }
+    void Show(const char* line = "") { OpenOnLine(dialog, line); }
 
     void SwitchLanguage(Language language) {
         UseLanguage(language);

@@ -36,13 +36,10 @@ TEST_F(RevertDialogTest, OKTakesTheOptionAndItsSecondsCancelKeepsThem) {
 TEST_F(RevertDialogTest, OKWantsAWholeNumberOfSecondsFromOne) {
     Open(dialog);
     for (const char* bad : {"0", "", "4x", "86401"}) {
-        dialog.Seconds->selectAll();
-        QTest::keyClick(dialog.Seconds, Qt::Key_Delete);
-        QTest::keyClicks(dialog.Seconds, bad);
+        Retype(*dialog.Seconds, bad);
         EXPECT_FALSE(dialog.OK->isEnabled()) << bad;
     }
-    dialog.Seconds->selectAll();
-    QTest::keyClicks(dialog.Seconds, "86400");
+    Retype(*dialog.Seconds, "86400");
     EXPECT_TRUE(dialog.OK->isEnabled());
 }
 

@@ -147,15 +147,13 @@ TEST_F(SetFilterTest, TheBlankFilterWritesItsIgnoreVowelsMark) {
     EXPECT_FALSE(blank.isVisible());
     EXPECT_EQ(Typed(), "") << "unchanged";
 
-    for (const bool ignore : {false, true}) {
-        OpenBlank(RelationEqual, LetterCounts{});
-        PickWithMouse(*blank.Relop, 1);
-        for (const Qt::Key key : {Qt::Key_A, Qt::Key_E, Qt::Key_I, Qt::Key_O, Qt::Key_U}) Press(blank, key);
-        if (ignore) blank.IgnoreVowels->click();
-        EXPECT_TRUE(blank.Home->hasFocus());
-        blank.OK->click();
-        EXPECT_EQ(Typed(), ignore ? "/:<=(-AEIOU) " : "/:<=(AEIOU) ");
-    }
+    OpenBlank(RelationEqual, LetterCounts{});
+    PickWithMouse(*blank.Relop, 1);
+    for (const Qt::Key key : {Qt::Key_A, Qt::Key_E, Qt::Key_I, Qt::Key_O, Qt::Key_U}) Press(blank, key);
+    blank.IgnoreVowels->click();
+    EXPECT_TRUE(blank.Home->hasFocus());
+    blank.OK->click();
+    EXPECT_EQ(Typed(), "/:<=(-AEIOU) ");
 
     OpenBlank(RelationAtMost, vowels, true);
     EXPECT_TRUE(blank.IgnoreVowels->isChecked());

@@ -24,9 +24,7 @@ protected:
         DisplayedSettings.PresentationKind = kind;
         ClearLine();
         Open(dialog);
-        dialog.Value->selectAll();
-        QTest::keyClick(dialog.Value, Qt::Key_Delete);
-        QTest::keyClicks(dialog.Value, text);
+        Retype(*dialog.Value, text);
         if (dialog.OK->isEnabled()) dialog.OK->click();
         return Typed();
     }

@@ -30,14 +30,6 @@ protected:
     }
 
     static void ClickArrow(FreeNumberField& field, UpDownButton button) { field.Arrows()->Arrow(button)->click(); }
-
-    // Retypes a field's text, key by key.
-    static void Retype(QLineEdit& field, const char* text) {
-        field.setFocus();
-        field.selectAll();
-        QTest::keyClick(&field, Qt::Key_Delete);
-        QTest::keyClicks(&field, text);
-    }
 };
 
 // ---- Label a Wordlist --------------------------------------------------------------

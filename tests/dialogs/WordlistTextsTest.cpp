@@ -61,8 +61,6 @@ TEST(WordlistTexts, PresenceQuestions) {
             EXPECT_EQ(PresenceCommand(c.choice), c.text);
         }
     }
-    EXPECT_STREQ(InLexiconCaption(true), "is in each of the primary and secondary lexicons");
-    EXPECT_STREQ(InLexiconCaption(false), "is in the primary lexicon");
 }
 
 TEST(WordlistTexts, LabelsGoInQuotesExactlyAsTyped) {

@@ -34,13 +34,13 @@ protected:
     static std::string Typed() { return CommandLine(); }
     static void ClearLine() { SetCommandLine(""); }
 
-    // Types the text over the whole of a field, as the user does after
-    // selecting it.
-    static void Retype(QLineEdit& field, const char* text) {
-        field.setFocus();
-        field.selectAll();
-        QTest::keyClick(&field, Qt::Key_Delete);
-        QTest::keyClicks(&field, text);
+    // Opens the dialog afresh on a command line that the main window has
+    // checked, as the openers do.
+    static void OpenOnLine(QWidget& dialog, const std::string& line) {
+        dialog.hide();
+        SetCommandLine(line);
+        ParseCommandLine(line);
+        Open(dialog);
     }
 
     // Clicks the dialog's Help button: the help window shows (and is closed

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -45,6 +46,15 @@ protected:
         form.show();
         QApplication::setActiveWindow(&form);
         ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+
+    // Types the text over the whole of a field, as the user does after
+    // selecting it.
+    static void Retype(QLineEdit& field, const char* text) {
+        field.setFocus();
+        field.selectAll();
+        QTest::keyClick(&field, Qt::Key_Delete);
+        QTest::keyClicks(&field, text);
     }
 
     // Runs the action, answers the message box it shows with OK and returns
