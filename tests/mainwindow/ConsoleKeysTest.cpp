@@ -26,11 +26,6 @@ protected:
         MainWindowTest::SetUp();
         StartWithLexicon();
     }
-    void Perform(const char* line) {
-        Type(line);
-        Press(Qt::Key_Return);
-        Settle();
-    }
     QTextCharFormat FormatAt(int row, int column) {
         QTextCursor cursor(Workspace().document()->findBlockByNumber(row));
         cursor.setPosition(cursor.position() + column + 1);
@@ -81,16 +76,6 @@ TEST_F(ConsoleKeysTest, ErrorsAreReportedByTheWayTheLineIsHandled) {
     Press(Qt::Key_Backspace);
     EXPECT_EQ(CommandLine(), "CA");
     EXPECT_TRUE(form->Perform->isEnabled());
-}
-
-TEST_F(ConsoleKeysTest, TheControlsShowWhatTheLineImpliesAndTypeOntoIt) {
-    Type("C.T/Q2");
-    EXPECT_EQ(form->Controls->QueryTab->QueryKind->currentText(), "Pattern");
-    Press(Qt::Key_Backspace);  // "/Q" alone has an error: the controls stay
-    EXPECT_EQ(form->Controls->QueryTab->QueryKind->currentText(), "Pattern");
-    SetCommandLine("");
-    form->MakeLongTerm->click();
-    EXPECT_EQ(CommandLine(), "!");
 }
 
 TEST_F(ConsoleKeysTest, HistoryAboveThePromptCannotBeEdited) {

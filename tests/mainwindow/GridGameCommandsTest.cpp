@@ -22,11 +22,6 @@ protected:
         Settle();
     }
 
-    void Perform(const std::string& line) {
-        Type(line.c_str());
-        Press(Qt::Key_Return);
-        Settle();
-    }
     std::string Cells() const {
         std::string cells;
         for (int cell = 0; cell < GridCellCount; ++cell) cells += BogglePlayer->Grid->CellText(cell);

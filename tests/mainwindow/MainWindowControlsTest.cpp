@@ -32,24 +32,24 @@ TEST_F(MainWindowTest, ControlsFollowTheWorkspaceAndTypeIntoIt) {
     EXPECT_EQ(ShownLine(PromptRow), "QORA?: ACT/Q2 /|=3/|- ");
     EXPECT_FALSE(controls.FiltersTab->FilteringLength->isChecked());
     EXPECT_TRUE(form->Perform->isEnabled());
+    Type("/Q");  // "/Q" alone has an error: the controls stay
+    EXPECT_EQ(controls.QueryTab->QueryKind->currentText().toStdString(), "Pattern");
+    SetCommandLine("");
+    form->MakeLongTerm->click();
+    EXPECT_EQ(CommandLine(), "!");
 }
 
 TEST_F(MainWindowTest, PerformedCommandsRefreshTheLists) {
     StartWithLexicon();
     const WordlistsPage& lists = *form->Controls->WordlistsTab;
     EXPECT_EQ(lists.Wordlists->count(), 1);
-    Type("/3W");
-    Press(Qt::Key_Return);
-    Settle();
+    Perform("/3W");
     EXPECT_EQ(lists.Wordlists->count(), 2);
     EXPECT_EQ(form->Controls->QueryTab->WordSource->count(), 3);
 }
 
 TEST_F(MainWindowTest, LayoutOfEveryControlPage) {
-    InitScreenDpi();
-    AddLexicon();
-    ASSERT_EQ(Start(), "");
-    form->resize(Scaled(1280), Scaled(800));
+    StartWithLexiconAt1280x800();
     form->show();
     Settle();
     for (QTabWidget* pages : {form->QueryOrPresentation, form->Options}) {
@@ -61,7 +61,6 @@ TEST_F(MainWindowTest, LayoutOfEveryControlPage) {
             SaveWindowGrab(*form, QString("main-window-%1").arg(QString::fromStdString(name).replace(' ', '-')));
         }
     }
-    ResetScaling();
 }
 
 }  // namespace

@@ -21,6 +21,8 @@
 #include "mainwindow/Startup.h"
 #include "mainwindow/Workspace.h"
 #include "platform/ProgramState.h"
+#include "platform/Scaling.h"
+#include "platform/qt/Screen.h"
 #include "processor/CommandFiles.h"
 #include "processor/CommandLine.h"
 #include "processor/Console.h"
@@ -47,6 +49,7 @@ public:
     void TearDown() override {
         if (Form2 != nullptr) DestroyForms();
         ResetProgramState();
+        ResetScaling();
         std::filesystem::current_path(previousFolder_);
     }
 
@@ -73,11 +76,26 @@ public:
         Settle();
     }
 
+    // For the layout tests: the window at 1280 x 800 on the screen's
+    // resolution (the scaling is put back after the test).
+    void StartWithLexiconAt1280x800() {
+        InitScreenDpi();
+        AddLexicon();
+        ASSERT_EQ(Start(), "");
+        form->resize(Scaled(1280), Scaled(800));
+    }
+
     TWorkspace& Workspace() { return *form->Workspace; }
 
     void Type(const char* text) { QTest::keyClicks(&Workspace(), QString::fromLatin1(text)); }
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(&Workspace(), key, modifiers);
+    }
+    // Types the line, presses Enter and waits until it has been performed.
+    void Perform(const std::string& line) {
+        Type(line.c_str());
+        Press(Qt::Key_Return);
+        Settle();
     }
 
     // Waits until the worker threads are done and lets their calls and the

@@ -81,10 +81,7 @@ TEST_F(DialogOpenerTest, ACommandLineWithAnErrorRefusesCommandBuildingOnly) {
 }
 
 TEST_F(MainWindowTest, LayoutShowsEveryControlUncut) {
-    InitScreenDpi();
-    AddLexicon();
-    ASSERT_EQ(Start(), "");
-    form->resize(Scaled(1280), Scaled(800));
+    StartWithLexiconAt1280x800();
     Settle();
     // The status bar lays itself out again after the window has: wait for it.
     const auto laidOut = [&] { return LayoutFaults(*form).empty(); };
@@ -100,16 +97,12 @@ TEST_F(MainWindowTest, LayoutShowsEveryControlUncut) {
     EXPECT_FALSE(form->Command->isVisible());
     EXPECT_GT(WorkspaceColumns, columns);
     EXPECT_EQ(LayoutFaults(*form), std::vector<std::string>{});
-    ResetScaling();
 }
 
 // A full workspace shows its scroll bar; lines as wide as the workspace's
 // columns, the separator among them, still fit on one row.
 TEST_F(MainWindowTest, LayoutOfAFullWorkspaceWrapsNoLine) {
-    InitScreenDpi();
-    AddLexicon();
-    ASSERT_EQ(Start(), "");
-    form->resize(Scaled(1280), Scaled(800));
+    StartWithLexiconAt1280x800();
     Settle();
     const std::string fullWidth(static_cast<std::size_t>(WorkspaceColumns), 'x');
     for (int row = 0; row < 2 * WorkspaceRows; ++row) WriteOutputLine(fullWidth);
@@ -123,14 +116,10 @@ TEST_F(MainWindowTest, LayoutOfAFullWorkspaceWrapsNoLine) {
          block.isValid() && block.blockNumber() > last.blockNumber() - WorkspaceRows; block = block.previous())
         EXPECT_EQ(block.lineCount(), 1) << block.blockNumber() << ": " << block.text().toStdString();
     SaveWindowGrab(*form, "full-workspace");
-    ResetScaling();
 }
 
 TEST_F(MainWindowTest, LayoutOfTheChallengeWindowOverTheMainWindow) {
-    InitScreenDpi();
-    AddLexicon();
-    ASSERT_EQ(Start(), "");
-    form->resize(Scaled(1280), Scaled(800));
+    StartWithLexiconAt1280x800();
     std::vector<std::string> faults{"not opened"};
     QRect covered;
     WhenModalOpens([&](QWidget& modal) {
@@ -143,7 +132,6 @@ TEST_F(MainWindowTest, LayoutOfTheChallengeWindowOverTheMainWindow) {
     form->Challenge->click();
     EXPECT_EQ(faults, std::vector<std::string>{});
     EXPECT_EQ(covered.size(), form->frameGeometry().size());
-    ResetScaling();
 }
 
 }  // namespace

@@ -86,11 +86,7 @@ TEST_F(StartupTest, TheOrderingsAndTheMappingFollowTheLanguage) {
     WriteFile("qora.ini", "[LEXICONS]\nPRIMARY ESPANOL\n");
     ASSERT_EQ(Start(), "");
     Settle();
-    for (const char* line : {"/T2 A\xD1O", "/P11 CHICO", "ZAZA", "[M]"}) {
-        Type(line);
-        Press(Qt::Key_Return);
-        Settle();
-    }
+    for (const char* line : {"/T2 A\xD1O", "/P11 CHICO", "ZAZA", "[M]"}) Perform(line);
     const std::vector<std::string> lines = Lines();
     EXPECT_TRUE(Contains(lines, "A\xD1O")) << "the Spanish word-output ordering";
     EXPECT_TRUE(Contains(lines, "CCHIO: CHICO"));

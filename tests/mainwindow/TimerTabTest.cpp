@@ -65,9 +65,7 @@ TEST_F(TimerTabTest, ArrowsSetThePeriodAndTheButtonsRunTheCountdown) {
 TEST_F(TimerTabTest, TheCommandStartsTheTimerAndTheInitialSettingsResetIt) {
     StartWithLexicon();
     form->Options->setCurrentIndex(form->Options->count() - 1);
-    Type("T");
-    Press(Qt::Key_Return);
-    Settle();
+    Perform("T");
     EXPECT_EQ(form->Options->currentWidget(), &Tab());
     EXPECT_TRUE(form->Timer->isActive());
     EXPECT_EQ(Display(), "  3:00");

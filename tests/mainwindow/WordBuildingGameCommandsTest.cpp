@@ -26,9 +26,7 @@ protected:
 
     // Performs the line and returns the first line it wrote.
     std::string Answer(const std::string& line) {
-        Type(line.c_str());
-        Press(Qt::Key_Return);
-        Settle();
+        Perform(line);
         const std::vector<std::string> lines = Lines();
         const auto echoed = std::find(lines.rbegin(), lines.rend(), "QORA?: " + line);
         return echoed == lines.rbegin() ? std::string() : *(echoed - 1);
