@@ -91,8 +91,7 @@ TEST(FileDialog, SaveStartsAtHomeAndAddsTheDefaultExtension) {
         proposed = QFileInfo(dialog.selectedFiles().value(0)).fileName();
         filter = dialog.selectedNameFilter();
         confirmsOverwrite = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
-        dialog.selectFile("round7");
-        static_cast<QDialog&>(dialog).accept();
+        ChooseFile(dialog, "round7");
     });
     ASSERT_TRUE(save.Execute());
     EXPECT_EQ(folder, QDir(home.path()).absolutePath());

@@ -11,46 +11,46 @@ KeyStroke Stroke(int qtKey, Qt::KeyboardModifiers modifiers = Qt::NoModifier, co
     return KeyStrokeOf(event);
 }
 
-TEST(KeyStrokeOf, LettersGiveTheUpperCaseCodeWithTheShiftState) {
-    EXPECT_EQ(Stroke(Qt::Key_A, Qt::NoModifier, "a").key, 'A');
-    const KeyStroke shifted = Stroke(Qt::Key_Q, Qt::ShiftModifier, "Q");
-    EXPECT_EQ(shifted.key, 'Q');
-    EXPECT_TRUE(shifted.Shift());
-    EXPECT_FALSE(shifted.Ctrl());
-    const KeyStroke both = Stroke(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
-    EXPECT_EQ(both.key, 'C');
-    EXPECT_EQ(both.shift, ssShift | ssCtrl | ssAlt);
+// Letters give their upper-case code, punctuation its key position with or
+// without Shift, accented letters their code-page value.
+TEST(KeyStrokeOf, EachKeyGivesItsCode) {
+    struct Case {
+        int qtKey;
+        Qt::KeyboardModifiers modifiers;
+        QString text;
+        int key;
+    };
+    const Case cases[] = {
+        {Qt::Key_A, Qt::NoModifier, "a", 'A'},
+        {Qt::Key_Q, Qt::ShiftModifier, "Q", 'Q'},
+        {Qt::Key_Comma, Qt::NoModifier, ",", KeyComma},
+        {Qt::Key_Less, Qt::ShiftModifier, "<", KeyComma},
+        {Qt::Key_Minus, Qt::NoModifier, {}, KeyMinus},
+        {Qt::Key_Equal, Qt::NoModifier, {}, KeyEquals},
+        {Qt::Key_Exclam, Qt::ShiftModifier, "!", '1'},
+        {Qt::Key_ParenRight, Qt::ShiftModifier, ")", '0'},
+        {Qt::Key_7, Qt::NoModifier, {}, '7'},
+        {Qt::Key_Ntilde, Qt::NoModifier, QString(QChar(0xF1)), 0xD1},
+        {Qt::Key_Eacute, Qt::NoModifier, QString(QChar(0xE9)), 0xC9},
+        {0, Qt::NoModifier, QString(QChar(0xE9)), 0xE9},  // composed from a dead key: no key code of its own
+        {0, Qt::NoModifier, "a", 0},
+        {Qt::Key_multiply, Qt::NoModifier, QString(QChar(0xD7)), 0},
+        {Qt::Key_Return, Qt::NoModifier, {}, KeyEnter},
+        {Qt::Key_Enter, Qt::KeypadModifier, {}, KeyEnter},
+        {Qt::Key_Backtab, Qt::ShiftModifier, {}, KeyTab},
+        {Qt::Key_Down, Qt::NoModifier, {}, KeyArrowDown},
+        {Qt::Key_F12, Qt::NoModifier, {}, KeyF12},
+        {Qt::Key_Alt, Qt::AltModifier, {}, KeyAlt},
+        {Qt::Key_4, Qt::KeypadModifier, "4", KeyNumpad0 + 4},
+    };
+    for (const Case& c : cases) EXPECT_EQ(Stroke(c.qtKey, c.modifiers, c.text).key, c.key) << c.qtKey;
 }
 
-TEST(KeyStrokeOf, PunctuationKeysGiveTheirKeyPositionWithOrWithoutShift) {
-    EXPECT_EQ(Stroke(Qt::Key_Comma, Qt::NoModifier, ",").key, KeyComma);
-    EXPECT_EQ(Stroke(Qt::Key_Less, Qt::ShiftModifier, "<").key, KeyComma);
-    EXPECT_EQ(Stroke(Qt::Key_Minus).key, KeyMinus);
-    EXPECT_EQ(Stroke(Qt::Key_Equal).key, KeyEquals);
-    EXPECT_EQ(Stroke(Qt::Key_Exclam, Qt::ShiftModifier, "!").key, '1');
-    EXPECT_EQ(Stroke(Qt::Key_ParenRight, Qt::ShiftModifier, ")").key, '0');
-    EXPECT_EQ(Stroke(Qt::Key_7).key, '7');
-}
-
-TEST(KeyStrokeOf, AccentedLettersGiveCodePageValues) {
-    EXPECT_EQ(Stroke(Qt::Key_Ntilde, Qt::NoModifier, QString(QChar(0xF1))).key, 0xD1);
-    EXPECT_EQ(Stroke(Qt::Key_Eacute, Qt::NoModifier, QString(QChar(0xE9))).key, 0xC9);
-    // A letter composed from a dead key arrives without a key code of its own.
-    EXPECT_EQ(Stroke(0, Qt::NoModifier, QString(QChar(0xE9))).key, 0xE9);
-    EXPECT_EQ(Stroke(0, Qt::NoModifier, "a").key, 0);
-    EXPECT_EQ(Stroke(Qt::Key_multiply, Qt::NoModifier, QString(QChar(0xD7))).key, 0);
-}
-
-TEST(KeyStrokeOf, ControlAndFunctionKeys) {
-    EXPECT_EQ(Stroke(Qt::Key_Return).key, KeyEnter);
-    EXPECT_EQ(Stroke(Qt::Key_Enter, Qt::KeypadModifier).key, KeyEnter);
-    const KeyStroke backTab = Stroke(Qt::Key_Backtab, Qt::ShiftModifier);
-    EXPECT_EQ(backTab.key, KeyTab);
-    EXPECT_TRUE(backTab.Shift());
-    EXPECT_EQ(Stroke(Qt::Key_Down).key, KeyArrowDown);
-    EXPECT_EQ(Stroke(Qt::Key_F12).key, KeyF12);
-    EXPECT_EQ(Stroke(Qt::Key_Alt, Qt::AltModifier).key, KeyAlt);
-    EXPECT_EQ(Stroke(Qt::Key_4, Qt::KeypadModifier, "4").key, KeyNumpad0 + 4);
+TEST(KeyStrokeOf, TheModifiersGiveTheShiftState) {
+    const KeyStroke all = Stroke(Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(all.shift, ssShift | ssCtrl | ssAlt);
+    EXPECT_TRUE(Stroke(Qt::Key_Backtab, Qt::ShiftModifier).Shift());
+    EXPECT_FALSE(Stroke(Qt::Key_Q, Qt::ShiftModifier, "Q").Ctrl());
 }
 
 TEST(KeyCharOf, GivesTheTypedCharacterInTheCodePage) {

@@ -29,20 +29,8 @@ public slots:
     void Open(const QUrl& url) { opened << url; }
 };
 
-TEST(LocalPages, OpenTheProgramsDocumentationPagesAndWebAddresses) {
-    UrlRecorder recorder;
-    QDesktopServices::setUrlHandler("file", &recorder, "Open");
-    QDesktopServices::setUrlHandler("https", &recorder, "Open");
-    OpenLocalPage("doc/qora_user_guide.html");
-    OpenAddress("https://example.org/guide.html");
-    QDesktopServices::unsetUrlHandler("file");
-    QDesktopServices::unsetUrlHandler("https");
-    ASSERT_EQ(recorder.opened.size(), 2);
-    EXPECT_EQ(recorder.opened[0].toLocalFile(),
-              QDir(QCoreApplication::applicationDirPath()).filePath("doc/qora_user_guide.html"));
-    EXPECT_EQ(recorder.opened[1], QUrl("https://example.org/guide.html"));
-}
-
+// Opening a page beside the program and a web address is checked through
+// the help window's buttons (HelpWindowTest).
 TEST(LocalPages, TheAddressIsTheProgramsFolderAndThePageAsWritten) {
     const std::pair<const char*, const char*> cases[] = {
         {"C:\\Words\\qora.exe", "file:///C:\\Words\\doc/qora_user_guide.html"},
