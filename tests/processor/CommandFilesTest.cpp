@@ -48,7 +48,7 @@ protected:
             lastQuery = line;
             QueryThread().Request();
         } else if (line.starts_with("/X ")) {
-            const std::string error = RunCommandFile((folder / line.substr(3)).string());
+            const std::string error = RunCommandFile(PathOf(line.substr(3)));
             if (!error.empty()) WriteOutputLine("Error - " + error);
             FinishCommand(!error.empty());
         } else if (line == "/END") {
@@ -68,11 +68,11 @@ protected:
         return LineOutcome::Started;
     }
 
-    // Runs a command file from the scratch folder as a typed "/X" would, and
+    // Runs a command file from the test's folder as a typed "/X" would, and
     // lets everything finish.
     void Run(const std::string& name) {
         WithinDeadline([&] {
-            EXPECT_EQ(RunCommandFile((folder / name).string()), "");
+            EXPECT_EQ(RunCommandFile(PathOf(name)), "");
             PumpUntilIdle();
         });
     }
@@ -123,7 +123,7 @@ TEST_F(CommandFilesTest, ALineThatDoesNotParseEndsEveryCommandFile) {
     EXPECT_EQ(Performed(), (std::vector<std::string>{"/X inner.cmd", "A", "BAD LINE"}));
     const auto text = WorkspaceText();
     ASSERT_GE(text.size(), 5u);
-    EXPECT_EQ(text[text.size() - 3], "Error on line 2 of command file " + (folder / "inner.cmd").string());
+    EXPECT_EQ(text[text.size() - 3], "Error on line 2 of command file " + PathOf("inner.cmd"));
     EXPECT_EQ(text[text.size() - 2], "");
     EXPECT_EQ(text.back(), "QORA?: ");
     EXPECT_EQ(CommandFileDepth(), 0);
@@ -134,7 +134,7 @@ TEST_F(CommandFilesTest, ACommandThatFailsEndsEveryCommandFileAfterItsOwnMessage
     WriteFile("f.cmd", "A\nFAIL NOW\nNEVER\n");
     Run("f.cmd");
     EXPECT_EQ(Performed(), (std::vector<std::string>{"A", "FAIL NOW"}));
-    const std::string path = (folder / "f.cmd").string();
+    const std::string path = PathOf("f.cmd");
     EXPECT_EQ(WorkspaceText(), (std::vector<std::string>{"QORA?: A", "", "QORA?: FAIL NOW", "Error - it failed",
                                                          "Error on line 2 of command file " + path, "", "QORA?: "}));
 }
@@ -150,7 +150,7 @@ TEST_F(CommandFilesTest, AFileThatRunsItselfStopsAtTenOpenFiles) {
     WriteFile("self.cmd", "/X self.cmd\n");
     Run("self.cmd");
     EXPECT_EQ(Performed().size(), 10u);
-    const std::string path = (folder / "self.cmd").string();
+    const std::string path = PathOf("self.cmd");
     const auto text = WorkspaceText();
     ASSERT_GE(text.size(), 4u);
     EXPECT_EQ(text[text.size() - 4],
@@ -160,7 +160,7 @@ TEST_F(CommandFilesTest, AFileThatRunsItselfStopsAtTenOpenFiles) {
 }
 
 TEST_F(CommandFilesTest, AMissingFileIsAClearErrorAndRunsNothing) {
-    const std::string path = (folder / "missing.cmd").string();
+    const std::string path = PathOf("missing.cmd");
     EXPECT_EQ(RunCommandFile(path), "Cannot run command file " + path + ": No such file or directory");
     EXPECT_FALSE(CommandFileRunning());
     EXPECT_TRUE(controlStates.empty());
@@ -173,7 +173,7 @@ TEST_F(CommandFilesTest, JunkAndOverlongLinesEndTheFilesWithTheirReason) {
     auto text = WorkspaceText();
     ASSERT_GE(text.size(), 3u);
     EXPECT_EQ(text[1], "Error - The line holds the control character 0 at character 3");
-    EXPECT_EQ(text[2], "Error on line 1 of command file " + (folder / "junk.cmd").string());
+    EXPECT_EQ(text[2], "Error on line 1 of command file " + PathOf("junk.cmd"));
 
     ClearWorkspace();
     WriteFile("long.cmd", "A\n" + std::string(MaxCommandFileLineLength + 1, 'E') + "\nNEVER\n");
@@ -181,8 +181,7 @@ TEST_F(CommandFilesTest, JunkAndOverlongLinesEndTheFilesWithTheirReason) {
     EXPECT_EQ(Performed(), std::vector<std::string>{"A"});
     text = WorkspaceText();
     EXPECT_NE(std::find(text.begin(), text.end(), "Error - The line is longer than 1000 characters"), text.end());
-    EXPECT_NE(std::find(text.begin(), text.end(), "Error on line 2 of command file " + (folder / "long.cmd").string()),
-              text.end());
+    EXPECT_NE(std::find(text.begin(), text.end(), "Error on line 2 of command file " + PathOf("long.cmd")), text.end());
 
     WriteFile("exact.cmd", std::string(MaxCommandFileLineLength, 'E') + "\n");
     Run("exact.cmd");
@@ -192,7 +191,7 @@ TEST_F(CommandFilesTest, JunkAndOverlongLinesEndTheFilesWithTheirReason) {
 TEST_F(CommandFilesTest, EscStopsTheCommandFilesAfterTheRunningCommand) {
     WriteFile("w.cmd", "WAIT\nNEVER\n");
     WithinDeadline([&] {
-        ASSERT_EQ(RunCommandFile((folder / "w.cmd").string()), "");
+        ASSERT_EQ(RunCommandFile(PathOf("w.cmd")), "");
         PumpUntil([&] {
             std::lock_guard lock(mutex);
             return waiting;
@@ -230,7 +229,7 @@ TEST_F(CommandFilesTest, StoppingReleasesTheCommandFileThreadWaitingForAQuery) {
         return true;
     });
     WithinDeadline([&] {
-        ASSERT_EQ(RunCommandFile((folder / "q.cmd").string()), "");
+        ASSERT_EQ(RunCommandFile(PathOf("q.cmd")), "");
         PumpUntil([&] { return !Performed().empty(); });
         StopProcessorThreads();
     });

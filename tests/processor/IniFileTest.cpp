@@ -1,18 +1,15 @@
 #include "processor/IniFile.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "engine/Lexicons.h"
-#include "platform/ProgramState.h"
 #include "processor/FunctionKeys.h"
 #include "processor/PageSettings.h"
 #include "processor/Recording.h"
+#include "support/EngineDataFixture.h"
+#include "support/LocalTime.h"
 
 namespace qora {
 namespace {
@@ -20,20 +17,16 @@ namespace {
 std::time_t fixedNow = 0;
 std::time_t FixedClock() { return fixedNow; }
 
-// Runs in a scratch folder (so "qora.ini" means the test's own), with three
-// lexicons in the table and a clock the test sets.
-class IniFileTest : public ::testing::Test {
+// Runs in the test's folder (so "qora.ini" means the test's own), with three
+// lexicons in the table and the clock at 10:00 on Monday 4 March 2024.
+class IniFileTest : public test::EngineDataTest {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/qora-ini-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder_ = pattern;
+        EngineDataTest::SetUp();
         previousFolder_ = std::filesystem::current_path();
-        std::filesystem::current_path(folder_);
-        ResetProgramState();
+        std::filesystem::current_path(Folder());
         RecordingClock = FixedClock;
-        fixedNow = Monday10am();
-        LexiconTable.clear();
+        fixedNow = test::LocalTime(2024, 3, 4, 10);
         for (const char* name : {"TWL06", "SOWPODS", "FISE"}) {
             LexiconTable.emplace_back();
             LexiconTable.back().ShortName = name;
@@ -46,36 +39,10 @@ protected:
 
     void TearDown() override {
         std::filesystem::current_path(previousFolder_);
-        std::filesystem::remove_all(folder_);
-        LexiconTable.clear();
-        LexiconCount = 0;
-        PrimaryLexicon = ChallengeLexicon = 0;
-        SecondaryLexiconIndex = -1;
-        ResetProgramState();
+        EngineDataTest::TearDown();
     }
 
-    static std::time_t Monday10am() {
-        std::tm local{};
-        local.tm_year = 2024 - 1900;
-        local.tm_mon = 2;
-        local.tm_mday = 4;
-        local.tm_hour = 10;
-        local.tm_isdst = -1;
-        return std::mktime(&local);
-    }
-
-    static void Write(const std::string& name, const std::string& bytes) {
-        std::ofstream(name, std::ios::binary) << bytes;
-    }
-
-    static std::string Contents(const std::string& name) {
-        std::ifstream file(name, std::ios::binary);
-        std::stringstream text;
-        text << file.rdbuf();
-        return text.str();
-    }
-
-    std::filesystem::path folder_;
+private:
     std::filesystem::path previousFolder_;
 };
 
@@ -98,37 +65,37 @@ TEST_F(IniFileTest, WithoutAnyFileTheBuiltInValuesHold) {
 }
 
 TEST_F(IniFileTest, ReadsEverySection) {
-    Write("qora.ini",
-          "; the club's settings\r\n"
-          "[DEFINITIONS]\r\n"
-          "  defs/collins.txt  \r\n"
-          "\r\n"
-          "[RECORDING FILENAME PREFIX]\r\n"
-          "records/cw\r\n"
-          "[RECORDING PERIODS]\r\n"
-          "first friday 18,4\r\n"
-          "DAILY 9,3\r\n"
-          "[PRINTER PAGE SETTINGS]\r\n"
-          " 100 90 10 5 1 30\r\n"
-          "[PRINTER FONT]\r\n"
-          "Courier New\r\n"
-          "[PRINTER FONT SIZE]\r\n"
-          "11\r\n"
-          "[DEFAULT DIRECTORY]\r\n"
-          "/home/judge/lists\r\n"
-          "[LEXICONS]\r\n"
-          "PRIMARY twl06\r\n"
-          "SECONDARY SOWPODS\r\n"
-          "CHALLENGE SOWPODS\r\n"
-          "[FUNCTION KEYS]\r\n"
-          "F1 A \"/|=7 \"\r\n"
-          "F12 R! \"/X\"club.cmd\"\"\r\n"
-          "F5 A \"A\xC3\x91O\"\r\n"
-          "[REVERT TO CHALLENGE]\r\n"
-          "ON 120\r\n"
-          "[WORKSPACE FONT]\r\n"
-          "DejaVu Sans Mono\r\n"
-          "13\r\n");
+    WriteFile("qora.ini",
+              "; the club's settings\r\n"
+              "[DEFINITIONS]\r\n"
+              "  defs/collins.txt  \r\n"
+              "\r\n"
+              "[RECORDING FILENAME PREFIX]\r\n"
+              "records/cw\r\n"
+              "[RECORDING PERIODS]\r\n"
+              "first friday 18,4\r\n"
+              "DAILY 9,3\r\n"
+              "[PRINTER PAGE SETTINGS]\r\n"
+              " 100 90 10 5 1 30\r\n"
+              "[PRINTER FONT]\r\n"
+              "Courier New\r\n"
+              "[PRINTER FONT SIZE]\r\n"
+              "11\r\n"
+              "[DEFAULT DIRECTORY]\r\n"
+              "/home/judge/lists\r\n"
+              "[LEXICONS]\r\n"
+              "PRIMARY twl06\r\n"
+              "SECONDARY SOWPODS\r\n"
+              "CHALLENGE SOWPODS\r\n"
+              "[FUNCTION KEYS]\r\n"
+              "F1 A \"/|=7 \"\r\n"
+              "F12 R! \"/X\"club.cmd\"\"\r\n"
+              "F5 A \"A\xC3\x91O\"\r\n"
+              "[REVERT TO CHALLENGE]\r\n"
+              "ON 120\r\n"
+              "[WORKSPACE FONT]\r\n"
+              "DejaVu Sans Mono\r\n"
+              "13\r\n");
     ASSERT_EQ(ReadIniFile(""), "");
     EXPECT_EQ(IniFileName, "qora.ini");
     EXPECT_EQ(IniDefinitionsFileName, "defs/collins.txt");
@@ -163,8 +130,8 @@ TEST_F(IniFileTest, ReadsEverySection) {
 }
 
 TEST_F(IniFileTest, AFileWithoutSomeSectionsLeavesTheirDefaults) {
-    Write("club.ini",
-          "[LEXICONS]\nPRIMARY SOWPODS\n[PRINTER PAGE SETTINGS]\n -5 900 250 100 7 -99999999999999999999\n");
+    WriteFile("club.ini",
+              "[LEXICONS]\nPRIMARY SOWPODS\n[PRINTER PAGE SETTINGS]\n -5 900 250 100 7 -99999999999999999999\n");
     ASSERT_EQ(ReadIniFile("club.ini"), "");
     EXPECT_EQ(IniDefinitionsFileName, "") << "a file without [DEFINITIONS] names no definitions file";
     EXPECT_EQ(RecordingFilePrefix, "cw");
@@ -174,7 +141,7 @@ TEST_F(IniFileTest, AFileWithoutSomeSectionsLeavesTheirDefaults) {
     EXPECT_EQ(PageSettingsValues(IniPageSettings), (std::array<std::int32_t, 6>{0, 500, 250, 99, 2, 0}));
     EXPECT_EQ(CurrentPageSettings, IniPageSettings);
 
-    Write("empty.ini", "");
+    WriteFile("empty.ini", "");
     ASSERT_EQ(ReadIniFile("empty.ini"), "");
     EXPECT_EQ(IniDefinitionsFileName, "");
 }
@@ -222,7 +189,7 @@ TEST_F(IniFileTest, EveryUnusableLineIsNamedWithItsNumberAndCause) {
     for (const UnusableCase& unusable : cases) {
         ResetRecording();
         RecordingFilePrefix = "kept";
-        Write("bad.ini", unusable.Text);
+        WriteFile("bad.ini", unusable.Text);
         EXPECT_EQ(ReadIniFile("bad.ini"), "Initialization file bad.ini is unusable: line " +
                                               std::to_string(unusable.Line) + ": " + unusable.Problem)
             << unusable.Text;
@@ -251,7 +218,7 @@ TEST_F(IniFileTest, TheWriterWritesWhatTheReaderReadsBack) {
     WorkspaceFontSize = 12;
     ASSERT_EQ(WriteIniFile("round.ini", false), "");
     EXPECT_EQ(InitialChallengeLexicon, 2);
-    EXPECT_EQ(Contents("round.ini"),
+    EXPECT_EQ(ReadFile("round.ini"),
               "[DEFINITIONS]\ndefs.txt\n"
               "[RECORDING FILENAME PREFIX]\njudge\n"
               "[RECORDING PERIODS]\nLAST SATURDAY 9,12\nALWAYS\n"
@@ -287,15 +254,15 @@ TEST_F(IniFileTest, TheWriterWritesWhatTheReaderReadsBack) {
 }
 
 TEST_F(IniFileTest, TheFirstRewriteMovesTheOldFileAside) {
-    Write("qora.ini", "[DEFINITIONS]\nold.txt\n");
+    WriteFile("qora.ini", "[DEFINITIONS]\nold.txt\n");
     ASSERT_EQ(ReadIniFile(""), "");
     IniDefinitionsFileName = "first.txt";
     ASSERT_EQ(WriteIniFile("qora.ini", false), "");
-    EXPECT_EQ(Contents("qora.~ini"), "[DEFINITIONS]\nold.txt\n");
+    EXPECT_EQ(ReadFile("qora.~ini"), "[DEFINITIONS]\nold.txt\n");
     IniDefinitionsFileName = "second.txt";
     ASSERT_EQ(WriteIniFile("./qora.ini", false), "");
-    EXPECT_EQ(Contents("qora.~ini"), "[DEFINITIONS]\nold.txt\n") << "only the first rewrite moves the file aside";
-    EXPECT_NE(Contents("qora.ini").find("second.txt"), std::string::npos);
+    EXPECT_EQ(ReadFile("qora.~ini"), "[DEFINITIONS]\nold.txt\n") << "only the first rewrite moves the file aside";
+    EXPECT_NE(ReadFile("qora.ini").find("second.txt"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists("qora.ini.new"));
 
     ASSERT_EQ(WriteIniFile("fresh.ini", false), "");
@@ -310,18 +277,18 @@ TEST_F(IniFileTest, TheFirstRewriteMovesTheOldFileAside) {
 TEST_F(IniFileTest, PageSettingsAreWrittenAsTheDialogChose) {
     CurrentPageSettings.TopMargin = 200;
     ASSERT_EQ(WriteIniFile("page.ini", false), "");
-    EXPECT_NE(Contents("page.ini").find(" 120 120 0 8 0 40"), std::string::npos) << "left as is";
+    EXPECT_NE(ReadFile("page.ini").find(" 120 120 0 8 0 40"), std::string::npos) << "left as is";
     EXPECT_EQ(IniPageSettings.TopMargin, 120);
     ASSERT_EQ(WriteIniFile("page.ini", true), "");
-    EXPECT_NE(Contents("page.ini").find(" 200 120 0 8 0 40"), std::string::npos) << "updated with current settings";
+    EXPECT_NE(ReadFile("page.ini").find(" 200 120 0 8 0 40"), std::string::npos) << "updated with current settings";
     EXPECT_EQ(IniPageSettings, CurrentPageSettings);
 }
 
 TEST_F(IniFileTest, AFailedWriteLosesNothing) {
-    Write("qora.ini", "[DEFINITIONS]\nold.txt\n");
+    WriteFile("qora.ini", "[DEFINITIONS]\nold.txt\n");
     const std::string error = WriteIniFile("no/such/folder/qora.ini", true);
     EXPECT_EQ(error.rfind("Cannot write the initialization file no/such/folder/qora.ini: ", 0), 0u) << error;
-    EXPECT_EQ(Contents("qora.ini"), "[DEFINITIONS]\nold.txt\n");
+    EXPECT_EQ(ReadFile("qora.ini"), "[DEFINITIONS]\nold.txt\n");
     EXPECT_EQ(IniPageSettings, PageSettings());
 }
 

@@ -1,20 +1,13 @@
 // Shared set-up of the console, thread and command-file tests: a fresh
-// console and fresh threads, a scratch folder for files, pumping of the
+// console and fresh threads, the engine data fixture's folder for files, pumping of the
 // synchronous bridge on the test's (main) thread, and a watchdog that turns
 // a deadlock into a failed test instead of a hang.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
 
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <future>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -23,6 +16,7 @@
 #include "processor/Console.h"
 #include "processor/Threads.h"
 #include "support/Deadline.h"
+#include "support/EngineDataFixture.h"
 
 namespace qora::test {
 
@@ -44,32 +38,15 @@ inline std::vector<std::string> WorkspaceText() {
     return text;
 }
 
-class RuntimeTest : public ::testing::Test {
+class RuntimeTest : public EngineDataTest {
 protected:
     void SetUp() override {
-        ResetProgramState();
+        EngineDataTest::SetUp();
         ClearWorkspace();
         ThreadHooks.SetControlsEnabled = [this](bool enabled) { controlStates.push_back(enabled); };
         StartProcessorThreads();
-        char pattern[] = "/tmp/qora-runtime-XXXXXX";
-        ASSERT_NE(::mkdtemp(pattern), nullptr);
-        folder = pattern;
     }
 
-    void TearDown() override {
-        ResetProgramState();
-        std::error_code ignored;
-        std::filesystem::remove_all(folder, ignored);
-    }
-
-    // Writes a file of the scratch folder and returns its path.
-    std::string WriteFile(const std::string& name, const std::string& bytes) {
-        const std::string path = (folder / name).string();
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path;
-    }
-
-    std::filesystem::path folder;
     std::vector<bool> controlStates;
 };
 

@@ -40,7 +40,8 @@ protected:
         RuntimeSeed(12345);
     }
 
-    // The path of a file in the test's folder.
+    // The test's folder, and the path of a file in it.
+    const std::filesystem::path& Folder() const { return folder_; }
     std::string PathOf(const std::string& name) const { return (folder_ / name).string(); }
 
     std::string WriteFile(const std::string& name, const std::string& bytes) const {
