@@ -11,6 +11,7 @@
 #include "engine/Lexicons.h"
 #include "engine/Search.h"
 #include "engine/WordTests.h"
+#include "support/EngineDataFixture.h"
 #include "support/FileSizeLimit.h"
 #include "support/ProgramRun.h"
 #include "support/TestLexicon.h"
@@ -233,27 +234,7 @@ TEST(LexiconBuild, RefusesBadOptionsAndInput) {
 
 // ---- Compiling word list files ------------------------------------------------
 
-class WordListFile : public testing::Test {
-protected:
-    void SetUp() override {
-        folder_ = std::filesystem::temp_directory_path() / ("qora-wordlist-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(folder_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::string Write(const std::string& name, const std::string& text) {
-        const auto path = (folder_ / name).string();
-        std::ofstream(path, std::ios::binary) << text;
-        return path;
-    }
-
-    std::string Read(const std::string& name) const {
-        std::ifstream file(folder_ / name, std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    }
-
-    std::filesystem::path folder_;
-};
+using WordListFile = test::EngineDataTest;
 
 // Lines end with LF, CR LF or a lone CR.
 TEST_F(WordListFile, SkipsAndCountsJunkLines) {
@@ -264,7 +245,7 @@ TEST_F(WordListFile, SkipsAndCountsJunkLines) {
     std::vector<unsigned char> image;
     LexiconBuildReport report;
     std::string error;
-    ASSERT_TRUE(CompileWordList(Write("list.txt", list), options, image, report, error)) << error;
+    ASSERT_TRUE(CompileWordList(WriteFile("list.txt", list), options, image, report, error)) << error;
     EXPECT_EQ(report.kept, 3);            // ZEBRA APPLE CAT
     EXPECT_EQ(report.duplicates, 1);      // zebra twice
     EXPECT_EQ(report.skipped, 3);         // apple's, r2d2, naïve
@@ -279,13 +260,13 @@ TEST_F(WordListFile, ReportsWhatCannotBeRead) {
     std::vector<unsigned char> image;
     LexiconBuildReport report;
     std::string error;
-    EXPECT_FALSE(CompileWordList((folder_ / "missing.txt").string(), options, image, report, error));
+    EXPECT_FALSE(CompileWordList((Folder() / "missing.txt").string(), options, image, report, error));
     EXPECT_NE(error.find("cannot read word list"), std::string::npos) << error;
     EXPECT_NE(error.find("missing.txt"), std::string::npos) << error;
-    EXPECT_FALSE(CompileWordList(folder_.string(), options, image, report, error));
+    EXPECT_FALSE(CompileWordList(Folder().string(), options, image, report, error));
     EXPECT_NE(error.find("it is a folder"), std::string::npos) << error;
-    EXPECT_FALSE(
-        CompileWordList(Write("junk.bin", std::string("\x01\x02\x03\n\xFF\xFE", 6)), options, image, report, error));
+    EXPECT_FALSE(CompileWordList(WriteFile("junk.bin", std::string("\x01\x02\x03\n\xFF\xFE", 6)), options, image,
+                                 report, error));
     EXPECT_NE(error.find("no word"), std::string::npos) << error;
 }
 
@@ -294,8 +275,8 @@ TEST_F(WordListFile, ReportsWhatCannotBeRead) {
 ProgramResult RunQlxbuild(const std::string& arguments) { return RunBuiltProgram("qlxbuild", arguments); }
 
 TEST_F(WordListFile, CommandBuildsALexiconAndReportsItsCounts) {
-    const auto list = Write("words.txt", "cat\ndog\ndog\nit's\n");
-    const auto output = (folder_ / "Small.QLX").string();
+    const auto list = WriteFile("words.txt", "cat\ndog\ndog\nit's\n");
+    const auto output = (Folder() / "Small.QLX").string();
     const auto result = RunQlxbuild(
         "--language english --edition 3 --long-name 'Fran\xC3\xA7"
         "ais' " +
@@ -315,8 +296,8 @@ TEST_F(WordListFile, CommandBuildsALexiconAndReportsItsCounts) {
 }
 
 TEST_F(WordListFile, CommandRefusesBadArgumentsClearly) {
-    const auto list = Write("words.txt", "cat\n");
-    const auto output = (folder_ / "X.QLX").string();
+    const auto list = WriteFile("words.txt", "cat\n");
+    const auto output = (Folder() / "X.QLX").string();
     const std::vector<std::pair<std::string, std::string>> cases = {
         {list + " " + output, "a language, a word list and an output file are needed"},
         {"--language klingon " + list + " " + output, "unknown language \"klingon\""},
@@ -332,8 +313,8 @@ TEST_F(WordListFile, CommandRefusesBadArgumentsClearly) {
         {"--language english --short-name '\xCE\xA9' " + list + " " + output,
          "the names may hold only characters of code page 1252"},
         {"--language english " + list, "a language, a word list and an output file are needed"},
-        {"--language english " + (folder_ / "none.txt").string() + " " + output, "cannot read word list"},
-        {"--language english " + list + " " + (folder_ / "no/such/dir/X.QLX").string(), "cannot write"},
+        {"--language english " + (Folder() / "none.txt").string() + " " + output, "cannot read word list"},
+        {"--language english " + list + " " + (Folder() / "no/such/dir/X.QLX").string(), "cannot write"},
         {"--language english --short-name 'A\x01' " + list + " " + output, "the names may not hold control characters"},
         {"--language english " + list + " " + list, "the output file " + list + " is the word list itself"},
     };
@@ -343,7 +324,7 @@ TEST_F(WordListFile, CommandRefusesBadArgumentsClearly) {
         EXPECT_NE(result.output.find("qlxbuild: " + message), std::string::npos) << arguments << "\n" << result.output;
     }
     EXPECT_FALSE(std::filesystem::exists(output));
-    EXPECT_EQ(Read("words.txt"), "cat\n") << "the word list is never written";
+    EXPECT_EQ(ReadFile("words.txt"), "cat\n") << "the word list is never written";
 }
 
 // A running program maps its lexicons: a rebuilt lexicon replaces the file
@@ -354,18 +335,18 @@ TEST_F(WordListFile, ARebuiltLexiconLeavesTheMappedOneAsItWas) {
     for (const std::string& line : lines) list += line + "\n";
     TestLexiconFolder folder;
     const std::string lexicon = folder.Path() + "/LEX.QLX";
-    ASSERT_EQ(RunQlxbuild("--language english " + Write("big.txt", list) + " " + lexicon).status, 0);
+    ASSERT_EQ(RunQlxbuild("--language english " + WriteFile("big.txt", list) + " " + lexicon).status, 0);
     folder.Load();
-    ASSERT_EQ(RunQlxbuild("--language english " + Write("small.txt", "cat\n") + " " + lexicon).status, 0);
+    ASSERT_EQ(RunQlxbuild("--language english " + WriteFile("small.txt", "cat\n") + " " + lexicon).status, 0);
     for (const std::string& word : FoldedWords(lines, Language::English))
         ASSERT_TRUE(IsWordInLexicon(PrimaryRole, false, word)) << word;
 }
 
 TEST_F(WordListFile, AFailedBuildLeavesTheOldLexicon) {
-    const auto list = Write("words.txt", "cat\ndog\nemu\n");
-    const auto output = (folder_ / "X.QLX").string();
+    const auto list = WriteFile("words.txt", "cat\ndog\nemu\n");
+    const auto output = (Folder() / "X.QLX").string();
     ASSERT_EQ(RunQlxbuild("--language english " + list + " " + output).status, 0);
-    const std::string lexicon = Read("X.QLX");
+    const std::string lexicon = ReadFile("X.QLX");
     ProgramResult result;
     {
         FileSizeLimit full(lexicon.size() / 2);
@@ -373,8 +354,8 @@ TEST_F(WordListFile, AFailedBuildLeavesTheOldLexicon) {
     }
     EXPECT_EQ(result.status, 1);
     EXPECT_NE(result.output.find("qlxbuild: cannot write " + output + ": "), std::string::npos) << result.output;
-    EXPECT_EQ(Read("X.QLX"), lexicon);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 2) << "no temporary file is left";
+    EXPECT_EQ(ReadFile("X.QLX"), lexicon);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder()), {}), 2) << "no temporary file is left";
 }
 
 }  // namespace
