@@ -79,20 +79,5 @@ TEST_F(SettingsTest, LoadingTheDefaultsUndoesChanges) {
     EXPECT_EQ(LetterMapping, RotationLetterMapping());
 }
 
-TEST(RelationHoldsTest, EveryRelation) {
-    EXPECT_TRUE(RelationHolds(RelationEqual, 3, 3, 0));
-    EXPECT_TRUE(RelationHolds(RelationNotEqual, 4, 3, 0));
-    EXPECT_TRUE(RelationHolds(RelationAbove, 4, 3, 0));
-    EXPECT_FALSE(RelationHolds(RelationAbove, 3, 3, 0));
-    EXPECT_TRUE(RelationHolds(RelationBelow, 2, 3, 0));
-    EXPECT_TRUE(RelationHolds(RelationAtLeast, 3, 3, 0));
-    EXPECT_TRUE(RelationHolds(RelationAtMost, 3, 3, 0));
-    EXPECT_TRUE(RelationHolds(RelationRange, 5, 3, 5));
-    EXPECT_FALSE(RelationHolds(RelationRange, 6, 3, 5));
-    EXPECT_TRUE(RelationHolds(RelationHalfOpen, 3, 3, 5));
-    EXPECT_FALSE(RelationHolds(RelationHalfOpen, 5, 3, 5));
-    EXPECT_FALSE(RelationHolds(0, 3, 3, 5));
-}
-
 }  // namespace
 }  // namespace qora::testing
