@@ -40,28 +40,6 @@ TEST_F(TilesTest, BagsHoldTheirTileCountsAndPoolsAreTheBagLessTheNamedTiles) {
     EXPECT_EQ("G1 H1 ", RemovedTiles(SpanishTileCounts, SpanishPoolCounts));
 }
 
-TEST_F(TilesTest, LanguageSwitchSetsTablesFlagsAndMaxima) {
-    EXPECT_EQ(10, MaxTileScore);
-    EXPECT_EQ(12, MaxTileCount);
-    SetLanguageTables(Language::French);
-    EXPECT_TRUE(FrenchLexiconActive);
-    EXPECT_FALSE(SpanishLexiconActive);
-    EXPECT_EQ(15, MaxTileCount);
-    EXPECT_EQ(10, TileScores[10]);  // K
-    SetLanguageTables(Language::Spanish);
-    EXPECT_TRUE(SpanishLexiconActive);
-    EXPECT_FALSE(FrenchLexiconActive);
-    EXPECT_EQ(28, ActiveTileCount());
-    EXPECT_EQ(10, MaxTileScore);
-    EXPECT_EQ(12, MaxTileCount);
-    TileCounts[SpanishTileEnye - 1] = 20;  // set (B) redefined
-    RecomputeTileMaxima();
-    EXPECT_EQ(20, MaxTileCount);
-    SetLanguageTables(Language::English);
-    EXPECT_EQ(12, MaxTileCount);
-    EXPECT_EQ(26, ActiveTileCount());
-}
-
 TEST_F(TilesTest, TileCodeOfCharReadsSpanishTilesAndDoubleTilesOfOneCase) {
     struct Case {
         const char* text;
