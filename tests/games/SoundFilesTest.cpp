@@ -1,11 +1,11 @@
+#include "games/SoundFiles.h"
+
 #include <gtest/gtest.h>
 
-#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 
-#include "games/SoundFiles.h"
-#include "platform/ProgramState.h"
+#include "support/EngineDataFixture.h"
 
 using namespace std::string_view_literals;
 
@@ -14,34 +14,35 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void WriteFile(const fs::path& path, std::string_view bytes) {
-    if (path.has_parent_path()) fs::create_directories(path.parent_path());
+void PutFile(const fs::path& path, std::string_view bytes) {
+    fs::create_directories(path.parent_path());
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
 constexpr std::string_view Wave = "RIFF\x24\0\0\0WAVEfmt "sv;
 
-class SoundFilesTest : public testing::Test {
+// The test's folder holds the sound folders; its folder "current" is the
+// current folder.
+class SoundFilesTest : public test::EngineDataTest {
 protected:
     void SetUp() override {
-        root = fs::temp_directory_path() / ("qora-sounds-" + std::to_string(::getpid()));
-        fs::remove_all(root);
+        EngineDataTest::SetUp();
+        root = Folder();
         fs::create_directories(root / "current");
         saved = fs::current_path();
         fs::current_path(root / "current");
     }
     void TearDown() override {
         fs::current_path(saved);
-        fs::remove_all(root);
-        ResetProgramState();
+        EngineDataTest::TearDown();
     }
     fs::path root, saved;
 };
 
 TEST_F(SoundFilesTest, TheFirstSystemSoundFolderWithTadaGivesBothSounds) {
-    WriteFile(root / "user" / "chimes.wav", Wave);
-    WriteFile(root / "system" / "tada.wav", Wave);
-    WriteFile("tada.wav", Wave);
+    PutFile(root / "user" / "chimes.wav", Wave);
+    PutFile(root / "system" / "tada.wav", Wave);
+    PutFile(root / "current" / "tada.wav", Wave);
     FindSoundFiles({(root / "user").string(), (root / "system").string()});
     EXPECT_TRUE(SoundAvailable);
     EXPECT_EQ(PeriodSoundFileName, (root / "system" / "tada.wav").string());
@@ -50,8 +51,8 @@ TEST_F(SoundFilesTest, TheFirstSystemSoundFolderWithTadaGivesBothSounds) {
 }
 
 TEST_F(SoundFilesTest, WithoutSystemSoundsATadaFileInTheCurrentFolderCounts) {
-    WriteFile(root / "system" / "tada.wav", "not a wave file");
-    WriteFile("tada.wav", Wave);
+    PutFile(root / "system" / "tada.wav", "not a wave file");
+    PutFile(root / "current" / "tada.wav", Wave);
     FindSoundFiles({(root / "system").string()});
     EXPECT_TRUE(SoundAvailable);
     EXPECT_EQ(PeriodSoundFileName, "tada.wav");
@@ -60,7 +61,7 @@ TEST_F(SoundFilesTest, WithoutSystemSoundsATadaFileInTheCurrentFolderCounts) {
 }
 
 TEST_F(SoundFilesTest, NoWaveFileAnywhereMeansNoSound) {
-    WriteFile("tada.wav", "RIFF");
+    PutFile(root / "current" / "tada.wav", "RIFF");
     FindSoundFiles({});
     EXPECT_FALSE(SoundAvailable);
     FindSoundFiles({"", (root / "nowhere").string()});
