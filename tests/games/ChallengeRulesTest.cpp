@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <set>
-#include <sstream>
-
-#include <unistd.h>
 
 #include "ChallengeTestSetup.h"
+#include "support/EngineDataFixture.h"
+#include "support/LocalTime.h"
 
 namespace qora {
 namespace {
@@ -31,17 +29,15 @@ KeyStroke WithCtrl(int code) { return {code, ssCtrl}; }
 std::time_t FixedNow = 0;
 std::time_t FixedClock() { return FixedNow; }
 
-class ChallengeRulesTest : public testing::Test {
+class ChallengeRulesTest : public test::EngineDataTest {
 protected:
     void SetUp() override {
+        EngineDataTest::SetUp();
         SetUpChallengeState();
-        std::tm local{};
-        local.tm_year = 111, local.tm_mon = 5, local.tm_mday = 11, local.tm_hour = 12, local.tm_isdst = -1;
-        FixedNow = std::mktime(&local);
+        FixedNow = test::LocalTime(2011, 6, 11, 12);
         RecordingClock = FixedClock;
         rules.FormActivate();
     }
-    void TearDown() override { TearDownChallengeState(); }
 
     // Types text as keys: letters, digits, blank, comma; "\t" is TAB and
     // "\b" Backspace.
@@ -118,60 +114,56 @@ TEST_F(ChallengeRulesTest, DeleteStartsOverAndFunctionKeysDoNothing) {
     EXPECT_EQ(window.closes, 0);
 }
 
-TEST_F(ChallengeRulesTest, CtrlKeysDoNothingOutsideSpanish) {
-    Type("CA");
-    rules.WordsKeyDown(WithCtrl('C'));
-    rules.WordsKeyDown(WithCtrl('N'));
-    EXPECT_EQ(rules.ChallengedWordsText(), "CA");
-    rules.WordsKeyDown(Plain(0xC1));  // accented keys are no letters here
-    rules.WordsKeyDown(Plain(0xD1));  // but Ñ is
-    EXPECT_EQ(rules.ChallengedWordsText(), "CA\xD1");
-}
-
 // --- Spanish keys ---------------------------------------------------------------
 
-TEST_F(ChallengeRulesTest, SpanishFoldsAccentsAndIgnoresKAndW) {
-    ChallengeLexiconSpanish = 1;
-    const std::pair<int, char> folds[] = {
-        {0xC1, 'A'}, {0xE1, 'A'}, {0xC8, 'E'},    {0xC9, 'E'},
-        {0xE8, 'E'}, {0xE9, 'E'}, {0xCE, 'I'},    {0xEE, 'I'},
-        {0xD3, 'O'}, {0xF3, 'O'}, {0xDA, 'U'},    {0xDC, 'U'},
-        {0xFA, 'U'}, {0xFC, 'U'}, {0xF1, '\xD1'}, {CtrlNCharacter, '\xD1'},
+// What keys type, without and with a Spanish challenge lexicon: accented keys
+// folded (not I with an acute accent), K and W ignored, Ctrl+C, L, R and N
+// give CH, LL, RR and \xD1 (a double tile goes in whole or not at all), any
+// other Ctrl key nothing.
+TEST_F(ChallengeRulesTest, KeysTypeTheLettersOfTheLanguage) {
+    const auto keys = [](std::initializer_list<int> codes, ShiftState shift = 0) {
+        std::vector<KeyStroke> strokes;
+        for (int code : codes) strokes.push_back({code, shift});
+        return strokes;
     };
-    for (auto [code, letter] : folds) {
+    const auto plus = [](std::vector<KeyStroke> a, const std::vector<KeyStroke>& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    struct Case {
+        bool spanish;
+        std::vector<KeyStroke> keys;
+        std::string typed;
+    } cases[] = {
+        {false, plus(keys({'C', 'A'}), keys({'C', 'N'}, ssCtrl)), "CA"},
+        {false, keys({0xC1, 0xD1}), "\xD1"},  // accented keys are no letters here, but \xD1 is
+        {true,
+         keys({0xC1, 0xE1, 0xC8, 0xC9, 0xE8, 0xE9, 0xCE, 0xEE, 0xD3, 0xF3, 0xDA, 0xDC, 0xFA, 0xFC, 0xF1,
+               CtrlNCharacter}),
+         "AAEEEEIIOOUUUU\xD1\xD1"},
+        {true, keys({0xCD, 0xED, 'K', 'W'}), ""},
+        {true, keys({'C', 'L', 'R', 'N', 'A'}, ssCtrl), "CHLLRR\xD1"},
+    };
+    for (const Case& c : cases) {
+        ChallengeLexiconSpanish = c.spanish;
         rules.ResetChallengeEntry();
-        rules.WordsKeyDown(Plain(code));
-        EXPECT_EQ(rules.ChallengedWordsText(), std::string(1, letter)) << "code " << code;
+        for (const KeyStroke& key : c.keys) rules.WordsKeyDown(key);
+        EXPECT_EQ(rules.ChallengedWordsText(), c.typed) << c.spanish;
     }
     rules.ResetChallengeEntry();
-    for (int code : {0xCD, 0xED, int('K'), int('W')}) rules.WordsKeyDown(Plain(code));
-    EXPECT_EQ(rules.ChallengedWordsText(), "");
-    EXPECT_FALSE(rules.TypingTimeoutOn());
-}
-
-TEST_F(ChallengeRulesTest, SpanishCtrlTypesDoubleTilesAndEnye) {
-    ChallengeLexiconSpanish = 1;
     rules.WordsKeyDown(WithCtrl('C'));
-    EXPECT_FALSE(rules.TypingTimeoutOn());  // a double tile counts as two letters
-    rules.WordsKeyDown(WithCtrl('L'));
-    rules.WordsKeyDown(WithCtrl('R'));
-    rules.WordsKeyDown(WithCtrl('N'));
-    rules.WordsKeyDown(WithCtrl('A'));  // any other Ctrl key does nothing
-    EXPECT_EQ(rules.ChallengedWordsText(), "CHLLRR\xD1");
-}
-
-TEST_F(ChallengeRulesTest, SpanishDoubleTileGoesInWholeOrNotAtAll) {
-    ChallengeLexiconSpanish = 1;
+    EXPECT_FALSE(rules.TypingTimeoutOn()) << "a double tile counts as two letters";
+    rules.ResetChallengeEntry();
     Type(std::string(39, 'A'));
     rules.WordsKeyDown(WithCtrl('C'));
-    EXPECT_EQ(rules.CurrentChallengeWord(), std::string(39, 'A'));
     Type("B");
-    EXPECT_EQ(rules.CurrentChallengeWord(), std::string(39, 'A') + "B");
+    EXPECT_EQ(rules.CurrentChallengeWord(), std::string(39, 'A') + "B") << "no room for CH";
 }
 
+// The character event of \xF1 types \xD1 in Spanish only.
 TEST_F(ChallengeRulesTest, SpanishEnyeCharacterEventAppendsEnye) {
     rules.WordsKeyPress(0xF1);
-    EXPECT_EQ(rules.ChallengedWordsText(), "");  // not Spanish: nothing
+    EXPECT_EQ(rules.ChallengedWordsText(), "");
     ChallengeLexiconSpanish = 1;
     rules.WordsKeyPress(0xF1);
     EXPECT_EQ(rules.ChallengedWordsText(), "\xD1");
@@ -371,15 +363,39 @@ TEST_F(ChallengeRulesTest, EscClosesAnUnlockedWindowAndCtrlZAsksToComeBack) {
     EXPECT_TRUE(rules.ChallengedWords().empty());
 }
 
-TEST_F(ChallengeRulesTest, FirstDigitZeroClosesAnUnlockedWindow) {
-    Type("5");
-    EXPECT_EQ(window.closes, 0);
-    rules.ResetChallengeEntry();
-    Type("0");
+// Digits close the window: a first 0 an unlocked one, the lock's number a
+// locked one. A letter or TAB starts the number again; it stops growing at
+// eight digits; keypad digits count too.
+TEST_F(ChallengeRulesTest, TheTypedNumberClosesTheWindow) {
+    const struct {
+        int lock;
+        const char* keys;
+        bool closes;
+    } cases[] = {
+        {0, "5", false},
+        {0, "0", true},
+        {4711, "47A11", false},
+        {4711, "47A11\t4711", true},
+        {7, "1234567897", false},
+        {7, "123456789\t7", true},
+        {99999999, "99999999", true},
+    };
+    for (const auto& c : cases) {
+        ChallengeByCommand = c.lock;
+        rules.FormActivate();
+        window.closes = 0;
+        Type(c.keys);
+        EXPECT_EQ(window.closes, c.closes ? 1 : 0) << c.lock << " " << c.keys;
+    }
+    ChallengeByCommand = 42;
+    rules.FormActivate();
+    window.closes = 0;
+    rules.WordsKeyDown(Plain(KeyNumpad0 + 4));
+    rules.WordsKeyDown(Plain(KeyNumpad0 + 2));
     EXPECT_EQ(window.closes, 1);
 }
 
-TEST_F(ChallengeRulesTest, LockedWindowClearsOnEscAndClosesOnItsNumber) {
+TEST_F(ChallengeRulesTest, ALockedWindowClearsOnEscTypesZOnCtrlZAndOpensItsLock) {
     ChallengeByCommand = 4711;
     rules.FormActivate();
     Type("CAT");
@@ -387,39 +403,12 @@ TEST_F(ChallengeRulesTest, LockedWindowClearsOnEscAndClosesOnItsNumber) {
     EXPECT_EQ(window.closes, 0);
     EXPECT_EQ(rules.ChallengedWordsText(), "");
     EXPECT_EQ(rules.FormClose(), ChallengeCloseResult::Refused);
-    rules.WordsKeyDown(WithCtrl('Z'));  // Ctrl+Z types Z
+    rules.WordsKeyDown(WithCtrl('Z'));
     EXPECT_EQ(rules.ChallengedWordsText(), "Z");
     EXPECT_FALSE(ReopenChallengeOnRestore);
-
-    Type("47A11");  // a letter between digits restarts the number
-    EXPECT_EQ(window.closes, 0);
-    EXPECT_EQ(rules.UnlockNumberTyped(), 11);
     Type("\t4711");
-    EXPECT_EQ(window.closes, 1);
     EXPECT_EQ(ChallengeByCommand, 0);
     EXPECT_EQ(rules.FormClose(), ChallengeCloseResult::Closed);
-}
-
-TEST_F(ChallengeRulesTest, UnlockNumberStopsGrowingAtTenMillion) {
-    ChallengeByCommand = 7;
-    Type("123456789");
-    EXPECT_EQ(rules.UnlockNumberTyped(), 12345678);
-    Type("7");
-    EXPECT_EQ(window.closes, 0);
-    Type("\t7");  // TAB resets the number as a letter does
-    EXPECT_EQ(window.closes, 1);
-
-    ChallengeByCommand = 99999999;
-    rules.ResetChallengeEntry();
-    Type("99999999");
-    EXPECT_EQ(window.closes, 2);
-}
-
-TEST_F(ChallengeRulesTest, KeypadDigitsTypeTheNumberToo) {
-    ChallengeByCommand = 42;
-    rules.WordsKeyDown(Plain(KeyNumpad0 + 4));
-    rules.WordsKeyDown(Plain(KeyNumpad0 + 2));
-    EXPECT_EQ(window.closes, 1);
 }
 
 TEST_F(ChallengeRulesTest, OpeningAfterCtrlZOnlyClears) {
@@ -494,27 +483,16 @@ TEST_F(ChallengeRulesTest, TransitionCaptions) {
 
 // --- Recording ------------------------------------------------------------------
 
+// Recording into a folder of the test's folder that does not exist at first.
 class ChallengeRecordingTest : public ChallengeRulesTest {
 protected:
     void SetUp() override {
         ChallengeRulesTest::SetUp();
-        folder_ = std::filesystem::temp_directory_path() / ("qora-challenge-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder_);
-        RecordingFolder = folder_.string();
+        RecordingFolder = PathOf("records");
         RecordingOn = true;
         rules.FormActivate();
     }
-    void TearDown() override {
-        std::filesystem::remove_all(folder_);
-        ChallengeRulesTest::TearDown();
-    }
-    std::string Recorded() {
-        std::ifstream in(ChallengeRecordFileName, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    std::filesystem::path folder_;
+    std::string Recorded() const { return ReadFile("records/cw110611.wds"); }
 };
 
 TEST_F(ChallengeRecordingTest, CannotOpenCaptionThenRetryLosesNothing) {
@@ -522,7 +500,7 @@ TEST_F(ChallengeRecordingTest, CannotOpenCaptionThenRetryLosesNothing) {
     EXPECT_FALSE(RecordFileOpened);
     EXPECT_NE(rules.Caption().find("cannot open file " + ChallengeRecordFileName), std::string::npos);
 
-    std::filesystem::create_directories(folder_);
+    std::filesystem::create_directories(PathOf("records"));
     Type(" ");
     Type("CAT DOGZ,");
     ChallengeLexiconSpanish = 1;
@@ -530,12 +508,12 @@ TEST_F(ChallengeRecordingTest, CannotOpenCaptionThenRetryLosesNothing) {
     Type("URRO\t");
     EXPECT_TRUE(RecordFileOpened);
     EXPECT_EQ(rules.Caption(), " Challenge Adjudication Using: New Tournament Lexicon -- Recording in " +
-                                   (folder_ / "cw110611.wds").string());
+                                   PathOf("records/cw110611.wds"));
     EXPECT_EQ(Recorded(), "CAT\nDOGZ\nCHURRO\n");
 }
 
 TEST_F(ChallengeRecordingTest, NothingIsRecordedWithoutRecordingOrWithoutWords) {
-    std::filesystem::create_directories(folder_);
+    std::filesystem::create_directories(PathOf("records"));
     Type("\t");
     EXPECT_FALSE(std::filesystem::exists(ChallengeRecordFileName));
     RecordingOn = false;
