@@ -98,35 +98,25 @@ TEST_F(IniFileTest, ReadsEverySection) {
               "13\r\n");
     ASSERT_EQ(ReadIniFile(""), "");
     EXPECT_EQ(IniFileName, "qora.ini");
-    EXPECT_EQ(IniDefinitionsFileName, "defs/collins.txt");
-    EXPECT_EQ(RecordingFilePrefix, "records/cw");
-    ASSERT_EQ(RecordingPeriods.size(), 2u);
-    EXPECT_EQ(RecordingPeriods[0].Week, RecordingWeek::First);
-    EXPECT_EQ(RecordingPeriods[0].Weekday, 5);
-    EXPECT_EQ(RecordingPeriods[1].Week, RecordingWeek::Daily);
     EXPECT_TRUE(RecordingOn) << "Monday 10:00 lies in DAILY 9,3";
     EXPECT_TRUE(ChallengeRecordFileName.ends_with("/records/cw240304.wds")) << ChallengeRecordFileName;
-    EXPECT_EQ(PageSettingsValues(CurrentPageSettings), (std::array<std::int32_t, 6>{100, 90, 10, 5, 1, 30}));
-    EXPECT_EQ(IniPageSettings, CurrentPageSettings);
-    EXPECT_EQ(PrinterFontName, "Courier New");
-    EXPECT_EQ(PrinterFontSize, 11);
-    EXPECT_EQ(DefaultDirectoryName, "/home/judge/lists");
-    EXPECT_EQ(PrimaryLexicon, 0);
-    EXPECT_EQ(SecondaryLexiconIndex, 1);
-    EXPECT_EQ(ChallengeLexicon, 1);
+    EXPECT_EQ(CurrentPageSettings, IniPageSettings);
     EXPECT_EQ(InitialChallengeLexicon, 1);
-    EXPECT_EQ(FunctionKeys[0].Macro, "/|=7 ");
-    EXPECT_FALSE(FunctionKeys[0].Replace);
-    EXPECT_FALSE(FunctionKeys[0].Run);
-    EXPECT_EQ(FunctionKeys[11].Macro, "/X\"club.cmd\"");
-    EXPECT_TRUE(FunctionKeys[11].Replace);
-    EXPECT_TRUE(FunctionKeys[11].Run);
-    EXPECT_EQ(FunctionKeys[4].Macro, "A\xD1O") << "UTF-8 is read into the code page";
-    EXPECT_EQ(FunctionKeys[1].Macro, "");
-    EXPECT_TRUE(RevertTimerOn);
-    EXPECT_EQ(RevertSeconds, 120);
-    EXPECT_EQ(WorkspaceFontName, "DejaVu Sans Mono");
-    EXPECT_EQ(WorkspaceFontSize, 13);
+    // Every value read, as the writer writes it: trimmed, UTF-8 in the code
+    // page, lexicon names in any case.
+    ASSERT_EQ(WriteIniFile("read.ini", false), "");
+    EXPECT_EQ(ReadFile("read.ini"),
+              "[DEFINITIONS]\ndefs/collins.txt\n"
+              "[RECORDING FILENAME PREFIX]\nrecords/cw\n"
+              "[RECORDING PERIODS]\nFIRST FRIDAY 18,4\nDAILY 9,3\n"
+              "[PRINTER PAGE SETTINGS]\n 100 90 10 5 1 30\n"
+              "[PRINTER FONT]\nCourier New\n"
+              "[PRINTER FONT SIZE]\n11\n"
+              "[DEFAULT DIRECTORY]\n/home/judge/lists\n"
+              "[LEXICONS]\nPRIMARY TWL06\nSECONDARY SOWPODS\nCHALLENGE SOWPODS\n"
+              "[FUNCTION KEYS]\nF1 A \"/|=7 \"\nF5 A \"A\xD1O\"\nF12 R! \"/X\"club.cmd\"\"\n"
+              "[REVERT TO CHALLENGE]\nON 120\n"
+              "[WORKSPACE FONT]\nDejaVu Sans Mono\n13\n");
 }
 
 TEST_F(IniFileTest, AFileWithoutSomeSectionsLeavesTheirDefaults) {
