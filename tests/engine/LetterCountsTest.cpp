@@ -67,12 +67,6 @@ TEST_F(LetterCountsTest, EqualityLooksOnlyAtTheLanguagesTiles) {
     EXPECT_TRUE(LetterCountsEqual(a, b));
     SetLanguageTables(Language::Spanish);
     EXPECT_FALSE(LetterCountsEqual(a, b));
-    const LetterCountRecord record{a, 3, 7};
-    LetterCountRecord copy;
-    CopyLetterCountRecord(copy, record);
-    EXPECT_EQ(record, copy);
-    ClearLetterCounts(a);
-    EXPECT_EQ(0, LetterCountTotal(a));
 }
 
 }  // namespace
