@@ -49,19 +49,19 @@ private:
 TEST_F(IniFileTest, WithoutAnyFileTheBuiltInValuesHold) {
     EXPECT_EQ(ReadIniFile(""), "");
     EXPECT_EQ(IniFileName, "");
-    EXPECT_EQ(IniDefinitionsFileName, "TWLdefs.txt");
-    EXPECT_EQ(RecordingFilePrefix, "cw");
-    EXPECT_TRUE(RecordingPeriods.empty());
     EXPECT_FALSE(RecordingOn);
-    EXPECT_EQ(PrimaryLexicon, 0);
-    EXPECT_EQ(ChallengeLexicon, 0);
-    EXPECT_EQ(SecondaryLexiconIndex, -1);
     EXPECT_EQ(InitialChallengeLexicon, 0);
-    EXPECT_EQ(CurrentPageSettings, PageSettings());
-    EXPECT_EQ(PageSettingsValues(IniPageSettings), (std::array<std::int32_t, 6>{120, 120, 0, 8, 0, 40}));
-    EXPECT_EQ(DefaultDirectoryName, "");
-    EXPECT_FALSE(RevertTimerOn);
+    EXPECT_EQ(CurrentPageSettings, IniPageSettings);
     EXPECT_EQ(RevertSeconds, 300);
+    ASSERT_EQ(WriteIniFile("none.ini", false), "");
+    EXPECT_EQ(ReadFile("none.ini"),
+              "[DEFINITIONS]\nTWLdefs.txt\n"
+              "[RECORDING FILENAME PREFIX]\ncw\n"
+              "[RECORDING PERIODS]\n"
+              "[PRINTER PAGE SETTINGS]\n 120 120 0 8 0 40\n"
+              "[LEXICONS]\nPRIMARY TWL06\nSECONDARY NONE\nCHALLENGE TWL06\n"
+              "[FUNCTION KEYS]\n"
+              "[REVERT TO CHALLENGE]\nOFF\n");
 }
 
 TEST_F(IniFileTest, ReadsEverySection) {
