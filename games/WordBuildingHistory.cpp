@@ -65,8 +65,10 @@ bool ReadScoreLine(std::string_view line, GameHistoryRecord& game) {
         return false;
     line.remove_prefix(1);
     if (!TakeNumber(line, seconds)) return false;
-    const std::int64_t duration = minutes * 60 + seconds;
     const auto fits = [](std::int64_t n) { return n >= INT32_MIN && n <= INT32_MAX; };
+    // The minutes are checked before they are multiplied, which cannot overflow then.
+    if (!fits(minutes) || !fits(seconds)) return false;
+    const std::int64_t duration = minutes * 60 + seconds;
     if (!fits(score) || !fits(words) || !fits(duration)) return false;
     game.score = static_cast<std::int32_t>(score);
     game.wordCount = static_cast<std::int32_t>(words);

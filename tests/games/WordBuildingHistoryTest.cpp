@@ -218,6 +218,9 @@ TEST_F(WordBuildingHistoryTest, ABadRecordIsSkippedAndTheRestRead) {
         {2, "PLAYERS Ann", 2, "Did not find the expected PLAYER line"},
         {3, "SCORE 39 #WORD two DURATION 7:05", 3, "Did not find the expected SCORE/#WORD/DURATION line"},
         {3, "SCORE 99999999999 #WORD 2 DURATION 7:05", 3, "Did not find the expected SCORE/#WORD/DURATION line"},
+        // Minutes whose seconds would wrap round to 49.
+        {3, "SCORE 39 #WORD 2 DURATION 307445734561825861:05", 3,
+         "Did not find the expected SCORE/#WORD/DURATION line"},
         {4, "GAME BEGAN  5-Jun-11 14:03:09", 4, "Did not find the expected GAME START line"},
         {4, "GAME START  5-Jux-11 14:03:09", 4, "Incorrect format for the GAME START line"},
         {5, "GRID  5-Jun-11 14:03:09", 5, "Did not find the expected GRID CREATED line"},
