@@ -77,7 +77,8 @@ void ExportGameFile(QWidget* parent, const GameExport& kind, bool append, std::s
     FileDialog dialog =
         GameFileDialog(FileDialog::Kind::Save, FormatText(kind.title, append ? "append" : "create"), kind.file, append);
     if (!dialog.Execute(parent)) return;
-    const std::string error = append ? AppendToFile(dialog.FileName, text) : WriteWholeFile(dialog.FileName, text);
+    const std::string error = append ? AppendToFile(dialog.FileName, text, AppendStart::AfterEmptyLine)
+                                     : WriteWholeFile(dialog.FileName, text);
     if (!error.empty()) {
         ShowWarning(FormatText(kind.cannotOpen, dialog.FileName.c_str()));
         return;

@@ -62,8 +62,9 @@ struct GameExport {
     const char* cannotOpen;
 };
 
-// Asks for a file with the save dialog and writes the text to it, creating
-// or appending (through a temporary file), then reports.
+// Asks for a file with the save dialog and writes the text (records that
+// each end with an empty line) to it, creating it through a temporary file
+// or appending after the old records' empty line, then reports.
 void ExportGameFile(QWidget* parent, const GameExport& kind, bool append, std::string_view text);
 
 // A save or open dialog of a game file, starting in the default folder; a

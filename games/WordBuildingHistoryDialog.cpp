@@ -173,7 +173,7 @@ void TWordsmithHistoryDlg::OKClick() {
         return;
     }
     const std::string record = GameRecordText(game_, ToCodePage(Comment->text()), player);
-    if (!AppendToFile(HistoryFilePath(), record).empty()) {
+    if (!AppendToFile(HistoryFilePath(), record, AppendStart::AfterEmptyLine).empty()) {
         // The game stays here, to be exported instead.
         ShowWarning(FormatText("Cannot open %s, a Word-Building Game history file", WordBuildingHistoryFileName));
         return;

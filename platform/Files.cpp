@@ -88,6 +88,20 @@ int WriteAndFlush(int fd, std::string_view bytes) {
     return ::fsync(fd) == 0 ? 0 : errno;
 }
 
+// The line ends (LF, CR LF or CR) that the bytes end with, at most 2.
+int LineEndsAtEnd(std::string_view bytes) {
+    int count = 0;
+    for (; count < 2 && !bytes.empty(); ++count) {
+        if (bytes.ends_with("\r\n"))
+            bytes.remove_suffix(2);
+        else if (bytes.back() == '\n' || bytes.back() == '\r')
+            bytes.remove_suffix(1);
+        else
+            break;
+    }
+    return count;
+}
+
 // A name beside the target that no other writer uses.
 std::string TemporaryNameFor(const std::string& target) {
     static std::atomic<unsigned> counter{0};
@@ -141,15 +155,25 @@ std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
     return Reason(failure);
 }
 
-std::string AppendToFile(const std::string& path, std::string_view bytes) {
+std::string AppendToFile(const std::string& path, std::string_view bytes, AppendStart start) {
     struct stat info {};
     // A FIFO is refused before it is opened: opening one for writing waits.
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return NotRegularReason(info.st_mode);
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
+    const int access = start == AppendStart::AfterEmptyLine ? O_RDWR : O_WRONLY;
+    Descriptor file(::open(path.c_str(), access | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
     if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0) return Reason(errno);
     if (!S_ISREG(info.st_mode)) return NotRegularReason(info.st_mode);
     const off_t oldSize = info.st_size;
-    int failure = WriteAndFlush(file.Get(), bytes);
+    std::string text;
+    if (start == AppendStart::AfterEmptyLine && oldSize > 0) {
+        char tail[4] = {};
+        const off_t tailStart = std::max<off_t>(0, oldSize - static_cast<off_t>(sizeof tail));
+        const ssize_t got = ::pread(file.Get(), tail, sizeof tail, tailStart);
+        if (got < 0) return Reason(errno);
+        text.assign(static_cast<std::size_t>(2 - LineEndsAtEnd({tail, static_cast<std::size_t>(got)})), '\n');
+    }
+    text += bytes;
+    int failure = WriteAndFlush(file.Get(), text);
     if (failure != 0) {
         (void)::ftruncate(file.Get(), oldSize);
         return Reason(failure);

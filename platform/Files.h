@@ -35,8 +35,16 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
 // that is not a regular one is never replaced.
 std::string WriteWholeFile(const std::string& path, std::string_view bytes);
 
+// Where an append begins: right after the file's old bytes, or (a file of
+// records that each end with an empty line) after the line end and the
+// empty line that the old bytes end with, written first when they lack them
+// (an edited file may have lost them, and the new record would otherwise
+// join the last one's line).
+enum class AppendStart { AfterOldBytes, AfterEmptyLine };
+
 // Appends `bytes` to the regular file at `path`, made when missing. Returns
 // "" or the reason why not; a failed append leaves the file as it was.
-std::string AppendToFile(const std::string& path, std::string_view bytes);
+std::string AppendToFile(const std::string& path, std::string_view bytes,
+                         AppendStart start = AppendStart::AfterOldBytes);
 
 }  // namespace qora

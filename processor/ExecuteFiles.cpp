@@ -122,9 +122,9 @@ namespace {
 // The text of the grids that `save` gives on the main thread, written whole
 // (after the file's grids when appending); with no grid the file is left as
 // it was. `kind` names the grids in messages ("5 x 5 grid"), `counted` when
-// they are counted ("grid").
+// they are counted ("grid"); `start` tells where appended grids begin.
 bool WriteGridFile(const CommandAction& action, const std::string& kind, const std::string& counted,
-                   const std::function<std::int32_t(std::string& text)>& save) {
+                   const std::function<std::int32_t(std::string& text)>& save, AppendStart start) {
     const bool append = action.Arguments[0] != 0;
     std::string text;
     std::int32_t count = 0;
@@ -133,7 +133,7 @@ bool WriteGridFile(const CommandAction& action, const std::string& kind, const s
         WriteMessage("There is no " + kind + " to write: " + action.Text + " is left as it was");
         return true;
     }
-    const std::string error = append ? AppendToFile(action.Text, text) : WriteWholeFile(action.Text, text);
+    const std::string error = append ? AppendToFile(action.Text, text, start) : WriteWholeFile(action.Text, text);
     if (!error.empty())
         return Failed(FormatText("Cannot write %s file %s: %s", kind.c_str(), action.Text.c_str(), error.c_str()));
     WriteMessage(FormatText("%s %s %s", CountOf(count, counted).c_str(), append ? "appended to" : "written to",
@@ -152,7 +152,7 @@ bool ReadGridFile(const CommandAction& action, const std::string& kind, std::str
 
 bool ExportGrids(const CommandAction& action) {
     if (!ExecutorHandlers.SaveGridHistory) return GridFilesNotAvailable(action);
-    return WriteGridFile(action, "5 x 5 grid", "grid", ExecutorHandlers.SaveGridHistory);
+    return WriteGridFile(action, "5 x 5 grid", "grid", ExecutorHandlers.SaveGridHistory, AppendStart::AfterOldBytes);
 }
 
 // The file is read here; its grids join the history on the main thread.
@@ -172,7 +172,7 @@ bool ImportGrids(const CommandAction& action) {
 bool ExportBuildingGrids(const CommandAction& action) {
     if (!ExecutorHandlers.WriteWordBuildingGrids) return GridFilesNotAvailable(action);
     return WriteGridFile(action, "Word-Building Game grid", "Word-Building Game grid",
-                         ExecutorHandlers.WriteWordBuildingGrids);
+                         ExecutorHandlers.WriteWordBuildingGrids, AppendStart::AfterEmptyLine);
 }
 
 // The file is read here; its grids are formed on the main thread.

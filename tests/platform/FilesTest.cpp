@@ -72,6 +72,24 @@ TEST_F(FilesTest, AFailedAppendLeavesTheFileAsItWas) {
     EXPECT_EQ(Read("log.txt"), "one\ntwo\n");
 }
 
+// A record appended to a file of records begins after an empty line, also
+// when an editor took the last record's empty line or line end away.
+TEST_F(FilesTest, AnAppendedRecordBeginsAfterTheLastRecordsEmptyLine) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "R\n\n"},           {"A\n\n", "A\n\nR\n\n"}, {"A\r\n\r\n", "A\r\n\r\nR\n\n"},
+        {"A\r\r", "A\r\rR\n\n"}, {"A\n", "A\n\nR\n\n"},   {"A\r\n", "A\r\n\nR\n\n"},
+        {"A", "A\n\nR\n\n"},     {"\n", "\n\nR\n\n"},
+    };
+    for (const auto& [old, appended] : cases) {
+        ASSERT_EQ(WriteWholeFile(Path("records.txt"), old), "");
+        ASSERT_EQ(AppendToFile(Path("records.txt"), "R\n\n", AppendStart::AfterEmptyLine), "");
+        EXPECT_EQ(Read("records.txt"), appended) << testing::PrintToString(old);
+    }
+    std::filesystem::remove(folder_ / "records.txt");
+    ASSERT_EQ(AppendToFile(Path("records.txt"), "R\n\n", AppendStart::AfterEmptyLine), "") << "a new file";
+    EXPECT_EQ(Read("records.txt"), "R\n\n");
+}
+
 // A folder or a FIFO where a file belongs is refused at once: nothing waits
 // for a writer, nothing allocates the size a folder claims, nothing replaces
 // them.
