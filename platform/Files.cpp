@@ -159,18 +159,20 @@ std::string AppendToFile(const std::string& path, std::string_view bytes, Append
     struct stat info {};
     // A FIFO is refused before it is opened: opening one for writing waits.
     if (::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) return NotRegularReason(info.st_mode);
-    const int access = start == AppendStart::AfterEmptyLine ? O_RDWR : O_WRONLY;
+    const int access = start == AppendStart::AfterOldBytes ? O_WRONLY : O_RDWR;
     Descriptor file(::open(path.c_str(), access | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
     if (!file.IsOpen() || ::fstat(file.Get(), &info) != 0) return Reason(errno);
     if (!S_ISREG(info.st_mode)) return NotRegularReason(info.st_mode);
     const off_t oldSize = info.st_size;
     std::string text;
-    if (start == AppendStart::AfterEmptyLine && oldSize > 0) {
+    if (start != AppendStart::AfterOldBytes && oldSize > 0) {
         char tail[4] = {};
         const off_t tailStart = std::max<off_t>(0, oldSize - static_cast<off_t>(sizeof tail));
         const ssize_t got = ::pread(file.Get(), tail, sizeof tail, tailStart);
         if (got < 0) return Reason(errno);
-        text.assign(static_cast<std::size_t>(2 - LineEndsAtEnd({tail, static_cast<std::size_t>(got)})), '\n');
+        const int wanted = start == AppendStart::AfterEmptyLine ? 2 : 1;
+        const int missing = wanted - LineEndsAtEnd({tail, static_cast<std::size_t>(got)});
+        text.assign(static_cast<std::size_t>(std::max(missing, 0)), '\n');
     }
     text += bytes;
     int failure = WriteAndFlush(file.Get(), text);

@@ -35,12 +35,13 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
 // that is not a regular one is never replaced.
 std::string WriteWholeFile(const std::string& path, std::string_view bytes);
 
-// Where an append begins: right after the file's old bytes, or (a file of
-// records that each end with an empty line) after the line end and the
-// empty line that the old bytes end with, written first when they lack them
-// (an edited file may have lost them, and the new record would otherwise
-// join the last one's line).
-enum class AppendStart { AfterOldBytes, AfterEmptyLine };
+// Where an append begins: right after the file's old bytes; (a file of
+// lines) after the line end the old bytes end with; or (a file of records
+// that each end with an empty line) after the line end and the empty line
+// that the old bytes end with. What the old bytes lack is written first (an
+// edited file may have lost it, and the first new line would otherwise join
+// the last old one).
+enum class AppendStart { AfterOldBytes, AfterLineEnd, AfterEmptyLine };
 
 // Appends `bytes` to the regular file at `path`, made when missing. Returns
 // "" or the reason why not; a failed append leaves the file as it was.

@@ -152,7 +152,7 @@ bool ReadGridFile(const CommandAction& action, const std::string& kind, std::str
 
 bool ExportGrids(const CommandAction& action) {
     if (!ExecutorHandlers.SaveGridHistory) return GridFilesNotAvailable(action);
-    return WriteGridFile(action, "5 x 5 grid", "grid", ExecutorHandlers.SaveGridHistory, AppendStart::AfterOldBytes);
+    return WriteGridFile(action, "5 x 5 grid", "grid", ExecutorHandlers.SaveGridHistory, AppendStart::AfterLineEnd);
 }
 
 // The file is read here; its grids join the history on the main thread.

@@ -68,7 +68,7 @@ void AppendToRecordFile(const std::vector<std::string>& words) {
     for (const std::string& word : words) text += LineForTextFile(word) + '\n';
     // A group that could not be written (a full disk) counts as not
     // recorded, and no part of it stays in the file.
-    RecordFileOpened = AppendToFile(ChallengeRecordFileName, text).empty();
+    RecordFileOpened = AppendToFile(ChallengeRecordFileName, text, AppendStart::AfterLineEnd).empty();
 }
 
 std::string SetChallengeRecording(bool on) {

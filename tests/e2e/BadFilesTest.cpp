@@ -49,12 +49,18 @@ TEST_F(BadFilesTest, AFullDiskLosesNoFile) {
 TEST_F(BadFilesTest, AFolderOrAFifoIsNoFile) {
     std::filesystem::create_directory("folder.wds");
     ASSERT_EQ(::mkfifo("fifo.cmd", 0600), 0);
+    WriteFile("one.grd", "ABCDEFGHIJKLMNOPQRSTUVWXY/G\n");
     Start();
+    RunCommands("/FRG\"one.grd\"\n");  // a grid to write
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"/FR5W\"folder.wds\"", "Error - Cannot read wordlist file folder.wds: it is a folder, not a file"},
         {"/FR5W\"fifo.cmd\"", "Error - Cannot read wordlist file fifo.cmd: it is not a regular file"},
         {"/X\"fifo.cmd\"", "Error - Cannot run command file fifo.cmd: it is not a regular file"},
         {"/FRH\"fifo.cmd\"", "Error - Cannot read history file fifo.cmd: it is not a regular file"},
+        {"/FRG\"folder.wds\"", "Error - Cannot read 5 x 5 grid file folder.wds: it is a folder, not a file"},
+        {"/FRG\"fifo.cmd\"", "Error - Cannot read 5 x 5 grid file fifo.cmd: it is not a regular file"},
+        {"/FWG\"folder.wds\"", "Error - Cannot write 5 x 5 grid file folder.wds: it is a folder, not a file"},
+        {"/FAG\"fifo.cmd\"", "Error - Cannot write 5 x 5 grid file fifo.cmd: it is not a regular file"},
     };
     for (const auto& [line, answer] : cases) EXPECT_EQ(Answer(line), answer) << line;
     StopHeadless();

@@ -72,6 +72,20 @@ TEST_F(FilesTest, AFailedAppendLeavesTheFileAsItWas) {
     EXPECT_EQ(Read("log.txt"), "one\ntwo\n");
 }
 
+// A line appended to a file of lines begins on a line of its own, and a
+// record appended to a file of records after an empty line, also when an
+// editor took the last line's line end or the last record's empty line away.
+TEST_F(FilesTest, AnAppendedLineBeginsOnALineOfItsOwn) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "L\n"}, {"A\n", "A\nL\n"}, {"A\r\n", "A\r\nL\n"}, {"A", "A\nL\n"}, {"A\n\n", "A\n\nL\n"},
+    };
+    for (const auto& [old, appended] : cases) {
+        ASSERT_EQ(WriteWholeFile(Path("lines.txt"), old), "");
+        ASSERT_EQ(AppendToFile(Path("lines.txt"), "L\n", AppendStart::AfterLineEnd), "");
+        EXPECT_EQ(Read("lines.txt"), appended) << testing::PrintToString(old);
+    }
+}
+
 // A record appended to a file of records begins after an empty line, also
 // when an editor took the last record's empty line or line end away.
 TEST_F(FilesTest, AnAppendedRecordBeginsAfterTheLastRecordsEmptyLine) {
