@@ -28,7 +28,8 @@ constexpr const char* NoWordsText = "    You typed a TAB with no words to judge.
 constexpr const char* LongWordText = "   Use another method to rule on long words.";
 constexpr const char* AcceptableText = "         Yes, the play is ACCEPTABLE";
 constexpr const char* UnacceptableText = "         No, the play is UNACCEPTABLE";
-constexpr const char* TypingTimeoutFirstSentence = "Please continue typing the word or words to be judged.";
+constexpr const char* TypingTimeoutFirstSentence =
+    "Please continue typing, without delay, the word or words to be challenged.";
 
 const LexiconRecord* Lexicon(std::int32_t index) {
     if (index < 0 || static_cast<std::size_t>(index) >= LexiconTable.size()) return nullptr;

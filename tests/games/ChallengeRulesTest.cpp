@@ -176,7 +176,7 @@ TEST_F(ChallengeRulesTest, OneLetterGroupIsDroppedAfterNineSeconds) {
     Type("C");
     EXPECT_TRUE(rules.CountDownVisible());
     EXPECT_EQ(rules.CountDownText(),
-              "Please continue typing the word or words to be judged. "
+              "Please continue typing, without delay, the word or words to be challenged. "
               "If you do not type more within 9 seconds, you will have to start over.");
     for (int left = 8; left >= 1; --left) {
         rules.TimerTimer();
