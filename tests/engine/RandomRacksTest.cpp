@@ -56,6 +56,20 @@ TEST_F(RandomRacksTest, ShuffleTileBagEdgeCases) {
     ShuffleTileBag(-1);
 }
 
+// Both shuffles walk from the last entry down, each step taking rand() % i,
+// so a seed gives one sequence (worked out by hand from the generator).
+TEST_F(RandomRacksTest, ShufflesTakeTheGeneratorsNumbersFromTheLastEntryDown) {
+    RuntimeSeed(12345);
+    TileBag = {'A', 'B', 'C', 'D', 'E', 'F', 'G'};
+    ShuffleTileBag(7);
+    EXPECT_EQ("ECDAFGB", std::string(TileBag.begin(), TileBag.end()));
+    RuntimeSeed(12345);
+    for (int i = 0; i < PercentTableSize; ++i) ShuffledPercentTable[i] = static_cast<std::uint8_t>(i);
+    ShuffleRandomTable();
+    EXPECT_EQ((std::vector<int>{86, 91, 37, 10, 40, 15, 73, 61, 62, 56}),
+              std::vector<int>(ShuffledPercentTable.begin(), ShuffledPercentTable.begin() + 10));
+}
+
 // Every entry moves and the permutation is one cycle through all entries.
 bool IsSingleCycle(const std::vector<int>& permutation) {
     std::size_t length = 0;
