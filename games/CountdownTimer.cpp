@@ -50,7 +50,9 @@ void CountdownTimer::TimerStart() {
     resumeEnabled_ = false;
     if (!TimeLeft()) {
         // A period of 0:00 has run out at once: the bar is full and the
-        // timer does not start.
+        // timer does not start. One that was running stops too, also with a
+        // repeating sound, which Stop (disabled now) could not silence.
+        timerOn_ = false;
         stopEnabled_ = false;
         progress_.Maximum = 1;
         progress_.StepIt();

@@ -30,7 +30,9 @@ struct RecordedActions : CountdownActions {
 // timer runs, "Stop" and "Resume" while those buttons are enabled; and the
 // focus moves, sounds and revert countdowns the operation asked for.
 struct Step {
-    const char* operation;  // "start", "tick", "stop", "resume", "reset"; "tick 164" ticks 164 times
+    // "start", "tick", "stop", "resume", "reset"; "tick 164" ticks 164 times;
+    // "zero start" sets a period of 0:00 and starts
+    const char* operation;
     const char* shown;
     std::vector<std::string> events;
 };
@@ -61,6 +63,10 @@ void Perform(CountdownTimer& timer, const std::string& operation) {
         const int count = operation == "tick" ? 1 : std::stoi(operation.substr(5));
         for (int i = 0; i < count; ++i) timer.TimerTick();
     } else if (operation == "start") {
+        timer.TimerStart();
+    } else if (operation == "zero start") {
+        timer.PeriodMinChanged(0);
+        timer.PeriodSecChanged(0);
         timer.TimerStart();
     } else if (operation == "stop") {
         timer.TimerStop();
@@ -162,6 +168,9 @@ const std::vector<Script> scripts = {
          // Started again, the period runs out once more and repeats again.
          {"start", "\"  0:02\" 0/2 on Stop", {"focus Stop"}},
          {"tick 2", "\"  0:00\" 2/2 on Stop", {"play tada.wav", "focus Workspace"}},
+         // A period of 0:00 started now sounds once: with Stop disabled
+         // nothing could end a repetition.
+         {"zero start", "\"  0:00\" 1/1", {"play tada.wav", "focus Workspace"}},
      },
      true},
     {"PauseAndResumeKeepTheTimeLeftAndStartBeginsAgain",
