@@ -110,7 +110,10 @@ void TForm2::PlaySound(const std::string& fileName) { SoundDlg->PlayFile(fileNam
 void TForm2::StopSound() { SoundDlg->SoundPlayer.Stop(); }
 
 void TForm2::MoveTimerFocus(TimerFocus target) {
-    const TimerPage& tab = *Controls->TimerTab;
+    TimerPage& tab = *Controls->TimerTab;
+    // The countdown enables Stop or Resume just before it focuses it, and a
+    // disabled button takes no focus: the tab shows the new state first.
+    if (Countdown != nullptr) tab.ShowCountdown(*Countdown);
     switch (target) {
         case TimerFocus::Workspace: FocusWorkspace(); break;
         case TimerFocus::Start: MoveFocus(*tab.TimerStart); break;

@@ -43,19 +43,22 @@ TEST_F(TimerTabTest, ArrowsSetThePeriodAndTheButtonsRunTheCountdown) {
     Click(*Tab().PeriodSecUpDown, UpDownButton::Up, 2);
     EXPECT_EQ(Tab().PeriodMin->text().toStdString(), "   0");
     EXPECT_EQ(Tab().PeriodSec->text().toStdString(), "   2");
+    form->Options->setCurrentWidget(&Tab());
     QTest::mouseClick(Tab().TimerStart, Qt::LeftButton);
     EXPECT_EQ(Display(), "  0:02");
     EXPECT_TRUE(form->Timer->isActive());
     EXPECT_TRUE(Tab().TimerStop->isEnabled());
-    form->Options->setCurrentWidget(&Tab());
+    EXPECT_EQ(form->focusWidget(), Tab().TimerStop) << "the button enabled takes the focus";
     SaveWindowGrab(*form->Options, "timer-tab-running");
 
     form->TimerTimer();
     QTest::mouseClick(Tab().TimerStop, Qt::LeftButton);
     EXPECT_FALSE(form->Timer->isActive());
     EXPECT_TRUE(Tab().TimerResume->isEnabled());
+    EXPECT_EQ(form->focusWidget(), Tab().TimerResume);
     QTest::mouseClick(Tab().TimerResume, Qt::LeftButton);
     EXPECT_TRUE(form->Timer->isActive());
+    EXPECT_EQ(form->focusWidget(), Tab().TimerStart);
     form->TimerTimer();
     EXPECT_EQ(Display(), "  0:00");
     EXPECT_FALSE(form->Timer->isActive());
