@@ -131,10 +131,14 @@ void TRandomRacksDlg::UpdateOK() {
     OK->setEnabled(SpecifiedCount->Valid() && RandomRacksComposable(RandomRackCount, Target()));
 }
 
+// A new wordlist's number becomes the destination kept, so that the next
+// showing selects the wordlist the racks made.
 void TRandomRacksDlg::OKClick() {
     if (ToExistingWordlist->isChecked()) Wordlist->CommitShown();
-    if (!SpecifiedCount->Valid() || !RandomRacksComposable(RandomRackCount, Target())) return;
-    AppendToCommandLine(RandomRacksCommand(RandomRackCount, Target()));
+    const std::int32_t target = Target();
+    if (!SpecifiedCount->Valid() || !RandomRacksComposable(RandomRackCount, target)) return;
+    RandomRackTarget = target;
+    AppendToCommandLine(RandomRacksCommand(RandomRackCount, target));
     CloseWithResult(mrOk);
 }
 

@@ -209,6 +209,10 @@ TEST_F(RandomRacksTest, FirstUseTypesAHundredRacksForTheFirstFreeWordlist) {
     EXPECT_FALSE(dialog.Wordlist->isEnabled());
     QTest::keyClick(dialog.SpecifiedCount, Qt::Key_Return);
     EXPECT_EQ(Typed(), "/. 100 > 3 A");
+
+    MakeWordlists({3});  // as performing the command does
+    OpenAgain();
+    EXPECT_EQ(dialog.Wordlist->currentIndex(), 3) << "the new wordlist is the destination kept";
 }
 
 TEST_F(RandomRacksTest, TheCountAndTheWordlistChosenStayForTheNextShowing) {
