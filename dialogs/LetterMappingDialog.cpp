@@ -52,10 +52,12 @@ MappingGrid::MappingGrid(QWidget* parent) : QTableWidget(2, LatinTileCount, pare
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    // Only the mapping row can be selected.
-    connect(this, &QTableWidget::currentCellChanged, this, [this](int row, int column) {
-        if (row == TileRow) setCurrentCell(MappingRow, column);
-    });
+    // Only the mapping row can be selected: a click on a tile leaves the
+    // selection where it was.
+    connect(this, &QTableWidget::currentCellChanged, this,
+            [this](int row, int column, int previousRow, int previousColumn) {
+                if (row == TileRow) setCurrentCell(MappingRow, previousRow == MappingRow ? previousColumn : column);
+            });
 }
 
 void MappingGrid::keyPressEvent(QKeyEvent* event) {

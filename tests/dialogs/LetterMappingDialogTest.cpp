@@ -93,6 +93,7 @@ TEST_F(LetterMappingDialogTest, ShowsTheMappingAndTypesItsCommand) {
     EXPECT_FALSE(dialog.SpanishLabel->isVisible());
     dialog.Grid->setCurrentCell(0, 4);
     EXPECT_EQ(dialog.Grid->currentRow(), 1) << "only the mapping row is selected";
+    EXPECT_EQ(dialog.Grid->currentColumn(), 0) << "a tile cannot be selected";
 
     dialog.Grid->setCurrentCell(1, 0);
     QTest::keyClick(dialog.Grid, Qt::Key_Q);
