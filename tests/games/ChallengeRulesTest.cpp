@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 
@@ -215,23 +216,62 @@ TEST_F(ChallengeRulesTest, TabWithNothingTypedShowsTheNoWordsText) {
     EXPECT_TRUE(lookups.empty());
 }
 
-TEST_F(ChallengeRulesTest, PlainRulingsHaveTheirTextColourAndNineSeconds) {
-    Type("CAT DOG\t");
-    EXPECT_EQ(rules.RulingText(), "         Yes, the play is ACCEPTABLE");
-    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Green);
-    EXPECT_TRUE(rules.RulingShown());
-    EXPECT_TRUE(rules.TimerOn());
-    EXPECT_EQ(rules.CountDownText(),
-              "Type a space to clear this ruling now, or begin to type another group of words. "
-              "Otherwise, this ruling will clear in 9 seconds.");
-    rules.ResetChallengeEntry();
-    Type("CAT DOGZ\t");
-    EXPECT_EQ(rules.RulingText(), "         No, the play is UNACCEPTABLE");
-    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Red);
+// Each ruling's text, colour and time, which counts down to 1 second and
+// then clears the window. The long-word ruling needs a limit and wins over
+// the others. In the transition mode (the option and a secondary lexicon)
+// agreement is counted per word: one word on which the two lexicons agree
+// gives the plain ruling; only a group on which they disagree on every word
+// gets the no-penalty ruling. Without the mode the secondary lexicon is not
+// consulted.
+TEST_F(ChallengeRulesTest, RulingsHaveTheirTextColourAndTime) {
+    const std::string yes = "         Yes, the play is ACCEPTABLE", no = "         No, the play is UNACCEPTABLE";
+    struct Case {
+        bool interim;
+        std::int32_t secondary;
+        int longWordLimit;
+        std::string typed, text;
+        RgbColour colour;
+        int seconds;
+    } cases[] = {
+        {false, -1, 0, "CAT DOG\t", yes, ChallengeColours::Green, 9},
+        {false, -1, 0, "CAT DOGZ\t", no, ChallengeColours::Red, 9},
+        {false, -1, 0, "ABCDEFGHIJKLMNOP\t", yes, ChallengeColours::Green, 9},
+        {false, -1, 8, "CAT ABCDEFGHIJKLMNOP\t", "   Use another method to rule on long words.", ChallengeColours::Blue,
+         9},
+        {true, 1, 8, "EE QI ABCDEFGHIJKLMNOP\t", "   Use another method to rule on long words.", ChallengeColours::Blue,
+         9},
+        {true, 1, 0, "CAT EE\t", yes, ChallengeColours::Green, 9},
+        {true, 1, 0, "EE QI\t", " Yes, the play is NEWLEX-ACCEPTABLE - no penalty", ChallengeColours::Blue, 15},
+        {true, 1, 0, "ZA\t", " No, the play is NEWLEX-UNACCEPTABLE - no penalty", ChallengeColours::Blue, 15},
+        {false, 1, 0, "ZA\t", no, ChallengeColours::Red, 9},
+        {true, -1, 0, "ZA\t", no, ChallengeColours::Red, 9},
+    };
+    for (const Case& c : cases) {
+        InterimChallengesOn = c.interim;
+        SecondaryLexiconIndex = c.secondary;
+        LexiconLongWordLimit = c.longWordLimit;
+        lookups.clear();
+        Type(c.typed);
+        EXPECT_EQ(rules.RulingText(), c.text) << c.typed;
+        EXPECT_EQ(rules.RulingColour(), c.colour) << c.typed;
+        EXPECT_EQ(rules.CountDownText(), RulingCountDownText(c.seconds)) << c.typed;
+        const bool secondaryConsulted = std::any_of(lookups.begin(), lookups.end(),
+                                                    [](const auto& lookup) { return lookup.first != ChallengeRole; });
+        EXPECT_EQ(secondaryConsulted, c.interim && c.secondary >= 0) << c.typed;
+        Ticks(c.seconds - 1);
+        EXPECT_EQ(rules.CountDownText(), RulingCountDownText(1)) << c.typed;
+        EXPECT_TRUE(rules.RulingShown()) << c.typed;
+        Ticks(1);
+        EXPECT_FALSE(rules.RulingShown()) << c.typed;
+    }
 }
 
 TEST_F(ChallengeRulesTest, RulingCountsDownNineSecondsThenClears) {
     Type("CAT\t");
+    EXPECT_TRUE(rules.TimerOn());
+    EXPECT_EQ(rules.CountDownText(),
+              "Type a space to clear this ruling now, or begin to type another group of words. "
+              "Otherwise, this ruling will clear in 9 seconds.");
     for (int left = 8; left >= 1; --left) {
         rules.TimerTimer();
         EXPECT_EQ(rules.CountDownText(), RulingCountDownText(left));
@@ -277,17 +317,6 @@ TEST_F(ChallengeRulesTest, ALetterAfterARulingStartsAFreshSecond) {
     EXPECT_EQ(rules.CountDownText(), TypingTimeoutText(9));
 }
 
-TEST_F(ChallengeRulesTest, LongWordRulingNeedsALimitAndWinsOverTheOthers) {
-    Type("ABCDEFGHIJKLMNOP\t");
-    EXPECT_EQ(rules.RulingText(), "         Yes, the play is ACCEPTABLE");
-    rules.ResetChallengeEntry();
-    LexiconLongWordLimit = 8;
-    Type("CAT ABCDEFGHIJKLMNOP\t");
-    EXPECT_EQ(rules.RulingText(), "   Use another method to rule on long words.");
-    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Blue);
-    EXPECT_EQ(rules.CountDownText(), RulingCountDownText(9));
-}
-
 TEST_F(ChallengeRulesTest, LengthLimitIsTheChallengeLexiconsOwn) {
     MaxWordLength = 8;  // a primary lexicon with shorter words
     Type("ABCDEFGHIJKLMNOP\t");
@@ -309,41 +338,6 @@ TEST_F(ChallengeRulesTest, SpanishLengthsCountDoubleTilesOnce) {
     EXPECT_EQ(rules.RulingText(), "         Yes, the play is ACCEPTABLE");
     ASSERT_EQ(lookups.size(), 1u);
     EXPECT_EQ(lookups[0].second, "CHURRO");
-}
-
-TEST_F(ChallengeRulesTest, TransitionRulingsFollowPerWordAgreement) {
-    InterimChallengesOn = true;
-    SecondaryLexiconIndex = 1;
-    Type("CAT EE\t");  // agree on CAT, disagree on EE: plain ruling
-    EXPECT_EQ(rules.RulingText(), "         Yes, the play is ACCEPTABLE");
-    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Green);
-    EXPECT_EQ(rules.CountDownText(), RulingCountDownText(9));
-
-    rules.ResetChallengeEntry();
-    Type("EE QI\t");  // every word judged differently: no penalty
-    EXPECT_EQ(rules.RulingText(), " Yes, the play is NEWLEX-ACCEPTABLE - no penalty");
-    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Blue);
-    EXPECT_EQ(rules.CountDownText(), RulingCountDownText(15));
-    Ticks(14);
-    EXPECT_EQ(rules.CountDownText(), RulingCountDownText(1));
-    Ticks(1);
-    EXPECT_FALSE(rules.RulingShown());
-
-    Type("ZA\t");
-    EXPECT_EQ(rules.RulingText(), " No, the play is NEWLEX-UNACCEPTABLE - no penalty");
-    EXPECT_EQ(rules.RulingColour(), ChallengeColours::Blue);
-}
-
-TEST_F(ChallengeRulesTest, SecondaryLexiconIsConsultedOnlyInTransitionMode) {
-    SecondaryLexiconIndex = 1;
-    Type("ZA\t");
-    EXPECT_EQ(rules.RulingText(), "         No, the play is UNACCEPTABLE");
-    for (const auto& lookup : lookups) EXPECT_EQ(lookup.first, ChallengeRole);
-    rules.ResetChallengeEntry();
-    InterimChallengesOn = true;
-    SecondaryLexiconIndex = -1;
-    Type("ZA\t");
-    EXPECT_EQ(rules.RulingText(), "         No, the play is UNACCEPTABLE");
 }
 
 // --- Opening, closing and the lock ----------------------------------------------
