@@ -305,7 +305,7 @@ void TBogglePlayer::ShowCurrentGrid() {
 // The query is written for the user to perform; the window goes.
 void TBogglePlayer::SolveClick() {
     const std::string text = play_.SolveText();
-    if (text.empty()) return;
+    if (text.empty() || !SolveAllowed()) return;
     close();
     if (WriteCommandLine) WriteCommandLine(text);
 }
@@ -321,10 +321,12 @@ void TBogglePlayer::ShowState() {
     InputtingInfo1->setVisible(play_.HintsVisible());
     InputtingInfo2->setVisible(play_.HintsVisible());
     OK->setVisible(play_.OkVisible());
-    Solve->setEnabled(play_.SolveEnabled());
+    Solve->setEnabled(SolveAllowed());
     Help->setEnabled(static_cast<bool>(ShowHelp));
     Grid->update();
 }
+
+bool TBogglePlayer::SolveAllowed() const { return play_.SolveEnabled() && (!CommandLineFree || CommandLineFree()); }
 
 void TBogglePlayer::MoveFocus() {
     switch (play_.TakeFocus()) {

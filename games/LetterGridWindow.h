@@ -76,6 +76,10 @@ public:
     std::function<void(const std::string& line)> WriteCommandLine;
     // The help window; Help is disabled while it is not set.
     std::function<void()> ShowHelp;
+    // Whether the command line may be written: false while a query or a
+    // command file runs, whose own lines and parsing a written line would
+    // disturb. Solve is disabled then (always allowed while not set).
+    std::function<bool()> CommandLineFree;
     // The dice's random numbers (the engine's RandomBelow unless a test
     // gives its own).
     RandomBelowFunction RandomBelow;
@@ -87,6 +91,9 @@ public:
     void Activate();
     // After a grid file was read: the current grid and its number.
     void ShowCurrentGrid();
+    // Shows the state again; the main window calls it when a query or a
+    // command file starts or ends (Solve follows CommandLineFree).
+    void ShowState();
 
     // ---- Handlers -------------------------------------------------------------------
     void NewClick();
@@ -107,7 +114,7 @@ protected:
     void FormActivate() override;
 
 private:
-    void ShowState();
+    bool SolveAllowed() const;
     void MoveFocus();
 
     LetterGridPlay play_;

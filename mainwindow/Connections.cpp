@@ -88,7 +88,10 @@ void ConnectMainWindow(TForm2& form) {
     ExecutorHandlers.ResetLayoutDialogs = ResetLayoutDialogs;
     ExecutorHandlers.ShowBagCaption = ShowBagCaption;
 
-    ThreadHooks.SetControlsEnabled = [&form](bool enabled) { form.SetControlsEnabled(enabled); };
+    ThreadHooks.SetControlsEnabled = [&form](bool enabled) {
+        form.SetControlsEnabled(enabled);
+        if (BogglePlayer) BogglePlayer->ShowState();  // Solve waits for the end
+    };
     ThreadHooks.AskLargeOutput = AskLargeOutputQuestion;
     ThreadHooks.ExitProgram = [&form](int status) { form.ExitProgram(status); };
     SyncBridge().SetWakeUp(WakeMainThread);

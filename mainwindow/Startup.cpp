@@ -85,6 +85,7 @@ void CreateForms() {
         FocusWorkspace();
     };
     BogglePlayer->ShowHelp = ShowHelpWindow;
+    BogglePlayer->CommandLineFree = [form] { return form->ControlsEnabled(); };
     ConnectMainWindow(*form);
     form->SizeToScreen();
     form->show();

@@ -9,6 +9,7 @@
 #include "games/GameWindows.h"
 #include "games/LetterGridWindow.h"
 #include "processor/Executor.h"
+#include "processor/Threads.h"
 
 namespace qora::test {
 namespace {
@@ -79,6 +80,23 @@ TEST_F(GridGameCommandsTest, SolveWritesTheQueryForTheUserToPerform) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), "QuI T E X "), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "QUITE"), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "QUITS"), lines.end());
+}
+
+// The window stays usable while a query or a command file runs, but Solve
+// waits: a line written then would land among the running lines.
+TEST_F(GridGameCommandsTest, SolveWaitsWhileAQueryOrACommandFileRuns) {
+    form->MenuBigBoggle->trigger();
+    QTest::mouseClick(BogglePlayer->New, Qt::LeftButton);
+    ASSERT_TRUE(BogglePlayer->Solve->isEnabled());
+    ThreadHooks.SetControlsEnabled(false);
+    EXPECT_FALSE(BogglePlayer->Solve->isEnabled());
+    QTest::mouseClick(BogglePlayer->New, Qt::LeftButton);
+    EXPECT_FALSE(BogglePlayer->Solve->isEnabled()) << "also after another grid";
+    BogglePlayer->SolveClick();
+    EXPECT_TRUE(BogglePlayer->isVisible());
+    EXPECT_EQ(LastLine(), "QORA?: ");
+    ThreadHooks.SetControlsEnabled(true);
+    EXPECT_TRUE(BogglePlayer->Solve->isEnabled());
 }
 
 }  // namespace
