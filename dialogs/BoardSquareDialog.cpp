@@ -150,9 +150,12 @@ void BoardSquareForm::BoardSelectCell() {
     ShowSquare(ChosenSquare());
 }
 
+// A digit that selects no row ("0") still begins a square, and so chooses
+// its orientation.
 void BoardSquareForm::BoardKeyPress(char c) {
     BoardSquare square = ChosenSquare();
-    if (typing_.Type(c, square)) ShowSquare(square);
+    typing_.Type(c, square);
+    if (square != ChosenSquare()) ShowSquare(square);
 }
 
 void BoardSquareForm::ShowSquare(const BoardSquare& square) {

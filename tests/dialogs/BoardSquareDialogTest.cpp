@@ -47,10 +47,12 @@ TEST_F(BoardSquareDialogTest, TypingChoosesTheSquareAndItsOrientation) {
     EXPECT_EQ(Shown(board), "  H12");
     Type(board, "P");
     EXPECT_EQ(Shown(board), "  H12") << "no column P on the 15 x 15 board";
+    Type(board, "0");
+    EXPECT_EQ(Shown(board), "  12H") << "a digit begins a horizontal square, also one that selects no row";
     QTest::mouseClick(board.Board, Qt::LeftButton, {}, board.Board->CellRect(0, 14).center());
-    EXPECT_EQ(Shown(board), "  O1");
-    board.Horizontal->click();
     EXPECT_EQ(Shown(board), "  1O");
+    board.Vertical->click();
+    EXPECT_EQ(Shown(board), "  O1");
 }
 
 TEST_F(BoardSquareDialogTest, OKStoresAChangedSquareAndTypesItInTheModesThatUseOne) {
