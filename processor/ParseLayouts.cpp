@@ -17,7 +17,11 @@ bool CommandParser::ParseLayout() {
         Advance();
         if (PeekUpper() == 'A') {
             Advance();
-            ChangeSetting([](Settings& s) { s.WorkspaceWidthSwitch = 1; });
+            // The workspace's width is a width in characters, also after "/OCnC".
+            ChangeSetting([](Settings& s) {
+                s.WorkspaceWidthSwitch = 1;
+                s.CharactersSwitch = 1;
+            });
             return true;
         }
         const std::int32_t start = Here();

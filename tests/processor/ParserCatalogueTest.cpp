@@ -156,10 +156,8 @@ Check Layout(int layout, int parameter) {
 Check Width(int workspace, int characters, int width) {
     return Setting([=](const Settings& s) {
         EXPECT_EQ(s.WorkspaceWidthSwitch, workspace);
-        if (workspace == 0) {
-            EXPECT_EQ(s.CharactersSwitch, characters);
-            EXPECT_EQ(s.MaximumWidth, width);
-        }
+        EXPECT_EQ(s.CharactersSwitch, characters);
+        if (workspace == 0) EXPECT_EQ(s.MaximumWidth, width);
     });
 }
 
@@ -639,7 +637,8 @@ TEST_F(ParserCatalogueTest, LayoutWidthAndRows) {
         {"/OC1S", Layout(LayoutColumnsMinimal, 1)},
         {"/OC12W", Layout(LayoutColumnsFixed, 12)},
         {"/OC80X", Layout(LayoutColumnsExpandable, 80)},
-        {"/OWA", Width(1, 0, 0)},
+        {"/OWA", Width(1, 1, 0)},
+        {"/OC8C/OWA", Width(1, 1, 0)},  // the workspace's width counts characters again
         {"/OW80C", Width(0, 1, 80)},
         {"/OW255C", Width(0, 1, 255)},
         {"/OC8C", Width(0, 0, 8)},
