@@ -115,6 +115,16 @@ TEST_F(NewSetDialogTest, EachPageWritesItsSetAfterTheNumberAndLabel) {
              QTest::keyClicks(d.BuiltInSet->ScoreBasedValue2, "4");
          },
          "/2U=($2-4)"},
+        // The relation shown is written, also one stepped to with the keys.
+        {NewBuiltInSetPage,
+         [](TDefineNewSet& d) {
+             d.BuiltInSet->ScoreBasedSet->click();
+             PickWithMouse(*d.BuiltInSet->ScoreBasedRelop, 6);
+             d.BuiltInSet->ScoreBasedValue1->clear();
+             QTest::keyClicks(d.BuiltInSet->ScoreBasedValue1, "8");
+             QTest::keyClick(d.BuiltInSet->ScoreBasedRelop, Qt::Key_Down);
+         },
+         "/2U=($>8)"},
         {NewWordBasedSetPage,
          [](TDefineNewSet& d) {
              d.WordBasedSet->WordBasedAnagramButton->click();
