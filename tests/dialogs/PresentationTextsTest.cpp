@@ -66,38 +66,16 @@ TEST(WidthTexts, TheSwitchesChooseTheRadioButtonAndTheSpin) {
     EXPECT_EQ(WorkspaceWidthCharacters(97), 97);
 }
 
-TEST(RowsTexts, AnUnchangedChoiceTypesNothing) {
-    EXPECT_EQ(RowsChoiceOf(55, {false, 10}), (RowsChoice{false, 55}));
-    EXPECT_EQ(RowsChoiceOf(0, {false, 40}), (RowsChoice{true, 40}));  // the spin stays
-    EXPECT_EQ(RowsChoiceOf(300, {}).Rows, RowsPerPageMax);
-    EXPECT_EQ(RowsPerPageCommand({false, 55}, 55), std::nullopt);
-    EXPECT_EQ(RowsPerPageCommand({true, 55}, 0), std::nullopt);
-    EXPECT_EQ(RowsPerPageCommand({true, 55}, 55), "/OR0C");
-    EXPECT_EQ(RowsPerPageCommand({false, 40}, 0), "/OR40C");
-    EXPECT_EQ(RowsPerPageCommand({false, 60}, 55), "/OR60C");
-}
+// What the rows dialog types is driven through the dialog (LayoutDialogsTest).
+TEST(RowsTexts, RowsBeyondTheSpinAreClamped) { EXPECT_EQ(RowsChoiceOf(300, {}).Rows, RowsPerPageMax); }
 
-TEST(ProbeTexts, TheKindChoosesTheBoxesAndTheBoxesChooseTheProbe) {
-    struct Case {
-        std::int32_t kind;
-        int letterItem;
-        std::int64_t word;
-        const char* command;
-    };
-    const Case cases[] = {{7, 1, 3, " 2/3 "}, {8, 0, 3, " 1/ "}, {9, 4, 12, " /12 "}};
-    for (const Case& c : cases) {
-        ProbeChoice choice = ProbeBoxesOfKind(c.kind, {});
-        choice.LetterItem = c.letterItem;
-        choice.WordNumber = {c.word, true};
-        EXPECT_TRUE(ProbeBoxesChosen(choice)) << c.kind;
-        EXPECT_TRUE(ProbeComposable(choice)) << c.kind;
-        EXPECT_EQ(ProbeCommand(choice), c.command) << c.kind;
-    }
-    // Another kind keeps the boxes as they were.
+// The probe kinds' boxes and probes are driven through the dialog
+// (ProbeSlateDialogTest); another kind keeps the boxes as they were.
+TEST(ProbeTexts, AKindThatIsNoProbeKeepsTheBoxes) {
     const ProbeChoice entireAllWords{EntireWordItem, AllWordsItem, 0, {5, true}};
-    EXPECT_EQ(ProbeBoxesOfKind(3, entireAllWords).LetterBox, EntireWordItem);
-    EXPECT_FALSE(ProbeBoxesChosen(entireAllWords));
-    EXPECT_EQ(ProbeCommand(entireAllWords), " /5 ");
+    const ProbeChoice kept = ProbeBoxesOfKind(3, entireAllWords);
+    EXPECT_EQ(kept.LetterBox, EntireWordItem);
+    EXPECT_EQ(kept.WordBox, AllWordsItem);
 }
 
 TEST(ProbeTexts, OKNeedsAWordNumberFromOneAndALetter) {
