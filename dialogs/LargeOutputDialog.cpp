@@ -1,6 +1,7 @@
 #include "dialogs/LargeOutputDialog.h"
 
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -79,6 +80,20 @@ void TLargeOutput::FormActivate() {
     Value->ShowNumber(TypedItemCount);
     ShowThisMany->setEnabled(true);
     Show25->setFocus();
+}
+
+// The form has no default button: Enter presses the answer button that has
+// the focus (the first answer when the question opens), and does nothing in
+// the count, where it could be taken for another answer. A repeat of the
+// Enter that performed the query, still held down, answers nothing.
+void TLargeOutput::keyPressEvent(QKeyEvent* event) {
+    const bool enter = (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && !event->isAutoRepeat();
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && focused != nullptr) {
+        ClickIfEnabled(*focused);
+        return;
+    }
+    QoraDialog::keyPressEvent(event);
 }
 
 // All digits (an empty field is 0); a count beyond 32 bits keeps the button

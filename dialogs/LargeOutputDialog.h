@@ -39,6 +39,7 @@ public:
 
 protected:
     void FormActivate() override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void ValueKeyUp();

@@ -3,6 +3,7 @@
 // must end whichever way the question is answered.
 #include "dialogs/LargeOutputDialog.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <atomic>
@@ -41,6 +42,27 @@ TEST_F(LargeOutputTest, OpensOn500RightAlignedInElevenCharactersWithTheFocusOnTh
     ASSERT_TRUE(question.Value->hasFocus());
     QTest::keyClicks(question.Value, "1200");
     EXPECT_EQ(TypedItemCount, 1200);
+}
+
+// Enter answers with the button that has the focus; in the count it answers
+// nothing, so that a count is never taken for another answer.
+TEST_F(LargeOutputTest, EnterPressesTheFocusedAnswer) {
+    Open(question);
+    QKeyEvent heldDown(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(question.Show25, &heldDown);
+    EXPECT_TRUE(question.isVisible()) << "the Enter that performed the query, repeated";
+    QTest::keyClick(question.Show25, Qt::Key_Return);
+    EXPECT_FALSE(question.isVisible());
+    EXPECT_EQ(ItemsToShow, 25);
+    Open(question);
+    Retype(*question.Value, "1200");
+    QTest::keyClick(question.Value, Qt::Key_Return);
+    EXPECT_TRUE(question.isVisible());
+    QTest::keyClick(question.Value, Qt::Key_Tab);
+    ASSERT_TRUE(question.ShowThisMany->hasFocus());
+    QTest::keyClick(question.ShowThisMany, Qt::Key_Enter);
+    EXPECT_FALSE(question.isVisible());
+    EXPECT_EQ(ItemsToShow, 1200);
 }
 
 TEST_F(LargeOutputTest, TheTypedCountEnablesShowThisManyOnlyWhenItIsANumber) {
