@@ -16,7 +16,6 @@ namespace qora {
 namespace {
 
 constexpr std::size_t CommentStart = 12;  // "GAME ENGLISH"
-constexpr int WarningLines = 5;           // bad records told one by one; then their count
 constexpr char EndOfWordKey = '/';
 constexpr const char* ColumnKeys = "1234567890-=";
 
@@ -143,7 +142,9 @@ private:
     // Records the error at the line read last and goes on at the next GAME
     // line.
     void Fail(std::string message, int line = 0) {
-        history_.errors.push_back({line != 0 ? line : LineNumber(), std::move(message)});
+        if (history_.errors.size() < HistoryWarningRecords)
+            history_.errors.push_back({line != 0 ? line : LineNumber(), std::move(message)});
+        ++history_.skipped;
         SkipToNextGameLine();
     }
 
@@ -272,6 +273,7 @@ GameHistory ReadGameHistory(const std::string& path) {
     if (!ReadWholeFile(path, bytes, error, MaxHistoryFileSize)) {
         GameHistory history;
         history.errors.push_back({0, error});
+        history.skipped = 1;
         return history;
     }
     return ParseGameHistory(bytes);
@@ -279,18 +281,15 @@ GameHistory ReadGameHistory(const std::string& path) {
 
 std::string GameHistoryWarning(const GameHistory& history) {
     std::string text;
-    const int count = static_cast<int>(history.errors.size());
-    for (int i = 0; i < count && i < WarningLines; ++i) {
-        const GameHistoryError& error = history.errors[static_cast<std::size_t>(i)];
+    for (const GameHistoryError& error : history.errors) {
         if (!text.empty()) text += "\n";
         text += error.line == 0 ? FormatText("Cannot read the Word-Building Game history file (%s): %s",
                                              WordBuildingHistoryFileName, error.message.c_str())
                                 : FormatText("Error reading Word-Building Game history file (%s) on line %d: %s",
                                              WordBuildingHistoryFileName, error.line, error.message.c_str());
     }
-    if (count > WarningLines)
-        text += FormatText("\n(and %d more record%s that could not be read)", count - WarningLines,
-                           PluralSuffix(count - WarningLines));
+    const int more = history.skipped - static_cast<int>(history.errors.size());
+    if (more > 0) text += FormatText("\n(and %d more record%s that could not be read)", more, PluralSuffix(more));
     return text;
 }
 

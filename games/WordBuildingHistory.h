@@ -74,14 +74,19 @@ struct GameHistoryError {
     std::string message;
 };
 
+// The records skipped that a warning tells one by one; it counts the rest.
+constexpr std::size_t HistoryWarningRecords = 5;
+
 // What reading a history file found: the games of the active lexicon's
 // language in file order, their players (names that differ only in letter
-// case once, spelled as first read, in the order that ignores case), and
-// the records skipped.
+// case once, spelled as first read, in the order that ignores case), the
+// first records skipped (so a file of a million bad records costs no more
+// than one of five) and the number of records skipped.
 struct GameHistory {
     std::vector<GameHistoryRecord> games;
     std::vector<std::string> players;
-    std::vector<GameHistoryError> errors;
+    std::vector<GameHistoryError> errors;  // at most HistoryWarningRecords
+    int skipped = 0;
 };
 
 // Reads every record of a history file's bytes. A bad record is skipped

@@ -258,6 +258,20 @@ TEST_F(WordBuildingHistoryTest, ABadRecordIsSkippedAndTheRestRead) {
         << "the end of the file ends the last record too";
 }
 
+// A file of many bad records keeps the first five and counts the others.
+TEST_F(WordBuildingHistoryTest, TheWarningTellsTheFirstFiveBadRecordsAndCountsTheRest) {
+    std::string bytes;
+    for (int i = 0; i < 7; ++i) bytes += "GAME KLINGON\n";
+    const GameHistory history = ParseGameHistory(bytes + GameRecordText(PlayedGame(june5), "", "Ann"));
+    EXPECT_EQ(history.games.size(), 1u);
+    EXPECT_EQ(history.errors.size(), HistoryWarningRecords);
+    EXPECT_EQ(history.skipped, 7);
+    EXPECT_TRUE(GameHistoryWarning(history).ends_with(
+        "on line 5: Did not find the expected ENGLISH or SPANISH on the GAME line\n"
+        "(and 2 more records that could not be read)"))
+        << GameHistoryWarning(history);
+}
+
 TEST_F(WordBuildingHistoryTest, SolutionAndGridTexts) {
     const WordBuildingFinishedGame game = PlayedGame(june5);
     EXPECT_EQ(JoinedLines(RenderSolutionText(game.letters, game.moves, 39, 2)),
