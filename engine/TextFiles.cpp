@@ -101,23 +101,26 @@ bool IsUtf8WithMultiByteSequence(std::string_view line) {
 
 }  // namespace
 
-void ForEachTextLine(std::string_view bytes, std::size_t maxLength, const std::function<void(const TextLine&)>& visit) {
+bool NextTextLine(std::string_view bytes, std::size_t& position, std::string_view& line) {
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-    std::size_t start = bytes.substr(0, ByteOrderMark.size()) == ByteOrderMark ? ByteOrderMark.size() : 0;
-    int number = 0;
-    while (start < bytes.size()) {
-        std::size_t end = start;
-        while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r') ++end;
-        TextLine line;
-        line.Number = ++number;
-        line.Text = bytes.substr(start, end - start);
-        if (line.Text.size() > maxLength) {
-            line.Text = line.Text.substr(0, maxLength);
-            line.Cut = true;
-        }
+    if (position == 0 && bytes.starts_with(ByteOrderMark)) position = ByteOrderMark.size();
+    if (position >= bytes.size()) return false;
+    std::size_t end = position;
+    while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r') ++end;
+    line = bytes.substr(position, end - position);
+    if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ++end;
+    position = end + 1;
+    return true;
+}
+
+void ForEachTextLine(std::string_view bytes, std::size_t maxLength, const std::function<void(const TextLine&)>& visit) {
+    std::size_t position = 0;
+    TextLine line;
+    while (NextTextLine(bytes, position, line.Text)) {
+        ++line.Number;
+        line.Cut = line.Text.size() > maxLength;
+        if (line.Cut) line.Text = line.Text.substr(0, maxLength);
         visit(line);
-        if (end < bytes.size() && bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ++end;
-        start = end + 1;
     }
 }
 

@@ -23,6 +23,11 @@ struct TextLine {
 // UTF-8 byte-order mark before the first line is dropped.
 void ForEachTextLine(std::string_view bytes, std::size_t maxLength, const std::function<void(const TextLine&)>& visit);
 
+// The same lines one at a time, for a reader that stops early or looks at a
+// line again: the line that begins at `position` (0: the start of the file),
+// without its line end; `position` moves to the next line. False at the end.
+bool NextTextLine(std::string_view bytes, std::size_t& position, std::string_view& line);
+
 // A line in UTF-8 (valid, with at least one multi-byte sequence) becomes code
 // page 1252; any other line is taken to be code page 1252 already. A
 // character that the code page lacks becomes "?" and sets `*lostCharacter`.

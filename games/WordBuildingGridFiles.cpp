@@ -132,8 +132,6 @@ std::string ReadGridLine(std::string_view line, std::string& letters) {
 }
 
 GridFileReading ParseWordBuildingGrids(std::string_view bytes) {
-    std::vector<std::string_view> lines;
-    ForEachTextLine(bytes, bytes.size(), [&](const TextLine& line) { lines.push_back(line.Text); });
     GridFileReading reading;
     int lineNumber = 0;
     const auto fail = [&](const std::string& error) {
@@ -141,8 +139,9 @@ GridFileReading ParseWordBuildingGrids(std::string_view bytes) {
         reading.error = error;
         return reading;
     };
-    for (std::size_t next = 0; next < lines.size();) {
-        const std::string_view created = lines[next++];
+    std::size_t position = 0;
+    std::string_view created;
+    while (NextTextLine(bytes, position, created)) {
         ++lineNumber;
         if (created.empty()) continue;
         std::string timeText;
@@ -152,10 +151,11 @@ GridFileReading ParseWordBuildingGrids(std::string_view bytes) {
             case TimeLineReading::BadTime: return fail("Incorrect format for the GRID CREATED line");
             case TimeLineReading::Read: break;
         }
-        if (next == lines.size()) return fail("Premature end of file");
+        std::string_view gridLine;
+        if (!NextTextLine(bytes, position, gridLine)) return fail("Premature end of file");
         ++lineNumber;
         std::string letters;
-        if (std::string error = ReadGridLine(lines[next++], letters); !error.empty()) return fail(error);
+        if (std::string error = ReadGridLine(gridLine, letters); !error.empty()) return fail(error);
         reading.grids.push_back({std::move(letters), time});
     }
     return reading;

@@ -110,15 +110,13 @@ void AddPlayer(std::vector<std::string>& players, const std::string& name) {
 // Reads the records of the lines, one game at a time.
 class HistoryReader {
 public:
-    explicit HistoryReader(std::string_view bytes) {
-        ForEachTextLine(bytes, bytes.size(), [this](const TextLine& line) { lines_.push_back(line.Text); });
-    }
+    explicit HistoryReader(std::string_view bytes) : bytes_(bytes) {}
 
     GameHistory Read() {
         const std::string_view language = LanguageWord(SpanishLexiconActive != 0);
         const std::string_view other = LanguageWord(SpanishLexiconActive == 0);
-        while (next_ < lines_.size()) {
-            const std::string_view line = lines_[next_++];
+        std::string_view line;
+        while (NextLine(line)) {
             if (line.empty()) continue;
             if (!line.starts_with("GAME ")) {
                 Fail("Did not find the expected GAME line");
@@ -137,7 +135,7 @@ public:
 
 private:
     // The number of the line read last.
-    int LineNumber() const { return static_cast<int>(next_); }
+    int LineNumber() const { return lineNumber_; }
 
     // Records the error at the line read last and goes on at the next GAME
     // line.
@@ -152,20 +150,33 @@ private:
     // begins a game (of either language), that game is read next.
     void FailInRecord(std::string message, int line = 0) {
         const int number = line != 0 ? line : LineNumber();
-        const std::string_view failed = lines_[next_ - 1];
-        if (failed.starts_with("GAME ENGLISH") || failed.starts_with("GAME SPANISH")) --next_;
+        if (lastLine_.starts_with("GAME ENGLISH") || lastLine_.starts_with("GAME SPANISH")) ReadLineAgain();
         Fail(std::move(message), number);
     }
 
     void SkipToNextGameLine() {
-        while (next_ < lines_.size() && !lines_[next_].starts_with("GAME ")) ++next_;
+        std::string_view line;
+        while (NextLine(line))
+            if (line.starts_with("GAME ")) {
+                ReadLineAgain();
+                return;
+            }
     }
 
-    // The next line of the record; false at the end of the file.
+    // The next line; false at the end of the file.
     bool NextLine(std::string_view& line) {
-        if (next_ == lines_.size()) return false;
-        line = lines_[next_++];
+        const std::size_t start = position_;
+        if (!NextTextLine(bytes_, position_, line)) return false;
+        lastLineStart_ = start;
+        lastLine_ = line;
+        ++lineNumber_;
         return true;
+    }
+
+    // The line read last is read again next.
+    void ReadLineAgain() {
+        position_ = lastLineStart_;
+        --lineNumber_;
     }
 
     void ReadGame(std::string_view gameLine) {
@@ -222,8 +233,11 @@ private:
         return true;
     }
 
-    std::vector<std::string_view> lines_;
-    std::size_t next_ = 0;
+    std::string_view bytes_;
+    std::size_t position_ = 0;  // where the next line begins
+    std::size_t lastLineStart_ = 0;
+    std::string_view lastLine_;
+    int lineNumber_ = 0;
     GameHistory history_;
 };
 
