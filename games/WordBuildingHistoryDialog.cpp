@@ -160,9 +160,17 @@ void TWordsmithHistoryDlg::ListNotedGames() {
     NotedGamesBox->setVisible(!games.empty());
 }
 
-// Space in the player box moves to the next known name, round to the first.
+// Space in the player box moves to the next known name, round to the first,
+// while the player is choosing one (the box empty or its name wholly
+// selected, as after a step); within a name being typed it is a blank, so
+// "Ann Lee" can be typed and a name typed is never swapped for another.
 bool TWordsmithHistoryDlg::eventFilter(QObject* watched, QEvent* event) {
-    if ((watched == Players || watched == Players->lineEdit()) && StepListOnSpace(*Players, *event)) return true;
+    QLineEdit& name = *Players->lineEdit();
+    const bool choosing = name.text().isEmpty() || name.selectedText() == name.text();
+    if ((watched == Players || watched == &name) && choosing && StepListOnSpace(*Players, *event)) {
+        name.selectAll();
+        return true;
+    }
     return QoraDialog::eventFilter(watched, event);
 }
 

@@ -151,6 +151,8 @@ TEST_F(WordBuildingHistoryDialogTest, ThePlayersAndTheListsOfNotedGames) {
     EXPECT_EQ(dialog->Players->currentText(), "Ann");
     for (int i = 0; i < 3; ++i) QTest::keyClick(dialog->Players, Qt::Key_Space);
     EXPECT_EQ(dialog->Players->currentText(), "") << "round to the first";
+    QTest::keyClicks(dialog->Players, "Ann Lee");
+    EXPECT_EQ(dialog->Players->currentText(), "Ann Lee") << "a blank within a name typed";
 
     const auto choose = [this](NotedGamesChoice choice) {
         dialog->ShowSolutions->Item(static_cast<int>(choice))->click();
