@@ -150,6 +150,7 @@ TMoveItemDlg::TMoveItemDlg(QWidget* parent)
     ToNewWordlist = new QRadioButton(QStringLiteral("New Wordlist:"), DestinationBox);
     NewWordlistNumber = new FreeNumberField(NewNumberColumns, 1, MaxWordlistNumber, WordlistExists, DestinationBox);
     NewWordlistNumber->setToolTip(QStringLiteral("Use the up/down buttons."));
+    NewWordlistNumberUpDown = NewWordlistNumber->Arrows();
     ItemLabel2 = new QLabel(QStringLiteral("Specified Starting Item #:"), DestinationBox);
     ItemNumber2 = NewItemNumberField(DestinationBox);
     Label2 = new QLabel(QStringLiteral("An item # of 0 means the end of the wordlist."), DestinationBox);
@@ -336,21 +337,21 @@ void TMoveItemDlg::ToFlashcardWordlistClick() {
     MoveItemValues.DestinationWordlist = FlashcardWordlistNumber;
     MoveItemValues.DestinationLine = ShowWordlistLine(*Wordlist2, FlashcardWordlistNumber);
     Wordlist2->setEnabled(false);
-    NewWordlistNumber->Arrows()->setEnabled(false);
+    NewWordlistNumberUpDown->setEnabled(false);
     RefreshMoveDestination(false);
     UpdateMoveItemOKButton();
 }
 
 void TMoveItemDlg::ToExistingWordlistClick() {
     Wordlist2->setEnabled(true);
-    NewWordlistNumber->Arrows()->setEnabled(false);
+    NewWordlistNumberUpDown->setEnabled(false);
     RefreshMoveDestination(false);
     UpdateMoveItemOKButton();
 }
 
 void TMoveItemDlg::ToNewWordlistClick() {
     Wordlist2->setEnabled(false);
-    NewWordlistNumber->Arrows()->setEnabled(true);
+    NewWordlistNumberUpDown->setEnabled(true);
     RefreshMoveDestination(false);
     UpdateMoveItemOKButton();
 }

@@ -83,6 +83,7 @@ public:
     QRadioButton* ToFlashcardWordlist;
     QRadioButton* ToNewWordlist;
     FreeNumberField* NewWordlistNumber;
+    UpDown* NewWordlistNumberUpDown;  // the arrows of NewWordlistNumber
     QLabel* ItemLabel2;
     NumberField* ItemNumber2;
     QLabel* Label2;

@@ -93,6 +93,7 @@ QWidget* TMakeNewWordlist::BuildUpperPart() {
     ChooseNumber =
         new RadioGroup("Identifying Number for the New Wordlist", {"An unused wordlist number:", "Replace:"}, upper);
     UnusedNumber = new SpinField(UnusedNumberColumns, ChooseNumber);
+    UnusedNumberUpDown = UnusedNumber->Arrows();
     ChooseNumber->AddBeside(UnusedItem, UnusedNumber);
     ExistingWordlists = NewWordlistList(ChooseNumber);
     ChooseNumber->AddBeside(ReplaceItem, ExistingWordlists);
@@ -125,6 +126,7 @@ QWidget* TMakeNewWordlist::BuildUpperPart() {
 void TMakeNewWordlist::BuildCopyPage() {
     CopyOfWordlist = new CommandPage(*this);
     CopyOK = CopyOfWordlist->OK;
+    CopyHelp = CopyOfWordlist->Help;
     BaseWordlist = NewWordlistList(CopyOfWordlist);
     BaseWordlist->SetNextControl(CopyOK);
     Sorted = new QCheckBox(QStringLiteral("Sorted according to presentation order"), CopyOfWordlist);
@@ -148,6 +150,7 @@ void TMakeNewWordlist::BuildCopyPage() {
 void TMakeNewWordlist::BuildComputedPage() {
     ComputedWordlist = new CommandPage(*this);
     ComputedWordlistOK = ComputedWordlist->OK;
+    ComputedWordlistHelp = ComputedWordlist->Help;
     Wordlist1 = NewWordlistList(ComputedWordlist);
     SetOperation = new CommitComboBox(ComputedWordlist);
     SetOperation->SetItems({"union (words from either wordlist)", "intersection (words which are in both wordlists)",
@@ -178,6 +181,7 @@ void TMakeNewWordlist::BuildComputedPage() {
 void TMakeNewWordlist::BuildImportPage() {
     ImportWordlist = new CommandPage(*this);
     ImportWordlistOK = ImportWordlist->OK;
+    ImportWordlistHelp = ImportWordlist->Help;
     ImportWordlist->Body()->addWidget(NewWrappedLabel(
         "Click the OK button to bring up a dialog to open the file from which to make the wordlist.", *ImportWordlist));
     ImportWordlist->Body()->addStretch(1);

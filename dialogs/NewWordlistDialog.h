@@ -26,6 +26,7 @@ class CommitComboBox;
 class PageControl;
 class RadioGroup;
 class SpinField;
+class UpDown;
 
 class TMakeNewWordlist : public QoraDialog {
     Q_OBJECT
@@ -38,6 +39,7 @@ public:
 
     RadioGroup* ChooseNumber;
     SpinField* UnusedNumber;
+    UpDown* UnusedNumberUpDown;  // the arrows of UnusedNumber
     CommitComboBox* ExistingWordlists;
     RadioGroup* ChooseLabel;
     QLineEdit* WordlistLabel;
@@ -48,13 +50,16 @@ public:
     CommitComboBox* BaseWordlist;
     QCheckBox* Sorted;
     QPushButton* CopyOK;
+    QPushButton* CopyHelp;
     CommandPage* ComputedWordlist;
     CommitComboBox* Wordlist1;
     CommitComboBox* SetOperation;
     CommitComboBox* Wordlist2;
     QPushButton* ComputedWordlistOK;
+    QPushButton* ComputedWordlistHelp;
     CommandPage* ImportWordlist;
     QPushButton* ImportWordlistOK;
+    QPushButton* ImportWordlistHelp;
     FileDialog ImportWordlistDlg{FileDialog::Kind::Open};
 
     // The wordlist made, and its label when one is given.

@@ -89,7 +89,7 @@ TEST_F(NewWordlistDialogTest, TheUnusedNumberSkipsNumbersInUseAndNeverGoesBelowT
     MakeWordlists({1, 2, 4});
     OpenOn(TMakeNewWordlist::CopyPage);
     SpinField& number = *dialog.UnusedNumber;
-    const auto click = [&](UpDownButton button) { number.Arrows()->Arrow(button)->click(); };
+    const auto click = [&](UpDownButton button) { dialog.UnusedNumberUpDown->Arrow(button)->click(); };
     EXPECT_EQ(number.Field()->text(), "  3");
     click(UpDownButton::Up);
     EXPECT_EQ(number.Field()->text(), "  5");
@@ -132,7 +132,7 @@ TEST_F(NewWordlistDialogTest, CopiesReplaceOrRestoreAndALabelFollowsAsASecondTex
 
     OpenOn(TMakeNewWordlist::CopyPage);
     EXPECT_EQ(dialog.UnusedNumber->Field()->text(), "  1");
-    dialog.UnusedNumber->Arrows()->Arrow(UpDownButton::Up)->click();  // 2 is in use
+    dialog.UnusedNumberUpDown->Arrow(UpDownButton::Up)->click();  // 2 is in use
     Label("Verbs");
     PickWithMouse(*dialog.BaseWordlist, LineOf(*dialog.BaseWordlist, 2));
     EXPECT_EQ(TypedBy(*dialog.CopyOK), "/Y3=2/3L\"Verbs\"");
@@ -160,8 +160,8 @@ TEST_F(NewWordlistDialogTest, AComputedWordlistNeedsTwoDifferentOperands) {
     EXPECT_TRUE(dialog.ComputedWordlistOK->hasFocus());
     PickWithMouse(*dialog.SetOperation, DifferenceItem);
     EXPECT_TRUE(dialog.Wordlist2->hasFocus());
-    dialog.UnusedNumber->Arrows()->Arrow(UpDownButton::Up)->click();
-    dialog.UnusedNumber->Arrows()->Arrow(UpDownButton::Up)->click();
+    dialog.UnusedNumberUpDown->Arrow(UpDownButton::Up)->click();
+    dialog.UnusedNumberUpDown->Arrow(UpDownButton::Up)->click();
     EXPECT_EQ(dialog.UnusedNumber->Field()->text(), "  4");
     EXPECT_EQ(TypedBy(*dialog.ComputedWordlistOK), "/Y4=0-3");
 
@@ -205,10 +205,17 @@ TEST_F(NewWordlistDialogTest, AnImportTypesTheFileChosenWithItsLabelInOneText) {
     EXPECT_EQ(dialog.ChooseLabel->Item(0)->text(), "None");
 }
 
-TEST_F(NewWordlistDialogTest, EscAndBothHelps) {
-    OpenOn(TMakeNewWordlist::CopyPage);
+TEST_F(NewWordlistDialogTest, EscAndEveryHelp) {
+    MakeWordlists({1});
+    const std::pair<TMakeNewWordlist::Page, QPushButton*> pageHelps[] = {
+        {TMakeNewWordlist::CopyPage, dialog.CopyHelp},
+        {TMakeNewWordlist::ComputedPage, dialog.ComputedWordlistHelp},
+        {TMakeNewWordlist::ImportPage, dialog.ImportWordlistHelp}};
+    for (const auto& [page, help] : pageHelps) {
+        OpenOn(page);
+        ExpectHelpKeepsDialogOpen(dialog, *help);
+    }
     ExpectHelpKeepsDialogOpen(dialog, *dialog.Help);
-    ExpectHelpKeepsDialogOpen(dialog, *dialog.CopyOfWordlist->Help);
     QTest::keyClick(&dialog, Qt::Key_Escape);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(Typed(), "");
