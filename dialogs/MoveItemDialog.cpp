@@ -252,6 +252,9 @@ void TMoveItemDlg::FormActivate() {
     if (values.SourceLine < 0 && request.FromFlashcard == 0) values.SourceWordlist = -1;
 
     if (ToFlashcardWordlist->isChecked() && !flashcarding) ToExistingWordlist->setChecked(true);
+    // "Flashcard Wordlist" kept from an earlier showing means the flashcard
+    // wordlist of now (none once flashcarding has stopped).
+    if (ToFlashcardWordlist->isChecked()) values.DestinationWordlist = FlashcardWordlistNumber;
     values.DestinationLine = ShowWordlistLine(*Wordlist2, values.DestinationWordlist);
     if (values.DestinationLine < 0) values.DestinationWordlist = -1;
 

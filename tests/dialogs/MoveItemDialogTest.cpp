@@ -146,12 +146,12 @@ TEST_F(MoveItemDialogTest, TheNewWordlistsNumberSkipsNumbersInUse) {
     dialog.ToNewWordlist->click();
     FreeNumberField& number = *dialog.NewWordlistNumber;
     EXPECT_EQ(number.Field()->text(), " 6");
-    number.Arrows()->Arrow(UpDownButton::Up)->click();
+    dialog.NewWordlistNumberUpDown->Arrow(UpDownButton::Up)->click();
     EXPECT_EQ(number.Field()->text(), " 8");
     for (std::int32_t used = 9; used <= MaxWordlistNumber; ++used) MakeWordlist(used, 1);
-    number.Arrows()->Arrow(UpDownButton::Up)->click();
+    dialog.NewWordlistNumberUpDown->Arrow(UpDownButton::Up)->click();
     EXPECT_EQ(number.Field()->text(), " 8");
-    EXPECT_EQ(number.Arrows()->Position(), 8);
+    EXPECT_EQ(dialog.NewWordlistNumberUpDown->Position(), 8);
     for (const char* typed : {"0", "3", "120", ""}) {
         Retype(*number.Field(), typed);
         EXPECT_FALSE(dialog.OK->isEnabled()) << typed;
@@ -207,6 +207,24 @@ TEST_F(MoveItemDialogTest, FlashcardsOffOrStopped) {
     EXPECT_TRUE(dialog.OK->isEnabled()) << "the destination plays no part";
     dialog.Flashcard->click();
     EXPECT_FALSE(dialog.OK->isEnabled()) << "no flashcard to take";
+}
+
+// "Flashcard Wordlist" kept from an earlier showing names the flashcard
+// wordlist of now, not the one it named then.
+TEST_F(MoveItemDialogTest, TheFlashcardDestinationFollowsTheFlashcardsOfNow) {
+    MakeWordlist(3, 5);
+    MakeWordlist(4, 5);
+    StartFlashcards(3);
+    OpenWith({0, 3, 2, DispositionCopy});
+    dialog.ToFlashcardWordlist->click();
+    EXPECT_EQ(TypedByOK(), "/3:0=3:2C");
+    StartFlashcards(4);
+    OpenWith({0, 3, 2, DispositionCopy});
+    EXPECT_EQ(TypedByOK(), "/4:0=3:2C");
+    StopFlashcards();
+    OpenWith({0, 3, 2, DispositionCopy});
+    EXPECT_TRUE(dialog.ToFlashcardWordlist->isChecked());
+    EXPECT_FALSE(dialog.OK->isEnabled()) << "no flashcard wordlist";
 }
 
 TEST_F(MoveItemDialogTest, PreviewingMovesNoCursorAndTheChoicesStay) {
