@@ -541,7 +541,7 @@ bool ExportWordlist(std::int32_t number, const std::string& path, bool append, s
         text += LineForTextFile(WordToDisplay(item.Text)) + '\n';
         ++report.Items;
     }
-    error = append ? AppendToFile(path, text) : WriteWholeFile(path, text);
+    error = append ? AppendToFile(path, text, AppendStart::AfterLineEnd) : WriteWholeFile(path, text);
     return error.empty();
 }
 

@@ -83,6 +83,9 @@ TEST_F(WordlistFilesTest, ExportWritesThePresentationOrderAndAppendsWithoutASeco
     EXPECT_EQ("EMU\nCAT\nDOG\nCAT\nDOG\nEMU\n", ReadFile("slate.wds"));
     ASSERT_TRUE(ExportWordlist(2, PathOf("new.wds"), true, {}, report, error));
     EXPECT_EQ("#LABEL More\nCAT\nDOG\nEMU\n", ReadFile("new.wds")) << "appending to no file starts it";
+    WriteFile("edited.wds", "ANT");  // its last line end lost in an editor
+    ASSERT_TRUE(ExportWordlist(2, PathOf("edited.wds"), true, {}, report, error));
+    EXPECT_EQ("ANT\nCAT\nDOG\nEMU\n", ReadFile("edited.wds")) << "the first item does not join the last old line";
 }
 
 TEST_F(WordlistFilesTest, ExportFailuresAreReported) {
