@@ -5,6 +5,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -26,7 +27,8 @@ protected:
         ResetEngineData();
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         folder_ = std::filesystem::temp_directory_path() /
-                  (std::string("qora-") + info->test_suite_name() + "-" + info->name());
+                  (std::string("qora-") + info->test_suite_name() + "-" + info->name() + "-" +
+                   std::to_string(::getpid()));  // test runs of other worktrees use the folder too
         std::filesystem::remove_all(folder_);
         std::filesystem::create_directories(folder_);
     }

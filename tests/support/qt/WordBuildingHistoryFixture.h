@@ -4,6 +4,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cctype>
 #include <ctime>
@@ -32,7 +33,8 @@ protected:
         ResetConsole();
         folder = std::filesystem::temp_directory_path() /
                  (std::string("qora-") + testing::UnitTest::GetInstance()->current_test_info()->test_suite_name() +
-                  "-" + testing::UnitTest::GetInstance()->current_test_info()->name());
+                  "-" + testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                  std::to_string(::getpid()));  // test runs of other worktrees use the folder too
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder);
         WordBuildingClock = [this] { return now; };
