@@ -50,10 +50,18 @@ std::string FormatLetterCounts(const LetterCounts* counts, int mode) {
     const bool singleTile = LetterCountTotal(*counts) == 1;
     const int n = ActiveTileCount();
     std::string text;
+    bool countWritten = false;
     for (int tile = 1; tile <= n; ++tile) {
         const int count = (*counts)[tile - 1];
         if (count < 1) continue;
-        const bool writeCount = mode == 9 ? count >= 2 : (count > 1 || singleTile);
+        bool writeCount = mode == 9 ? count >= 2 : (count > 1 || singleTile);
+        // "2RRR" would read back as two RR and one R: after a counted L or R
+        // its double tile carries its count too ("2R1RR").
+        const bool doubleAfterItsCountedSingle = SpanishLexiconActive &&
+                                                 (tile == SpanishTileLL || tile == SpanishTileRR) && countWritten &&
+                                                 (*counts)[tile - 2] >= 1;
+        writeCount = writeCount || doubleAfterItsCountedSingle;
+        countWritten = writeCount;
         if (writeCount) text += std::to_string(count);
         if (SpanishLexiconActive && tile == SpanishTileC && mode != 8)
             text += 'c';

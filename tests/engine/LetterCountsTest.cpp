@@ -58,6 +58,13 @@ TEST_F(LetterCountsTest, SpanishWritesDoubleTilesEnyeAndALowerCaseSingleC) {
     EXPECT_EQ("1C", FormatLetterCounts(&one, 8));
     const LetterCounts doubles = CountsOf("LLLLRR");
     EXPECT_EQ("2LLRR", FormatLetterCounts(&doubles, 0));
+    LetterCounts singlesBeforeDoubles{};
+    singlesBeforeDoubles[SpanishTileL - 1] = 2;
+    singlesBeforeDoubles[SpanishTileLL - 1] = 1;
+    singlesBeforeDoubles[SpanishTileR - 1] = 1;
+    singlesBeforeDoubles[SpanishTileRR - 1] = 1;
+    EXPECT_EQ("2L1LLRRR", FormatLetterCounts(&singlesBeforeDoubles, 0)) << "2LLL would read back as two LL and an L";
+    EXPECT_EQ("2L1LLRRR", FormatLetterCounts(&singlesBeforeDoubles, 9));
 }
 
 TEST_F(LetterCountsTest, EqualityLooksOnlyAtTheLanguagesTiles) {

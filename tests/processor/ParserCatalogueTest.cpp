@@ -830,6 +830,7 @@ TEST_F(ParserCatalogueTest, SpanishTexts) {
         {"\xF1", [](const ParsedCommand& c) { EXPECT_EQ(Only(c).Set.Argument, Enye); }},
         {"(cH)", spanishSet(TileCountsOf({{C, 1}, {H, 1}}))},
         {"(1CH)", spanishSet(TileCountsOf({{CH, 1}}))},
+        {"(2L1LLRRR)", spanishSet(TileCountsOf({{LL - 1, 2}, {LL, 1}, {RR - 1, 1}, {RR, 1}}))},
         {"(+LL)",
          [](const ParsedCommand& c) {
              EXPECT_EQ(Only(c).Set.Kind, SetKind::Letter);
