@@ -166,6 +166,15 @@ int LongestLabel(bool unlabeledShown) {
 
 int LargestNumber() { return NumberedWordlists.empty() ? 0 : NumberedWordlists.rbegin()->first; }
 
+// The tiles of an item's display text in the active language, or nothing when
+// the language cannot hold the text: a letter that is no tile of it (K or W
+// for Spanish) would be kept as a byte that reads back as another tile.
+std::optional<std::string> ItemTiles(std::string_view display) {
+    std::string tiles = DisplayToWord(display);
+    if (WordToDisplay(tiles) != display) return std::nullopt;
+    return tiles;
+}
+
 // A word of the active language: 1 to 32 upper-case tiles and nothing else.
 bool IsWordOfLanguage(std::string_view text) {
     if (text.empty() || text.size() > static_cast<std::size_t>(LexiconMaxWordLength)) return false;
@@ -515,7 +524,12 @@ bool ImportWordlist(const std::string& path, std::int32_t number, WordlistFileRe
         }
         std::string itemText = ToUpperCase1252(trimmed);
         std::replace(itemText.begin(), itemText.end(), '\t', ' ');  // a TAB inside an item is a blank
-        WordlistItem item{DisplayToWord(itemText), {}};
+        std::optional<std::string> tiles = ItemTiles(itemText);
+        if (!tiles) {
+            ++report.SkippedLines;
+            return;
+        }
+        WordlistItem item{std::move(*tiles), {}};
         allWords = allWords && IsWordOfLanguage(item.Text);
         items.push_back(std::move(item));
     });

@@ -179,6 +179,15 @@ TEST_F(WordlistFilesTest, Utf8AndCodePageFilesReadAlike) {
     EXPECT_EQ("CA\xD1O\nCHORRO\n", ReadFile("out.wds")) << "written in the code page, as display text";
 }
 
+// K and W are no Spanish tiles: kept as they are, they would read as J and T.
+TEST_F(WordlistFilesTest, SpanishLinesWithLettersThatAreNoTileAreSkipped) {
+    SetLanguageTables(Language::Spanish);
+    const Import import(WriteFile("k.wds", "KIWI\nweb\nA[B\nCHAT\n"), 1);
+    ASSERT_TRUE(import.ok_) << import.error_;
+    EXPECT_EQ(3, import.report_.SkippedLines);
+    EXPECT_EQ((Lines{DisplayToWord("CHAT")}), Texts(1));
+}
+
 TEST_F(WordlistFilesTest, ImportFailuresChangeNothing) {
     AddWordToWordlist(Slate, "CAT", false);
     Import missing(PathOf("missing.wds"), 0);
