@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <limits>
 
+#include "engine/UserSets.h"
+#include "engine/Wordlists.h"
 #include "platform/Files.h"
 #include "platform/ProgramState.h"
 
@@ -334,6 +336,7 @@ void ShowLexiconStatus() {
     const LexiconRecord* challenge = LexiconOfRole(ChallengeRole);
     LexiconStatusChange change;
     if (primary != nullptr) {
+        const Language previous = ActiveLanguage();
         change.LanguageChanged = !languageChosen || primary->LexiconLanguage != ActiveLanguage();
         // Switching the tables also drops a redefined set (B) or set ($), so
         // it happens only when the language really changes.
@@ -341,6 +344,13 @@ void ShowLexiconStatus() {
         languageChosen = true;
         MaxWordLength = primary->MaxWordLength;
         LexiconLongWordLimit = primary->LongWordLimit;
+        // English and French share their tiles; to or from Spanish the
+        // letters of the wordlists and sets are carried over, so that CHAT
+        // stays CHAT and does not turn into the tiles of the same numbers.
+        if ((previous == Language::Spanish) != (ActiveLanguage() == Language::Spanish)) {
+            RetileWordlists(previous);
+            RetileUserSets(previous);
+        }
     }
     ChallengeLexiconSpanish = challenge != nullptr && challenge->LexiconLanguage == Language::Spanish;
     SecondaryLexiconSpanish = secondary != nullptr && secondary->LexiconLanguage == Language::Spanish;

@@ -202,8 +202,10 @@ std::string SpanishTextToTiles(std::string_view text, bool keepOthers) {
 
 std::string TextToTiles(std::string_view text) { return SpanishTextToTiles(text, false); }
 
-std::string WordToDisplay(std::string_view tiles) {
-    if (SpanishLexiconActive) return TilesToText(tiles);
+std::string WordToDisplay(std::string_view tiles) { return WordToDisplayIn(ActiveLanguage(), tiles); }
+
+std::string WordToDisplayIn(Language language, std::string_view tiles) {
+    if (language == Language::Spanish) return TilesToText(tiles);
     return std::string(tiles);
 }
 

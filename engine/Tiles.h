@@ -100,6 +100,8 @@ std::string TextToTiles(std::string_view text);
 // the two are a round trip and a non-tile never shortens a word.
 std::string WordToDisplay(std::string_view tiles);
 std::string DisplayToWord(std::string_view text);
+// WordToDisplay for tiles written in `language`, whichever language is active.
+std::string WordToDisplayIn(Language language, std::string_view tiles);
 
 // Tile number (1..28) of a tile byte of the active language, either case;
 // 0 when the byte is no tile of the language.

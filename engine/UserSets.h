@@ -9,6 +9,7 @@
 
 #include "engine/LetterCounts.h"
 #include "engine/SetOperation.h"
+#include "engine/Tiles.h"
 
 namespace qora {
 
@@ -40,6 +41,11 @@ std::string NoSuchUserSetText(std::int32_t number);
 bool DefineUserSet(std::int32_t number, const std::string& label, const LetterCountRecord& letters);
 void DeleteUserSet(std::int32_t number);
 void ResetUserSets();  // no sets: the start-up state
+// Carries every set, written in the tiles of `previous`, over into the tiles
+// of the active language: each tile's count goes to the tile of the same
+// letters; a tile the language lacks (CH, LL, RR and \xD1 for English and
+// French, K and W for Spanish) is dropped.
+void RetileUserSets(Language previous);
 
 // The set algebra of set definitions, over the tiles as members:
 //   union: a tile of either set, with the larger of its two counts;

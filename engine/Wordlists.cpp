@@ -373,6 +373,28 @@ void DeleteNumberedWordlists() {
     if (LastUsedWordlist != SlateNumber) LastUsedWordlist = -1;
 }
 
+void RetileWordlists(Language previous) {
+    const auto retile = [previous](Wordlist& wordlist) {
+        std::vector<WordlistItem> items;
+        bool allWords = true;
+        for (const WordlistItem& item : wordlist.Items()) {
+            std::optional<std::string> tiles = ItemTiles(WordToDisplayIn(previous, item.Text));
+            if (!tiles) continue;
+            WordlistItem retiled{std::move(*tiles), {}};
+            if (retiled.Text.size() == item.Text.size()) retiled.Marks = item.Marks;
+            allWords = allWords && IsWordOfLanguage(retiled.Text);
+            items.push_back(std::move(retiled));
+        }
+        const bool inWordOrder = wordlist.InWordOrder();
+        wordlist.Replace(std::move(items), false);
+        if (inWordOrder) wordlist.PutInWordOrder();
+        if (!allWords) wordlist.ItemKind = StringItems;
+        KeepIndicesInRange(wordlist);
+    };
+    retile(Slate);
+    for (auto& [number, wordlist] : NumberedWordlists) retile(wordlist);
+}
+
 // ---- Wordlist commands ---------------------------------------------------
 
 bool SetWordlistLabel(std::int32_t number, const std::string& label) {

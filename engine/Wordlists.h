@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "engine/SetOperation.h"
+#include "engine/Tiles.h"
 
 namespace qora {
 
@@ -144,6 +145,14 @@ void ClearWordlist(Wordlist& wordlist);  // no items, words, cursor before the f
 void ResetWordlists();                   // an empty slate, no numbered wordlists, flashcards off (0)
 // Deletes wordlists 1 to 99; the slate stays. A flashcard drill stops.
 void DeleteNumberedWordlists();
+
+// Carries every item, written in the tiles of `previous`, over into the
+// tiles of the active language, as an export and an import would: items the
+// language cannot hold (K or W for Spanish) are dropped, a wordlist of words
+// whose items are no longer all words holds strings, and one in word order is
+// put in the new word order. Blank marks stay on items whose tiles keep their
+// places.
+void RetileWordlists(Language previous);
 
 // ---- Wordlist commands ---------------------------------------------------
 

@@ -5,9 +5,11 @@
 
 #include "e2e/HeadlessFixture.h"
 #include "engine/Board.h"
+#include "engine/Lexicons.h"
 #include "engine/Listings.h"
 #include "engine/Tiles.h"
 #include "engine/UserSets.h"
+#include "engine/Wordlists.h"
 #include "processor/Executor.h"
 #include "processor/Recording.h"
 #include "processor/Settings.h"
@@ -49,6 +51,33 @@ TEST_F(CommandsTest, ANewBagAndScoresLastAndNameTheBag) {
     EXPECT_EQ(MaxTileCount, 2);
     EXPECT_EQ(MaxTileScore, 5);
     EXPECT_EQ(captions, std::vector<std::string>{"Bag of letters (27 of them)"});
+}
+
+// Wordlists and sets hold tiles; a change of language carries their letters
+// over instead of reading the tiles as those of the same numbers (CHAT as CGAR).
+TEST_F(CommandsTest, AChangeToOrFromSpanishKeepsTheLettersOfWordlistsAndSets) {
+    AddLexicon("ENGLISH.QLX", {"CHAT", "KIWI"});
+    AddLexicon("SPANISH.QLX", {"CHAT", "LLAMA"}, Language::Spanish);
+    Start();
+    const auto answer = [this](const std::string& line) {
+        const std::string workspace = Perform(line);
+        return workspace.substr(workspace.rfind("QORA?: " + line));
+    };
+    for (const char* line : {"CHAT", "/3W", "KIWI/N1", "/4W", "/4U=(HK)"}) Perform(line);
+    std::string error;
+    ASSERT_TRUE(ChooseLexicons(1, -1, 1, error)) << error;
+    EXPECT_EQ(WordlistItemText(3, 1), "CHAT");
+    EXPECT_EQ(WordlistItemText(4, 1), "CHAT");
+    EXPECT_EQ(FindWordlist(4)->Count(), 1) << "KIWI has letters that are no Spanish tiles";
+    EXPECT_EQ(FindWordlist(3)->ItemKind, WordItems);
+    EXPECT_NE(answer("/5U=(4)").find("Set 5 is now 1H\n"), std::string::npos);
+    Perform("LLAMA");
+    Perform("/6W");
+    ASSERT_TRUE(ChooseLexicons(0, -1, 0, error)) << error;
+    EXPECT_EQ(WordlistItemText(3, 1), "CHAT");
+    EXPECT_EQ(WordlistItemText(6, 1), "LLAMA");
+    EXPECT_NE(answer("/5U=(4)").find("Set 5 is now 1H\n"), std::string::npos);
+    EXPECT_NE(answer("CHAT/3?").find("CHAT is item 1 of wordlist 3"), std::string::npos);
 }
 
 TEST_F(CommandsTest, ANewBoardSizeLastsAndSetsUpItsBoard) {
