@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "platform/ProgramState.h"
+#include "processor/CommandFiles.h"
 #include "processor/ParserMessages.h"
 #include "processor/Settings.h"
 
@@ -24,6 +25,16 @@ std::string QueryPartOf(std::string_view line) {
     return scratch.QueryText;
 }
 
+// A line, insertions applied, may be no longer than a command file's line
+// (and so a history file's): refused before it is parsed, so that repeated
+// "^" insertions cannot grow a line without end.
+bool TooLong(ExpandedLine& line, std::size_t length) {
+    if (length <= MaxCommandFileLineLength) return false;
+    line.Error = CommandMessage{
+        false, FormatMessage(messages::LineTooLong, {}, static_cast<std::int64_t>(MaxCommandFileLineLength)), 0};
+    return true;
+}
+
 // A leading "!" [k]: the k-th most recent history line and the rest.
 bool ExpandHistoryRecall(ExpandedLine& line, std::span<const std::string> history) {
     std::string& text = line.Text;
@@ -43,7 +54,9 @@ bool ExpandHistoryRecall(ExpandedLine& line, std::span<const std::string> histor
         line.Error = CommandMessage{false, FormatMessage(messages::HistoryTooShort, {}, back), 0};
         return false;
     }
-    text = history[history.size() - static_cast<std::size_t>(back)] + text.substr(end);
+    const std::string& recalled = history[history.size() - static_cast<std::size_t>(back)];
+    if (TooLong(line, recalled.size() + text.size() - end)) return false;
+    text = recalled + text.substr(end);
     line.Expanded = true;
     return true;
 }
@@ -73,6 +86,7 @@ void ExpandQueryInsertions(ExpandedLine& line, std::span<const std::string> hist
         }
         expanded += query;
         line.Expanded = true;
+        if (TooLong(line, expanded.size() + line.Text.size() - i - 1)) return;
     }
     line.Text = std::move(expanded);
 }
@@ -90,6 +104,7 @@ ExpandedLine ExpandCommandLine(std::string_view line, std::span<const std::strin
     ExpandedLine expanded;
     expanded.Text = line;
     if (ExpandHistoryRecall(expanded, history)) ExpandQueryInsertions(expanded, history);
+    if (!expanded.Error) TooLong(expanded, expanded.Text.size());
     return expanded;
 }
 
@@ -105,7 +120,8 @@ ProcessedLine ProcessCommandLine(const CommandLineInput& input, bool reportError
     SetReportMode(mode, !input.FromCommandFile && !line.Expanded);
 
     ProcessedLine result{line.Text, false};
-    if (perform && !inHistory && !line.Text.empty() && CommandLineHandlers.AppendToHistory)
+    if (perform && !inHistory && !line.Text.empty() && line.Text.size() <= MaxCommandFileLineLength &&
+        CommandLineHandlers.AppendToHistory)
         CommandLineHandlers.AppendToHistory(line.Text);
     if (line.Error) {
         RackMode = 0;

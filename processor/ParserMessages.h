@@ -75,6 +75,7 @@ inline constexpr std::string_view TooManySortKeys = "At most 7 sort keys can be 
 inline constexpr std::string_view TooManyDraws = "The number of ways to draw the letters {at} is too large";
 inline constexpr std::string_view NoPreviousQuery = "There is no previous query for the \"^\" {at}";
 inline constexpr std::string_view HistoryTooShort = "There is no command {n} back in the command history";
+inline constexpr std::string_view LineTooLong = "The line is longer than {n} characters";
 
 // Warnings: the line is legal but part of it can match nothing.
 inline constexpr std::string_view RelationNeverHolds = "The relation {at} can never hold";

@@ -136,6 +136,14 @@ TEST_F(CommandLineTest, ACaretInsertsThePreviousQuery) {
     ASSERT_TRUE(none.Error.has_value());
     EXPECT_EQ(none.Error->Text, "There is no previous query for the \"^\" at character 3");
     EXPECT_EQ(none.Error->Position, 3);
+
+    const std::vector<std::string> longQuery = {std::string(400, 'A')};
+    EXPECT_EQ(ExpandCommandLine("^^", longQuery).Text.size(), 800u);
+    for (const std::string& line : {std::string("^^^"), std::string("!^^"), std::string(1001, 'A')}) {
+        const ExpandedLine tooLong = ExpandCommandLine(line, longQuery);
+        ASSERT_TRUE(tooLong.Error.has_value()) << line;
+        EXPECT_EQ(tooLong.Error->Text, "The line is longer than 1000 characters");
+    }
 }
 
 TEST_F(CommandLineTest, InsertionsApplyOnEveryCheckAndThePerformedLineJoinsTheHistory) {
@@ -149,6 +157,8 @@ TEST_F(CommandLineTest, InsertionsApplyOnEveryCheckAndThePerformedLineJoinsTheHi
 
     Perform("");
     EXPECT_EQ(history_.size(), 2u) << "empty lines do not join the history";
+    EXPECT_TRUE(Perform(std::string(1001, 'A')).HasError);
+    EXPECT_EQ(history_.size(), 2u) << "nor lines longer than a command file's";
 }
 
 TEST_F(CommandLineTest, ACommandFileLineIsInTheHistoryAlreadyAndRecallsTheLinesBeforeIt) {
