@@ -99,7 +99,7 @@ DefinitionsLoadReport LoadDefinitions(const std::string& path) {
     definitions.clear();
     DefinitionsLoadReport report;
     std::string bytes;
-    if (!ReadWholeFile(path, bytes, report.Reason)) return report;
+    if (!ReadWholeFile(path, bytes, report.Reason, MaxDefinitionsFileSize)) return report;
     report.Opened = true;
     definitions.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
     ForEachTextLine(bytes, MaxDefinitionLineLength, [&](const TextLine& line) {

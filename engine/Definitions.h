@@ -11,6 +11,8 @@
 namespace qora {
 
 constexpr std::size_t MaxDefinitionLineLength = 4000;
+// A larger definitions file is not read (it is held whole while it is read).
+constexpr std::size_t MaxDefinitionsFileSize = std::size_t{256} << 20;
 
 struct DefinitionsLoadReport {
     bool Opened = false;

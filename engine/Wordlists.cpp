@@ -517,7 +517,7 @@ bool ImportWordlist(const std::string& path, std::int32_t number, WordlistFileRe
         return false;
     }
     std::string bytes;
-    if (!ReadWholeFile(path, bytes, error)) return false;
+    if (!ReadWholeFile(path, bytes, error, MaxWordlistFileSize)) return false;
     std::vector<WordlistItem> items;
     std::string label;
     bool sawContent = false;

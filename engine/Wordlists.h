@@ -219,6 +219,9 @@ std::int32_t CurrentFlashcardItem();
 // ---- Wordlist files (".wds") ---------------------------------------------
 
 constexpr std::size_t MaxWordlistLineLength = 255;  // characters of an item's line
+// A larger file is not read: the whole file is held while it is read, and a
+// file chosen by mistake (a film, a disk image) would take all memory.
+constexpr std::size_t MaxWordlistFileSize = std::size_t{64} << 20;
 
 struct WordlistFileReport {
     std::int32_t Items = 0;         // items read or written

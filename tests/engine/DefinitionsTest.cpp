@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "support/EngineDataFixture.h"
 
 namespace qora {
@@ -43,6 +45,9 @@ TEST_F(DefinitionsTest, AMissingFileMeansNoDefinitionsAndSaysWhy) {
     EXPECT_FALSE(report.Reason.empty());
     EXPECT_EQ(0, DefinitionCount());
     EXPECT_EQ("(none)", Definition("CAT"));
+
+    std::filesystem::resize_file(WriteFile("huge.txt", "CAT a cat\n"), MaxDefinitionsFileSize + 1);  // sparse
+    EXPECT_EQ(LoadDefinitions(PathOf("huge.txt")).Reason, "it is larger than 268435456 bytes");
 }
 
 TEST_F(DefinitionsTest, OddAndOverlongLinesAreSkippedOrCutAndTheRestLoads) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "engine/Wordlists.h"
 #include "support/EngineDataFixture.h"
 
@@ -195,6 +197,9 @@ TEST_F(WordlistFilesTest, ImportFailuresChangeNothing) {
     EXPECT_FALSE(missing.error_.empty());
     Import outOfRange(WriteFile("x.wds", "DOG\n"), 100);
     EXPECT_FALSE(outOfRange.ok_);
+    std::filesystem::resize_file(WriteFile("huge.wds", "DOG\n"), MaxWordlistFileSize + 1);  // sparse
+    Import huge(PathOf("huge.wds"), 0);
+    EXPECT_EQ(huge.error_, "it is larger than 67108864 bytes");
     EXPECT_EQ((Lines{"CAT"}), Texts(0));
     EXPECT_EQ(0, WordlistCount());
 }
