@@ -31,6 +31,12 @@ void CopyLetterCountRecord(LetterCountRecord& destination, const LetterCountReco
 // Equal over the active language's 26 or 28 tiles.
 bool LetterCountsEqual(const LetterCounts& a, const LetterCounts& b);
 
+// The counts, kept by the tiles of `previous`, by the tiles of the active
+// language: each count goes to the tile of the same letters; a tile the
+// active language lacks (CH, LL, RR and \xD1 for English and French, K and W
+// for Spanish) is dropped.
+LetterCounts RetileLetterCounts(const LetterCounts& counts, Language previous);
+
 // Number of tiles in the set (the sum of the positive counts).
 int LetterCountTotal(const LetterCounts& counts);
 

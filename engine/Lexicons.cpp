@@ -336,7 +336,7 @@ void ShowLexiconStatus() {
     const LexiconRecord* challenge = LexiconOfRole(ChallengeRole);
     LexiconStatusChange change;
     if (primary != nullptr) {
-        const Language previous = ActiveLanguage();
+        const Language previous = change.PreviousLanguage = ActiveLanguage();
         change.LanguageChanged = !languageChosen || primary->LexiconLanguage != ActiveLanguage();
         // Switching the tables also drops a redefined set (B) or set ($), so
         // it happens only when the language really changes.

@@ -121,6 +121,7 @@ struct LexiconStatusChange {
     // The primary lexicon's language differs from the one before; always set
     // the first time the lexicons are chosen.
     bool LanguageChanged = false;
+    Language PreviousLanguage = Language::English;  // the active language before
 };
 using LexiconStatusHook = std::function<void(const LexiconStatusChange&)>;
 

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "engine/Listings.h"
-#include "engine/Tiles.h"
 #include "platform/ProgramState.h"
 
 namespace qora {
@@ -60,18 +59,7 @@ void DeleteUserSet(std::int32_t number) {
 void ResetUserSets() { UserSets.clear(); }
 
 void RetileUserSets(Language previous) {
-    for (UserSet& set : UserSets) {
-        LetterCounts counts{};
-        for (int tile = 1; tile <= LanguageTileCount(previous); ++tile) {
-            const std::int16_t count = set.Letters.Counts[static_cast<std::size_t>(tile - 1)];
-            if (count == 0) continue;
-            const std::string display = WordToDisplayIn(previous, std::string(1, static_cast<char>(TileBase + tile)));
-            const std::string tiles = DisplayToWord(display);
-            if (tiles.size() == 1 && WordToDisplay(tiles) == display)
-                counts[static_cast<std::size_t>(TileNumberOf(static_cast<unsigned char>(tiles[0])) - 1)] = count;
-        }
-        set.Letters.Counts = counts;
-    }
+    for (UserSet& set : UserSets) set.Letters.Counts = RetileLetterCounts(set.Letters.Counts, previous);
 }
 const ProgramStateReset registerResetUserSets(ResetUserSets);
 

@@ -260,7 +260,9 @@ void ConnectCommandProcessor() {
     QueryThread().SetWork(RunSlateRequests);
     WordlistProgressHook = ShowWordlistProgress;
     AddLexiconStatusHook([](const LexiconStatusChange& change) {
-        if (change.LanguageChanged) LoadLanguageDefaults();
+        if (!change.LanguageChanged) return;
+        RetileSetFilters(change.PreviousLanguage);
+        LoadLanguageDefaults();
     });
 }
 

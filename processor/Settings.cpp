@@ -39,6 +39,12 @@ void LoadLanguageDefaults() {
     LetterMapping = RotationLetterMapping();
 }
 
+void RetileSetFilters(Language previous) {
+    for (Settings* settings : {&StandingSettings, &DisplayedSettings})
+        for (SetFilter* filter : {&settings->BlankFilter, &settings->FrontHooksFilter, &settings->BackHooksFilter})
+            filter->Letters.Counts = RetileLetterCounts(filter->Letters.Counts, previous);
+}
+
 void AdoptPendingSettings(const ParsedCommand& command) { StandingSettings = command.PendingSettings; }
 
 int RelationCodeToItemIndex(std::int32_t code) {

@@ -33,6 +33,12 @@ void LoadBuiltInSettings();
 // mapping of one alphabet means nothing in another.
 void LoadLanguageDefaults();
 
+// The letters of the set filters (blanks, front and back hooks) of
+// StandingSettings and DisplayedSettings, kept by the tiles of `previous`,
+// carried over to the tiles of the active language (RetileLetterCounts), so
+// that a lasting hook filter on S stays on S.
+void RetileSetFilters(Language previous);
+
 // The mapping of every tile of the active language to the next one, the last
 // to the first: "BCD...ZA".
 std::string RotationLetterMapping();

@@ -53,7 +53,7 @@ TEST_F(CommandsTest, ANewBagAndScoresLastAndNameTheBag) {
     EXPECT_EQ(captions, std::vector<std::string>{"Bag of letters (27 of them)"});
 }
 
-// Wordlists and sets hold tiles; a change of language carries their letters
+// Wordlists, sets and set filters hold tiles; a change of language carries their letters
 // over instead of reading the tiles as those of the same numbers (CHAT as CGAR).
 TEST_F(CommandsTest, AChangeToOrFromSpanishKeepsTheLettersOfWordlistsAndSets) {
     AddLexicon("ENGLISH.QLX", {"CHAT", "KIWI"});
@@ -63,7 +63,8 @@ TEST_F(CommandsTest, AChangeToOrFromSpanishKeepsTheLettersOfWordlistsAndSets) {
         const std::string workspace = Perform(line);
         return workspace.substr(workspace.rfind("QORA?: " + line));
     };
-    for (const char* line : {"CHAT", "/3W", "KIWI/N1", "/4W", "/4U=(HK)"}) Perform(line);
+    for (const char* line : {"CHAT", "/3W", "KIWI/N1", "/4W", "/4U=(HK)", "/>=(1S)!"}) Perform(line);
+    const auto backHooks = [] { return FormatLetterCounts(&StandingSettings.BackHooksFilter.Letters.Counts, 0); };
     std::string error;
     ASSERT_TRUE(ChooseLexicons(1, -1, 1, error)) << error;
     EXPECT_EQ(WordlistItemText(3, 1), "CHAT");
@@ -71,12 +72,14 @@ TEST_F(CommandsTest, AChangeToOrFromSpanishKeepsTheLettersOfWordlistsAndSets) {
     EXPECT_EQ(FindWordlist(4)->Count(), 1) << "KIWI has letters that are no Spanish tiles";
     EXPECT_EQ(FindWordlist(3)->ItemKind, WordItems);
     EXPECT_NE(answer("/5U=(4)").find("Set 5 is now 1H\n"), std::string::npos);
-    Perform("LLAMA");
+    EXPECT_EQ(backHooks(), "1S") << "a lasting filter keeps its letters";
+    Perform("LLAMA/>- ");
     Perform("/6W");
     ASSERT_TRUE(ChooseLexicons(0, -1, 0, error)) << error;
     EXPECT_EQ(WordlistItemText(3, 1), "CHAT");
     EXPECT_EQ(WordlistItemText(6, 1), "LLAMA");
     EXPECT_NE(answer("/5U=(4)").find("Set 5 is now 1H\n"), std::string::npos);
+    EXPECT_EQ(backHooks(), "1S");
     EXPECT_NE(answer("CHAT/3?").find("CHAT is item 1 of wordlist 3"), std::string::npos);
 }
 
