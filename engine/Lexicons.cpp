@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <limits>
 
+#include "engine/QueryEvaluation.h"
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
 #include "platform/Files.h"
@@ -350,6 +351,7 @@ void ShowLexiconStatus() {
         if ((previous == Language::Spanish) != (ActiveLanguage() == Language::Spanish)) {
             RetileWordlists(previous);
             RetileUserSets(previous);
+            RetilePreviousBlankMatches(previous);
         }
     }
     ChallengeLexiconSpanish = challenge != nullptr && challenge->LexiconLanguage == Language::Spanish;

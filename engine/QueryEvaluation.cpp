@@ -414,6 +414,10 @@ QueryEnd EvaluateQuery(const ParsedCommand& command, const QueryEnvironment& env
 const LetterCounts& PreviousBlankMatches() { return previousBlankMatches; }
 
 void ResetPreviousBlankMatches() { previousBlankMatches = LetterCounts{}; }
+
+void RetilePreviousBlankMatches(Language previous) {
+    previousBlankMatches = RetileLetterCounts(previousBlankMatches, previous);
+}
 const ProgramStateReset registerResetPreviousBlankMatches(ResetPreviousBlankMatches);
 // The grid game plugs its solver in again after a reset.
 const ProgramStateReset registerResetGridSolver([] { SolveLetterGrid = nullptr; });

@@ -66,5 +66,8 @@ extern LetterGridSolver SolveLetterGrid;
 // query that completed (each once; empty after a query without blanks).
 const LetterCounts& PreviousBlankMatches();
 void ResetPreviousBlankMatches();  // no query yet (start-up, tests)
+// Carries the set "=" over from the tiles of `previous` to those of the active
+// language (RetileLetterCounts).
+void RetilePreviousBlankMatches(Language previous);
 
 }  // namespace qora

@@ -63,7 +63,7 @@ TEST_F(CommandsTest, AChangeToOrFromSpanishKeepsTheLettersOfWordlistsAndSets) {
         const std::string workspace = Perform(line);
         return workspace.substr(workspace.rfind("QORA?: " + line));
     };
-    for (const char* line : {"CHAT", "/3W", "KIWI/N1", "/4W", "/4U=(HK)", "/>=(1S)!"}) Perform(line);
+    for (const char* line : {"CHAT", "/3W", "KIWI/N1", "/4W", "/4U=(HK)", "CHA?", "/>=(1S)!"}) Perform(line);
     const auto backHooks = [] { return FormatLetterCounts(&StandingSettings.BackHooksFilter.Letters.Counts, 0); };
     std::string error;
     ASSERT_TRUE(ChooseLexicons(1, -1, 1, error)) << error;
@@ -73,6 +73,7 @@ TEST_F(CommandsTest, AChangeToOrFromSpanishKeepsTheLettersOfWordlistsAndSets) {
     EXPECT_EQ(FindWordlist(3)->ItemKind, WordItems);
     EXPECT_NE(answer("/5U=(4)").find("Set 5 is now 1H\n"), std::string::npos);
     EXPECT_EQ(backHooks(), "1S") << "a lasting filter keeps its letters";
+    EXPECT_NE(answer("/7U=(=)").find("Set 7 is now 1T\n"), std::string::npos) << "the tiles blanks matched";
     Perform("LLAMA/>- ");
     Perform("/6W");
     ASSERT_TRUE(ChooseLexicons(0, -1, 0, error)) << error;
