@@ -64,8 +64,8 @@ std::time_t ParseGameTime(std::string_view text) {
     return std::mktime(&local);
 }
 
-std::string GridLettersAsText(std::string_view letters) {
-    if (!SpanishLexiconActive) return std::string(letters);
+std::string GridLettersAsText(std::string_view letters, bool spanish) {
+    if (!spanish) return std::string(letters);
     std::string text;
     for (unsigned char tile : letters) {
         char digit = 0;
@@ -92,14 +92,14 @@ std::string GridLettersOfText(std::string_view text) {
     return IsWordBuildingGrid(letters) ? letters : std::string();
 }
 
-void WriteGridRecord(std::string& text, std::string_view letters, std::time_t created) {
+void WriteGridRecord(std::string& text, std::string_view letters, std::time_t created, bool spanish) {
     text += "GRID CREATED " + FormatGameTime(created) + "\n";
-    text += "GRID " + GridLettersAsText(letters) + "\n";
+    text += "GRID " + GridLettersAsText(letters, spanish) + "\n";
 }
 
 int WriteWordBuildingGrids(std::string& text) {
     for (const WordBuildingGridEntry& entry : WordBuildingGrids.entries) {
-        WriteGridRecord(text, entry.letters, entry.created);
+        WriteGridRecord(text, entry.letters, entry.created, entry.spanish);
         text += "\n";
     }
     return static_cast<int>(WordBuildingGrids.entries.size());

@@ -31,10 +31,10 @@ std::string FormatGameTime(std::time_t time);
 // time formatted and read back is the same time.
 std::time_t ParseGameTime(std::string_view text);
 
-// A grid's letters as its GRID line writes them in the active language
-// (Spanish CH, LL, RR as 1, 2, 3 and Ñ as 0xD1), and back: "" when a letter
+// A grid's letters as its GRID line writes them (Spanish tiles CH, LL, RR as
+// 1, 2, 3 and Ñ as 0xD1), and back in the active language: "" when a letter
 // is no tile of the active language.
-std::string GridLettersAsText(std::string_view letters);
+std::string GridLettersAsText(std::string_view letters, bool spanish);
 std::string GridLettersOfText(std::string_view text);
 
 // Reads a line of two words and a time text ("GRID CREATED  5-Jun-11
@@ -49,8 +49,9 @@ TimeLineReading ReadTimeLine(std::string_view line, std::string_view first, std:
 std::string ReadGridLine(std::string_view line, std::string& letters);
 
 // Appends the grid's two-line record to `text`, its letters written in the
-// active language.
-void WriteGridRecord(std::string& text, std::string_view letters, std::time_t created);
+// language of the grid (Spanish tiles or letters), which a change of lexicon
+// since the grid was formed does not alter.
+void WriteGridRecord(std::string& text, std::string_view letters, std::time_t created, bool spanish);
 
 // The text of a grid file of every known grid, oldest first, and their
 // number (0: the text is empty).

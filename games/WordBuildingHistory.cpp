@@ -267,12 +267,12 @@ std::string MovesText(const std::vector<std::uint8_t>& moves) {
 std::string GameRecordText(const WordBuildingFinishedGame& game, std::string_view comment, std::string_view player) {
     const long long duration = std::max<long long>(0, game.gameEnd - game.gameStart);
     std::string text;
-    text += FormatText("GAME %s %s\n", LanguageWord(SpanishLexiconActive != 0), OnOneLine(comment).c_str());
+    text += FormatText("GAME %s %s\n", LanguageWord(game.spanish), OnOneLine(comment).c_str());
     text += "PLAYER " + OnOneLine(player) + "\n";
     text += FormatText("SCORE %4d #WORD %d DURATION %3lld:%02lld\n", game.totalScore, game.wordCount, duration / 60,
                        duration % 60);
     text += "GAME START " + FormatGameTime(game.gameStart) + "\n";
-    WriteGridRecord(text, game.letters, game.created);
+    WriteGridRecord(text, game.letters, game.created, game.spanish);
     text += "MOVES " + MovesText(game.moves) + "\n\n";
     return text;
 }

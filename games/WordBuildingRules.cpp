@@ -146,7 +146,8 @@ bool FormWordBuildingGrid(std::string_view letters, std::time_t created) {
         WordBuildingGrids.entryOfLetters.try_emplace(std::string(letters), static_cast<int>(entries.size()));
     if (added) {
         const auto number = static_cast<std::int32_t>(entries.size()) + 1;
-        entries.push_back({std::string(letters), created != 0 ? created : WordBuildingClock(), number});
+        entries.push_back(
+            {std::string(letters), created != 0 ? created : WordBuildingClock(), number, SpanishLexiconActive != 0});
     }
     WordBuildingGrids.current = known->second;
     ClearSelection();

@@ -58,6 +58,7 @@ struct WordBuildingGridEntry {
     std::string letters;      // the 96 tiles in rows: row 0 first, its left column first
     std::time_t created = 0;  // when first formed, or the time its file gave
     std::int32_t number = 0;  // 1 for the first grid of the run
+    bool spanish = false;     // Spanish tile codes: the lexicon was Spanish when it was formed
 };
 
 // The grids known in this run, oldest first. Entries are never removed, so

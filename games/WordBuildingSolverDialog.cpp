@@ -208,7 +208,7 @@ void TWordsmithSolveDlg::ShowSolutionClick() {
     game.wordCount = solution_.wordCount;
     game.gameStart = gameStart_;
     game.gameEnd = gameEnd_;
-    game.spanish = SpanishLexiconActive != 0;
+    game.spanish = WordBuildingPlay.gridIsSpanish;  // the grid's tiles, whatever the lexicon is now
     CloseWithResult(mrOk);
     game_.OpenHistoryDialog(game);
 }

@@ -640,7 +640,7 @@ void TWordsmithDlg::ExportGridDialog(bool append) {
     const WordBuildingGridEntry* entry = WordBuildingGrids.Current();
     if (entry == nullptr) return;
     std::string text;
-    WriteGridRecord(text, entry->letters, entry->created);
+    WriteGridRecord(text, entry->letters, entry->created, entry->spanish);
     text += "\n";
     ExportGameFile(this,
                    {GridFileToSave, "Export (%s) Word-Building Game Grid", "grid",

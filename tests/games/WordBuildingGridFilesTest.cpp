@@ -110,6 +110,25 @@ TEST_F(WordBuildingGridFilesTest, GridFilesReadBackTheSameGridsInEveryLanguage) 
     }
 }
 
+// A grid formed on a Spanish lexicon holds Spanish tile codes: written after
+// a change to English, it is still written as Spanish text, and reads back on
+// a Spanish lexicon as the same grid.
+TEST_F(WordBuildingGridFilesTest, AGridIsWrittenInItsOwnLanguageAfterAChangeOfLexicon) {
+    SetLanguageTables(Language::Spanish);
+    const std::string spanish = ShuffleWordBuildingBag();
+    FormWordBuildingGrid(spanish, LocalTime(2011, 6, 5, 14, 3, 9));
+    SetLanguageTables(Language::English);
+    FormWordBuildingGrid(ShuffleWordBuildingBag(), 0);
+    std::string text;
+    ASSERT_EQ(2, WriteWordBuildingGrids(text));
+
+    SetLanguageTables(Language::Spanish);
+    ResetWordBuildingGame();
+    EXPECT_EQ(1, ReadWordBuildingGrids(text).read) << "the English grid holds K and W";
+    ASSERT_FALSE(WordBuildingGrids.entries.empty());
+    EXPECT_EQ(spanish, WordBuildingGrids.entries[0].letters);
+}
+
 TEST_F(WordBuildingGridFilesTest, AGridReadAgainCountsButIsNotAddedAgain) {
     const std::string text = Record(june, grid) + "\n" + Record("25-Dec-11 08:00:00", grid);
     EXPECT_EQ(2, ReadWordBuildingGrids(text).read);

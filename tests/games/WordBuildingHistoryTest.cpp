@@ -94,6 +94,7 @@ TEST_F(WordBuildingHistoryTest, WhatIsWrittenReadsBack) {
         SetLanguageTables(c.language);
         RuntimeSeed(3);
         WordBuildingFinishedGame game = PlayedGame(june5);
+        game.spanish = c.language == Language::Spanish;
         if (c.fullGame) {
             game.letters = ShuffleWordBuildingBag();
             game.moves.clear();
@@ -127,11 +128,16 @@ TEST_F(WordBuildingHistoryTest, WhatIsWrittenReadsBack) {
     }
 }
 
+// A game is written in the language of its grid, also when it is noted after
+// a change of lexicon.
 TEST_F(WordBuildingHistoryTest, OnlyTheGamesOfTheLexiconsLanguageAreRead) {
     std::string text = GameRecordText(PlayedGame(june5), "", "English");
     SetLanguageTables(Language::Spanish);
-    text += GameRecordText(PlayedGame(june5), "", "Spanish");
+    WordBuildingFinishedGame spanish = PlayedGame(june5);
+    spanish.spanish = true;
+    spanish.letters = ShuffleWordBuildingBag();
     SetLanguageTables(Language::French);
+    text += GameRecordText(spanish, "", "Spanish");
     text += GameRecordText(PlayedGame(june5), "", "French");
     const std::vector<std::pair<Language, std::vector<std::string>>> expected = {
         {Language::English, {"English", "French"}},
@@ -143,6 +149,8 @@ TEST_F(WordBuildingHistoryTest, OnlyTheGamesOfTheLexiconsLanguageAreRead) {
         const GameHistory history = ParseGameHistory(text);
         EXPECT_TRUE(history.errors.empty());
         EXPECT_EQ(Players(history), players) << LanguageName(language);
+        if (language == Language::Spanish && history.games.size() == 1)
+            EXPECT_EQ(history.games[0].letters, spanish.letters) << "the grid in Spanish text";
     }
 }
 
