@@ -25,6 +25,16 @@ constexpr int SecondExtraSlot = 27;
 
 bool IsExtraSlot(int slot) { return slot == FirstExtraSlot || slot == SecondExtraSlot; }
 
+// The tile of `to` with the letters of tile `tile` of `from`; 0 when `to` has
+// none (CH, LL, RR and \xD1 are no English or French tiles, K and W no
+// Spanish ones).
+int TileOfSameLetters(Language from, int tile, Language to) {
+    const std::string letters = TileControlCaption(from, tile);
+    for (int candidate = 1; candidate <= LanguageTileCount(to); ++candidate)
+        if (TileControlCaption(to, candidate) == letters) return candidate;
+    return 0;
+}
+
 void MakeBold(QWidget& widget) {
     QFont font = widget.font();
     font.setBold(true);
@@ -106,6 +116,7 @@ void TileControlRows::PlaceCell(int slot, int pitch) {
 }
 
 void TileControlRows::SetLanguage(Language language) {
+    if (language != language_) CarryStateOver(language);
     language_ = language;
     const bool extrasShown = language == Language::Spanish;
     for (int slot = 0; slot < TileControlCount; ++slot) {
@@ -120,6 +131,29 @@ void TileControlRows::SetLanguage(Language language) {
     // A hidden extra leaves no empty column behind.
     const int extraColumnWidth = extrasShown ? grid_->columnMinimumWidth(0) : 0;
     grid_->setColumnMinimumWidth(FirstExtraSlot, extraColumnWidth);
+}
+
+// The controls keep their state between showings: a change of language
+// moves each tile's check or count to the control of the same letters, so
+// that a D stays a D rather than becoming the tile of its slot (CH).
+void TileControlRows::CarryStateOver(Language to) {
+    std::array<int, TileControlCount> states{};
+    for (int tile = 1; tile <= TileCount(); ++tile) {
+        const int target = TileOfSameLetters(language_, tile, to);
+        if (target == 0) continue;
+        const SpinField* counter = CounterOfTile(tile);
+        const QAbstractButton* button = ButtonOfTile(tile);
+        states[static_cast<std::size_t>(SlotOfTile(to, target))] = counter != nullptr ? counter->Position()
+                                                                   : button != nullptr && button->isChecked() ? 1
+                                                                                                              : 0;
+    }
+    if (radioGroup_ != nullptr) radioGroup_->setExclusive(false);  // so that no tile may stay checked
+    for (int slot = 0; slot < TileControlCount; ++slot) {
+        const int state = states[static_cast<std::size_t>(slot)];
+        if (SpinField* counter = Counter(slot)) counter->SetPosition(state);
+        if (QAbstractButton* button = Button(slot)) button->setChecked(state != 0);
+    }
+    if (radioGroup_ != nullptr) radioGroup_->setExclusive(true);
 }
 
 QAbstractButton* TileControlRows::Button(int slot) const {

@@ -50,7 +50,9 @@ public:
 
     TileControlKind Kind() const { return kind_; }
 
-    // Captions for the language, and the extras shown only for Spanish.
+    // Captions for the language, and the extras shown only for Spanish; a
+    // change of language carries each check and count over to the tile of
+    // the same letters (tiles the new language lacks lose theirs).
     void SetLanguage(Language language);
     Language CurrentLanguage() const { return language_; }
     int TileCount() const { return LanguageTileCount(language_); }
@@ -83,6 +85,7 @@ private:
     QWidget* NewControl(int slot);
     QWidget* Cell(int slot) const { return cells_[static_cast<std::size_t>(slot)]; }
     void PlaceCell(int slot, int pitch);
+    void CarryStateOver(Language to);
 
     TileControlKind kind_;
     Language language_ = Language::English;

@@ -129,6 +129,45 @@ TEST(TileControlRows, ControlsAreReachedByTileNumber) {
     EXPECT_EQ(counted, 14);  // M
 }
 
+// Checks and counts are letters: a change of language keeps them on the tiles
+// of the same letters, not on the controls of the same places.
+TEST(TileControlRows, ChecksAndCountsKeepTheirLettersAcrossAChangeOfLanguage) {
+    const auto stateOf = [](const TileControlRows& rows, char letter) {
+        int tile = 0;
+        for (int candidate = 1; candidate <= rows.TileCount(); ++candidate)
+            if (TileControlCaption(rows.CurrentLanguage(), candidate) == std::string(1, letter)) tile = candidate;
+        if (const SpinField* counter = rows.CounterOfTile(tile)) return counter->Position();
+        return rows.TileChecked(tile) ? 1 : 0;
+    };
+    for (TileControlKind kind : {TileControlKind::RadioButton, TileControlKind::CheckBox, TileControlKind::Counter}) {
+        QWidget window;
+        auto* rows = new TileControlRows(kind, 53, &window);
+        const std::string letters = kind == TileControlKind::RadioButton ? "Z" : "DMZK";
+        for (char letter : letters) {
+            const int tile = letter - 'A' + 1;
+            if (SpinField* counter = rows->CounterOfTile(tile))
+                counter->SetPosition(2);
+            else
+                rows->SetTileChecked(tile, true);
+        }
+        rows->SetLanguage(Language::Spanish);
+        for (char letter : std::string("DMZ").substr(kind == TileControlKind::RadioButton ? 2 : 0))
+            EXPECT_NE(stateOf(*rows, letter), 0) << letter << " in Spanish";
+        for (int tile : {SpanishTileCH, SpanishTileLL, 26, 27})  // CH, LL, X, Y: the places of D, M, Z, K
+            EXPECT_EQ(rows->CounterOfTile(tile) ? rows->CounterOfTile(tile)->Position() : rows->TileChecked(tile), 0)
+                << tile;
+        if (SpinField* counter = rows->CounterOfTile(SpanishTileCH))
+            counter->SetPosition(1);
+        else
+            rows->SetTileChecked(SpanishTileCH, true);
+        rows->SetLanguage(Language::English);
+        const std::string kept = kind == TileControlKind::RadioButton ? "" : "DMZ";
+        for (char letter = 'A'; letter <= 'Z'; ++letter)
+            EXPECT_EQ(stateOf(*rows, letter) != 0, kept.find(letter) != std::string::npos)
+                << letter << ": K has no Spanish tile, CH no English one";
+    }
+}
+
 class MemoTyping : public ::testing::Test {
 protected:
     void SetUp() override {
