@@ -101,6 +101,7 @@ void TWordsmithSeekDlg::FormActivate() {
     OK->setEnabled(false);
     OutputToWorkspace->hide();
     SolutionBox->hide();
+    historySpanish_ = SpanishLexiconActive != 0;
     history_ = ReadGameHistory(HistoryFilePath());
     if (!history_.errors.empty()) ShowWarning(GameHistoryWarning(history_));
     {
@@ -115,6 +116,20 @@ void TWordsmithSeekDlg::FormActivate() {
     }
     RefreshPlayers(false);
     gridChosen_ = false;
+}
+
+// The games read are of one language: after a change of lexicon to or from
+// Spanish while the browser is open, their grids would be read as tiles of the
+// other language, so the browser reads the games of the new language afresh.
+bool TWordsmithSeekDlg::ReadAgainForNewLanguage() {
+    if ((SpanishLexiconActive != 0) == historySpanish_) return false;
+    FormActivate();
+    return true;
+}
+
+void TWordsmithSeekDlg::changeEvent(QEvent* event) {
+    QoraDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && isVisible()) ReadAgainForNewLanguage();
 }
 
 void TWordsmithSeekDlg::PlayersChange() { RefreshPlayers(true); }
@@ -165,6 +180,7 @@ const GameHistoryRecord* TWordsmithSeekDlg::ChosenGame() const {
 }
 
 void TWordsmithSeekDlg::ShowChosenGame() {
+    if (ReadAgainForNewLanguage()) return;
     const GameHistoryRecord* game = ChosenGame();
     OK->setEnabled(game != nullptr);
     OutputToWorkspace->setVisible(game != nullptr);
@@ -183,6 +199,7 @@ void TWordsmithSeekDlg::ShowChosenGame() {
 // The chosen game's grid is formed in the game window, while it seeks one
 // (a game started there meanwhile keeps its grid).
 void TWordsmithSeekDlg::OKClick() {
+    if (ReadAgainForNewLanguage()) return;
     const GameHistoryRecord* game = ChosenGame();
     if (game == nullptr) return;
     if (!Seeking()) {
@@ -197,6 +214,7 @@ void TWordsmithSeekDlg::OKClick() {
 }
 
 void TWordsmithSeekDlg::OutputToWorkspaceClick() {
+    if (ReadAgainForNewLanguage()) return;
     const GameHistoryRecord* game = ChosenGame();
     if (game == nullptr ||
         !WriteGameToWorkspace(!SamePlayerName(game->player, ProgramPlayerName), game->gameStart,

@@ -73,6 +73,7 @@ public:
 
 protected:
     void FormActivate() override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -80,11 +81,13 @@ private:
     void RefreshList(bool dropDown);
     void ShowChosenGame();
     const GameHistoryRecord* ChosenGame() const;
+    bool ReadAgainForNewLanguage();
 
     TWordsmithDlg& window_;
     GameHistory history_;
     std::vector<const GameHistoryRecord*> listed_;
     bool gridChosen_ = false;
+    bool historySpanish_ = false;  // the language of the games read
 };
 
 // At start-up: gives the game window its Seek a Grid from History and Show

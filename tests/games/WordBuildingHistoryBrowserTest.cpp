@@ -168,6 +168,25 @@ TEST_F(WordBuildingHistoryBrowserTest, AGameStartedMeanwhileKeepsItsGrid) {
     EXPECT_EQ(WordBuildingGameState, WordBuildingState::Playing);
 }
 
+// After a change of lexicon to Spanish while the browser is open, the English
+// games listed are read afresh for Spanish: none is left to take or output.
+TEST_F(WordBuildingHistoryBrowserTest, AChangeOfLanguageReadsTheGamesOfTheNewLanguage) {
+    WriteHistory({{"Zed", 40}});
+    for (QPushButton* TWordsmithSeekDlg::*button : {&TWordsmithSeekDlg::OK, &TWordsmithSeekDlg::OutputToWorkspace}) {
+        SetLanguageTables(Language::English);
+        window->Seek->click();
+        browser->Solutions->setCurrentIndex(1);
+        SetLanguageTables(Language::Spanish);
+        const std::size_t lines = WorkspaceLines().size();
+        (browser->*button)->click();
+        EXPECT_EQ(WordBuildingGrids.Current(), nullptr) << "ZAT is no grid of Spanish tiles";
+        EXPECT_EQ(WorkspaceLines().size(), lines);
+        EXPECT_EQ(browser->Solutions->count(), 1);
+        EXPECT_EQ(browser->Solutions->itemText(0), "(no history yet)");
+        browser->close();
+    }
+}
+
 TEST_F(WordBuildingHistoryBrowserTest, AChosenGameGoesToTheWorkspace) {
     WriteHistory({{"QORA", 15}});
     window->History->click();
