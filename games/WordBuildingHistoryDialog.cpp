@@ -110,8 +110,10 @@ void TWordsmithHistoryDlg::FormActivate() {
     GridBox->setTitle(QString::fromLatin1(Played() ? "Your Game's Grid" : "This Game's Grid"));
     CommentBox->setTitle(
         QString::fromLatin1(Played() ? "Provide a Comment for Your Game" : "Provide a Comment for This Game"));
-    Solution->setPlainText(FromCodePage(JoinedLines(SolutionLines())));
-    Grid->setPlainText(FromCodePage(JoinedLines(RenderGridText(game_.letters, game_.created))));
+    solutionLines_ = SolutionLines();
+    gridLines_ = RenderGridText(game_.letters, game_.created);
+    Solution->setPlainText(FromCodePage(JoinedLines(solutionLines_)));
+    Grid->setPlainText(FromCodePage(JoinedLines(gridLines_)));
     ReadHistory();
     ListNotedGames();
     if (Players->currentText().isEmpty())
@@ -198,8 +200,7 @@ void TWordsmithHistoryDlg::ExportGameDialog(bool append) {
 }
 
 void TWordsmithHistoryDlg::OutputToWorkspaceClick() {
-    if (!WriteGameToWorkspace(Played(), game_.gameStart, RenderGridText(game_.letters, game_.created), SolutionLines()))
-        return;
+    if (!WriteGameToWorkspace(Played(), game_.gameStart, gridLines_, solutionLines_)) return;
     close();
     window_.close();
 }

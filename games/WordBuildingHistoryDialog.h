@@ -88,6 +88,11 @@ private:
 
     TWordsmithDlg& window_;
     WordBuildingFinishedGame game_;
+    // The game's texts as shown, in the language of its grid: a change of
+    // lexicon while the dialog is open does not alter what goes to the
+    // workspace.
+    std::vector<std::string> gridLines_;
+    std::vector<std::string> solutionLines_;
     bool played_ = true;
     GameHistory history_;
 };

@@ -194,12 +194,15 @@ TEST_F(WordBuildingHistoryDialogTest, ASolvedGameIsQORAsAndCanGoToTheWorkspace) 
     EXPECT_EQ(dialog->Players->currentText(), "QORA");
     EXPECT_EQ(dialog->Solution->toPlainText(), "This 1 word scores 15:\n\n  CAT               15\n  123");
 
+    const std::vector<std::string> gridLines = RenderGridText(solved.letters, solved.created);
+    SetLanguageTables(Language::Spanish);  // a change of lexicon meanwhile: the game stays English
     const std::size_t before = WorkspaceLines().size();
     dialog->OutputToWorkspace->click();
+    SetLanguageTables(Language::English);
     std::vector<std::string> written;
     for (std::size_t i = before; i < WorkspaceLines().size(); ++i) written.push_back(WorkspaceLines()[i].Text);
     std::vector<std::string> expected{"", "Word-Building Game Solved " + FormatGameTime(now), ""};
-    for (const std::string& line : RenderGridText(solved.letters, solved.created)) expected.push_back(line);
+    for (const std::string& line : gridLines) expected.push_back(line);
     expected.insert(expected.end(),
                     {"", "This 1 word scores 15:", "", "  CAT               15", "  123", "", PromptText});
     EXPECT_EQ(written, expected);
