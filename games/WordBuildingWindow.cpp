@@ -236,6 +236,7 @@ void TWordsmithDlg::CreateButtons() {
 // ---- Opening and closing -----------------------------------------------------------
 
 void TWordsmithDlg::FormActivate() {
+    activatedSpanish_ = SpanishLexiconActive != 0;
     WordBuildingGameOpen = true;
     ApplySolvingOption();
     if (WordBuildingLanguageWarningNeeded() && AskOkCancel(WordBuildingLanguageWarning()) != mrOk) {
@@ -269,6 +270,17 @@ void TWordsmithDlg::FormActivate() {
 }
 
 void TWordsmithDlg::ActivateAfresh() { FormActivate(); }
+
+// Switching to the window from another of the program's windows activates it
+// afresh only after a change of lexicon to or from Spanish since its last
+// activation, so that the language warning comes once for each change rather
+// than each time a message box closes.
+void TWordsmithDlg::changeEvent(QEvent* event) {
+    QoraDialog::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isVisible() && isActiveWindow() &&
+        (SpanishLexiconActive != 0) != activatedSpanish_)
+        FormActivate();
+}
 
 void TWordsmithDlg::ShowAfresh() {
     const bool shown = isVisible();

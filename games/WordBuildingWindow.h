@@ -138,6 +138,7 @@ public:
 
 protected:
     void FormActivate() override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
@@ -158,6 +159,8 @@ private:
     void AfterGridInput();
     void TakeHighestWord();
     void Focus(QWidget* control);
+
+    bool activatedSpanish_ = false;  // the lexicon's language at the last activation
 };
 
 // The one game window, created by the main window at start-up.

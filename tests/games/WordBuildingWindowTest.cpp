@@ -223,6 +223,27 @@ TEST_F(WordBuildingWindowTest, AGameInAnotherLanguageIsWarnedOfAndCancelStopsThe
     EXPECT_EQ(WordBuildingGameState, WordBuildingState::Playing);
 }
 
+// The window stays open while the lexicon becomes Spanish: the next switch to
+// it warns, once.
+TEST_F(WordBuildingWindowTest, AChangeOfLanguageWhileOpenIsWarnedOfOnceAtTheNextActivation) {
+    FormWordBuildingGrid(TypedGrid, 0);
+    PlayWordBuildingGame();
+    Open();
+    SetLanguageTables(Language::Spanish);
+    int warnings = 0;
+    WhenModalOpens([&](QWidget& modal) {
+        ++warnings;
+        static_cast<QMessageBox&>(modal).button(QMessageBox::Ok)->click();
+    });
+    for (int activation = 0; activation < 2; ++activation) {
+        QEvent change(QEvent::ActivationChange);
+        QApplication::sendEvent(window.get(), &change);
+    }
+    EXPECT_EQ(warnings, 1);
+    EXPECT_EQ(WordBuildingGameState, WordBuildingState::Playing);
+    SetLanguageTables(Language::English);
+}
+
 TEST_F(WordBuildingWindowTest, SolvingAllowedShowsSolveOnGreen) {
     Open();
     EXPECT_FALSE(window->Solve->isVisible());
