@@ -149,8 +149,9 @@ TEST_F(WordBuildingHistoryTest, OnlyTheGamesOfTheLexiconsLanguageAreRead) {
         const GameHistory history = ParseGameHistory(text);
         EXPECT_TRUE(history.errors.empty());
         EXPECT_EQ(Players(history), players) << LanguageName(language);
-        if (language == Language::Spanish && history.games.size() == 1)
+        if (language == Language::Spanish && history.games.size() == 1) {
             EXPECT_EQ(history.games[0].letters, spanish.letters) << "the grid in Spanish text";
+        }
     }
 }
 
