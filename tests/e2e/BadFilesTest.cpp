@@ -64,7 +64,8 @@ TEST_F(BadFilesTest, AFolderOrAFifoIsNoFile) {
     };
     for (const auto& [line, answer] : cases) EXPECT_EQ(Answer(line), answer) << line;
     StopHeadless();
-    EXPECT_EQ(StartHeadless({".", "fifo.cmd"}), "Initialization file fifo.cmd is unusable: it is not a regular file");
+    EXPECT_EQ(StartHeadless({".", "fifo.cmd", {}}),
+              "Initialization file fifo.cmd is unusable: it is not a regular file");
 }
 
 TEST_F(BadFilesTest, ALexiconDamagedBeyondItsHeaderIsNoLexicon) {

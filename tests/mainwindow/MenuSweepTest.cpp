@@ -51,10 +51,12 @@ protected:
         for (QWidget* game : {static_cast<QWidget*>(BogglePlayer.data()), static_cast<QWidget*>(WordsmithDlg)})
             if (game != nullptr) game->close();
         Settle();
-        for (QWidget* window : QApplication::topLevelWidgets())
-            if (window != form && !window->inherits("QMenu"))
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window != form && !window->inherits("QMenu")) {
                 EXPECT_FALSE(window->isVisible())
                     << what.toStdString() << " left " << window->metaObject()->className() << " open";
+            }
+        }
         EXPECT_FALSE(QueryThread().Busy()) << what.toStdString();
         EXPECT_TRUE(form->menuBar()->isEnabled() && form->Command->isEnabled()) << what.toStdString();
         EXPECT_FALSE(ChallengeDlg->Rules().Locked()) << what.toStdString();

@@ -157,7 +157,9 @@ Check Width(int workspace, int characters, int width) {
     return Setting([=](const Settings& s) {
         EXPECT_EQ(s.WorkspaceWidthSwitch, workspace);
         EXPECT_EQ(s.CharactersSwitch, characters);
-        if (workspace == 0) EXPECT_EQ(s.MaximumWidth, width);
+        if (workspace == 0) {
+            EXPECT_EQ(s.MaximumWidth, width);
+        }
     });
 }
 
