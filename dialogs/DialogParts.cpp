@@ -114,7 +114,7 @@ void LetterPage::SetLanguage(Language language) {
 
 std::string LetterPage::CheckedCaption() const {
     const int tile = Letters->CheckedTile();
-    return TileControlCaption(Letters->CurrentLanguage(), tile != 0 ? tile : 1);
+    return TileCaptionIn(Letters->CurrentLanguage(), tile != 0 ? tile : 1);
 }
 
 RepetitionCountBox::RepetitionCountBox(QWidget* parent)

@@ -11,12 +11,8 @@ void CopyLetterCountRecord(LetterCountRecord& destination, const LetterCountReco
 LetterCounts RetileLetterCounts(const LetterCounts& counts, Language previous) {
     LetterCounts retiled{};
     for (int tile = 1; tile <= LanguageTileCount(previous); ++tile) {
-        const std::int16_t count = counts[static_cast<std::size_t>(tile - 1)];
-        if (count == 0) continue;
-        const std::string display = WordToDisplayIn(previous, std::string(1, static_cast<char>(TileBase + tile)));
-        const std::string tiles = DisplayToWord(display);
-        if (tiles.size() == 1 && WordToDisplay(tiles) == display)
-            retiled[static_cast<std::size_t>(TileNumberOf(static_cast<unsigned char>(tiles[0])) - 1)] = count;
+        const int target = TileOfSameLetters(previous, tile, ActiveLanguage());
+        if (target != 0) retiled[static_cast<std::size_t>(target - 1)] = counts[static_cast<std::size_t>(tile - 1)];
     }
     return retiled;
 }

@@ -226,8 +226,19 @@ int TileNumberOf(unsigned char tile) {
 
 std::string TileCaption(int tile) {
     if (tile < 1 || tile > ActiveTileCount()) return "?";
-    if (SpanishLexiconActive) return SpanishTileTexts[tile - 1];
+    return TileCaptionIn(ActiveLanguage(), tile);
+}
+
+std::string TileCaptionIn(Language language, int tile) {
+    if (language == Language::Spanish) return SpanishTileTexts[tile - 1];
     return std::string(1, static_cast<char>('@' + tile));
+}
+
+int TileOfSameLetters(Language from, int tile, Language to) {
+    const std::string letters = TileCaptionIn(from, tile);
+    for (int candidate = 1; candidate <= LanguageTileCount(to); ++candidate)
+        if (TileCaptionIn(to, candidate) == letters) return candidate;
+    return 0;
 }
 
 bool IsVowelTile(int tile) {

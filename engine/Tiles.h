@@ -115,6 +115,12 @@ constexpr unsigned char UpperCaseTile(unsigned char tile) {
 
 // Display text of tile number n (1..28) in the active language, upper case.
 std::string TileCaption(int tile);
+// The same in `language`, whichever language is active ("A", "CH", "\xD1").
+std::string TileCaptionIn(Language language, int tile);
+// The tile of `to` written with the same letters as tile `tile` of `from`;
+// 0 when `to` has none (CH, LL, RR and \xD1 are no English or French tiles,
+// K and W no Spanish ones).
+int TileOfSameLetters(Language from, int tile, Language to);
 
 // Whether tile number n of the active language is a vowel: A, E, I, O or U
 // (Y is none).

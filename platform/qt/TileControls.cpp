@@ -25,16 +25,6 @@ constexpr int SecondExtraSlot = 27;
 
 bool IsExtraSlot(int slot) { return slot == FirstExtraSlot || slot == SecondExtraSlot; }
 
-// The tile of `to` with the letters of tile `tile` of `from`; 0 when `to` has
-// none (CH, LL, RR and \xD1 are no English or French tiles, K and W no
-// Spanish ones).
-int TileOfSameLetters(Language from, int tile, Language to) {
-    const std::string letters = TileControlCaption(from, tile);
-    for (int candidate = 1; candidate <= LanguageTileCount(to); ++candidate)
-        if (TileControlCaption(to, candidate) == letters) return candidate;
-    return 0;
-}
-
 void MakeBold(QWidget& widget) {
     QFont font = widget.font();
     font.setBold(true);
@@ -60,11 +50,6 @@ int TileOfSlot(Language language, int slot) {
     if (language == Language::Spanish) return slot + 1;
     if (IsExtraSlot(slot)) return 0;
     return slot < FirstExtraSlot ? slot + 1 : slot;
-}
-
-std::string TileControlCaption(Language language, int tile) {
-    if (language == Language::Spanish) return TileToText(static_cast<unsigned char>(TileBase + tile));
-    return std::string(1, static_cast<char>('A' + tile - 1));
 }
 
 TileControlRows::TileControlRows(TileControlKind kind, int pitch, QWidget* parent)
@@ -122,7 +107,7 @@ void TileControlRows::SetLanguage(Language language) {
     for (int slot = 0; slot < TileControlCount; ++slot) {
         const int tile = TileOfSlot(language, slot);
         if (tile != 0) {
-            const QString caption = FromCodePage(TileControlCaption(language, tile));
+            const QString caption = FromCodePage(TileCaptionIn(language, tile));
             if (QAbstractButton* button = Button(slot)) button->setText(caption);
             if (QLabel* label = CounterLabel(slot)) label->setText(caption);
         }

@@ -33,10 +33,9 @@ namespace qora {
 
 constexpr int TileControlCount = 28;
 
-int SlotOfName(char name);                                    // 'A'..'Z', '1', '2'; -1 for any other name
-int SlotOfTile(Language language, int tile);                  // tile 1..26 (1..28 for Spanish)
-int TileOfSlot(Language language, int slot);                  // 0 for an extra that the language hides
-std::string TileControlCaption(Language language, int tile);  // "A", "CH", "\xD1", ...
+int SlotOfName(char name);                    // 'A'..'Z', '1', '2'; -1 for any other name
+int SlotOfTile(Language language, int tile);  // tile 1..26 (1..28 for Spanish)
+int TileOfSlot(Language language, int slot);  // 0 for an extra that the language hides
 
 enum class TileControlKind { RadioButton, CheckBox, Counter };
 

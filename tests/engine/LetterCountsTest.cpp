@@ -67,6 +67,27 @@ TEST_F(LetterCountsTest, SpanishWritesDoubleTilesEnyeAndALowerCaseSingleC) {
     EXPECT_EQ("2L1LLRRR", FormatLetterCounts(&singlesBeforeDoubles, 9));
 }
 
+// A change of language carries each count to the tile of the same letters;
+// letters the new language has no tile for are dropped.
+TEST_F(LetterCountsTest, RetilingKeepsTheLettersAcrossLanguages) {
+    SetLanguageTables(Language::Spanish);
+    LetterCounts spanish{};
+    spanish[SpanishTileCH - 1] = 2;
+    spanish[SpanishTileEnye - 1] = 3;
+    spanish[SpanishTileCH] = 4;  // D
+    SetLanguageTables(Language::English);
+    LetterCounts english{};
+    english['D' - 'A'] = 4;
+    EXPECT_EQ(english, RetileLetterCounts(spanish, Language::Spanish));
+    english['K' - 'A'] = 1;
+    english['Z' - 'A'] = 5;
+    SetLanguageTables(Language::Spanish);
+    LetterCounts expected{};
+    expected[SpanishTileCH] = 4;         // D
+    expected[SpanishTileCount - 1] = 5;  // Z
+    EXPECT_EQ(expected, RetileLetterCounts(english, Language::English));
+}
+
 TEST_F(LetterCountsTest, EqualityLooksOnlyAtTheLanguagesTiles) {
     LetterCounts a = CountsOf("ABC");
     LetterCounts b = a;

@@ -135,7 +135,7 @@ TEST(TileControlRows, ChecksAndCountsKeepTheirLettersAcrossAChangeOfLanguage) {
     const auto stateOf = [](const TileControlRows& rows, char letter) {
         int tile = 0;
         for (int candidate = 1; candidate <= rows.TileCount(); ++candidate)
-            if (TileControlCaption(rows.CurrentLanguage(), candidate) == std::string(1, letter)) tile = candidate;
+            if (TileCaptionIn(rows.CurrentLanguage(), candidate) == std::string(1, letter)) tile = candidate;
         if (const SpinField* counter = rows.CounterOfTile(tile)) return counter->Position();
         return rows.TileChecked(tile) ? 1 : 0;
     };
