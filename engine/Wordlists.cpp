@@ -202,6 +202,14 @@ std::vector<WordlistItem> ItemsInOrder(const Wordlist& wordlist, std::span<const
     return items;
 }
 
+// A label as kept: cut to 20 characters, without blanks at its end (a cut
+// may end inside a run of blanks), so that a label written to a file reads
+// back the same: reading trims the label line.
+std::string LabelOf(std::string_view text) {
+    const std::string_view cut = text.substr(0, MaxWordlistLabelLength);
+    return std::string(cut.substr(0, cut.find_last_not_of(" \t") + 1));
+}
+
 bool FileHasContent(const std::string& path) {
     std::error_code error;
     return std::filesystem::file_size(path, error) > 0 && !error;
@@ -400,7 +408,7 @@ void RetileWordlists(Language previous) {
 bool SetWordlistLabel(std::int32_t number, const std::string& label) {
     Wordlist* wordlist = number == SlateNumber ? nullptr : FindWordlist(number);
     if (wordlist == nullptr) return false;
-    wordlist->Label = label.substr(0, MaxWordlistLabelLength);
+    wordlist->Label = LabelOf(label);
     return true;
 }
 
@@ -558,7 +566,7 @@ bool ImportWordlist(const std::string& path, std::int32_t number, WordlistFileRe
     report.Items = static_cast<std::int32_t>(items.size());
     Wordlist& wordlist = *ObtainWordlist(number);
     ReplaceItems(wordlist, std::move(items), allWords ? WordItems : StringItems, false);
-    if (number != SlateNumber) wordlist.Label = label.substr(0, MaxWordlistLabelLength);
+    if (number != SlateNumber) wordlist.Label = LabelOf(label);
     return true;
 }
 

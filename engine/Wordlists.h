@@ -156,7 +156,8 @@ void RetileWordlists(Language previous);
 
 // ---- Wordlist commands ---------------------------------------------------
 
-// Labels a numbered wordlist (cut to 20 characters; empty removes it).
+// Labels a numbered wordlist (cut to 20 characters, blanks at the end
+// dropped; empty removes it).
 // False for the slate or a wordlist that does not exist.
 bool SetWordlistLabel(std::int32_t number, const std::string& label);
 

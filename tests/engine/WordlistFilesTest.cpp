@@ -117,7 +117,7 @@ TEST_F(WordlistFilesTest, LinesAreTrimmedFoldedAndAnyLineEndIsAccepted) {
 
 TEST_F(WordlistFilesTest, OnlyAFirstLabelLineIsALabel) {
     Import labelled(WriteFile("a.wds", "\n#LABEL A label longer than twenty\nCAT\n#LABEL Other\n"), 3);
-    EXPECT_EQ("A label longer than ", FindWordlist(3)->Label);
+    EXPECT_EQ("A label longer than", FindWordlist(3)->Label);
     EXPECT_EQ((Lines{"CAT"}), Texts(3));
     Import late(WriteFile("b.wds", "CAT\n#LABEL Late\n"), 3);
     EXPECT_EQ("", FindWordlist(3)->Label);
@@ -126,6 +126,22 @@ TEST_F(WordlistFilesTest, OnlyAFirstLabelLineIsALabel) {
     Import empty(WriteFile("d.wds", "#LABEL\nCAT\n"), 3);
     EXPECT_TRUE(empty.report_.LabelFromFile);
     EXPECT_EQ("", FindWordlist(3)->Label);
+}
+
+// A label cut inside a run of blanks, from a file or a command, is written
+// and read back as the same label.
+TEST_F(WordlistFilesTest, ALabelCutInsideBlanksReadsBackAsWritten) {
+    Import cut(WriteFile("cut.wds", "#LABEL ABCDEFGHIJKLMNOPQ   RSTUV\nCAT\n"), 3);
+    ObtainWordlist(4);
+    SetWordlistLabel(4, "ABCDEFGHIJKLMNOPQ   RSTUV");
+    for (const std::int32_t number : {3, 4}) {
+        EXPECT_EQ("ABCDEFGHIJKLMNOPQ", FindWordlist(number)->Label);
+        WordlistFileReport report;
+        std::string error;
+        ASSERT_TRUE(ExportWordlist(number, PathOf("again.wds"), false, {}, report, error)) << error;
+        Import again(PathOf("again.wds"), 9);
+        EXPECT_EQ(FindWordlist(number)->Label, FindWordlist(9)->Label);
+    }
 }
 
 TEST_F(WordlistFilesTest, LinesThatAreNoWordsMakeAListOfStrings) {

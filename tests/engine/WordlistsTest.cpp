@@ -175,7 +175,7 @@ TEST_F(WordlistsTest, LabelsBelongToNumberedWordlistsOnly) {
     EXPECT_FALSE(SetWordlistLabel(4, "none"));
     MakeWordlist(4, {});
     EXPECT_TRUE(SetWordlistLabel(4, "  spaced  "));
-    EXPECT_EQ("  spaced  ", FindWordlist(4)->Label);
+    EXPECT_EQ("  spaced", FindWordlist(4)->Label) << "blanks at the end would not read back from a file";
 }
 
 // ---- Reading items -----------------------------------------------------------
