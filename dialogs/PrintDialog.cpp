@@ -36,11 +36,10 @@ std::vector<std::string> WorkspaceTexts() {
 }
 
 void PrintPage(PagePrinter& printer, const PrintedPage& page, const PageLayout& layout, std::string_view heading) {
-    const int left = CurrentPageSettings.LeftMargin;
-    if (layout.HeadingTop >= 0) printer.DrawText(left, layout.HeadingTop, heading);
+    if (layout.HeadingTop >= 0) printer.DrawTextWithin(layout.Left, layout.HeadingTop, layout.RowWidth, heading);
     int top = layout.FirstLineTop;
-    for (const std::string& line : page) {
-        printer.DrawText(left, top, line);
+    for (const std::string& row : page) {
+        printer.DrawText(layout.Left, top, row);
         top += layout.LinePitch;
     }
 }
@@ -56,8 +55,11 @@ QFont PrintingFont() {
 
 void PrintPages(PagePrinter& printer, const std::vector<std::string>& lines, std::string_view title) {
     printer.SetFont(PrintingFont());
-    const PageLayout layout = LayOutPage(CurrentPageSettings, printer.PageHeight(), printer.LineHeight());
-    const std::vector<PrintedPage> pages = WorkspacePages(lines, layout.LinesPerPage);
+    const PageLayout layout =
+        LayOutPage(CurrentPageSettings, printer.PageWidth(), printer.PageHeight(), printer.LineHeight());
+    const std::vector<PrintedPage> pages =
+        WorkspacePages(lines, layout.LinesPerPage, layout.RowWidth,
+                       [&printer](std::string_view text) { return printer.TextWidth(text); });
     const int count = static_cast<int>(pages.size());
     for (int page = 0; page < count; ++page) {
         if (page > 0) printer.NewPage();

@@ -31,8 +31,9 @@ class PagePrinter;
 QFont PrintingFont();
 
 // Prints the workspace lines on a printer that has begun its document, in
-// the printing font, laid out as CurrentPageSettings asks, every page headed
-// (or footed) with the title and its page number.
+// the printing font, laid out as CurrentPageSettings asks, lines wider than
+// the page wrapped, every page headed (or footed) with the title and its
+// page number.
 void PrintPages(PagePrinter& printer, const std::vector<std::string>& lines, std::string_view title);
 
 // The command "/PW": lets the user choose the printer and prints the

@@ -18,7 +18,7 @@ constexpr std::int32_t MaxPageSpacing = 99;
 struct PageSettings {
     std::int32_t TopMargin = 120;       // printer pixels, 0 to 500
     std::int32_t LeftMargin = 120;      // 0 to 500
-    std::int32_t BottomMargin = 0;      // 0 to 500
+    std::int32_t BottomMargin = 120;    // 0 to 500
     std::int32_t InterlineSpacing = 8;  // extra pixels between lines, 0 to 99
     std::int32_t HeaderFooterMode = PageHeader;
     std::int32_t HeaderFooterSpacing = 40;  // 0 to 99

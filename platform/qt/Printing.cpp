@@ -16,6 +16,9 @@ namespace qora {
 
 namespace {
 
+constexpr int MaxShrinkSteps = 8;
+constexpr double ShrinkStep = 0.98;  // at least this much smaller at each step
+
 // Whether a file at `path` could be made: its folder is there.
 bool InWritableFolder(const std::string& path) {
     std::error_code error;
@@ -97,9 +100,31 @@ int PagePrinter::PageHeight() const { return printer_ ? printer_->height() : 0; 
 
 int PagePrinter::Resolution() const { return printer_ ? printer_->resolution() : 0; }
 
+int PagePrinter::TextWidth(std::string_view text) const {
+    return painter_ ? painter_->fontMetrics().horizontalAdvance(FromCodePage(text)) : 0;
+}
+
 void PagePrinter::DrawText(int x, int y, std::string_view text) {
     if (!painter_) return;
     painter_->drawText(x, y + painter_->fontMetrics().ascent(), FromCodePage(text));
+}
+
+// The font is made smaller in the proportion of the widths, and a little more
+// while its measures round the text still too wide.
+void PagePrinter::DrawTextWithin(int x, int y, int width, std::string_view text) {
+    if (!painter_) return;
+    const QFont font = painter_->font();
+    for (int step = 0; step < MaxShrinkSteps && TextWidth(text) > width; ++step) {
+        QFont smaller = painter_->font();
+        const double scale = std::min(ShrinkStep, static_cast<double>(width) / TextWidth(text));
+        if (smaller.pointSizeF() > 0)
+            smaller.setPointSizeF(smaller.pointSizeF() * scale);
+        else
+            smaller.setPixelSize(std::max(1, static_cast<int>(smaller.pixelSize() * scale)));
+        painter_->setFont(smaller);
+    }
+    DrawText(x, y, text);
+    painter_->setFont(font);
 }
 
 void PagePrinter::NewPage() {

@@ -45,8 +45,12 @@ public:
     int PageHeight() const;
     int Resolution() const;  // printer pixels per inch
 
+    // How wide a line of code-page text prints in the font.
+    int TextWidth(std::string_view text) const;
     // Draws a line of code-page text with its top-left corner at (x, y).
     void DrawText(int x, int y, std::string_view text);
+    // The same, in a smaller font when the text is wider than `width`.
+    void DrawTextWithin(int x, int y, int width, std::string_view text);
     void NewPage();
     int PageCount() const { return pageCount_; }
     // Ends the document; false with the reason in `error` when it could not be finished.

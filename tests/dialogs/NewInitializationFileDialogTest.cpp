@@ -115,13 +115,13 @@ TEST_F(NewIniFileDialogTest, ThePrinterPageChoiceDecidesWhichPageSettingsAreWrit
     dialog.LeaveAsIs->click();
     dialog.FileName->setText(QString::fromStdString(PathOf("page.ini")));
     Write();
-    EXPECT_NE(Contents(PathOf("page.ini")).find(" 120 120 0 8 0 40"), std::string::npos);
+    EXPECT_NE(Contents(PathOf("page.ini")).find(" 120 120 120 8 0 40"), std::string::npos);
 
     Open(dialog);
     dialog.UpdateWithCurrent->click();
     EXPECT_TRUE(NewIniPrinterPageUpdates());
     Write();
-    EXPECT_NE(Contents(PathOf("page.ini")).find(" 200 120 0 8 0 40"), std::string::npos);
+    EXPECT_NE(Contents(PathOf("page.ini")).find(" 200 120 120 8 0 40"), std::string::npos);
     EXPECT_EQ(IniPageSettings, CurrentPageSettings);
     EXPECT_FALSE(NewIniPrinterPageUpdates()) << "the file holds the current settings now";
 }

@@ -6,8 +6,10 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "dialogs/NewInitializationFileDialog.h"
@@ -118,23 +120,50 @@ TEST_F(PrintDialogTest, PageSetupStoresTheSettingsAndOffersThemToTheFile) {
     EXPECT_EQ(CurrentPageSettings.HeaderFooterMode, NoHeaderOrFooter);
 }
 
+// The text of a PDF file as pdftotext reads it (only what lies on the
+// paper), pages apart by form feeds; empty when pdftotext is missing.
+QString PdfText(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    if (!pdftotext.waitForFinished() || pdftotext.exitCode() != 0) return {};
+    return QString::fromLatin1(pdftotext.readAllStandardOutput());
+}
+
+QString WithoutWhiteSpace(QString text) { return text.remove(QRegularExpression(QStringLiteral("\\s"))); }
+
 // Printing into a PDF file: a page for each part between separator lines,
-// and as many more as a long part needs.
-TEST_F(PrintDialogTest, PrintsTheWorkspaceIntoPages) {
+// and as many more as a long part needs; a line wider than the page wraps
+// and a heading wider than the page shrinks, so everything is on the paper.
+TEST_F(PrintDialogTest, PrintsTheWorkspaceIntoPagesWithNothingCutOff) {
     QTemporaryDir folder;
-    const std::string path = folder.filePath("print.pdf").toStdString();
-    std::vector<std::string> workspace = {"QORA?: ANGER", "ANGER", "RANGE", "------", "QORA?: /L5"};
-    workspace.insert(workspace.end(), 400, "WORD");
+    const QString path = folder.filePath("print.pdf");
+    const std::string longLine = "Error - The wordlist file /home/judge/club/" + std::string(60, 'w') +
+                                 "/lists/fives.txt cannot be read: No such file or directory, so " +
+                                 std::string(30, 'z') + " the end";
+    const std::string title(60, 'T');
+    std::vector<std::string> workspace = {"QORA?: /LW \"fives.txt\"", longLine, "------", "QORA?: /L5"};
+    workspace.insert(workspace.end(), 150, "WORD");
     workspace.push_back("QORA?: /PW \"x\" ");
+    PrinterFontSize = 16;
     PagePrinter printer;
     std::string error;
-    ASSERT_TRUE(printer.BeginPdf(path, "Anagrams", error)) << error;
-    PrintPages(printer, workspace, "Anagrams");
-    const PageLayout layout = LayOutPage(CurrentPageSettings, printer.PageHeight(), printer.LineHeight());
-    EXPECT_GT(layout.LinesPerPage, 20);
-    EXPECT_EQ(printer.PageCount(), 1 + (401 + layout.LinesPerPage - 1) / layout.LinesPerPage);
+    ASSERT_TRUE(printer.BeginPdf(path.toStdString(), title, error)) << error;
+    PrintPages(printer, workspace, title);
+    const PageLayout layout =
+        LayOutPage(CurrentPageSettings, printer.PageWidth(), printer.PageHeight(), printer.LineHeight());
+    ASSERT_GT(printer.TextWidth(longLine), 2 * layout.RowWidth) << "the line needs three rows";
+    const int pageCount = 1 + (151 + layout.LinesPerPage - 1) / layout.LinesPerPage;
+    EXPECT_EQ(printer.PageCount(), pageCount);
     EXPECT_TRUE(printer.EndDocument(error)) << error;
-    EXPECT_GT(QFile(QString::fromStdString(path)).size(), 0);
+
+    const QString text = PdfText(path);
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    const QStringList pages = text.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), pageCount);
+    EXPECT_TRUE(WithoutWhiteSpace(pages[0]).contains(WithoutWhiteSpace(QString::fromStdString(longLine))))
+        << pages[0].toStdString();
+    const auto heading = QString::fromStdString(PageHeading(title, pageCount, pageCount));
+    EXPECT_TRUE(WithoutWhiteSpace(pages.last()).startsWith(WithoutWhiteSpace(heading))) << pages.last().toStdString();
 }
 
 TEST_F(PrintDialogTest, HelpAndLayoutOfBothDialogs) {

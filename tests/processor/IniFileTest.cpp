@@ -58,7 +58,7 @@ TEST_F(IniFileTest, WithoutAnyFileTheBuiltInValuesHold) {
               "[DEFINITIONS]\nTWLdefs.txt\n"
               "[RECORDING FILENAME PREFIX]\ncw\n"
               "[RECORDING PERIODS]\n"
-              "[PRINTER PAGE SETTINGS]\n 120 120 0 8 0 40\n"
+              "[PRINTER PAGE SETTINGS]\n 120 120 120 8 0 40\n"
               "[LEXICONS]\nPRIMARY TWL06\nSECONDARY NONE\nCHALLENGE TWL06\n"
               "[FUNCTION KEYS]\n"
               "[REVERT TO CHALLENGE]\nOFF\n");
@@ -212,7 +212,7 @@ TEST_F(IniFileTest, TheWriterWritesWhatTheReaderReadsBack) {
               "[DEFINITIONS]\ndefs.txt\n"
               "[RECORDING FILENAME PREFIX]\njudge\n"
               "[RECORDING PERIODS]\nLAST SATURDAY 9,12\nALWAYS\n"
-              "[PRINTER PAGE SETTINGS]\n 120 120 0 8 0 40\n"
+              "[PRINTER PAGE SETTINGS]\n 120 120 120 8 0 40\n"
               "[PRINTER FONT]\nCourier\n"
               "[PRINTER FONT SIZE]\n10\n"
               "[DEFAULT DIRECTORY]\n/srv/lists\n"
@@ -267,10 +267,10 @@ TEST_F(IniFileTest, TheFirstRewriteMovesTheOldFileAside) {
 TEST_F(IniFileTest, PageSettingsAreWrittenAsTheDialogChose) {
     CurrentPageSettings.TopMargin = 200;
     ASSERT_EQ(WriteIniFile("page.ini", false), "");
-    EXPECT_NE(ReadFile("page.ini").find(" 120 120 0 8 0 40"), std::string::npos) << "left as is";
+    EXPECT_NE(ReadFile("page.ini").find(" 120 120 120 8 0 40"), std::string::npos) << "left as is";
     EXPECT_EQ(IniPageSettings.TopMargin, 120);
     ASSERT_EQ(WriteIniFile("page.ini", true), "");
-    EXPECT_NE(ReadFile("page.ini").find(" 200 120 0 8 0 40"), std::string::npos) << "updated with current settings";
+    EXPECT_NE(ReadFile("page.ini").find(" 200 120 120 8 0 40"), std::string::npos) << "updated with current settings";
     EXPECT_EQ(IniPageSettings, CurrentPageSettings);
 }
 
