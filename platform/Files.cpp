@@ -102,10 +102,62 @@ int LineEndsAtEnd(std::string_view bytes) {
     return count;
 }
 
-// A name beside the target that no other writer uses.
-std::string TemporaryNameFor(const std::string& target) {
+// The most symbolic links followed from one name, as the system itself
+// follows: more make a loop.
+constexpr int MaxLinksFollowed = 40;
+
+// The file that `path` names once the symbolic links at its end are
+// followed: each link is read (a relative one against its own folder), also
+// when what it names is missing, so that a new file is made where the link
+// points. False with the reason when the links make a loop or a name cannot
+// be looked at.
+bool FollowLinks(const std::string& path, std::string& target, std::string& error) {
+    target = path;
+    for (int followed = 0;; ++followed) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0) {
+            if (errno == ENOENT) return true;  // a new file
+            error = Reason(errno);
+            return false;
+        }
+        if (!S_ISLNK(info.st_mode)) return true;
+        if (followed == MaxLinksFollowed) {
+            error = Reason(ELOOP);
+            return false;
+        }
+        std::error_code failure;
+        std::filesystem::path named = std::filesystem::read_symlink(target, failure);
+        if (failure) {
+            error = Reason(failure.value());
+            return false;
+        }
+        if (named.is_relative()) named = std::filesystem::path(target).parent_path() / named;
+        target = named.string();
+    }
+}
+
+// Whether the user may replace the existing file: the system lets them write
+// it, and some write permission is set on it. A file that no one may write
+// was protected on purpose and is refused even to the superuser, for whom
+// the system allows every write. "" or the reason why not.
+std::string ReplaceRefusal(const std::string& target, const struct stat& info) {
+    if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return Reason(EACCES);
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) return Reason(errno);
+    return {};
+}
+
+// Makes a new file in the target's folder under a short name that no other
+// writer uses, whatever the length of the target's name (which may already
+// be as long as a name can be): its descriptor, or -1 with errno set.
+int MakeTemporaryBeside(const std::string& target, std::string& temporary) {
     static std::atomic<unsigned> counter{0};
-    return target + ".new-" + std::to_string(::getpid()) + "-" + std::to_string(++counter);
+    const std::string folder = target.substr(0, target.find_last_of('/') + 1);
+    for (int tries = 0; tries < 100; ++tries) {
+        temporary = folder + ".qora-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";
+        const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 }  // namespace
@@ -132,18 +184,15 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
 }
 
 std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
+    std::string target;
+    std::string error;
+    if (!FollowLinks(path, target, error)) return error;
     struct stat old {};
-    const bool exists = ::stat(path.c_str(), &old) == 0;
+    const bool exists = ::stat(target.c_str(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) return NotRegularReason(old.st_mode);
-    std::string target = path;
-    if (exists) {
-        // Through a symbolic link: the file it names is rewritten, in its folder.
-        std::error_code failure;
-        const std::filesystem::path resolved = std::filesystem::canonical(path, failure);
-        if (!failure) target = resolved.string();
-    }
-    const std::string temporary = TemporaryNameFor(target);
-    Descriptor file(::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+    if (exists && !(error = ReplaceRefusal(target, old)).empty()) return error;
+    std::string temporary;
+    Descriptor file(MakeTemporaryBeside(target, temporary));
     if (!file.IsOpen()) return Reason(errno);
     if (exists) (void)::fchmod(file.Get(), old.st_mode & 07777);
     int failure = WriteAndFlush(file.Get(), bytes);

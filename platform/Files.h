@@ -6,7 +6,9 @@
 // is flushed to the disk and renamed over the old file only when it is
 // complete: a failed write (a full disk) leaves the old file as it was, and a
 // program that has the old file open or mapped (a lexicon) keeps reading it.
-// An append that fails cuts the file back to its old length.
+// The rename never overrides a protection the write itself would meet, and
+// never turns a symbolic link into a file. An append that fails cuts the file
+// back to its old length.
 #pragma once
 
 #include <cstddef>
@@ -30,9 +32,12 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
                    std::size_t maxSize = std::numeric_limits<std::size_t>::max());
 
 // Writes `bytes` as the new content of the file at `path`, made when missing;
-// the old file keeps its permissions, and a symbolic link stays a link to the
-// rewritten file. Returns "" or the reason why not; a folder or another file
-// that is not a regular one is never replaced.
+// the old file keeps its permissions. A symbolic link stays a link: the file
+// it names is written, in that file's folder, also when it is missing (a
+// chain of links is followed; a loop is refused with the system's "Too many
+// levels of symbolic links"). Returns "" or the reason why not: a folder or
+// another file that is not a regular one is never replaced, nor a file the
+// user may not write or that no one may write ("Permission denied").
 std::string WriteWholeFile(const std::string& path, std::string_view bytes);
 
 // Where an append begins: right after the file's old bytes; (a file of

@@ -1,6 +1,6 @@
 // Files the program cannot use: a full disk, a folder or a FIFO where a file
-// belongs, a lexicon that turns out damaged. Each gets a clear message;
-// nothing is lost and nothing waits.
+// belongs, a write-protected file, a lexicon that turns out damaged. Each
+// gets a clear message; nothing is lost and nothing waits.
 #include <sys/stat.h>
 
 #include "e2e/HeadlessFixture.h"
@@ -43,6 +43,22 @@ TEST_F(BadFilesTest, AFullDiskLosesNoFile) {
         EXPECT_EQ(got, answer) << line;
     }
     for (const auto& [name, text] : files) EXPECT_EQ(ReadFile(name), text) << name;
+}
+
+// A write-protected file is refused and kept; a link stays a link and its
+// file is written where it lies.
+TEST_F(BadFilesTest, AProtectedFileIsKeptAndALinkStaysALink) {
+    WriteFile("keep.wds", "#LABEL old\nOLD\n");
+    ASSERT_EQ(::chmod("keep.wds", 0444), 0);
+    std::filesystem::create_directory("shared");
+    std::filesystem::create_symlink("shared/x.wds", "x.wds");
+    Start();
+    RunCommands("/. 5\n");
+    EXPECT_EQ(Answer("/FW0W\"keep.wds\""), "Error - Cannot write wordlist file keep.wds: Permission denied");
+    EXPECT_EQ(ReadFile("keep.wds"), "#LABEL old\nOLD\n");
+    EXPECT_EQ(Answer("/FW0W\"x.wds\""), "  5 items of the slate written to x.wds");
+    EXPECT_TRUE(std::filesystem::is_symlink("x.wds"));
+    EXPECT_NE(ReadFile("shared/x.wds"), "");
 }
 
 // Anything but a regular file is refused by name before it is read.

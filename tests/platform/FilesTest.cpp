@@ -6,6 +6,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <climits>
+
 #include <filesystem>
 #include <fstream>
 
@@ -60,6 +62,74 @@ TEST_F(FilesTest, AWholeFileReplacesTheOldOneOnlyWhenComplete) {
     EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "link.txt"));
     EXPECT_EQ(Read("a.txt"), "through the link\n");
     EXPECT_EQ(WriteWholeFile(Path("no/such/folder/b.txt"), "x"), "No such file or directory");
+}
+
+// The rename that replaces a file does not override its protection: a file
+// the user may not write is refused, and one that no one may write is refused
+// to the superuser too.
+TEST_F(FilesTest, AProtectedFileIsRefusedAndKept) {
+    const bool superuser = ::geteuid() == 0;
+    struct Case {
+        mode_t mode;
+        bool refused;
+    };
+    const Case cases[] = {
+        {0444, true}, {0400, true}, {0000, true}, {0464, !superuser}, {0644, false}, {0200, false},
+    };
+    for (const auto& [mode, refused] : cases) {
+        ASSERT_EQ(WriteWholeFile(Path("kept.txt"), "old\n"), "");
+        ::chmod(Path("kept.txt").c_str(), mode);
+        EXPECT_EQ(WriteWholeFile(Path("kept.txt"), "new\n"), refused ? "Permission denied" : "") << std::oct << mode;
+        ::chmod(Path("kept.txt").c_str(), 0600);
+        EXPECT_EQ(Read("kept.txt"), refused ? "old\n" : "new\n") << std::oct << mode;
+        EXPECT_EQ(Names(), std::vector<std::string>{"kept.txt"});
+    }
+}
+
+// Writing through a symbolic link writes the file the link names, in that
+// file's folder, also when it is missing; the link stays. A loop is refused.
+TEST_F(FilesTest, ASymbolicLinkStaysALink) {
+    std::filesystem::create_directories(folder_ / "shared");
+    std::filesystem::create_directories(folder_ / "mine");
+    const std::filesystem::path shared = folder_ / "shared" / "x.txt";
+    struct Case {
+        std::vector<std::pair<std::string, std::string>> links;  // link in mine/ -> what it names
+        std::string reason;
+    };
+    const Case cases[] = {
+        {{{"x.txt", "../shared/x.txt"}}, ""},
+        {{{"x.txt", shared.string()}}, ""},
+        {{{"x.txt", "y.txt"}, {"y.txt", "../shared/x.txt"}}, ""},
+        {{{"x.txt", "x.txt"}}, "Too many levels of symbolic links"},
+        {{{"x.txt", "y.txt"}, {"y.txt", "x.txt"}}, "Too many levels of symbolic links"},
+    };
+    for (const bool targetExists : {false, true}) {
+        for (const auto& [links, reason] : cases) {
+            std::filesystem::remove_all(folder_ / "mine");
+            std::filesystem::create_directories(folder_ / "mine");
+            std::filesystem::remove(shared);
+            if (targetExists) ASSERT_EQ(WriteWholeFile(shared.string(), "old\n"), "");
+            for (const auto& [link, named] : links) std::filesystem::create_symlink(named, folder_ / "mine" / link);
+            const std::string trace = links.front().second + (targetExists ? " to a file" : " to nothing");
+            EXPECT_EQ(WriteWholeFile(Path("mine/x.txt"), "new\n"), reason) << trace;
+            for (const auto& [link, named] : links)
+                EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "mine" / link)) << trace;
+            EXPECT_EQ(Read("shared/x.txt"), reason.empty() ? "new\n" : targetExists ? "old\n" : "") << trace;
+            EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_ / "shared"), {}),
+                      reason.empty() || targetExists ? 1 : 0)
+                << trace << ": no temporary file stays";
+        }
+    }
+}
+
+// The temporary file has a short name of its own: a name as long as the
+// system allows is written, new and again.
+TEST_F(FilesTest, ANameAsLongAsTheSystemAllowsIsWritten) {
+    const std::string name = std::string(NAME_MAX - 4, 'n') + ".wds";
+    ASSERT_EQ(WriteWholeFile(Path(name), "first\n"), "");
+    ASSERT_EQ(WriteWholeFile(Path(name), "second\n"), "");
+    EXPECT_EQ(Read(name), "second\n");
+    EXPECT_EQ(Names(), std::vector<std::string>{name});
 }
 
 TEST_F(FilesTest, AFailedAppendLeavesTheFileAsItWas) {
