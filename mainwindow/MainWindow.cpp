@@ -504,8 +504,11 @@ void TForm2::SetControlsEnabled(bool enabled) {
     if (startupFailed_ || enabled == controlsEnabled_) return;
     controlsEnabled_ = enabled;
     for (QWidget* control : offWhileBusy_) control->setEnabled(enabled);
+    // The option pages' contents go off, not their tabs: the tab widget would
+    // leave a disabled current tab for another page, and the page the user
+    // chose must stay. The timer keeps running and stays at hand.
     for (int page = 0; page < Options->count(); ++page)
-        if (Options->widget(page) != Controls->TimerTab) Options->setTabEnabled(page, enabled);
+        if (Options->widget(page) != Controls->TimerTab) Options->widget(page)->setEnabled(enabled);
     Perform->setEnabled(enabled && !CommandLineHasError);
     Check->setEnabled(enabled);
     if (!enabled) return;

@@ -12,6 +12,7 @@
 
 #include "MainWindowFixture.h"
 #include "mainwindow/MainControls.h"
+#include "mainwindow/OptionControls.h"
 #include "mainwindow/QueryControls.h"
 #include "mainwindow/TimerControls.h"
 #include "platform/qt/CommitComboBox.h"
@@ -179,6 +180,7 @@ TEST_F(ConsoleKeysTest, KeysAreIgnoredAndControlsOffWhileWorkRuns) {
     EXPECT_FALSE(form->Challenge->isEnabled());
     EXPECT_FALSE(form->menuBar()->isEnabled());
     EXPECT_TRUE(form->Controls->TimerTab->isEnabled());
+    EXPECT_FALSE(form->Controls->BoardTab->isEnabled());
     Type("T");
     Press(Qt::Key_Return);
     Press(Qt::Key_Backspace);

@@ -48,6 +48,21 @@ TEST_F(MainWindowTest, PerformedCommandsRefreshTheLists) {
     EXPECT_EQ(form->Controls->QueryTab->WordSource->count(), 3);
 }
 
+// While work runs the option pages other than the timer go off; the page
+// the user chose stays chosen through a query and a command file.
+TEST_F(MainWindowTest, TheOptionPageChosenStaysWhileWorkRuns) {
+    StartWithLexicon();
+    form->show();
+    WriteFile("queries.cmd", "CAT\nDOG/-?\n");
+    for (int page = 0; page < form->Options->count(); ++page) {
+        form->Options->setCurrentIndex(page);
+        for (const char* line : {"CAT", "/X\"queries.cmd\""}) {
+            Perform(line);
+            EXPECT_EQ(form->Options->currentIndex(), page) << line;
+        }
+    }
+}
+
 TEST_F(MainWindowTest, LayoutOfEveryControlPage) {
     StartWithLexiconAt1280x800();
     form->show();
