@@ -212,9 +212,32 @@ bool TWorkspace::InCommandLine(int position) const {
     return start >= 0 && position >= start && position <= CommandEndPosition();
 }
 
-bool TWorkspace::SelectionInCommandLine() const {
-    const QTextCursor cursor = textCursor();
-    return InCommandLine(cursor.anchor()) && InCommandLine(cursor.position());
+// The selection cut down to the part that lies on the command line, after
+// the prompt; false when none of it does.
+bool TWorkspace::ClipSelectionToCommandLine(QTextCursor& cursor) const {
+    const std::int32_t start = CommandStartPosition();
+    if (start < 0 || !cursor.hasSelection()) return false;
+    const int from = std::max(cursor.selectionStart(), start);
+    const int to = std::min(cursor.selectionEnd(), CommandEndPosition());
+    if (from >= to) return false;
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    return true;
+}
+
+bool TWorkspace::SelectionReachesCommandLine() const {
+    QTextCursor cursor = textCursor();
+    return ClipSelectionToCommandLine(cursor);
+}
+
+// Home takes the caret to the start of its line, or of the part of a wrapped
+// line it is on; on the prompt line it stops where the command text starts.
+void TWorkspace::KeepCaretAfterPrompt(QTextCursor::MoveMode mode) {
+    QTextCursor cursor = textCursor();
+    const std::int32_t start = CommandStartPosition();
+    if (start < 0 || cursor.blockNumber() != PromptRow || cursor.position() >= start) return;
+    cursor.setPosition(start, mode);
+    setTextCursor(cursor);
 }
 
 void TWorkspace::MoveCaretToCommandLineEnd() {
@@ -240,7 +263,7 @@ void TWorkspace::TypeText(const QString& typed) {
     const QString text = CommandLineText(typed);
     if (text.isEmpty() || CommandStartPosition() < 0) return;
     QTextCursor cursor = textCursor();
-    const bool inside = cursor.hasSelection() ? SelectionInCommandLine() : InCommandLine(cursor.position());
+    const bool inside = cursor.hasSelection() ? ClipSelectionToCommandLine(cursor) : InCommandLine(cursor.position());
     if (!inside) cursor.setPosition(CommandEndPosition());
     cursor.insertText(text, QTextCharFormat());
     setTextCursor(cursor);
@@ -250,7 +273,7 @@ void TWorkspace::TypeText(const QString& typed) {
 void TWorkspace::RemoveSelectionOrCharacter(QTextCursor::MoveOperation move) {
     QTextCursor cursor = textCursor();
     if (cursor.hasSelection()) {
-        if (!SelectionInCommandLine()) return;
+        if (!ClipSelectionToCommandLine(cursor)) return;
     } else {
         const int position = cursor.position();
         if (!InCommandLine(position)) return;
@@ -279,7 +302,7 @@ bool TWorkspace::DeleteKey(const QKeyEvent& event) {
 void TWorkspace::CutToClipboard() {
     FlushPendingLines();
     QTextCursor cursor = textCursor();
-    if (!cursor.hasSelection() || !SelectionInCommandLine()) return;
+    if (!ClipSelectionToCommandLine(cursor)) return;
     SetClipboardText(ToCodePage(PlainSelection(cursor)));
     cursor.removeSelectedText();
     setTextCursor(cursor);
@@ -318,6 +341,9 @@ void TWorkspace::keyPressEvent(QKeyEvent* event) {
         PasteFromClipboard();
     } else if (IsNavigationKey(*event)) {
         QPlainTextEdit::keyPressEvent(event);
+        if (event->key() == Qt::Key_Home)
+            KeepCaretAfterPrompt((event->modifiers() & Qt::ShiftModifier) ? QTextCursor::KeepAnchor
+                                                                          : QTextCursor::MoveAnchor);
     } else if (!DeleteKey(*event)) {
         const QString text = event->text();
         if (!text.isEmpty() && text.at(0).isPrint() && !(event->modifiers() & Qt::ControlModifier))
@@ -342,7 +368,7 @@ void TWorkspace::contextMenuEvent(QContextMenuEvent* event) {
     FlushPendingLines();
     QMenu menu(this);
     const bool selected = textCursor().hasSelection();
-    menu.addAction(tr("Cu&t"), this, &TWorkspace::CutToClipboard)->setEnabled(selected && SelectionInCommandLine());
+    menu.addAction(tr("Cu&t"), this, &TWorkspace::CutToClipboard)->setEnabled(SelectionReachesCommandLine());
     menu.addAction(tr("&Copy"), this, &TWorkspace::CopyToClipboard)->setEnabled(selected);
     menu.addAction(tr("&Paste"), this, &TWorkspace::PasteFromClipboard)->setEnabled(!ClipboardText().empty());
     menu.addSeparator();

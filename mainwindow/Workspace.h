@@ -7,7 +7,9 @@
 // what they leave is navigation, which works anywhere, or an edit, which is
 // allowed on the command line only. Typing or pasting while the caret is in
 // the history goes to the end of the command line; deleting or cutting
-// history is refused. After every edit by the user the command line is
+// history is refused. A selection that reaches from the history or the
+// prompt into the command line edits its part on the command line. Home on
+// the prompt line stops after the prompt. After every edit by the user the command line is
 // written back to the model and OnCommandLineEdited runs (the silent
 // re-check).
 //
@@ -102,7 +104,9 @@ private:
     std::int32_t CommandStartPosition() const;
     std::int32_t CommandEndPosition() const;
     bool InCommandLine(int position) const;
-    bool SelectionInCommandLine() const;
+    bool ClipSelectionToCommandLine(QTextCursor& cursor) const;
+    bool SelectionReachesCommandLine() const;
+    void KeepCaretAfterPrompt(QTextCursor::MoveMode mode);
     bool DeleteKey(const QKeyEvent& event);
     void RemoveSelectionOrCharacter(QTextCursor::MoveOperation move);
     void CommandLineEditedHere();

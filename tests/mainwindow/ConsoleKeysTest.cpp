@@ -107,6 +107,34 @@ TEST_F(ConsoleKeysTest, HistoryAboveThePromptCannotBeEdited) {
     EXPECT_EQ(std::vector(after.begin(), after.end() - 1), std::vector(before.begin(), before.end() - 1));
 }
 
+// Home stops after the prompt, and a selection that reaches into the prompt
+// or the history edits the command text it holds: each way of selecting,
+// then "X" typed, gives the line.
+TEST_F(ConsoleKeysTest, HomeAndSelectionsIntoThePromptEditTheCommandText) {
+    using Keys = std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>>;
+    const Qt::KeyboardModifiers none = Qt::NoModifier, shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier;
+    const std::pair<Keys, const char*> cases[] = {
+        {{{Qt::Key_Home, none}}, "XACT DOG"},
+        {{{Qt::Key_Home, shift}}, "X"},
+        {{{Qt::Key_Home, shift}, {Qt::Key_Backspace, none}}, "X"},
+        {{{Qt::Key_Home, none}, {Qt::Key_End, shift}, {Qt::Key_Backspace, none}}, "X"},
+        {{{Qt::Key_Up, shift}, {Qt::Key_Delete, none}}, "X"},
+        {{{Qt::Key_A, ctrl}, {Qt::Key_X, ctrl}}, "X"},
+    };
+    Perform("CAT");
+    const std::vector<std::string> history = Lines();
+    for (const auto& [keys, line] : cases) {
+        form->ReplaceCommandLine("ACT DOG");
+        for (auto [key, modifiers] : keys) Press(key, modifiers);
+        Type("X");
+        EXPECT_EQ(ShownLine(PromptRow), std::string("QORA?: ") + line) << line;
+        EXPECT_EQ(CommandLine(), line);
+    }
+    EXPECT_EQ(QApplication::clipboard()->text(), "ACT DOG");
+    const std::vector<std::string> after = Lines();
+    EXPECT_EQ(std::vector(after.begin(), after.end() - 1), std::vector(history.begin(), history.end() - 1));
+}
+
 TEST_F(ConsoleKeysTest, PasteIsPlainTextOnOneLine) {
     auto* data = new QMimeData;
     data->setHtml("<b>ignored</b>");
