@@ -148,7 +148,7 @@ void TForm2::CreateMenus() {
     QMenu* colours = view->addMenu(tr("&Colours"));
     MenuTextColour = colours->addAction(tr("&Text..."));
     MenuBackgroundColour = colours->addAction(tr("&Background..."));
-    MenuBlankColour = colours->addAction(tr("Letters Matched by &Blanks..."));
+    MenuBlankColour = colours->addAction(tr("&Letters Matched by Blanks..."));
     for (QAction* item : {MenuTextColour, MenuBackgroundColour, MenuBlankColour})
         connect(item, &QAction::triggered, this, [this, item] { MenuColourClick(item); });
     view->addSeparator();
@@ -161,7 +161,7 @@ void TForm2::CreateMenus() {
 
     QMenu* help = menuBar()->addMenu(tr("&Help"));
     MenuHelpContents = DialogItem(help, tr("&Contents..."));
-    MenuHelpAdjudications = DialogItem(help, tr("Tournament &Adjudications..."));
+    MenuHelpAdjudications = DialogItem(help, tr("&Tournament Adjudications..."));
     help->addSeparator();
     MenuAbout = DialogItem(help, tr("&About QORA..."));
     PlugSmallDialogs();
