@@ -1,4 +1,4 @@
-// Lexicon benchmarks: opening and validating a lexicon, anagram and pattern
+// Lexicon benchmarks: reading and validating a lexicon (the start-up cost), anagram and pattern
 // searches, a full walk of the graph and the word test.
 //
 // The English lexicon is built from /usr/share/dict/american-english-large
@@ -36,7 +36,7 @@ void OpenAndValidate(benchmark::State& state, const std::string& folder) {
     const LexiconRecord& lexicon = LexiconTable[0];
     state.counters["nodes"] = static_cast<double>(lexicon.NodeCount);
     state.counters["file_bytes"] = static_cast<double>(std::filesystem::file_size(lexicon.Path));
-    state.counters["mapped_bytes"] = static_cast<double>(lexicon.Mapping.Size());
+    state.counters["held_bytes"] = static_cast<double>(lexicon.NodeCount * sizeof(LexiconNode));
     ResetLexicons();
 }
 

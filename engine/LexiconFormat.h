@@ -1,6 +1,6 @@
 // The lexicon file layout (.QLX), shared by the lexicon compiler and the
-// lexicon loader. All integers are little-endian; the file is mapped and its
-// node array walked in place. See docs/file-formats.md.
+// lexicon loader. All integers are little-endian; the loader copies the node
+// array into memory as it stands in the file. See docs/file-formats.md.
 #pragma once
 
 #include <cstddef>
@@ -36,6 +36,11 @@ constexpr std::uint32_t NodeLastSibling = 1u << 8;
 constexpr std::uint32_t NodeEndOfWord = 1u << 9;
 constexpr int NodeChildShift = 10;
 constexpr std::uint32_t NodeMaxChildIndex = (1u << 22) - 1;
+
+// Child indices reach no further, so no lexicon holds more nodes (node 0
+// included) and no lexicon file is larger.
+constexpr std::size_t LexiconMaxNodeCount = std::size_t{NodeMaxChildIndex} + 1;
+constexpr std::size_t LexiconMaxFileSize = LexiconHeaderSize + sizeof(LexiconNode) * LexiconMaxNodeCount;
 
 constexpr unsigned char NodeLetter(LexiconNode node) { return static_cast<unsigned char>(node & NodeLetterMask); }
 constexpr bool NodeIsLastSibling(LexiconNode node) { return (node & NodeLastSibling) != 0; }

@@ -17,7 +17,8 @@
 
 namespace qora {
 
-static_assert(std::endian::native == std::endian::little, "lexicon nodes are read in place as little-endian words");
+static_assert(std::endian::native == std::endian::little,
+              "lexicon nodes are copied from the file as little-endian words");
 
 std::vector<LexiconRecord> LexiconTable;
 std::int32_t LexiconCount = 0;
@@ -130,6 +131,10 @@ bool ReadLexiconHeader(const unsigned char* bytes, std::size_t fileSize, Lexicon
     if (fileSize < MinLexiconFileSize) {
         reason = "It has " + std::to_string(fileSize) + " bytes, fewer than the " + std::to_string(MinLexiconFileSize) +
                  " of the smallest lexicon.";
+        return false;
+    }
+    if (fileSize > LexiconMaxFileSize) {
+        reason = "It is larger than the " + std::to_string(LexiconMaxFileSize) + " bytes of the largest lexicon.";
         return false;
     }
     if ((fileSize - LexiconHeaderSize) % sizeof(LexiconNode) != 0) {
@@ -256,36 +261,40 @@ bool FindLexiconFiles(const std::string& folder, std::string& error) {
     return true;
 }
 
-bool MapLexicon(int index, std::string& error) {
+bool LoadLexicon(int index, std::string& error) {
     if (index < 0 || index >= LexiconCount) {
         error = "There is no lexicon number " + std::to_string(index) + ".";
         return false;
     }
     LexiconRecord& record = LexiconTable[static_cast<std::size_t>(index)];
     if (record.Nodes != nullptr) return true;
-    MappedFile mapping;
+    // One byte more than the largest lexicon is enough to refuse a larger file.
+    std::string bytes;
+    std::uint64_t size = 0;
     std::string systemReason;
-    if (!mapping.Open(record.Path, systemReason)) {
+    if (!ReadFileStart(record.Path, LexiconMaxFileSize + 1, bytes, size, systemReason)) {
         error = CannotOpen(record.FileName);
         return false;
     }
     // The file may have changed since its header was read, so the header is
-    // checked again on the mapped bytes before the nodes are.
+    // checked again on the bytes read, and their count is the file's size.
     LexiconHeader header;
     std::string reason;
-    if (!ReadLexiconHeader(mapping.Data(), mapping.Size(), header, reason)) {
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (!ReadLexiconHeader(data, bytes.size(), header, reason)) {
         error = NotALexicon(record.FileName, reason);
         return false;
     }
-    const auto* nodes = reinterpret_cast<const LexiconNode*>(mapping.Data() + LexiconHeaderSize);
-    const std::size_t nodeCount = (mapping.Size() - LexiconHeaderSize) / sizeof(LexiconNode);
-    if (!ValidateLexiconNodes(nodes, nodeCount, header.LexiconLanguage, reason)) {
+    const std::size_t nodeCount = (bytes.size() - LexiconHeaderSize) / sizeof(LexiconNode);
+    auto nodes = std::make_unique_for_overwrite<LexiconNode[]>(nodeCount);
+    std::memcpy(nodes.get(), data + LexiconHeaderSize, nodeCount * sizeof(LexiconNode));
+    if (!ValidateLexiconNodes(nodes.get(), nodeCount, header.LexiconLanguage, reason)) {
         error = NotALexicon(record.FileName, reason);
         return false;
     }
     ApplyHeader(header, record);
-    record.Mapping = std::move(mapping);
-    record.Nodes = nodes;
+    record.NodeStore = std::move(nodes);
+    record.Nodes = record.NodeStore.get();
     record.NodeCount = nodeCount;
     ComputeShallowListStarts(record);
     return true;
@@ -297,7 +306,7 @@ bool ChooseLexicons(int primary, int secondary, int challenge, std::string& erro
         return false;
     }
     for (int index : {primary, secondary, challenge})
-        if (index >= 0 && !MapLexicon(index, error)) return false;
+        if (index >= 0 && !LoadLexicon(index, error)) return false;
     PrimaryLexicon = primary;
     SecondaryLexiconIndex = secondary;
     ChallengeLexicon = challenge;

@@ -2,23 +2,25 @@
 // the primary, secondary and challenge lexicons, and the values taken from
 // the primary lexicon whenever the lexicons are chosen.
 //
-// A lexicon file is found and its header read at start-up; it is mapped
-// read-only and its node array validated the first time it is chosen, and
-// stays mapped until the program ends. Validation is one linear pass over the
-// nodes, after which every walk of the graph stays inside the mapping.
+// A lexicon file is found and its header read at start-up; it is read whole
+// into the program's own memory and its node array validated the first time
+// it is chosen, and that copy stays until the program ends. A file rewritten
+// or cut short afterwards (by a copy, an editor) cannot change or fault the
+// walks. Validation is one linear pass over the nodes, after which every walk
+// of the graph stays inside the array.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "engine/LexiconFormat.h"
 #include "engine/Tiles.h"
-#include "platform/FileMapping.h"
 
 namespace qora {
 
@@ -44,10 +46,12 @@ struct LexiconRecord {
     Language LexiconLanguage = Language::English;
     std::int32_t MaxWordLength = 0;
     std::int32_t LongWordLimit = 0;
-    std::string ShortName;               // at most 15 characters
-    std::string LongName;                // at most 63 characters
-    MappedFile Mapping;                  // mapped when first chosen, never unmapped
-    const LexiconNode* Nodes = nullptr;  // the validated node array inside the mapping
+    std::string ShortName;  // at most 15 characters
+    std::string LongName;   // at most 63 characters
+    // The node array as read from the file when first chosen, never freed;
+    // Nodes points to it once it has been validated.
+    std::unique_ptr<LexiconNode[]> NodeStore;
+    const LexiconNode* Nodes = nullptr;
     std::size_t NodeCount = 0;
     // ShallowListStart[k]: every sibling list that starts at this index or
     // later leads to words of fewer than k more tiles (k = 1 to 33; the bound
@@ -95,21 +99,21 @@ void ComputeShallowListStarts(LexiconRecord& lexicon);
 
 // Finds the lexicon files ("*.QLX", any case) in `folder`, reads their
 // headers and fills LexiconTable in file-name order (ignoring case). Nothing
-// is mapped yet. On failure LexiconTable is left empty and `error` holds the
+// is loaded yet. On failure LexiconTable is left empty and `error` holds the
 // message. Runs once at start-up: it drops any table found before.
 bool FindLexiconFiles(const std::string& folder, std::string& error);
 
-// Maps and validates the lexicon at `index` unless that was done before.
-bool MapLexicon(int index, std::string& error);
+// Reads and validates the lexicon at `index` unless that was done before.
+bool LoadLexicon(int index, std::string& error);
 
-// Chooses the primary, secondary (-1 none) and challenge lexicons, mapping
-// each one that was not mapped before, then runs ShowLexiconStatus. On
+// Chooses the primary, secondary (-1 none) and challenge lexicons, loading
+// each one that was not loaded before, then runs ShowLexiconStatus. On
 // failure nothing changes and `error` names the file and the reason. At
 // start-up it runs once the initialization file has set the three indices.
 bool ChooseLexicons(int primary, int secondary, int challenge, std::string& error);
 
 // The lexicon of a role (ChallengeRole, PrimaryRole, SecondaryRole), or null
-// when there is none or it has not been mapped.
+// when there is none or it has not been loaded.
 const LexiconRecord* LexiconOfRole(int role);
 
 // The index of the lexicon whose short name is `name` (letter case
@@ -136,7 +140,7 @@ void AddLexiconStatusHook(LexiconStatusHook hook);
 void ShowLexiconStatus();
 
 // Back to the state before start-up: no lexicons, no hooks, English tables.
-// Unmaps every lexicon, so no search may be running (tests only).
+// Frees every lexicon, so no search may be running (tests only).
 void ResetLexicons();
 
 }  // namespace qora

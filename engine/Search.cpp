@@ -18,7 +18,7 @@ void ReportProgress(const SearchControl& control, unsigned char firstTile) {
 }
 
 // The walk of one lexicon's graph. Siblings stand in ascending letter order
-// (validated when the lexicon was mapped), so a sibling list is left as soon
+// (validated when the lexicon was loaded), so a sibling list is left as soon
 // as no later tile can be in the constraint's mask. It is a template so that
 // the calls to the ready-made constraints, whose classes are final, are
 // direct and can be inlined: the walk spends its time in the sibling lists.

@@ -76,7 +76,7 @@ struct SearchControl {
 
 enum class SearchEnd { Completed, Stopped };
 
-// Walks the word graph of a mapped lexicon (at most its maximum word length
+// Walks the word graph of a loaded lexicon (at most its maximum word length
 // deep).
 SearchEnd SearchLexicon(const LexiconRecord& lexicon, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control = {});

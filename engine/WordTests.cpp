@@ -73,7 +73,7 @@ bool IsWordInLexicon(int role, bool spanishText, std::string_view word) {
 
 bool IsWordInLexiconAt(int index, bool spanishText, std::string_view word) {
     std::string error;
-    if (!MapLexicon(index, error)) return false;
+    if (!LoadLexicon(index, error)) return false;
     return IsWordIn(&LexiconTable[static_cast<std::size_t>(index)], spanishText, word);
 }
 

@@ -21,7 +21,7 @@ namespace qora {
 bool IsWordInLexicon(int role, bool spanishText, std::string_view word);
 
 // The same test on the lexicon at `index` of the lexicon table, whatever its
-// role; the lexicon is mapped first when it was not (false when it cannot
+// role; the lexicon is loaded first when it was not (false when it cannot
 // be).
 bool IsWordInLexiconAt(int index, bool spanishText, std::string_view word);
 

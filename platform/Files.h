@@ -5,7 +5,7 @@
 // is trusted. A file written whole goes to a temporary file beside it, which
 // is flushed to the disk and renamed over the old file only when it is
 // complete: a failed write (a full disk) leaves the old file as it was, and a
-// program that has the old file open or mapped (a lexicon) keeps reading it.
+// program that has the old file open keeps reading it.
 // The rename never overrides a protection the write itself would meet, and
 // never turns a symbolic link into a file. An append that fails cuts the file
 // back to its old length.

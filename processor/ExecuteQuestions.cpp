@@ -17,7 +17,7 @@ namespace {
 // lexicon that fails its check when first asked about gives that error.
 bool AnswerForLexicon(const std::string& word, int index, std::string_view role) {
     std::string error;
-    if (!MapLexicon(index, error)) return Failed(error);
+    if (!LoadLexicon(index, error)) return Failed(error);
     const LexiconRecord& lexicon = LexiconTable[static_cast<std::size_t>(index)];
     const bool found = IsWordInLexiconAt(index, lexicon.LexiconLanguage == Language::Spanish, word);
     std::string text = word + (found ? " is a word in " : " is NOT a word in ") + lexicon.ShortName;

@@ -253,7 +253,7 @@ bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuild
         offset[id] = static_cast<std::uint32_t>(next);
         next += lists[id].size();
     }
-    if (next - 1 > NodeMaxChildIndex) {
+    if (next > LexiconMaxNodeCount) {
         error = "the word graph has " + std::to_string(next) + " nodes, more than a lexicon file can hold";
         return false;
     }

@@ -52,8 +52,8 @@ bool BuildLexiconImage(const std::vector<std::string>& words, const LexiconBuild
 bool CompileWordList(const std::string& wordListPath, const LexiconBuildOptions& options,
                      std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error);
 
-// Writes a lexicon file image whole (WriteWholeFile: a program that has the
-// old file mapped keeps it, and a failed write leaves it as it was); false
+// Writes a lexicon file image whole (WriteWholeFile: no reader sees a half
+// written file, and a failed write leaves the old one as it was); false
 // with "cannot write PATH: reason" in `error`.
 bool WriteFileBytes(const std::string& path, const std::vector<unsigned char>& bytes, std::string& error);
 

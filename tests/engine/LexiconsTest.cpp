@@ -51,7 +51,7 @@ TEST(LexiconDiscovery, TakesOnlyLexiconFilesInFileNameOrderIgnoringCase) {
     EXPECT_EQ(LexiconTable[0].FileName, "alpha.Qlx");
     EXPECT_EQ(LexiconTable[1].FileName, "Beta.QLX");
     EXPECT_EQ(LexiconTable[2].FileName, "zeta.qlx");
-    for (const auto& record : LexiconTable) EXPECT_EQ(record.Nodes, nullptr) << "mapped before being chosen";
+    for (const auto& record : LexiconTable) EXPECT_EQ(record.Nodes, nullptr) << "loaded before being chosen";
 }
 
 TEST(LexiconDiscovery, AcceptsEighteenFilesAndRefusesMore) {
@@ -283,7 +283,7 @@ TEST(LexiconChoice, SetsFlagsAndLimitsFromTheChosenLexicons) {
     EXPECT_EQ(TileCounts[0], 99);
 }
 
-TEST(LexiconChoice, MapsALexiconOnceWhenFirstChosen) {
+TEST(LexiconChoice, LoadsALexiconOnceWhenFirstChosen) {
     TestLexiconFolder folder;
     folder.Add("A.QLX", SmallEnglish);
     folder.Add("B.QLX", SmallEnglish);
@@ -295,7 +295,32 @@ TEST(LexiconChoice, MapsALexiconOnceWhenFirstChosen) {
     ASSERT_TRUE(ChooseLexicons(1, 0, 1, error)) << error;
     ASSERT_TRUE(ChooseLexicons(0, -1, 0, error)) << error;
     EXPECT_EQ(LexiconTable[0].Nodes, nodes);
-    EXPECT_EQ(LexiconTable[0].Mapping.Size(), std::filesystem::file_size(LexiconTable[0].Path));
+}
+
+// Another program may rewrite a lexicon file in place (a copy over it, an
+// editor): cut short, or with other words, it changes nothing loaded.
+TEST(LexiconChoice, ALexiconRewrittenInPlaceLeavesTheLoadedOneAsItWas) {
+    const std::vector<std::string> lines = RandomWordLines(4, Language::English, 3000, 2, 12);
+    TestLexiconFolder folder;
+    const LexiconRecord& lexicon = folder.LoadWords(lines);
+    const auto everyWord = [&lexicon] {
+        std::set<std::string> words;
+        AnagramConstraint anything(LetterCounts{}, 0, true, AnagramFit::AtMost, LatinTileCount);
+        SearchLexicon(lexicon, anything, [&words](const SearchMatch& match) {
+            words.emplace(match.Word);
+            return true;
+        });
+        return words;
+    };
+    const auto folded = FoldedWords(lines, Language::English);
+    const std::set<std::string> words(folded.begin(), folded.end());
+    const auto path = std::filesystem::path(folder.Path()) / "LEX.QLX";
+    const std::uintmax_t size = std::filesystem::file_size(path);
+    std::filesystem::resize_file(path, LexiconHeaderSize);
+    std::filesystem::resize_file(path, size);  // the same size again, all zeros
+    EXPECT_EQ(everyWord(), words);
+    std::filesystem::resize_file(path, 0);
+    EXPECT_EQ(everyWord(), words);
 }
 
 TEST(LexiconChoice, AFailedChoiceChangesNothing) {

@@ -327,9 +327,9 @@ TEST_F(WordListFile, CommandRefusesBadArgumentsClearly) {
     EXPECT_EQ(ReadFile("words.txt"), "cat\n") << "the word list is never written";
 }
 
-// A running program maps its lexicons: a rebuilt lexicon replaces the file
-// only when complete, and the program goes on reading the one it mapped.
-TEST_F(WordListFile, ARebuiltLexiconLeavesTheMappedOneAsItWas) {
+// A rebuilt lexicon replaces the file only when complete, and a running
+// program goes on searching the one it loaded.
+TEST_F(WordListFile, ARebuiltLexiconLeavesTheLoadedOneAsItWas) {
     const std::vector<std::string> lines = RandomWordLines(11, Language::English, 3000, 2, 12);
     std::string list;
     for (const std::string& line : lines) list += line + "\n";
