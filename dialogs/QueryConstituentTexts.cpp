@@ -109,8 +109,12 @@ std::string AllButSetText(const ConstituentMarks& marks, std::string_view tiles)
     return Parenthesised(marks, PresenceMark(marks.Presence) + "!" + std::string(tiles));
 }
 
+// A rack part holds a user-defined set, so the set joins the rack part that
+// the line ends in, except with a count of 0, which a rack part refuses.
 std::string UserDefinedSetText(const ConstituentMarks& marks, int setNumber) {
-    return Parenthesised(marks, (marks.AllMembers ? "@" : "") + std::to_string(setNumber));
+    ConstituentMarks joiningRackPart = marks;
+    joiningRackPart.AfterRackPart = marks.AfterRackPart && marks.RepeatCount == 0;
+    return Parenthesised(joiningRackPart, (marks.AllMembers ? "@" : "") + std::to_string(setNumber));
 }
 
 std::string QueryBasedSetText(const ConstituentMarks& marks, bool sameLetter, int k) {

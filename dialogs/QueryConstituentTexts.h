@@ -95,10 +95,13 @@ int BlankKindAtActivation(int blankKind, bool zeroScoringBlanks);
 //   word-based:                        b n ( body ) r        "(AB.DE)"
 //   specified:                         b n ( presence tiles ) r
 //   all-but:                           b n ( presence ! tiles ) r
-//   user-defined:                      b n ( @ number ) r    "2(@12)!"
+//   user-defined:                      n ( @ number ) r      "2(@12)!"
 //   query-based:                       b n ( R k ) or ( S k )
 // The specified and all-but sets take the presence mark only, never "@";
-// the user-defined set takes "@" only.
+// the user-defined set takes "@" only. The user-defined set has no leading
+// blank, so it joins a rack part ("AB,C(3)"), except with a count of 0,
+// which a rack part cannot hold (" 0(3)"); the word-based and query-based
+// sets have the blank because a rack part refuses them.
 std::string BuiltInSetText(const ConstituentMarks& marks, std::string_view body);
 std::string WordBasedSetText(const ConstituentMarks& marks, std::string_view body);
 std::string SpecifiedSetText(const ConstituentMarks& marks, std::string_view tiles);

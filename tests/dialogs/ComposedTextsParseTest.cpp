@@ -149,11 +149,14 @@ std::vector<std::string> SetDefinitionTexts() {
     return texts;
 }
 
-// A query constituent and the line it is added to; for a letter, its tile.
+// A query constituent and the line it is added to; for a letter, its tile;
+// whether it is a set that joins a rack part the line ends in, where the
+// rack part may hold it (the user-defined, word-based and query-based sets).
 struct ConstituentLine {
     std::string Before;
     std::string Text;
     int Tile = 0;
+    bool JoinsRackPart = false;
 };
 
 // The set bodies the pages write when their OK is enabled, in the active
@@ -222,19 +225,24 @@ std::vector<ConstituentLine> QueryConstituentLines() {
                             for (const int kind : {LetterScoringBlank, ZeroScoringBlank, PatternImplyingBlank})
                                 for (const bool zero : {false, true})
                                     if (BlankComposable(kind, rack)) add(BlankText(marks, kind, zero));
+                        const auto addJoining = [&](const std::string& text) {
+                            lines.push_back({before, text, 0, true});
+                        };
                         for (const std::string& body : bodies)
-                            add(body.find_first_of(".?") == std::string::npos ? BuiltInSetText(marks, body)
-                                                                              : WordBasedSetText(marks, body));
+                            if (body.find_first_of(".?") == std::string::npos)
+                                add(BuiltInSetText(marks, body));
+                            else
+                                addJoining(WordBasedSetText(marks, body));
                         for (const LetterCounts& tiles : TileSets()) {
                             add(SpecifiedSetText(marks, SpecifiedSetTiles(tiles)));
                             add(AllButSetText(marks, AllButSetTiles(tiles)));
                         }
                         add(AllButSetText(marks, ""));
-                        for (const int set : {1, 12, 99}) add(UserDefinedSetText(marks, set));
+                        for (const int set : {1, 12, 99}) addJoining(UserDefinedSetText(marks, set));
                         for (const bool sameLetter : {true, false}) {
                             const int reach = sameLetter ? lists.LetterReach : lists.ConstituentReach;
                             for (int line = 0; line < 2 * reach; ++line)
-                                add(QueryBasedSetText(marks, sameLetter, QueryBasedNumber(line, reach)));
+                                addJoining(QueryBasedSetText(marks, sameLetter, QueryBasedNumber(line, reach)));
                         }
                     }
     return lines;
@@ -336,17 +344,18 @@ protected:
 TEST_F(ComposedTexts, WordCountTextsParse) { ExpectParsed(WordCountTexts()); }
 TEST_F(ComposedTexts, LayoutWidthAndRowsTextsParse) { ExpectParsed(LayoutTexts()); }
 TEST_F(ComposedTexts, ProbeTextsParse) { ExpectParsed(ProbeTexts()); }
-// Each constituent is one more query constituent, a letter the tile chosen
-// (a Spanish C and H never make CH); what a disabled OK would type is
-// refused.
+// Each constituent is one more constituent, a letter the tile chosen (a
+// Spanish C and H never make CH); what a disabled OK would type is refused.
 TEST_F(ComposedTexts, QueryConstituentTextsParseInEveryLanguage) {
     for (const Language language : {Language::English, Language::French, Language::Spanish}) {
         SetLanguageTables(language);
         for (const ConstituentLine& line : QueryConstituentLines()) {
+            ParseCommandLine(line.Before);
+            const std::size_t elements = CurrentCommand.QueryElements.size();
             const std::string text = line.Before + line.Text;
             const ParseResult result = ParseCommandLine(text);
             ASSERT_FALSE(result.HasError()) << "\"" << text << "\": " << result.Message->Text;
-            ASSERT_EQ(CurrentCommand.QueryElementCount, 3) << text;
+            ASSERT_EQ(CurrentCommand.QueryElements.size(), elements + 1) << text;
             if (line.Tile != 0) {
                 EXPECT_EQ(CurrentCommand.QueryElements.back().Set.Argument, line.Tile) << text;
             }
@@ -359,6 +368,27 @@ TEST_F(ComposedTexts, QueryConstituentTextsParseInEveryLanguage) {
              {"AB" + SpecifiedSetText(marks, SpecifiedSetTiles({})), "AB" + AllButSetText(marks, AllButSetTiles(every)),
               QueryBasedSetText(marks, false, 1), "AB,CD" + BlankText(afterRackPart, PatternImplyingBlank, false)})
             EXPECT_TRUE(ParseCommandLine(refused).HasError()) << refused;
+    }
+}
+
+// After a rack part, a set written to join it is an element of the rack
+// wherever the parser lets a rack part hold it (and is then written without
+// a leading blank); every other constituent ends the rack part.
+TEST_F(ComposedTexts, AfterARackPartAConstituentJoinsItWhereTheRackMayHoldIt) {
+    for (const Language language : {Language::English, Language::French, Language::Spanish}) {
+        SetLanguageTables(language);
+        int joined = 0;
+        for (const ConstituentLine& line : QueryConstituentLines()) {
+            if (line.Before.find(',') == std::string::npos) continue;
+            const std::string unblanked = line.Before + line.Text.substr(line.Text.starts_with(' ') ? 1 : 0);
+            const bool rackHoldsIt =
+                !ParseCommandLine(unblanked).HasError() && CurrentCommand.QueryElements.back().InRack;
+            ParseCommandLine(line.Before + line.Text);
+            const bool inRack = CurrentCommand.QueryElements.back().InRack;
+            EXPECT_EQ(inRack, line.JoinsRackPart && rackHoldsIt) << line.Before + line.Text;
+            joined += inRack ? 1 : 0;
+        }
+        EXPECT_GT(joined, 0);
     }
 }
 

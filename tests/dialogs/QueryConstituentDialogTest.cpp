@@ -289,7 +289,7 @@ TEST_F(QueryConstituentDialogTest, TheUserDefinedPageNeedsASetChosen) {
     dialog.BaseSet->setCurrentIndex(1);
     dialog.SetMembers->Item(1)->click();
     dialog.UserDefinedSet->OK->click();
-    EXPECT_EQ(Typed(), "AB,C (@12)");
+    EXPECT_EQ(Typed(), "AB,C(@12)") << "the set joins the rack part";
 }
 
 TEST_F(QueryConstituentDialogTest, TheQueryBasedPageNamesALetterOrConstituentBefore) {

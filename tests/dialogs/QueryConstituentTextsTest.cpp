@@ -108,7 +108,8 @@ TEST_F(QueryConstituentTexts, SetTextsTakeTheirOwnMarks) {
         {AllButSetText(Marks(false, 1, false), ""), "(!)"},
         {UserDefinedSetText(Marks(false, 1, false), 3), "(3)"},
         {UserDefinedSetText(Marks(false, 2, true, RepeatedCertainLetters, true), 12), "2(@12)!"},
-        {UserDefinedSetText(Marks(true, 1, false), 3), " (3)"},
+        {UserDefinedSetText(Marks(true, 1, false), 3), "(3)"},  // joins the rack part
+        {UserDefinedSetText(Marks(true, 0, false), 3), " 0(3)"},
         {QueryBasedSetText(Marks(false, 1, true), true, -1), "(R-1)"},  // no requirement mark
         {QueryBasedSetText(Marks(false, 1, false), true, 2), "(R2)"},
         {QueryBasedSetText(Marks(false, 2, false), false, -1), "2(S-1)"},
