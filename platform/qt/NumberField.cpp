@@ -6,6 +6,7 @@
 #include <QFocusEvent>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QTimer>
 
 namespace qora {
 
@@ -31,9 +32,25 @@ NumberField::NumberField(int columns, QWidget* parent) : QLineEdit(parent), colu
 void NumberField::ShowNumber(std::int64_t value) {
     const QString text = FromCodePage(FormatFieldNumber(value, columns_));
     setText(text);
-    const int firstDigit = static_cast<int>(text.size() - text.trimmed().size());
-    setSelection(firstDigit, static_cast<int>(text.size()) - firstDigit);
+    SelectDigits();
+    digitsShownSelected_ = true;
     number_ = ReadFieldNumber(ToCodePage(text), emptyRule_, maximum_);
+}
+
+void NumberField::SelectDigits() {
+    const int firstDigit = static_cast<int>(text().size() - text().trimmed().size());
+    setSelection(firstDigit, static_cast<int>(text().size()) - firstDigit);
+}
+
+// Qt deselects a field without the focus just after its window is
+// activated; the digits shown are selected again after that.
+bool NumberField::event(QEvent* event) {
+    const bool handled = QLineEdit::event(event);
+    if (event->type() == QEvent::WindowActivate && digitsShownSelected_ && !hasFocus())
+        QTimer::singleShot(0, this, [this] {
+            if (digitsShownSelected_ && !hasFocus()) SelectDigits();
+        });
+    return handled;
 }
 
 void NumberField::keyReleaseEvent(QKeyEvent* event) {
@@ -42,6 +59,7 @@ void NumberField::keyReleaseEvent(QKeyEvent* event) {
 }
 
 void NumberField::focusInEvent(QFocusEvent* event) {
+    if (event->reason() != Qt::ActiveWindowFocusReason) digitsShownSelected_ = false;
     QLineEdit::focusInEvent(event);
     if (event->reason() != Qt::ActiveWindowFocusReason && event->reason() != Qt::PopupFocusReason) emit entered();
 }

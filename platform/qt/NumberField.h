@@ -1,7 +1,9 @@
 // An edit field for a whole number (platform/FieldNumber.h).
 //
 // ShowNumber() writes the value right-aligned in the field's columns and
-// selects its digits, so that typing replaces them. After every key release
+// selects its digits, so that typing replaces them; they stay selected when
+// the window is activated with the focus elsewhere (Qt would deselect them),
+// until the user enters the field. After every key release
 // (and every other edit by the user, such as a paste) the text is read again:
 // when a character is not a digit the field turns invalid and disables its
 // confirming button at once; when the text is all digits the field emits
@@ -41,10 +43,12 @@ signals:
     void entered();
 
 protected:
+    bool event(QEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
 
 private:
+    void SelectDigits();
     void ReadText();
 
     int columns_;
@@ -52,6 +56,7 @@ private:
     std::int64_t maximum_ = FieldInt32Max;
     FieldNumber number_;
     QAbstractButton* confirmingButton_ = nullptr;
+    bool digitsShownSelected_ = false;  // since ShowNumber, the user has not entered the field
 };
 
 }  // namespace qora

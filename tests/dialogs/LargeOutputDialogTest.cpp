@@ -31,17 +31,25 @@ protected:
     TLargeOutput question;
 };
 
+// The digits are selected, also once the window is active with the focus
+// elsewhere, so that typing in the count replaces them; every showing
+// starts again from 500.
 TEST_F(LargeOutputTest, OpensOn500RightAlignedInElevenCharactersWithTheFocusOnTheFirstAnswer) {
-    Open(question);
-    EXPECT_EQ(question.Value->text(), "        500");
-    EXPECT_TRUE(question.Show25->hasFocus());
-    EXPECT_TRUE(question.ShowThisMany->isEnabled());
-    // Tabbing to the count selects it, so that typing replaces it.
-    QTest::keyClick(question.Show25, Qt::Key_Tab);
-    QTest::keyClick(question.Show250, Qt::Key_Tab);
-    ASSERT_TRUE(question.Value->hasFocus());
-    QTest::keyClicks(question.Value, "1200");
-    EXPECT_EQ(TypedItemCount, 1200);
+    for (int showing = 0; showing < 2; ++showing) {
+        Open(question);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(question.Value->text(), "        500");
+        EXPECT_EQ(question.Value->selectedText(), "500");
+        EXPECT_TRUE(question.Show25->hasFocus());
+        EXPECT_TRUE(question.ShowThisMany->isEnabled());
+        QTest::keyClick(question.Show25, Qt::Key_Tab);
+        QTest::keyClick(question.Show250, Qt::Key_Tab);
+        ASSERT_TRUE(question.Value->hasFocus());
+        QTest::keyClicks(question.Value, "1200");
+        EXPECT_EQ(question.Value->text().trimmed(), "1200");
+        EXPECT_EQ(TypedItemCount, 1200);
+        question.Cancel->click();
+    }
 }
 
 // Enter answers with the button that has the focus; in the count it answers
