@@ -38,6 +38,11 @@ constexpr int CellWidth = 56;
 constexpr int CellHeight = 61;
 constexpr int Margin = 8;
 constexpr int PanelWidth = 320;
+// The message line at the top of the right-hand panel, above the grid box
+// (which shows while a typed grid's message does) and above the scores.
+constexpr int MessageTop = 4;
+constexpr int MessageHeight = 24;
+constexpr int BelowMessage = MessageTop + MessageHeight + 4;
 constexpr int AnswersRows = 16;
 
 const QColor SolvingColour(134, 216, 197);
@@ -138,7 +143,7 @@ void TWordsmithDlg::CreatePlayControls() {
     const auto at = [x](int dx, int y, int width, int height) {
         return QRect(x + Scaled(dx), Scaled(y), Scaled(width), Scaled(height));
     };
-    WordPossibility = MakeLabel(this, "", at(0, 4, PanelWidth, 24));
+    WordPossibility = MakeLabel(this, "", at(0, MessageTop, PanelWidth, MessageHeight));
     QFont bold = WordPossibility->font();
     bold.setBold(true);
     WordPossibility->setFont(bold);
@@ -174,7 +179,7 @@ void TWordsmithDlg::CreatePlayControls() {
 
 void TWordsmithDlg::CreateSpecifyGridBox() {
     SpecifyGridBox = new QGroupBox(QStringLiteral("Specify a Grid"), this);
-    SpecifyGridBox->setGeometry(Answer->geometry().right() + 1 + Scaled(12), Scaled(4), Scaled(PanelWidth),
+    SpecifyGridBox->setGeometry(Answer->geometry().right() + 1 + Scaled(12), Scaled(BelowMessage), Scaled(PanelWidth),
                                 Scaled(324));
     QWidget* box = SpecifyGridBox;
     GridNumber = MakeLabel(box, "", Designed(10, 20, 300, 18));
@@ -209,18 +214,20 @@ void TWordsmithDlg::CreateSpecifyGridBox() {
     for (auto [button, handler] : buttons) connect(button, &QPushButton::clicked, this, handler);
 }
 
+// Below the grid box.
 void TWordsmithDlg::CreateButtons() {
     const int x = Answer->geometry().right() + 1 + Scaled(12);
-    const auto at = [x](int dx, int y, int width, int height) {
-        return QRect(x + Scaled(dx), Scaled(y), Scaled(width), Scaled(height));
+    const int top = SpecifyGridBox->geometry().bottom() + 1;
+    const auto at = [x, top](int dx, int y, int width, int height) {
+        return QRect(x + Scaled(dx), top + Scaled(y), Scaled(width), Scaled(height));
     };
-    History = MakeButton(this, "Show Noted Games History", at(0, 336, PanelWidth, 26));
-    ExportCreate = MakeButton(this, "Export/Create This Grid", at(0, 368, PanelWidth, 26));
-    ExportAppend = MakeButton(this, "Export/Append This Grid", at(0, 400, PanelWidth, 26));
-    Play = MakeButton(this, "Play Game", at(0, 440, 156, 28));
-    Solve = MakeButton(this, "Solve", at(164, 440, 156, 28));
-    Help = MakeButton(this, "Help", at(0, 476, 156, 28));
-    CloseButton = MakeButton(this, "Close", at(164, 476, 156, 28));
+    History = MakeButton(this, "Show Noted Games History", at(0, 8, PanelWidth, 26));
+    ExportCreate = MakeButton(this, "Export/Create This Grid", at(0, 40, PanelWidth, 26));
+    ExportAppend = MakeButton(this, "Export/Append This Grid", at(0, 72, PanelWidth, 26));
+    Play = MakeButton(this, "Play Game", at(0, 112, 156, 28));
+    Solve = MakeButton(this, "Solve", at(164, 112, 156, 28));
+    Help = MakeButton(this, "Help", at(0, 148, 156, 28));
+    CloseButton = MakeButton(this, "Close", at(164, 148, 156, 28));
     const std::pair<QPushButton*, void (TWordsmithDlg::*)()> buttons[] = {
         {History, &TWordsmithDlg::HistoryClick},
         {ExportCreate, &TWordsmithDlg::ExportCreateClick},

@@ -268,6 +268,11 @@ TEST_F(WordBuildingWindowTest, WindowLayoutAtEachStage) {
     window->Specified->click();
     Keys("CATS");
     expectSound("wordbuilding-typing");
+    Keys(TypedGrid.substr(4).c_str());
+    window->OK->click();
+    ASSERT_EQ(window->WordPossibility->text(), "Bad letter distribution!");
+    expectSound("wordbuilding-bad-distribution");
+    window->Specified->click();
     window->CancelInput->click();
     RuntimeSeed(7);
     window->New->click();
