@@ -130,6 +130,9 @@ public:
             else
                 Fail("Did not find the expected ENGLISH or SPANISH on the GAME line");
         }
+        // A damaged file names no players: the player boxes offer only their
+        // first item until it is mended, and the warning tells why.
+        if (history_.skipped > 0) history_.players.clear();
         return std::move(history_);
     }
 

@@ -79,7 +79,8 @@ constexpr std::size_t HistoryWarningRecords = 5;
 
 // What reading a history file found: the games of the active lexicon's
 // language in file order, their players (names that differ only in letter
-// case once, spelled as first read, in the order that ignores case), the
+// case once, spelled as first read, in the order that ignores case; none
+// when a record could not be read), the
 // first records skipped (so a file of a million bad records costs no more
 // than one of five) and the number of records skipped.
 struct GameHistory {

@@ -212,7 +212,7 @@ TEST_F(WordBuildingHistoryTest, GamesAreListedByScoreOrByStartTheLatestFirst) {
 }
 
 // A bad record is skipped with its line and error; the records after it are
-// still read.
+// still read, but no player is named.
 TEST_F(WordBuildingHistoryTest, ABadRecordIsSkippedAndTheRestRead) {
     const std::string good = GameRecordText(PlayedGame(june5), "", "Ann");
     struct Case {
@@ -248,6 +248,7 @@ TEST_F(WordBuildingHistoryTest, ABadRecordIsSkippedAndTheRestRead) {
         EXPECT_EQ(history.errors[0].line, c.errorLine) << c.text;
         EXPECT_EQ(history.errors[0].message, c.error) << c.text;
         EXPECT_EQ(history.games.size(), 1u) << c.text << ": the next record is read";
+        EXPECT_TRUE(history.players.empty()) << c.text << ": a damaged file names no players";
     }
     // A record cut after its GAME line does not hide the one after it.
     const GameHistory cutShort = ParseGameHistory("GAME ENGLISH\n" + good);
