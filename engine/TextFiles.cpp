@@ -163,6 +163,12 @@ unsigned char UpperCase1252(unsigned char c) {
     }
 }
 
+bool IsCapital1252(unsigned char c) {
+    if (c >= 'A' && c <= 'Z') return true;
+    if (c >= 0xC0 && c <= 0xDE) return c != 0xD7;
+    return c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9F;
+}
+
 std::string ToUpperCase1252(std::string_view text) {
     std::string upper(text);
     for (char& c : upper) c = static_cast<char>(UpperCase1252(static_cast<unsigned char>(c)));

@@ -46,6 +46,10 @@ constexpr std::size_t MaxFileBytesPerCharacter = 3;
 unsigned char UpperCase1252(unsigned char c);
 std::string ToUpperCase1252(std::string_view text);
 
+// A capital letter of code page 1252: one that UpperCase1252 makes of a
+// small letter (A to Z, À to Þ but ×, Š, Œ, Ž, Ÿ).
+bool IsCapital1252(unsigned char c);
+
 // Blanks and TABs removed from both ends.
 std::string_view TrimBlanks(std::string_view text);
 

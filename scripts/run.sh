@@ -7,9 +7,12 @@ top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"
 run="$top/run"
 mkdir -p "$run"
+# A lexicon is built again when the compiler or this script is newer than it.
+# The word lists name people and places with a capital (Smith, Tangiers),
+# which a word game does not accept: those entries are left out.
 build_lexicon() { # language wordlist file short-name long-name
-  if [ ! -f "$run/$3" ] || [ "$top/build/qlxbuild" -nt "$run/$3" ]; then
-    "$top/build/qlxbuild" --language "$1" --short-name "$4" --long-name "$5" "$2" "$run/$3"
+  if [ ! -f "$run/$3" ] || [ "$top/build/qlxbuild" -nt "$run/$3" ] || [ "$top/scripts/run.sh" -nt "$run/$3" ]; then
+    "$top/build/qlxbuild" --language "$1" --skip-capitalised --short-name "$4" --long-name "$5" "$2" "$run/$3"
   fi
 }
 build_lexicon english /usr/share/dict/american-english-large English.QLX ENGLISH "American English (Debian word list)"

@@ -64,6 +64,33 @@ std::string FoldLetter(unsigned char c, Language language) {
     }
 }
 
+// The text of a word list line in the code page, without a byte-order mark
+// and the blanks around it; nothing when it is empty or holds a character
+// that the code page lacks.
+std::optional<std::string> WordListLineText(std::string_view line) {
+    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+    if (line.starts_with(ByteOrderMark)) line.remove_prefix(ByteOrderMark.size());
+    bool lostCharacter = false;
+    std::string text = LineToCodePage(Trim(line), &lostCharacter);
+    if (lostCharacter || text.empty()) return std::nullopt;
+    return text;
+}
+
+// The tile string of a word list line's text, or nothing when it is no word
+// of the language.
+std::optional<std::string> FoldWordListText(const std::string& text, Language language) {
+    std::string letters;
+    for (unsigned char c : text) {
+        const std::string folded = FoldLetter(c, language);
+        if (folded.empty()) return std::nullopt;
+        letters += folded;
+    }
+    if (language != Language::Spanish) return letters;
+    if (letters.find_first_of("KW") != std::string::npos) return std::nullopt;
+    // Every remaining letter is a Spanish tile, so the whole text converts.
+    return TextToTiles(letters);
+}
+
 // ---- Building the graph ---------------------------------------------------
 
 struct GraphEntry {
@@ -157,21 +184,8 @@ void PutU16(std::vector<unsigned char>& out, std::size_t at, std::uint16_t v) {
 }  // namespace
 
 std::optional<std::string> FoldWordListLine(std::string_view line, Language language) {
-    constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-    if (line.starts_with(ByteOrderMark)) line.remove_prefix(ByteOrderMark.size());
-    bool lostCharacter = false;  // a character that the code page lacks: no word
-    const std::string text = LineToCodePage(Trim(line), &lostCharacter);
-    if (lostCharacter || text.empty()) return std::nullopt;
-    std::string letters;
-    for (unsigned char c : text) {
-        const std::string folded = FoldLetter(c, language);
-        if (folded.empty()) return std::nullopt;
-        letters += folded;
-    }
-    if (language != Language::Spanish) return letters;
-    if (letters.find_first_of("KW") != std::string::npos) return std::nullopt;
-    // Every remaining letter is a Spanish tile, so the whole text converts.
-    return TextToTiles(letters);
+    const std::optional<std::string> text = WordListLineText(line);
+    return text ? FoldWordListText(*text, language) : std::nullopt;
 }
 
 bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuildOptions& options,
@@ -293,12 +307,14 @@ bool CompileWordList(const std::string& wordListPath, const LexiconBuildOptions&
     // Lines may end with LF, CR LF or a lone CR.
     ForEachTextLine(bytes, MaxWordListLineLength, [&](const TextLine& line) {
         if (Trim(line.Text).empty()) return;
-        std::optional<std::string> word;
-        if (!line.Cut) word = FoldWordListLine(line.Text, options.language);
-        if (word)
-            words.push_back(std::move(*word));
-        else
+        const std::optional<std::string> text = line.Cut ? std::nullopt : WordListLineText(line.Text);
+        std::optional<std::string> word = text ? FoldWordListText(*text, options.language) : std::nullopt;
+        if (!word)
             ++report.skipped;
+        else if (options.skipCapitalised && IsCapital1252(static_cast<unsigned char>(text->front())))
+            ++report.capitalised;
+        else
+            words.push_back(std::move(*word));
     });
     return BuildLexiconImage(words, options, image, report, error);
 }

@@ -15,17 +15,19 @@ namespace qora {
 
 struct LexiconBuildOptions {
     Language language = Language::English;
-    std::uint32_t edition = 0;  // the tree number's remainder, 0..999
-    std::string shortName;      // at most 15 characters
-    std::string longName;       // at most 63; defaults to the short name
-    int maxLength = 0;          // 0: the longest word kept
-    int longWordLimit = 0;      // 0: none
+    std::uint32_t edition = 0;     // the tree number's remainder, 0..999
+    std::string shortName;         // at most 15 characters
+    std::string longName;          // at most 63; defaults to the short name
+    int maxLength = 0;             // 0: the longest word kept
+    int longWordLimit = 0;         // 0: none
+    bool skipCapitalised = false;  // leave out lines that begin with a capital (names, roman numerals)
 };
 
 struct LexiconBuildReport {
-    int kept = 0;        // distinct words in the lexicon
-    int duplicates = 0;  // lines that folded to a word already kept
-    int skipped = 0;     // lines that are no word of the language
+    int kept = 0;         // distinct words in the lexicon
+    int duplicates = 0;   // lines that folded to a word already kept
+    int skipped = 0;      // lines that are no word of the language
+    int capitalised = 0;  // words left out because they begin with a capital
     int tooShortOrLong = 0;
     std::size_t nodes = 0;
 };
@@ -48,7 +50,9 @@ bool BuildLexiconImage(const std::vector<std::string>& words, const LexiconBuild
                        std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error);
 
 // Reads a word list file (lines ending with LF, CR LF or CR), folds every
-// line and builds the image.
+// line and builds the image. With `skipCapitalised`, a word whose line begins
+// with a capital letter (in either encoding) is left out and counted; the
+// same word on a line of its own in small letters is kept.
 bool CompileWordList(const std::string& wordListPath, const LexiconBuildOptions& options,
                      std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error);
 

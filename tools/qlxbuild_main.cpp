@@ -2,7 +2,7 @@
 //
 //   qlxbuild --language english|spanish|french [--edition N] [--short-name S]
 //            [--long-name L] [--max-length N] [--long-word-limit N]
-//            WORDLIST OUTPUT.QLX
+//            [--skip-capitalised] WORDLIST OUTPUT.QLX
 #include <charconv>
 #include <cstdio>
 #include <filesystem>
@@ -18,7 +18,7 @@ namespace {
 constexpr const char* Usage =
     "usage: qlxbuild --language english|spanish|french [--edition N] [--short-name S]\n"
     "                [--long-name L] [--max-length N] [--long-word-limit N]\n"
-    "                WORDLIST OUTPUT.QLX\n";
+    "                [--skip-capitalised] WORDLIST OUTPUT.QLX\n";
 
 int Fail(const std::string& message) {
     std::fprintf(stderr, "qlxbuild: %s\n", message.c_str());
@@ -79,6 +79,8 @@ int main(int argc, char** argv) {
             if (!value(options.shortName)) return Fail("--short-name needs a value");
         } else if (arg == "--long-name") {
             if (!value(options.longName)) return Fail("--long-name needs a value");
+        } else if (arg == "--skip-capitalised") {
+            options.skipCapitalised = true;
         } else if (arg == "--help" || arg == "-h") {
             std::fputs(Usage, stdout);
             return 0;
@@ -105,10 +107,12 @@ int main(int argc, char** argv) {
     std::string error;
     if (!qora::CompileWordList(files[0], options, image, report, error)) return Fail(error);
     if (!qora::WriteFileBytes(files[1], image, error)) return Fail(error);
+    const std::string capitalised =
+        options.skipCapitalised ? ", " + std::to_string(report.capitalised) + " capitalised words left out" : "";
     std::printf(
-        "qlxbuild: %s: %d words kept, %d lines skipped (not words of the language), "
+        "qlxbuild: %s: %d words kept, %d lines skipped (not words of the language)%s, "
         "%d duplicates, %d outside 2 to %d tiles; %zu nodes\n",
-        files[1].c_str(), report.kept, report.skipped, report.duplicates, report.tooShortOrLong,
+        files[1].c_str(), report.kept, report.skipped, capitalised.c_str(), report.duplicates, report.tooShortOrLong,
         options.maxLength != 0 ? options.maxLength : 32, report.nodes);
     return 0;
 }

@@ -295,6 +295,48 @@ TEST_F(WordListFile, CommandBuildsALexiconAndReportsItsCounts) {
     EXPECT_EQ(LexiconTable[0].TreeNumber, 3u);
 }
 
+// Asked to, the compiler leaves out and counts the words whose line begins
+// with a capital (names, roman numerals), in either encoding; the same word
+// in small letters stays. The command says how many it left out.
+TEST_F(WordListFile, LeavesOutCapitalisedWordsWhenAsked) {
+    struct Case {
+        Language language;
+        std::string list;
+        std::vector<std::string> kept;
+        int capitalised;
+    };
+    const Case cases[] = {
+        {Language::English, "Smith\nsmith\nXXXII\nNASA\nBill\nbill\nO'Neil\n", {"BILL", "SMITH"}, 4},
+        {Language::French, "\xC9mile\n\xC3\x89lise\n\xE9lan\n\xC3\x89LAN\n\x8Cuvre\nc\x9Cur\n", {"COEUR", "ELAN"}, 4},
+        {Language::Spanish,
+         "\xC3\x91"
+         "and\xC3\xBA\n\xC3\xB1"
+         "and\xC3\xBA\n\xD1u\xF1o\n",
+         {TextToTiles("\xD1"
+                      "ANDU")},
+         2},
+    };
+    for (const auto& [language, list, kept, capitalised] : cases) {
+        LexiconBuildOptions options;
+        options.shortName = "T";
+        options.language = language;
+        options.skipCapitalised = true;
+        std::vector<unsigned char> image;
+        LexiconBuildReport report;
+        std::string error;
+        ASSERT_TRUE(CompileWordList(WriteFile("list.txt", list), options, image, report, error)) << error;
+        EXPECT_EQ(report.capitalised, capitalised) << list;
+        EXPECT_EQ(report.skipped, language == Language::English ? 1 : 0) << list;
+        EXPECT_EQ(Image(image, language).Words(LanguageTileCount(language)), kept) << list;
+    }
+    const auto result = RunQlxbuild("--language english --skip-capitalised " +
+                                    WriteFile("words.txt", "cat\nCat\nDog\n") + " " + (Folder() / "X.QLX").string());
+    EXPECT_NE(
+        result.output.find("1 words kept, 0 lines skipped (not words of the language), 2 capitalised words left out"),
+        std::string::npos)
+        << result.output;
+}
+
 TEST_F(WordListFile, CommandRefusesBadArgumentsClearly) {
     const auto list = WriteFile("words.txt", "cat\n");
     const auto output = (Folder() / "X.QLX").string();
