@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds everything, compiles the demo lexicons (English, French, Spanish)
-# from the Debian word lists into run/, puts the timer's sounds there, and
-# starts QORA there.
+# Builds what it runs (the program with its documentation pages, the lexicon
+# compiler and the timer's sounds; scripts/test.sh builds the tests and the
+# benchmarks), compiles the demo lexicons (English, French, Spanish) from the
+# Debian word lists into run/, puts the timer's sounds there, and starts QORA
+# there.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-"$top/scripts/build.sh"
+"$top/scripts/build.sh" qora qlxbuild timer_sounds
 run="$top/run"
 mkdir -p "$run"
 # A lexicon is built again when the compiler or this script is newer than it.
