@@ -2,10 +2,8 @@
 // command files); a large presentation asks how many items to show when it
 // was typed.
 #include <algorithm>
-#include <atomic>
 #include <chrono>
 #include <regex>
-#include <thread>
 
 #include "e2e/HeadlessFixture.h"
 #include "engine/LexiconFormat.h"
@@ -54,42 +52,52 @@ TEST_F(EscAndLargeOutputTest, ProgressShowsOnlyOnceTheWorkRunsLongAndThenSeldom)
 }
 
 // A lexicon that passes every check and holds 26 words of every length from
-// 1 to 32: its searches never end.
+// 1 to 32, except that the words beginning with A end at length 5: its
+// searches never end, but only after they have found every A word (tens of
+// thousands end in S).
 std::vector<unsigned char> EndlessLexicon() {
-    constexpr int Layers = 32, Letters = 26;
-    std::vector<unsigned char> image(LexiconHeaderSize + sizeof(LexiconNode) * (1 + Layers * Letters), 0);
+    constexpr int Layers = 32, Letters = 26, ALayers = 4;
+    constexpr int ABranch = 1 + Layers * Letters;  // where the A words' own layers start
+    std::vector<unsigned char> image(LexiconHeaderSize + sizeof(LexiconNode) * (ABranch + ALayers * Letters), 0);
     const auto put = [&](std::size_t at, std::uint32_t value) {
         for (int i = 0; i < 4; ++i) image[at + i] = static_cast<unsigned char>(value >> (8 * i));
+    };
+    const auto putNode = [&](int index, int letter, std::uint32_t child) {
+        put(LexiconHeaderSize + sizeof(LexiconNode) * index,
+            MakeNode(static_cast<unsigned char>('A' + letter), letter == Letters - 1, true, child));
     };
     put(LexiconMagicOffset, LexiconMagic);
     image[LexiconMaxLengthOffset] = Layers;
     image[LexiconShortNameOffset] = 'E';
-    for (int layer = 0; layer < Layers; ++layer)
+    for (int layer = 0; layer < Layers; ++layer) {
+        const std::uint32_t next = layer + 1 < Layers ? 1 + Letters * (layer + 1) : 0;
         for (int letter = 0; letter < Letters; ++letter)
-            put(LexiconHeaderSize + sizeof(LexiconNode) * (1 + Letters * layer + letter),
-                MakeNode(static_cast<unsigned char>('A' + letter), letter == Letters - 1, true,
-                         layer + 1 < Layers ? 1 + Letters * (layer + 1) : 0));
+            putNode(1 + Letters * layer + letter, letter, layer == 0 && letter == 0 ? ABranch : next);
+    }
+    for (int layer = 0; layer < ALayers; ++layer)
+        for (int letter = 0; letter < Letters; ++letter)
+            putNode(ABranch + Letters * layer + letter, letter,
+                    layer + 1 < ALayers ? ABranch + Letters * (layer + 1) : 0);
     return image;
 }
 
-// Esc ends an endless search of a command file at once: the millions of
-// words found so far are not added up first.
+// Esc ends an endless search of a command file at once: the many words found
+// so far are not added up first.
 TEST_F(EscAndLargeOutputTest, EscEndsAnEndlessSearch) {
     AddLexiconFile("ENDLESS.QLX", EndlessLexicon());
     Start();
     SearchProgressPace = {std::chrono::milliseconds(0), std::chrono::milliseconds(0)};  // every text shows
-    std::atomic<bool> escaped{false};
+    bool escaped = false;
     std::vector<std::string> afterEsc;
     ExecutorHandlers.ShowProgress = [&](const std::string& text) {
-        if (escaped) afterEsc.push_back(text);
+        if (escaped) {
+            afterEsc.push_back(text);
+        } else if (text == "WORKING: B") {  // every A word is found
+            escaped = true;
+            HandleEscape();
+        }
     };
-    std::thread escape([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        escaped = true;
-        HandleEscape();
-    });
     const std::string workspace = RunCommands("/Q2 *S\n");
-    escape.join();
     EXPECT_TRUE(
         workspace.ends_with("QORA?: /Q2 *S\n"
                             "!!! - You have typed Esc to stop this search prematurely!\n" +

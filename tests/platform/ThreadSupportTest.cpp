@@ -8,10 +8,14 @@
 #include <thread>
 #include <vector>
 
+#include "support/Waiting.h"
+
 namespace qora {
 namespace {
 
 using namespace std::chrono_literals;
+using test::WaitUntil;
+using test::WatchedThread;
 
 TEST(OneShotSignalTest, OneThreadArmsAnotherSetsAThirdWaits) {
     OneShotSignal signal;
@@ -21,14 +25,14 @@ TEST(OneShotSignalTest, OneThreadArmsAnotherSetsAThirdWaits) {
     std::thread arming([&] { signal.Arm(); });
     arming.join();
     std::optional<int> seen;
-    std::thread waiting([&] { seen = signal.Wait(); });
+    WatchedThread waiting([&] { seen = signal.Wait(); });
     std::thread setting([&] {
-        std::this_thread::sleep_for(5ms);
+        EXPECT_TRUE(waiting.WaitUntilAsleep()) << "the signal is set while the waiter is blocked";
         signal.Set(1);
         signal.Set(0);  // the first set counts
     });
     setting.join();
-    waiting.join();
+    waiting.Join();
     EXPECT_EQ(seen, std::optional<int>(1));
     EXPECT_FALSE(signal.IsArmed()) << "waiting consumes the signal";
     signal.Set(2);
@@ -43,10 +47,10 @@ TEST(OneShotSignalTest, AbandoningReleasesWaitersUntilReset) {
     OneShotSignal signal;
     signal.Arm();
     std::optional<int> seen = 9;
-    std::thread waiting([&] { seen = signal.Wait(); });
-    std::this_thread::sleep_for(5ms);
+    WatchedThread waiting([&] { seen = signal.Wait(); });
+    EXPECT_TRUE(waiting.WaitUntilAsleep()) << "an armed signal is waited for";
     signal.Abandon();
-    waiting.join();
+    waiting.Join();
     EXPECT_EQ(seen, std::nullopt);
     signal.Arm();
     EXPECT_EQ(signal.Wait(), std::nullopt) << "arming again does not undo the abandonment";
@@ -64,16 +68,19 @@ TEST(MainThreadQueueTest, WorkersWaitUntilTheMainThreadRunsTheirCalls) {
     EXPECT_EQ(ranOn, mainThread);
 
     std::atomic<bool> returned{false};
-    int woken = 0;
+    std::atomic<int> woken{0};
     queue.SetWakeUp([&] { ++woken; });
-    std::thread worker([&] {
+    WatchedThread worker([&] {
         EXPECT_TRUE(queue.Run([&] { ranOn = std::this_thread::get_id(); }));
         returned = true;
     });
-    std::this_thread::sleep_for(10ms);
+    // The wake-up shows the call is queued; the worker then sleeps until the
+    // main thread has run it, and would have returned by now if it did not.
+    EXPECT_TRUE(WaitUntil([&] { return woken == 1; }));
+    EXPECT_TRUE(worker.WaitUntilAsleep());
     EXPECT_FALSE(returned) << "the worker waits for the main thread";
     EXPECT_TRUE(queue.RunPendingUntil([&] { return returned.load(); }, 5s));
-    worker.join();
+    worker.Join();
     EXPECT_EQ(ranOn, mainThread);
     EXPECT_EQ(woken, 1);
 }
@@ -93,7 +100,7 @@ TEST(MainThreadQueueTest, PostedCallsKeepTheirPlaceAndOnlyTheLatestValueIsShown)
         queue.Post([&] { ran.push_back("line 3"); });
         returned = true;
     });
-    while (!allQueued) std::this_thread::yield();
+    ASSERT_TRUE(WaitUntil([&] { return allQueued.load(); }));
     EXPECT_TRUE(queue.RunPendingUntil([&] { return returned.load(); }, 5s));
     worker.join();
     EXPECT_EQ(ran, (std::vector<std::string>{"line 1", "status 3", "line 2", "question", "line 3"}))
@@ -106,7 +113,7 @@ TEST(MainThreadQueueTest, ClosingDropsCallsNotStartedAndFinishesTheRunningOne) {
     queue.SetWakeUp([&] { queued = true; });
     std::optional<bool> result;
     std::thread waiting([&] { result = queue.Run([] { ADD_FAILURE() << "a dropped call ran"; }); });
-    while (!queued) std::this_thread::yield();
+    ASSERT_TRUE(WaitUntil([&] { return queued.load(); }));
     queue.Close();
     waiting.join();
     EXPECT_EQ(result, std::optional<bool>(false));

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "RuntimeFixture.h"
+#include "support/Waiting.h"
 
 namespace qora::test {
 namespace {
@@ -223,14 +224,23 @@ TEST_F(CommandFilesTest, StoppingReleasesTheCommandFileThreadWaitingForAQuery) {
     WriteFile("q.cmd", "QUERY1\nNEVER\n");
     // The query runs until the program stops, so the command-file thread is
     // still waiting for it when the threads are stopped.
-    QueryThread().SetWork([] {
-        while (!ProgramStopping) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::atomic<bool> queryStarted{false};
+    QueryThread().SetWork([&] {
+        queryStarted = true;
+        EXPECT_TRUE(WaitUntil([] { return ProgramStopping.load(); }));
         WriteOutputLine("too late to be shown");
         return true;
     });
+    std::atomic<pid_t> commandFileThread{0};
+    SetCommandFileLineRunner([&](const std::string& line) {
+        commandFileThread = CurrentThreadId();
+        return Perform(line);
+    });
     WithinDeadline([&] {
         ASSERT_EQ(RunCommandFile(PathOf("q.cmd")), "");
-        PumpUntil([&] { return !Performed().empty(); });
+        // Once the query runs, the command-file thread's next sleep is its
+        // wait for the query's end.
+        PumpUntil([&] { return queryStarted && ThreadIsAsleep(commandFileThread); });
         StopProcessorThreads();
     });
     EXPECT_EQ(WorkspaceText().back(), "QORA?: QUERY1");

@@ -45,6 +45,7 @@ TEST_F(ThreadsTest, EveryRequestIsServedByARunThatStartsAfterIt) {
         QueryThread().SetWork([&] {
             lastSeen = requests.load();
             ++runs;
+            // Work that takes a while, so that requests arrive while it runs.
             std::this_thread::sleep_for(std::chrono::microseconds(50));
             return true;
         });
@@ -54,6 +55,7 @@ TEST_F(ThreadsTest, EveryRequestIsServedByARunThatStartsAfterIt) {
             for (int i = 0; i < 300; ++i) {
                 ++requests;
                 QueryThread().Request();
+                // Random gaps: requests fall before, during and after runs.
                 std::this_thread::sleep_for(std::chrono::microseconds(random() % 120));
             }
             done = true;
