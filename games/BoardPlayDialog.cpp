@@ -74,12 +74,16 @@ std::string UnseenTileList() {
 PlayBoardGrid::PlayBoardGrid(const PremiumColors& colors, int cellSize)
     : PremiumBoardGrid(SmallBoardSize, colors, cellSize) {
     const int side = Scaled(cellSize) - 2 * Scaled(TileInset);
-    Tile_A = TileImageForLetter('A', QSize(side, side));
+    Tile_A = TileImageForLetter('A', QSize(side, side), devicePixelRatioF());
 }
 
 void PlayBoardGrid::DrawSelection(QPainter& painter, const QRect& cell) {
     const int inset = Scaled(TileInset);
-    painter.drawPixmap(cell.adjusted(inset, inset, -inset, -inset), Tile_A);
+    const QRect face = cell.adjusted(inset, inset, -inset, -inset);
+    // Drawn again for a screen of another pixel ratio than the first.
+    if (Tile_A.devicePixelRatio() != devicePixelRatioF())
+        Tile_A = TileImageForLetter('A', face.size(), devicePixelRatioF());
+    painter.drawPixmap(face, Tile_A);
 }
 
 TPlayDlg::TPlayDlg(QWidget* parent)

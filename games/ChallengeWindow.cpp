@@ -12,6 +12,7 @@
 #include "platform/Scaling.h"
 #include "platform/qt/Cursor.h"
 #include "platform/qt/Keys.h"
+#include "platform/qt/Screen.h"
 #include "platform/qt/Text.h"
 
 namespace qora {
@@ -74,9 +75,8 @@ QPlainTextEdit* MakeMemo(QWidget* parent, int designPixels, Qt::FocusPolicy focu
 }
 
 // A padlock: the window is locked by a challenge command.
-QPixmap PadlockPixmap(int size) {
-    QPixmap pixmap(size, size);
-    pixmap.fill(Qt::transparent);
+QPixmap PadlockPixmap(int size, qreal ratio) {
+    QPixmap pixmap = SharpPixmap(QSize(size, size), ratio);
     QPainter painter(&pixmap);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal unit = size / 10.0;
@@ -135,7 +135,7 @@ TChallengeDlg::TChallengeDlg(ChallengeHost& host, ChallengeWordTest wordTest, QW
     Cancel->setAutoDefault(false);
     SetModalResult(*Cancel, mrCancel);
     Icon = new QLabel(this);
-    Icon->setPixmap(PadlockPixmap(Scaled(IconSize)));
+    Icon->setPixmap(PadlockPixmap(Scaled(IconSize), Icon->devicePixelRatioF()));
     Timer = new QTimer(this);
     Timer->setInterval(1000);
     connect(Timer, &QTimer::timeout, this, &TChallengeDlg::TimerTimer);

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "engine/Tiles.h"
+#include "platform/qt/Screen.h"
 #include "platform/qt/Text.h"
 
 namespace qora {
@@ -28,13 +29,13 @@ QFont FittedFont(const QString& text, int pixels, int width) {
     return font;
 }
 
-QPixmap DrawTile(const QString& letter, int value, QSize size) {
-    QPixmap face(size);
+QPixmap DrawTile(const QString& letter, int value, QSize size, qreal ratio) {
+    QPixmap face = SharpPixmap(size, ratio);
     face.fill(Qt::white);
     QPainter painter(&face);
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal inset = size.width() / 14.0;
-    const QRectF body = QRectF(face.rect()).adjusted(inset, inset, -inset, -inset);
+    const QRectF body = QRectF(QPointF(0, 0), QSizeF(size)).adjusted(inset, inset, -inset, -inset);
     painter.setPen(QPen(TileEdgeColour, 1.5));
     painter.setBrush(TileColour);
     painter.drawRoundedRect(body, inset, inset);
@@ -52,16 +53,16 @@ QPixmap DrawTile(const QString& letter, int value, QSize size) {
 
 }  // namespace
 
-QPixmap TileImageForLetter(unsigned char tile, QSize size) {
+QPixmap TileImageForLetter(unsigned char tile, QSize size, qreal ratio) {
     if (tile <= TileBase || tile > TileBase + ActiveTileCount()) return {};
     const int number = tile - TileBase;
     const int value = TileScores[static_cast<std::size_t>(number - 1)];
-    // Faces are drawn once for each tile, value and size.
-    static std::map<std::tuple<std::string, int, int, int>, QPixmap> faces;
+    // Faces are drawn once for each tile, value, size and ratio.
+    static std::map<std::tuple<std::string, int, int, int, qreal>, QPixmap> faces;
     const std::string letter = TileCaption(number);
-    const auto key = std::make_tuple(letter, value, size.width(), size.height());
+    const auto key = std::make_tuple(letter, value, size.width(), size.height(), ratio);
     auto face = faces.find(key);
-    if (face == faces.end()) face = faces.emplace(key, DrawTile(FromCodePage(letter), value, size)).first;
+    if (face == faces.end()) face = faces.emplace(key, DrawTile(FromCodePage(letter), value, size, ratio)).first;
     return face->second;
 }
 
@@ -78,7 +79,7 @@ void TileGridControl::paintEvent(QPaintEvent*) {
             const QRect cell(column * cellSize_.width(), row * cellSize_.height(), cellSize_.width(),
                              cellSize_.height());
             const unsigned char tile = TileAt ? TileAt(column, row) : 0;
-            const QPixmap face = tile != 0 ? TileImageForLetter(tile, cellSize_) : QPixmap();
+            const QPixmap face = tile != 0 ? TileImageForLetter(tile, cellSize_, devicePixelRatioF()) : QPixmap();
             if (face.isNull())
                 painter.fillRect(cell, Qt::white);
             else

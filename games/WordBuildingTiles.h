@@ -11,11 +11,12 @@ class QKeyEvent;
 
 namespace qora {
 
-// The face of a tile byte of the active language at the size given: the
-// letter (Spanish CH, LL, RR, Ñ as they are written) and its value in
-// TileScores, so French faces show French values. A null pixmap for a byte
-// that is no tile.
-QPixmap TileImageForLetter(unsigned char tile, QSize size);
+// The face of a tile byte of the active language at the size given, drawn at
+// `ratio` device pixels to each pixel of the size (SharpPixmap): the letter
+// (Spanish CH, LL, RR, Ñ as they are written) and its value in TileScores,
+// so French faces show French values. A null pixmap for a byte that is no
+// tile.
+QPixmap TileImageForLetter(unsigned char tile, QSize size, qreal ratio);
 
 // Cells of tiles, `columns` x `rows`, each `cellSize` large. An empty cell
 // is white. A framed grid draws a red frame round the selected cell and a

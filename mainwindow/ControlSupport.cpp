@@ -2,6 +2,7 @@
 
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
+#include "platform/qt/ScrollingPage.h"
 #include "platform/qt/Text.h"
 
 #include <QGridLayout>
@@ -83,7 +84,7 @@ CommitComboBox* NewTypingList(int columns) {
     return list;
 }
 
-PageRows::PageRows(QWidget& page) : grid_(new QGridLayout(&page)) { grid_->setColumnStretch(1, 1); }
+PageRows::PageRows(QWidget& page) : grid_(new QGridLayout(&ScrollingContent(page))) { grid_->setColumnStretch(1, 1); }
 
 void PageRows::Add(const char* caption, QWidget* control, QWidget* button) {
     Add(new QLabel(caption), control, button);

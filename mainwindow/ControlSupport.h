@@ -114,7 +114,8 @@ void ShowChoice(CommitComboBox& list, int item, std::string_view absentText = {}
 CommitComboBox* NewTypingList(int columns);
 
 // Lays out a page as rows from top to bottom: a caption beside its control
-// (and the control's button), or a control across the page.
+// (and the control's button), or a control across the page. The rows scroll
+// when the page is shorter than they are (ScrollingContent).
 class PageRows {
 public:
     explicit PageRows(QWidget& page);

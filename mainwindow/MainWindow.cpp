@@ -71,8 +71,11 @@ constexpr int MinimumWidth = 800;
 constexpr int MinimumHeight = 575;
 constexpr int ScreenPercent = 85;
 constexpr int ColumnWidth = 280;
-constexpr int DefinitionsHeight = 96;
+constexpr int DefinitionsHeight = 96;  // at most; half of it on a short window
 constexpr int IndicatorsWidth = 170;
+// The least the workspace and the command history shrink to on a small screen.
+constexpr int WorkspaceMinimumWidth = 240;
+constexpr int HistoryMinimumHeight = 60;
 // How long history entries made while a query or command file runs may wait
 // before they are shown.
 constexpr int HistoryRowsDelayMilliseconds = 100;
@@ -139,6 +142,7 @@ void TForm2::CreateControls() {
     // The pages are laid out for columns of this width.
     leftColumn_->setFixedWidth(Scaled(ColumnWidth));
     rightColumn->setFixedWidth(Scaled(ColumnWidth));
+    Workspace->setMinimumWidth(Scaled(WorkspaceMinimumWidth));
     layout->addWidget(leftColumn_);
     layout->addWidget(Workspace, 1);
     layout->addWidget(rightColumn);
@@ -189,23 +193,30 @@ QWidget* TForm2::CreateRightColumn() {
     connect(Challenge, &QPushButton::clicked, this, [this] { ChallengeClick(Challenge); });
     layout->addWidget(Challenge);
 
+    // The option pages take the height they ask for (they scroll when the
+    // window is shorter); the definition (up to its full height) and the
+    // command history share what is left.
     Options = new QTabWidget(column);
-    layout->addWidget(Options, 1);
+    layout->addWidget(Options);
 
     definitionsCaption_ = new QLabel(tr("Definition:"), column);
     layout->addWidget(definitionsCaption_);
     DefinitionsBox = new QPlainTextEdit(column);
     DefinitionsBox->setReadOnly(true);
-    DefinitionsBox->setFixedHeight(Scaled(DefinitionsHeight));
+    DefinitionsBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    DefinitionsBox->setMinimumHeight(Scaled(DefinitionsHeight / 2));
+    DefinitionsBox->setMaximumHeight(Scaled(DefinitionsHeight));
     DefinitionsBox->setFocusPolicy(Qt::ClickFocus);
     DefinitionsBox->setToolTip(tr("The definition of the word at the workspace's caret"));
-    layout->addWidget(DefinitionsBox);
+    layout->addWidget(DefinitionsBox, 1);
 
     historyCaption_ = new QLabel(tr("Command history:"), column);
     layout->addWidget(historyCaption_);
     CommandHistoryBox = new QListWidget(column);
     // Rows of one height: adding a row does not measure every other row.
     CommandHistoryBox->setUniformItemSizes(true);
+    CommandHistoryBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
+    CommandHistoryBox->setMinimumHeight(Scaled(HistoryMinimumHeight));
     historyRowsTimer_ = new QTimer(this);
     historyRowsTimer_->setSingleShot(true);
     historyRowsTimer_->setInterval(HistoryRowsDelayMilliseconds);
@@ -213,7 +224,7 @@ QWidget* TForm2::CreateRightColumn() {
     CommandHistoryBox->setFocusPolicy(Qt::ClickFocus);
     CommandHistoryBox->setToolTip(tr("Command history: double-click a line to put it on the command line"));
     connect(CommandHistoryBox, &QListWidget::itemDoubleClicked, this, &TForm2::HistoryBoxDoubleClicked);
-    layout->addWidget(CommandHistoryBox, 1);
+    layout->addWidget(CommandHistoryBox, 2);
     return column;
 }
 
@@ -232,10 +243,11 @@ void TForm2::CreateStatusBar() {
 
 void TForm2::SizeToScreen() {
     const QRect screenArea = screen()->availableGeometry();
-    const QSize outer(std::max(screenArea.width() * ScreenPercent / 100, Scaled(MinimumWidth)),
-                      std::max(screenArea.height() * ScreenPercent / 100, Scaled(MinimumHeight)));
+    const QSize wanted(std::max(screenArea.width() * ScreenPercent / 100, Scaled(MinimumWidth)),
+                       std::max(screenArea.height() * ScreenPercent / 100, Scaled(MinimumHeight)));
+    // The least size gives way to a screen smaller than it.
     const QSize frame = OuterSizeOf(*this) - size();
-    resize(outer - frame);
+    resize(wanted.boundedTo(screenArea.size()) - frame);
     PlaceWindow(*this, CenteredOn(*this, screenArea));
 }
 

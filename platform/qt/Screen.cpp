@@ -72,4 +72,11 @@ void PlaceWindow(QWidget& window, QPoint outerTopLeft) {
     window.move(KeptOnScreen(QRect(outerTopLeft, OuterSizeOf(window))).topLeft());
 }
 
+QPixmap SharpPixmap(QSize size, qreal ratio) {
+    QPixmap pixmap((QSizeF(size) * ratio).toSize());
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);
+    return pixmap;
+}
+
 }  // namespace qora

@@ -7,6 +7,7 @@
 // ends inside the available area of the screen.
 #pragma once
 
+#include <QPixmap>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
@@ -41,5 +42,10 @@ QRect KeptOnScreen(const QRect& outer);
 
 // Moves a window to an outer top-left corner, kept on the screen.
 void PlaceWindow(QWidget& window, QPoint outerTopLeft);
+
+// A transparent pixmap of `size` layout pixels, made of `ratio` device pixels
+// to each (the devicePixelRatioF() of the widget that shows it): what is
+// drawn on it in layout pixels stays sharp on a screen that Qt scales.
+QPixmap SharpPixmap(QSize size, qreal ratio);
 
 }  // namespace qora

@@ -255,6 +255,21 @@ TEST_F(WordBuildingWindowTest, SolvingAllowedShowsSolveOnGreen) {
     WordBuildingSolvingAllowed = false;
 }
 
+// On a screen that Qt scales (here 1.5 and 2 device pixels to each) a face is
+// drawn at the screen's pixels, not magnified from fewer: it is smooth where a
+// magnified face would repeat its pixels in blocks.
+TEST_F(WordBuildingWindowTest, TileFacesAreDrawnAtTheScreensPixelRatio) {
+    const QSize size(40, 40);
+    const QImage plain = TileImageForLetter('A', size, 1).toImage();
+    for (const qreal ratio : {1.5, 2.0}) {
+        const QPixmap face = TileImageForLetter('A', size, ratio);
+        EXPECT_EQ(face.deviceIndependentSize().toSize(), size) << ratio;
+        const QImage sharp = face.toImage();
+        ASSERT_EQ(sharp.size(), (QSizeF(size) * ratio).toSize()) << ratio;
+        EXPECT_NE(sharp, plain.scaled(sharp.size())) << ratio;
+    }
+}
+
 // The window at each stage, in English and Spanish: nothing overlaps or is
 // cut off, and the grabs are kept to be looked at.
 TEST_F(WordBuildingWindowTest, WindowLayoutAtEachStage) {

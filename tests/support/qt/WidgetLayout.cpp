@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmap>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QStyle>
 #include <QStyleOptionFrame>
@@ -86,7 +87,11 @@ void CheckChildren(const QWidget& parent, std::vector<std::string>& faults) {
             if (child.geometry().intersects(children[j]->geometry()))
                 faults.push_back(Describe(child) + " overlaps " + Describe(*children[j]));
         CheckFit(child, faults);
-        if (!IsCompositeControl(child)) CheckChildren(child, faults);
+        // A scroll area of controls is checked by what it holds.
+        if (const auto* area = qobject_cast<const QScrollArea*>(&child); area && area->widget())
+            CheckChildren(*area->widget(), faults);
+        else if (!IsCompositeControl(child))
+            CheckChildren(child, faults);
     }
 }
 
