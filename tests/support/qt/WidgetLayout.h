@@ -13,7 +13,8 @@ namespace qora {
 
 // Visible controls that overlap a sibling, run past their parent, or are too
 // small for their text ("Label 'Word Length is': 80 wide, needs 95").
-// Controls made of parts (lists, edits, spin boxes) are checked as a whole.
+// Controls made of parts (lists, edits, spin boxes) are checked as a whole;
+// a scroll area of controls (a page that scrolls) by the controls it holds.
 std::vector<std::string> LayoutFaults(const QWidget& window);
 
 // Saves a grab of the widget as <name>-<dpi>dpi.png in the working folder and
