@@ -121,6 +121,51 @@ void ClearLexiconTable() {
     SecondaryLexiconIndex = -1;
 }
 
+// Counts the word beginnings of a graph whose nodes passed the linear checks,
+// depth first from the root list, each sibling list once. The beginnings
+// below a list are, for each of its nodes, the node's own and those below
+// its child list. A list met again while its own count is still open lies on
+// a loop. As no count exceeds the root list's, the walk stops at the first
+// one that passes the bound.
+bool CheckWordBeginnings(const LexiconNode* nodes, std::size_t nodeCount, std::string& reason) {
+    enum class Visit : std::uint8_t { New, Open, Counted };
+    std::vector<Visit> visit(nodeCount, Visit::New);      // by the index of a list's first node
+    std::vector<std::uint32_t> beginnings(nodeCount, 0);  // likewise; 0 below no child (index 0)
+    std::vector<std::uint32_t> pending{1};
+    while (!pending.empty()) {
+        const std::uint32_t first = pending.back();
+        if (visit[first] == Visit::New) {
+            visit[first] = Visit::Open;
+            for (std::uint32_t at = first;; ++at) {
+                const std::uint32_t child = NodeChild(nodes[at]);
+                if (child != 0 && visit[child] == Visit::Open) {
+                    reason = "Its word graph loops from node " + std::to_string(at) + " back to node " +
+                             std::to_string(child) + ", so its words would never end.";
+                    return false;
+                }
+                if (child != 0 && visit[child] == Visit::New) pending.push_back(child);
+                if (NodeIsLastSibling(nodes[at])) break;
+            }
+            continue;
+        }
+        pending.pop_back();
+        if (visit[first] == Visit::Counted) continue;  // counted through another entry
+        std::uint64_t count = 0;
+        for (std::uint32_t at = first;; ++at) {
+            count += 1 + beginnings[NodeChild(nodes[at])];
+            if (NodeIsLastSibling(nodes[at])) break;
+        }
+        if (count > MaxLexiconPrefixes) {
+            reason = "Its word graph spells more than " + std::to_string(MaxLexiconPrefixes) +
+                     " word beginnings, far more than any word list, and a search of it would not end.";
+            return false;
+        }
+        beginnings[first] = static_cast<std::uint32_t>(count);
+        visit[first] = Visit::Counted;
+    }
+    return true;
+}
+
 bool ValidRole(int index, bool noneAllowed) {
     return (noneAllowed && index == -1) || (index >= 0 && index < LexiconCount);
 }
@@ -198,7 +243,7 @@ bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Langu
         reason = "Its last sibling list runs off the end of the node array without a last-sibling mark.";
         return false;
     }
-    return true;
+    return CheckWordBeginnings(nodes, nodeCount, reason);
 }
 
 void ComputeShallowListStarts(LexiconRecord& lexicon) {

@@ -7,7 +7,9 @@
 // it is chosen, and that copy stays until the program ends. A file rewritten
 // or cut short afterwards (by a copy, an editor) cannot change or fault the
 // walks. Validation is one linear pass over the nodes, after which every walk
-// of the graph stays inside the array.
+// of the graph stays inside the array, and one walk of the graph that refuses
+// a loop or more word beginnings than MaxLexiconPrefixes, so every search
+// ends.
 #pragma once
 
 #include <array>
@@ -89,9 +91,18 @@ struct LexiconHeader {
 // failure `reason` says why the file is no lexicon file, as a sentence.
 bool ReadLexiconHeader(const unsigned char* bytes, std::size_t fileSize, LexiconHeader& header, std::string& reason);
 
+// The most word beginnings (paths from the root to a node) that a lexicon's
+// graph may spell. A search visits each beginning at most once for each
+// state of its constraint, so this bounds the time of every walk; genuine
+// word lists, even of millions of words, stay far below it, while a few
+// kilobytes of crafted graph can spell 26^32 words.
+constexpr std::uint64_t MaxLexiconPrefixes = std::uint64_t{1} << 28;
+
 // Checks the node array of a lexicon of `language`: child indices inside the
 // array, letters among the language's tiles in ascending order within each
-// sibling list, and a last-sibling mark on the final node. One pass.
+// sibling list, and a last-sibling mark on the final node (one pass); then
+// that the graph below the root has no loop and spells at most
+// MaxLexiconPrefixes word beginnings (one walk that counts each node once).
 bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Language language, std::string& reason);
 
 // Fills ShallowListStart of a record whose nodes have been validated.

@@ -145,6 +145,8 @@ TEST(LexiconValidation, RefusesEveryKindOfDamageNamingFileAndReason) {
         {"letter outside", [](auto& b) { b[NodeOffset(2)] = '['; }, "which is no English tile"},
         {"letter zero", [](auto& b) { b[NodeOffset(1)] = 0; }, "which is no English tile"},
         {"siblings out of order", [](auto& b) { b[NodeOffset(1)] = 'Z'; }, "not in ascending letter order"},
+        {"loop", [](auto& b) { PutU32(b, NodeOffset(3), MakeNode('T', true, false, 1)); },
+         "loops from node 3 back to node 1"},
     };
     for (const auto& damage : damages) {
         SCOPED_TRACE(damage.name);
@@ -155,6 +157,39 @@ TEST(LexiconValidation, RefusesEveryKindOfDamageNamingFileAndReason) {
         const std::string error = LoadError(folder);
         EXPECT_EQ(error.rfind("File BAD.QLX is not a lexicon file. ", 0), 0u) << error;
         EXPECT_NE(error.find(damage.reason), std::string::npos) << error;
+    }
+}
+
+// A graph of `levels` lists of all 26 letters, each letter leading to the
+// next list: 26^levels words in a few kilobytes.
+std::vector<unsigned char> EveryWordImage(int levels) {
+    auto image = TestLexiconImage({"AB"});
+    image.resize(NodeOffset(1 + 26 * static_cast<std::size_t>(levels)));
+    for (int level = 0; level < levels; ++level) {
+        const auto first = static_cast<std::uint32_t>(1 + 26 * level);
+        const bool last = level + 1 == levels;
+        for (std::uint32_t k = 0; k < 26; ++k)
+            PutU32(image, NodeOffset(first + k),
+                   MakeNode(static_cast<unsigned char>('A' + k), k == 25, last, last ? 0 : first + 26));
+    }
+    image[LexiconMaxLengthOffset] = static_cast<unsigned char>(levels);
+    return image;
+}
+
+TEST(LexiconValidation, RefusesAGraphOfTooManyWordBeginnings) {
+    // 26 + ... + 26^5 is about 12 million beginnings; with 26^6 they pass
+    // 2^28.
+    for (const int levels : {5, 6, 32}) {
+        SCOPED_TRACE(levels);
+        TestLexiconFolder folder;
+        folder.AddFile("ALL.QLX", EveryWordImage(levels));
+        const std::string error = LoadError(folder);
+        if (levels == 5)
+            EXPECT_EQ(error, "");
+        else
+            EXPECT_EQ(error,
+                      "File ALL.QLX is not a lexicon file. Its word graph spells more than 268435456 word "
+                      "beginnings, far more than any word list, and a search of it would not end.");
     }
 }
 
@@ -188,7 +223,8 @@ TEST(LexiconValidation, DamagedFilesThatPassCanBeWalkedSafely) {
         std::string reason;
         if (!ValidateLexiconNodes(record.Nodes, record.NodeCount, Language::English, reason)) continue;
         ++passed;
-        // Damage may link the graph into loops; a budget of matches bounds the walk.
+        // Loops are refused, but damage may still link the graph into many
+        // more words; a budget of matches keeps the walk short.
         LetterCounts none{};
         AnagramConstraint anything(none, 0, true, AnagramFit::AtMost, LatinTileCount);
         int budget = 20000;
