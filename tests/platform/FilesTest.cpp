@@ -108,7 +108,9 @@ TEST_F(FilesTest, ASymbolicLinkStaysALink) {
             std::filesystem::remove_all(folder_ / "mine");
             std::filesystem::create_directories(folder_ / "mine");
             std::filesystem::remove(shared);
-            if (targetExists) ASSERT_EQ(WriteWholeFile(shared.string(), "old\n"), "");
+            if (targetExists) {
+                ASSERT_EQ(WriteWholeFile(shared.string(), "old\n"), "");
+            }
             for (const auto& [link, named] : links) std::filesystem::create_symlink(named, folder_ / "mine" / link);
             const std::string trace = links.front().second + (targetExists ? " to a file" : " to nothing");
             EXPECT_EQ(WriteWholeFile(Path("mine/x.txt"), "new\n"), reason) << trace;
