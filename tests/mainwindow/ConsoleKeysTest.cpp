@@ -9,6 +9,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTextBlock>
+#include <atomic>
 
 #include "MainWindowFixture.h"
 #include "mainwindow/MainControls.h"
@@ -240,11 +241,15 @@ TEST_F(ConsoleKeysTest, TheCaretFollowsTheOutputToTheNewCommandLine) {
 }
 
 TEST_F(ConsoleKeysTest, WorkerOutputReachesTheWorkspaceThroughTheEventLoop) {
-    std::thread worker([] {
+    std::atomic<bool> ran{false};
+    std::thread worker([&] {
         WriteOutputLine("from the worker");
         SyncBridge().Run([] { ExecutorHandlers.ShowProgress("WORKING: 1000 items"); });
+        ran = true;
     });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return ShownLine(PromptRow + 1) == "from the worker"; }));
+    // The worker's call must run before the join, or the join would wait for
+    // a worker waiting for this thread.
+    EXPECT_TRUE(ProcessEventsUntil([&] { return ran && ShownLine(PromptRow + 1) == "from the worker"; }));
     worker.join();
     EXPECT_EQ(form->MessagePanel->text(), "WORKING: 1000 items");
     form->SetControlsEnabled(false);

@@ -91,7 +91,7 @@ protected:
                 static_cast<QoraDialog&>(modal).CloseWithResult(mrCancel);
         });
         trigger();
-        QTest::qWait(20);
+        Settle();
         return shown;
     }
 
@@ -121,7 +121,7 @@ TEST_F(OpenerTest, TheAdjudicationWindowIsCentredOnALargeMainWindowAndFillsTheSc
               KeptOnScreen(QRect(CenteredOn(*InfoDlg, form->frameGeometry()), outer.size())).topLeft());
 
     form->resize(Scaled(700), Scaled(500));
-    QTest::qWait(20);
+    Settle();
     EXPECT_EQ(Opened([&] { form->MenuHelpAdjudications->trigger(); }, &outer), InfoDlg.data());
     EXPECT_EQ(outer.size(), form->screen()->availableGeometry().size());
 }
@@ -346,7 +346,7 @@ TEST_F(OpenerTest, PrintingAsksForThePrinter) {
 TEST_F(OpenerTest, TheFilterEditorsOpenOnTheWorkspacesLeftEdgeBelowTheFilters) {
     FilterPage& filters = *form->Controls->FiltersTab;
     form->QueryOrPresentation->setCurrentWidget(&filters);
-    QTest::qWait(20);
+    Settle();
     const QPoint belowFilters(ScreenRectOf(*form->Workspace).left(),
                               ScreenRectOf(*filters.FilteringDefnValue).bottom() + 1);
     const std::pair<QToolButton*, QoraDialog*> openers[] = {

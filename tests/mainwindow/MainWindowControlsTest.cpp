@@ -70,7 +70,7 @@ TEST_F(MainWindowTest, LayoutOfEveryControlPage) {
     for (QTabWidget* pages : {form->QueryOrPresentation, form->Options}) {
         for (int page = 0; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
-            QTest::qWait(20);
+            Settle();
             const std::string name = pages->tabText(page).remove('&').toStdString();
             EXPECT_EQ(LayoutFaults(*form), std::vector<std::string>{}) << name;
             SaveWindowGrab(*form, QString("main-window-%1").arg(QString::fromStdString(name).replace(' ', '-')));

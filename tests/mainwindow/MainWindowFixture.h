@@ -32,6 +32,7 @@
 #include "processor/ReportError.h"
 #include "processor/Threads.h"
 #include "support/TestLexicon.h"
+#include "support/qt/EventWaits.h"
 #include "support/qt/WidgetLayout.h"
 
 namespace qora::test {
@@ -98,16 +99,20 @@ public:
         Settle();
     }
 
-    // Waits until the worker threads are done and lets their calls and the
-    // pending workspace lines through.
+    // Waits until the worker threads are done and lets their calls, the
+    // posted events (layouts among them) and the pending workspace lines
+    // through.
     void Settle() {
-        (void)QTest::qWaitFor(
-            [] { return !QueryThread().Busy() && !CommandFileThread().Busy() && !CommandFileRunning(); });
+        EXPECT_TRUE(ProcessEventsUntil([] {
+            return !QueryThread().Busy() && !CommandFileThread().Busy() && !CommandFileRunning();
+        })) << "the worker threads are still busy";
+        // Each round's events may queue calls that write lines, and the lines
+        // shown post events of their own (the scroll bar's among them).
         for (int i = 0; i < 5; ++i) {
-            QCoreApplication::processEvents();
             SyncBridge().RunPending();
+            Workspace().FlushPendingLines();
+            QCoreApplication::processEvents();
         }
-        Workspace().FlushPendingLines();
     }
 
     std::vector<std::string> Lines() const {

@@ -34,7 +34,7 @@ protected:
             dialog.CloseWithResult(mrOk);
         });
         trigger();
-        QTest::qWait(20);
+        Settle();
         return shown;
     }
     bool OpenThroughMenu() {
@@ -85,14 +85,14 @@ TEST_F(MainWindowTest, LayoutShowsEveryControlUncut) {
     Settle();
     // The status bar lays itself out again after the window has: wait for it.
     const auto laidOut = [&] { return LayoutFaults(*form).empty(); };
-    (void)QTest::qWaitFor(laidOut, 2000);
+    (void)ProcessEventsUntil(laidOut);
     EXPECT_EQ(LayoutFaults(*form), std::vector<std::string>{});
     EXPECT_GE(WorkspaceColumns, 60);
     SaveWindowGrab(*form, "main-window");
     // Without the left pages the workspace takes their room.
     const std::int32_t columns = WorkspaceColumns;
     form->MenuLeftTabs->trigger();
-    (void)QTest::qWaitFor([&] { return WorkspaceColumns > columns && laidOut(); }, 2000);
+    (void)ProcessEventsUntil([&] { return WorkspaceColumns > columns && laidOut(); });
     EXPECT_FALSE(form->QueryOrPresentation->isVisible());
     EXPECT_FALSE(form->Command->isVisible());
     EXPECT_GT(WorkspaceColumns, columns);
@@ -108,7 +108,6 @@ TEST_F(MainWindowTest, LayoutOfAFullWorkspaceWrapsNoLine) {
     for (int row = 0; row < 2 * WorkspaceRows; ++row) WriteOutputLine(fullWidth);
     WriteSeparatorAndPrompt();
     Settle();
-    QTest::qWait(20);
     EXPECT_TRUE(Workspace().verticalScrollBar()->isVisible());
     EXPECT_EQ(static_cast<int>(fullWidth.size()), WorkspaceColumns) << "the scroll bar changes no column count";
     const QTextBlock last = Workspace().document()->lastBlock();
@@ -123,7 +122,7 @@ TEST_F(MainWindowTest, LayoutOfTheChallengeWindowOverTheMainWindow) {
     std::vector<std::string> faults{"not opened"};
     QRect covered;
     WhenModalOpens([&](QWidget& modal) {
-        QTest::qWait(20);
+        Settle();
         faults = LayoutFaults(modal);
         covered = modal.frameGeometry();
         SaveWindowGrab(modal, "challenge-over-main-window");

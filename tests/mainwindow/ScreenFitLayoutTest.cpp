@@ -69,7 +69,7 @@ TEST_F(ScreenFitLayoutTest, EveryWindowFitsTheSmallScreensAndOpensOnThem) {
     // At its least size the main window still shows every control whole:
     // the pages scroll.
     form->resize(form->minimumSizeHint());
-    (void)QTest::qWaitFor([&] { return LayoutFaults(*form).empty(); }, 2000);
+    (void)ProcessEventsUntil([&] { return LayoutFaults(*form).empty(); });
     EXPECT_EQ(LayoutFaults(*form), std::vector<std::string>{});
     SaveWindowGrab(*form, "main-window-at-its-least");
 

@@ -44,7 +44,7 @@ TEST_F(StartupTest, RunsTheCommandFileInsteadOfTheWelcome) {
     WriteFile("start.cmd", "CAT/-?\n\nDOG/-?\n");
     WriteFile("TWLdefs.txt", "CAT a small animal\n");
     ASSERT_EQ(Start({"-x", "start.cmd"}), "");
-    EXPECT_TRUE(QTest::qWaitFor([] { return CommandHistory.size() == 2 && !CommandFileRunning(); }));
+    EXPECT_TRUE(ProcessEventsUntil([] { return CommandHistory.size() == 2 && !CommandFileRunning(); }));
     Settle();
     const std::vector<std::string> lines = Lines();
     EXPECT_FALSE(Contains(lines, WelcomeLines()[0]));

@@ -64,7 +64,10 @@ protected:
         closer.start(10);
         act();
         Settle();
-        QTest::qWait(20);
+        // The closer answers what the act left open.
+        (void)ProcessEventsUntil([] {
+            return QApplication::activeModalWidget() == nullptr && QApplication::activePopupWidget() == nullptr;
+        });
         closer.stop();
         closer.disconnect();
         for (QWidget* game : GameWindows()) {
