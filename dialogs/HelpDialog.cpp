@@ -8,6 +8,7 @@
 #include "dialogs/DialogParts.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/LocalPages.h"
+#include "platform/qt/MessageBoxes.h"
 #include "platform/qt/Screen.h"
 
 namespace qora {
@@ -53,13 +54,33 @@ void THelpDlg::QorasFirstClick() { OpenPageAndClose(*this, FirstStepsPage); }
 void THelpDlg::CommonQueriesClick() { OpenPageAndClose(*this, CommonQueriesPage); }
 
 void THelpDlg::WebVersionClick() {
-    OpenAddress(WebUserGuideAddress);
+    const PageOpening opening = OpenAddress(WebUserGuideAddress);
     CloseWithResult(mrOk);
+    ReportPageNotOpened(opening, WebUserGuideAddress);
 }
 
 void OpenPageAndClose(QoraDialog& form, std::string_view page) {
-    OpenLocalPage(page);
+    const PageOpening opening = OpenLocalPage(page);
     form.CloseWithResult(mrOk);
+    ReportPageNotOpened(opening, LocalPageFile(page));
+}
+
+// The page's file or address on a line of its own, where it can be read
+// whole.
+std::string PageNotOpenedText(PageOpening opening, std::string_view where) {
+    const std::string page = "The help page could not be opened:\n\n" + std::string(where) + "\n\n";
+    switch (opening) {
+        case PageOpening::Opened: return {};
+        case PageOpening::NoSuchFile: return page + "There is no such file.";
+        case PageOpening::NoHandler:
+            return page +
+                   "No program that shows it, such as a web browser, was found. Open it in a web browser yourself.";
+    }
+    return {};
+}
+
+void ReportPageNotOpened(PageOpening opening, std::string_view where) {
+    if (opening != PageOpening::Opened) ShowError(PageNotOpenedText(opening, where), "Help");
 }
 
 void ShowHelpWindow() {

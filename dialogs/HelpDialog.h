@@ -1,14 +1,17 @@
 // The help window: its buttons open the program's documentation pages (the
 // folder "doc" beside the program) or the web copy of the user guide with the
-// system's handler, and close the window whether or not the page opened.
+// system's handler, and close the window; a page that did not open is
+// reported with its file or address.
 // Every Help button of the dialogs and the Help menu show it through
 // ShowHelpWindow.
 #pragma once
 
 #include <QPointer>
+#include <string>
 #include <string_view>
 
 #include "platform/qt/Dialogs.h"
+#include "platform/qt/LocalPages.h"
 
 class QLabel;
 class QPushButton;
@@ -47,8 +50,15 @@ private:
 
 extern QPointer<THelpDlg> HelpDlg;
 
-// Opens a page beside the program, then closes `form` (whatever the page did).
+// Opens a page beside the program, then closes `form` (whatever the page
+// did) and reports a page that did not open.
 void OpenPageAndClose(QoraDialog& form, std::string_view page);
+
+// Why the page at `where` (its file or address) did not open; empty when it
+// did.
+std::string PageNotOpenedText(PageOpening opening, std::string_view where);
+// Tells the user, in an error box, when a page did not open.
+void ReportPageNotOpened(PageOpening opening, std::string_view where);
 
 // Shows the help window modally over the lower part of the main window (the
 // window holding the workspace): as wide as its central panel, with its

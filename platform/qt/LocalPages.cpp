@@ -4,7 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QUrl>
+#include <QFileInfo>
 
 namespace qora {
 
@@ -12,13 +12,18 @@ namespace {
 
 constexpr std::string_view FileScheme = "file:///";
 
-void OpenAddressText(const QString& address) {
-    if (address.startsWith(QLatin1String(FileScheme.data(), FileScheme.size()))) {
-        // The local file named, from the slash that begins its path.
-        QDesktopServices::openUrl(QUrl::fromLocalFile(address.mid(FileScheme.size() - 1)));
-    } else {
-        QDesktopServices::openUrl(QUrl(address));
-    }
+// A file address as the local file it names, from the slash that begins its
+// path; any other address as it is.
+QUrl UrlOf(const QString& address) {
+    if (address.startsWith(QLatin1String(FileScheme.data(), FileScheme.size())))
+        return QUrl::fromLocalFile(address.mid(FileScheme.size() - 1));
+    return QUrl(address);
+}
+
+// The program's path may hold characters the code page lacks: the address is
+// built in UTF-8, whose multi-byte characters hold no separator bytes.
+QUrl LocalPageUrl(std::string_view page) {
+    return UrlOf(QString::fromStdString(LocalPageAddress(QCoreApplication::applicationFilePath().toStdString(), page)));
 }
 
 }  // namespace
@@ -33,13 +38,17 @@ std::string LocalPageAddress(std::string_view programFile, std::string_view page
     return address;
 }
 
-void OpenAddress(std::string_view address) { OpenAddressText(FromCodePage(address)); }
-
-// The program's path may hold characters the code page lacks: the address is
-// built in UTF-8, whose multi-byte characters hold no separator bytes.
-void OpenLocalPage(std::string_view page) {
-    const std::string address = LocalPageAddress(QCoreApplication::applicationFilePath().toStdString(), page);
-    OpenAddressText(QString::fromStdString(address));
+PageOpening OpenWithSystem(const QUrl& url) {
+    if (url.isLocalFile() && !QFileInfo(url.toLocalFile()).isFile()) return PageOpening::NoSuchFile;
+    return QDesktopServices::openUrl(url) ? PageOpening::Opened : PageOpening::NoHandler;
 }
+
+std::function<PageOpening(const QUrl& url)> OpenUrl = OpenWithSystem;
+
+PageOpening OpenAddress(std::string_view address) { return OpenUrl(UrlOf(FromCodePage(address))); }
+
+std::string LocalPageFile(std::string_view page) { return ToCodePage(LocalPageUrl(page).toLocalFile()); }
+
+PageOpening OpenLocalPage(std::string_view page) { return OpenUrl(LocalPageUrl(page)); }
 
 }  // namespace qora

@@ -1,13 +1,13 @@
 // The help window and the tourney-adjudication window: their page buttons
-// ask the system to open the documentation pages beside the program and
-// close the window.
+// ask the system to open the documentation pages beside the program, close
+// the window, and tell the user of a page that did not open.
 #include "dialogs/HelpDialog.h"
 #include "dialogs/TourneyInfoDialog.h"
 
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QUrl>
@@ -17,20 +17,18 @@
 namespace qora {
 namespace {
 
-class AddressRecorder : public QObject {
-    Q_OBJECT
-
+// Takes the system's place: records each address and answers `outcome`.
+class AddressRecorder {
 public:
     AddressRecorder() {
-        for (const char* scheme : {"file", "https"}) QDesktopServices::setUrlHandler(scheme, this, "Open");
+        OpenUrl = [this](const QUrl& url) {
+            opened << url;
+            return outcome;
+        };
     }
-    ~AddressRecorder() override {
-        for (const char* scheme : {"file", "https"}) QDesktopServices::unsetUrlHandler(scheme);
-    }
+    ~AddressRecorder() { OpenUrl = OpenWithSystem; }
     QList<QUrl> opened;
-
-public slots:
-    void Open(const QUrl& url) { opened << url; }
+    PageOpening outcome = PageOpening::Opened;
 };
 
 QString BesideTheProgram(std::string_view page) {
@@ -66,6 +64,33 @@ TEST_F(HelpWindowTest, EachPageButtonOpensItsPageAndClosesTheWindow) {
     EXPECT_FALSE(help.isVisible());
 }
 
+// The window closes all the same, and an error box names the page's file
+// (or the web address) and why it did not open.
+TEST_F(HelpWindowTest, APageThatDidNotOpenIsReportedWithItsFileOrAddress) {
+    const std::pair<PageOpening, QString> reasons[] = {{PageOpening::NoSuchFile, "There is no such file."},
+                                                       {PageOpening::NoHandler, "such as a web browser"}};
+    const std::pair<QPushButton*, QString> buttons[] = {
+        {help.LocalVersion, BesideTheProgram(UserGuidePage)},
+        {info.LocalVersion, BesideTheProgram(TourneyAdjudicationsPage)},
+        {help.WebVersion, QString::fromLatin1(WebUserGuideAddress.data(), WebUserGuideAddress.size())}};
+    for (auto [outcome, reason] : reasons) {
+        recorder.outcome = outcome;
+        for (auto [button, where] : buttons) {
+            Open(*button->window());
+            QString message;
+            WhenModalOpens([&](QWidget& box) {
+                message = static_cast<QMessageBox&>(box).text();
+                box.close();
+            });
+            button->click();
+            EXPECT_TRUE(message.startsWith("The help page could not be opened:\n\n" + where + "\n\n"))
+                << message.toStdString();
+            EXPECT_TRUE(message.contains(reason)) << message.toStdString();
+            EXPECT_FALSE(button->window()->isVisible());
+        }
+    }
+}
+
 TEST_F(HelpWindowTest, CancelClosesWithoutOpeningAnything) {
     for (QPushButton* cancel : {help.Cancel, info.Cancel}) {
         Open(*cancel->window());
@@ -95,5 +120,3 @@ TEST_F(HelpWindowTest, LayoutOfBothWindows) {
 
 }  // namespace
 }  // namespace qora
-
-#include "HelpDialogTest.moc"

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -29,6 +30,10 @@ public slots:
     void Open(const QUrl& url) { opened << url; }
 };
 
+void WriteFile(const QString& path, const std::string& bytes) {
+    std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+}
+
 // Opening a page beside the program and a web address is checked through
 // the help window's buttons (HelpWindowTest).
 TEST(LocalPages, TheAddressIsTheProgramsFolderAndThePageAsWritten) {
@@ -41,17 +46,20 @@ TEST(LocalPages, TheAddressIsTheProgramsFolderAndThePageAsWritten) {
     for (auto [program, address] : cases) EXPECT_EQ(LocalPageAddress(program, "doc/qora_user_guide.html"), address);
 }
 
-TEST(LocalPages, AFileAddressReachesTheHandlerAsTheFileItNames) {
+// A file that does not exist is not handed over.
+TEST(LocalPages, AFileAddressReachesTheHandlerAsTheFileItNamesWhenItExists) {
+    QTemporaryDir folder;
+    const QString page = folder.filePath("club #1 50%/doc/qoras_first.html");
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(page).path()));
     UrlRecorder recorder;
     QDesktopServices::setUrlHandler("file", &recorder, "Open");
-    OpenAddress("file:///tmp/club #1 50%/doc/qoras_first.html");
+    EXPECT_EQ(OpenAddress("file://" + page.toStdString()), PageOpening::NoSuchFile);
+    EXPECT_TRUE(recorder.opened.isEmpty());
+    WriteFile(page, "<html></html>");
+    EXPECT_EQ(OpenAddress("file://" + page.toStdString()), PageOpening::Opened);
     QDesktopServices::unsetUrlHandler("file");
     ASSERT_EQ(recorder.opened.size(), 1);
-    EXPECT_EQ(recorder.opened[0].toLocalFile(), "/tmp/club #1 50%/doc/qoras_first.html");
-}
-
-void WriteFile(const QString& path, const std::string& bytes) {
-    std::ofstream(path.toStdString(), std::ios::binary) << bytes;
+    EXPECT_EQ(recorder.opened[0].toLocalFile(), page);
 }
 
 TEST(WavePlayer, OpensOnlyWaveFilesAndPlaysSilentlyWithoutSound) {
