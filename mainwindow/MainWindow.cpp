@@ -338,6 +338,7 @@ void TForm2::OpenDialog(const DialogOpener& opener, const DialogRequest& request
     if (opener.Place) PlaceWindow(*dialog, opener.Place(*dialog));
     if (opener.Prepare) opener.Prepare(request);
     dialog->ShowModal();
+    if (opener.Closed) opener.Closed();
 }
 
 QPoint TForm2::RightEdgeOneCaptionAbove(QWidget& dialog) {

@@ -57,6 +57,9 @@ struct DialogOpener {
     // The dialog when it depends on the moment of opening (the board size);
     // takes the place of Dialog.
     std::function<QoraDialog*()> DialogNow = nullptr;
+    // After the dialog closed: shows what it changed without typing (typed
+    // text is shown once the line is checked); may be empty.
+    std::function<void()> Closed = nullptr;
 };
 
 // The left page control shows its pages (the View menu's "Left Tabs").

@@ -61,6 +61,9 @@ void PlugOptionDialogs(TForm2& form) {
         if (CurrentBoardSize == SmallBoardSize) return BoardDlg;
         return SuperBoardDlg;
     };
+    // In the scoring modes without a square the dialog types nothing, but
+    // the square it chose is the one shown.
+    board.Closed = [&form] { form.Controls->BoardTab->ShowSettings(DisplayedSettings); };
     form.PlugDialog(ControlDialog::BoardPosition, {}, board);
 }
 

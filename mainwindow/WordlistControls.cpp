@@ -22,6 +22,7 @@ constexpr int WordlistsColumns = 12;
 WordlistsPage::WordlistsPage(ControlsHost& host, QWidget* parent) : QWidget(parent) {
     Wordlists = new CommitComboBox;
     LimitListWidth(*Wordlists, WordlistsColumns);
+    Wordlists->SetElideMode(Qt::ElideMiddle);  // the number and the item count stay in sight
     Wordlist = new QListWidget;
     Wordlist->setUniformItemSizes(true);
     LabelWordlist = new QPushButton("Label");
@@ -48,9 +49,7 @@ void WordlistsPage::RefreshLists() {
     const std::int32_t chosen = ChosenWordlist();
     std::vector<std::string> lines;
     const int line = ListWordlists(lines, false, chosen);
-    Wordlists->clear();
-    for (const std::string& text : lines) Wordlists->addItem(FromCodePage(text));
-    ShowChoice(*Wordlists, line < 0 ? 0 : line);
+    Wordlists->SetItems(lines, line < 0 ? 0 : line);
     ShowWords();
 }
 
@@ -65,7 +64,10 @@ std::int32_t WordlistsPage::SelectedItem() const {
     return row < 0 || !Wordlist->currentItem()->isSelected() ? 0 : row + 1;
 }
 
+// The box's hint holds the whole line of the wordlist chosen, which the box
+// may show cut.
 void WordlistsPage::ShowWords() {
+    Wordlists->setToolTip(Wordlists->currentText());
     QStringList words;
     if (const qora::Wordlist* list = FindWordlist(ChosenWordlist()); list != nullptr) {
         words.reserve(list->Count());

@@ -8,6 +8,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
+#include <QStyleOptionComboBox>
+#include <QStylePainter>
 
 namespace qora {
 
@@ -49,6 +51,22 @@ void CommitComboBox::hideEvent(QHideEvent* event) {
 void CommitComboBox::keyPressEvent(QKeyEvent* event) {
     if (KeyDown(KeyStrokeOf(*event))) return;
     QComboBox::keyPressEvent(event);
+}
+
+// As the box draws itself, with the text elided to the room it has.
+void CommitComboBox::paintEvent(QPaintEvent*) {
+    QStylePainter painter(this);
+    painter.setPen(palette().color(QPalette::Text));
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    painter.drawComplexControl(QStyle::CC_ComboBox, option);
+    if (currentIndex() < 0 && !placeholderText().isEmpty()) {
+        option.palette.setBrush(QPalette::ButtonText, option.palette.placeholderText());
+        option.currentText = placeholderText();
+    }
+    const QRect field = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+    option.currentText = fontMetrics().elidedText(option.currentText, elideMode_, field.width());
+    painter.drawControl(QStyle::CE_ComboBoxLabel, option);
 }
 
 bool CommitComboBox::eventFilter(QObject* watched, QEvent* event) {

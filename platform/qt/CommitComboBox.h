@@ -17,6 +17,9 @@
 // Enter and Exit do nothing while ProgramMovingFocus is set. Committing emits
 // committed(index), whose receivers store and apply the item, and then gives
 // the focus to the next control (when one is set and it can take the focus).
+//
+// An item longer than the box is shown cut with "..." (at its end unless
+// the list says otherwise); the dropped-down list shows it whole.
 #pragma once
 
 #include "platform/KeyCodes.h"
@@ -42,6 +45,9 @@ public:
     // default, so that a dialog can move the focus itself.
     void SetNextControl(QWidget* next) { nextControl_ = next; }
 
+    // Where an item too long for the box is cut (Qt::ElideRight by default).
+    void SetElideMode(Qt::TextElideMode mode) { elideMode_ = mode; }
+
     // Replaces the items with `items` (code-page text) and shows item `shown`
     // (-1: none) as the committed one; the popup is wide enough for the
     // longest item.
@@ -66,6 +72,7 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -84,6 +91,7 @@ private:
     bool focusInside_ = false;  // between Enter and Exit
     bool popupOpen_ = false;    // focus changes meanwhile are the popup's
     QWidget* nextControl_ = nullptr;
+    Qt::TextElideMode elideMode_ = Qt::ElideRight;
 };
 
 // Lists and boxes whose items may be long are laid out `columns` characters

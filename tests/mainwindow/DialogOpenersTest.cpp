@@ -314,6 +314,15 @@ TEST_F(OpenerTest, TheBoardSquareOpensTheDialogOfTheBoardInUseAtTheWorkspacesFoo
     const QPoint corner(ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).bottom() + 1);
     EXPECT_EQ(outer.topLeft(),
               KeptOnScreen(QRect(corner - QPoint(outer.width(), outer.height()), outer.size())).topLeft());
+    // In a scoring mode without a square nothing is typed, and the box
+    // shows the square chosen.
+    Opened([&] { board.BoardPosition->showPopup(); }, nullptr,
+           [](QWidget&) {
+               BoardDlg->Board->SelectCell(11, 14);
+               BoardDlg->OK->click();
+           });
+    EXPECT_EQ(CommandLine(), "");
+    EXPECT_EQ(board.BoardPosition->currentText().toStdString(), "12O");
     Perform("/@=21");
     EXPECT_EQ(Opened([&] { board.BoardPosition->showPopup(); }), SuperBoardDlg.data());
 }

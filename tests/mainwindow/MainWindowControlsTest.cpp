@@ -1,6 +1,7 @@
 // The controls in the real main window: they follow what is typed in the
 // workspace, type into its command line, follow performed commands, and every
 // page fits the window at 1280 x 800 (scaled).
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTabWidget>
@@ -39,13 +40,20 @@ TEST_F(MainWindowTest, ControlsFollowTheWorkspaceAndTypeIntoIt) {
     EXPECT_EQ(CommandLine(), "!");
 }
 
+// The lines of the wordlists box may be longer than the box: its list is
+// as wide as the longest, and its hint holds the line chosen whole.
 TEST_F(MainWindowTest, PerformedCommandsRefreshTheLists) {
     StartWithLexicon();
     const WordlistsPage& lists = *form->Controls->WordlistsTab;
     EXPECT_EQ(lists.Wordlists->count(), 1);
-    Perform("/3W");
+    Perform("/3W\"Twenty characters ok\"");
     EXPECT_EQ(lists.Wordlists->count(), 2);
     EXPECT_EQ(form->Controls->QueryTab->WordSource->count(), 3);
+    const QString longest = lists.Wordlists->itemText(1);
+    lists.Wordlists->showPopup();
+    EXPECT_GE(lists.Wordlists->view()->viewport()->width(), lists.Wordlists->fontMetrics().horizontalAdvance(longest));
+    lists.Wordlists->hidePopup();
+    EXPECT_EQ(lists.Wordlists->toolTip().toStdString(), lists.Wordlists->currentText().toStdString());
 }
 
 // While work runs the option pages other than the timer go off; the page
