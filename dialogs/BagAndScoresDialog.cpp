@@ -8,9 +8,9 @@
 #include "dialogs/SetDefinitionTexts.h"
 #include "platform/ProgramState.h"
 #include "platform/qt/Focus.h"
-#include "platform/qt/TileControls.h"
 #include "processor/CommandLine.h"
 #include "processor/Console.h"
+#include "widgets/TileControls.h"
 
 namespace qora {
 

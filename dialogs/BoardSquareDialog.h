@@ -10,10 +10,10 @@
 #include <QPointer>
 #include <string>
 
+#include "engine/BoardSquareTyping.h"
 #include "engine/QueryRecords.h"
-#include "platform/BoardSquareTyping.h"
 #include "platform/qt/Dialogs.h"
-#include "platform/qt/PremiumBoard.h"
+#include "widgets/PremiumBoard.h"
 
 class QGroupBox;
 class QLabel;

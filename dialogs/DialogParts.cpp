@@ -12,7 +12,7 @@
 #include "platform/qt/QuotedTextField.h"
 #include "platform/qt/SpinField.h"
 #include "platform/qt/Text.h"
-#include "platform/qt/TileControls.h"
+#include "widgets/TileControls.h"
 
 namespace qora {
 

@@ -14,7 +14,7 @@
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/NumberField.h"
 #include "platform/qt/Text.h"
-#include "platform/qt/TileControls.h"
+#include "widgets/TileControls.h"
 
 namespace qora {
 

@@ -21,8 +21,8 @@
 #include "platform/qt/RadioGroup.h"
 #include "platform/qt/SpinField.h"
 #include "platform/qt/Text.h"
-#include "platform/qt/TileControls.h"
 #include "processor/Console.h"
+#include "widgets/TileControls.h"
 
 namespace qora {
 

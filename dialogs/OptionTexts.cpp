@@ -4,7 +4,7 @@
 
 #include "engine/Board.h"
 #include "engine/CanonicalOrder.h"
-#include "platform/qt/TileKeys.h"
+#include "engine/TileKeys.h"
 #include "processor/Console.h"
 #include "processor/PageSettings.h"
 

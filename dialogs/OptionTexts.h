@@ -12,9 +12,9 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/BoardSquareTyping.h"
 #include "engine/QueryRecords.h"
 #include "engine/Tiles.h"
-#include "platform/BoardSquareTyping.h"
 #include "platform/KeyCodes.h"
 
 namespace qora {

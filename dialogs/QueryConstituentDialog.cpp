@@ -23,9 +23,9 @@
 #include "platform/qt/RadioGroup.h"
 #include "platform/qt/SpinField.h"
 #include "platform/qt/Text.h"
-#include "platform/qt/TileControls.h"
 #include "processor/CommandLine.h"
 #include "processor/Console.h"
+#include "widgets/TileControls.h"
 
 namespace qora {
 

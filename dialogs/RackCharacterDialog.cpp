@@ -10,9 +10,9 @@
 #include "platform/qt/Focus.h"
 #include "platform/qt/PageControl.h"
 #include "platform/qt/RadioGroup.h"
-#include "platform/qt/TileControls.h"
 #include "processor/CommandLine.h"
 #include "processor/Console.h"
+#include "widgets/TileControls.h"
 
 namespace qora {
 

@@ -11,8 +11,8 @@
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/Text.h"
-#include "platform/qt/TileControls.h"
 #include "processor/Settings.h"
+#include "widgets/TileControls.h"
 
 namespace qora {
 

@@ -8,6 +8,7 @@
 
 #include "engine/Listings.h"
 #include "engine/TextFiles.h"
+#include "engine/TileKeys.h"
 #include "games/GameWindows.h"
 #include "games/WordBuildingControls.h"
 #include "games/WordBuildingGameDialogs.h"
@@ -21,7 +22,6 @@
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/Screen.h"
 #include "platform/qt/Text.h"
-#include "platform/qt/TileKeys.h"
 #include "processor/Executor.h"
 #include "processor/IniFile.h"
 

@@ -7,8 +7,8 @@
 #include <QPlainTextEdit>
 #include <QToolButton>
 
-#include "platform/qt/TileControls.h"
 #include "support/qt/CommandDialogTest.h"
+#include "widgets/TileControls.h"
 
 namespace qora {
 namespace {

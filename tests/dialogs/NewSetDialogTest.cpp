@@ -14,9 +14,9 @@
 #include "platform/qt/PageControl.h"
 #include "platform/qt/RadioGroup.h"
 #include "platform/qt/SpinField.h"
-#include "platform/qt/TileControls.h"
 #include "support/qt/CommandDialogTest.h"
 #include "support/qt/WidgetInput.h"
+#include "widgets/TileControls.h"
 
 namespace qora {
 namespace {

@@ -18,10 +18,10 @@
 #include "platform/qt/RadioGroup.h"
 #include "platform/qt/SpinField.h"
 #include "platform/qt/Text.h"
-#include "platform/qt/TileControls.h"
 #include "processor/CommandLine.h"
 #include "support/qt/CommandDialogTest.h"
 #include "support/qt/WidgetInput.h"
+#include "widgets/TileControls.h"
 
 namespace qora {
 namespace {

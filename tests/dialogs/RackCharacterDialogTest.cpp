@@ -11,9 +11,9 @@
 #include "dialogs/QueryConstituentTexts.h"
 #include "platform/qt/PageControl.h"
 #include "platform/qt/RadioGroup.h"
-#include "platform/qt/TileControls.h"
 #include "processor/CommandLine.h"
 #include "support/qt/CommandDialogTest.h"
+#include "widgets/TileControls.h"
 
 namespace qora {
 namespace {

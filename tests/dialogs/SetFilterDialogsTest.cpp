@@ -10,9 +10,9 @@
 
 #include "dialogs/FilterText.h"
 #include "platform/qt/CommitComboBox.h"
-#include "platform/qt/TileControls.h"
 #include "support/qt/CommandDialogTest.h"
 #include "support/qt/WidgetInput.h"
+#include "widgets/TileControls.h"
 
 namespace qora {
 namespace {

@@ -62,10 +62,10 @@
 #include "platform/qt/RadioGroup.h"
 #include "platform/qt/Screen.h"
 #include "platform/qt/SpinField.h"
-#include "platform/qt/TileControls.h"
 #include "processor/Settings.h"
 #include "support/qt/ModalDriver.h"
 #include "support/qt/WidgetInput.h"
+#include "widgets/TileControls.h"
 
 namespace qora::test {
 namespace {

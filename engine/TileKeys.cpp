@@ -1,4 +1,4 @@
-#include "platform/qt/TileKeys.h"
+#include "engine/TileKeys.h"
 
 namespace qora {
 

@@ -1,4 +1,4 @@
-#include "platform/qt/PremiumBoard.h"
+#include "widgets/PremiumBoard.h"
 
 #include <QEvent>
 #include <QFont>

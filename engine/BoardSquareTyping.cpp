@@ -1,4 +1,4 @@
-#include "platform/BoardSquareTyping.h"
+#include "engine/BoardSquareTyping.h"
 
 namespace qora {
 

@@ -1,9 +1,9 @@
-#include "platform/qt/TileControls.h"
+#include "widgets/TileControls.h"
 
+#include "engine/TileKeys.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Keys.h"
 #include "platform/qt/Text.h"
-#include "platform/qt/TileKeys.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

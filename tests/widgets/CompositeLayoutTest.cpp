@@ -2,8 +2,8 @@
 #include "platform/qt/Dialogs.h"
 #include "platform/qt/NumberField.h"
 #include "platform/qt/SpinField.h"
-#include "platform/qt/TileControls.h"
 #include "support/qt/WidgetLayout.h"
+#include "widgets/TileControls.h"
 
 #include <gtest/gtest.h>
 #include <QGridLayout>
