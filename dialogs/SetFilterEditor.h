@@ -1,7 +1,7 @@
 // The form that the set-filter editors share (front and back hooks, blanks):
 // a key-taking memo, the datum label, the relation list of six set relations,
 // one check box per tile of the primary lexicon's language in two rows of
-// fourteen (platform/qt/TileControls), and Clear All, Set All, OK, Cancel and
+// fourteen (widgets/TileControls), and Clear All, Set All, OK, Cancel and
 // Help.
 //
 // Each showing starts from the filter of DisplayedSettings: a box is checked
