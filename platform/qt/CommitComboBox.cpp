@@ -7,7 +7,6 @@
 #include <QAbstractItemView>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
@@ -140,7 +139,6 @@ void CommitComboBox::SetItems(const std::vector<std::string>& items, int shown) 
     for (const std::string& item : items) addItem(FromCodePage(item));
     setCurrentIndex(shown < count() ? shown : -1);
     committedIndex_ = currentIndex();
-    view()->setMinimumWidth(view()->sizeHintForColumn(0) + view()->verticalScrollBar()->sizeHint().width());
 }
 
 void CommitComboBox::CommitShown() {

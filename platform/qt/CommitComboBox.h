@@ -49,8 +49,8 @@ public:
     void SetElideMode(Qt::TextElideMode mode) { elideMode_ = mode; }
 
     // Replaces the items with `items` (code-page text) and shows item `shown`
-    // (-1: none) as the committed one; the popup is wide enough for the
-    // longest item.
+    // (-1: none) as the committed one. The popup widens itself to the longest
+    // item.
     void SetItems(const std::vector<std::string>& items, int shown);
 
     // Commits the item shown when it differs from the committed one. An OK

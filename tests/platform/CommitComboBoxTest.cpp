@@ -136,5 +136,13 @@ TEST_F(ListWindow, KeyDownIsReportedBeforeTheListMoves) {
     EXPECT_EQ(box->currentIndex(), 5);
 }
 
+TEST_F(ListWindow, TheDroppedListShowsALongItemWhole) {
+    const std::string longItem = "a wordlist label and a line far longer than the list's box";
+    box->SetItems({"short", longItem}, 0);
+    box->showPopup();
+    EXPECT_GE(box->view()->width(), box->view()->fontMetrics().horizontalAdvance(QString::fromStdString(longItem)));
+    box->hidePopup();
+}
+
 }  // namespace
 }  // namespace qora
