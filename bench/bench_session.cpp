@@ -5,7 +5,7 @@
 // length of the session: compare N = 500, 2,000 and 8,000.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -107,14 +107,3 @@ BENCHMARK(CommandFileOfAnagramQueries)
     ->Iterations(1);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    StopProcessorThreads();
-    DestroyForms();
-    return 0;
-}

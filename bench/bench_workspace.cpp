@@ -4,7 +4,7 @@
 // long history.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QTest>
 #include <cstdio>
 #include <string>
@@ -93,13 +93,3 @@ void RecheckWhileTypingUnder100000Lines(benchmark::State& state) {
 BENCHMARK(RecheckWhileTypingUnder100000Lines)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    StopProcessorThreads();
-    return 0;
-}
