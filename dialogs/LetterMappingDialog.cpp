@@ -21,7 +21,7 @@
 namespace qora {
 
 QPointer<TMappingDlg> MappingDlg;
-std::string MappingWork;
+std::string MappingWork;  // no-reset: the dialog's copy, taken from LetterMapping at each showing
 
 namespace {
 

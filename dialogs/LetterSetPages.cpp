@@ -25,7 +25,7 @@ constexpr int ValueDigits = 5;
 constexpr int TileCountMaximum = 99;
 
 std::vector<BuiltInSetPage*>& BuiltInPages() {
-    static std::vector<BuiltInSetPage*> pages;
+    static std::vector<BuiltInSetPage*> pages;  // no-reset: the pages that exist, each removes itself
     return pages;
 }
 

@@ -16,6 +16,7 @@
 #include "dialogs/RecordingPeriodsDialog.h"
 #include "engine/Lexicons.h"
 #include "engine/Listings.h"
+#include "platform/ProgramState.h"
 #include "platform/qt/FileDialogs.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/Text.h"
@@ -28,7 +29,10 @@ QPointer<TNewIniFileDlg> NewIniFileDlg;
 
 namespace {
 
+// Whether the file is written with the current page settings: the dialog's
+// choice, which a page setup that changes them also makes.
 bool printerPageUpdates = false;
+const ProgramStateReset registerResetPrinterPageUpdates([] { printerPageUpdates = false; });
 
 // The values the dialog edits, as the program holds them.
 struct EditedValues {

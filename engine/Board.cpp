@@ -6,6 +6,7 @@
 #include "engine/Listings.h"
 #include "engine/QueryRecords.h"
 #include "engine/WordTests.h"
+#include "platform/ProgramState.h"
 
 namespace qora {
 
@@ -104,6 +105,10 @@ BoardMap InitialBoardLayout() {
 
 BoardMap BoardLayout = InitialBoardLayout();
 int BoardLayoutSize = SmallBoardSize;
+const ProgramStateReset registerResetBoardLayout([] {
+    BoardLayout = InitialBoardLayout();
+    BoardLayoutSize = SmallBoardSize;
+});
 
 void SetUpBoardLayout(int size) {
     size = NormalBoardSize(size);

@@ -421,7 +421,6 @@ void ResetLexicons() {
     SecondaryLexiconSpanish = 0;
     statusHooks.clear();
     languageChosen = false;
-    SetLanguageTables(Language::English);
 }
 const ProgramStateReset registerResetLexicons(ResetLexicons);
 

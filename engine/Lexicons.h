@@ -150,7 +150,8 @@ void AddLexiconStatusHook(LexiconStatusHook hook);
 // ChallengeLexiconSpanish and SecondaryLexiconSpanish, then calls the hooks.
 void ShowLexiconStatus();
 
-// Back to the state before start-up: no lexicons, no hooks, English tables.
+// Back to the state before start-up: no lexicons, no hooks, no language
+// chosen (the tile tables go back to English with their own unit's reset).
 // Frees every lexicon, so no search may be running (tests only).
 void ResetLexicons();
 

@@ -142,6 +142,7 @@ std::optional<std::vector<std::int32_t>> SlatePresentationOrder() {
 
 void ResetPresentationOrder() {
     KeptOrder.clear();
+    KeptFingerprint = 0;
     OrderKept = false;
 }
 const ProgramStateReset registerResetPresentationOrder(ResetPresentationOrder);

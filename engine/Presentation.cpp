@@ -11,10 +11,12 @@
 #include "engine/Ordering.h"
 #include "engine/WordTests.h"
 #include "engine/Wordlists.h"
+#include "platform/ProgramState.h"
 
 namespace qora {
 
 std::int32_t ItemsToShow = -1;
+const ProgramStateReset registerResetItemsToShow([] { ItemsToShow = -1; });
 
 namespace {
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/ProgramState.h"
+
 namespace qora {
 
 namespace {
@@ -108,6 +110,7 @@ void SetLanguageTables(Language language) {
     }
     RecomputeTileMaxima();
 }
+const ProgramStateReset registerResetLanguageTables([] { SetLanguageTables(Language::English); });
 
 int TileCodeOfChar(unsigned char c, unsigned char next, bool& tookTwo) {
     tookTwo = false;

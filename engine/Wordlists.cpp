@@ -372,6 +372,7 @@ void ResetWordlists() {
     FlashcardWordlistNumber = 0;
     FlashcardIndex = -1;
     LastUsedWordlist = -1;
+    WordlistProgressHook = nullptr;
 }
 const ProgramStateReset registerResetWordlists(ResetWordlists);
 

@@ -17,7 +17,7 @@
 
 namespace qora {
 
-TChallengeDlg* ChallengeDlg = nullptr;
+TChallengeDlg* ChallengeDlg = nullptr;  // no-reset: the window, made once and kept
 
 namespace {
 

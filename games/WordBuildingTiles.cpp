@@ -58,6 +58,7 @@ QPixmap TileImageForLetter(unsigned char tile, QSize size, qreal ratio) {
     const int number = tile - TileBase;
     const int value = TileScores[static_cast<std::size_t>(number - 1)];
     // Faces are drawn once for each tile, value, size and ratio.
+    // no-reset: a cache drawn from the key alone
     static std::map<std::tuple<std::string, int, int, int, qreal>, QPixmap> faces;
     const std::string letter = TileCaption(number);
     const auto key = std::make_tuple(letter, value, size.width(), size.height(), ratio);

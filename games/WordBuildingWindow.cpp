@@ -27,7 +27,7 @@
 
 namespace qora {
 
-TWordsmithDlg* WordsmithDlg = nullptr;
+TWordsmithDlg* WordsmithDlg = nullptr;  // no-reset: the window, made once and kept
 
 namespace {
 

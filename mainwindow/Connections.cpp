@@ -41,12 +41,14 @@ struct ImpliedSettings {
     Settings Shown;
     LetterCounts TileScores;
 };
+// no-reset: a channel to the window, it keeps no value
 LatestValuePoster<ImpliedSettings> impliedSettings(SyncBridge(), [](const ImpliedSettings& implied) {
     if (Form2 != nullptr) Form2->Controls->ShowSettings(implied.Shown, implied.TileScores);
 });
 
 // Messages of the command language: the status bar for checks, the workspace
 // for performed lines.
+// no-reset: holds no data, it writes reports to the status bar
 ConsoleErrorSink reportSink([](const std::string& text) {
     InWindow([&](TForm2& form) { form.ShowStatusMessage(text); });
 });

@@ -47,7 +47,7 @@
 
 namespace qora {
 
-TForm2* Form2 = nullptr;
+TForm2* Form2 = nullptr;  // no-reset: the main window
 bool ShowLeftTabs = true;
 bool QueryOrPresentationPageShown = true;
 std::int32_t RevertCountdown = 0;
@@ -545,6 +545,7 @@ void TForm2::ShowFatalError(const std::string& reason) {
     RevertTimer->stop();
 }
 
+// no-reset: how the program ends, which tests replace
 std::function<void(int status)> TForm2::QuitApplication = [](int status) { QCoreApplication::exit(status); };
 
 void TForm2::ExitProgram(int status) {

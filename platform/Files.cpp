@@ -150,7 +150,7 @@ std::string ReplaceRefusal(const std::string& target, const struct stat& info) {
 // writer uses, whatever the length of the target's name (which may already
 // be as long as a name can be): its descriptor, or -1 with errno set.
 int MakeTemporaryBeside(const std::string& target, std::string& temporary) {
-    static std::atomic<unsigned> counter{0};
+    static std::atomic<unsigned> counter{0};  // no-reset: names must stay unique for the whole run
     const std::string folder = target.substr(0, target.find_last_of('/') + 1);
     for (int tries = 0; tries < 100; ++tries) {
         temporary = folder + ".qora-" + std::to_string(::getpid()) + "-" + std::to_string(++counter) + ".tmp";

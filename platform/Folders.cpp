@@ -4,7 +4,7 @@
 
 namespace qora {
 
-std::string HomeDirectory;
+std::string HomeDirectory;  // no-reset: read from the environment at start-up
 
 namespace {
 

@@ -9,7 +9,7 @@ namespace {
 
 std::vector<std::pair<ResetStage, void (*)()>>& Resets() {
     // Made on first use: the units register while static objects are made.
-    static std::vector<std::pair<ResetStage, void (*)()>> resets;
+    static std::vector<std::pair<ResetStage, void (*)()>> resets;  // no-reset: the resets themselves
     return resets;
 }
 

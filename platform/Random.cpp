@@ -21,7 +21,7 @@ struct ThreadRandom {
     std::uint32_t state = InitialSeed();
 };
 
-thread_local ThreadRandom threadRandom;
+thread_local ThreadRandom threadRandom;  // no-reset: each thread's own, seeded as it starts
 
 }  // namespace
 

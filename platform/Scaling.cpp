@@ -4,7 +4,7 @@
 
 namespace qora {
 
-int ScreenDpi = 96;
+int ScreenDpi = 96;  // no-reset: the screen's, not the program's
 
 int MulDiv(int number, int numerator, int denominator) {
     if (denominator == 0) return -1;

@@ -23,11 +23,12 @@ namespace execution {
 
 namespace {
 
-thread_local ProgressReport* currentReport = nullptr;
+thread_local ProgressReport* currentReport = nullptr;  // no-reset: set only while a report is made
 
 // Status texts go to the window without waiting; of texts on their way only
 // the latest is shown.
 void ShowStatusText(const std::string& text) {
+    // no-reset: a channel to the window, it keeps no value
     static LatestValuePoster<std::string> statusTexts(SyncBridge(), [](const std::string& latest) {
         if (ExecutorHandlers.ShowProgress) ExecutorHandlers.ShowProgress(latest);
     });
@@ -111,7 +112,7 @@ using namespace execution;
 namespace {
 
 // Which thread performs a line: the command-file runner marks its own.
-thread_local CommandSource performingSource = CommandSource::Typed;
+thread_local CommandSource performingSource = CommandSource::Typed;  // no-reset: each thread's own
 
 bool ExecuteAction(const CommandAction& action, CommandSource source) {
     switch (action.Kind) {
@@ -275,8 +276,6 @@ void ResetExecutor() {
     ExecutorHandlers = {};
     GridGameFromCommand = false;
     SearchProgressPace = {};
-    ForgetSlateRequests();
-    WordlistProgressHook = nullptr;
 }
 const ProgramStateReset registerResetExecutor(ResetExecutor);
 

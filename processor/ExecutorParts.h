@@ -128,6 +128,5 @@ bool CheckSlateRequest(const ParsedCommand& command);
 void RequestSlateWork(const ParsedCommand& command);
 // The query thread's work: runs every queued request; false when one failed.
 bool RunSlateRequests();
-void ForgetSlateRequests();
 
 }  // namespace qora::execution

@@ -21,8 +21,9 @@ namespace qora {
 
 namespace {
 
-ConsoleErrorSink consoleSink;
+ConsoleErrorSink consoleSink;  // no-reset: holds no data, it writes reports to the console
 std::atomic<int> exitStatus{-1};
+const ProgramStateReset registerResetExitStatus([] { exitStatus = -1; });
 
 bool ChooseStartupLexicons(std::string& error) {
     return ChooseLexicons(PrimaryLexicon, SecondaryLexiconIndex, ChallengeLexicon, error);
@@ -32,7 +33,6 @@ bool ChooseStartupLexicons(std::string& error) {
 
 std::string StartHeadless(const HeadlessStartup& startup) {
     ResetProgramState();
-    exitStatus = -1;
     std::string error;
     if (!FindLexiconFiles(startup.LexiconFolder, error)) return error;
     error = ReadIniFile(startup.IniFile);
@@ -80,9 +80,6 @@ std::vector<std::string> HeadlessWorkspace() {
 
 int HeadlessExitStatus() { return exitStatus; }
 
-void StopHeadless() {
-    ResetProgramState();
-    exitStatus = -1;
-}
+void StopHeadless() { ResetProgramState(); }
 
 }  // namespace qora

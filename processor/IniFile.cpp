@@ -592,8 +592,6 @@ void ResetIniFile() {
     RevertTimerOn = false;
     RevertSeconds = DefaultRevertSeconds;
     filesMovedAside.clear();
-    ResetFunctionKeys();
-    ResetPageSettings();
 }
 const ProgramStateReset registerResetIniFile(ResetIniFile);
 

@@ -84,7 +84,9 @@ bool ParseFontSize(std::string_view text, int& size);
 bool IsWritableIniValue(std::string_view value);
 bool IsWritableFunctionKeyMacro(std::string_view macro);
 
-// The values of a program without an initialization file (tests).
+// The file's own values (names, fonts, the revert timer) as in a program
+// without an initialization file; the function keys and the page settings
+// that it also holds are reset by their own units.
 void ResetIniFile();
 
 }  // namespace qora

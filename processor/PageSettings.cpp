@@ -41,6 +41,7 @@ void ResetPageSettings() {
     CurrentPageSettings = PageSettings();
     IniPageSettings = PageSettings();
 }
+const ProgramStateReset registerResetPageSettings(ResetPageSettings);
 
 void ResetPrintChoices() {
     PrintTitle = "QORA Output";

@@ -16,6 +16,7 @@
 #include "engine/QueryEvaluation.h"
 #include "engine/RandomRacks.h"
 #include "engine/Wordlists.h"
+#include "platform/ProgramState.h"
 #include "processor/CommandFiles.h"
 #include "processor/Console.h"
 #include "processor/ExecutorParts.h"
@@ -211,9 +212,9 @@ bool RunSlateRequests() {
     return succeeded;
 }
 
-void ForgetSlateRequests() {
+const ProgramStateReset registerForgetSlateRequests([] {
     std::lock_guard lock(requestsLock);
     requests.clear();
-}
+});
 
 }  // namespace qora::execution

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  g++ cmake ninja-build ccache pkg-config clang-format
+  g++ cmake ninja-build ccache pkg-config clang-format python3
   qt6-base-dev qt6-multimedia-dev libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   wamerican-large wfrench wspanish

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test (widget tests run offscreen); fails
-# when a C++ file is not formatted.
+# Builds everything and runs every test (widget tests run offscreen, and
+# scripts/check-resets.py finds globals without a reset); fails when a C++
+# file is not formatted.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/build.sh"

@@ -4,7 +4,7 @@
 
 namespace qora {
 
-std::uint8_t ProgramMovingFocus = 0;
+std::uint8_t ProgramMovingFocus = 0;  // no-reset: set only while a ProgramFocusMove lasts
 
 ProgramFocusMove::ProgramFocusMove() : saved_(ProgramMovingFocus) { ProgramMovingFocus = 1; }
 
@@ -15,7 +15,7 @@ void MoveFocus(QWidget& target) {
     target.setFocus(Qt::OtherFocusReason);
 }
 
-QWidget* WorkspaceEdit = nullptr;
+QWidget* WorkspaceEdit = nullptr;  // no-reset: the main window's workspace control
 
 void FocusWorkspace() {
     if (WorkspaceEdit != nullptr) MoveFocus(*WorkspaceEdit);

@@ -43,7 +43,7 @@ PageOpening OpenWithSystem(const QUrl& url) {
     return QDesktopServices::openUrl(url) ? PageOpening::Opened : PageOpening::NoHandler;
 }
 
-std::function<PageOpening(const QUrl& url)> OpenUrl = OpenWithSystem;
+std::function<PageOpening(const QUrl& url)> OpenUrl = OpenWithSystem;  // no-reset: how pages open, which tests replace
 
 PageOpening OpenAddress(std::string_view address) { return OpenUrl(UrlOf(FromCodePage(address))); }
 

@@ -223,6 +223,7 @@ TEST_F(IniFileTest, TheWriterWritesWhatTheReaderReadsBack) {
 
     const auto keys = FunctionKeys;
     ResetIniFile();
+    ResetFunctionKeys();
     ResetRecording();
     PrimaryLexicon = ChallengeLexicon = 0;
     ASSERT_EQ(ReadIniFile("round.ini"), "");

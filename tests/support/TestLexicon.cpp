@@ -10,8 +10,18 @@
 
 namespace qora {
 
-TestLexiconFolder::TestLexiconFolder() {
+namespace {
+
+// No lexicon and the English tiles, as before the first lexicon was loaded.
+void ForgetLexicons() {
     ResetLexicons();
+    SetLanguageTables(Language::English);
+}
+
+}  // namespace
+
+TestLexiconFolder::TestLexiconFolder() {
+    ForgetLexicons();
     const std::filesystem::path base = std::filesystem::temp_directory_path() / "qora-lexicons-XXXXXX";
     std::string pattern = base.string();
     if (::mkdtemp(pattern.data()) == nullptr) ADD_FAILURE() << "cannot make a temporary folder " << pattern;
@@ -19,7 +29,7 @@ TestLexiconFolder::TestLexiconFolder() {
 }
 
 TestLexiconFolder::~TestLexiconFolder() {
-    ResetLexicons();
+    ForgetLexicons();
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
 }
