@@ -13,7 +13,7 @@ namespace qora::execution {
 
 namespace {
 
-// "QUIXOTIC is a word in TWL06 (the primary lexicon)", or "is NOT a word"; a
+// "QUIXOTIC is a word in QORA24 (the primary lexicon)", or "is NOT a word"; a
 // lexicon that fails its check when first asked about gives that error.
 bool AnswerForLexicon(const std::string& word, int index, std::string_view role) {
     std::string error;

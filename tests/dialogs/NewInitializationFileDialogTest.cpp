@@ -28,7 +28,7 @@ protected:
     void SetUp() override {
         SmallDialogTest::SetUp();
         ResetProgramState();
-        for (const char* name : {"TWL06", "SOWPODS"}) {
+        for (const char* name : {"QORA24", "WORLDWIDE"}) {
             LexiconTable.emplace_back();
             LexiconTable.back().ShortName = name;
         }
@@ -78,7 +78,7 @@ TEST_F(NewIniFileDialogTest, ShowsWhatWillBeWritten) {
     EXPECT_EQ(Lines(*dialog.RecordingPeriodsList), QStringList({"ALL FRIDAY 19,10", "ALWAYS"}));
     EXPECT_EQ(Lines(*dialog.FunctionKeysList), QStringList({"F2 R! \"/L2 \""}));
     EXPECT_EQ(dialog.OtherSections->text(),
-              "Lexicons: primary SOWPODS, secondary (none), challenge SOWPODS.\n"
+              "Lexicons: primary WORLDWIDE, secondary (none), challenge WORLDWIDE.\n"
               "Revert to challenge: after 45 idle seconds.\n"
               "Printer font: Courier, 10 points. Workspace font: the program's own.");
     EXPECT_TRUE(dialog.LeaveAsIs->isChecked());

@@ -46,14 +46,14 @@ TEST(WordlistTexts, PresenceQuestions) {
         const char* text;
     };
     const Case cases[] = {
-        {{PresencePlace::InLexicon, "TWL", 7}, true, "/-?"},
+        {{PresencePlace::InLexicon, "CLUB", 7}, true, "/-?"},
         {{PresencePlace::OnSlate, std::nullopt, std::nullopt}, true, "/?"},
-        {{PresencePlace::InNamedLexicon, "SOWPODS", 7}, true, "/-\"SOWPODS\"?"},
+        {{PresencePlace::InNamedLexicon, "WORLDWIDE", 7}, true, "/-\"WORLDWIDE\"?"},
         {{PresencePlace::InNamedLexicon, "A\"B", 7}, false, ""},
         {{PresencePlace::InNamedLexicon, std::nullopt, 7}, false, ""},
-        {{PresencePlace::InWordlist, "TWL", 7}, true, "/7?"},
-        {{PresencePlace::InWordlist, "TWL", 0}, true, "/0?"},
-        {{PresencePlace::InWordlist, "TWL", std::nullopt}, false, ""},
+        {{PresencePlace::InWordlist, "CLUB", 7}, true, "/7?"},
+        {{PresencePlace::InWordlist, "CLUB", 0}, true, "/0?"},
+        {{PresencePlace::InWordlist, "CLUB", std::nullopt}, false, ""},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PresenceComposable(c.choice), c.composable) << c.text;

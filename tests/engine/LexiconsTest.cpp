@@ -81,8 +81,8 @@ TEST(LexiconDiscovery, ReadsHeaderFieldsAndNamesEmptyNamesAfterTheFile) {
     TestLexiconFolder folder;
     LexiconBuildOptions options;
     options.edition = 7;
-    options.shortName = "CSW";
-    options.longName = "Collins-like test list";
+    options.shortName = "WORLD";
+    options.longName = "World-wide test list";
     options.longWordLimit = 9;
     folder.Add("A.QLX", SmallEnglish, Language::French, options);
     auto unnamed = TestLexiconImage(SmallEnglish, Language::Spanish);
@@ -95,8 +95,8 @@ TEST(LexiconDiscovery, ReadsHeaderFieldsAndNamesEmptyNamesAfterTheFile) {
     EXPECT_EQ(named.LexiconLanguage, Language::French);
     EXPECT_EQ(named.MaxWordLength, 4);
     EXPECT_EQ(named.LongWordLimit, 9);
-    EXPECT_EQ(named.ShortName, "CSW");
-    EXPECT_EQ(named.LongName, "Collins-like test list");
+    EXPECT_EQ(named.ShortName, "WORLD");
+    EXPECT_EQ(named.LongName, "World-wide test list");
     const LexiconRecord& fromFile = LexiconTable[1];
     EXPECT_EQ(fromFile.LexiconLanguage, Language::Spanish);
     EXPECT_EQ(fromFile.ShortName, "A_VERY_LONG_FIL");

@@ -226,7 +226,7 @@ TEST_F(ChallengeWindowLayoutTest, LockedWithTheLongestShortName) {
     LexiconTable[0].ShortName = "FIFTEEN-LETTERS";
     ChallengeByCommand = 12;
     TChallengeDlg dialog(host, [](int, bool, std::string_view) { return false; });
-    Judge(dialog, "zyzzyva");
+    Judge(dialog, "quixotic");
     EXPECT_EQ(dialog.size(), QSize(Scaled(788), Scaled(498)));
     dialog.LayOut(QSize(Scaled(1920), Scaled(1080)));
     ExpectNoLayoutFaults(dialog);  // the padlock included

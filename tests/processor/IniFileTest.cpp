@@ -27,7 +27,7 @@ protected:
         std::filesystem::current_path(Folder());
         RecordingClock = FixedClock;
         fixedNow = test::LocalTime(2024, 3, 4, 10);
-        for (const char* name : {"TWL06", "SOWPODS", "FISE"}) {
+        for (const char* name : {"QORA24", "WORLDWIDE", "HISPANO"}) {
             LexiconTable.emplace_back();
             LexiconTable.back().ShortName = name;
         }
@@ -59,7 +59,7 @@ TEST_F(IniFileTest, WithoutAnyFileTheBuiltInValuesHold) {
               "[RECORDING FILENAME PREFIX]\ncw\n"
               "[RECORDING PERIODS]\n"
               "[PRINTER PAGE SETTINGS]\n 120 120 120 8 0 40\n"
-              "[LEXICONS]\nPRIMARY TWL06\nSECONDARY NONE\nCHALLENGE TWL06\n"
+              "[LEXICONS]\nPRIMARY QORA24\nSECONDARY NONE\nCHALLENGE QORA24\n"
               "[FUNCTION KEYS]\n"
               "[REVERT TO CHALLENGE]\nOFF\n");
 }
@@ -68,7 +68,7 @@ TEST_F(IniFileTest, ReadsEverySection) {
     WriteFile("qora.ini",
               "; the club's settings\r\n"
               "[DEFINITIONS]\r\n"
-              "  defs/collins.txt  \r\n"
+              "  defs/worldwide.txt  \r\n"
               "\r\n"
               "[RECORDING FILENAME PREFIX]\r\n"
               "records/cw\r\n"
@@ -84,9 +84,9 @@ TEST_F(IniFileTest, ReadsEverySection) {
               "[DEFAULT DIRECTORY]\r\n"
               "/home/judge/lists\r\n"
               "[LEXICONS]\r\n"
-              "PRIMARY twl06\r\n"
-              "SECONDARY SOWPODS\r\n"
-              "CHALLENGE SOWPODS\r\n"
+              "PRIMARY qora24\r\n"
+              "SECONDARY WORLDWIDE\r\n"
+              "CHALLENGE WORLDWIDE\r\n"
               "[FUNCTION KEYS]\r\n"
               "F1 A \"/|=7 \"\r\n"
               "F12 R! \"/X\"club.cmd\"\"\r\n"
@@ -106,14 +106,14 @@ TEST_F(IniFileTest, ReadsEverySection) {
     // page, lexicon names in any case.
     ASSERT_EQ(WriteIniFile("read.ini", false), "");
     EXPECT_EQ(ReadFile("read.ini"),
-              "[DEFINITIONS]\ndefs/collins.txt\n"
+              "[DEFINITIONS]\ndefs/worldwide.txt\n"
               "[RECORDING FILENAME PREFIX]\nrecords/cw\n"
               "[RECORDING PERIODS]\nFIRST FRIDAY 18,4\nDAILY 9,3\n"
               "[PRINTER PAGE SETTINGS]\n 100 90 10 5 1 30\n"
               "[PRINTER FONT]\nCourier New\n"
               "[PRINTER FONT SIZE]\n11\n"
               "[DEFAULT DIRECTORY]\n/home/judge/lists\n"
-              "[LEXICONS]\nPRIMARY TWL06\nSECONDARY SOWPODS\nCHALLENGE SOWPODS\n"
+              "[LEXICONS]\nPRIMARY QORA24\nSECONDARY WORLDWIDE\nCHALLENGE WORLDWIDE\n"
               "[FUNCTION KEYS]\nF1 A \"/|=7 \"\nF5 A \"A\xD1O\"\nF12 R! \"/X\"club.cmd\"\"\n"
               "[REVERT TO CHALLENGE]\nON 120\n"
               "[WORKSPACE FONT]\nDejaVu Sans Mono\n13\n");
@@ -121,7 +121,7 @@ TEST_F(IniFileTest, ReadsEverySection) {
 
 TEST_F(IniFileTest, AFileWithoutSomeSectionsLeavesTheirDefaults) {
     WriteFile("club.ini",
-              "[LEXICONS]\nPRIMARY SOWPODS\n[PRINTER PAGE SETTINGS]\n -5 900 250 100 7 -99999999999999999999\n");
+              "[LEXICONS]\nPRIMARY WORLDWIDE\n[PRINTER PAGE SETTINGS]\n -5 900 250 100 7 -99999999999999999999\n");
     ASSERT_EQ(ReadIniFile("club.ini"), "");
     EXPECT_EQ(IniDefinitionsFileName, "") << "a file without [DEFINITIONS] names no definitions file";
     EXPECT_EQ(RecordingFilePrefix, "cw");
@@ -154,8 +154,8 @@ TEST_F(IniFileTest, EveryUnusableLineIsNamedWithItsNumberAndCause) {
         {"[WORKSPACE FONT]\nA\n10\nB\n", 4, "[WORKSPACE FONT] takes at most 2 lines"},
         {"[DEFINITIONS]\na\n[DEFINITIONS]\nb\n", 3, "[DEFINITIONS] is given twice"},
         {"[LEXICONS]\nPRIMARY NOSUCH\n", 2, "There is no lexicon named NOSUCH"},
-        {"[LEXICONS]\nMAIN TWL06\n", 2, "PRIMARY, SECONDARY or CHALLENGE and a lexicon's short name are expected"},
-        {"[LEXICONS]\nPRIMRY TWL98\n", 2, "PRIMARY, SECONDARY or CHALLENGE and a lexicon's short name are expected"},
+        {"[LEXICONS]\nMAIN QORA24\n", 2, "PRIMARY, SECONDARY or CHALLENGE and a lexicon's short name are expected"},
+        {"[LEXICONS]\nPRIMRY QORA19\n", 2, "PRIMARY, SECONDARY or CHALLENGE and a lexicon's short name are expected"},
         {"[PRINTER PAGE SETTINGS]\n 1 2 3 4 5\n", 2, "Six whole numbers are needed"},
         {"[PRINTER PAGE SETTINGS]\n 1 2 x 4 5 6\n", 2, "Six whole numbers are needed"},
         {"[PRINTER FONT SIZE]\n99999999999999999999999\n", 2, "The font size must be a whole number from 4 to 144"},
@@ -216,7 +216,7 @@ TEST_F(IniFileTest, TheWriterWritesWhatTheReaderReadsBack) {
               "[PRINTER FONT]\nCourier\n"
               "[PRINTER FONT SIZE]\n10\n"
               "[DEFAULT DIRECTORY]\n/srv/lists\n"
-              "[LEXICONS]\nPRIMARY FISE\nSECONDARY SOWPODS\nCHALLENGE FISE\n"
+              "[LEXICONS]\nPRIMARY HISPANO\nSECONDARY WORLDWIDE\nCHALLENGE HISPANO\n"
               "[FUNCTION KEYS]\nF3 R \"/X\"a b.cmd\"\"\nF9 A! \"\"\n"
               "[REVERT TO CHALLENGE]\nON 45\n"
               "[WORKSPACE FONT]\nMono\n12\n");

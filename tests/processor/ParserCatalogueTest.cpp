@@ -390,14 +390,14 @@ TEST_F(ParserCatalogueTest, WordReferences) {
 
 TEST_F(ParserCatalogueTest, WordPresence) {
     LexiconTable.resize(2);
-    LexiconTable[0].ShortName = "TWL06";
-    LexiconTable[1].ShortName = "Sowpods";
+    LexiconTable[0].ShortName = "QORA24";
+    LexiconTable[1].ShortName = "Worldwide";
     Run({
         {"QUIXOTIC/-?", Presence(PresenceInLexicons, 0, "QUIXOTIC")},
         {"quixotic/?", Presence(PresenceOnSlate, 0, "QUIXOTIC")},
         {"CAT/Z DOG/7?", Presence(PresenceInWordlist, 7, "CATDOG")},
         {"CAT /-Z/0?", Presence(PresenceInWordlist, 0, "CAT")},
-        {"ZAX/-\"sowpods\"?", Presence(PresenceInNamedLexicon, 0, "ZAX", "sowpods")},
+        {"ZAX/-\"worldwide\"?", Presence(PresenceInNamedLexicon, 0, "ZAX", "worldwide")},
     });
 }
 

@@ -18,7 +18,7 @@ const std::vector<std::string>& SeedLines() {
         "ABC,DE 2?/-Z F (V) 2(@C-)!(+=)($3-5)(@$>4)!(#<=2)3(#9)",
         "(AB.DE)2(RE.AIN)!(A2EI)(-3S)!(!QXZ)(+!AEIOU)(!)(3)2(@12)!AB(R-1)(R2)2(S-1)(1A)(+1A)(AB?)",
         "AEIRST,QE! ,Z ,?/Z ,?! []! [M~]! 0[] 3[] [2-1|] [3|] [M~1-2|]",
-        "QUIXOTIC/Z DOG /-\"TWL\"?",
+        "QUIXOTIC/Z DOG /-\"CLUB\"?",
         "CAT/7?",
         "/4U\"vowels\"=(V+)/4U=($2-4)/2U=(CA.T)/7U=(1A)/9U=(!QXZ)/6U=(1)&(3)/4U=A",
         "/(B)=(9A2B2C4D12E2F3G2H9IJK4L2M6N8O2PQ6R4S6T4U2V2WX2YZ)",
@@ -73,7 +73,7 @@ protected:
     void SetUp() override {
         ParserTest::SetUp();
         LexiconTable.resize(1);
-        LexiconTable[0].ShortName = "TWL";
+        LexiconTable[0].ShortName = "CLUB";
     }
 };
 

@@ -293,7 +293,7 @@ TEST_F(ParserMessagesTest, RandomRacksAndTheLineAsAWhole) {
         {"ABC/B", "Error - A 5 x 5 grid query needs at least 25 letters", 4},
         {"ABCDEFGHIJKLMNOPQRSTUVWX?/B", "Error - Only plain letters can go with a 5 x 5 grid query (at character 25)",
          25},
-        {"/-\"TWL\"?", "Error - There is no lexicon named \"TWL\" (at character 3)", 3},
+        {"/-\"CLUB\"?", "Error - There is no lexicon named \"CLUB\" (at character 3)", 3},
         {"CAT/-\"1234567890123456\"?", "Error - The lexicon name at character 6 is longer than 15 characters", 6},
     });
 }

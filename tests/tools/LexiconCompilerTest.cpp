@@ -171,7 +171,7 @@ TEST(LexiconBuild, WritesTheHeaderFields) {
     LexiconBuildOptions options;
     options.language = Language::Spanish;
     options.edition = 42;
-    options.shortName = "FISE";
+    options.shortName = "HISPANO";
     options.longWordLimit = 8;
     const auto words = FoldedWords({"CHICO", "AB", "ABCDEFGHIJ"}, Language::Spanish);
     LexiconHeader header;
@@ -182,8 +182,8 @@ TEST(LexiconBuild, WritesTheHeaderFields) {
     EXPECT_EQ(header.LexiconLanguage, Language::Spanish);
     EXPECT_EQ(header.MaxWordLength, 10) << "the longest word kept";
     EXPECT_EQ(header.LongWordLimit, 8);
-    EXPECT_EQ(header.ShortName, "FISE");
-    EXPECT_EQ(header.LongName, "FISE") << "the long name defaults to the short name";
+    EXPECT_EQ(header.ShortName, "HISPANO");
+    EXPECT_EQ(header.LongName, "HISPANO") << "the long name defaults to the short name";
 
     options.maxLength = 4;
     options.longName = std::string(63, 'L');
