@@ -182,14 +182,12 @@ std::size_t EngineCount(const LexiconRecord& lexicon, const EngineQuery& query) 
         ++found;
         return true;
     };
-    query.Constituents.ForEachTable({}, {}, [&](const SearchTable& table) {
-        const auto search = [&](auto& constraint) { return SearchLexicon(lexicon, constraint, count); };
-        if (query.Pattern)
-            WithPatternConstraint(table, search);
-        else
-            WithAnagramConstraint(table, search);
-        return true;
-    });
+    const SearchTable table = *query.Constituents.TableFor({}, {});
+    const auto search = [&](auto& constraint) { return SearchLexicon(lexicon, constraint, count); };
+    if (query.Pattern)
+        WithPatternConstraint(table, search);
+    else
+        WithAnagramConstraint(table, search);
     return found;
 }
 

@@ -1,6 +1,7 @@
 #include "engine/QueryConstituents.h"
 
 #include <algorithm>
+#include <bit>
 #include <optional>
 
 #include "engine/Lexicons.h"
@@ -214,44 +215,33 @@ bool QueryConstituents::Resolve(const ParsedCommand& command, const LetterCounts
     return true;
 }
 
-bool QueryConstituents::ForEachTable(std::string_view referenceWord, std::string_view letterMapping,
-                                     const std::function<bool(const SearchTable&)>& visit,
-                                     TileMask bindingTiles) const {
+std::optional<SearchTable> QueryConstituents::TableFor(std::string_view referenceWord,
+                                                       std::string_view letterMapping) const {
     std::vector<Element> elements = elements_;
     for (Element& element : elements) {
         if (!element.IsReference) continue;
         const std::optional<std::string> letters = ReferencedLetters(element.Reference, referenceWord, letterMapping);
-        if (!letters || letters->empty()) return true;
+        if (!letters || letters->empty()) return std::nullopt;
         SetLetters(element.Item, *letters);
     }
-    return ForEachBinding(elements, 0, bindingTiles, visit);
-}
-
-bool QueryConstituents::ForEachBinding(std::vector<Element>& elements, std::size_t anchor, TileMask bindingTiles,
-                                       const std::function<bool(const SearchTable&)>& visit) const {
-    if (anchor == anchors_.size()) {
-        SearchTable table;
-        for (const Element& element : elements) table.push_back(element.Item);
-        return visit(table);
-    }
-    const int bound = anchors_[anchor];
-    const QueryItem unbound = elements[static_cast<std::size_t>(bound)].Item;
-    const TileMask bindable = BindableTiles(unbound);
-    const TileMask others = bindable & ~bindingTiles;
-    const TileMask tiles = (bindable & bindingTiles) | (others & (~others + 1));
-    bool goOn = true;
-    for (int tile = 1; tile <= ActiveTileCount() && goOn; ++tile) {
-        if ((tiles & TileBit(tile)) == 0) continue;
-        if (!unbound.IsBlock()) elements[static_cast<std::size_t>(bound)].Item.Test.Tiles = TileBit(tile);
+    int bindings = 0;
+    for (const int anchor : anchors_) {
+        QueryItem& repeated = elements[static_cast<std::size_t>(anchor)].Item;
+        const TileMask tiles = BindableTiles(repeated);
+        if (tiles == 0) return std::nullopt;
+        const bool several = !std::has_single_bit(tiles);
+        if (several) repeated.Binding = bindings;
         for (Element& element : elements) {
-            if (element.Anchor != bound) continue;
+            if (element.Anchor != anchor) continue;
             element.Item.Test = TileTest{};
-            element.Item.Test.Tiles = TileBit(tile);
+            element.Item.Test.Tiles = tiles;
+            if (several) element.Item.Binding = bindings;
         }
-        goOn = ForEachBinding(elements, anchor + 1, bindingTiles, visit);
+        bindings += several;
     }
-    elements[static_cast<std::size_t>(bound)].Item = unbound;
-    return goOn;
+    SearchTable table;
+    for (const Element& element : elements) table.push_back(element.Item);
+    return table;
 }
 
 }  // namespace qora

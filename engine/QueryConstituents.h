@@ -1,13 +1,13 @@
 // What the constituents of a parsed query stand for: their letter sets
 // resolved (user-defined sets, the previous query's blank matches, the
 // word-based sets, which are computed against the primary lexicon), their
-// repetitions as minimum and maximum, and the search tables that a query
+// repetitions as minimum and maximum, and the search table that a query
 // runs on: one for each word of the word-reference source when the query has
-// word references, and one for each binding of the tiles that query-based
-// "(Sk)" sets repeat.
+// word references, with a binding for the tile that each query-based "(Sk)"
+// set repeats.
 #pragma once
 
-#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,18 +32,15 @@ public:
     bool Resolve(const ParsedCommand& command, const LetterCounts& previousBlankMatches, std::string& error);
 
     bool HasWordReferences() const { return hasWordReferences_; }
-    // Whether the query has a "(Sk)" set: a table for each of its bindings.
-    bool HasBindings() const { return !anchors_.empty(); }
 
-    // Calls `visit` with the search tables of the query for one word of the
-    // word-reference source (a tile string; ignored without word references),
-    // one for each binding of the tiles that "(Sk)" sets repeat, until it
-    // returns false; false then. `letterMapping` holds the tile that each tile
-    // maps to ('@' + tile number). A reference that names letters the word
-    // does not have gives no table. Bindings to tiles outside `bindingTiles`
-    // are all alike to the caller: one of them stands for the others.
-    bool ForEachTable(std::string_view referenceWord, std::string_view letterMapping,
-                      const std::function<bool(const SearchTable&)>& visit, TileMask bindingTiles = ~TileMask{0}) const;
+    // The search table of the query for one word of the word-reference
+    // source (a tile string; ignored without word references); nothing when
+    // a reference names letters the word does not have, or a constituent
+    // that "(Sk)" repeats can stand for no one tile. `letterMapping` holds
+    // the tile that each tile maps to ('@' + tile number). A constituent that
+    // "(Sk)" sets repeat and those sets share a binding when it may be more
+    // than one tile.
+    std::optional<SearchTable> TableFor(std::string_view referenceWord, std::string_view letterMapping) const;
 
 private:
     struct Element {
@@ -55,8 +52,6 @@ private:
 
     bool ResolveElement(const QueryElement& element, const LetterCounts& previousBlankMatches, Element& resolved,
                         std::string& error) const;
-    bool ForEachBinding(std::vector<Element>& elements, std::size_t anchor, TileMask bindingTiles,
-                        const std::function<bool(const SearchTable&)>& visit) const;
 
     std::vector<Element> elements_;
     std::vector<int> anchors_;  // the elements whose tile "(Sk)" sets repeat

@@ -192,27 +192,17 @@ public:
     ModeSearch(const WordSource& source, QueryResult& result, const SearchControl& control)
         : source_(source), result_(result), control_(control) {}
 
-    // Whether a word holds a run that matches one of the query's tables as a
-    // pattern (which a steal may not).
-    using RunTest = std::function<bool(std::string_view word)>;
-
-    // One of the query's tables. Nothing when the table is too large for the
-    // anagram matcher.
-    std::optional<SearchEnd> Run(std::int32_t mode, const SearchTable& table, const RunTest& holdsRun) const {
+    // The query's table. Nothing when it is too large for the anagram
+    // matcher.
+    std::optional<SearchEnd> Run(std::int32_t mode, const SearchTable& table) const {
         if (MinimumLength(table) > MaxSearchLength) return SearchEnd::Completed;
         switch (mode) {
             case QueryModePattern: return Patterns(table);
             case QueryModeImbeddedWord: return Patterns(Imbedded(table));
-            case QueryModeSteal: return Steals(table, holdsRun);
+            case QueryModeSteal: return Steals(table);
             case QueryModeTwoWord: return Pairs(table);
             default: return Anagrams(table);
         }
-    }
-
-    // The racks of all the bindings of a "(Sk)" set in one walk (anagrams).
-    SearchEnd RunBound(const BoundRacks& racks) const {
-        BoundAnagramConstraint constraint(racks);
-        return source_.Search(constraint, AddWords(), control_);
     }
 
 private:
@@ -235,9 +225,9 @@ private:
 
     // The words with every tile of the table and more, that hold no run
     // that matches the query.
-    std::optional<SearchEnd> Steals(const SearchTable& table, const RunTest& holdsRun) const {
+    std::optional<SearchEnd> Steals(const SearchTable& table) const {
         const MatchFunction offer = [&](const SearchMatch& match) {
-            if (!holdsRun(match.Word)) result_.Offer(match.Word, match.Blanks);
+            if (!HoldsRun(table, match.Word)) result_.Offer(match.Word, match.Blanks);
             return true;
         };
         return WithAnagramConstraint(WithExtraTiles(table),
@@ -296,19 +286,6 @@ bool ReferenceWords(const Settings& settings, std::vector<std::string>& words, s
     return true;
 }
 
-// The tables of the bindings of one "(Sk)" set for a reference word; none
-// when there are more than one set can have.
-std::vector<SearchTable> BindingTables(const QueryConstituents& constituents, std::string_view word,
-                                       std::string_view letterMapping) {
-    std::vector<SearchTable> tables;
-    const bool few = constituents.ForEachTable(word, letterMapping, [&](const SearchTable& table) {
-        tables.push_back(table);
-        return tables.size() <= LetterCountSlots;
-    });
-    if (!few) tables.clear();
-    return tables;
-}
-
 QueryEnd SearchQuery(const ParsedCommand& command, const QueryEnvironment& environment, QueryOutput& output,
                      QueryResult& result) {
     const Settings& settings = command.QuerySettings;
@@ -330,23 +307,9 @@ QueryEnd SearchQuery(const ParsedCommand& command, const QueryEnvironment& envir
     const ModeSearch search(source, result, control);
     bool tooLarge = false;
     for (const std::string& word : referenceWords) {
-        // A binding to a tile the candidate lacks is as good as any other such.
-        const ModeSearch::RunTest holdsRun = [&](std::string_view candidate) {
-            TileMask tiles = 0;
-            for (unsigned char c : candidate) tiles |= TileBit(TileNumberOf(c));
-            const auto noRun = [&](const SearchTable& table) { return !HoldsRun(table, candidate); };
-            return !constituents.ForEachTable(word, environment.LetterMapping, noRun, tiles);
-        };
-        BoundRacks bound;
-        if (settings.QueryMode == QueryModeAnagrams && constituents.HasBindings() &&
-            AsBoundRacks(BindingTables(constituents, word, environment.LetterMapping), bound)) {
-            search.RunBound(bound);
-        } else {
-            constituents.ForEachTable(word, environment.LetterMapping, [&](const SearchTable& table) {
-                const std::optional<SearchEnd> end = search.Run(settings.QueryMode, table, holdsRun);
-                tooLarge = !end.has_value();
-                return end == SearchEnd::Completed && !StopRequested(environment);
-            });
+        if (const std::optional<SearchTable> table = constituents.TableFor(word, environment.LetterMapping)) {
+            const std::optional<SearchEnd> end = search.Run(settings.QueryMode, *table);
+            tooLarge = !end.has_value();
         }
         // A stopped search may have found millions of words: Esc ends the
         // query without filtering and adding them.

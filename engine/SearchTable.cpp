@@ -26,6 +26,27 @@ int SameLetterPosition(const TileTest& test, int position) {
     return named >= 0 && named < MaxSearchLength ? named : -1;
 }
 
+// Binds `binding` and those after it in `bound` (a copy of `table`) to each
+// tile that all its items may take.
+bool BindFrom(SearchTable& bound, const SearchTable& table, int binding, int count,
+              const std::function<bool(const SearchTable&)>& visit) {
+    if (binding == count) return visit(bound);
+    TileMask tiles = AllTilesMask(ActiveTileCount());
+    for (const QueryItem& item : table)
+        if (item.Binding == binding) tiles &= item.Test.Tiles;
+    bool goOn = true;
+    for (; tiles != 0 && goOn; tiles &= tiles - 1) {
+        const TileMask tile = tiles & (~tiles + 1);
+        for (std::size_t i = 0; i < table.size(); ++i) {
+            if (table[i].Binding != binding) continue;
+            bound[i].Test.Tiles = tile;
+            bound[i].Binding = -1;
+        }
+        goOn = BindFrom(bound, table, binding + 1, count, visit);
+    }
+    return goOn;
+}
+
 }  // namespace
 
 TileFit FitTile(const TileTest& test, int tile, int position, const int* tiles, int known) {
@@ -64,6 +85,21 @@ bool PlainLater(BlankMarkBits a, BlankMarkBits b) {
     return differ != 0 && (a & std::bit_floor(differ)) == 0;
 }
 
+bool HasBindings(const SearchTable& table) {
+    return std::any_of(table.begin(), table.end(), [](const QueryItem& item) { return item.Binding >= 0; });
+}
+
+int BindingCount(const SearchTable& table) {
+    int count = 0;
+    for (const QueryItem& item : table) count = std::max(count, item.Binding + 1);
+    return count;
+}
+
+bool ForEachBinding(const SearchTable& table, const std::function<bool(const SearchTable&)>& visit) {
+    SearchTable bound = table;
+    return BindFrom(bound, table, 0, BindingCount(table), visit);
+}
+
 int MinimumLength(const SearchTable& table) {
     int length = 0;
     for (const QueryItem& item : table) length += item.MinRepeats * item.Size();
@@ -100,7 +136,7 @@ bool AsSimpleRack(const SearchTable& table, AnagramRack& rack) {
     const TileMask all = AllTilesMask(ActiveTileCount());
     for (const QueryItem& item : table) {
         const TileTest& test = item.Test;
-        if (HasPositionConditions(test)) return false;
+        if (HasPositionConditions(test) || item.Binding >= 0) return false;
         const bool fixed = item.MinRepeats == item.MaxRepeats;
         const int optional = item.MaxRepeats - item.MinRepeats;  // a rack part's tiles
         if (item.IsBlock()) {
@@ -126,8 +162,14 @@ bool AsSimpleRack(const SearchTable& table, AnagramRack& rack) {
     return !optional || rack.MarkedTiles == LetterCounts{};
 }
 
-bool AsBoundRacks(const std::vector<SearchTable>& tables, BoundRacks& racks) {
+bool AsBoundRacks(const SearchTable& table, BoundRacks& racks) {
     racks = BoundRacks{};
+    if (BindingCount(table) != 1) return false;
+    std::vector<SearchTable> tables;
+    ForEachBinding(table, [&](const SearchTable& bound) {
+        tables.push_back(bound);
+        return true;
+    });
     std::vector<AnagramRack> each(tables.size());
     for (std::size_t t = 0; t < tables.size(); ++t) {
         const AnagramRack& rack = each[t];
@@ -165,7 +207,7 @@ bool AsBoundRacks(const std::vector<SearchTable>& tables, BoundRacks& racks) {
 bool AsSimplePattern(const SearchTable& table, std::vector<PatternElement>& elements) {
     elements.clear();
     for (const QueryItem& item : table) {
-        if (HasPositionConditions(item.Test) || item.InRack) return false;
+        if (HasPositionConditions(item.Test) || item.InRack || item.Binding >= 0) return false;
         const bool open = item.MaxRepeats == UnboundedRepeats;
         if (item.MinRepeats != item.MaxRepeats && !open) return false;
         if (item.IsBlock() && (open || !item.InOrder)) return false;

@@ -1,10 +1,12 @@
 // The search table of a query: its constituents with their sets, word
 // references and query-based sets resolved into what each tile of a word must
 // be and how often, in the form the matchers read. One table serves one walk
-// of the lexicon or of a wordlist; a query with word references or
-// query-based sets makes a table for every reference word and binding.
+// of the lexicon or of a wordlist; a query with word references makes a table
+// for every reference word. The tiles that query-based "(Sk)" sets repeat are
+// bindings of the table: its items of one binding take one and the same tile.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,12 +53,26 @@ struct QueryItem {
     int MinRepeats = 1;
     int MaxRepeats = 1;   // UnboundedRepeats: no limit
     bool InRack = false;  // from a rack part (anagram queries only)
+    // >= 0: every item of this binding takes one and the same tile, each
+    // repetition too (a one-tile constituent and the "(Sk)" sets that repeat
+    // it); -1: none.
+    int Binding = -1;
     bool IsBlock() const { return !Block.empty(); }
     int Size() const { return IsBlock() ? static_cast<int>(Block.size()) : 1; }
     bool operator==(const QueryItem&) const = default;
 };
 
 using SearchTable = std::vector<QueryItem>;
+
+// Whether some items of the table share a binding.
+bool HasBindings(const SearchTable& table);
+
+// The number of the table's bindings (the highest binding + 1).
+int BindingCount(const SearchTable& table);
+
+// Calls `visit` with the table of each way of binding its bindings to tiles,
+// without bindings, until it returns false; false then.
+bool ForEachBinding(const SearchTable& table, const std::function<bool(const SearchTable&)>& visit);
 
 // The fewest tiles of a word that matches the table.
 int MinimumLength(const SearchTable& table);
@@ -89,10 +105,10 @@ bool PlainLater(BlankMarkBits a, BlankMarkBits b);
 // but the wild card's.
 bool AsSimpleRack(const SearchTable& table, AnagramRack& rack);
 
-// The racks of the tables of the bindings of one "(Sk)" set, when each is a
-// simple rack with no optional or marked tiles but the bound ones, and they
-// differ in one kind each (at least two tables).
-bool AsBoundRacks(const std::vector<SearchTable>& tables, BoundRacks& racks);
+// The racks of a table with one binding, when the table of each tile it may
+// be bound to is a simple rack with no optional or marked tiles but the
+// bound ones, and they differ in one kind each (at least two tables).
+bool AsBoundRacks(const SearchTable& table, BoundRacks& racks);
 
 // The pattern matcher's elements for a table of plain tests (no presence or
 // same-letter conditions) and blocks in order with fixed counts.

@@ -18,6 +18,19 @@ namespace qora {
 // has more different constituents than the matcher of search tables pools.
 template <typename Run>
 std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run) {
+    if (HasBindings(table)) {
+        BoundRacks racks;
+        if (AsBoundRacks(table, racks)) {
+            BoundAnagramConstraint constraint(racks);
+            return run(constraint);
+        }
+        std::optional<SearchEnd> end = SearchEnd::Completed;
+        ForEachBinding(table, [&](const SearchTable& bound) {
+            end = WithAnagramConstraint(bound, run);
+            return end == SearchEnd::Completed;
+        });
+        return end;
+    }
     AnagramRack rack;
     if (AsSimpleRack(table, rack)) {
         if (IsMixedRack(rack)) {
@@ -35,6 +48,14 @@ std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run
 // Runs `run` with the pattern matcher of the table.
 template <typename Run>
 SearchEnd WithPatternConstraint(const SearchTable& table, Run run) {
+    if (HasBindings(table)) {
+        SearchEnd end = SearchEnd::Completed;
+        ForEachBinding(table, [&](const SearchTable& bound) {
+            end = WithPatternConstraint(bound, run);
+            return end == SearchEnd::Completed;
+        });
+        return end;
+    }
     std::vector<PatternElement> elements;
     if (AsSimplePattern(table, elements)) {
         if (OneRunPatternConstraint::Fits(elements)) {
