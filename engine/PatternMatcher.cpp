@@ -1,6 +1,7 @@
 #include "engine/PatternMatcher.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace qora {
 
@@ -22,12 +23,52 @@ void AddOnce(std::vector<T>& set, const T& value) {
     if (std::find(set.begin(), set.end(), value) == set.end()) set.push_back(value);
 }
 
+// The slot of the states that holds each binding's tile, and the item where
+// each binding ends: two bindings share a slot when the items of one all
+// come after those of the other. Returns the number of slots.
+int AssignSlots(const SearchTable& table, std::vector<int>& slotOf, std::vector<std::size_t>& lastOf) {
+    const std::size_t bindings = static_cast<std::size_t>(BindingCount(table));
+    std::vector<std::size_t> first(bindings, table.size());
+    lastOf.assign(bindings, 0);
+    for (std::size_t k = 0; k < table.size(); ++k) {
+        if (table[k].Binding < 0) continue;
+        const std::size_t binding = static_cast<std::size_t>(table[k].Binding);
+        first[binding] = std::min(first[binding], k);
+        lastOf[binding] = k;
+    }
+    std::vector<std::size_t> byFirst(bindings);
+    for (std::size_t b = 0; b < bindings; ++b) byFirst[b] = b;
+    std::sort(byFirst.begin(), byFirst.end(), [&](std::size_t a, std::size_t b) { return first[a] < first[b]; });
+    std::vector<std::size_t> freeAfter;  // by slot: the last item of the binding that holds it
+    slotOf.assign(bindings, -1);
+    for (const std::size_t binding : byFirst) {
+        if (first[binding] == table.size()) continue;
+        std::size_t slot = 0;
+        while (slot < freeAfter.size() && freeAfter[slot] >= first[binding]) ++slot;
+        if (slot == freeAfter.size()) freeAfter.push_back(0);
+        freeAfter[slot] = lastOf[binding];
+        slotOf[binding] = static_cast<int>(slot);
+    }
+    return static_cast<int>(freeAfter.size());
+}
+
 }  // namespace
 
-PatternMatcher::PatternMatcher(SearchTable table) : items_(std::move(table)), neededFrom_(items_.size() + 1, 0) {
+bool PatternMatcher::HoldsBindings(const SearchTable& table) {
+    std::vector<int> slotOf;
+    std::vector<std::size_t> lastOf;
+    return AssignSlots(table, slotOf, lastOf) <= MaxLiveBindings;
+}
+
+PatternMatcher::PatternMatcher(SearchTable table)
+    : items_(std::move(table)), neededFrom_(items_.size() + 1, 0), lastOf_(items_.size(), 0) {
     for (std::size_t k = items_.size(); k-- > 0;)
         neededFrom_[k] = neededFrom_[k + 1] + items_[k].MinRepeats * items_[k].Size();
     anyBlank_ = HasBlanks(items_);
+    std::vector<std::size_t> lastItem;
+    AssignSlots(items_, slotOf_, lastItem);
+    for (std::size_t binding = 0; binding < slotOf_.size(); ++binding)
+        if (slotOf_[binding] >= 0) lastOf_[lastItem[binding]] |= std::uint32_t{1} << slotOf_[binding];
     AddClosed(State{}, states_[0]);
 }
 
@@ -39,9 +80,16 @@ void PatternMatcher::AddClosed(State state, StateSet& states) const {
         if (state.Item >= items_.size()) return;
         const QueryItem& item = items_[state.Item];
         if (state.Offset != 0 || state.Repeats < item.MinRepeats) return;
+        // The tiles of the bindings that end here matter no more.
+        for (std::uint32_t done = lastOf_[state.Item]; done != 0; done &= done - 1)
+            state.Bound[static_cast<std::size_t>(std::countr_zero(done))] = 0;
         state.Item = static_cast<std::uint8_t>(state.Item + 1);
         state.Repeats = 0;
     }
+}
+
+std::size_t PatternMatcher::SlotOf(const QueryItem& item) const {
+    return static_cast<std::size_t>(slotOf_[static_cast<std::size_t>(item.Binding)]);
 }
 
 bool PatternMatcher::Accepting(const State& state) const {
@@ -64,6 +112,11 @@ void PatternMatcher::Step(const State& state, int position, int tile, std::vecto
             std::uint8_t& named = after.Pending[static_cast<std::size_t>(item.Test.SameLetter - 1)];
             if (named != 0 && named != tile) return;
             named = static_cast<std::uint8_t>(tile);
+        }
+        if (item.Binding >= 0) {
+            std::uint8_t& bound = after.Bound[SlotOf(item)];
+            if (bound != 0 && bound != tile) return;
+            bound = static_cast<std::uint8_t>(tile);
         }
         after.Repeats = NextRepeats(item, state.Repeats);
         next.push_back({after, item.Test.Blank});
@@ -94,6 +147,7 @@ TileMask PatternMatcher::NextTiles(int length) {
         if (!item.IsBlock()) {
             if (state.Repeats < item.MaxRepeats)
                 allowed = TilesAllowed(item.Test, length, tiles_.data(), seen_[length]);
+            if (item.Binding >= 0 && state.Bound[SlotOf(item)] != 0) allowed &= TileBit(state.Bound[SlotOf(item)]);
         } else if (state.Offset != 0 || state.Repeats < item.MaxRepeats) {
             if (item.InOrder)
                 allowed = TileBit(item.Block[state.Offset] - TileBase);

@@ -8,8 +8,12 @@
 //
 // The walk keeps the set of states that the tiles so far can reach. A state
 // says which constituent comes next, how many of its repetitions are done,
-// how far into a block copy the word is, and which tiles later positions
-// must hold for same-letter conditions that named them.
+// how far into a block copy the word is, which tiles later positions must
+// hold for same-letter conditions that named them, and the tiles that the
+// table's bindings took. A binding is kept only from its first constituent
+// to its last, so that the ways of matching that differ only in the tiles of
+// bindings done with merge into one state: the states stay few however many
+// bindings the table has.
 //
 // Blank marks follow the ready-made matcher: among the ways a word matches,
 // the one that, from the last tile back, matches tiles by constituents that
@@ -26,7 +30,14 @@ namespace qora {
 
 class PatternMatcher final : public SearchConstraint {
 public:
+    // The most bindings that a table may hold at one constituent.
+    static constexpr int MaxLiveBindings = 16;
+
     explicit PatternMatcher(SearchTable table);
+
+    // Whether the matcher serves a table with these bindings: no more than
+    // MaxLiveBindings are held at any constituent.
+    static bool HoldsBindings(const SearchTable& table);
 
     TileMask NextTiles(int length) override;
     bool Take(int position, int tile) override;
@@ -40,6 +51,7 @@ private:
         std::uint8_t Repeats = 0;  // repetitions done (no more than the minimum is counted when there is no maximum)
         std::uint8_t Offset = 0;   // tiles of the current block copy taken
         std::array<std::uint8_t, MaxSearchLength> Pending{};  // tile a later position must hold, 0 none
+        std::array<std::uint8_t, MaxLiveBindings> Bound{};    // the tile of each binding slot, 0 none yet
         bool operator==(const State&) const = default;
     };
     using StateSet = std::vector<State>;
@@ -49,9 +61,13 @@ private:
     // the tile was matched as a blank.
     void Step(const State& state, int position, int tile, std::vector<std::pair<State, bool>>& next) const;
     bool Accepting(const State& state) const;
+    // The slot of the states that holds the tile of the item's binding.
+    std::size_t SlotOf(const QueryItem& item) const;
 
     SearchTable items_;
-    std::vector<int> neededFrom_;  // the fewest tiles that the constituents from item k on take
+    std::vector<int> neededFrom_;        // the fewest tiles that the constituents from item k on take
+    std::vector<int> slotOf_;            // by binding: the slot of the states that holds its tile
+    std::vector<std::uint32_t> lastOf_;  // by item: the slots of the bindings whose last item it is
     bool anyBlank_ = false;
     std::array<int, MaxSearchLength> tiles_{};
     std::array<TileMask, MaxSearchLength + 1> seen_{};

@@ -142,17 +142,33 @@ private:
     LetterCounts blankMatches_{};
 };
 
-// Whether the word holds a run of tiles that matches the table (rack parts
-// left out) as a pattern.
-bool HoldsRun(const SearchTable& table, std::string_view word) {
-    const std::string words[] = {std::string(word)};
-    bool holds = false;
-    WithPatternConstraint(Imbedded(WithoutRack(table)), [&](auto& constraint) {
-        return SearchLexicon(std::span<const std::string>(words), constraint,
-                             [&](const SearchMatch&) { return !(holds = true); });
-    });
-    return holds;
-}
+// The test of the words that hold a run of tiles matching a table (rack
+// parts left out) as a pattern. Its matcher is made once and serves every
+// word.
+class RunTest {
+public:
+    explicit RunTest(const SearchTable& table) : runs_(Imbedded(WithoutRack(table))) {
+        if (PatternMatcher::HoldsBindings(runs_)) matcher_.emplace(runs_);
+    }
+
+    bool HoldsRun(std::string_view word) {
+        const std::string words[] = {std::string(word)};
+        bool holds = false;
+        const auto search = [&](SearchConstraint& constraint) {
+            return SearchLexicon(std::span<const std::string>(words), constraint,
+                                 [&](const SearchMatch&) { return !(holds = true); });
+        };
+        if (matcher_)
+            search(*matcher_);
+        else
+            WithPatternConstraint(runs_, search);
+        return holds;
+    }
+
+private:
+    SearchTable runs_;
+    std::optional<PatternMatcher> matcher_;
+};
 
 // The second word of a pair: the anagram constraint from the tiles after
 // the first word on.
@@ -226,8 +242,9 @@ private:
     // The words with every tile of the table and more, that hold no run
     // that matches the query.
     std::optional<SearchEnd> Steals(const SearchTable& table) const {
+        RunTest runs(table);
         const MatchFunction offer = [&](const SearchMatch& match) {
-            if (!HoldsRun(table, match.Word)) result_.Offer(match.Word, match.Blanks);
+            if (!runs.HoldsRun(match.Word)) result_.Offer(match.Word, match.Blanks);
             return true;
         };
         return WithAnagramConstraint(WithExtraTiles(table),

@@ -100,6 +100,14 @@ bool ForEachBinding(const SearchTable& table, const std::function<bool(const Sea
     return BindFrom(bound, table, 0, BindingCount(table), visit);
 }
 
+bool HasFreeWildCard(const SearchTable& table) {
+    const TileMask all = AllTilesMask(ActiveTileCount());
+    return std::any_of(table.begin(), table.end(), [&](const QueryItem& item) {
+        return item.Binding < 0 && !item.IsBlock() && item.MaxRepeats == UnboundedRepeats &&
+               (item.Test.Tiles & all) == all && !HasPositionConditions(item.Test);
+    });
+}
+
 int MinimumLength(const SearchTable& table) {
     int length = 0;
     for (const QueryItem& item : table) length += item.MinRepeats * item.Size();

@@ -74,6 +74,10 @@ int BindingCount(const SearchTable& table);
 // without bindings, until it returns false; false then.
 bool ForEachBinding(const SearchTable& table, const std::function<bool(const SearchTable&)>& visit);
 
+// Whether an item outside the bindings takes any number of any tiles (a wild
+// card), so that every prefix of a word can go on to an anagram match.
+bool HasFreeWildCard(const SearchTable& table);
+
 // The fewest tiles of a word that matches the table.
 int MinimumLength(const SearchTable& table);
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/AnagramMatcher.h"
+#include "engine/BoundAnagramMatcher.h"
 #include "engine/PatternMatcher.h"
 #include "engine/Search.h"
 #include "engine/SearchTable.h"
@@ -18,18 +19,10 @@ namespace qora {
 // has more different constituents than the matcher of search tables pools.
 template <typename Run>
 std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run) {
-    if (HasBindings(table)) {
-        BoundRacks racks;
-        if (AsBoundRacks(table, racks)) {
-            BoundAnagramConstraint constraint(racks);
-            return run(constraint);
-        }
-        std::optional<SearchEnd> end = SearchEnd::Completed;
-        ForEachBinding(table, [&](const SearchTable& bound) {
-            end = WithAnagramConstraint(bound, run);
-            return end == SearchEnd::Completed;
-        });
-        return end;
+    BoundRacks racks;
+    if (AsBoundRacks(table, racks)) {
+        BoundAnagramConstraint constraint(racks);
+        return run(constraint);
     }
     AnagramRack rack;
     if (AsSimpleRack(table, rack)) {
@@ -40,6 +33,21 @@ std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run
         AnagramConstraint constraint(rack);
         return run(constraint);
     }
+    // One binding without a wild card besides: a walk for each tile it may
+    // be bound to, each leaving the graph early.
+    if (BindingCount(table) > 1 || (HasBindings(table) && HasFreeWildCard(table))) {
+        BoundAnagramMatcher matcher(table);
+        if (matcher.TooLarge()) return std::nullopt;
+        return run(matcher);
+    }
+    if (HasBindings(table)) {
+        std::optional<SearchEnd> end = SearchEnd::Completed;
+        ForEachBinding(table, [&](const SearchTable& bound) {
+            end = WithAnagramConstraint(bound, run);
+            return end == SearchEnd::Completed;
+        });
+        return end;
+    }
     AnagramMatcher matcher(table);
     if (matcher.TooLarge()) return std::nullopt;
     return run(matcher);
@@ -48,6 +56,10 @@ std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run
 // Runs `run` with the pattern matcher of the table.
 template <typename Run>
 SearchEnd WithPatternConstraint(const SearchTable& table, Run run) {
+    if (BindingCount(table) > 1 && PatternMatcher::HoldsBindings(table)) {
+        PatternMatcher matcher(table);
+        return run(matcher);
+    }
     if (HasBindings(table)) {
         SearchEnd end = SearchEnd::Completed;
         ForEachBinding(table, [&](const SearchTable& bound) {
