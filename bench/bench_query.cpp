@@ -2,7 +2,9 @@
 // search of the same tiles (goal: within twice its time), a query that finds
 // about 50,000 words into the slate, and queries that need the matchers of
 // search tables (sets and racks, a steal, a pair of words, a query-based
-// set). Over the English lexicon of bench/BenchLexicon.h.
+// set), and queries whose query-based sets repeat constituent after
+// constituent (goal: milliseconds, where a walk for each way of binding them
+// took minutes). Over the English lexicon of bench/BenchLexicon.h.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -71,6 +73,14 @@ void BM_QueryTwoWords(benchmark::State& state) { Evaluations(state, "/Q5 DOGCATS
 // repeat, in one walk.
 void BM_QueryDoubleLetter(benchmark::State& state) { Evaluations(state, "?(S1)*"); }
 
+// Each "(S-1)" repeats the constituent before it, each of which may be any
+// tile: 26^n ways of binding them.
+void BM_QueryRepeatedBindings(benchmark::State& state, const std::string& unit, int times, const std::string& mode) {
+    std::string line = mode;
+    for (int n = 0; n < times; ++n) line += unit;
+    Evaluations(state, line);
+}
+
 BENCHMARK(BM_BareAnagram7)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", bench::Fastest);
 BENCHMARK(BM_QueryAnagram7WithFilters)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", bench::Fastest);
 BENCHMARK(BM_Query50000Words)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", bench::Fastest);
@@ -78,6 +88,18 @@ BENCHMARK(BM_QuerySetsAndRack)->Unit(benchmark::kMicrosecond)->ComputeStatistics
 BENCHMARK(BM_QuerySteal)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", bench::Fastest);
 BENCHMARK(BM_QueryTwoWords)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", bench::Fastest);
 BENCHMARK(BM_QueryDoubleLetter)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", bench::Fastest);
+#define REPEATED(name, ...)                                        \
+    BENCHMARK_CAPTURE(BM_QueryRepeatedBindings, name, __VA_ARGS__) \
+        ->Unit(benchmark::kMillisecond)                            \
+        ->ComputeStatistics("min", bench::Fastest)
+REPEATED(Anagram3, "*(S-1)", 3, "");
+REPEATED(Anagram6, "*(S-1)", 6, "");
+REPEATED(Pattern3, ".0(S-1)", 3, "");
+REPEATED(Pattern6, ".0(S-1)", 6, "");
+REPEATED(Consonants3, "(C)*(S-1)", 3, "");
+REPEATED(Blanks6, "?(S-1)", 6, "");
+REPEATED(Imbedded3, "?(S-1)", 3, "/Q3 ");
+REPEATED(Steal2, "?(S-1)", 2, "/Q4 ");
 
 }  // namespace
 }  // namespace qora

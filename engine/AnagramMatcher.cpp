@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <map>
 
 namespace qora {
 
@@ -68,22 +67,11 @@ private:
 }  // namespace
 
 AnagramMatcher::AnagramMatcher(const SearchTable& table) {
-    for (const QueryItem& item : table) {
-        if (!item.IsBlock()) {
-            AddGroup(item.Test, item.MinRepeats, item.MaxRepeats, -1, 0);
-            continue;
-        }
-        std::map<int, int> perCopy;
-        for (unsigned char tile : item.Block) ++perCopy[tile - TileBase];
-        const bool fixed = item.MinRepeats == item.MaxRepeats;
-        const int block = fixed ? -1 : static_cast<int>(blocks_.size());
-        if (!fixed) blocks_.push_back({item.MinRepeats, item.MaxRepeats, item.Size()});
-        for (const auto& [tile, count] : perCopy) {
-            TileTest test;
-            test.Tiles = TileBit(tile);
-            AddGroup(test, count * item.MinRepeats, count * item.MaxRepeats, block, count);
-        }
-    }
+    AnagramPieces pieces = PiecesOf(table, MaxGroups);
+    tooLarge_ = pieces.TooMany;
+    blocks_ = std::move(pieces.Blocks);
+    for (const AnagramPiece& piece : pieces.Pieces)
+        groups_.push_back({piece.Test, piece.Min, std::min(piece.Max, MaxSearchLength), piece.Block, piece.PerCopy});
     for (std::size_t g = 0; g < groups_.size() && !tooLarge_; ++g) {
         const Group& group = groups_[g];
         const GroupMask bit = GroupBit(static_cast<int>(g));
@@ -98,25 +86,7 @@ AnagramMatcher::AnagramMatcher(const SearchTable& table) {
                 if ((group.Test.Tiles & TileBit(tile)) != 0) plainGroupsOf_[tile] |= bit;
         laterPositions_ = laterPositions_ || group.Test.SameLetter > 0;
     }
-    for (const Block& block : blocks_) minimumLength_ += block.MinCopies * block.Size;
-}
-
-void AnagramMatcher::AddGroup(const TileTest& test, int min, int max, int block, int perCopy) {
-    max = std::min(max, MaxSearchLength);
-    min = std::min(min, MaxSearchLength + 1);
-    if (block < 0) {
-        for (Group& group : groups_) {
-            if (group.Block >= 0 || !(group.Test == test)) continue;
-            group.Min = std::min(group.Min + min, MaxSearchLength + 1);
-            group.Max = std::min(group.Max + max, MaxSearchLength);
-            return;
-        }
-    }
-    if (groups_.size() == static_cast<std::size_t>(MaxGroups)) {
-        tooLarge_ = true;
-        return;
-    }
-    groups_.push_back({test, min, max, block, perCopy});
+    for (const AnagramBlock& block : blocks_) minimumLength_ += block.MinCopies * block.Size;
 }
 
 TileMask AnagramMatcher::NextTiles(int length) {
@@ -202,15 +172,8 @@ BlankMarkBits AnagramMatcher::PreferredBlanks(const GroupMask* edges, const Limi
     return blanks;
 }
 
-bool AnagramMatcher::AcceptWithCopies(const GroupMask* edges, int length, std::vector<int>& copies, std::size_t block,
-                                      BlankMarkBits& best, bool& found) const {
-    if (block < blocks_.size()) {
-        const Block& b = blocks_[block];
-        const int most = std::min(b.MaxCopies, length / std::max(b.Size, 1));
-        for (copies[block] = b.MinCopies; copies[block] <= most; ++copies[block])
-            AcceptWithCopies(edges, length, copies, block + 1, best, found);
-        return found;
-    }
+bool AnagramMatcher::AcceptWithCopies(const GroupMask* edges, int length, const std::vector<int>& copies,
+                                      BlankMarkBits& blanks) const {
     Limits min{}, max{};
     int least = 0, most = 0;
     for (std::size_t g = 0; g < groups_.size(); ++g) {
@@ -220,17 +183,15 @@ bool AnagramMatcher::AcceptWithCopies(const GroupMask* edges, int length, std::v
         least += min[g];
         most += max[g];
     }
-    if (least > length || most < length) return found;
+    if (least > length || most < length) return false;
     // The matching of the walk serves when it already fills every minimum
     // (it never overfills a group); else a matching is sought that does.
     Matching matching = matchings_[static_cast<std::size_t>(length)];
     bool filled = blocks_.empty() && !laterPositions_;
     for (std::size_t g = 0; g < groups_.size() && filled; ++g) filled = matching.Fill[g] >= min[g];
-    if (!filled && !Feasible(edges, min, max, length, matching)) return found;
-    const BlankMarkBits blanks = blankGroups_ == 0 ? 0 : PreferredBlanks(edges, min, max, length, matching);
-    if (!found || PlainEarlier(blanks, best)) best = blanks;
-    found = true;
-    return found;
+    if (!filled && !Feasible(edges, min, max, length, matching)) return false;
+    blanks = blankGroups_ == 0 ? 0 : PreferredBlanks(edges, min, max, length, matching);
+    return true;
 }
 
 bool AnagramMatcher::Accept(int length, BlankMarkBits& blanks) {
@@ -239,9 +200,14 @@ bool AnagramMatcher::Accept(int length, BlankMarkBits& blanks) {
     std::array<GroupMask, MaxSearchLength> edges = edges_;
     for (int position = 0; position < length && laterPositions_; ++position)
         if ((edges[position] = GroupsFor(tiles_[position], position, length)) == 0) return false;
-    std::vector<int> copies(blocks_.size(), 0);
     bool found = false;
-    return AcceptWithCopies(edges.data(), length, copies, 0, blanks, found);
+    ForEachCopyCount(blocks_, length, [&](const std::vector<int>& copies) {
+        BlankMarkBits marks = 0;
+        if (!AcceptWithCopies(edges.data(), length, copies, marks) || (found && !PlainEarlier(marks, blanks))) return;
+        blanks = marks;
+        found = true;
+    });
+    return found;
 }
 
 }  // namespace qora

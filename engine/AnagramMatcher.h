@@ -19,6 +19,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/AnagramPieces.h"
 #include "engine/SearchTable.h"
 
 namespace qora {
@@ -49,11 +50,6 @@ private:
         int Block = -1;   // the block whose copies it holds tiles of, or -1
         int PerCopy = 0;  // its tiles in one copy of that block
     };
-    struct Block {
-        int MinCopies = 0;
-        int MaxCopies = 0;
-        int Size = 0;
-    };
     // The group of each position of the word (-1 none) and the positions each
     // group holds.
     struct Matching {
@@ -62,18 +58,19 @@ private:
     };
     using Limits = std::array<int, MaxGroups>;
 
-    void AddGroup(const TileTest& test, int min, int max, int block, int perCopy);
     // The groups that `tile` may join at `position` when the first `known`
     // tiles are known.
     GroupMask GroupsFor(int tile, int position, int known) const;
     bool Feasible(const GroupMask* edges, const Limits& min, const Limits& max, int length, Matching& matching) const;
     BlankMarkBits PreferredBlanks(const GroupMask* edges, const Limits& min, const Limits& max, int length,
                                   Matching matching) const;
-    bool AcceptWithCopies(const GroupMask* edges, int length, std::vector<int>& copies, std::size_t block,
-                          BlankMarkBits& best, bool& found) const;
+    // Whether the word matches with these copies of the open blocks, and
+    // its preferred marks then.
+    bool AcceptWithCopies(const GroupMask* edges, int length, const std::vector<int>& copies,
+                          BlankMarkBits& blanks) const;
 
     std::vector<Group> groups_;
-    std::vector<Block> blocks_;
+    std::vector<AnagramBlock> blocks_;
     GroupMask blankGroups_ = 0;
     GroupMask allGroups_ = 0;
     std::array<GroupMask, LetterCountSlots + 1> plainGroupsOf_{};  // by tile: the groups with no position condition

@@ -5,6 +5,7 @@
 #include <map>
 #include <numeric>
 #include <tuple>
+#include <utility>
 
 namespace qora {
 
@@ -80,49 +81,16 @@ void MatcherStates::Grow() {
 // ---- The table ----------------------------------------------------------------------
 
 BoundAnagramMatcher::BoundAnagramMatcher(const SearchTable& table) {
-    for (const QueryItem& entry : table) {
-        if (!entry.IsBlock()) {
-            AddItem({entry.Test, entry.MinRepeats, entry.MaxRepeats, entry.Binding, -1, 0});
-            continue;
-        }
-        std::map<int, int> perCopy;
-        for (unsigned char tile : entry.Block) ++perCopy[tile - TileBase];
-        const bool fixed = entry.MinRepeats == entry.MaxRepeats;
-        const int block = fixed ? -1 : static_cast<int>(blocks_.size());
-        if (!fixed) blocks_.push_back({entry.MinRepeats, entry.MaxRepeats});
-        for (const auto& [tile, count] : perCopy) {
-            TileTest test;
-            test.Tiles = TileBit(tile);
-            const int most = Unbounded(entry.MaxRepeats) && !fixed
-                                 ? UnboundedRepeats
-                                 : std::min(count * entry.MaxRepeats, MaxSearchLength);
-            AddItem({test, std::min(count * entry.MinRepeats, MaxSearchLength + 1), most, -1, block, count});
-        }
-    }
+    AnagramPieces pieces = PiecesOf(table, MaxItems);
+    tooLarge_ = pieces.TooMany;
+    items_ = std::move(pieces.Pieces);
+    blocks_ = std::move(pieces.Blocks);
     Lay(BindingCount(table));
     anyPrefix_ = HasFreeWildCard(table);
     minimumLength_ = MinimumLength(table);
     states_[0].Reset(walkSize_);
     const State start(walkSize_, 0);
     states_[0].Add(start.data());
-}
-
-void BoundAnagramMatcher::AddItem(const Item& item) {
-    if (item.Binding < 0 && item.Block < 0) {
-        for (Item& pooled : items_) {
-            if (pooled.Binding >= 0 || pooled.Block >= 0 || !(pooled.Test == item.Test)) continue;
-            pooled.Min = std::min(pooled.Min + item.Min, MaxSearchLength + 1);
-            pooled.Max = Unbounded(pooled.Max) || Unbounded(item.Max)
-                             ? UnboundedRepeats
-                             : std::min(pooled.Max + item.Max, MaxSearchLength);
-            return;
-        }
-    }
-    if (items_.size() == static_cast<std::size_t>(MaxItems)) {
-        tooLarge_ = true;
-        return;
-    }
-    items_.push_back(item);
 }
 
 void BoundAnagramMatcher::Lay(int bindings) {
@@ -144,7 +112,7 @@ void BoundAnagramMatcher::Lay(int bindings) {
         Shape shape;
         TileMask bindable = AllTilesMask(ActiveTileCount());
         for (std::size_t i = 0; i < items_.size(); ++i) {
-            const Item& item = items_[i];
+            const AnagramPiece& item = items_[i];
             if (item.Binding != static_cast<int>(binding)) continue;
             itemsOf_[binding] |= ItemMask{1} << i;
             wordSlot_[i] = wordSize_++;
@@ -192,7 +160,7 @@ void BoundAnagramMatcher::StepPrefix(const MatcherStates& from, int position, in
         const std::uint8_t* state = from.At(n);
         for (ItemMask free = items & unboundItems_; free != 0; free &= free - 1) {
             const std::size_t i = static_cast<std::size_t>(std::countr_zero(free));
-            const Item& item = items_[i];
+            const AnagramPiece& item = items_[i];
             const int held = state[countSlot_[i]];
             if (!HasRoom(held, item.Max)) continue;
             std::copy(state, state + walkSize_, after.begin());
@@ -224,7 +192,7 @@ void BoundAnagramMatcher::StepPrefix(const MatcherStates& from, int position, in
 int BoundAnagramMatcher::StillNeeded(const std::uint8_t* state) const {
     int needed = 0;
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        const Item& item = items_[i];
+        const AnagramPiece& item = items_[i];
         if (item.Binding < 0)
             needed += std::max(item.Min - state[countSlot_[i]], 0);
         else if (state[walkSlot_[static_cast<std::size_t>(item.Binding)]] == 0)
@@ -283,30 +251,19 @@ int BoundAnagramMatcher::TilesStillNeeded(int length) {
 
 bool BoundAnagramMatcher::Accept(int length, BlankMarkBits& blanks) {
     if (tooLarge_ || length > MaxSearchLength) return false;
-    std::vector<int> copies(blocks_.size(), 0);
     bool found = false;
-    return MatchWithCopies(length, copies, 0, blanks, found);
-}
-
-bool BoundAnagramMatcher::MatchWithCopies(int length, std::vector<int>& copies, std::size_t block, BlankMarkBits& best,
-                                          bool& found) {
-    if (block < blocks_.size()) {
-        const Block& b = blocks_[block];
-        for (copies[block] = b.MinCopies; copies[block] <= std::min(b.MaxCopies, length); ++copies[block])
-            MatchWithCopies(length, copies, block + 1, best, found);
-        return found;
-    }
-    std::vector<int> min(items_.size()), max(items_.size());
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        const Item& item = items_[i];
-        min[i] = item.Block < 0 ? item.Min : item.PerCopy * copies[static_cast<std::size_t>(item.Block)];
-        max[i] = item.Block < 0 ? item.Max : min[i];
-    }
-    BlankMarkBits blanks = 0;
-    if (MatchWithLimits(length, min, max, blanks) && (!found || PlainEarlier(blanks, best))) {
-        best = blanks;
+    ForEachCopyCount(blocks_, length, [&](const std::vector<int>& copies) {
+        std::vector<int> min(items_.size()), max(items_.size());
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            const AnagramPiece& item = items_[i];
+            min[i] = item.Block < 0 ? item.Min : item.PerCopy * copies[static_cast<std::size_t>(item.Block)];
+            max[i] = item.Block < 0 ? item.Max : min[i];
+        }
+        BlankMarkBits marks = 0;
+        if (!MatchWithLimits(length, min, max, marks) || (found && !PlainEarlier(marks, blanks))) return;
+        blanks = marks;
         found = true;
-    }
+    });
     return found;
 }
 
@@ -345,7 +302,7 @@ bool BoundAnagramMatcher::MatchWithLimits(int length, const std::vector<int>& mi
             if (newKind && !CloseBindings(state.data(), min)) continue;
             for (ItemMask items = edges[static_cast<std::size_t>(position)]; items != 0; items &= items - 1) {
                 const std::size_t i = static_cast<std::size_t>(std::countr_zero(items));
-                const Item& item = items_[i];
+                const AnagramPiece& item = items_[i];
                 const int held = state[wordSlot_[i]];
                 if (!HasRoom(held, max[i])) continue;
                 if (item.Binding >= 0 && (state[stageSlot_[static_cast<std::size_t>(item.Binding)]] == Closed ||
@@ -375,7 +332,7 @@ bool BoundAnagramMatcher::MatchWithLimits(int length, const std::vector<int>& mi
 bool BoundAnagramMatcher::Complete(std::uint8_t* state, const std::vector<int>& min) const {
     if (!CloseBindings(state, min)) return false;
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        const Item& item = items_[i];
+        const AnagramPiece& item = items_[i];
         // The counts of closed bindings were checked; an unbound one took no tile.
         const bool unbound = item.Binding >= 0 && state[stageSlot_[static_cast<std::size_t>(item.Binding)]] == Unbound;
         if ((item.Binding < 0 || unbound) && state[wordSlot_[i]] < min[i]) return false;

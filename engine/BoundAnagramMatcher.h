@@ -29,6 +29,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "engine/AnagramPieces.h"
 #include "engine/SearchTable.h"
 
 namespace qora {
@@ -73,18 +74,6 @@ private:
     using ItemMask = std::uint64_t;
     using State = std::vector<std::uint8_t>;
 
-    struct Item {
-        TileTest Test;
-        int Min = 0;
-        int Max = 0;       // UnboundedRepeats: no limit
-        int Binding = -1;  // the binding of a one-tile constituent
-        int Block = -1;    // the block with open copies whose tiles of one kind it takes
-        int PerCopy = 0;   // its tiles in one copy of that block
-    };
-    struct Block {
-        int MinCopies = 0;
-        int MaxCopies = 0;
-    };
     // Bindings of equal constituents, and where the part of each begins in a
     // state of the walk (its tile) and of a word (its stage, then its items'
     // counts).
@@ -97,7 +86,6 @@ private:
     };
     enum Stage : std::uint8_t { Unbound, Open, Closed };
 
-    void AddItem(const Item& item);
     // Where the counts, tiles and stages stand in the states, and the groups
     // of alike bindings.
     void Lay(int bindings);
@@ -114,7 +102,6 @@ private:
     int StillNeeded(const std::uint8_t* state) const;
 
     // The complete word.
-    bool MatchWithCopies(int length, std::vector<int>& copies, std::size_t block, BlankMarkBits& best, bool& found);
     bool MatchWithLimits(int length, const std::vector<int>& min, const std::vector<int>& max, BlankMarkBits& blanks);
     // Closes the open bindings when the tiles of a kind are done; false when
     // one of them holds too few.
@@ -125,8 +112,8 @@ private:
     // Whether every item holds its fewest tiles when the word is done.
     bool Complete(std::uint8_t* state, const std::vector<int>& min) const;
 
-    std::vector<Item> items_;
-    std::vector<Block> blocks_;
+    std::vector<AnagramPiece> items_;
+    std::vector<AnagramBlock> blocks_;
     ItemMask unboundItems_ = 0;             // the items outside bindings
     std::vector<ItemMask> itemsOf_;         // by binding: its items
     std::vector<std::size_t> countSlot_;    // by item outside bindings: where its count stands

@@ -71,9 +71,9 @@ std::string Marked(std::string_view word, BlankMarkBits blanks, int firstPositio
 
 // The query's result: the words that pass the filters, in the form the
 // result kind asks for, and the tiles their blanks matched. The walks of one
-// word of the word-reference source (one per binding of "(Sk)" sets) may
-// offer a word more than once; it is shown in the preferred way, and filtered
-// in that way, when the walks are done.
+// word of the word-reference source (one per tile where a "(Sk)" binding is
+// walked tile by tile) may offer a word more than once; it is shown in the
+// preferred way, and filtered in that way, when the walks are done.
 class QueryResult {
 public:
     QueryResult(const Settings& settings, bool plainFromEnd) : settings_(settings), plainFromEnd_(plainFromEnd) {}
@@ -143,12 +143,13 @@ private:
 };
 
 // The test of the words that hold a run of tiles matching a table (rack
-// parts left out) as a pattern. Its matcher is made once and serves every
-// word.
+// parts left out) as a pattern. A table with several bindings is served by
+// one matcher for every word, rather than by a matcher for each way of
+// binding them; one binding is tried with the tiles of the word.
 class RunTest {
 public:
     explicit RunTest(const SearchTable& table) : runs_(Imbedded(WithoutRack(table))) {
-        if (PatternMatcher::HoldsBindings(runs_)) matcher_.emplace(runs_);
+        if (BindingCount(runs_) > 1 && PatternMatcher::HoldsBindings(runs_)) matcher_.emplace(runs_);
     }
 
     bool HoldsRun(std::string_view word) {
@@ -158,10 +159,15 @@ public:
             return SearchLexicon(std::span<const std::string>(words), constraint,
                                  [&](const SearchMatch&) { return !(holds = true); });
         };
-        if (matcher_)
+        if (matcher_) {
             search(*matcher_);
-        else
+        } else if (HasBindings(runs_)) {
+            TileMask tiles = 0;
+            for (unsigned char c : word) tiles |= TileBit(TileNumberOf(c));
+            WithPatternConstraint(BoundWithin(runs_, tiles), search);
+        } else {
             WithPatternConstraint(runs_, search);
+        }
         return holds;
     }
 

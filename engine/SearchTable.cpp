@@ -100,6 +100,20 @@ bool ForEachBinding(const SearchTable& table, const std::function<bool(const Sea
     return BindFrom(bound, table, 0, BindingCount(table), visit);
 }
 
+SearchTable BoundWithin(const SearchTable& table, TileMask tiles) {
+    SearchTable narrowed = table;
+    for (int binding = 0; binding < BindingCount(table); ++binding) {
+        TileMask bindable = AllTilesMask(ActiveTileCount());
+        for (const QueryItem& item : table)
+            if (item.Binding == binding) bindable &= item.Test.Tiles;
+        const TileMask others = bindable & ~tiles;
+        const TileMask kept = (bindable & tiles) | (others & (~others + 1));
+        for (QueryItem& item : narrowed)
+            if (item.Binding == binding) item.Test.Tiles &= kept;
+    }
+    return narrowed;
+}
+
 bool HasFreeWildCard(const SearchTable& table) {
     const TileMask all = AllTilesMask(ActiveTileCount());
     return std::any_of(table.begin(), table.end(), [&](const QueryItem& item) {

@@ -74,6 +74,11 @@ int BindingCount(const SearchTable& table);
 // without bindings, until it returns false; false then.
 bool ForEachBinding(const SearchTable& table, const std::function<bool(const SearchTable&)>& visit);
 
+// The table with each binding narrowed to the tiles of `tiles` it may be and
+// one other: a word made of those tiles matches it as it matches the table
+// (a binding to a tile the word lacks is as good as any other such).
+SearchTable BoundWithin(const SearchTable& table, TileMask tiles);
+
 // Whether an item outside the bindings takes any number of any tiles (a wild
 // card), so that every prefix of a word can go on to an anagram match.
 bool HasFreeWildCard(const SearchTable& table);
