@@ -124,6 +124,8 @@ void BoundAnagramMatcher::Lay(int bindings) {
         if (added) alike_.push_back({bindable, {}, {}, {}, shape.size() + 1});
         Alike& alike = alike_[group->second];
         alikeBefore_.push_back(alike.Bindings.empty() ? binding : alike.Bindings.back());
+        groupOf_.push_back(group->second);
+        placeInGroup_.push_back(alike.Bindings.size());
         alike.Bindings.push_back(binding);
         alike.WalkStarts.push_back(walkSlot_.back());
         alike.WordStarts.push_back(stageSlot_.back());
@@ -138,6 +140,15 @@ BoundAnagramMatcher::ItemMask BoundAnagramMatcher::ItemsFor(int tile, int positi
         if (fit == TileFit::Yes || (fit == TileFit::NotKnownYet && length == 0)) items |= ItemMask{1} << i;
     }
     return items;
+}
+
+void BoundAnagramMatcher::Raise(std::uint8_t* state, std::size_t binding, bool word) const {
+    const Alike& alike = alike_[groupOf_[binding]];
+    const std::vector<std::size_t>& starts = word ? alike.WordStarts : alike.WalkStarts;
+    const std::size_t size = word ? alike.WordSize : 1;
+    for (std::size_t k = placeInGroup_[binding];
+         k + 1 < starts.size() && Less(state + starts[k + 1], state + starts[k], size); ++k)
+        std::swap_ranges(state + starts[k], state + starts[k] + size, state + starts[k + 1]);
 }
 
 void BoundAnagramMatcher::Arrange(std::uint8_t* state, bool word) const {
@@ -180,7 +191,7 @@ void BoundAnagramMatcher::StepPrefix(const MatcherStates& from, int position, in
                     unboundTried = true;
                     std::copy(state, state + walkSize_, after.begin());
                     after[alike.WalkStarts[k]] = static_cast<std::uint8_t>(tile);
-                    Arrange(after.data(), false);
+                    Raise(after.data(), alike.Bindings[k], false);
                     to.Add(after.data());
                 }
             }
@@ -310,8 +321,10 @@ bool BoundAnagramMatcher::MatchWithLimits(int length, const std::vector<int>& mi
                     continue;
                 after = state;
                 after[wordSlot_[i]] = OneMore(held, min[i], max[i]);
-                if (item.Binding >= 0) after[stageSlot_[static_cast<std::size_t>(item.Binding)]] = Open;
-                Arrange(after.data(), true);
+                if (item.Binding >= 0) {
+                    after[stageSlot_[static_cast<std::size_t>(item.Binding)]] = Open;
+                    Raise(after.data(), static_cast<std::size_t>(item.Binding), true);
+                }
                 next->Add(after.data(),
                           item.Test.Blank ? states->MarksAt(n) | BlankMarkBits{1} << position : states->MarksAt(n));
             }

@@ -96,6 +96,9 @@ private:
     // Puts the parts of alike bindings in order, in a state of the walk or
     // of a word.
     void Arrange(std::uint8_t* state, bool word) const;
+    // Puts the part of a binding that grew back in order among the alike
+    // ones (a part only grows: a count, a stage, a tile bound).
+    void Raise(std::uint8_t* state, std::size_t binding, bool word) const;
 
     // The walk.
     void StepPrefix(const MatcherStates& from, int position, int tile, MatcherStates& to) const;
@@ -114,14 +117,16 @@ private:
 
     std::vector<AnagramPiece> items_;
     std::vector<AnagramBlock> blocks_;
-    ItemMask unboundItems_ = 0;             // the items outside bindings
-    std::vector<ItemMask> itemsOf_;         // by binding: its items
-    std::vector<std::size_t> countSlot_;    // by item outside bindings: where its count stands
-    std::vector<std::size_t> walkSlot_;     // by binding: where its tile stands in a state of the walk
-    std::vector<std::size_t> stageSlot_;    // by binding: where its stage stands in a state of a word
-    std::vector<std::size_t> wordSlot_;     // by item: where its count stands in a state of a word
-    std::vector<Alike> alike_;              // every binding in one group
-    std::vector<std::size_t> alikeBefore_;  // by binding: the alike one before it (itself for the first)
+    ItemMask unboundItems_ = 0;              // the items outside bindings
+    std::vector<ItemMask> itemsOf_;          // by binding: its items
+    std::vector<std::size_t> countSlot_;     // by item outside bindings: where its count stands
+    std::vector<std::size_t> walkSlot_;      // by binding: where its tile stands in a state of the walk
+    std::vector<std::size_t> stageSlot_;     // by binding: where its stage stands in a state of a word
+    std::vector<std::size_t> wordSlot_;      // by item: where its count stands in a state of a word
+    std::vector<Alike> alike_;               // every binding in one group
+    std::vector<std::size_t> alikeBefore_;   // by binding: the alike one before it (itself for the first)
+    std::vector<std::size_t> groupOf_;       // by binding: its group of alike ones
+    std::vector<std::size_t> placeInGroup_;  // by binding: its place in that group
     std::size_t walkSize_ = 0;
     std::size_t wordSize_ = 0;
     int minimumLength_ = 0;

@@ -175,6 +175,14 @@ bool PatternMatcher::Take(int position, int tile) {
     return !next.empty();
 }
 
+bool PatternMatcher::Matches(std::string_view word) {
+    if (word.size() > static_cast<std::size_t>(MaxSearchLength)) return false;
+    for (std::size_t position = 0; position < word.size(); ++position)
+        if (!Take(static_cast<int>(position), TileNumberOf(static_cast<unsigned char>(word[position])))) return false;
+    const StateSet& reached = states_[word.size()];
+    return std::any_of(reached.begin(), reached.end(), [&](const State& state) { return Accepting(state); });
+}
+
 int PatternMatcher::TilesStillNeeded(int length) {
     int needed = MaxSearchLength + 1;
     for (const State& state : states_[length]) {

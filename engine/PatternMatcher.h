@@ -22,6 +22,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <vector>
 
 #include "engine/SearchTable.h"
@@ -38,6 +39,9 @@ public:
     // Whether the matcher serves a table with these bindings: no more than
     // MaxLiveBindings are held at any constituent.
     static bool HoldsBindings(const SearchTable& table);
+
+    // Whether the word (a tile string) matches, its marks left aside.
+    bool Matches(std::string_view word);
 
     TileMask NextTiles(int length) override;
     bool Take(int position, int tile) override;

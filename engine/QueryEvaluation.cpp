@@ -160,7 +160,7 @@ public:
                                  [&](const SearchMatch&) { return !(holds = true); });
         };
         if (matcher_) {
-            search(*matcher_);
+            holds = matcher_->Matches(word);
         } else if (HasBindings(runs_)) {
             TileMask tiles = 0;
             for (unsigned char c : word) tiles |= TileBit(TileNumberOf(c));
