@@ -83,7 +83,7 @@ void PatternMatcher::AddClosed(State state, StateSet& states) const {
         // The tiles of the bindings that end here matter no more.
         for (std::uint32_t done = lastOf_[state.Item]; done != 0; done &= done - 1)
             state.Bound[static_cast<std::size_t>(std::countr_zero(done))] = 0;
-        state.Item = static_cast<std::uint8_t>(state.Item + 1);
+        state.Item = static_cast<std::uint16_t>(state.Item + 1);
         state.Repeats = 0;
     }
 }

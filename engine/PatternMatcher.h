@@ -51,7 +51,7 @@ public:
 
 private:
     struct State {
-        std::uint8_t Item = 0;     // the constituents before it are matched
+        std::uint16_t Item = 0;    // the constituents before it are matched (a line holds a thousand at most)
         std::uint8_t Repeats = 0;  // repetitions done (no more than the minimum is counted when there is no maximum)
         std::uint8_t Offset = 0;   // tiles of the current block copy taken
         std::array<std::uint8_t, MaxSearchLength> Pending{};  // tile a later position must hold, 0 none

@@ -63,6 +63,10 @@ TEST_F(QueryModes, PatternsAndImbeddedWords) {
     // The run the word holds is found wherever it stands; from the last tile
     // back the named constituents are preferred.
     EXPECT_EQ(Query("/Q3 TA"), (Items{"ocTA", "reTAins", "TA", "TAco", "TAcos"}));
+    // Hundreds of constituents, as a long line may hold.
+    std::string many;
+    for (int n = 0; n < 300; ++n) many += "0?";
+    EXPECT_EQ(Query("/Q2 " + many + "S"), Query("/Q2 *S"));
 }
 
 TEST_F(QueryModes, StealsAddTilesButNeverHoldTheQueryAsARun) {
