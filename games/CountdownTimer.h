@@ -3,10 +3,10 @@
 // Stop / Pause and Resume, and the sounds at the warning time and when the
 // period runs out.
 //
-// The main window forwards the tab's clicks and its one-second ticks here and
-// then shows the state this class exposes (mainwindow/TimerControls.h); focus
-// moves, sounds and the revert-to-challenge countdown go through the actions
-// it gives. The ticks are counted: one tick is one second.
+// The main window's Timer tab (mainwindow/TimerPage.h) forwards its clicks
+// and its one-second ticks here and then shows the state this class
+// exposes; focus moves, sounds and the revert-to-challenge countdown go
+// through the actions it gives. The ticks are counted: one tick is one second.
 #pragma once
 
 #include <cstdint>

@@ -78,7 +78,7 @@ void ConnectMainWindow(TForm2& form) {
 
     ExecutorHandlers.OpenChallengeWindow = [&form] { form.ChallengeClick(&form); };
     ExecutorHandlers.StartTimer = [&form] { form.StartTimerFromCommand(); };
-    ExecutorHandlers.ResetTimerPeriod = [] { InWindow([](TForm2& window) { window.ResetTimerPeriod(); }); };
+    ExecutorHandlers.ResetTimerPeriod = [] { InWindow([](TForm2& window) { window.TimerTab().ResetTimerPeriod(); }); };
     ExecutorHandlers.RefreshListTabs = [&form] { form.RefreshListTabs(); };
     ExecutorHandlers.ShowFlashcardState = [&form] { form.UpdateIndicators(); };
     ExecutorHandlers.ShowProgress = [&form](const std::string& text) { form.ShowStatusMessage(text); };

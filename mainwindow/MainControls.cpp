@@ -6,7 +6,6 @@
 #include "mainwindow/OptionControls.h"
 #include "mainwindow/PresentationControls.h"
 #include "mainwindow/QueryControls.h"
-#include "mainwindow/TimerControls.h"
 #include "mainwindow/WordlistControls.h"
 #include "platform/qt/Text.h"
 #include "processor/CommandLine.h"
@@ -30,7 +29,6 @@ MainControls::MainControls(ControlsHost& host, QTabWidget& queryOrPresentation, 
       FiltersTab(new FilterPage(host)),
       WordlistsTab(new WordlistsPage(host)),
       PresentationTab(new PresentationPage(host)),
-      TimerTab(new TimerPage),
       RandomRacksTab(new RandomRacksPage(host)),
       CanonicalOutputTab(new CanonicalOutputPage(host)),
       BoardTab(new BoardPage(host)) {
@@ -38,16 +36,14 @@ MainControls::MainControls(ControlsHost& host, QTabWidget& queryOrPresentation, 
     queryOrPresentation.addTab(FiltersTab, "F&ilters");  // Alt+F is the File menu
     queryOrPresentation.addTab(WordlistsTab, "&Lists");
     queryOrPresentation.addTab(PresentationTab, "P&resentation");
-    options.addTab(TimerTab, "&Timer");
     options.addTab(RandomRacksTab, "Racks");
     options.addTab(CanonicalOutputTab, "Output");
     options.addTab(BoardTab, "Board");
     RefreshAfterCommand();
 }
 
-std::array<QWidget*, 8> MainControls::Pages() const {
-    return {QueryTab, FiltersTab,     WordlistsTab,       PresentationTab,
-            TimerTab, RandomRacksTab, CanonicalOutputTab, BoardTab};
+std::array<QWidget*, 7> MainControls::Pages() const {
+    return {QueryTab, FiltersTab, WordlistsTab, PresentationTab, RandomRacksTab, CanonicalOutputTab, BoardTab};
 }
 
 void MainControls::ShowSettings() { ShowSettings(DisplayedSettings, LineTileScores()); }

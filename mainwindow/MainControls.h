@@ -1,6 +1,7 @@
 // The controls of the main window's two page controls: on the left the
-// query, filter, wordlist and presentation pages, on the right the timer,
-// random-rack, output-order and board pages. They show the settings that the
+// query, filter, wordlist and presentation pages, on the right (after the
+// main window's Timer tab, mainwindow/TimerPage.h) the random-rack,
+// output-order and board pages. They show the settings that the
 // command line implies (DisplayedSettings) and type the sub-commands the user
 // chooses onto the command line; their buttons and value boxes open the
 // command-building dialogs through the main window (ControlsHost).
@@ -27,7 +28,6 @@ class FilterPage;
 class PresentationPage;
 class QueryPage;
 class RandomRacksPage;
-class TimerPage;
 class WordlistsPage;
 
 class MainControls {
@@ -54,13 +54,12 @@ public:
     FilterPage* FiltersTab;
     WordlistsPage* WordlistsTab;
     PresentationPage* PresentationTab;
-    TimerPage* TimerTab;
     RandomRacksPage* RandomRacksTab;
     CanonicalOutputPage* CanonicalOutputTab;
     BoardPage* BoardTab;
 
 private:
-    std::array<QWidget*, 8> Pages() const;
+    std::array<QWidget*, 7> Pages() const;
 };
 
 }  // namespace qora

@@ -27,7 +27,6 @@
 #include "games/GameWindows.h"
 #include "mainwindow/Connections.h"
 #include "mainwindow/MainControls.h"
-#include "mainwindow/TimerControls.h"
 #include "mainwindow/Workspace.h"
 #include "platform/ProgramState.h"
 #include "platform/Scaling.h"
@@ -76,6 +75,8 @@ constexpr int IndicatorsWidth = 170;
 // The least the workspace and the command history shrink to on a small screen.
 constexpr int WorkspaceMinimumWidth = 240;
 constexpr int HistoryMinimumHeight = 60;
+// The sound dialog's right edge this far inside the main window's.
+constexpr int SoundDialogInset = 4;
 // How long history entries made while a query or command file runs may wait
 // before they are shown.
 constexpr int HistoryRowsDelayMilliseconds = 100;
@@ -105,9 +106,6 @@ TForm2::TForm2() : QMainWindow(nullptr) {
     RevertTimer = new QTimer(this);
     RevertTimer->setInterval(1000);
     connect(RevertTimer, &QTimer::timeout, this, &TForm2::RevertTimerTimer);
-    Timer = new QTimer(this);
-    Timer->setInterval(1000);
-    CreateCountdown();
     qApp->installEventFilter(this);
     Form2 = this;
     WorkspaceEdit = Workspace;
@@ -147,6 +145,8 @@ void TForm2::CreateControls() {
     layout->addWidget(Workspace, 1);
     layout->addWidget(rightColumn);
     setCentralWidget(centre);
+    timerTab_ = new TimerPage(*this);
+    Options->addTab(timerTab_, "&Timer");
     Controls = std::make_unique<MainControls>(*this, *QueryOrPresentation, *Options);
     offWhileBusy_ = {QueryOrPresentation, Command, MakeLongTerm, Challenge, CommandHistoryBox, menuBar()};
 }
@@ -521,7 +521,7 @@ void TForm2::SetControlsEnabled(bool enabled) {
     // leave a disabled current tab for another page, and the page the user
     // chose must stay. The timer keeps running and stays at hand.
     for (int page = 0; page < Options->count(); ++page)
-        if (Options->widget(page) != Controls->TimerTab) Options->widget(page)->setEnabled(enabled);
+        if (Options->widget(page) != timerTab_) Options->widget(page)->setEnabled(enabled);
     Perform->setEnabled(enabled && !CommandLineHasError);
     Check->setEnabled(enabled);
     if (!enabled) return;
@@ -529,6 +529,26 @@ void TForm2::SetControlsEnabled(bool enabled) {
     if (MessagePanel->text().startsWith(QStringLiteral("WORKING: "))) ShowStatusMessage("");
     ShowNewHistoryRows();
     Controls->RefreshAfterCommand();
+}
+
+// ---- The Timer tab -------------------------------------------------------------------------
+
+void TForm2::StartTimerFromCommand() {
+    Options->setCurrentWidget(timerTab_);
+    timerTab_->TimerStartClick();
+}
+
+// The dialog's right edge 4 pixels inside the main window's, its top level
+// with the workspace's.
+QPoint TForm2::SoundDialogPlace(QWidget& dialog) {
+    const int left =
+        ScreenRectOf(*this).left() + frameGeometry().width() - OuterSizeOf(dialog).width() - SoundDialogInset;
+    return QPoint(left, ScreenRectOf(*Workspace).top());
+}
+
+void TForm2::SetRevertCountdown(std::int32_t seconds) {
+    RevertCountdown = seconds;
+    UpdateIndicators();
 }
 
 // ---- Start-up failure and the end --------------------------------------------------------

@@ -22,8 +22,8 @@
 #include <vector>
 
 #include "games/ChallengeWindow.h"
-#include "games/CountdownTimer.h"
 #include "mainwindow/ControlSupport.h"
+#include "mainwindow/TimerPage.h"
 #include "platform/KeyCodes.h"
 
 class QAction;
@@ -71,7 +71,7 @@ extern bool QueryOrPresentationPageShown;
 // challenge window.
 extern std::int32_t RevertCountdown;
 
-class TForm2 : public QMainWindow, public ChallengeHost, public ControlsHost, public CountdownActions {
+class TForm2 : public QMainWindow, public ChallengeHost, public ControlsHost, public TimerPageHost {
     Q_OBJECT
 
 public:
@@ -94,8 +94,6 @@ public:
     QLabel* MessagePanel;        // middle panel
     QLabel* WorkspaceSizePanel;  // right panel
     QTimer* RevertTimer;
-    QTimer* Timer;  // the Timer tab's one-second timer
-    std::unique_ptr<CountdownTimer> Countdown;
 
     // ---- Menu items ----------------------------------------------------------
     QAction* MenuFileExecute;
@@ -238,29 +236,14 @@ public:
     void OpenDialog(const DialogRequest& request) override;
     void PerformCommandLine() override;
 
-    // ---- The countdown timer (MainWindowTimer.cpp) ---------------------------
-    // The Timer tab's handlers: each forwards to the countdown, then the tab
-    // shows its state.
-    void TimerTimer();
-    void TimerStartClick();
-    void TimerStopClick();
-    void TimerResumeClick();
-    void PeriodMinUpDownClick();
-    void PeriodSecUpDownClick();
-    void WarningMinUpDownClick();
-    void WarningSecUpDownClick();
-    void TimerPeriodSoundClick();
-    void TimerWarningSoundClick();
+    // ---- The Timer tab -------------------------------------------------------
+    TimerPage& TimerTab() { return *timerTab_; }
     // The command "T": the Timer tab comes to the front and the countdown
     // starts.
     void StartTimerFromCommand();
-    // The initial settings: the countdown's defaults.
-    void ResetTimerPeriod();
 
-    // CountdownActions
-    void PlaySound(const std::string& fileName) override;
-    void StopSound() override;
-    void MoveTimerFocus(TimerFocus target) override;
+    // TimerPageHost
+    QPoint SoundDialogPlace(QWidget& dialog) override;
     void SetRevertCountdown(std::int32_t seconds) override;
 
 protected:
@@ -293,12 +276,10 @@ private:
     void MenuShowHintsClick(bool on);
     void MenuLeftTabsClick(bool on);
     void ShowCommandAndLeftTabs();
-    void CreateCountdown();
-    void ShowCountdown();
-    void ChooseTimerSound(bool forPeriod);
     std::vector<QWidget*> RightHandParts() const;
 
     QWidget* leftColumn_;
+    TimerPage* timerTab_;
     QLabel* definitionsCaption_;
     QLabel* historyCaption_;
     QTimer* historyRowsTimer_;

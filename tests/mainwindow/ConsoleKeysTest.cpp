@@ -15,7 +15,7 @@
 #include "mainwindow/MainControls.h"
 #include "mainwindow/OptionControls.h"
 #include "mainwindow/QueryControls.h"
-#include "mainwindow/TimerControls.h"
+#include "mainwindow/TimerPage.h"
 #include "platform/qt/CommitComboBox.h"
 #include "processor/Executor.h"
 
@@ -208,7 +208,7 @@ TEST_F(ConsoleKeysTest, KeysAreIgnoredAndControlsOffWhileWorkRuns) {
     EXPECT_FALSE(form->Perform->isEnabled());
     EXPECT_FALSE(form->Challenge->isEnabled());
     EXPECT_FALSE(form->menuBar()->isEnabled());
-    EXPECT_TRUE(form->Controls->TimerTab->isEnabled());
+    EXPECT_TRUE(form->TimerTab().isEnabled());
     EXPECT_FALSE(form->Controls->BoardTab->isEnabled());
     Type("T");
     Press(Qt::Key_Return);

@@ -1,7 +1,7 @@
-// A window with the main window's two page controls and a stand-in for the
-// workspace, the command line checked silently after every edit as the main
-// window does, and a host that records the dialogs asked for and the lines
-// performed.
+// A window with the main window's two page controls (the Timer tab first on
+// the right, as in the main window) and a stand-in for the workspace, the
+// command line checked silently after every edit as the main window does,
+// and a host that records the dialogs asked for and the lines performed.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,6 +21,7 @@
 #include "engine/Wordlists.h"
 #include "mainwindow/ControlSupport.h"
 #include "mainwindow/MainControls.h"
+#include "mainwindow/TimerPage.h"
 #include "platform/ProgramState.h"
 #include "platform/Scaling.h"
 #include "platform/qt/CommitComboBox.h"
@@ -31,13 +32,15 @@
 
 namespace qora::test {
 
-class RecordingHost : public ControlsHost {
+class RecordingHost : public ControlsHost, public TimerPageHost {
 public:
     void OpenDialog(const DialogRequest& request) override {
         requests.push_back(request);
         if (onOpen) onOpen();
     }
     void PerformCommandLine() override { performed.push_back(CommandLine()); }
+    QPoint SoundDialogPlace(QWidget&) override { return {}; }
+    void SetRevertCountdown(std::int32_t) override {}
 
     std::vector<DialogRequest> requests;
     std::vector<std::string> performed;
@@ -59,6 +62,7 @@ public:
         layout->addWidget(queryOrPresentation);
         layout->addWidget(workspace, 1);
         layout->addWidget(options);
+        options->addTab(new TimerPage(host), "&Timer");
         controls = std::make_unique<MainControls>(host, *queryOrPresentation, *options);
         WorkspaceEdit = workspace;
     }

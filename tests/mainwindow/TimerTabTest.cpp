@@ -12,8 +12,7 @@
 #include <QToolButton>
 
 #include "MainWindowFixture.h"
-#include "mainwindow/MainControls.h"
-#include "mainwindow/TimerControls.h"
+#include "mainwindow/TimerPage.h"
 #include "platform/qt/SpinField.h"
 #include "processor/Executor.h"
 
@@ -22,7 +21,7 @@ namespace {
 
 class TimerTabTest : public MainWindowTest {
 protected:
-    TimerPage& Tab() { return *form->Controls->TimerTab; }
+    TimerPage& Tab() { return form->TimerTab(); }
     std::string Display() { return Tab().TimerDisplay->text().toStdString(); }
     void Click(UpDown& arrows, UpDownButton button, int times) {
         for (int i = 0; i < times; ++i) QTest::mouseClick(arrows.Arrow(button), Qt::LeftButton);
@@ -37,7 +36,7 @@ TEST_F(TimerTabTest, ArrowsSetThePeriodAndTheButtonsRunTheCountdown) {
     EXPECT_TRUE(Tab().TimerWarningEnabled->isChecked());
     EXPECT_FALSE(Tab().TimerStop->isEnabled());
     EXPECT_FALSE(Tab().TimerResume->isEnabled());
-    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_FALSE(Tab().Timer->isActive());
 
     Click(*Tab().PeriodMinUpDown, UpDownButton::Down, 4);  // stops at 0
     Click(*Tab().PeriodSecUpDown, UpDownButton::Up, 2);
@@ -46,22 +45,22 @@ TEST_F(TimerTabTest, ArrowsSetThePeriodAndTheButtonsRunTheCountdown) {
     form->Options->setCurrentWidget(&Tab());
     QTest::mouseClick(Tab().TimerStart, Qt::LeftButton);
     EXPECT_EQ(Display(), "  0:02");
-    EXPECT_TRUE(form->Timer->isActive());
+    EXPECT_TRUE(Tab().Timer->isActive());
     EXPECT_TRUE(Tab().TimerStop->isEnabled());
     EXPECT_EQ(form->focusWidget(), Tab().TimerStop) << "the button enabled takes the focus";
     SaveWindowGrab(*form->Options, "timer-tab-running");
 
-    form->TimerTimer();
+    Tab().TimerTimer();
     QTest::mouseClick(Tab().TimerStop, Qt::LeftButton);
-    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_FALSE(Tab().Timer->isActive());
     EXPECT_TRUE(Tab().TimerResume->isEnabled());
     EXPECT_EQ(form->focusWidget(), Tab().TimerResume);
     QTest::mouseClick(Tab().TimerResume, Qt::LeftButton);
-    EXPECT_TRUE(form->Timer->isActive());
+    EXPECT_TRUE(Tab().Timer->isActive());
     EXPECT_EQ(form->focusWidget(), Tab().TimerStart);
-    form->TimerTimer();
+    Tab().TimerTimer();
     EXPECT_EQ(Display(), "  0:00");
-    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_FALSE(Tab().Timer->isActive());
     EXPECT_EQ(Tab().TimerProgress->value(), Tab().TimerProgress->maximum());
 }
 
@@ -70,14 +69,14 @@ TEST_F(TimerTabTest, TheCommandStartsTheTimerAndTheInitialSettingsResetIt) {
     form->Options->setCurrentIndex(form->Options->count() - 1);
     Perform("T");
     EXPECT_EQ(form->Options->currentWidget(), &Tab());
-    EXPECT_TRUE(form->Timer->isActive());
+    EXPECT_TRUE(Tab().Timer->isActive());
     EXPECT_EQ(Display(), "  3:00");
-    form->TimerTimer();
+    Tab().TimerTimer();
     EXPECT_EQ(Display(), "  2:59");
 
     Click(*Tab().WarningMinUpDown, UpDownButton::Up, 1);
     RevertToInitialSettings();
-    EXPECT_FALSE(form->Timer->isActive());
+    EXPECT_FALSE(Tab().Timer->isActive());
     EXPECT_EQ(Display(), "  3:00");
     EXPECT_EQ(Tab().WarningMin->text().toStdString(), "   0");
     EXPECT_FALSE(Tab().TimerStop->isEnabled());
@@ -88,7 +87,7 @@ TEST_F(TimerTabTest, ACommandFileStartsTheTimerThroughTheMainThread) {
     WriteFile("timer.cmd", "T\n");
     ASSERT_EQ(Start({"-x", "timer.cmd"}), "");
     Settle();
-    EXPECT_TRUE(form->Timer->isActive());
+    EXPECT_TRUE(Tab().Timer->isActive());
     EXPECT_EQ(form->Options->currentWidget(), &Tab());
     const std::vector<std::string> lines = Lines();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "  Timer is running - see the Timer tab at the upper right."),
