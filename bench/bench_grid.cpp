@@ -9,7 +9,7 @@
 
 #include "bench/BenchLexicon.h"
 #include "engine/QueryEvaluation.h"
-#include "games/LetterGridSolver.h"
+#include "games/rules/LetterGridSolver.h"
 #include "processor/Parser.h"
 #include "processor/Settings.h"
 

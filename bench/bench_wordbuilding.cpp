@@ -9,7 +9,7 @@
 
 #include "bench/BenchLexicon.h"
 #include "engine/RandomRacks.h"
-#include "games/WordBuildingSolver.h"
+#include "games/rules/WordBuildingSolver.h"
 #include "platform/Random.h"
 
 namespace qora {

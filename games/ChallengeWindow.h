@@ -1,13 +1,13 @@
 // The challenge adjudication window: a judge's window that rules on a
 // challenged play in large coloured letters. The rules live in
-// games/ChallengeRules.h; this window lays out the controls, forwards its key
+// games/rules/ChallengeRules.h; this window lays out the controls, forwards its key
 // events and timer ticks to the rules and shows their state.
 #pragma once
 
 #include <string>
 
 #include "engine/WordTests.h"
-#include "games/ChallengeRules.h"
+#include "games/rules/ChallengeRules.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;

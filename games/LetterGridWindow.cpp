@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "engine/RandomRacks.h"
-#include "games/GameWindows.h"
+#include "games/rules/GameWindows.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/Keys.h"

@@ -3,7 +3,7 @@
 // writes the shown grid's query as a new command line for Solve. It is
 // modeless and stays on top of the main window.
 //
-// The state and the rules live in games/LetterGridGame.h (LetterGridPlay and
+// The state and the rules live in games/rules/LetterGridGame.h (LetterGridPlay and
 // the grid history); this window lays out the controls, forwards its clicks
 // and keys and shows the state.
 #pragma once
@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "games/LetterGridGame.h"
+#include "games/rules/LetterGridGame.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;

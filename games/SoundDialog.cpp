@@ -9,8 +9,8 @@
 
 #include "dialogs/DialogParts.h"
 #include "engine/Listings.h"
-#include "games/CountdownTimer.h"
-#include "games/SoundFiles.h"
+#include "games/rules/CountdownTimer.h"
+#include "games/rules/SoundFiles.h"
 #include "platform/qt/FileDialogs.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/Text.h"

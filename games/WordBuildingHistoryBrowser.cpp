@@ -11,9 +11,9 @@
 
 #include "engine/Listings.h"
 #include "games/WordBuildingControls.h"
-#include "games/WordBuildingGameTexts.h"
 #include "games/WordBuildingHistoryDialog.h"
 #include "games/WordBuildingWindow.h"
+#include "games/rules/WordBuildingGameTexts.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/RadioGroup.h"
 #include "platform/qt/Text.h"

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "games/WordBuildingHistory.h"
+#include "games/rules/WordBuildingHistory.h"
 #include "platform/qt/Dialogs.h"
 
 class QComboBox;

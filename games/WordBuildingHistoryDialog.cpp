@@ -10,9 +10,9 @@
 
 #include "engine/Listings.h"
 #include "games/WordBuildingControls.h"
-#include "games/WordBuildingGameTexts.h"
-#include "games/WordBuildingGridFiles.h"
 #include "games/WordBuildingWindow.h"
+#include "games/rules/WordBuildingGameTexts.h"
+#include "games/rules/WordBuildingGridFiles.h"
 #include "platform/Files.h"
 #include "platform/qt/MessageBoxes.h"
 #include "platform/qt/RadioGroup.h"

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "games/WordBuildingHistory.h"
-#include "games/WordBuildingRules.h"
+#include "games/rules/WordBuildingHistory.h"
+#include "games/rules/WordBuildingRules.h"
 #include "platform/qt/Dialogs.h"
 
 class QComboBox;

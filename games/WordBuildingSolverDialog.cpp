@@ -9,8 +9,8 @@
 
 #include "engine/Listings.h"
 #include "games/WordBuildingControls.h"
-#include "games/WordBuildingGameTexts.h"
 #include "games/WordBuildingWindow.h"
+#include "games/rules/WordBuildingGameTexts.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Screen.h"
 #include "platform/qt/Text.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <thread>
 
-#include "games/WordBuildingSolver.h"
+#include "games/rules/WordBuildingSolver.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;

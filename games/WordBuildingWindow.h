@@ -2,8 +2,8 @@
 // built, the answers and scores, the grid buttons and the play buttons. It is
 // modeless; the grids and a game in progress live on while it is closed.
 //
-// The rules live in games/WordBuildingRules.h and the grid files in
-// games/WordBuildingGridFiles.h; this window maps keys and clicks to the
+// The rules live in games/rules/WordBuildingRules.h and the grid files in
+// games/rules/WordBuildingGridFiles.h; this window maps keys and clicks to the
 // rules, shows and hides its controls stage by stage and shows the state.
 // The solver, the history dialog and the history browser plug into it
 // through the hooks below; while a hook is empty its button is disabled.
@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "games/WordBuildingRules.h"
+#include "games/rules/WordBuildingRules.h"
 #include "platform/qt/Dialogs.h"
 
 class QComboBox;

@@ -24,7 +24,7 @@
 #include "engine/Lexicons.h"
 #include "engine/Listings.h"
 #include "engine/Wordlists.h"
-#include "games/GameWindows.h"
+#include "games/rules/GameWindows.h"
 #include "mainwindow/Connections.h"
 #include "mainwindow/MainControls.h"
 #include "mainwindow/Workspace.h"

@@ -2,7 +2,7 @@
 // its progress bar, the time period and the warning time set with up-down
 // arrows, the sound buttons, the Reset / Start, Stop / Pause and Resume
 // buttons, the one-second `Timer` and the sound dialog. Its handlers forward
-// each click and tick to the countdown (games/CountdownTimer.h), then the tab
+// each click and tick to the countdown (games/rules/CountdownTimer.h), then the tab
 // shows the countdown's state.
 #pragma once
 
@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "games/CountdownTimer.h"
+#include "games/rules/CountdownTimer.h"
 
 class QCheckBox;
 class QLineEdit;

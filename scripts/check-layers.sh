@@ -40,6 +40,10 @@ layer engine no-qt platform
 layer processor no-qt platform engine
 layer tools no-qt platform engine
 layer widgets qt platform platform/qt engine
+layer games/rules no-qt platform engine processor
+layer dialogs qt platform platform/qt engine processor widgets
+layer games qt platform platform/qt engine processor widgets games/rules dialogs
+layer mainwindow qt platform platform/qt engine processor widgets games/rules dialogs games
 
 if ((faults > 0)); then
     echo "check-layers: $faults include(s) break the layering (docs/design.md, \"Folders and libraries\")"

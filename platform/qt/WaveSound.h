@@ -9,12 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/WaveFiles.h"
+
 class QSoundEffect;
 
 namespace qora {
-
-// The file starts with a RIFF header of the WAVE form.
-bool IsWaveFile(const std::string& path);
 
 // The machine has an audio output to play on.
 bool AudioOutputAvailable();

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "games/LetterGridGame.h"
+#include "games/rules/LetterGridGame.h"
 #include "processor/Headless.h"
 #include "processor/RuntimeFixture.h"
 #include "support/TestLexicon.h"

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <set>
 
-#include "ChallengeTestSetup.h"
 #include "platform/Scaling.h"
+#include "support/ChallengeTestSetup.h"
 #include "support/TestLexicon.h"
 #include "support/qt/WidgetLayout.h"
 

@@ -7,7 +7,7 @@
 #include <QTest>
 
 #include "engine/Tiles.h"
-#include "games/GameWindows.h"
+#include "games/rules/GameWindows.h"
 #include "platform/ProgramState.h"
 #include "processor/Console.h"
 #include "processor/Executor.h"

@@ -10,8 +10,8 @@
 #include <QTest>
 #include <fstream>
 
-#include "games/CountdownTimer.h"
-#include "games/SoundFiles.h"
+#include "games/rules/CountdownTimer.h"
+#include "games/rules/SoundFiles.h"
 #include "support/qt/SmallDialogTest.h"
 
 namespace qora {

@@ -15,8 +15,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "games/WordBuildingGameTexts.h"
 #include "games/WordBuildingWindow.h"
+#include "games/rules/WordBuildingGameTexts.h"
 #include "platform/qt/RadioGroup.h"
 #include "processor/Console.h"
 #include "support/LocalTime.h"

@@ -20,10 +20,10 @@
 
 #include "engine/TextFiles.h"
 #include "games/WordBuildingGameDialogs.h"
-#include "games/WordBuildingGameTexts.h"
-#include "games/WordBuildingGridFiles.h"
 #include "games/WordBuildingTiles.h"
 #include "games/WordBuildingWindow.h"
+#include "games/rules/WordBuildingGameTexts.h"
+#include "games/rules/WordBuildingGridFiles.h"
 #include "platform/qt/RadioGroup.h"
 #include "processor/Console.h"
 #include "processor/IniFile.h"

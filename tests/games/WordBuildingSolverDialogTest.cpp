@@ -12,10 +12,10 @@
 #include <QTest>
 #include <QTimer>
 
-#include "games/GameWindows.h"
-#include "games/WordBuildingGameTexts.h"
 #include "games/WordBuildingTiles.h"
 #include "games/WordBuildingWindow.h"
+#include "games/rules/GameWindows.h"
+#include "games/rules/WordBuildingGameTexts.h"
 #include "platform/Random.h"
 #include "support/TestLexicon.h"
 #include "support/WordBuildingGrids.h"

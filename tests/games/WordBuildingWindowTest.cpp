@@ -14,9 +14,9 @@
 #include <set>
 
 #include "engine/RandomRacks.h"
-#include "games/GameWindows.h"
 #include "games/WordBuildingGameDialogs.h"
 #include "games/WordBuildingTiles.h"
+#include "games/rules/GameWindows.h"
 #include "platform/Random.h"
 #include "platform/qt/Clipboard.h"
 #include "support/WordBuildingGrids.h"

@@ -13,7 +13,7 @@
 
 #include "MainWindowFixture.h"
 #include "dialogs/RevertToChallengeDialog.h"
-#include "games/GameWindows.h"
+#include "games/rules/GameWindows.h"
 
 namespace qora::test {
 namespace {

@@ -6,8 +6,8 @@
 #include <QPushButton>
 
 #include "MainWindowFixture.h"
-#include "games/GameWindows.h"
 #include "games/LetterGridWindow.h"
+#include "games/rules/GameWindows.h"
 #include "processor/Executor.h"
 #include "processor/Threads.h"
 

@@ -10,9 +10,9 @@
 
 #include "MainWindowFixture.h"
 #include "engine/RandomRacks.h"
-#include "games/GameWindows.h"
-#include "games/WordBuildingRules.h"
 #include "games/WordBuildingWindow.h"
+#include "games/rules/GameWindows.h"
+#include "games/rules/WordBuildingRules.h"
 
 namespace qora::test {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "games/WordBuildingRules.h"
+#include "games/rules/WordBuildingRules.h"
 
 namespace qora::test {
 

@@ -17,8 +17,8 @@
 #include <vector>
 
 #include "WidgetLayout.h"
-#include "games/WordBuildingHistory.h"
 #include "games/WordBuildingWindow.h"
+#include "games/rules/WordBuildingHistory.h"
 #include "processor/Console.h"
 #include "support/LocalTime.h"
 #include "support/WordBuildingGrids.h"

@@ -1,4 +1,4 @@
-#include "games/LetterGridSolver.h"
+#include "games/rules/LetterGridSolver.h"
 
 #include <set>
 

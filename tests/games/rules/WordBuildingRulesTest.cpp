@@ -1,4 +1,4 @@
-#include "games/WordBuildingRules.h"
+#include "games/rules/WordBuildingRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
-#include "games/CountdownTimer.h"
+#include "games/rules/CountdownTimer.h"
 
 #include <algorithm>
 
 #include "engine/Listings.h"
-#include "games/GameWindows.h"
-#include "games/SoundFiles.h"
+#include "games/rules/GameWindows.h"
+#include "games/rules/SoundFiles.h"
 #include "processor/IniFile.h"
 
 namespace qora {

@@ -1,4 +1,4 @@
-#include "games/WordBuildingSolver.h"
+#include "games/rules/WordBuildingSolver.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "engine/Lexicons.h"
-#include "games/ChallengeRules.h"
+#include "games/rules/ChallengeRules.h"
 #include "platform/ProgramState.h"
 #include "processor/Recording.h"
 

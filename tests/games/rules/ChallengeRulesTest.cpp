@@ -1,4 +1,4 @@
-#include "games/ChallengeRules.h"
+#include "games/rules/ChallengeRules.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <set>
 
-#include "ChallengeTestSetup.h"
+#include "support/ChallengeTestSetup.h"
 #include "support/EngineDataFixture.h"
 #include "support/LocalTime.h"
 

@@ -1,11 +1,11 @@
-#include "games/WordBuildingGameTexts.h"
+#include "games/rules/WordBuildingGameTexts.h"
 
 #include "engine/Listings.h"
 #include "engine/Tiles.h"
 #include "engine/WordTests.h"
-#include "games/WordBuildingGridFiles.h"
-#include "games/WordBuildingHistory.h"
-#include "games/WordBuildingRules.h"
+#include "games/rules/WordBuildingGridFiles.h"
+#include "games/rules/WordBuildingHistory.h"
+#include "games/rules/WordBuildingRules.h"
 
 namespace qora {
 

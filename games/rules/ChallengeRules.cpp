@@ -1,4 +1,4 @@
-#include "games/ChallengeRules.h"
+#include "games/rules/ChallengeRules.h"
 
 #include "engine/Lexicons.h"
 #include "engine/Listings.h"

@@ -1,4 +1,4 @@
-#include "games/LetterGridGame.h"
+#include "games/rules/LetterGridGame.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "games/SoundFiles.h"
+#include "games/rules/SoundFiles.h"
 
 #include <gtest/gtest.h>
 

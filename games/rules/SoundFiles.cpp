@@ -1,7 +1,7 @@
-#include "games/SoundFiles.h"
+#include "games/rules/SoundFiles.h"
 
 #include "platform/ProgramState.h"
-#include "platform/qt/WaveSound.h"
+#include "platform/WaveFiles.h"
 
 namespace qora {
 

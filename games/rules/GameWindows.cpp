@@ -1,4 +1,4 @@
-#include "games/GameWindows.h"
+#include "games/rules/GameWindows.h"
 
 #include "platform/ProgramState.h"
 

@@ -22,7 +22,7 @@
 #include <string_view>
 #include <vector>
 
-#include "games/WordBuildingRules.h"
+#include "games/rules/WordBuildingRules.h"
 
 namespace qora {
 

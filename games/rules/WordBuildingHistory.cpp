@@ -1,4 +1,4 @@
-#include "games/WordBuildingHistory.h"
+#include "games/rules/WordBuildingHistory.h"
 
 #include <algorithm>
 #include <charconv>
@@ -7,7 +7,7 @@
 #include "engine/Listings.h"
 #include "engine/TextFiles.h"
 #include "engine/Tiles.h"
-#include "games/WordBuildingGridFiles.h"
+#include "games/rules/WordBuildingGridFiles.h"
 #include "platform/Files.h"
 #include "platform/ProgramState.h"
 

@@ -1,4 +1,4 @@
-#include "games/WordBuildingGridFiles.h"
+#include "games/rules/WordBuildingGridFiles.h"
 
 #include <cstdio>
 #include <cstring>
@@ -6,7 +6,7 @@
 #include "engine/Listings.h"
 #include "engine/TextFiles.h"
 #include "engine/Tiles.h"
-#include "games/WordBuildingRules.h"
+#include "games/rules/WordBuildingRules.h"
 
 namespace qora {
 

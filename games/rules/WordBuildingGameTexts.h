@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "games/WordBuildingRules.h"
+#include "games/rules/WordBuildingRules.h"
 
 namespace qora {
 

@@ -1,4 +1,4 @@
-#include "games/CountdownTimer.h"
+#include "games/rules/CountdownTimer.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "games/GameWindows.h"
-#include "games/SoundFiles.h"
+#include "games/rules/GameWindows.h"
+#include "games/rules/SoundFiles.h"
 #include "platform/ProgramState.h"
 #include "processor/IniFile.h"
 

@@ -34,7 +34,7 @@
 
 #include "engine/LexiconFormat.h"
 #include "engine/Tiles.h"
-#include "games/WordBuildingRules.h"
+#include "games/rules/WordBuildingRules.h"
 
 namespace qora {
 

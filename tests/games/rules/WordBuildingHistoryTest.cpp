@@ -1,4 +1,4 @@
-#include "games/WordBuildingHistory.h"
+#include "games/rules/WordBuildingHistory.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include "engine/RandomRacks.h"
 #include "engine/TextFiles.h"
 #include "engine/WordTests.h"
-#include "games/WordBuildingGameTexts.h"
-#include "games/WordBuildingGridFiles.h"
+#include "games/rules/WordBuildingGameTexts.h"
+#include "games/rules/WordBuildingGridFiles.h"
 #include "support/EngineDataFixture.h"
 #include "support/LocalTime.h"
 #include "support/WordBuildingGrids.h"

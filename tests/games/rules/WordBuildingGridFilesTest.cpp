@@ -1,4 +1,4 @@
-#include "games/WordBuildingGridFiles.h"
+#include "games/rules/WordBuildingGridFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 
 #include "engine/Listings.h"
 #include "engine/RandomRacks.h"
-#include "games/WordBuildingRules.h"
+#include "games/rules/WordBuildingRules.h"
 #include "support/EngineDataFixture.h"
 #include "support/LocalTime.h"
 

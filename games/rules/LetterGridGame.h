@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "games/LetterGridSolver.h"
+#include "games/rules/LetterGridSolver.h"
 #include "platform/KeyCodes.h"
 
 namespace qora {
