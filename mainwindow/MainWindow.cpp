@@ -72,14 +72,10 @@ constexpr int ScreenPercent = 85;
 constexpr int ColumnWidth = 280;
 constexpr int DefinitionsHeight = 96;  // at most; half of it on a short window
 constexpr int IndicatorsWidth = 170;
-// The least the workspace and the command history shrink to on a small screen.
+// The least the workspace shrinks to on a small screen.
 constexpr int WorkspaceMinimumWidth = 240;
-constexpr int HistoryMinimumHeight = 60;
 // The sound dialog's right edge this far inside the main window's.
 constexpr int SoundDialogInset = 4;
-// How long history entries made while a query or command file runs may wait
-// before they are shown.
-constexpr int HistoryRowsDelayMilliseconds = 100;
 // The challenge window as designed.
 constexpr int ChallengeDesignWidth = 788;
 constexpr int ChallengeDesignHeight = 498;
@@ -127,12 +123,8 @@ void TForm2::CreateControls() {
     Workspace = new TWorkspace(centre);
     Workspace->OnKeyDown = [this](KeyStroke stroke) { return WorkspaceKeyDown(stroke); };
     Workspace->OnCommandLineEdited = [this] { RecheckCommandLine(); };
-    Workspace->OnHistoryAppended = [this](std::int32_t index) { ShowHistoryEntry(index); };
-    Workspace->OnHistoryCleared = [this] {
-        historyRowsTimer_->stop();
-        CommandHistoryBox->clear();
-        historyIndex_ = 0;
-    };
+    Workspace->OnHistoryAppended = [this](std::int32_t) { history_->EntryAdded(); };
+    Workspace->OnHistoryCleared = [this] { history_->Cleared(); };
     connect(Workspace, &TWorkspace::SizeInCharactersChanged, this, &TForm2::MeasureWorkspace);
     connect(Workspace, &QPlainTextEdit::cursorPositionChanged, this, &TForm2::ShowDefinitionAtCaret);
     leftColumn_ = CreateLeftColumn();
@@ -148,7 +140,7 @@ void TForm2::CreateControls() {
     timerTab_ = new TimerPage(*this);
     Options->addTab(timerTab_, "&Timer");
     Controls = std::make_unique<MainControls>(*this, *QueryOrPresentation, *Options);
-    offWhileBusy_ = {QueryOrPresentation, Command, MakeLongTerm, Challenge, CommandHistoryBox, menuBar()};
+    offWhileBusy_ = {QueryOrPresentation, Command, MakeLongTerm, Challenge, &history_->CommandHistoryBox(), menuBar()};
 }
 
 QWidget* TForm2::CreateLeftColumn() {
@@ -212,19 +204,8 @@ QWidget* TForm2::CreateRightColumn() {
 
     historyCaption_ = new QLabel(tr("Command history:"), column);
     layout->addWidget(historyCaption_);
-    CommandHistoryBox = new QListWidget(column);
-    // Rows of one height: adding a row does not measure every other row.
-    CommandHistoryBox->setUniformItemSizes(true);
-    CommandHistoryBox->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Ignored);
-    CommandHistoryBox->setMinimumHeight(Scaled(HistoryMinimumHeight));
-    historyRowsTimer_ = new QTimer(this);
-    historyRowsTimer_->setSingleShot(true);
-    historyRowsTimer_->setInterval(HistoryRowsDelayMilliseconds);
-    connect(historyRowsTimer_, &QTimer::timeout, this, &TForm2::ShowNewHistoryRows);
-    CommandHistoryBox->setFocusPolicy(Qt::ClickFocus);
-    CommandHistoryBox->setToolTip(tr("Command history: double-click a line to put it on the command line"));
-    connect(CommandHistoryBox, &QListWidget::itemDoubleClicked, this, &TForm2::HistoryBoxDoubleClicked);
-    layout->addWidget(CommandHistoryBox, 2);
+    history_ = new HistoryRecall(*this, *column);
+    layout->addWidget(&history_->CommandHistoryBox(), 2);
     return column;
 }
 
@@ -393,7 +374,7 @@ void TForm2::PerformClick() {
     ShowStatusMessage("");
     Workspace->FlushPendingLines();
     ::qora::PerformCommandLine();
-    historyIndex_ = CommandHistory.size();
+    history_->RecallFromNewest();
     // A command that ran at once has ended; a query shows its results later.
     if (controlsEnabled_) Controls->RefreshAfterCommand();
     FocusWorkspace();
@@ -405,47 +386,6 @@ void TForm2::ReplaceCommandLine(std::string_view text) {
     SetCommandLine(text);
     Workspace->MoveCaretToCommandLineEnd();
     RecheckCommandLine();
-}
-
-// A typed command's entry shows at once; while a query or command file runs
-// the entries are gathered and shown together a few times a second.
-void TForm2::ShowHistoryEntry(std::int32_t) {
-    historyIndex_ = CommandHistory.size();
-    if (controlsEnabled_)
-        ShowNewHistoryRows();
-    else if (!historyRowsTimer_->isActive())
-        historyRowsTimer_->start();
-}
-
-void TForm2::ShowNewHistoryRows() {
-    historyRowsTimer_->stop();
-    const std::size_t shown = static_cast<std::size_t>(CommandHistoryBox->count());
-    if (shown >= CommandHistory.size()) return;
-    QStringList rows;
-    rows.reserve(static_cast<qsizetype>(CommandHistory.size() - shown));
-    for (std::size_t index = shown; index < CommandHistory.size(); ++index)
-        rows.append(FromCodePage(CommandHistory[index]));
-    CommandHistoryBox->addItems(rows);
-    CommandHistoryBox->scrollToBottom();
-}
-
-void TForm2::HistoryBoxDoubleClicked(QListWidgetItem* item) {
-    const int index = CommandHistoryBox->row(item);
-    if (!controlsEnabled_ || index < 0 || static_cast<std::size_t>(index) >= CommandHistory.size()) return;
-    ReplaceCommandLine(CommandHistory[index]);
-    FocusWorkspace();
-}
-
-// Up and Down on the command line step through the history; past the newest
-// entry the line typed before recalling comes back.
-void TForm2::RecallHistory(int step) {
-    const std::size_t size = CommandHistory.size();
-    historyIndex_ = std::min(historyIndex_, size);
-    if (step < 0 && historyIndex_ == 0) return;
-    if (step > 0 && historyIndex_ == size) return;
-    if (historyIndex_ == size) lineBeforeRecall_ = CommandLine();
-    historyIndex_ = step < 0 ? historyIndex_ - 1 : historyIndex_ + 1;
-    ReplaceCommandLine(historyIndex_ == size ? lineBeforeRecall_ : CommandHistory[historyIndex_]);
 }
 
 void TForm2::PerformFunctionKey(int number) {
@@ -488,7 +428,7 @@ bool TForm2::WorkspaceKeyDown(KeyStroke stroke) {
             return true;
         }
         if (!Workspace->CaretInCommandLine() || stroke.Shift()) return false;
-        RecallHistory(step);
+        history_->Recall(step);
         return true;
     }
     if (stroke.Ctrl() && !stroke.Alt() && key >= '1' && key <= '9') {
@@ -527,7 +467,7 @@ void TForm2::SetControlsEnabled(bool enabled) {
     if (!enabled) return;
     // The query or command files that ran have ended.
     if (MessagePanel->text().startsWith(QStringLiteral("WORKING: "))) ShowStatusMessage("");
-    ShowNewHistoryRows();
+    history_->ShowNewRows();
     Controls->RefreshAfterCommand();
 }
 
@@ -661,7 +601,7 @@ void TForm2::RevertTimerTimer() {
 
 // The parts on the right that the challenge window hides, with their captions.
 std::vector<QWidget*> TForm2::RightHandParts() const {
-    return {Challenge, Options, definitionsCaption_, DefinitionsBox, historyCaption_, CommandHistoryBox};
+    return {Challenge, Options, definitionsCaption_, DefinitionsBox, historyCaption_, &history_->CommandHistoryBox()};
 }
 
 void TForm2::HideMainParts() {

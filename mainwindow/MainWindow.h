@@ -23,13 +23,12 @@
 
 #include "games/ChallengeWindow.h"
 #include "mainwindow/ControlSupport.h"
+#include "mainwindow/HistoryRecall.h"
 #include "mainwindow/TimerPage.h"
 #include "platform/KeyCodes.h"
 
 class QAction;
 class QLabel;
-class QListWidget;
-class QListWidgetItem;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
@@ -71,7 +70,15 @@ extern bool QueryOrPresentationPageShown;
 // challenge window.
 extern std::int32_t RevertCountdown;
 
-class TForm2 : public QMainWindow, public ChallengeHost, public ControlsHost, public TimerPageHost {
+namespace test {
+class MainWindowDriver;
+}
+
+class TForm2 : public QMainWindow,
+               public ChallengeHost,
+               public ControlsHost,
+               public TimerPageHost,
+               public HistoryRecallHost {
     Q_OBJECT
 
 public:
@@ -89,7 +96,6 @@ public:
     QTabWidget* Options;
     std::unique_ptr<MainControls> Controls;  // the pages of QueryOrPresentation and Options
     QPlainTextEdit* DefinitionsBox;
-    QListWidget* CommandHistoryBox;
     QLabel* IndicatorsPanel;     // left panel of the status bar
     QLabel* MessagePanel;        // middle panel
     QLabel* WorkspaceSizePanel;  // right panel
@@ -191,12 +197,12 @@ public:
     void PerformClick();        // Enter, Perform: the processor performs the line
     void CheckClick();          // Ctrl+Enter, Check
     void RecheckCommandLine();  // after every other edit
-    void ReplaceCommandLine(std::string_view text);
+    void ReplaceCommandLine(std::string_view text) override;
     bool WorkspaceKeyDown(KeyStroke stroke);
 
     // ---- While a query or command file runs ----------------------------------
     void SetControlsEnabled(bool enabled);
-    bool ControlsEnabled() const { return controlsEnabled_; }
+    bool ControlsEnabled() const override { return controlsEnabled_; }
 
     // ---- Start-up failure and the end ----------------------------------------
     // Shows the reason and the closing line, disables every control and ends
@@ -252,18 +258,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Tests reach the window's parts through it (tests/support/qt).
+    friend class test::MainWindowDriver;
+
     void CreateControls();
     void CreateMenus();
     void PlugSmallDialogs();
     void CreateStatusBar();
     QWidget* CreateLeftColumn();
     QWidget* CreateRightColumn();
-    void RecallHistory(int step);
     void PerformFunctionKey(int number);
     void PerformLengthFilter(int length);
-    void ShowHistoryEntry(std::int32_t index);
-    void ShowNewHistoryRows();
-    void HistoryBoxDoubleClicked(QListWidgetItem* item);
     void ShowDefinitionAtCaret();
     void LayOutChallengeWindow();
     void MenuFileExecuteClick();
@@ -282,7 +287,7 @@ private:
     TimerPage* timerTab_;
     QLabel* definitionsCaption_;
     QLabel* historyCaption_;
-    QTimer* historyRowsTimer_;
+    HistoryRecall* history_;
     std::vector<std::function<void()>> languageSwitches_;
     std::vector<std::function<void()>> listTabsRefreshes_;
     std::map<ControlDialog, DialogOpener> controlDialogs_;
@@ -290,9 +295,6 @@ private:
     bool controlsEnabled_ = true;
     bool startupFailed_ = false;
     int exitStatus_ = 0;
-    // History recall: the entry shown, and the line typed before recalling.
-    std::size_t historyIndex_ = 0;
-    std::string lineBeforeRecall_;
     bool wasMinimised_ = false;
     bool showHints_ = true;
 };

@@ -42,7 +42,7 @@ TEST_F(ConsoleKeysTest, EnterPerformsTheLineAndWritesANewPrompt) {
     Press(Qt::Key_Return);
     Settle();
     EXPECT_EQ(CommandHistory, (std::vector<std::string>{"CAT"}));
-    EXPECT_EQ(form->CommandHistoryBox->count(), 1);
+    EXPECT_EQ(Main().CommandHistoryBox().count(), 1);
     EXPECT_EQ(WorkspaceLines()[row].Text, "QORA?: CAT");
     EXPECT_EQ(LastLine(), "QORA?: ");
     EXPECT_TRUE(Workspace().CaretInCommandLine());
@@ -173,7 +173,8 @@ TEST_F(ConsoleKeysTest, UpAndDownRecallTheHistory) {
     EXPECT_EQ(CommandLine(), "AC");
 
     // A double-click in the history box puts its entry on the line.
-    emit form->CommandHistoryBox->itemDoubleClicked(form->CommandHistoryBox->item(0));
+    QListWidget& history = Main().CommandHistoryBox();
+    emit history.itemDoubleClicked(history.item(0));
     EXPECT_EQ(CommandLine(), "CAT");
 }
 

@@ -33,6 +33,7 @@
 #include "processor/Threads.h"
 #include "support/TestLexicon.h"
 #include "support/qt/EventWaits.h"
+#include "support/qt/MainWindowDriver.h"
 #include "support/qt/WidgetLayout.h"
 
 namespace qora::test {
@@ -87,6 +88,8 @@ public:
     }
 
     TWorkspace& Workspace() { return *form->Workspace; }
+    // The main window's parts and controls.
+    MainWindowDriver Main() const { return MainWindowDriver(*form); }
 
     void Type(const char* text) { QTest::keyClicks(&Workspace(), QString::fromLatin1(text)); }
     void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {

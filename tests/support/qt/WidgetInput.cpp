@@ -1,10 +1,16 @@
 #include "WidgetInput.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
+#include <algorithm>
+#include <stdexcept>
+#include <string>
 
 namespace qora {
 
@@ -23,6 +29,29 @@ void TypeCharacters(QWidget& widget, const QString& text) {
         QApplication::sendEvent(&widget, &press);
         QApplication::sendEvent(&widget, &release);
     }
+}
+
+namespace {
+
+// An item's caption as the user reads it: "Cu&t\tCtrl+X" is "Cut".
+std::string ReadCaption(const QAction& item) { return item.text().section('\t', 0, 0).remove('&').toStdString(); }
+
+}  // namespace
+
+QAction& MenuItem(const QMenuBar& bar, std::initializer_list<std::string_view> captions) {
+    QList<QAction*> items = bar.actions();
+    QAction* found = nullptr;
+    std::string path;
+    for (const std::string_view caption : captions) {
+        path += (path.empty() ? "" : " > ") + std::string(caption);
+        const auto match = std::find_if(items.begin(), items.end(),
+                                        [&](const QAction* item) { return ReadCaption(*item) == caption; });
+        if (match == items.end()) throw std::runtime_error("no menu item " + path);
+        found = *match;
+        items = found->menu() != nullptr ? found->menu()->actions() : QList<QAction*>{};
+    }
+    if (found == nullptr) throw std::runtime_error("no menu item named");
+    return *found;
 }
 
 }  // namespace qora
