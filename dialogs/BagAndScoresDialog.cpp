@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/SetDefinitionTexts.h"
+#include "dialogs/texts/SetDefinitionTexts.h"
 #include "platform/ProgramState.h"
 #include "platform/qt/Focus.h"
 #include "processor/CommandLine.h"

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QHBoxLayout>
 
-#include "dialogs/FilterText.h"
+#include "dialogs/FilterAppend.h"
 #include "processor/Settings.h"
 
 namespace qora {

@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/OptionTexts.h"
+#include "dialogs/texts/OptionTexts.h"
 #include "engine/Board.h"
 #include "platform/ProgramState.h"
 #include "platform/Scaling.h"

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/OptionTexts.h"
+#include "dialogs/texts/OptionTexts.h"
 #include "engine/QueryRecords.h"
 #include "platform/qt/Text.h"
 #include "processor/Console.h"

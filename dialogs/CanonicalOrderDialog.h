@@ -2,7 +2,7 @@
 // random racks (TRandomOutputDlg, "/.") or of the letters of output words
 // (TCanonOutputDlg, "/;"). OK adds the ordering to the main window's list of
 // orderings, chooses it there and types its command onto the command line
-// (dialogs/OptionTexts).
+// (dialogs/texts/OptionTexts).
 #pragma once
 
 #include <QPointer>

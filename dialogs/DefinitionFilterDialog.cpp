@@ -8,7 +8,7 @@
 #include <algorithm>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/FilterText.h"
+#include "dialogs/FilterAppend.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/QuotedTextField.h"
 #include "platform/qt/Text.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 
 #include "dialogs/HelpDialog.h"
-#include "dialogs/QueryConstituentTexts.h"
+#include "dialogs/texts/QueryConstituentTexts.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/NumberField.h"
 #include "platform/qt/QuotedTextField.h"

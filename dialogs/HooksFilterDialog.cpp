@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-#include "dialogs/FilterText.h"
+#include "dialogs/FilterAppend.h"
 #include "engine/Listings.h"
 #include "platform/qt/Text.h"
 #include "processor/Settings.h"

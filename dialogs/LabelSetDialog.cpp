@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/SetDefinitionTexts.h"
+#include "dialogs/texts/SetDefinitionTexts.h"
 #include "engine/Listings.h"
 #include "engine/UserSets.h"
 #include "platform/ProgramState.h"

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/WordlistTexts.h"
+#include "dialogs/texts/WordlistTexts.h"
 #include "engine/Listings.h"
 #include "engine/Wordlists.h"
 #include "platform/ProgramState.h"

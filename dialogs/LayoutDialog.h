@@ -1,12 +1,12 @@
 // The layout dialog: how a presentation lays its words out, one per line, in
 // packed rows, in columnated rows or in columns with their spacing; OK types
 // the layout command ("/O1", "/OR,2S", "/ORC12W"). The texts and the reading
-// of the settings are in dialogs/PresentationTexts.
+// of the settings are in dialogs/texts/PresentationTexts.
 #pragma once
 
 #include <QPointer>
 
-#include "dialogs/PresentationTexts.h"
+#include "dialogs/texts/PresentationTexts.h"
 #include "platform/qt/Dialogs.h"
 
 class QCheckBox;

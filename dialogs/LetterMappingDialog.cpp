@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/OptionTexts.h"
+#include "dialogs/texts/OptionTexts.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Keys.h"
 #include "platform/qt/Text.h"

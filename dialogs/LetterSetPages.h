@@ -2,7 +2,7 @@
 // share: a built-in, score- or count-based set; a word-based set; a specified
 // set of tiles; an all-but set. Each page holds its controls (with the
 // system's component names), its OK and Help buttons and its OK rule
-// (dialogs/LetterSetTexts); the dialog writes the text around the page's
+// (dialogs/texts/LetterSetTexts); the dialog writes the text around the page's
 // body and decides what OK does.
 #pragma once
 
@@ -10,7 +10,7 @@
 #include <string>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/LetterSetTexts.h"
+#include "dialogs/texts/LetterSetTexts.h"
 #include "engine/LetterCounts.h"
 
 class QComboBox;

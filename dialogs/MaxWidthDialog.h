@@ -1,12 +1,12 @@
 // The maximum-width dialog (the workspace's width, a number of characters or
 // a number of columns: "/OWA", "/OW80C", "/OC8C") and the rows-per-page
 // dialog ("/OR55C", "/OR0C" for no paging), which lives beside it. The texts
-// and the reading of the settings are in dialogs/PresentationTexts.
+// and the reading of the settings are in dialogs/texts/PresentationTexts.
 #pragma once
 
 #include <QPointer>
 
-#include "dialogs/PresentationTexts.h"
+#include "dialogs/texts/PresentationTexts.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;

@@ -4,13 +4,13 @@
 // "/7:0=3:5,4C", "/9:0=M"). While the user chooses, it shows how the numbers
 // resolve against the wordlists as they stand, reading the items without
 // moving any cursor; OK is enabled only for a complete choice. The texts
-// and rules are in dialogs/WordlistTexts.
+// and rules are in dialogs/texts/WordlistTexts.
 #pragma once
 
 #include <QPointer>
 #include <cstdint>
 
-#include "dialogs/WordlistTexts.h"
+#include "dialogs/texts/WordlistTexts.h"
 #include "engine/Wordlists.h"
 #include "platform/qt/Dialogs.h"
 

@@ -4,7 +4,7 @@
 // score- or count-based set, a word-based set, a specified set of tiles, an
 // all-but set (the set pages shared with the query constituent,
 // dialogs/LetterSetPages), a copy of a user-defined set, or a set computed
-// from two of them. The texts are in dialogs/SetDefinitionTexts.
+// from two of them. The texts are in dialogs/texts/SetDefinitionTexts.
 #pragma once
 
 #include <QPointer>
@@ -12,7 +12,7 @@
 #include <optional>
 #include <string>
 
-#include "dialogs/SetDefinitionTexts.h"
+#include "dialogs/texts/SetDefinitionTexts.h"
 #include "platform/qt/Dialogs.h"
 
 class QBoxLayout;

@@ -3,14 +3,14 @@
 // of a wordlist ("/5W", "/5~W", "/7R", "/Y5=7"), computed from two wordlists
 // ("/Y5=0|3") or imported from a file ("/FR5W\"...\""), with a label or not.
 // It types the commands; it changes no wordlist itself. The texts and rules
-// are in dialogs/WordlistTexts.
+// are in dialogs/texts/WordlistTexts.
 #pragma once
 
 #include <QPointer>
 #include <cstdint>
 #include <optional>
 
-#include "dialogs/WordlistTexts.h"
+#include "dialogs/texts/WordlistTexts.h"
 #include "platform/qt/Dialogs.h"
 #include "platform/qt/FileDialogs.h"
 

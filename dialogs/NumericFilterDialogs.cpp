@@ -2,7 +2,7 @@
 
 #include <QPushButton>
 
-#include "dialogs/FilterText.h"
+#include "dialogs/FilterAppend.h"
 #include "engine/Lexicons.h"
 #include "platform/qt/NumberField.h"
 

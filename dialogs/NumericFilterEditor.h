@@ -6,7 +6,7 @@
 // Each showing starts from the filter of DisplayedSettings. The OK check runs
 // on every change of a value or of the item shown: every value must be valid
 // and fit the relation shown. OK types the filter through the member's Append
-// operation (dialogs/FilterText), as the main window's check box does, after
+// operation (dialogs/FilterAppend), as the main window's check box does, after
 // committing the item shown; it types nothing when the relation and the values
 // are those the dialog opened with.
 #pragma once

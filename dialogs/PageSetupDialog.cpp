@@ -10,7 +10,7 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/NewInitializationFileDialog.h"
-#include "dialogs/OptionTexts.h"
+#include "dialogs/texts/OptionTexts.h"
 #include "platform/qt/SpinField.h"
 #include "processor/PageSettings.h"
 

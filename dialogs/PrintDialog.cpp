@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/OptionTexts.h"
 #include "dialogs/PageSetupDialog.h"
+#include "dialogs/texts/OptionTexts.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/QuotedTextField.h"

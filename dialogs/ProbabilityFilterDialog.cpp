@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "dialogs/FilterText.h"
+#include "dialogs/FilterAppend.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/NumberField.h"
 #include "platform/qt/Text.h"

@@ -2,13 +2,13 @@
 // letter of one word (" 2/3 "), one letter of each of the first 50 words
 // (" 1/ ") or one whole word (" /12 "). The main window opens it when its
 // presentation list picks a probe kind. The texts and rules are in
-// dialogs/PresentationTexts.
+// dialogs/texts/PresentationTexts.
 #pragma once
 
 #include <QPointer>
 #include <cstdint>
 
-#include "dialogs/PresentationTexts.h"
+#include "dialogs/texts/PresentationTexts.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;

@@ -3,14 +3,14 @@
 // score- or count-based, word-based, specified, all-but, user-defined or
 // query-based) - with its repetition count, requirement, presence and
 // set-members choices, and types it onto the command line
-// (dialogs/QueryConstituentTexts). The built-in, word-based, specified and
+// (dialogs/texts/QueryConstituentTexts). The built-in, word-based, specified and
 // all-but pages are the shared set pages (dialogs/LetterSetPages).
 #pragma once
 
 #include <QPointer>
 #include <string>
 
-#include "dialogs/QueryConstituentTexts.h"
+#include "dialogs/texts/QueryConstituentTexts.h"
 #include "platform/qt/Dialogs.h"
 
 class QBoxLayout;

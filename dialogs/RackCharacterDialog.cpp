@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/QueryConstituentTexts.h"
+#include "dialogs/texts/QueryConstituentTexts.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/PageControl.h"
 #include "platform/qt/RadioGroup.h"

@@ -2,7 +2,7 @@
 // query, a tile or a blank, with its requirement mark; the rack part begins
 // with "," unless the line already ends inside one, and a blank brings the
 // switch of blank scoring that its kind asks for ("AEIRST,Q", ",?/Z"). The
-// texts are in dialogs/QueryConstituentTexts.
+// texts are in dialogs/texts/QueryConstituentTexts.
 #pragma once
 
 #include <QPointer>

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/WordlistTexts.h"
+#include "dialogs/texts/WordlistTexts.h"
 #include "engine/Wordlists.h"
 #include "platform/ProgramState.h"
 #include "platform/qt/CommitComboBox.h"

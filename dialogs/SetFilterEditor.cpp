@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/FilterText.h"
+#include "dialogs/texts/FilterText.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/Text.h"

@@ -7,9 +7,9 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "dialogs/DefinitionSearchText.h"
 #include "dialogs/DialogParts.h"
-#include "dialogs/FilterText.h"
+#include "dialogs/texts/DefinitionSearchText.h"
+#include "dialogs/texts/FilterText.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/QuotedTextField.h"

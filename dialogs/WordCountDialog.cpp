@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/PresentationTexts.h"
+#include "dialogs/texts/PresentationTexts.h"
 #include "platform/qt/NumberField.h"
 #include "processor/Console.h"
 #include "processor/Settings.h"

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/WordlistTexts.h"
+#include "dialogs/texts/WordlistTexts.h"
 #include "engine/Lexicons.h"
 #include "engine/Wordlists.h"
 #include "platform/Scaling.h"

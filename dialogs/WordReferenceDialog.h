@@ -2,13 +2,13 @@
 // current word of the word-reference source or a subword of it, possibly
 // reversed, with its repetition count, letter mapping and requirement mark
 // ("[]", "[M~]!", " 3[]", "[2-1|]"). The text is in
-// dialogs/QueryConstituentTexts.
+// dialogs/texts/QueryConstituentTexts.
 #pragma once
 
 #include <QPointer>
 #include <string>
 
-#include "dialogs/QueryConstituentTexts.h"
+#include "dialogs/texts/QueryConstituentTexts.h"
 #include "platform/qt/Dialogs.h"
 
 class QGroupBox;

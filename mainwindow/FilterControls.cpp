@@ -1,7 +1,7 @@
 #include "mainwindow/FilterControls.h"
 
-#include "dialogs/FilterText.h"
-#include "mainwindow/ControlTexts.h"
+#include "dialogs/FilterAppend.h"
+#include "dialogs/texts/ControlTexts.h"
 #include "platform/qt/Focus.h"
 #include "processor/Console.h"
 #include "processor/Settings.h"

@@ -1,8 +1,8 @@
 #include "mainwindow/OptionControls.h"
 
-#include "dialogs/OptionTexts.h"
+#include "dialogs/texts/ControlTexts.h"
+#include "dialogs/texts/OptionTexts.h"
 #include "engine/RandomRacks.h"
-#include "mainwindow/ControlTexts.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/NumberField.h"

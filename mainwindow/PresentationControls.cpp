@@ -1,6 +1,6 @@
 #include "mainwindow/PresentationControls.h"
 
-#include "mainwindow/ControlTexts.h"
+#include "dialogs/texts/ControlTexts.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/Text.h"

@@ -1,8 +1,8 @@
 #include "mainwindow/QueryControls.h"
 
+#include "dialogs/texts/ControlTexts.h"
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
-#include "mainwindow/ControlTexts.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/Text.h"

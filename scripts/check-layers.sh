@@ -41,9 +41,10 @@ layer processor no-qt platform engine
 layer tools no-qt platform engine
 layer widgets qt platform platform/qt engine
 layer games/rules no-qt platform engine processor
-layer dialogs qt platform platform/qt engine processor widgets
-layer games qt platform platform/qt engine processor widgets games/rules dialogs
-layer mainwindow qt platform platform/qt engine processor widgets games/rules dialogs games
+layer dialogs/texts no-qt platform engine processor
+layer dialogs qt platform platform/qt engine processor widgets dialogs/texts
+layer games qt platform platform/qt engine processor widgets games/rules dialogs/texts dialogs
+layer mainwindow qt platform platform/qt engine processor widgets games/rules dialogs/texts dialogs games
 
 if ((faults > 0)); then
     echo "check-layers: $faults include(s) break the layering (docs/design.md, \"Folders and libraries\")"

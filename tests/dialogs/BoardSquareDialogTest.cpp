@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "dialogs/OptionTexts.h"
+#include "dialogs/texts/OptionTexts.h"
 #include "engine/Board.h"
 #include "platform/qt/ColorDialog.h"
 #include "processor/Settings.h"

@@ -4,7 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "dialogs/OptionTexts.h"
+#include "dialogs/texts/OptionTexts.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Text.h"
 #include "processor/Settings.h"

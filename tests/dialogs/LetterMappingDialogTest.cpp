@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "dialogs/OptionTexts.h"
+#include "dialogs/texts/OptionTexts.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Text.h"
 #include "processor/Settings.h"

@@ -3,7 +3,7 @@
 #include "dialogs/NumericFilterDialogs.h"
 #include "dialogs/ProbabilityFilterDialog.h"
 
-#include "dialogs/FilterText.h"
+#include "dialogs/texts/FilterText.h"
 
 #include <QLabel>
 #include <QLineEdit>

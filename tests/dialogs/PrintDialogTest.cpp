@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 
 #include "dialogs/NewInitializationFileDialog.h"
-#include "dialogs/OptionTexts.h"
 #include "dialogs/PageSetupDialog.h"
+#include "dialogs/texts/OptionTexts.h"
 #include "platform/qt/Printing.h"
 #include "platform/qt/SpinField.h"
 #include "processor/IniFile.h"

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/QueryConstituentTexts.h"
+#include "dialogs/texts/QueryConstituentTexts.h"
 #include "platform/qt/PageControl.h"
 #include "platform/qt/RadioGroup.h"
 #include "processor/CommandLine.h"

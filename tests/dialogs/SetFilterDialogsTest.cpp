@@ -8,7 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/FilterText.h"
+#include "dialogs/texts/FilterText.h"
 #include "platform/qt/CommitComboBox.h"
 #include "support/qt/CommandDialogTest.h"
 #include "support/qt/WidgetInput.h"

@@ -1,4 +1,4 @@
-#include "dialogs/OptionTexts.h"
+#include "dialogs/texts/OptionTexts.h"
 
 #include <algorithm>
 

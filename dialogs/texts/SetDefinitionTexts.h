@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/WordlistTexts.h"
+#include "dialogs/texts/WordlistTexts.h"
 #include "engine/LetterCounts.h"
 #include "engine/Tiles.h"
 

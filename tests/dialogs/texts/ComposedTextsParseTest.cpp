@@ -7,14 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/DefinitionSearchText.h"
-#include "dialogs/FilterText.h"
-#include "dialogs/LetterSetTexts.h"
-#include "dialogs/OptionTexts.h"
-#include "dialogs/PresentationTexts.h"
-#include "dialogs/QueryConstituentTexts.h"
-#include "dialogs/SetDefinitionTexts.h"
-#include "dialogs/WordlistTexts.h"
+#include "dialogs/texts/DefinitionSearchText.h"
+#include "dialogs/texts/FilterText.h"
+#include "dialogs/texts/LetterSetTexts.h"
+#include "dialogs/texts/OptionTexts.h"
+#include "dialogs/texts/PresentationTexts.h"
+#include "dialogs/texts/QueryConstituentTexts.h"
+#include "dialogs/texts/SetDefinitionTexts.h"
+#include "dialogs/texts/WordlistTexts.h"
 #include "engine/Lexicons.h"
 #include "engine/Tiles.h"
 #include "platform/ProgramState.h"

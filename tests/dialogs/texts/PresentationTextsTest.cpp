@@ -1,5 +1,5 @@
 // The presentation dialogs' texts and how they read the settings.
-#include "dialogs/PresentationTexts.h"
+#include "dialogs/texts/PresentationTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,11 @@
-// The texts that the filter editors and the ordering dialogs type onto the
-// command line, as the main window's check boxes and lists also use them.
-#include "dialogs/DefinitionSearchText.h"
-#include "dialogs/FilterText.h"
-#include "dialogs/OptionTexts.h"
-#include "engine/QueryRecords.h"
+// The filters that the filter editors type onto the command line, as the
+// main window's check boxes also type them, and the focus they give back to
+// the workspace.
+#include "dialogs/FilterAppend.h"
 #include "engine/Tiles.h"
-#include "platform/ProgramState.h"
 #include "platform/qt/Focus.h"
 #include "processor/Console.h"
+#include "support/CommandLineTyping.h"
 
 #include <gtest/gtest.h>
 #include <QApplication>
@@ -27,25 +25,7 @@ LetterCounts CountsOf(std::initializer_list<std::pair<int, int>> tileCounts) {
 
 constexpr int A = 1, B = 2, E = 5, I = 9, O = 15, S = 19, U = 21, Z = 26;
 
-class FilterAppend : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ResetProgramState();
-        WritePromptLine();
-        ConsoleEditHooks.RecheckCommandLine = [this] { ++rechecks; };
-    }
-    void TearDown() override { ResetProgramState(); }
-
-    // The command line typed by `append` from an empty one.
-    template <typename Append>
-    std::string Typed(Append append) {
-        SetCommandLine("");
-        append();
-        return CommandLine();
-    }
-
-    int rechecks = 0;
-};
+class FilterAppend : public test::CommandLineTyping {};
 
 TEST_F(FilterAppend, NumericFiltersWriteEachRelationItemThenABlank) {
     const char* expected[] = {"/|3-9  ", "/|3<9  ", "/|<3  ", "/|<=3  ", "/|!=3  ", "/|=3  ", "/|3  ", "/|>3  "};
@@ -96,16 +76,6 @@ TEST_F(FilterAppend, SpanishSetsWriteTheSingleCInLowerCase) {
     EXPECT_EQ(Typed([] { AppendHooksFilter(false, 3, CountsOf({{28, 1}})); }), "/>=(1Z) ");
 }
 
-TEST_F(FilterAppend, DefinitionTextsTurnStoredBlanksIntoTypedBars) {
-    EXPECT_EQ(TypedDefinitionText(" noun "), "noun");
-    EXPECT_EQ(TypedDefinitionText("noun "), "|noun");
-    EXPECT_EQ(TypedDefinitionText(" noun"), "noun|");
-    EXPECT_EQ(TypedDefinitionText("noun"), "|noun|");
-    EXPECT_EQ(TypedDefinitionText(" "), "");
-    EXPECT_EQ(TypedDefinitionText("  "), "");
-    EXPECT_EQ(TypedDefinitionText(""), "||");
-}
-
 TEST_F(FilterAppend, DefinitionFilterIsOneTextWithItsOwnBlank) {
     EXPECT_EQ(Typed([] { AppendDefinitionFilter(0, " noun ", true); }), "/\"noun\" ");
     EXPECT_EQ(Typed([] { AppendDefinitionFilter(1, "verb ", true); }), "/\"!|verb\" ");
@@ -114,12 +84,6 @@ TEST_F(FilterAppend, DefinitionFilterIsOneTextWithItsOwnBlank) {
     EXPECT_EQ(Typed([] { AppendDefinitionFilter(7, "", true); }), "/\"!\" ");
     EXPECT_EQ(Typed([] { AppendDefinitionFilter(1, "|plural", false); }), "/\"!|plural\" ");
     EXPECT_EQ(rechecks, 6);
-}
-
-TEST_F(FilterAppend, OrderingCommandsQuoteTheOrderingWithoutABlank) {
-    EXPECT_EQ(Typed([] { AppendRackOrderCommand("AEIOU BCDFGHJKLMNPQRSTVWXYZ?"); }),
-              "/.\"AEIOU BCDFGHJKLMNPQRSTVWXYZ?\"");
-    EXPECT_EQ(Typed([] { AppendCanonOrderCommand(""); }), "/;\"\"");
 }
 
 TEST_F(FilterAppend, TextAndBlankAreAppendedOneAfterTheOtherToTheLine) {
@@ -158,62 +122,6 @@ TEST_F(FilterAppend, TheWorkspaceTakesTheFocusAsAProgramMove) {
     EXPECT_TRUE(workspace->hasFocus());
     EXPECT_TRUE(probe.movedByProgram);
     EXPECT_EQ(ProgramMovingFocus, 0);
-}
-
-TEST(FilterRules, SetRelationItemsFollowTheCodesAndAnyOtherCodeIsAtLeast) {
-    const std::int32_t codes[] = {RelationBelow, RelationAtMost,  RelationNotEqual,
-                                  RelationEqual, RelationAtLeast, RelationAbove};
-    for (int item = 0; item < 6; ++item) EXPECT_EQ(SetRelationItem(codes[item]), item);
-    for (const std::int32_t code : {std::int32_t{RelationRange}, std::int32_t{RelationHalfOpen}, 0, 99, -1})
-        EXPECT_EQ(SetRelationItem(code), 4) << code;
-}
-
-TEST(FilterRules, NumericValuesMustFitTheRelationAndWordLengthsTheLexicon) {
-    struct Case {
-        int item;
-        std::int64_t value1, value2;
-        bool holds, lengthHolds;  // any editor; the word-length editor with a longest word of 15
-    };
-    const Case cases[] = {
-        {0, 3, 9, true, true},   {0, 9, 9, true, true},        {0, 9, 3, false, false}, {1, 8, 9, true, true},
-        {1, 9, 9, false, false}, {2, 0, 0, false, false},      {2, 1, 0, true, true},   {3, 1, 0, true, false},
-        {3, 2, 0, true, true},   {4, 0, 0, true, true},        {4, 99, 0, true, true},  {5, 15, 0, true, true},
-        {5, 16, 0, true, false}, {6, 16, 0, true, false},      {6, 0, 0, true, true},   {7, 14, 0, true, true},
-        {7, 15, 0, true, false}, {7, INT_MAX, 0, true, false},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(NumericRelationHolds(c.item, c.value1, c.value2), c.holds) << c.item << " " << c.value1;
-        EXPECT_EQ(WordLengthRelationHolds(c.item, c.value1, c.value2, 15), c.lengthHolds) << c.item << " " << c.value1;
-    }
-}
-
-TEST(FilterRules, AStringsProbabilityIsTheWaysToDrawItsTilesFromTheBag) {
-    ResetProgramState();
-    const std::span<const std::int16_t> bag(EnglishTileCounts.data(), LatinTileCount);
-    EXPECT_EQ(ProbabilityOfString("QI", bag), 9);  // 1 Q x 9 I
-    EXPECT_EQ(ProbabilityOfString("Qi", bag), 9);
-    EXPECT_EQ(ProbabilityOfString("EE", bag), 66);  // C(12, 2)
-    EXPECT_EQ(ProbabilityOfString("", bag), 0);
-    EXPECT_EQ(ProbabilityOfString("ZZ", bag), 0);  // one Z in the bag
-    for (const char* refused : {"Q1", "Q I", "\xC9", "{A}"}) EXPECT_EQ(ProbabilityOfString(refused, bag), std::nullopt);
-    EXPECT_EQ(ProbabilityOfString("EEEEEEAAAAAIIIIIOOOOONNNNNRRRRR", bag), std::nullopt) << "beyond 32 bits";
-    SetLanguageTables(Language::Spanish);
-    const std::span<const std::int16_t> spanish(SpanishTileCounts.data(), SpanishTileCount);
-    EXPECT_EQ(ProbabilityOfString("CH", spanish), 1) << "one CH tile, not a C and an H";
-    EXPECT_EQ(ProbabilityOfString("\xD1", spanish), 1);
-    EXPECT_EQ(ProbabilityOfString("K", spanish), std::nullopt);
-    ResetProgramState();
-}
-
-TEST(FilterRules, DefinitionSearchesTakeOneTextOrTwoJoinedByTheirConnective) {
-    EXPECT_EQ(DefinitionSearchCommand("noun", 0, "ignored"), "/SD \"noun\" ");
-    EXPECT_EQ(DefinitionSearchCommand("noun", 1, "plural"), "/SD \"noun\" & \"plural\" ");
-    EXPECT_EQ(DefinitionSearchCommand("noun", 2, "plural"), "/SD \"noun\" &! \"plural\" ");
-    EXPECT_EQ(DefinitionSearchCommand("|to", 3, "verb|"), "/SD \"|to\" | \"verb|\" ");
-    for (const char* empty : {"", "|", "||"}) {
-        EXPECT_EQ(DefinitionSearchCommand(empty, 0, ""), std::nullopt) << empty;
-        EXPECT_EQ(DefinitionSearchCommand("noun", 2, empty), std::nullopt) << empty;
-    }
 }
 
 }  // namespace

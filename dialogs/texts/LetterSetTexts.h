@@ -18,7 +18,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dialogs/FilterText.h"
+#include "dialogs/texts/FilterText.h"
 #include "engine/LetterCounts.h"
 #include "engine/Tiles.h"
 #include "platform/FieldNumber.h"

@@ -1,6 +1,6 @@
-#include "dialogs/QueryConstituentTexts.h"
+#include "dialogs/texts/QueryConstituentTexts.h"
 
-#include "dialogs/LetterSetTexts.h"
+#include "dialogs/texts/LetterSetTexts.h"
 #include "engine/Listings.h"
 #include "processor/Settings.h"
 

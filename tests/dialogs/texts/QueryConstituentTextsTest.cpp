@@ -1,5 +1,5 @@
 // What the Add Query Constituent dialog types (dialogs/QueryConstituentTexts).
-#include "dialogs/QueryConstituentTexts.h"
+#include "dialogs/texts/QueryConstituentTexts.h"
 
 #include <gtest/gtest.h>
 

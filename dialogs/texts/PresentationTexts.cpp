@@ -1,4 +1,4 @@
-#include "dialogs/PresentationTexts.h"
+#include "dialogs/texts/PresentationTexts.h"
 
 #include <algorithm>
 

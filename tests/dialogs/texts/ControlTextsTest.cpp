@@ -1,5 +1,5 @@
 // How the controls word the settings they show and the texts they type.
-#include "mainwindow/ControlTexts.h"
+#include "dialogs/texts/ControlTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dialogs/DefinitionSearchText.h"
+#include "dialogs/texts/DefinitionSearchText.h"
 
 namespace qora {
 

@@ -1,7 +1,7 @@
-#include "mainwindow/ControlTexts.h"
+#include "dialogs/texts/ControlTexts.h"
 
-#include "dialogs/FilterText.h"
-#include "dialogs/PresentationTexts.h"
+#include "dialogs/texts/FilterText.h"
+#include "dialogs/texts/PresentationTexts.h"
 #include "engine/Board.h"
 #include "engine/Listings.h"
 #include "engine/Wordlists.h"

@@ -1,6 +1,6 @@
 // What the wordlist dialogs type and when they may: presence questions,
 // labels, new wordlists, item moves and random racks.
-#include "dialogs/WordlistTexts.h"
+#include "dialogs/texts/WordlistTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,7 @@
-#include "dialogs/FilterText.h"
+#include "dialogs/texts/FilterText.h"
 
 #include "engine/Probability.h"
 #include "platform/ProgramState.h"
-#include "platform/qt/Focus.h"
-#include "processor/Console.h"
 #include "processor/Settings.h"
 
 namespace qora {
@@ -67,21 +65,6 @@ std::string SetRelationText(int item, std::string_view set) {
     return SetRelationOperator(item) + ("(" + std::string(set) + ")");
 }
 
-void AppendNumericFilter(char letter, int item, int value1, int value2) {
-    AppendFilterAndBlank(NumericFilterText(letter, item, std::to_string(value1), std::to_string(value2)));
-}
-
-void AppendFilterAndBlank(std::string_view text) {
-    AppendToCommandLine(text);
-    AppendToCommandLine(" ");
-    FocusWorkspace();
-}
-
-void AppendWordLengthFilter(int item, int value1, int value2) { AppendNumericFilter('|', item, value1, value2); }
-void AppendWordScoreFilter(int item, int value1, int value2) { AppendNumericFilter('$', item, value1, value2); }
-void AppendAnagramCountFilter(int item, int value1, int value2) { AppendNumericFilter('&', item, value1, value2); }
-void AppendWordCountFilter(int item, int value1, int value2) { AppendNumericFilter('#', item, value1, value2); }
-
 std::optional<std::int32_t> ProbabilityOfString(std::string_view letters, std::span<const std::int16_t> distribution) {
     const std::optional<LetterCounts> counts = LetterCountsOfText(letters);
     if (!counts) return std::nullopt;
@@ -101,11 +84,6 @@ std::string ProbabilityFilterText(int item, int value1, std::optional<std::strin
     return NumericFilterText('%', item, ProbabilityValueText(value1, string1), ProbabilityValueText(value2, string2));
 }
 
-void AppendProbabilityFilter(int item, int value1, std::optional<std::string_view> string1, int value2,
-                             std::optional<std::string_view> string2) {
-    AppendFilterAndBlank(ProbabilityFilterText(item, value1, string1, value2, string2));
-}
-
 bool HooksDialogFront = true;
 
 namespace {
@@ -121,20 +99,12 @@ std::string HooksFilterText(bool front, int relation, const LetterCounts& letter
     return std::string("/") + (front ? '<' : '>') + SetRelationText(relation, HooksSetText(letters));
 }
 
-void AppendHooksFilter(bool front, int relation, const LetterCounts& letters) {
-    AppendFilterAndBlank(HooksFilterText(front, relation, letters));
-}
-
 std::string BlankSetText(const LetterCounts& letters, bool ignoreVowels) {
     return (ignoreVowels ? "-" : "") + FormatLetterCounts(&letters, 9);
 }
 
 std::string BlankFilterText(int relation, const LetterCounts& letters, bool ignoreVowels) {
     return "/:" + SetRelationText(relation, BlankSetText(letters, ignoreVowels));
-}
-
-void AppendBlankFilter(int relation, const LetterCounts& letters, bool ignoreVowels) {
-    AppendFilterAndBlank(BlankFilterText(relation, letters, ignoreVowels));
 }
 
 std::string TypedDefinitionText(std::string_view stored) {
@@ -149,11 +119,6 @@ std::string TypedDefinitionText(std::string_view stored) {
 std::string DefinitionFilterText(int relation, std::string_view text, bool edgeMarking) {
     const std::string written = edgeMarking && !text.empty() ? TypedDefinitionText(text) : std::string(text);
     return "/\"" + std::string(relation == 0 ? "" : "!") + written + "\" ";
-}
-
-void AppendDefinitionFilter(int relation, std::string_view text, bool edgeMarking) {
-    AppendToCommandLine(DefinitionFilterText(relation, text, edgeMarking));
-    FocusWorkspace();
 }
 
 }  // namespace qora

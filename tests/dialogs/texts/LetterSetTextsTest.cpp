@@ -1,5 +1,5 @@
 // The set bodies and OK rules of the set pages (dialogs/LetterSetTexts).
-#include "dialogs/LetterSetTexts.h"
+#include "dialogs/texts/LetterSetTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The texts of the query filters as the filter editors and the main window's
-// filter check boxes type them onto the command line: one Append operation
-// per filter, used by the filter's editor and by its check box.
+// filter check boxes type them onto the command line (dialogs/FilterAppend
+// types them), without Qt.
 //
 // A numeric filter (word length "|", score "$", probability "%", anagram
 // count "&", word count "#") is chosen by one of eight relation items, a set
@@ -57,30 +57,10 @@ const char* SetRelationOperator(int item);
 // The relation part of a set filter, the set already written: "<=(AES)".
 std::string SetRelationText(int item, std::string_view set);
 
-// Appends a numeric filter with its two values in decimal, then a single
-// blank, then gives the workspace the focus.
-void AppendNumericFilter(char letter, int item, int value1, int value2);
-
-// Appends the text and then a single blank, each with AppendToCommandLine,
-// then gives the workspace the focus.
-void AppendFilterAndBlank(std::string_view text);
-
-// Appends "/|" (word length), "/$" (word score), "/&" (anagram count) or "/#"
-// (word count) with the relation of `item` (0 to 7) and the values, then a
-// blank, and gives the workspace the focus: item 5 with 7 types "/|=7 " and
-// " ".
-void AppendWordLengthFilter(int item, int value1, int value2);
-void AppendWordScoreFilter(int item, int value1, int value2);
-void AppendAnagramCountFilter(int item, int value1, int value2);
-void AppendWordCountFilter(int item, int value1, int value2);
-
-// Appends "/%" with the relation of `item` (0 to 7), then a blank, and gives
-// the workspace the focus. Each value is written as its string in braces
-// when the string is given ("{QI}": the ways to draw those letters), else as
-// the number: item 0 with 100 and "QI" types "/%100-{QI} " and " ".
-void AppendProbabilityFilter(int item, int value1, std::optional<std::string_view> string1, int value2,
-                             std::optional<std::string_view> string2);
-// Its text, before the blank.
+// The text of a probability filter, as NumericFilterText writes it: "/%" with
+// the relation of `item` (0 to 7) and a blank. Each value is written as its
+// string in braces when the string is given ("{QI}": the ways to draw those
+// letters), else as the number: item 0 with 100 and "QI" gives "/%100-{QI} ".
 std::string ProbabilityFilterText(int item, int value1, std::optional<std::string_view> string1, int value2,
                                   std::optional<std::string_view> string2);
 
@@ -100,25 +80,22 @@ extern bool HooksDialogFront;
 // The letters of a hooks filter as it is written: "AES", "1S", "2AB".
 std::string HooksSetText(const LetterCounts& letters);
 
-// Appends "/<" (front) or "/>" (back), the operator of the set-relation
-// `relation` (0 to 5) and the letters in parentheses (counts written as
-// FormatLetterCounts mode 0 writes them), then a blank, and gives the
-// workspace the focus: front "<=" over A, E, S types "/<<=(AES)" and " ";
-// back "=" over S alone "/>=(1S)" and " ".
-void AppendHooksFilter(bool front, int relation, const LetterCounts& letters);
-std::string HooksFilterText(bool front, int relation, const LetterCounts& letters);  // without the blank
+// The text of a hooks filter: "/<" (front) or "/>" (back), the operator of
+// the set-relation `relation` (0 to 5) and the letters in parentheses (counts
+// written as FormatLetterCounts mode 0 writes them): front "<=" over A, E, S
+// gives "/<<=(AES)"; back "=" over S alone "/>=(1S)".
+std::string HooksFilterText(bool front, int relation, const LetterCounts& letters);
 
 // The letters of a blank filter as they are written, the ignore-vowels mark
 // first: "AEIOU", "-AEIOU", "2ES".
 std::string BlankSetText(const LetterCounts& letters, bool ignoreVowels);
 
-// Appends "/:", the operator of the set-relation `relation` (0 to 5) and the
-// letters in parentheses, "-" first for the ignore-vowels mark (counts
-// written as FormatLetterCounts mode 9 writes them), then a blank, and gives
-// the workspace the focus: "<=" over the vowels types "/:<=(AEIOU)" and " ",
-// with the mark "/:<=(-AEIOU)".
-void AppendBlankFilter(int relation, const LetterCounts& letters, bool ignoreVowels);
-std::string BlankFilterText(int relation, const LetterCounts& letters, bool ignoreVowels);  // without the blank
+// The text of a blank filter: "/:", the operator of the set-relation
+// `relation` (0 to 5) and the letters in parentheses, "-" first for the
+// ignore-vowels mark (counts written as FormatLetterCounts mode 9 writes
+// them): "<=" over the vowels gives "/:<=(AEIOU)", with the mark
+// "/:<=(-AEIOU)".
+std::string BlankFilterText(int relation, const LetterCounts& letters, bool ignoreVowels);
 
 // A definition text is typed with at most this many characters.
 constexpr int DefinitionTextMaxLength = 20;
@@ -129,13 +106,11 @@ constexpr int DefinitionTextMaxLength = 20;
 // "noun", "noun " -> "|noun", " noun" -> "noun|", "noun" -> "|noun|".
 std::string TypedDefinitionText(std::string_view stored);
 
-// Appends "/\"", "!" unless `relation` is 0 ("includes"), the text and
-// "\" ", then gives the workspace the focus. With `edgeMarking` the text is
-// a stored one and is written in its typed form; an empty stored text is
-// written empty ("/\"\" ", "/\"!\" "). Without it the text is written as
-// given.
-void AppendDefinitionFilter(int relation, std::string_view text, bool edgeMarking);
-// Its text, its final blank included.
+// The text of a definition filter: "/\"", "!" unless `relation` is 0
+// ("includes"), the text and "\" ", its final blank included. With
+// `edgeMarking` the text is a stored one and is written in its typed form; an
+// empty stored text is written empty ("/\"\" ", "/\"!\" "). Without it the
+// text is written as given.
 std::string DefinitionFilterText(int relation, std::string_view text, bool edgeMarking);
 
 }  // namespace qora

@@ -1,8 +1,8 @@
-#include "dialogs/SetDefinitionTexts.h"
+#include "dialogs/texts/SetDefinitionTexts.h"
 
 #include <algorithm>
 
-#include "dialogs/QueryConstituentTexts.h"
+#include "dialogs/texts/QueryConstituentTexts.h"
 #include "engine/Listings.h"
 #include "engine/QueryRecords.h"
 #include "engine/Tiles.h"

@@ -1,4 +1,4 @@
-#include "dialogs/LetterSetTexts.h"
+#include "dialogs/texts/LetterSetTexts.h"
 
 #include "engine/Listings.h"
 

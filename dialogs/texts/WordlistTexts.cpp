@@ -1,4 +1,4 @@
-#include "dialogs/WordlistTexts.h"
+#include "dialogs/texts/WordlistTexts.h"
 
 #include <charconv>
 

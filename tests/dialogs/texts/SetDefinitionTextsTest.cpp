@@ -1,6 +1,6 @@
 // The set-definition dialogs' texts: labels, and set (B) and set ($) in each
 // language, read back by the parser as the values written.
-#include "dialogs/SetDefinitionTexts.h"
+#include "dialogs/texts/SetDefinitionTexts.h"
 
 #include <gtest/gtest.h>
 
