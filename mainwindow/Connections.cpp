@@ -15,6 +15,7 @@
 #include "games/WordBuildingWindow.h"
 #include "games/rules/WordBuildingGridFiles.h"
 #include "mainwindow/MainControls.h"
+#include "mainwindow/MainMenus.h"
 #include "mainwindow/MainWindow.h"
 #include "processor/Console.h"
 #include "processor/Executor.h"
@@ -82,8 +83,8 @@ void ConnectMainWindow(TForm2& form) {
     ExecutorHandlers.RefreshListTabs = [&form] { form.RefreshListTabs(); };
     ExecutorHandlers.ShowFlashcardState = [&form] { form.UpdateIndicators(); };
     ExecutorHandlers.ShowProgress = [&form](const std::string& text) { form.ShowStatusMessage(text); };
-    ExecutorHandlers.OpenWordBuildingGame = [&form] { form.MenuWordsmithClick(); };
-    ExecutorHandlers.OpenGridGame = [&form] { form.MenuBigBoggleClick(nullptr); };
+    ExecutorHandlers.OpenWordBuildingGame = [&form] { form.Menus().MenuWordsmithClick(); };
+    ExecutorHandlers.OpenGridGame = [&form] { form.Menus().MenuBigBoggleClick(nullptr); };
     ExecutorHandlers.PrintWorkspace = PrintWorkspace;
     ExecutorHandlers.WriteWordBuildingGrids = [](std::string& text) { return WriteWordBuildingGrids(text); };
     ExecutorHandlers.ReadWordBuildingGrids = ImportWordBuildingGridsByCommand;

@@ -5,6 +5,7 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/HelpDialog.h"
 #include "dialogs/TourneyInfoDialog.h"
+#include "mainwindow/MainMenus.h"
 #include "mainwindow/MainWindow.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Screen.h"
@@ -44,9 +45,10 @@ void PlugCommandDialogs(TForm2& form) {
 }
 
 void PlugHelpWindows(TForm2& form) {
+    const MainMenus& menus = form.Menus();
     FormOf(HelpDlg, &form);
-    form.PlugAction({form.MenuHelpContents}, [] { ShowHelpWindow(); });
-    form.PlugDialog({form.MenuHelpAdjudications},
+    form.PlugAction({menus.MenuHelpContents}, [] { ShowHelpWindow(); });
+    form.PlugDialog({menus.MenuHelpAdjudications},
                     {&FormOf(InfoDlg, &form), [&form](QWidget& info) { return PlaceInfoWindow(form, info); }, nullptr,
                      DialogOpener::WhenLineHasError::Open});
 }

@@ -11,6 +11,7 @@
 #include "mainwindow/DialogOpeners.h"
 #include "mainwindow/FilterControls.h"
 #include "mainwindow/MainControls.h"
+#include "mainwindow/MainMenus.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Workspace.h"
 #include "platform/qt/Screen.h"
@@ -18,6 +19,7 @@
 namespace qora {
 
 void PlugFilterDialogs(TForm2& form) {
+    const MainMenus& menus = form.Menus();
     // The editors open on the workspace's left edge, just below the filter
     // controls, whose last row is the definition filter's.
     const DialogBox& lastRow = *form.Controls->FiltersTab->FilteringDefnValue;
@@ -40,7 +42,7 @@ void PlugFilterDialogs(TForm2& form) {
                                         HooksDialogFront = request.Dialog == ControlDialog::FrontHooksFilter;
                                     }});
 
-    form.PlugDialog({form.MenuShowDefns},
+    form.PlugDialog({menus.MenuShowDefns},
                     {&FormOf(ShowDefnsDlg, &form),
                      [&form](QWidget& dialog) { return form.RightEdgeAtWorkspaceTop(dialog); }, nullptr});
 }

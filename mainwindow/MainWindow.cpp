@@ -26,7 +26,9 @@
 #include "engine/Wordlists.h"
 #include "games/rules/GameWindows.h"
 #include "mainwindow/Connections.h"
+#include "mainwindow/DialogOpeners.h"
 #include "mainwindow/MainControls.h"
+#include "mainwindow/MainMenus.h"
 #include "mainwindow/Workspace.h"
 #include "platform/ProgramState.h"
 #include "platform/Scaling.h"
@@ -97,7 +99,8 @@ std::string WordAround(const std::string& line, std::size_t column) {
 TForm2::TForm2() : QMainWindow(nullptr) {
     setWindowTitle(QStringLiteral("QORA"));
     CreateControls();
-    CreateMenus();
+    menus_ = new MainMenus(*this);
+    PlugCommandDialogs(*this);
     CreateStatusBar();
     RevertTimer = new QTimer(this);
     RevertTimer->setInterval(1000);
@@ -242,6 +245,13 @@ void TForm2::MeasureWorkspace() {
 void TForm2::SetWorkspaceFont(const QFont& font) {
     Workspace->setFont(font);
     MeasureWorkspace();
+}
+
+void TForm2::ShowLeftPages(bool shown) {
+    ShowLeftTabs = shown;
+    QueryOrPresentationPageShown = shown;
+    ShowCommandAndLeftTabs();
+    QTimer::singleShot(0, this, &TForm2::MeasureWorkspace);
 }
 
 // ---- Services ------------------------------------------------------------------------
@@ -523,7 +533,7 @@ bool TForm2::eventFilter(QObject* watched, QEvent* event) {
         ExitProgram(1);
         return true;
     }
-    if (!showHints_ && event->type() == QEvent::ToolTip) return true;
+    if (event->type() == QEvent::ToolTip && !menus_->HintsShown()) return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -574,6 +584,14 @@ void TForm2::RestartRevertCountdown() {
         RevertCountdown = RevertSeconds;
         RevertTimer->start();
     }
+    UpdateIndicators();
+}
+
+void TForm2::ApplyRevertOption() {
+    if (RevertTimerOn)
+        RestartRevertCountdown();
+    else
+        RevertTimer->stop();
     UpdateIndicators();
 }
 

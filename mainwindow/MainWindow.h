@@ -27,9 +27,7 @@
 #include "mainwindow/TimerPage.h"
 #include "platform/KeyCodes.h"
 
-class QAction;
 class QLabel;
-class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
@@ -38,6 +36,7 @@ class QTimer;
 namespace qora {
 
 class MainControls;
+class MainMenus;
 class QoraDialog;
 class TWorkspace;
 
@@ -101,57 +100,9 @@ public:
     QLabel* WorkspaceSizePanel;  // right panel
     QTimer* RevertTimer;
 
-    // ---- Menu items ----------------------------------------------------------
-    QAction* MenuFileExecute;
-    QAction* MenuNewIniFile;
-    QAction* MenuImportWordlists;
-    QAction* MenuPrint;
-    QAction* MenuPageSetup;
-    QAction* MenuExit;
-    QAction* MenuCut;
-    QAction* MenuCopy;
-    QAction* MenuPaste;
-    QAction* MenuAugmentLetter;
-    QAction* MenuRackLetter;
-    QAction* MenuAugmentWord;
-    QAction* MenuWordPresence;
-    QAction* MenuShowDefns;
-    QAction* MenuLetterMapping;
-    QAction* MenuDefineSet;
-    QAction* MenuLabelSet;
-    QAction* MenuWordlistsDeleteItem;
-    QAction* MenuWordlistsCopyItem;
-    QAction* MenuWordlistsMoveItem;
-    QAction* MenuLabelWordlist;
-    QAction* MenuAppendRandomRacks;
-    QAction* MenuFlashcardDelete;
-    QAction* MenuFlashcardCopy;
-    QAction* MenuMoveToSomewhere;
-    QAction* MenuLexicons;
-    QAction* MenuClearAll;
-    QAction* MenuFunctionKeys;
-    QAction* MenuRecordingPeriods;
-    QAction* MenuChallenge;
-    QMenu* InterimChallenges;
-    QAction* MenuInterimChallengesOn;
-    QAction* MenuInterimChallengesOff;
-    QAction* MenuRecordingOn;
-    QAction* MenuRecordingOff;
-    QAction* MenuRevertToChallenge;
-    QAction* MenuBigBoggle;
-    QAction* MenuWordsmith;
-    QAction* MenuWordBuildingSolving;
-    QAction* MenuPlay15;
-    QAction* MenuWorkspaceFont;
-    QAction* MenuTextColour;
-    QAction* MenuBackgroundColour;
-    QAction* MenuBlankColour;
-    QAction* MenuWordWrap;
-    QAction* MenuShowHints;
-    QAction* MenuLeftTabs;
-    QAction* MenuHelpContents;
-    QAction* MenuHelpAdjudications;
-    QAction* MenuAbout;
+    // ---- The parts -------------------------------------------------------------
+    MainMenus& Menus() { return *menus_; }
+    TimerPage& TimerTab() { return *timerTab_; }
 
     // ---- Size and measures -------------------------------------------------
     // 85% of the screen, at least 800 x 575 scaled pixels, centred.
@@ -159,6 +110,9 @@ public:
     // WorkspaceRows and WorkspaceColumns, shown in the right panel.
     void MeasureWorkspace();
     void SetWorkspaceFont(const QFont& font);
+    // Shows or hides the left pages, and with them the Command panel and the
+    // "!" button (View > Left Tabs).
+    void ShowLeftPages(bool shown);
 
     // ---- Services for the dialogs and games ----------------------------------
     void ReportCannotAugment();
@@ -216,12 +170,6 @@ public:
     // loop would end every later modal dialog at once).
     static std::function<void(int status)> QuitApplication;
 
-    // ---- The Word-Building Game ----------------------------------------------
-    void MenuWordsmithClick();
-    // The 5 x 5 game window; a null sender keeps GridGameFromCommand.
-    void MenuBigBoggleClick(QObject* sender);
-    void MenuWordBuildingSolvingClick(bool on);
-
     // ---- Challenge adjudication ----------------------------------------------
     void ChallengeClick(QObject* sender);
     void AppRestore();
@@ -230,6 +178,8 @@ public:
     // the active application, nothing runs and no other window is modal.
     bool ReadyForRevert() const;
     virtual bool ProgramIsActive() const;
+    // The revert-to-challenge option as its dialog left it.
+    void ApplyRevertOption();
 
     // ChallengeHost
     void HideMainParts() override;
@@ -243,7 +193,6 @@ public:
     void PerformCommandLine() override;
 
     // ---- The Timer tab -------------------------------------------------------
-    TimerPage& TimerTab() { return *timerTab_; }
     // The command "T": the Timer tab comes to the front and the countdown
     // starts.
     void StartTimerFromCommand();
@@ -262,8 +211,6 @@ private:
     friend class test::MainWindowDriver;
 
     void CreateControls();
-    void CreateMenus();
-    void PlugSmallDialogs();
     void CreateStatusBar();
     QWidget* CreateLeftColumn();
     QWidget* CreateRightColumn();
@@ -271,19 +218,11 @@ private:
     void PerformLengthFilter(int length);
     void ShowDefinitionAtCaret();
     void LayOutChallengeWindow();
-    void MenuFileExecuteClick();
-    void MenuInterimChallengesClick(bool on);
-    void MenuRecordingClick(bool on);
-    void ApplyRevertOption();
-    void MenuWorkspaceFontClick();
-    void MenuColourClick(QAction* item);
-    void MenuWordWrapClick(bool on);
-    void MenuShowHintsClick(bool on);
-    void MenuLeftTabsClick(bool on);
     void ShowCommandAndLeftTabs();
     std::vector<QWidget*> RightHandParts() const;
 
     QWidget* leftColumn_;
+    MainMenus* menus_;
     TimerPage* timerTab_;
     QLabel* definitionsCaption_;
     QLabel* historyCaption_;
@@ -296,7 +235,6 @@ private:
     bool startupFailed_ = false;
     int exitStatus_ = 0;
     bool wasMinimised_ = false;
-    bool showHints_ = true;
 };
 
 // The main window; its workspace is also WorkspaceEdit (platform/qt/Focus.h).

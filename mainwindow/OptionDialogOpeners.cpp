@@ -10,6 +10,7 @@
 #include "dialogs/PrintDialog.h"
 #include "mainwindow/DialogOpeners.h"
 #include "mainwindow/MainControls.h"
+#include "mainwindow/MainMenus.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/OptionControls.h"
 #include "mainwindow/Workspace.h"
@@ -38,6 +39,7 @@ QPoint PlaceMappingDialog(TForm2& form, QWidget& dialog) {
 }  // namespace
 
 void PlugOptionDialogs(TForm2& form) {
+    const MainMenus& menus = form.Menus();
     const auto atWorkspaceTop = [&form](QWidget& dialog) { return form.RightEdgeAtWorkspaceTop(dialog); };
 
     FormOf(RandomOutputDlg, &form).SetOrderingList(form.Controls->RandomRacksTab->RandomRackOrder);
@@ -46,12 +48,13 @@ void PlugOptionDialogs(TForm2& form) {
     form.PlugDialog(ControlDialog::NewCanonicalOutputOrder, {}, {CanonOutputDlg, atWorkspaceTop, nullptr});
 
     form.PlugDialog(
-        {form.MenuLetterMapping},
+        {menus.MenuLetterMapping},
         {&FormOf(MappingDlg, &form), [&form](QWidget& dialog) { return PlaceMappingDialog(form, dialog); }, nullptr});
 
-    form.PlugDialog({form.MenuPrint}, {&FormOf(QoraPrintDlg, &form),
-                                       [&form](QWidget& dialog) { return form.CentredOnMainWindow(dialog); }, nullptr});
-    form.PlugAction({form.MenuPageSetup}, [] { TQoraPrintDlg::PageSetupButtonClick(); });
+    form.PlugDialog(
+        {menus.MenuPrint},
+        {&FormOf(QoraPrintDlg, &form), [&form](QWidget& dialog) { return form.CentredOnMainWindow(dialog); }, nullptr});
+    form.PlugAction({menus.MenuPageSetup}, [] { TQoraPrintDlg::PageSetupButtonClick(); });
 
     // The dialog of the board in use.
     FormOf(BoardDlg, &form);

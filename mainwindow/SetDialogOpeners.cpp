@@ -8,6 +8,7 @@
 #include "dialogs/NewSetDialog.h"
 #include "mainwindow/DialogOpeners.h"
 #include "mainwindow/MainControls.h"
+#include "mainwindow/MainMenus.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/QueryControls.h"
 #include "platform/qt/Screen.h"
@@ -25,8 +26,9 @@ QPoint OuterRightEdgeOneCaptionAbove(TForm2& form, QWidget& dialog) {
 }  // namespace
 
 void PlugSetDialogs(TForm2& form) {
+    const MainMenus& menus = form.Menus();
     TDefineNewSet& newSet = FormOf(DefineNewSet, &form);
-    form.PlugDialog(ControlDialog::NewSet, {form.MenuDefineSet},
+    form.PlugDialog(ControlDialog::NewSet, {menus.MenuDefineSet},
                     {&newSet, [&form](QWidget& dialog) { return form.RightEdgeOneCaptionAbove(dialog); }, nullptr});
     form.AddLanguageSwitch([&newSet] { newSet.ApplyLexiconLanguage(); });
 
@@ -39,7 +41,7 @@ void PlugSetDialogs(TForm2& form) {
                        }};
     FormOf(LabelSetDlg, &form);
     label.DialogNow = [&page]() -> QoraDialog* { return page.ChosenUserSet() >= 1 ? LabelSetDlg.data() : nullptr; };
-    form.PlugDialog(ControlDialog::LabelSet, {form.MenuLabelSet}, label);
+    form.PlugDialog(ControlDialog::LabelSet, {menus.MenuLabelSet}, label);
 
     // One form for set (B), from the SetB box and its button, and set ($),
     // from the LetterScoresValues box and its button.

@@ -12,6 +12,7 @@
 #include "engine/Wordlists.h"
 #include "mainwindow/DialogOpeners.h"
 #include "mainwindow/MainControls.h"
+#include "mainwindow/MainMenus.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/WordlistControls.h"
 
@@ -26,14 +27,15 @@ DialogOpener MoveItemOpener(TForm2& form) {
 // The menu items that move items: a wordlist's (the dialog's own choice of
 // wordlist and item) and the current flashcard's.
 void PlugMoveItemMenus(TForm2& form) {
-    const std::pair<QAction*, std::uint8_t> wordlistItems[] = {{form.MenuWordlistsDeleteItem, DispositionDelete},
-                                                               {form.MenuWordlistsCopyItem, DispositionCopy},
-                                                               {form.MenuWordlistsMoveItem, DispositionMove}};
+    const MainMenus& menus = form.Menus();
+    const std::pair<QAction*, std::uint8_t> wordlistItems[] = {{menus.MenuWordlistsDeleteItem, DispositionDelete},
+                                                               {menus.MenuWordlistsCopyItem, DispositionCopy},
+                                                               {menus.MenuWordlistsMoveItem, DispositionMove}};
     for (const auto& [item, operation] : wordlistItems)
         form.PlugAction({item}, [&form, operation] { OpenMoveItemDialog(form, {0, -1, -1, operation}); });
-    const std::pair<QAction*, std::uint8_t> flashcardItems[] = {{form.MenuFlashcardDelete, DispositionDelete},
-                                                                {form.MenuFlashcardCopy, DispositionCopy},
-                                                                {form.MenuMoveToSomewhere, DispositionMove}};
+    const std::pair<QAction*, std::uint8_t> flashcardItems[] = {{menus.MenuFlashcardDelete, DispositionDelete},
+                                                                {menus.MenuFlashcardCopy, DispositionCopy},
+                                                                {menus.MenuMoveToSomewhere, DispositionMove}};
     for (const auto& [item, operation] : flashcardItems)
         form.PlugAction({item}, [&form, operation] {
             OpenMoveItemDialog(form, {1, FlashcardWordlistNumber, -1, operation});
@@ -49,26 +51,27 @@ void OpenMoveItemDialog(TForm2& form, const MoveItemRequest& request) {
 }
 
 void PlugWordlistDialogs(TForm2& form) {
+    const MainMenus& menus = form.Menus();
     const auto atWorkspaceTop = [&form](QWidget& dialog) { return form.RightEdgeAtWorkspaceTop(dialog); };
     WordlistsPage& wordlists = *form.Controls->WordlistsTab;
 
-    form.PlugDialog({form.MenuWordPresence},
+    form.PlugDialog({menus.MenuWordPresence},
                     {&FormOf(WordPresenceDlg, &form),
                      [&form](QWidget& dialog) { return form.AtWorkspaceTopLeft(dialog); }, nullptr});
 
     form.PlugDialog(ControlDialog::LabelWordlist, {},
                     {&FormOf(LabelWordlistDlg, &form), atWorkspaceTop,
                      [](const DialogRequest& request) { LabelWordlistNumber = request.Number; }});
-    form.PlugAction({form.MenuLabelWordlist}, [&form, &wordlists] {
+    form.PlugAction({menus.MenuLabelWordlist}, [&form, &wordlists] {
         form.OpenDialog(DialogRequest{ControlDialog::LabelWordlist, wordlists.ChosenWordlist()});
     });
 
     // File > Import Wordlist opens the dialog on its Import page.
     TMakeNewWordlist& newWordlist = FormOf(MakeNewWordlist, &form);
     form.PlugDialog(ControlDialog::NewWordlist, {}, {&newWordlist, atWorkspaceTop, nullptr});
-    form.PlugDialog({form.MenuImportWordlists}, {&newWordlist, atWorkspaceTop, [&newWordlist](const DialogRequest&) {
-                                                     newWordlist.ShowImportPage();
-                                                 }});
+    form.PlugDialog({menus.MenuImportWordlists}, {&newWordlist, atWorkspaceTop, [&newWordlist](const DialogRequest&) {
+                                                      newWordlist.ShowImportPage();
+                                                  }});
 
     // The MoveItem button moves the word selected in the wordlist chosen.
     FormOf(MoveItemDlg, &form);
@@ -79,7 +82,7 @@ void PlugWordlistDialogs(TForm2& form) {
     form.PlugDialog(ControlDialog::MoveItem, {}, moveItem);
     PlugMoveItemMenus(form);
 
-    form.PlugDialog(ControlDialog::RandomRacksToWordlist, {form.MenuAppendRandomRacks},
+    form.PlugDialog(ControlDialog::RandomRacksToWordlist, {menus.MenuAppendRandomRacks},
                     {&FormOf(RandomRacksDlg, &form), atWorkspaceTop, nullptr});
 }
 

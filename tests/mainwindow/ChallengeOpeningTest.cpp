@@ -78,7 +78,7 @@ TEST_F(ChallengeOpeningTest, TabCarriesTheTypedWordsAndEscOpensItWhenIdle) {
 
     opened = false;
     ExpectChallengeWindow();
-    form->MenuChallenge->trigger();
+    Main().Choose({"Games", "Challenge"});
     EXPECT_TRUE(opened);
 }
 
@@ -156,7 +156,7 @@ TEST_F(ChallengeOpeningTest, TheCountdownIsNotRestartedWhileAGameIsOpen) {
         RevertDlg->RevertOn->click();  // switches the option off
         RevertDlg->OK->click();
     });
-    form->MenuRevertToChallenge->trigger();
+    Main().Choose({"Games", "Revert to Challenge..."});
     EXPECT_FALSE(RevertTimerOn);
     EXPECT_FALSE(form->RevertTimer->isActive());
     EXPECT_EQ(form->IndicatorsPanel->text(), "");

@@ -150,7 +150,7 @@ TEST_F(ConsoleKeysTest, PasteIsPlainTextOnOneLine) {
     cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, PromptLength);
     cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, 3);
     Workspace().setTextCursor(cursor);
-    form->MenuCut->trigger();
+    Main().Choose({"Edit", "Cut"});
     EXPECT_EQ(CommandLine(), "C D");
     EXPECT_EQ(QApplication::clipboard()->text(), "AB ");
 }

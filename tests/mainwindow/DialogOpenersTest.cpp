@@ -100,29 +100,29 @@ protected:
 
 TEST_F(OpenerTest, HelpContentsShowsTheHelpWindowOverTheLowerPartOfTheMainWindow) {
     form->resize(Scaled(760), Scaled(540));
-    ASSERT_TRUE(form->MenuHelpContents->isEnabled());
+    ASSERT_TRUE(Main().MenuItem({"Help", "Contents..."}).isEnabled());
     QRect outer;
-    EXPECT_EQ(Opened([&] { form->MenuHelpContents->trigger(); }, &outer), HelpDlg.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Help", "Contents..."}); }, &outer), HelpDlg.data());
     const QRect panel = ScreenRectOf(*form->centralWidget());
     EXPECT_EQ(HelpDlg->width(), panel.width());
     const QPoint overLowerPart(panel.left(), ScreenRectOf(*form->Workspace).bottom() + 1 - outer.height());
     EXPECT_EQ(outer.topLeft(), KeptOnScreen(QRect(overLowerPart, outer.size())).topLeft());
     // A line with an error does not keep the help away.
     Type("AB(");
-    EXPECT_EQ(Opened([&] { form->MenuHelpContents->trigger(); }), HelpDlg.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Help", "Contents..."}); }), HelpDlg.data());
 }
 
 TEST_F(OpenerTest, TheAdjudicationWindowIsCentredOnALargeMainWindowAndFillsTheScreenOtherwise) {
     form->resize(Scaled(1200), Scaled(800));
     QRect outer;
-    EXPECT_EQ(Opened([&] { form->MenuHelpAdjudications->trigger(); }, &outer), InfoDlg.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Help", "Tournament Adjudications..."}); }, &outer), InfoDlg.data());
     EXPECT_EQ(outer.size(), QSize(Scaled(798), Scaled(575)));
     EXPECT_EQ(outer.topLeft(),
               KeptOnScreen(QRect(CenteredOn(*InfoDlg, form->frameGeometry()), outer.size())).topLeft());
 
     form->resize(Scaled(700), Scaled(500));
     Settle();
-    EXPECT_EQ(Opened([&] { form->MenuHelpAdjudications->trigger(); }, &outer), InfoDlg.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Help", "Tournament Adjudications..."}); }, &outer), InfoDlg.data());
     EXPECT_EQ(outer.size(), form->screen()->availableGeometry().size());
 }
 
@@ -252,7 +252,7 @@ TEST_F(OpenerTest, TheNewOrderingButtonsOpenTheirDialogsWhoseOKChoosesTheOrderin
 TEST_F(OpenerTest, TheLetterSetButtonAndMenuOpenTheQueryConstituentDialog) {
     QPushButton& button = *form->Controls->QueryTab->QueryCharacter;
     ASSERT_TRUE(button.isEnabled());
-    ASSERT_TRUE(form->MenuAugmentLetter->isEnabled());
+    ASSERT_TRUE(Main().MenuItem({"Query", "Letter/Blank/Set..."}).isEnabled());
     Type("AB,C");
     QRect outer;
     EXPECT_EQ(Opened([&] { button.click(); }, &outer, [](QWidget&) { AddQueryCharacter->Letter->OK->click(); }),
@@ -266,7 +266,7 @@ TEST_F(OpenerTest, TheLetterSetButtonAndMenuOpenTheQueryConstituentDialog) {
     Perform("/(B)=(9A2B2C4D12E2F3G2H9I1J1K4L2M6N8O2P1Q6R4S6T4U2V2W1X2Y2Z)");
     EXPECT_EQ(AddQueryCharacter->BaseSet->count(), 1);
     EXPECT_EQ(AddQueryCharacter->BuiltInSet->BagOfLetters->text(), "Bag of letters (99 of them)");
-    EXPECT_EQ(Opened([&] { form->MenuAugmentLetter->trigger(); }), AddQueryCharacter.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Query", "Letter/Blank/Set..."}); }), AddQueryCharacter.data());
     Type("AB(");
     EXPECT_EQ(Opened([&] { button.click(); }), nullptr) << "not while the line has an error";
 }
@@ -288,13 +288,13 @@ TEST_F(OpenerTest, TheRackAndWordButtonsAndMenusOpenTheirDialogs) {
     EXPECT_EQ(outer.topLeft(), captionAbove(outer));
     EXPECT_EQ(CommandLine(), "AEIRST,Q");
     EXPECT_TRUE(RackMode) << "the line was checked again";
-    EXPECT_EQ(Opened([&] { form->MenuRackLetter->trigger(); }), AddRackCharacter.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Query", "Rack Letter/Blank..."}); }), AddRackCharacter.data());
 
     EXPECT_EQ(Opened([&] { query.QueryWord->click(); }, &outer, [](QWidget&) { AddWordReference->OK->click(); }),
               AddWordReference.data());
     EXPECT_EQ(outer.topLeft(), captionAbove(outer));
     EXPECT_EQ(CommandLine(), "AEIRST,Q []");
-    EXPECT_EQ(Opened([&] { form->MenuAugmentWord->trigger(); }), AddWordReference.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Query", "Word/Subword..."}); }), AddWordReference.data());
     EXPECT_EQ(AddWordReference->SubwordFrom.Value->count(), MaxWordLength) << "filled when the lexicons were chosen";
 }
 
@@ -329,19 +329,19 @@ TEST_F(OpenerTest, TheBoardSquareOpensTheDialogOfTheBoardInUseAtTheWorkspacesFoo
 
 TEST_F(OpenerTest, TheMenusOpenTheMappingThePrintDialogAndThePageSetup) {
     QRect outer;
-    EXPECT_EQ(Opened([&] { form->MenuLetterMapping->trigger(); }, &outer), MappingDlg.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Query", "Letter Mapping..."}); }, &outer), MappingDlg.data());
     EXPECT_EQ(outer.topLeft(), RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form).top()));
-    EXPECT_EQ(Opened([&] { form->MenuPrint->trigger(); }), QoraPrintDlg.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"File", "Print..."}); }), QoraPrintDlg.data());
 
-    QWidget* pageSetup = Opened([&] { form->MenuPageSetup->trigger(); }, &outer);
+    QWidget* pageSetup = Opened([&] { Main().Choose({"File", "Page Setup..."}); }, &outer);
     EXPECT_EQ(pageSetup, QoraPageSetupDlg.data()) << "made the first time it opens";
     const QPoint corner(form->frameGeometry().right() + 1 - 6, ScreenRectOf(*form->Workspace).bottom() + 1);
     EXPECT_EQ(outer.topLeft(),
               KeptOnScreen(QRect(corner - QPoint(outer.width(), outer.height()), outer.size())).topLeft());
     // The page setup acts directly: a line with an error does not keep it away.
     Type("AB(");
-    EXPECT_EQ(Opened([&] { form->MenuPageSetup->trigger(); }), QoraPageSetupDlg.data());
-    EXPECT_EQ(Opened([&] { form->MenuPrint->trigger(); }), nullptr);
+    EXPECT_EQ(Opened([&] { Main().Choose({"File", "Page Setup..."}); }), QoraPageSetupDlg.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"File", "Print..."}); }), nullptr);
 }
 
 // "/PW" asks for the printer; cancelling there prints nothing and is no error.
@@ -398,13 +398,17 @@ TEST_F(OpenerTest, AFilterEditorsOKTypesTheFilterThatTheFilterPageThenShows) {
 }
 
 TEST_F(OpenerTest, ShowDefinitionsOpensAtTheRightEdgeOnTheWorkspacesTop) {
-    ASSERT_TRUE(form->MenuShowDefns->isEnabled());
+    ASSERT_TRUE(Main().MenuItem({"Query", "Show Definitions Based on Their Contents..."}).isEnabled());
     QRect outer;
-    EXPECT_EQ(Opened([&] { form->MenuShowDefns->trigger(); }, &outer,
-                     [](QWidget&) {
-                         QTest::keyClicks(ShowDefnsDlg->String1, "noun");
-                         ShowDefnsDlg->OK->click();
-                     }),
+    EXPECT_EQ(Opened(
+                  [&] {
+                      Main().Choose({"Query", "Show Definitions Based on Their Contents..."});
+                  },
+                  &outer,
+                  [](QWidget&) {
+                      QTest::keyClicks(ShowDefnsDlg->String1, "noun");
+                      ShowDefnsDlg->OK->click();
+                  }),
               ShowDefnsDlg.data());
     EXPECT_EQ(outer.topLeft(),
               RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
@@ -429,13 +433,13 @@ TEST_F(OpenerTest, NewSetOpensFromItsButtonAndMenu) {
     EXPECT_EQ(UserSetCount(), 2);
     Perform("/(B)=(9A2B2C4D12E2F3G2H9I1J1K4L2M6N8O2P1Q6R4S6T4U2V2W1X2Y2Z)");
     EXPECT_EQ(DefineNewSet->BuiltInSet->BagOfLetters->text(), "Bag of letters (99 of them)");
-    EXPECT_EQ(Opened([&] { form->MenuDefineSet->trigger(); }), DefineNewSet.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Sets", "Define Set..."}); }), DefineNewSet.data());
 }
 
 TEST_F(OpenerTest, LabelSetOpensForTheSetChosenInTheListAtTheWorkspacesTop) {
     QueryPage& query = *form->Controls->QueryTab;
     ASSERT_TRUE(query.LabelSet->isEnabled());
-    ASSERT_TRUE(form->MenuLabelSet->isEnabled());
+    ASSERT_TRUE(Main().MenuItem({"Sets", "Label Set..."}).isEnabled());
     EXPECT_EQ(Opened([&] { query.LabelSet->click(); }), nullptr) << "no set to label";
     Perform("/4U=(AEIOU) /7U=(ST)");
     query.UserSets->setCurrentIndex(1);
@@ -452,7 +456,7 @@ TEST_F(OpenerTest, LabelSetOpensForTheSetChosenInTheListAtTheWorkspacesTop) {
     Perform("");
     EXPECT_EQ(query.UserSets->itemText(1).toStdString(), " 7 ends       : ST");
     query.UserSets->setCurrentIndex(0);
-    EXPECT_EQ(Opened([&] { form->MenuLabelSet->trigger(); }), LabelSetDlg.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Sets", "Label Set..."}); }), LabelSetDlg.data());
     EXPECT_EQ(LabelSetNumber, 4);
 }
 
@@ -488,7 +492,7 @@ TEST_F(OpenerTest, WordPresenceOpensAtTheWorkspacesTopLeftOnTheLinesWord) {
         EXPECT_EQ(WordPresenceDlg->TheWord->text(), "QUIXOTIC");
         ClickOK(*WordPresenceDlg);
     };
-    EXPECT_EQ(Opened([&] { form->MenuWordPresence->trigger(); }, &outer, ok), WordPresenceDlg.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Query", "Word/String Presence..."}); }, &outer, ok), WordPresenceDlg.data());
     EXPECT_EQ(outer.topLeft(), KeptOnScreen(QRect(ScreenRectOf(*form->Workspace).topLeft(), outer.size())).topLeft());
     EXPECT_EQ(CommandLine(), "quixotic/-?");
     EXPECT_TRUE(form->Workspace->hasFocus() || !form->isActiveWindow());
@@ -515,7 +519,7 @@ TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
     EXPECT_EQ(outer.topLeft(),
               RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
     EXPECT_EQ(CommandLine(), "/5L\"Nouns\"");
-    EXPECT_EQ(Opened([&] { form->MenuLabelWordlist->trigger(); }), LabelWordlistDlg.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Wordlists", "Label Wordlist..."}); }), LabelWordlistDlg.data());
     EXPECT_EQ(LabelWordlistNumber, 5);
 
     form->ReplaceCommandLine("");
@@ -528,11 +532,15 @@ TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
     EXPECT_EQ(outer.topLeft(),
               RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
     EXPECT_EQ(CommandLine(), "/1W");
-    EXPECT_EQ(Opened([&] { form->MenuImportWordlists->trigger(); }, nullptr,
-                     [](QWidget& dialog) {
-                         EXPECT_EQ(MakeNewWordlist->NewWordlistKinds->ActivePageIndex(), TMakeNewWordlist::ImportPage);
-                         static_cast<QoraDialog&>(dialog).CloseWithResult(mrCancel);
-                     }),
+    EXPECT_EQ(Opened(
+                  [&] {
+                      Main().Choose({"File", "Import Wordlist..."});
+                  },
+                  nullptr,
+                  [](QWidget& dialog) {
+                      EXPECT_EQ(MakeNewWordlist->NewWordlistKinds->ActivePageIndex(), TMakeNewWordlist::ImportPage);
+                      static_cast<QoraDialog&>(dialog).CloseWithResult(mrCancel);
+                  }),
               MakeNewWordlist.data());
 
     form->ReplaceCommandLine("");
@@ -560,23 +568,24 @@ TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
     EXPECT_EQ(outer.topLeft(),
               RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
     EXPECT_EQ(CommandLine(), "/. 100 > 2 A");
-    EXPECT_EQ(Opened([&] { form->MenuAppendRandomRacks->trigger(); }), RandomRacksDlg.data());
+    EXPECT_EQ(Opened([&] { Main().Choose({"Wordlists", "Append Random Racks..."}); }), RandomRacksDlg.data());
     // A line with an error refuses them.
     Type("(");
     EXPECT_EQ(Opened([&] { page.MoveItem->click(); }), nullptr);
-    EXPECT_EQ(Opened([&] { form->MenuWordlistsDeleteItem->trigger(); }), nullptr);
+    EXPECT_EQ(Opened([&] { Main().Choose({"Wordlists", "Delete Item(s)..."}); }), nullptr);
 }
 
 TEST_F(OpenerTest, TheItemMenusAskForTheirOperationAndTheFlashcardItemsForTheCurrentCard) {
     Perform("ACT");
     Perform("/5W");
     Perform("/H5");
-    const std::tuple<QAction*, int, bool> items[] = {{form->MenuWordlistsDeleteItem, DispositionDelete, false},
-                                                     {form->MenuWordlistsCopyItem, DispositionCopy, false},
-                                                     {form->MenuWordlistsMoveItem, DispositionMove, false},
-                                                     {form->MenuFlashcardDelete, DispositionDelete, true},
-                                                     {form->MenuFlashcardCopy, DispositionCopy, true},
-                                                     {form->MenuMoveToSomewhere, DispositionMove, true}};
+    const std::tuple<QAction*, int, bool> items[] = {
+        {&Main().MenuItem({"Wordlists", "Delete Item(s)..."}), DispositionDelete, false},
+        {&Main().MenuItem({"Wordlists", "Copy Item(s)..."}), DispositionCopy, false},
+        {&Main().MenuItem({"Wordlists", "Move Item(s)..."}), DispositionMove, false},
+        {&Main().MenuItem({"Flashcards", "Delete Current Card"}), DispositionDelete, true},
+        {&Main().MenuItem({"Flashcards", "Copy Current Card"}), DispositionCopy, true},
+        {&Main().MenuItem({"Flashcards", "Move Current Card", "To Somewhere Else"}), DispositionMove, true}};
     for (const auto& [item, operation, flashcard] : items) {
         EXPECT_EQ(Opened([&] { item->trigger(); }, nullptr,
                          [&](QWidget& dialog) {
@@ -587,7 +596,11 @@ TEST_F(OpenerTest, TheItemMenusAskForTheirOperationAndTheFlashcardItemsForTheCur
                   MoveItemDlg.data());
     }
     form->ReplaceCommandLine("");
-    Opened([&] { form->MenuFlashcardDelete->trigger(); }, nullptr, [](QWidget&) { ClickOK(*MoveItemDlg); });
+    Opened(
+        [&] {
+            Main().Choose({"Flashcards", "Delete Current Card"});
+        },
+        nullptr, [](QWidget&) { ClickOK(*MoveItemDlg); });
     EXPECT_EQ(CommandLine(), "/=5:1D");
 }
 

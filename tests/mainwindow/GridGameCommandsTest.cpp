@@ -31,9 +31,9 @@ protected:
 };
 
 TEST_F(GridGameCommandsTest, TheMenuAndTheCommandsOpenTheGame) {
-    ASSERT_TRUE(form->MenuBigBoggle->isEnabled());
+    ASSERT_TRUE(Main().MenuItem({"Games", "5 x 5 Game..."}).isEnabled());
     GridGameFromCommand = true;
-    form->MenuBigBoggle->trigger();
+    Main().Choose({"Games", "5 x 5 Game..."});
     EXPECT_TRUE(BogglePlayer->isVisible());
     EXPECT_TRUE(GridGameActive);
     EXPECT_FALSE(BogglePlayer->Play().InputMode()) << "the menu item is no grid command";
@@ -55,7 +55,7 @@ TEST_F(GridGameCommandsTest, TheMenuAndTheCommandsOpenTheGame) {
 
 TEST_F(GridGameCommandsTest, AGridFileReadShowsItsLastGrid) {
     WriteFile("in.grd", "QITEXXXSXXXXXXXXXXXXXXXXX/G\nSUITEXXXXXXXXXXXXXXXXXXXX/G\n");
-    form->MenuBigBoggle->trigger();
+    Main().Choose({"Games", "5 x 5 Game..."});
     Perform("/FRG\"in.grd\"");
     EXPECT_EQ(LastLine(), "QORA?: ");
     EXPECT_EQ(BogglePlayer->GridNumber->text().toStdString(), "Grid Number:    2");
@@ -64,7 +64,7 @@ TEST_F(GridGameCommandsTest, AGridFileReadShowsItsLastGrid) {
 }
 
 TEST_F(GridGameCommandsTest, SolveWritesTheQueryForTheUserToPerform) {
-    form->MenuBigBoggle->trigger();
+    Main().Choose({"Games", "5 x 5 Game..."});
     QTest::mouseClick(BogglePlayer->Specified, Qt::LeftButton);
     QTest::keyClicks(BogglePlayer->Grid, "qitexxxsxxxxxxxxxxxxxxxxx");
     QTest::mouseClick(BogglePlayer->OK, Qt::LeftButton);
@@ -85,7 +85,7 @@ TEST_F(GridGameCommandsTest, SolveWritesTheQueryForTheUserToPerform) {
 // The window stays usable while a query or a command file runs, but Solve
 // waits: a line written then would land among the running lines.
 TEST_F(GridGameCommandsTest, SolveWaitsWhileAQueryOrACommandFileRuns) {
-    form->MenuBigBoggle->trigger();
+    Main().Choose({"Games", "5 x 5 Game..."});
     QTest::mouseClick(BogglePlayer->New, Qt::LeftButton);
     ASSERT_TRUE(BogglePlayer->Solve->isEnabled());
     ThreadHooks.SetControlsEnabled(false);

@@ -38,7 +38,7 @@ protected:
         return shown;
     }
     bool OpenThroughMenu() {
-        return Opens([this] { form->MenuAugmentLetter->trigger(); });
+        return Opens([this] { Main().Choose({"Query", "Letter/Blank/Set..."}); });
     }
 
     QoraDialog dialog{"Test", 200, 100};
@@ -52,7 +52,7 @@ TEST_F(DialogOpenerTest, APluggedDialogOpensFromItsItemsAndButtons) {
     QAction item;
     item.setEnabled(false);
     QPushButton& button = *form->Controls->WordlistsTab->NewWordlist;
-    EXPECT_TRUE(form->MenuLexicons->isEnabled());
+    EXPECT_TRUE(Main().MenuItem({"Settings", "Lexicons..."}).isEnabled());
     std::vector<DialogRequest> prepared;
     form->PlugDialog(ControlDialog::NewWordlist, {&item},
                      {&dialog, [this](QWidget& window) { return form->RightEdgeAtWorkspaceTop(window); },
@@ -69,7 +69,8 @@ TEST_F(DialogOpenerTest, APluggedDialogOpensFromItsItemsAndButtons) {
 }
 
 TEST_F(DialogOpenerTest, ACommandLineWithAnErrorRefusesCommandBuildingOnly) {
-    form->PlugDialog(ControlDialog::QueryCharacter, {form->MenuAugmentLetter}, {&dialog, nullptr, nullptr});
+    form->PlugDialog(ControlDialog::QueryCharacter, {&Main().MenuItem({"Query", "Letter/Blank/Set..."})},
+                     {&dialog, nullptr, nullptr});
     Type("AB(");
     EXPECT_FALSE(OpenThroughMenu());
     EXPECT_EQ(form->MessagePanel->text(),
@@ -91,7 +92,7 @@ TEST_F(MainWindowTest, LayoutShowsEveryControlUncut) {
     SaveWindowGrab(*form, "main-window");
     // Without the left pages the workspace takes their room.
     const std::int32_t columns = WorkspaceColumns;
-    form->MenuLeftTabs->trigger();
+    Main().Choose({"View", "Left Tabs"});
     (void)ProcessEventsUntil([&] { return WorkspaceColumns > columns && laidOut(); });
     EXPECT_FALSE(form->QueryOrPresentation->isVisible());
     EXPECT_FALSE(form->Command->isVisible());

@@ -92,8 +92,9 @@ protected:
     // the main window's own buttons.
     void Sweep() {
         Settle();
+        const QAction* exit = &Main().MenuItem({"File", "Exit"});
         for (QAction* item : form->menuBar()->findChildren<QAction*>()) {
-            if (item->isSeparator() || item->menu() != nullptr || item == form->MenuExit) continue;
+            if (item->isSeparator() || item->menu() != nullptr || item == exit) continue;
             if (item->isEnabled()) Use(item->text(), [item] { item->trigger(); });
         }
         for (QAbstractButton* button : form->findChildren<QAbstractButton*>()) {

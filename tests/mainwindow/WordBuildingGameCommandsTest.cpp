@@ -49,12 +49,12 @@ protected:
 };
 
 TEST_F(WordBuildingGameCommandsTest, TheMenuAndTheCommandOpenTheGame) {
-    ASSERT_TRUE(form->MenuWordsmith->isEnabled());
-    form->MenuWordsmith->trigger();
+    ASSERT_TRUE(Main().MenuItem({"Games", "Word-Building Game..."}).isEnabled());
+    Main().Choose({"Games", "Word-Building Game..."});
     EXPECT_TRUE(WordsmithDlg->isVisible());
     EXPECT_TRUE(WordBuildingGameOpen);
     EXPECT_FALSE(WordsmithDlg->Solve->isVisible());
-    form->MenuWordBuildingSolving->trigger();
+    Main().Choose({"Games", "Word-Building Solving Allowed"});
     EXPECT_TRUE(WordBuildingSolvingAllowed);
     EXPECT_TRUE(WordsmithDlg->Solve->isVisible());
     WordsmithDlg->close();

@@ -1,12 +1,10 @@
-// The main window's menus and the handlers of the items that act directly.
-// Items that open a dialog stay disabled until the dialog is plugged in
-// (TForm2::PlugDialog).
+#include "mainwindow/MainMenus.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPalette>
-#include <QTimer>
 
 #include "dialogs/ClearDialog.h"
 #include "dialogs/FunctionKeysDialog.h"
@@ -19,7 +17,6 @@
 #include "games/WordBuildingWindow.h"
 #include "games/rules/GameWindows.h"
 #include "mainwindow/About.h"
-#include "mainwindow/DialogOpeners.h"
 #include "mainwindow/MainWindow.h"
 #include "mainwindow/Workspace.h"
 #include "platform/qt/ColorDialog.h"
@@ -63,9 +60,21 @@ std::pair<QAction*, QAction*> OnOffItems(QMenu* menu, bool on) {
 
 }  // namespace
 
-void TForm2::CreateMenus() {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
-    MenuFileExecute = file->addAction(tr("&Execute Command File..."), this, &TForm2::MenuFileExecuteClick);
+MainMenus::MainMenus(TForm2& form) : QObject(&form), form_(form) {
+    CreateFileMenu();
+    CreateEditMenu();
+    CreateQueryAndSetsMenus();
+    CreateWordlistsAndFlashcardsMenus();
+    CreateSettingsMenu();
+    CreateGamesMenu();
+    CreateViewMenu();
+    CreateHelpMenu();
+    PlugSmallDialogs();
+}
+
+void MainMenus::CreateFileMenu() {
+    QMenu* file = form_.menuBar()->addMenu(tr("&File"));
+    file->addAction(tr("&Execute Command File..."), this, &MainMenus::MenuFileExecuteClick);
     MenuImportWordlists = DialogItem(file, tr("&Import Wordlist..."));
     file->addSeparator();
     MenuPrint = DialogItem(file, tr("&Print..."));
@@ -73,17 +82,22 @@ void TForm2::CreateMenus() {
     file->addSeparator();
     MenuNewIniFile = DialogItem(file, tr("&New Initialization File..."));
     file->addSeparator();
-    MenuExit = file->addAction(tr("E&xit"), this, [this] { ExitProgram(0); });
+    file->addAction(tr("E&xit"), this, [this] { form_.ExitProgram(0); });
+}
 
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    MenuCut = edit->addAction(tr("Cu&t\tCtrl+X"), this, [this] { Workspace->CutToClipboard(); });
-    MenuCopy = edit->addAction(tr("&Copy\tCtrl+C"), this, [this] { Workspace->CopyToClipboard(); });
-    MenuPaste = edit->addAction(tr("&Paste\tCtrl+V"), this, [this] {
-        Workspace->PasteFromClipboard();
+void MainMenus::CreateEditMenu() {
+    QMenu* edit = form_.menuBar()->addMenu(tr("&Edit"));
+    TWorkspace& workspace = *form_.Workspace;
+    edit->addAction(tr("Cu&t\tCtrl+X"), this, [&workspace] { workspace.CutToClipboard(); });
+    edit->addAction(tr("&Copy\tCtrl+C"), this, [&workspace] { workspace.CopyToClipboard(); });
+    edit->addAction(tr("&Paste\tCtrl+V"), this, [&workspace] {
+        workspace.PasteFromClipboard();
         FocusWorkspace();
     });
+}
 
-    QMenu* query = menuBar()->addMenu(tr("Q&uery"));
+void MainMenus::CreateQueryAndSetsMenus() {
+    QMenu* query = form_.menuBar()->addMenu(tr("Q&uery"));
     MenuAugmentLetter = DialogItem(query, tr("&Letter/Blank/Set..."));
     MenuRackLetter = DialogItem(query, tr("&Rack Letter/Blank..."));
     MenuAugmentWord = DialogItem(query, tr("&Word/Subword..."));
@@ -92,11 +106,13 @@ void TForm2::CreateMenus() {
     MenuShowDefns = DialogItem(query, tr("&Show Definitions Based on Their Contents..."));
     MenuLetterMapping = DialogItem(query, tr("Letter &Mapping..."));
 
-    QMenu* sets = menuBar()->addMenu(tr("&Sets"));
+    QMenu* sets = form_.menuBar()->addMenu(tr("&Sets"));
     MenuDefineSet = DialogItem(sets, tr("&Define Set..."));
     MenuLabelSet = DialogItem(sets, tr("&Label Set..."));
+}
 
-    QMenu* wordlists = menuBar()->addMenu(tr("&Wordlists"));
+void MainMenus::CreateWordlistsAndFlashcardsMenus() {
+    QMenu* wordlists = form_.menuBar()->addMenu(tr("&Wordlists"));
     MenuWordlistsDeleteItem = DialogItem(wordlists, tr("Delete &Item(s)..."));
     MenuWordlistsCopyItem = DialogItem(wordlists, tr("&Copy Item(s)..."));
     MenuWordlistsMoveItem = DialogItem(wordlists, tr("&Move Item(s)..."));
@@ -104,23 +120,28 @@ void TForm2::CreateMenus() {
     MenuLabelWordlist = DialogItem(wordlists, tr("&Label Wordlist..."));
     MenuAppendRandomRacks = DialogItem(wordlists, tr("Append &Random Racks..."));
 
-    QMenu* flashcards = menuBar()->addMenu(tr("Flashcar&ds"));
+    QMenu* flashcards = form_.menuBar()->addMenu(tr("Flashcar&ds"));
     MenuFlashcardDelete = DialogItem(flashcards, tr("&Delete Current Card"));
     MenuFlashcardCopy = DialogItem(flashcards, tr("&Copy Current Card"));
     QMenu* move = flashcards->addMenu(tr("&Move Current Card"));
     MenuMoveToSomewhere = DialogItem(move, tr("To Somewhere Else"));
+}
 
-    QMenu* settings = menuBar()->addMenu(tr("Setti&ngs"));
+void MainMenus::CreateSettingsMenu() {
+    QMenu* settings = form_.menuBar()->addMenu(tr("Setti&ngs"));
     MenuLexicons = DialogItem(settings, tr("&Lexicons..."));
     MenuClearAll = DialogItem(settings, tr("&Clear..."));
     settings->addSeparator();
     MenuFunctionKeys = DialogItem(settings, tr("&Function Keys..."));
     MenuRecordingPeriods = DialogItem(settings, tr("&Recording Periods..."));
+}
 
-    QMenu* games = menuBar()->addMenu(tr("&Games"));
-    MenuChallenge = games->addAction(tr("&Challenge"), this, [this] { ChallengeClick(MenuChallenge); });
-    InterimChallenges = games->addMenu(tr("&Lexicon Transition Challenges"));
-    std::tie(MenuInterimChallengesOn, MenuInterimChallengesOff) = OnOffItems(InterimChallenges, InterimChallengesOn);
+void MainMenus::CreateGamesMenu() {
+    QMenu* games = form_.menuBar()->addMenu(tr("&Games"));
+    QAction* challenge = games->addAction(tr("&Challenge"));
+    connect(challenge, &QAction::triggered, this, [this, challenge] { form_.ChallengeClick(challenge); });
+    QMenu* interimChallenges = games->addMenu(tr("&Lexicon Transition Challenges"));
+    std::tie(MenuInterimChallengesOn, MenuInterimChallengesOff) = OnOffItems(interimChallenges, InterimChallengesOn);
     connect(MenuInterimChallengesOn, &QAction::triggered, this, [this] { MenuInterimChallengesClick(true); });
     connect(MenuInterimChallengesOff, &QAction::triggered, this, [this] { MenuInterimChallengesClick(false); });
     QMenu* recording = games->addMenu(tr("&Record Challenged Words"));
@@ -129,22 +150,27 @@ void TForm2::CreateMenus() {
     connect(MenuRecordingOff, &QAction::triggered, this, [this] { MenuRecordingClick(false); });
     MenuRevertToChallenge = DialogItem(games, tr("Re&vert to Challenge..."));
     // The switches may have changed since (start-up, commands): show them as they are.
-    connect(games, &QMenu::aboutToShow, this, [this] {
-        MenuInterimChallengesOn->setChecked(InterimChallengesOn);
-        MenuInterimChallengesOff->setChecked(!InterimChallengesOn);
-        MenuRecordingOn->setChecked(RecordingOn);
-        MenuRecordingOff->setChecked(!RecordingOn);
-        MenuWordBuildingSolving->setChecked(WordBuildingSolvingAllowed);
-    });
+    connect(games, &QMenu::aboutToShow, this, &MainMenus::ShowGameSwitches);
     games->addSeparator();
-    MenuBigBoggle = games->addAction(tr("&5 x 5 Game..."), this, [this] { MenuBigBoggleClick(MenuBigBoggle); });
-    MenuWordsmith = games->addAction(tr("&Word-Building Game..."), this, &TForm2::MenuWordsmithClick);
+    QAction* bigBoggle = games->addAction(tr("&5 x 5 Game..."));
+    connect(bigBoggle, &QAction::triggered, this, [this, bigBoggle] { MenuBigBoggleClick(bigBoggle); });
+    games->addAction(tr("&Word-Building Game..."), this, &MainMenus::MenuWordsmithClick);
     MenuWordBuildingSolving = Toggle(games, tr("Word-Building &Solving Allowed"), WordBuildingSolvingAllowed);
-    connect(MenuWordBuildingSolving, &QAction::triggered, this, &TForm2::MenuWordBuildingSolvingClick);
-    MenuPlay15 = DialogItem(games, tr("Play 15 x 15 Game..."));  // nothing enables it
+    connect(MenuWordBuildingSolving, &QAction::triggered, this, &MainMenus::MenuWordBuildingSolvingClick);
+    DialogItem(games, tr("Play 15 x 15 Game..."));  // nothing enables it
+}
 
-    QMenu* view = menuBar()->addMenu(tr("&View"));
-    MenuWorkspaceFont = view->addAction(tr("Workspace &Font..."), this, &TForm2::MenuWorkspaceFontClick);
+void MainMenus::ShowGameSwitches() {
+    MenuInterimChallengesOn->setChecked(InterimChallengesOn);
+    MenuInterimChallengesOff->setChecked(!InterimChallengesOn);
+    MenuRecordingOn->setChecked(RecordingOn);
+    MenuRecordingOff->setChecked(!RecordingOn);
+    MenuWordBuildingSolving->setChecked(WordBuildingSolvingAllowed);
+}
+
+void MainMenus::CreateViewMenu() {
+    QMenu* view = form_.menuBar()->addMenu(tr("&View"));
+    view->addAction(tr("Workspace &Font..."), this, &MainMenus::MenuWorkspaceFontClick);
     QMenu* colours = view->addMenu(tr("&Colours"));
     MenuTextColour = colours->addAction(tr("&Text..."));
     MenuBackgroundColour = colours->addAction(tr("&Background..."));
@@ -152,67 +178,69 @@ void TForm2::CreateMenus() {
     for (QAction* item : {MenuTextColour, MenuBackgroundColour, MenuBlankColour})
         connect(item, &QAction::triggered, this, [this, item] { MenuColourClick(item); });
     view->addSeparator();
-    MenuWordWrap = Toggle(view, tr("&Word Wrap"), Workspace->lineWrapMode() != QPlainTextEdit::NoWrap);
-    connect(MenuWordWrap, &QAction::toggled, this, &TForm2::MenuWordWrapClick);
-    MenuShowHints = Toggle(view, tr("&Hints"), showHints_);
-    connect(MenuShowHints, &QAction::toggled, this, &TForm2::MenuShowHintsClick);
-    MenuLeftTabs = Toggle(view, tr("&Left Tabs"), ShowLeftTabs);
-    connect(MenuLeftTabs, &QAction::toggled, this, &TForm2::MenuLeftTabsClick);
+    QAction* wordWrap = Toggle(view, tr("&Word Wrap"), form_.Workspace->lineWrapMode() != QPlainTextEdit::NoWrap);
+    connect(wordWrap, &QAction::toggled, this, &MainMenus::MenuWordWrapClick);
+    MenuShowHints = Toggle(view, tr("&Hints"), true);
+    QAction* leftTabs = Toggle(view, tr("&Left Tabs"), ShowLeftTabs);
+    connect(leftTabs, &QAction::toggled, &form_, &TForm2::ShowLeftPages);
+}
 
-    QMenu* help = menuBar()->addMenu(tr("&Help"));
+void MainMenus::CreateHelpMenu() {
+    QMenu* help = form_.menuBar()->addMenu(tr("&Help"));
     MenuHelpContents = DialogItem(help, tr("&Contents..."));
     MenuHelpAdjudications = DialogItem(help, tr("&Tournament Adjudications..."));
     help->addSeparator();
     MenuAbout = DialogItem(help, tr("&About QORA..."));
-    PlugSmallDialogs();
-    PlugCommandDialogs(*this);
 }
 
 // The dialogs that act directly, each opened centred on the window.
-void TForm2::PlugSmallDialogs() {
-    PlugAction({MenuLexicons}, [this] { ShowLexiconDialog(this); });
-    PlugAction({MenuClearAll}, [this] { ShowClearDialog(this); });
-    PlugAction({MenuNewIniFile}, [this] { ShowNewIniFileDialog(this); });
-    PlugAction({MenuFunctionKeys}, [this] { ShowFunctionKeyDialog(this); });
-    PlugAction({MenuRecordingPeriods}, [this] { ShowTimePeriodsDialog(this); });
-    PlugAction({MenuAbout}, [this] { ShowAboutDialog(this); });
-    PlugAction({MenuRevertToChallenge}, [this] {
-        if (ShowRevertDialog(this)) ApplyRevertOption();
+void MainMenus::PlugSmallDialogs() {
+    TForm2* form = &form_;
+    form_.PlugAction({MenuLexicons}, [form] { ShowLexiconDialog(form); });
+    form_.PlugAction({MenuClearAll}, [form] { ShowClearDialog(form); });
+    form_.PlugAction({MenuNewIniFile}, [form] { ShowNewIniFileDialog(form); });
+    form_.PlugAction({MenuFunctionKeys}, [form] { ShowFunctionKeyDialog(form); });
+    form_.PlugAction({MenuRecordingPeriods}, [form] { ShowTimePeriodsDialog(form); });
+    form_.PlugAction({MenuAbout}, [form] { ShowAboutDialog(form); });
+    form_.PlugAction({MenuRevertToChallenge}, [form] {
+        if (ShowRevertDialog(form)) form->ApplyRevertOption();
     });
 }
+
+bool MainMenus::HintsShown() const { return MenuShowHints->isChecked(); }
 
 // ---- Items that act directly ------------------------------------------------------
 
 // Runs a command file: the command "/X" with the chosen file is performed on a
 // fresh command line.
-void TForm2::MenuFileExecuteClick() {
+void MainMenus::MenuFileExecuteClick() {
     FileDialog dialog(FileDialog::Kind::Open);
     dialog.Title = "Execute Command File";
     dialog.Filter = "Command files (*.cmd)|*.cmd|Any files (*.*)|*.*";
     dialog.DefaultExt = "cmd";
     dialog.InitialDir = DefaultDirectoryName;
-    if (dialog.Execute(this)) {
+    if (dialog.Execute(&form_)) {
         NewCommandLine("/X\"" + dialog.FileName + "\"");
-        Workspace->MoveCaretToCommandLineEnd();
-        PerformClick();
+        form_.Workspace->MoveCaretToCommandLineEnd();
+        form_.PerformCommandLine();
     }
     FocusWorkspace();
 }
 
-void TForm2::MenuInterimChallengesClick(bool on) { InterimChallengesOn = on; }
+void MainMenus::MenuInterimChallengesClick(bool on) { InterimChallengesOn = on; }
 
 // Shows the 5 x 5 game window over the main window without waiting (it
 // stays on top of it); a sender (the menu item) means no grid command asked.
-void TForm2::MenuBigBoggleClick(QObject* sender) {
+void MainMenus::MenuBigBoggleClick(QObject* sender) {
     if (BogglePlayer == nullptr) return;
     if (sender != nullptr) GridGameFromCommand = false;
-    if (!BogglePlayer->isVisible()) PlaceWindow(*BogglePlayer, CentredOnMainWindow(*BogglePlayer));
+    if (!BogglePlayer->isVisible()) PlaceWindow(*BogglePlayer, form_.CentredOnMainWindow(*BogglePlayer));
     BogglePlayer->Activate();
 }
 
 // Shows the Word-Building Game window over the main window without waiting;
 // a window that is open already comes to the front and opens afresh.
-void TForm2::MenuWordsmithClick() {
+void MainMenus::MenuWordsmithClick() {
     if (WordsmithDlg == nullptr) return;
     WordBuildingGameActivated = false;
     if (WordsmithDlg->isVisible()) {
@@ -220,65 +248,48 @@ void TForm2::MenuWordsmithClick() {
         WordsmithDlg->ActivateAfresh();
         return;
     }
-    PlaceWindow(*WordsmithDlg, CentredOnMainWindow(*WordsmithDlg));
+    PlaceWindow(*WordsmithDlg, form_.CentredOnMainWindow(*WordsmithDlg));
     WordsmithDlg->ShowModeless();
 }
 
-void TForm2::MenuWordBuildingSolvingClick(bool on) {
+void MainMenus::MenuWordBuildingSolvingClick(bool on) {
     WordBuildingSolvingAllowed = on;
     if (WordsmithDlg != nullptr) WordsmithDlg->ApplySolvingOption();
 }
 
-void TForm2::MenuRecordingClick(bool on) {
+void MainMenus::MenuRecordingClick(bool on) {
     const std::string fileName = SetChallengeRecording(on);
-    ShowStatusMessage(on ? "Challenged words are now being recorded in file: " + fileName
-                         : std::string("Challenged words are NOT being recorded now."));
+    form_.ShowStatusMessage(on ? "Challenged words are now being recorded in file: " + fileName
+                               : std::string("Challenged words are NOT being recorded now."));
 }
 
-// The revert-to-challenge option as the dialog left it.
-void TForm2::ApplyRevertOption() {
-    if (RevertTimerOn)
-        RestartRevertCountdown();
-    else
-        RevertTimer->stop();
-    UpdateIndicators();
-}
-
-void TForm2::MenuWorkspaceFontClick() {
+void MainMenus::MenuWorkspaceFontClick() {
     FontDialog dialog;
-    dialog.Font = Workspace->font();
+    dialog.Font = form_.Workspace->font();
     dialog.FixedPitchOnly = true;
-    if (dialog.Execute(this)) SetWorkspaceFont(dialog.Font);
+    if (dialog.Execute(&form_)) form_.SetWorkspaceFont(dialog.Font);
     FocusWorkspace();
 }
 
-void TForm2::MenuColourClick(QAction* item) {
-    QPalette colours = Workspace->palette();
+void MainMenus::MenuColourClick(QAction* item) {
+    TWorkspace& workspace = *form_.Workspace;
+    QPalette colours = workspace.palette();
     const QPalette::ColorRole role = item == MenuBackgroundColour ? QPalette::Base : QPalette::Text;
     ColorDialog& dialog = ProgramColorDialog();
-    dialog.Color = item == MenuBlankColour ? Workspace->BlankMatchedColour() : colours.color(role);
-    if (dialog.Execute(this)) {
+    dialog.Color = item == MenuBlankColour ? workspace.BlankMatchedColour() : colours.color(role);
+    if (dialog.Execute(&form_)) {
         if (item == MenuBlankColour) {
-            Workspace->SetBlankMatchedColour(dialog.Color);
+            workspace.SetBlankMatchedColour(dialog.Color);
         } else {
             colours.setColor(role, dialog.Color);
-            Workspace->setPalette(colours);
+            workspace.setPalette(colours);
         }
     }
     FocusWorkspace();
 }
 
-void TForm2::MenuWordWrapClick(bool on) {
-    Workspace->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-}
-
-void TForm2::MenuShowHintsClick(bool on) { showHints_ = on; }
-
-void TForm2::MenuLeftTabsClick(bool on) {
-    ShowLeftTabs = on;
-    QueryOrPresentationPageShown = on;
-    ShowCommandAndLeftTabs();
-    QTimer::singleShot(0, this, &TForm2::MeasureWorkspace);
+void MainMenus::MenuWordWrapClick(bool on) {
+    form_.Workspace->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
 }
 
 }  // namespace qora
