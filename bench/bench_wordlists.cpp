@@ -72,6 +72,13 @@ void WriteLetterLines(std::int64_t lines) {
     WriteWholeFile(LettersPath, text);
 }
 
+// Ends a benchmark over the file of one-letter lines.
+void EndLetterLines(benchmark::State& state, std::int64_t lines) {
+    state.SetItemsProcessed(state.iterations() * lines);
+    ResetWordlists();
+    std::remove(LettersPath.c_str());
+}
+
 void Import(const std::string& path, std::int32_t number) {
     WordlistFileReport report;
     std::string error;
@@ -130,9 +137,7 @@ void ImportLetterLines(benchmark::State& state) {
     }
     state.counters["held_bytes_per_item"] = PerItem(held, lines);
     state.counters["peak_bytes_per_item"] = PerItem(peak, lines);
-    state.SetItemsProcessed(state.iterations() * lines);
-    ResetWordlists();
-    std::remove(LettersPath.c_str());
+    EndLetterLines(state, lines);
 }
 BENCHMARK(ImportLetterLines)->Arg(3000000)->Unit(benchmark::kMillisecond);
 
@@ -154,9 +159,7 @@ void CopyLetterLines(benchmark::State& state) {
         held = liveBytes - before;
     }
     state.counters["copy_bytes_per_item"] = PerItem(held, lines);
-    state.SetItemsProcessed(state.iterations() * lines);
-    ResetWordlists();
-    std::remove(LettersPath.c_str());
+    EndLetterLines(state, lines);
 }
 BENCHMARK(CopyLetterLines)->Arg(3000000)->Unit(benchmark::kMillisecond);
 

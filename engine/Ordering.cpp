@@ -17,10 +17,17 @@ namespace qora {
 namespace {
 
 // One key's value for every item: a number or a text, by the key's kind.
+// The alphabetical key compares the items' own texts.
 struct KeyColumn {
     SortKey Key;
     std::vector<std::int64_t> Numbers;
-    std::vector<std::string> Texts;
+    const WordlistItems* Items = nullptr;  // the alphabetical key
+    WordlistItems CanonicalKeys;           // the canonical key
+
+    std::string_view Text(std::int32_t i) const {
+        const auto index = static_cast<std::size_t>(i);
+        return Items != nullptr ? Items->Text(index) : CanonicalKeys.Text(index);
+    }
 };
 
 bool ComparesText(SortKeyKind kind) { return kind == SortKeyKind::Alphabetical || kind == SortKeyKind::Canonical; }
@@ -53,17 +60,18 @@ std::int64_t NumberKey(SortKeyKind kind, const WordlistItem& item, std::int32_t 
     }
 }
 
-KeyColumn MakeKeyColumn(const SortKey& key, const std::vector<WordlistItem>& items, const Settings& settings) {
-    KeyColumn column{key, {}, {}};
-    if (ComparesText(key.Key)) {
+KeyColumn MakeKeyColumn(const SortKey& key, const WordlistItems& items, const Settings& settings) {
+    KeyColumn column{key, {}, nullptr, {}};
+    if (key.Key == SortKeyKind::Alphabetical) {
+        column.Items = &items;
+    } else if (key.Key == SortKeyKind::Canonical) {
         const OrderingRanks ranks = RanksInOrdering(settings.CanonicalOutputOrder);
-        column.Texts.reserve(items.size());
-        for (const WordlistItem& item : items)
-            column.Texts.push_back(key.Key == SortKeyKind::Canonical ? CanonicalKey(item.Text, ranks) : item.Text);
+        column.CanonicalKeys.Reserve(items.size(), items.TextBytes());
+        for (const WordlistItem& item : items) column.CanonicalKeys.Append({CanonicalKey(item.Text, ranks), {}});
     } else {
         column.Numbers.reserve(items.size());
-        for (std::size_t i = 0; i < items.size(); ++i)
-            column.Numbers.push_back(NumberKey(key.Key, items[i], static_cast<std::int32_t>(i), settings));
+        std::int32_t index = 0;
+        for (const WordlistItem& item : items) column.Numbers.push_back(NumberKey(key.Key, item, index++, settings));
     }
     return column;
 }
@@ -71,8 +79,8 @@ KeyColumn MakeKeyColumn(const SortKey& key, const std::vector<WordlistItem>& ite
 // -1, 0 or 1 as item a sorts before, with or after item b by this key.
 int Compare(const KeyColumn& column, std::int32_t a, std::int32_t b) {
     int order = 0;
-    if (!column.Texts.empty())
-        order = column.Texts[a].compare(column.Texts[b]);
+    if (ComparesText(column.Key.Key))
+        order = column.Text(a).compare(column.Text(b));
     else
         order = column.Numbers[a] < column.Numbers[b] ? -1 : (column.Numbers[a] > column.Numbers[b] ? 1 : 0);
     order = (order > 0) - (order < 0);
@@ -83,8 +91,9 @@ int Compare(const KeyColumn& column, std::int32_t a, std::int32_t b) {
 std::uint64_t Fingerprint(const Wordlist& wordlist) {
     std::uint64_t hash = 14695981039346656037ull;
     auto mix = [&hash](unsigned char c) { hash = (hash ^ c) * 1099511628211ull; };
-    for (const WordlistItem& item : wordlist.Items()) {
-        for (unsigned char c : item.Text) mix(c);
+    const WordlistItems& items = wordlist.Items();
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        for (unsigned char c : items.Text(i)) mix(c);
         mix(0);
     }
     return hash;
@@ -112,7 +121,7 @@ int ItemHookCount(std::string_view text) {
 
 std::vector<std::int32_t> SortedOrder(const Wordlist& wordlist, std::span<const SortKey> keys,
                                       const Settings& settings) {
-    const std::vector<WordlistItem>& items = wordlist.Items();
+    const WordlistItems& items = wordlist.Items();
     std::vector<std::int32_t> order(items.size());
     std::iota(order.begin(), order.end(), 0);
     std::vector<KeyColumn> columns;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <limits>
 #include <map>
+#include <optional>
 #include <vector>
 
 #include "engine/CanonicalOrder.h"
@@ -148,9 +149,9 @@ std::string NoSuchLetter(std::int32_t word, std::int32_t letter) {
 
 // ---- The probes ---------------------------------------------------------------
 
-const WordlistItem* ItemNumbered(const std::vector<std::int32_t>& order, std::int32_t number) {
-    if (number < 1 || number > static_cast<std::int32_t>(order.size())) return nullptr;
-    return &Slate.Items()[static_cast<std::size_t>(order[static_cast<std::size_t>(number - 1)])];
+std::optional<WordlistItem> ItemNumbered(const std::vector<std::int32_t>& order, std::int32_t number) {
+    if (number < 1 || number > static_cast<std::int32_t>(order.size())) return std::nullopt;
+    return Slate.Items()[static_cast<std::size_t>(order[static_cast<std::size_t>(number - 1)])];
 }
 
 // The display text of tile `position` (1-based) of an item, lower case when
@@ -162,8 +163,8 @@ std::string LetterAt(const WordlistItem& item, std::int32_t position) {
 }
 
 PresentationResult ProbeWord(const std::vector<std::int32_t>& order, const Settings& settings, PresentationSink& sink) {
-    const WordlistItem* item = ItemNumbered(order, settings.ProbeWordNumber);
-    if (item == nullptr) return Failed(NoSuchWord(settings.ProbeWordNumber));
+    const std::optional<WordlistItem> item = ItemNumbered(order, settings.ProbeWordNumber);
+    if (!item) return Failed(NoSuchWord(settings.ProbeWordNumber));
     const MarkedText entry = EntryMaker(settings).Entry(*item);
     return Written(sink.WriteLine(entry.Text, entry.Marks));
 }
@@ -172,8 +173,8 @@ PresentationResult ProbeLetter(const std::vector<std::int32_t>& order, const Set
                                PresentationSink& sink) {
     const std::int32_t word = settings.ProbeWordNumber;
     const std::int32_t position = settings.ProbeLetterPosition;
-    const WordlistItem* item = ItemNumbered(order, word);
-    if (item == nullptr) return Failed(NoSuchWord(word));
+    const std::optional<WordlistItem> item = ItemNumbered(order, word);
+    if (!item) return Failed(NoSuchWord(word));
     const std::string letter = LetterAt(*item, position);
     if (letter.empty()) return Failed(NoSuchLetter(word, position));
     MarkedText line = Unmarked(FormatText("Word %d, letter %d: ", word, position));
@@ -213,7 +214,7 @@ std::vector<MarkedText> AnagramGroupEntries(std::span<const std::int32_t> order,
     std::vector<MarkedText> groups;
     std::map<std::string, std::size_t> groupOf;
     for (std::int32_t index : order) {
-        const WordlistItem& item = Slate.Items()[static_cast<std::size_t>(index)];
+        const WordlistItem item = Slate.Items()[static_cast<std::size_t>(index)];
         const std::string heading = maker.GroupHeading(item);
         auto [found, added] = groupOf.try_emplace(heading, groups.size());
         if (added) groups.push_back(Unmarked(heading + ":"));

@@ -31,7 +31,8 @@ constexpr int GridLetters = 25;
 LetterCounts previousBlankMatches{};
 
 // The words a query searches: the primary lexicon, or the items of the word
-// source's wordlist.
+// source's wordlist (which stays as it is while the query runs: the result
+// goes to the slate when the search is done).
 class WordSource {
 public:
     bool Open(const Settings& settings, std::string& error) {
@@ -45,19 +46,19 @@ public:
             error = NoSuchWordlistText(settings.WordSource);
             return false;
         }
-        for (const WordlistItem& item : wordlist->Items()) words_.push_back(item.Text);
+        items_ = &wordlist->Items();
         return true;
     }
 
     template <typename Constraint>
     SearchEnd Search(Constraint& constraint, const MatchFunction& onMatch, const SearchControl& control) const {
         if (lexicon_ != nullptr) return SearchLexicon(*lexicon_, constraint, onMatch, control);
-        return SearchLexicon(std::span<const std::string>(words_), constraint, onMatch, control);
+        return SearchLexicon(*items_, constraint, onMatch, control);
     }
 
 private:
     const LexiconRecord* lexicon_ = nullptr;
-    std::vector<std::string> words_;
+    const WordlistItems* items_ = nullptr;
 };
 
 // The word with its blank-matched tiles in lower case; bit `firstPosition`
@@ -292,9 +293,10 @@ bool StopRequested(const QueryEnvironment& environment) {
     return environment.Stop != nullptr && environment.Stop->load(std::memory_order_relaxed);
 }
 
-// The words of the word-reference source, as tile strings; items that are no
+// The words of the word-reference source, as tile strings (views of its
+// items, which stay as they are while the query runs); items that are no
 // word of the language are passed over.
-bool ReferenceWords(const Settings& settings, std::vector<std::string>& words, std::string& error) {
+bool ReferenceWords(const Settings& settings, std::vector<std::string_view>& words, std::string& error) {
     const Wordlist* source = FindWordlist(settings.WordReferenceSource);
     if (source == nullptr) {
         error = NoSuchWordlistText(settings.WordReferenceSource);
@@ -315,7 +317,7 @@ QueryEnd SearchQuery(const ParsedCommand& command, const QueryEnvironment& envir
     std::string error;
     WordSource source;
     QueryConstituents constituents;
-    std::vector<std::string> referenceWords;
+    std::vector<std::string_view> referenceWords;
     if (!source.Open(settings, error) || !constituents.Resolve(command, previousBlankMatches, error) ||
         (constituents.HasWordReferences() && !ReferenceWords(settings, referenceWords, error))) {
         output.ReportError(error);
@@ -329,7 +331,7 @@ QueryEnd SearchQuery(const ParsedCommand& command, const QueryEnvironment& envir
     };
     const ModeSearch search(source, result, control);
     bool tooLarge = false;
-    for (const std::string& word : referenceWords) {
+    for (const std::string_view word : referenceWords) {
         if (const std::optional<SearchTable> table = constituents.TableFor(word, environment.LetterMapping)) {
             const std::optional<SearchEnd> end = search.Run(settings.QueryMode, *table);
             tooLarge = !end.has_value();

@@ -183,11 +183,11 @@ bool OfferWord(std::string_view item, SearchConstraint& constraint, const MatchF
 }
 
 // Offers every item of a list, `textOf` giving its tile string.
-template <typename Item, typename TextOf>
-SearchEnd WalkList(std::span<const Item> items, TextOf textOf, SearchConstraint& constraint,
-                   const MatchFunction& onMatch, const SearchControl& control) {
+template <typename Items, typename TextOf>
+SearchEnd WalkList(const Items& items, TextOf textOf, SearchConstraint& constraint, const MatchFunction& onMatch,
+                   const SearchControl& control) {
     int firstTile = -1;
-    for (const Item& each : items) {
+    for (const auto& each : items) {
         const std::string_view item = textOf(each);
         if (StopRequested(control)) return SearchEnd::Stopped;
         if (item.empty() || item.size() > static_cast<std::size_t>(MaxSearchLength)) continue;
@@ -246,7 +246,7 @@ SearchEnd SearchLexicon(std::span<const std::string> words, SearchConstraint& co
         words, [](const std::string& word) -> std::string_view { return word; }, constraint, onMatch, control);
 }
 
-SearchEnd SearchLexicon(std::span<const WordlistItem> items, SearchConstraint& constraint, const MatchFunction& onMatch,
+SearchEnd SearchLexicon(const WordlistItems& items, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control) {
     return WalkList(
         items, [](const WordlistItem& item) -> std::string_view { return item.Text; }, constraint, onMatch, control);

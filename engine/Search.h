@@ -21,7 +21,7 @@
 
 #include "engine/LetterCounts.h"
 #include "engine/Lexicons.h"
-#include "engine/Wordlists.h"
+#include "engine/WordlistItems.h"
 
 namespace qora {
 
@@ -87,7 +87,7 @@ SearchEnd SearchLexicon(const LexiconRecord& lexicon, SearchConstraint& constrai
 // holding anything that is no tile are passed over.
 SearchEnd SearchLexicon(std::span<const std::string> words, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control = {});
-SearchEnd SearchLexicon(std::span<const WordlistItem> items, SearchConstraint& constraint, const MatchFunction& onMatch,
+SearchEnd SearchLexicon(const WordlistItems& items, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control = {});
 
 // Which words an anagram search accepts.

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <filesystem>
 #include <map>
+#include <numeric>
 
 #include "engine/LexiconFormat.h"
 #include "engine/Listings.h"
@@ -30,22 +31,23 @@ std::int32_t LastUsedWordlist = -1;
 
 bool IsWordlistNumber(std::int32_t number) { return number >= SlateNumber && number <= MaxWordlistNumber; }
 
-// An item from a result text: lower-case tiles become upper case and marked.
-WordlistItem MakeItem(std::string_view text) {
-    WordlistItem item{std::string(text), {}};
-    for (std::size_t i = 0; i < item.Text.size(); ++i) {
-        const unsigned char c = static_cast<unsigned char>(item.Text[i]);
+// Turns the lower-case tiles of a result text upper case and returns their
+// positions as the item's marks.
+BlankMarks TakeBlankMarks(std::string& text) {
+    BlankMarks marks;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
         if (c <= '`' || TileNumberOf(c) == 0) continue;
-        item.Text[i] = static_cast<char>(c - 32);
-        if (i < MaxBlankMarkPositions) item.Marks.set(i);
+        text[i] = static_cast<char>(c - 32);
+        if (i < MaxBlankMarkPositions) marks.set(i);
     }
-    return item;
+    return marks;
 }
 
 }  // namespace
 
 std::string MarkedItemText(const WordlistItem& item) {
-    std::string text = item.Text;
+    std::string text(item.Text);
     const std::size_t marked = std::min<std::size_t>(text.size(), MaxBlankMarkPositions);
     for (std::size_t i = 0; i < marked; ++i) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
@@ -56,18 +58,23 @@ std::string MarkedItemText(const WordlistItem& item) {
 
 namespace {
 
-bool ByText(const WordlistItem& a, const WordlistItem& b) { return a.Text < b.Text; }
+std::string_view LastText(const WordlistItems& items) { return items.Text(items.size() - 1); }
 
-// The items in word order, equal items made one with their marks merged.
-std::vector<WordlistItem> SortedUniqueItems(std::vector<WordlistItem> items) {
-    std::stable_sort(items.begin(), items.end(), ByText);
-    std::vector<WordlistItem> unique;
-    unique.reserve(items.size());
-    for (WordlistItem& item : items) {
-        if (!unique.empty() && unique.back().Text == item.Text)
-            unique.back().Marks |= item.Marks;
+// The items in word order, equal items made one with their marks merged:
+// the item indices are sorted, and the items copied in their order.
+WordlistItems SortedUniqueItems(const WordlistItems& items) {
+    std::vector<std::uint32_t> order(items.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&items](std::uint32_t a, std::uint32_t b) { return items.Text(a) < items.Text(b); });
+    WordlistItems unique;
+    unique.Reserve(items.size(), items.TextBytes());
+    for (const std::uint32_t index : order) {
+        const WordlistItem item = items[index];
+        if (!unique.empty() && LastText(unique) == item.Text)
+            unique.MergeMarksOfLast(item.Marks);
         else
-            unique.push_back(std::move(item));
+            unique.Append(item);
     }
     return unique;
 }
@@ -106,7 +113,7 @@ void ShiftIndicesAfterInsertion(Wordlist& wordlist, std::int32_t at, std::int32_
 }
 
 // A wordlist made anew by a command: new items and kind, no label, no cursor.
-void ReplaceItems(Wordlist& wordlist, std::vector<WordlistItem> items, std::int32_t kind, bool inWordOrder) {
+void ReplaceItems(Wordlist& wordlist, WordlistItems items, std::int32_t kind, bool inWordOrder) {
     wordlist.Replace(std::move(items), inWordOrder);
     wordlist.ItemKind = kind;
     wordlist.Label.clear();
@@ -116,30 +123,41 @@ void ReplaceItems(Wordlist& wordlist, std::vector<WordlistItem> items, std::int3
 
 // Merges two lists in word order without duplicates (marks of items in both
 // are merged).
-std::vector<WordlistItem> MergeSorted(const std::vector<WordlistItem>& a, SetOperation operation,
-                                      const std::vector<WordlistItem>& b) {
-    std::vector<WordlistItem> result;
-    result.reserve(operation == SetOperation::Union ? a.size() + b.size() : a.size());
-    std::size_t i = 0, j = 0;
-    while (i < a.size() || j < b.size()) {
-        const bool onlyA = j == b.size() || (i < a.size() && a[i].Text < b[j].Text);
-        const bool onlyB = i == a.size() || (j < b.size() && b[j].Text < a[i].Text);
+WordlistItems MergeSorted(const WordlistItems& a, SetOperation operation, const WordlistItems& b) {
+    WordlistItems result;
+    if (operation == SetOperation::Union)
+        result.Reserve(a.size() + b.size(), a.TextBytes() + b.TextBytes());
+    else
+        result.Reserve(a.size(), a.TextBytes());
+    auto i = a.begin(), j = b.begin();
+    while (i != a.end() || j != b.end()) {
+        const bool onlyA = j == b.end() || (i != a.end() && (*i).Text < (*j).Text);
+        const bool onlyB = i == a.end() || (j != b.end() && (*j).Text < (*i).Text);
         if (onlyA) {
-            if (operation != SetOperation::Intersection) result.push_back(a[i]);
+            if (operation != SetOperation::Intersection) result.Append(*i);
             ++i;
         } else if (onlyB) {
-            if (operation == SetOperation::Union) result.push_back(b[j]);
+            if (operation == SetOperation::Union) result.Append(*j);
             ++j;
         } else {
             if (operation != SetOperation::Difference) {
-                result.push_back(a[i]);
-                result.back().Marks |= b[j].Marks;
+                result.Append(*i);
+                result.MergeMarksOfLast((*j).Marks);
             }
             ++i;
             ++j;
         }
     }
+    result.ReleaseSlack();
     return result;
+}
+
+// The wordlist's items in word order without duplicates: its own items when
+// they are, else a sorted copy made in `sorted`.
+const WordlistItems& ItemsInWordOrder(const Wordlist& wordlist, WordlistItems& sorted) {
+    if (wordlist.InWordOrder()) return wordlist.Items();
+    sorted = SortedUniqueItems(wordlist.Items());
+    return sorted;
 }
 
 std::int32_t CombinedKind(std::int32_t first, SetOperation operation, std::int32_t second) {
@@ -190,16 +208,18 @@ bool IsLabelLine(std::string_view text) {
            (text.size() == std::strlen(LabelLinePrefix) || text[std::strlen(LabelLinePrefix)] == ' ');
 }
 
-// The items in the order given by item indices (all of them, in their own
-// order, when none is given); indices outside the wordlist are passed over.
-std::vector<WordlistItem> ItemsInOrder(const Wordlist& wordlist, std::span<const std::int32_t> order) {
-    if (order.empty()) return wordlist.Items();
-    const std::vector<WordlistItem>& all = wordlist.Items();
-    std::vector<WordlistItem> items;
-    items.reserve(order.size());
-    for (std::int32_t index : order)
-        if (index >= 0 && static_cast<std::size_t>(index) < all.size()) items.push_back(all[index]);
-    return items;
+// Calls `use` with each item in the order given by item indices (all of
+// them, in their own order, when none is given); indices outside the
+// wordlist are passed over.
+template <typename Use>
+void ForEachItemInOrder(const Wordlist& wordlist, std::span<const std::int32_t> order, Use use) {
+    const WordlistItems& items = wordlist.Items();
+    if (order.empty()) {
+        for (const WordlistItem& item : items) use(item);
+        return;
+    }
+    for (const std::int32_t index : order)
+        if (index >= 0 && static_cast<std::size_t>(index) < items.size()) use(items[static_cast<std::size_t>(index)]);
 }
 
 // A label as kept: cut to 20 characters, without blanks at its end (a cut
@@ -208,6 +228,24 @@ std::vector<WordlistItem> ItemsInOrder(const Wordlist& wordlist, std::span<const
 std::string LabelOf(std::string_view text) {
     const std::string_view cut = text.substr(0, MaxWordlistLabelLength);
     return std::string(cut.substr(0, cut.find_last_not_of(" \t") + 1));
+}
+
+// Bounds for the items of a wordlist file, to reserve room for them at
+// once: its lines (each ends in LF, CR LF or a lone CR) and its bytes that
+// are no line end (reading never makes a line longer).
+struct ItemBounds {
+    std::size_t Lines = 1;
+    std::size_t TextBytes = 0;
+};
+ItemBounds ItemBoundsOf(std::string_view bytes) {
+    ItemBounds bounds;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
+            ++bounds.Lines;
+        else if (bytes[i] != '\r')
+            ++bounds.TextBytes;
+    }
+    return bounds;
 }
 
 bool FileHasContent(const std::string& path) {
@@ -219,54 +257,54 @@ bool FileHasContent(const std::string& path) {
 
 // ---- The item store --------------------------------------------------------
 
-const std::vector<WordlistItem>& Wordlist::Items() const {
+const WordlistItems& Wordlist::Items() const {
     MergePending();
     return items_;
 }
 
 void Wordlist::MergePending() const {
     if (pending_.empty()) return;
-    items_ = MergeSorted(items_, SetOperation::Union, SortedUniqueItems(std::move(pending_)));
-    pending_.clear();
+    items_ = MergeSorted(items_, SetOperation::Union, SortedUniqueItems(pending_));
+    pending_ = WordlistItems{};
 }
 
-void Wordlist::AddResult(WordlistItem item) {
+void Wordlist::AddResult(const WordlistItem& item) {
     if (!inWordOrder_) PutInWordOrder();
-    if (pending_.empty() && (items_.empty() || items_.back().Text < item.Text))
-        items_.push_back(std::move(item));
-    else if (pending_.empty() && items_.back().Text == item.Text)
-        items_.back().Marks |= item.Marks;
+    if (pending_.empty() && (items_.empty() || LastText(items_) < item.Text))
+        items_.Append(item);
+    else if (pending_.empty() && LastText(items_) == item.Text)
+        items_.MergeMarksOfLast(item.Marks);
     else
-        pending_.push_back(std::move(item));
+        pending_.Append(item);
 }
 
-void Wordlist::Append(WordlistItem item) {
+void Wordlist::Append(const WordlistItem& item) {
     MergePending();
-    inWordOrder_ = inWordOrder_ && (items_.empty() || items_.back().Text < item.Text);
-    items_.push_back(std::move(item));
+    inWordOrder_ = inWordOrder_ && (items_.empty() || LastText(items_) < item.Text);
+    items_.Append(item);
 }
 
-void Wordlist::Replace(std::vector<WordlistItem> items, bool inWordOrder) {
+void Wordlist::Replace(WordlistItems items, bool inWordOrder) {
     items_ = std::move(items);
-    pending_.clear();
+    pending_ = WordlistItems{};
     inWordOrder_ = inWordOrder;
 }
 
 void Wordlist::Remove(std::int32_t first, std::int32_t count) {
     MergePending();
-    items_.erase(items_.begin() + first, items_.begin() + first + count);
+    items_.Erase(static_cast<std::size_t>(first), static_cast<std::size_t>(count));
 }
 
-void Wordlist::Insert(std::int32_t at, const std::vector<WordlistItem>& items) {
+void Wordlist::Insert(std::int32_t at, const WordlistItems& items) {
     MergePending();
-    items_.insert(items_.begin() + at, items.begin(), items.end());
+    items_.Insert(static_cast<std::size_t>(at), items);
     inWordOrder_ = items_.size() <= 1;
 }
 
 void Wordlist::PutInWordOrder() {
     MergePending();
     if (inWordOrder_) return;
-    items_ = SortedUniqueItems(std::move(items_));
+    items_ = SortedUniqueItems(items_);
     inWordOrder_ = true;
 }
 
@@ -335,13 +373,13 @@ std::optional<std::string> NextWordlistItem(std::int32_t number, std::int32_t it
     if (item < 1 || item > wordlist->Count()) return std::nullopt;
     wordlist->Cursor = item - 1;
     LastUsedWordlist = number;
-    return WordToDisplay(wordlist->Items()[item - 1].Text);
+    return WordToDisplay(wordlist->Items().Text(static_cast<std::size_t>(item - 1)));
 }
 
 std::optional<std::string> WordlistItemText(std::int32_t number, std::int32_t item) {
     const Wordlist* wordlist = FindWordlist(number);
     if (wordlist == nullptr || item < 1 || item > wordlist->Count()) return std::nullopt;
-    return WordToDisplay(wordlist->Items()[item - 1].Text);
+    return WordToDisplay(wordlist->Items().Text(static_cast<std::size_t>(item - 1)));
 }
 
 // ---- Adding items ----------------------------------------------------------
@@ -353,7 +391,9 @@ void AddWordToWordlist(Wordlist& wordlist, std::string_view text, bool asText) {
         KeepIndicesInRange(wordlist);
     }
     const std::size_t held = wordlist.HeldCount();
-    wordlist.AddResult(MakeItem(text));
+    std::string upper(text);
+    const BlankMarks marks = TakeBlankMarks(upper);
+    wordlist.AddResult({upper, marks});
     const std::size_t nowHeld = wordlist.HeldCount();
     if (WordlistProgressHook && nowHeld > held && nowHeld % ProgressInterval == 0)
         WordlistProgressHook(static_cast<std::int32_t>(nowHeld));
@@ -361,7 +401,9 @@ void AddWordToWordlist(Wordlist& wordlist, std::string_view text, bool asText) {
 
 void AppendWordlistItem(Wordlist& wordlist, std::string_view text, bool asText) {
     if (asText) wordlist.ItemKind = StringItems;
-    wordlist.Append(MakeItem(text));
+    std::string upper(text);
+    const BlankMarks marks = TakeBlankMarks(upper);
+    wordlist.Append({upper, marks});
 }
 
 void ClearWordlist(Wordlist& wordlist) { ReplaceItems(wordlist, {}, WordItems, true); }
@@ -384,15 +426,13 @@ void DeleteNumberedWordlists() {
 
 void RetileWordlists(Language previous) {
     const auto retile = [previous](Wordlist& wordlist) {
-        std::vector<WordlistItem> items;
+        WordlistItems items;
         bool allWords = true;
         for (const WordlistItem& item : wordlist.Items()) {
-            std::optional<std::string> tiles = ItemTiles(WordToDisplayIn(previous, item.Text));
+            const std::optional<std::string> tiles = ItemTiles(WordToDisplayIn(previous, item.Text));
             if (!tiles) continue;
-            WordlistItem retiled{std::move(*tiles), {}};
-            if (retiled.Text.size() == item.Text.size()) retiled.Marks = item.Marks;
-            allWords = allWords && IsWordOfLanguage(retiled.Text);
-            items.push_back(std::move(retiled));
+            allWords = allWords && IsWordOfLanguage(*tiles);
+            items.Append({*tiles, tiles->size() == item.Text.size() ? item.Marks : BlankMarks{}});
         }
         const bool inWordOrder = wordlist.InWordOrder();
         wordlist.Replace(std::move(items), false);
@@ -416,7 +456,14 @@ bool SetWordlistLabel(std::int32_t number, const std::string& label) {
 bool CopyWordlist(std::int32_t source, std::int32_t target, std::span<const std::int32_t> order) {
     const Wordlist* from = FindWordlist(source);
     if (from == nullptr || !IsWordlistNumber(target)) return false;
-    std::vector<WordlistItem> items = ItemsInOrder(*from, order);
+    WordlistItems items;
+    if (order.empty()) {
+        items = from->Items();
+    } else {
+        items.Reserve(order.size(), from->Items().TextBytes());
+        ForEachItemInOrder(*from, order, [&items](const WordlistItem& item) { items.Append(item); });
+        items.ReleaseSlack();
+    }
     const bool inWordOrder = from->InWordOrder() && order.empty();
     ReplaceItems(*ObtainWordlist(target), std::move(items), from->ItemKind, inWordOrder);
     return true;
@@ -436,8 +483,9 @@ bool CombineWordlists(std::int32_t target, std::int32_t first, SetOperation oper
 }
 
 void CombineWordlistItems(Wordlist& target, const Wordlist& first, SetOperation operation, const Wordlist& second) {
-    std::vector<WordlistItem> items =
-        MergeSorted(SortedUniqueItems(first.Items()), operation, SortedUniqueItems(second.Items()));
+    WordlistItems sortedFirst, sortedSecond;
+    WordlistItems items =
+        MergeSorted(ItemsInWordOrder(first, sortedFirst), operation, ItemsInWordOrder(second, sortedSecond));
     const std::int32_t kind = CombinedKind(first.ItemKind, operation, second.ItemKind);
     ReplaceItems(target, std::move(items), kind, true);
 }
@@ -478,8 +526,8 @@ std::int32_t TransferWordlistItems(std::int32_t destination, std::int32_t destin
     Wordlist* to = ObtainWordlist(destination);
     const std::int32_t first = range.First - 1;
     std::int32_t at = ResolveDestinationItem(to->Count(), destinationItem) - 1;
-    const auto begin = from->Items().begin() + first;
-    const std::vector<WordlistItem> taken(begin, begin + range.Count);
+    WordlistItems taken;
+    taken.AppendRange(from->Items(), static_cast<std::size_t>(first), static_cast<std::size_t>(range.Count));
     if (move) {
         from->Remove(first, range.Count);
         ShiftIndicesAfterRemoval(*from, first, range.Count);
@@ -527,7 +575,9 @@ bool ImportWordlist(const std::string& path, std::int32_t number, WordlistFileRe
     }
     std::string bytes;
     if (!ReadWholeFile(path, bytes, error, MaxWordlistFileSize)) return false;
-    std::vector<WordlistItem> items;
+    WordlistItems items;
+    const ItemBounds bounds = ItemBoundsOf(bytes);
+    items.Reserve(bounds.Lines, bounds.TextBytes);
     std::string label;
     bool sawContent = false;
     bool allWords = true;
@@ -560,10 +610,10 @@ bool ImportWordlist(const std::string& path, std::int32_t number, WordlistFileRe
             ++report.SkippedLines;
             return;
         }
-        WordlistItem item{std::move(*tiles), {}};
-        allWords = allWords && IsWordOfLanguage(item.Text);
-        items.push_back(std::move(item));
+        allWords = allWords && IsWordOfLanguage(*tiles);
+        items.Append({*tiles, {}});
     });
+    items.ReleaseSlack();
     report.Items = static_cast<std::int32_t>(items.size());
     Wordlist& wordlist = *ObtainWordlist(number);
     ReplaceItems(wordlist, std::move(items), allWords ? WordItems : StringItems, false);
@@ -582,10 +632,10 @@ bool ExportWordlist(std::int32_t number, const std::string& path, bool append, s
     std::string text;
     if (!wordlist->Label.empty() && !(append && FileHasContent(path)))
         text += LineForTextFile(std::string(LabelLinePrefix) + ' ' + wordlist->Label) + '\n';
-    for (const WordlistItem& item : ItemsInOrder(*wordlist, order)) {
+    ForEachItemInOrder(*wordlist, order, [&](const WordlistItem& item) {
         text += LineForTextFile(WordToDisplay(item.Text)) + '\n';
         ++report.Items;
-    }
+    });
     error = append ? AppendToFile(path, text, AppendStart::AfterLineEnd) : WriteWholeFile(path, text);
     return error.empty();
 }

@@ -12,7 +12,6 @@
 // read may merge waiting results, so reads too belong to that thread.
 #pragma once
 
-#include <bitset>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -23,6 +22,7 @@
 
 #include "engine/SetOperation.h"
 #include "engine/Tiles.h"
+#include "engine/WordlistItems.h"
 
 namespace qora {
 
@@ -33,18 +33,6 @@ constexpr int MaxWordlistLabelLength = 20;
 // Item kinds of a wordlist.
 constexpr std::int32_t WordItems = 0;
 constexpr std::int32_t StringItems = 1;
-
-// The positions (0-based, in bytes of the item's text, which for words are
-// tiles) of the tiles that a blank matched. Positions from 128 on are not
-// marked; no item that a query makes is that long.
-constexpr int MaxBlankMarkPositions = 128;
-using BlankMarks = std::bitset<MaxBlankMarkPositions>;
-
-struct WordlistItem {
-    std::string Text;  // upper case
-    BlankMarks Marks;
-    bool operator==(const WordlistItem&) const = default;
-};
 
 // The item's text with the tiles that a blank matched in lower case: the
 // form in which the result was added.
@@ -60,18 +48,18 @@ public:
     // The items. Results that were added out of word order wait aside and
     // are merged in when the items are next read, so that adding a result
     // costs little in any order.
-    const std::vector<WordlistItem>& Items() const;
+    const WordlistItems& Items() const;
     std::int32_t Count() const { return static_cast<std::int32_t>(Items().size()); }
     // The items are known to be in word order without duplicates.
     bool InWordOrder() const { return inWordOrder_; }
 
     // The item changes that the operations below are built from. Other code
     // uses those operations, which also keep the cursors right.
-    void AddResult(WordlistItem item);  // in word order; an equal item merges its marks
-    void Append(WordlistItem item);
-    void Replace(std::vector<WordlistItem> items, bool inWordOrder);
+    void AddResult(const WordlistItem& item);  // in word order; an equal item merges its marks
+    void Append(const WordlistItem& item);
+    void Replace(WordlistItems items, bool inWordOrder);
     void Remove(std::int32_t first, std::int32_t count);
-    void Insert(std::int32_t at, const std::vector<WordlistItem>& items);
+    void Insert(std::int32_t at, const WordlistItems& items);
     void PutInWordOrder();
     // Items held, counting results not merged yet (their duplicates too).
     std::size_t HeldCount() const { return items_.size() + pending_.size(); }
@@ -79,8 +67,8 @@ public:
 private:
     void MergePending() const;
 
-    mutable std::vector<WordlistItem> items_;
-    mutable std::vector<WordlistItem> pending_;  // results that came out of word order
+    mutable WordlistItems items_;
+    mutable WordlistItems pending_;  // results that came out of word order
     bool inWordOrder_ = true;
 };
 

@@ -28,10 +28,10 @@ bool AnswerForLexicon(const std::string& word, int index, std::string_view role)
 
 // The 1-based number of the first item of the wordlist equal to the word, or 0.
 std::int32_t ItemNumberOf(const Wordlist& wordlist, std::string_view tiles) {
-    const auto& items = wordlist.Items();
-    const auto found =
-        std::find_if(items.begin(), items.end(), [&](const WordlistItem& item) { return item.Text == tiles; });
-    return found == items.end() ? 0 : static_cast<std::int32_t>(found - items.begin()) + 1;
+    const WordlistItems& items = wordlist.Items();
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items.Text(i) == tiles) return static_cast<std::int32_t>(i) + 1;
+    return 0;
 }
 
 bool AnswerForWordlist(const ParsedCommand& command, const std::string& word, std::int32_t number, bool where) {

@@ -59,7 +59,7 @@ protected:
     // The slate's words in the order of the settings' sort keys.
     Lines SortedWords() {
         Lines words;
-        for (std::int32_t index : SortSlate(settings)) words.push_back(Slate.Items()[index].Text);
+        for (std::int32_t index : SortSlate(settings)) words.emplace_back(Slate.Items().Text(index));
         return words;
     }
 

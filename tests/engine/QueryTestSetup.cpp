@@ -38,7 +38,7 @@ QueryEnd QueryTest::Evaluate(const std::string& line) {
 std::vector<std::string> QueryTest::SlateItems() {
     std::vector<std::string> items;
     for (const WordlistItem& item : Slate.Items()) {
-        std::string text = item.Text;
+        std::string text(item.Text);
         for (std::size_t i = 0; i < text.size(); ++i)
             if (item.Marks.test(i)) text[i] = static_cast<char>(text[i] + 32);
         items.push_back(text);

@@ -124,9 +124,9 @@ TEST(Search, AWordListSearchTakesBlankMatchedTilesAndSkipsWhatIsNoWord) {
     rack.tiles = CountsOf("AET");
     rack.fit = AnagramFit::Exact;
     EXPECT_EQ(Search(std::span<const std::string>(items), rack), (std::vector<std::string>{"ATE", "EAT", "TEA"}));
-    std::vector<WordlistItem> wordlist;
-    for (const auto& text : items) wordlist.push_back(WordlistItem{text, {}});
-    EXPECT_EQ(Search(std::span<const WordlistItem>(wordlist), rack), (std::vector<std::string>{"ATE", "EAT", "TEA"}));
+    WordlistItems wordlist;
+    for (const auto& text : items) wordlist.Append({text, {}});
+    EXPECT_EQ(Search(wordlist, rack), (std::vector<std::string>{"ATE", "EAT", "TEA"}));
 }
 
 TEST(Search, MatchFunctionMaySearchAgain) {

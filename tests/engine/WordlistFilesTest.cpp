@@ -12,7 +12,7 @@ using WordlistFilesTest = test::EngineDataTest;
 
 std::vector<std::string> Texts(std::int32_t number) {
     std::vector<std::string> texts;
-    for (const WordlistItem& item : FindWordlist(number)->Items()) texts.push_back(item.Text);
+    for (const WordlistItem& item : FindWordlist(number)->Items()) texts.emplace_back(item.Text);
     return texts;
 }
 

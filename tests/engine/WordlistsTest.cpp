@@ -13,7 +13,7 @@ using WordlistsTest = test::EngineDataTest;
 
 std::vector<std::string> Texts(const Wordlist& wordlist) {
     std::vector<std::string> texts;
-    for (const WordlistItem& item : wordlist.Items()) texts.push_back(item.Text);
+    for (const WordlistItem& item : wordlist.Items()) texts.emplace_back(item.Text);
     return texts;
 }
 

@@ -105,7 +105,7 @@ protected:
         Wordlist result;
         if (!SolveLetterGrid(grid, settings, nullptr, result, output)) return output.Errors;
         Words found;
-        for (const WordlistItem& item : result.Items()) found.push_back(item.Text);
+        for (const WordlistItem& item : result.Items()) found.emplace_back(item.Text);
         return found;
     }
 
@@ -243,7 +243,7 @@ TEST_F(LetterGridSolverTest, WordsPassTheQueryFiltersAndResultKind) {
         Output output;
         EXPECT_EQ(EvaluateQuery(command, {}, output), QueryEnd::Completed) << line;
         Words items;
-        for (const WordlistItem& item : Slate.Items()) items.push_back(item.Text);
+        for (const WordlistItem& item : Slate.Items()) items.emplace_back(item.Text);
         return items;
     };
     EXPECT_EQ(evaluate("/B"), (Words{"QUITE", "QUITS"}));
