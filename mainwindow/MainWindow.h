@@ -1,14 +1,17 @@
-// The main window: the workspace console in the middle, the query and
-// presentation pages on the left (`QueryOrPresentation`, with the `Command`
-// panel and the "!" button below them), the challenge button, the option
-// pages, the definitions window and the command history on the right, the
-// menus above and the three-panel status bar below.
+// The main window `TForm2`, the frame of the program's parts: the workspace
+// console in the middle, the query and presentation pages on the left
+// (`QueryOrPresentation`, with the `Command` panel and the "!" button below
+// them), the challenge button, the option pages, the definitions window and
+// the command history on the right, the menus above and the three-panel
+// status bar below.
 //
 // The window does little work of its own: it hands the command line to the
 // command processor in one of three ways (perform, check, silent re-check),
 // opens the dialogs and the challenge window, and shows what the processor's
-// threads report. The controls of the pages are MainControls; the window is
-// their host.
+// threads report. Its parts are classes of their own, each with the window as
+// its host: the pages' controls (MainControls), the menus (MainMenus), the
+// Timer tab (TimerPage) and the command history (HistoryRecall). Tests reach
+// its components through tests/support/qt/MainWindowDriver.h.
 #pragma once
 
 #include <QMainWindow>
@@ -84,27 +87,13 @@ public:
     TForm2();
     ~TForm2() override;
 
-    // ---- Components --------------------------------------------------------
+    // ---- The parts -----------------------------------------------------------
     TWorkspace* Workspace;
-    QTabWidget* QueryOrPresentation;
-    QWidget* Command;
-    QPushButton* Perform;
-    QPushButton* Check;
-    QPushButton* MakeLongTerm;
-    QPushButton* Challenge;
-    QTabWidget* Options;
     std::unique_ptr<MainControls> Controls;  // the pages of QueryOrPresentation and Options
-    QPlainTextEdit* DefinitionsBox;
-    QLabel* IndicatorsPanel;     // left panel of the status bar
-    QLabel* MessagePanel;        // middle panel
-    QLabel* WorkspaceSizePanel;  // right panel
-    QTimer* RevertTimer;
-
-    // ---- The parts -------------------------------------------------------------
     MainMenus& Menus() { return *menus_; }
     TimerPage& TimerTab() { return *timerTab_; }
 
-    // ---- Size and measures -------------------------------------------------
+    // ---- Size and layout -------------------------------------------------------
     // 85% of the screen, at least 800 x 575 scaled pixels, centred.
     void SizeToScreen();
     // WorkspaceRows and WorkspaceColumns, shown in the right panel.
@@ -114,8 +103,7 @@ public:
     // "!" button (View > Left Tabs).
     void ShowLeftPages(bool shown);
 
-    // ---- Services for the dialogs and games ----------------------------------
-    void ReportCannotAugment();
+    // ---- Services for the dialogs and games ------------------------------------
     // The language switch and the refresh of the set lists: the dialogs add
     // what they must redo.
     void ApplyLexiconLanguage();
@@ -125,7 +113,7 @@ public:
     // The caption "QORA - primary[ / secondary]" after every lexicon choice.
     void ShowLexiconCaption();
 
-    // ---- Dialog openers ----------------------------------------------------
+    // ---- Dialog openers ----------------------------------------------------------
     // Connects menu items and buttons to an action and enables them; the
     // workspace has the focus afterwards. Until a dialog or feature is
     // plugged in, its items stay disabled.
@@ -143,63 +131,40 @@ public:
     QPoint LowerRightOfClientArea(QWidget& dialog);
     QPoint CentredOnMainWindow(QWidget& dialog);
 
-    // ---- Status bar ----------------------------------------------------------
+    // ---- Status bar ----------------------------------------------------------------
     void ShowStatusMessage(std::string_view text);  // the middle panel
     void UpdateIndicators();                        // flashcards, revert countdown
 
-    // ---- The command line ----------------------------------------------------
-    void PerformClick();        // Enter, Perform: the processor performs the line
-    void CheckClick();          // Ctrl+Enter, Check
-    void RecheckCommandLine();  // after every other edit
-    void ReplaceCommandLine(std::string_view text) override;
-    bool WorkspaceKeyDown(KeyStroke stroke);
+    // ---- The command line ------------------------------------------------------------
+    void RecheckCommandLine();  // after every edit but Enter and Ctrl+Enter
 
-    // ---- While a query or command file runs ----------------------------------
+    // ---- While a query or command file runs --------------------------------------------
     void SetControlsEnabled(bool enabled);
-    bool ControlsEnabled() const override { return controlsEnabled_; }
 
-    // ---- Start-up failure and the end ----------------------------------------
+    // ---- Start-up failure and the end ----------------------------------------------------
     // Shows the reason and the closing line, disables every control and ends
     // the program with status 1 on the next key or click.
     void ShowFatalError(const std::string& reason);
-    bool StartupFailed() const { return startupFailed_; }
     void ExitProgram(int status);
-    int ExitStatus() const { return exitStatus_; }
     // Ends the application's event loop with the status; tests that end the
     // program without running the loop replace it (Qt's exit outside the
     // loop would end every later modal dialog at once).
     static std::function<void(int status)> QuitApplication;
 
-    // ---- Challenge adjudication ----------------------------------------------
+    // ---- Challenge adjudication and the Timer tab ------------------------------------------
     void ChallengeClick(QObject* sender);
-    void AppRestore();
-    void RevertTimerTimer();
-    // Whether the program may open the challenge window by itself now: it is
-    // the active application, nothing runs and no other window is modal.
-    bool ReadyForRevert() const;
-    virtual bool ProgramIsActive() const;
     // The revert-to-challenge option as its dialog left it.
     void ApplyRevertOption();
-
-    // ChallengeHost
-    void HideMainParts() override;
-    void ShowMainParts() override;
-    void ParkMouseOnChallengeButton() override;
-    void RestartRevertCountdown() override;
-    std::string PromptLineWords() override;
-
-    // ControlsHost
-    void OpenDialog(const DialogRequest& request) override;
-    void PerformCommandLine() override;
-
-    // ---- The Timer tab -------------------------------------------------------
     // The command "T": the Timer tab comes to the front and the countdown
     // starts.
     void StartTimerFromCommand();
 
-    // TimerPageHost
-    QPoint SoundDialogPlace(QWidget& dialog) override;
-    void SetRevertCountdown(std::int32_t seconds) override;
+    // ---- What the parts ask of the window ------------------------------------------------------
+    void RestartRevertCountdown() override;                             // ChallengeHost
+    void OpenDialog(const DialogRequest& request) override;             // ControlsHost
+    void PerformCommandLine() override;                                 // ControlsHost: Enter, Perform
+    bool ControlsEnabled() const override { return controlsEnabled_; }  // HistoryRecallHost
+    void ReplaceCommandLine(std::string_view text) override;            // HistoryRecallHost
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -207,26 +172,63 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // Tests reach the window's parts through it (tests/support/qt).
+    // Tests reach the window's components through it (tests/support/qt).
     friend class test::MainWindowDriver;
 
     void CreateControls();
     void CreateStatusBar();
     QWidget* CreateLeftColumn();
     QWidget* CreateRightColumn();
+
+    void PerformClick();  // Enter, Perform: the processor performs the line
+    void CheckClick();    // Ctrl+Enter, Check
+    bool WorkspaceKeyDown(KeyStroke stroke);
     void PerformFunctionKey(int number);
     void PerformLengthFilter(int length);
+    void ReportCannotAugment();
     void ShowDefinitionAtCaret();
+
     void LayOutChallengeWindow();
+    void AppRestore();
+    void RevertTimerTimer();
+    // Whether the program may open the challenge window by itself now: it is
+    // the active application, nothing runs and no other window is modal.
+    bool ReadyForRevert() const;
+    bool ProgramIsActive() const;
     void ShowCommandAndLeftTabs();
     std::vector<QWidget*> RightHandParts() const;
+    int ExitStatus() const { return exitStatus_; }
+
+    // ChallengeHost
+    void HideMainParts() override;
+    void ShowMainParts() override;
+    void ParkMouseOnChallengeButton() override;
+    std::string PromptLineWords() override;
+
+    // TimerPageHost
+    QPoint SoundDialogPlace(QWidget& dialog) override;
+    void SetRevertCountdown(std::int32_t seconds) override;
+
+    // ---- Components ----------------------------------------------------------------
+    QTabWidget* QueryOrPresentation;
+    QWidget* Command;
+    QPushButton* Perform;
+    QPushButton* Check;
+    QPushButton* MakeLongTerm;
+    QPushButton* Challenge;
+    QTabWidget* Options;
+    QPlainTextEdit* DefinitionsBox;
+    QLabel* IndicatorsPanel;     // left panel of the status bar
+    QLabel* MessagePanel;        // middle panel
+    QLabel* WorkspaceSizePanel;  // right panel
+    QTimer* RevertTimer;
 
     QWidget* leftColumn_;
     MainMenus* menus_;
     TimerPage* timerTab_;
+    HistoryRecall* history_;
     QLabel* definitionsCaption_;
     QLabel* historyCaption_;
-    HistoryRecall* history_;
     std::vector<std::function<void()>> languageSwitches_;
     std::vector<std::function<void()>> listTabsRefreshes_;
     std::map<ControlDialog, DialogOpener> controlDialogs_;

@@ -35,9 +35,9 @@ protected:
         WhenModalOpens([this, closingKey, modifiers](QWidget& modal) {
             opened = &modal == ChallengeDlg;
             wordsCarried = ChallengeDlg->Rules().ChallengedWordsText();
-            partsHidden = !form->Challenge->isVisible() && !form->Options->isVisible() &&
-                          !form->DefinitionsBox->isVisible() && !form->QueryOrPresentation->isVisible() &&
-                          !form->Command->isVisible();
+            partsHidden = !Main().Challenge().isVisible() && !Main().Options().isVisible() &&
+                          !Main().DefinitionsBox().isVisible() && !Main().QueryOrPresentation().isVisible() &&
+                          !Main().Command().isVisible();
             QTest::keyClick(ChallengeDlg->Words, closingKey, modifiers);
         });
     }
@@ -51,15 +51,15 @@ TEST_F(ChallengeOpeningTest, TheButtonOpensItAndThePartsComeBack) {
     RevertTimerOn = true;
     RevertSeconds = 30;
     ExpectChallengeWindow();
-    form->Challenge->click();
+    Main().Challenge().click();
     EXPECT_TRUE(opened);
     EXPECT_TRUE(partsHidden);
-    EXPECT_TRUE(form->Challenge->isVisible());
-    EXPECT_TRUE(form->QueryOrPresentation->isVisible());
-    EXPECT_TRUE(form->Command->isVisible());
-    EXPECT_TRUE(form->RevertTimer->isActive());
+    EXPECT_TRUE(Main().Challenge().isVisible());
+    EXPECT_TRUE(Main().QueryOrPresentation().isVisible());
+    EXPECT_TRUE(Main().Command().isVisible());
+    EXPECT_TRUE(Main().RevertTimer().isActive());
     EXPECT_EQ(RevertCountdown, 30);
-    EXPECT_EQ(form->IndicatorsPanel->text(), "REVERT 30");
+    EXPECT_EQ(Main().Indicators(), "REVERT 30");
 }
 
 TEST_F(ChallengeOpeningTest, TabCarriesTheTypedWordsAndEscOpensItWhenIdle) {
@@ -109,37 +109,37 @@ TEST_F(ChallengeOpeningTest, EscStopsASearchInsteadOfOpening) {
 
 TEST_F(ChallengeOpeningTest, CtrlZMinimisesAndTheRestoreReopens) {
     ExpectChallengeWindow(Qt::Key_Z, Qt::ControlModifier);
-    form->Challenge->click();
+    Main().Challenge().click();
     EXPECT_TRUE(ReopenChallengeOnRestore);
     EXPECT_TRUE(ChallengeDlgOpening);
     EXPECT_TRUE(form->isMinimized());
 
     opened = false;
     ExpectChallengeWindow();
-    form->AppRestore();
+    Main().AppRestore();
     EXPECT_TRUE(opened);
     EXPECT_FALSE(ReopenChallengeOnRestore);
-    EXPECT_TRUE(form->Challenge->isVisible());
+    EXPECT_TRUE(Main().Challenge().isVisible());
 }
 
 TEST_F(ChallengeOpeningTest, TheRevertCountdownWaitsUntilNothingRuns) {
     RevertTimerOn = true;
     RevertSeconds = 2;
     form->RestartRevertCountdown();
-    EXPECT_EQ(form->IndicatorsPanel->text(), "REVERT 2");
-    form->RevertTimer->setInterval(3600 * 1000);  // the test gives the ticks
-    form->RevertTimerTimer();
-    EXPECT_EQ(form->IndicatorsPanel->text(), "REVERT 1");
+    EXPECT_EQ(Main().Indicators(), "REVERT 2");
+    Main().RevertTimer().setInterval(3600 * 1000);  // the test gives the ticks
+    Main().RevertTimerTick();
+    EXPECT_EQ(Main().Indicators(), "REVERT 1");
 
     form->SetControlsEnabled(false);  // a query runs
-    form->RevertTimerTimer();
-    form->RevertTimerTimer();
+    Main().RevertTimerTick();
+    Main().RevertTimerTick();
     EXPECT_EQ(RevertCountdown, 0);
     EXPECT_FALSE(opened);
 
     form->SetControlsEnabled(true);
     ExpectChallengeWindow();
-    form->RevertTimerTimer();
+    Main().RevertTimerTick();
     EXPECT_TRUE(opened);
     EXPECT_EQ(RevertCountdown, 2);  // counting again after the window closed
 }
@@ -148,18 +148,18 @@ TEST_F(ChallengeOpeningTest, TheCountdownIsNotRestartedWhileAGameIsOpen) {
     RevertTimerOn = true;
     GridGameActive = true;
     form->RestartRevertCountdown();
-    EXPECT_FALSE(form->RevertTimer->isActive());
+    EXPECT_FALSE(Main().RevertTimer().isActive());
     GridGameActive = false;
     Type("C");  // any key counts as activity
-    EXPECT_TRUE(form->RevertTimer->isActive());
+    EXPECT_TRUE(Main().RevertTimer().isActive());
     WhenModalOpens([](QWidget&) {
         RevertDlg->RevertOn->click();  // switches the option off
         RevertDlg->OK->click();
     });
     Main().Choose({"Games", "Revert to Challenge..."});
     EXPECT_FALSE(RevertTimerOn);
-    EXPECT_FALSE(form->RevertTimer->isActive());
-    EXPECT_EQ(form->IndicatorsPanel->text(), "");
+    EXPECT_FALSE(Main().RevertTimer().isActive());
+    EXPECT_EQ(Main().Indicators(), "");
 }
 
 }  // namespace

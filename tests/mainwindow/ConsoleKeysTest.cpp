@@ -12,7 +12,6 @@
 #include <atomic>
 
 #include "MainWindowFixture.h"
-#include "mainwindow/MainControls.h"
 #include "mainwindow/OptionControls.h"
 #include "mainwindow/QueryControls.h"
 #include "mainwindow/TimerPage.h"
@@ -51,13 +50,13 @@ TEST_F(ConsoleKeysTest, EnterPerformsTheLineAndWritesANewPrompt) {
 TEST_F(ConsoleKeysTest, ErrorsAreReportedByTheWayTheLineIsHandled) {
     // Typing re-checks silently: Perform goes off, no message, nothing red.
     Type("CA#T");
-    EXPECT_FALSE(form->Perform->isEnabled());
-    EXPECT_TRUE(form->MessagePanel->text().isEmpty());
+    EXPECT_FALSE(Main().Perform().isEnabled());
+    EXPECT_TRUE(Main().Message().isEmpty());
     EXPECT_TRUE(WorkspaceLines()[PromptRow].Colours.empty());
 
     // Ctrl+Enter checks: the message in the status bar, the character red.
     Press(Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_TRUE(form->MessagePanel->text().startsWith("Error - ")) << form->MessagePanel->text().toStdString();
+    EXPECT_TRUE(Main().Message().startsWith("Error - ")) << Main().Message().toStdString();
     ASSERT_EQ(WorkspaceLines()[PromptRow].Colours.size(), 1u);
     const ColourRange red = WorkspaceLines()[PromptRow].Colours.front();
     EXPECT_EQ(WorkspaceLines()[PromptRow].Text[red.Range.Start], '#');
@@ -77,7 +76,7 @@ TEST_F(ConsoleKeysTest, ErrorsAreReportedByTheWayTheLineIsHandled) {
     EXPECT_NE(FormatAt(PromptRow, red.Range.Start).foreground().color(), TWorkspace::ErrorColour());
     Press(Qt::Key_Backspace);
     EXPECT_EQ(CommandLine(), "CA");
-    EXPECT_TRUE(form->Perform->isEnabled());
+    EXPECT_TRUE(Main().Perform().isEnabled());
 }
 
 TEST_F(ConsoleKeysTest, HistoryAboveThePromptCannotBeEdited) {
@@ -206,11 +205,11 @@ TEST_F(ConsoleKeysTest, CtrlDigitPerformsALengthFilterAtOnce) {
 TEST_F(ConsoleKeysTest, KeysAreIgnoredAndControlsOffWhileWorkRuns) {
     Type("CA");
     form->SetControlsEnabled(false);
-    EXPECT_FALSE(form->Perform->isEnabled());
-    EXPECT_FALSE(form->Challenge->isEnabled());
+    EXPECT_FALSE(Main().Perform().isEnabled());
+    EXPECT_FALSE(Main().Challenge().isEnabled());
     EXPECT_FALSE(form->menuBar()->isEnabled());
-    EXPECT_TRUE(form->TimerTab().isEnabled());
-    EXPECT_FALSE(form->Controls->BoardTab->isEnabled());
+    EXPECT_TRUE(Main().TimerTab().isEnabled());
+    EXPECT_FALSE(Main().BoardTab().isEnabled());
     Type("T");
     Press(Qt::Key_Return);
     Press(Qt::Key_Backspace);
@@ -220,7 +219,7 @@ TEST_F(ConsoleKeysTest, KeysAreIgnoredAndControlsOffWhileWorkRuns) {
     EXPECT_TRUE(CommandHistory.empty());
     EXPECT_FALSE(ChallengeDlg->isVisible());
     form->SetControlsEnabled(true);
-    EXPECT_TRUE(form->Perform->isEnabled());
+    EXPECT_TRUE(Main().Perform().isEnabled());
     Type("T");
     EXPECT_EQ(CommandLine(), "CAT");
 }
@@ -252,10 +251,10 @@ TEST_F(ConsoleKeysTest, WorkerOutputReachesTheWorkspaceThroughTheEventLoop) {
     // a worker waiting for this thread.
     EXPECT_TRUE(ProcessEventsUntil([&] { return ran && ShownLine(PromptRow + 1) == "from the worker"; }));
     worker.join();
-    EXPECT_EQ(form->MessagePanel->text(), "WORKING: 1000 items");
+    EXPECT_EQ(Main().Message(), "WORKING: 1000 items");
     form->SetControlsEnabled(false);
     form->SetControlsEnabled(true);  // the work ended
-    EXPECT_EQ(form->MessagePanel->text(), "");
+    EXPECT_EQ(Main().Message(), "");
 }
 
 TEST_F(ConsoleKeysTest, BlankMatchedLettersAreColouredAndTheSizeIsShown) {
@@ -265,9 +264,8 @@ TEST_F(ConsoleKeysTest, BlankMatchedLettersAreColouredAndTheSizeIsShown) {
     const int row = static_cast<int>(WorkspaceLines().size()) - 1;
     EXPECT_EQ(FormatAt(row, 1).foreground().color(), Workspace().BlankMatchedColour());
     EXPECT_NE(FormatAt(row, 0).foreground().color(), Workspace().BlankMatchedColour());
-    EXPECT_EQ(
-        form->WorkspaceSizePanel->text().toStdString(),
-        "Workspace window: " + std::to_string(WorkspaceRows) + " rows x " + std::to_string(WorkspaceColumns) + " cols");
+    EXPECT_EQ(Main().WorkspaceSize().toStdString(), "Workspace window: " + std::to_string(WorkspaceRows) + " rows x " +
+                                                        std::to_string(WorkspaceColumns) + " cols");
     EXPECT_GT(WorkspaceColumns, 20);
 }
 

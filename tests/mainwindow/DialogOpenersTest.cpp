@@ -49,7 +49,6 @@
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
 #include "mainwindow/FilterControls.h"
-#include "mainwindow/MainControls.h"
 #include "mainwindow/OptionControls.h"
 #include "mainwindow/PresentationControls.h"
 #include "mainwindow/QueryControls.h"
@@ -95,7 +94,7 @@ protected:
         return shown;
     }
 
-    PresentationPage& Presentation() { return *form->Controls->PresentationTab; }
+    PresentationPage& Presentation() { return Main().PresentationTab(); }
 };
 
 TEST_F(OpenerTest, HelpContentsShowsTheHelpWindowOverTheLowerPartOfTheMainWindow) {
@@ -105,7 +104,7 @@ TEST_F(OpenerTest, HelpContentsShowsTheHelpWindowOverTheLowerPartOfTheMainWindow
     EXPECT_EQ(Opened([&] { Main().Choose({"Help", "Contents..."}); }, &outer), HelpDlg.data());
     const QRect panel = ScreenRectOf(*form->centralWidget());
     EXPECT_EQ(HelpDlg->width(), panel.width());
-    const QPoint overLowerPart(panel.left(), ScreenRectOf(*form->Workspace).bottom() + 1 - outer.height());
+    const QPoint overLowerPart(panel.left(), ScreenRectOf(Workspace()).bottom() + 1 - outer.height());
     EXPECT_EQ(outer.topLeft(), KeptOnScreen(QRect(overLowerPart, outer.size())).topLeft());
     // A line with an error does not keep the help away.
     Type("AB(");
@@ -156,14 +155,14 @@ TEST_F(OpenerTest, ALargePresentationAsksAtTheWorkspacesLowerRightAndPresentsThe
         LargeOutput->Show25->click();
     });
     Perform("/. 600");
-    const QRect workspace = ScreenRectOf(*form->Workspace);
+    const QRect workspace = ScreenRectOf(Workspace());
     EXPECT_EQ(outer.topLeft(),
               KeptOnScreen(
                   QRect(workspace.bottomRight() + QPoint(1, 1) - QPoint(outer.width(), outer.height()), outer.size()))
                   .topLeft());
     const std::vector<std::string> lines = Lines();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "   (first 25 items only)"), lines.end());
-    EXPECT_TRUE(form->Workspace->hasFocus() || !form->isActiveWindow());
+    EXPECT_TRUE(Workspace().hasFocus() || !form->isActiveWindow());
 }
 
 TEST_F(OpenerTest, TheLayoutBoxesOpenTheirDialogsBelowThePresentationControls) {
@@ -195,7 +194,7 @@ TEST_F(OpenerTest, AProbeKindOpensTheProbeDialogAboveTheWorkspaceAndCancelPutsTh
         Opened([&] { kinds.setCurrentIndex(PresentationProbeLetter - 1), emit kinds.committed(kinds.currentIndex()); },
                &outer),
         ProbeSlateDlg.data());
-    const QRect workspace = ScreenRectOf(*form->Workspace);
+    const QRect workspace = ScreenRectOf(Workspace());
     EXPECT_EQ(outer.topLeft(),
               KeptOnScreen(QRect(QPoint(workspace.left(), workspace.top() - outer.height()), outer.size())).topLeft());
     EXPECT_EQ(kinds.currentIndex(), PresentationEveryWord - 1) << "Cancel: the line's kind again";
@@ -227,30 +226,29 @@ QPoint RightEdgePlaced(const QRect& outer, int rightEdge, int top) {
 }
 
 TEST_F(OpenerTest, TheNewOrderingButtonsOpenTheirDialogsWhoseOKChoosesTheOrderingInTheList) {
-    CommitComboBox& racks = *form->Controls->RandomRacksTab->RandomRackOrder;
-    ASSERT_TRUE(form->Controls->RandomRacksTab->NewRandomRackOrder->isEnabled());
+    CommitComboBox& racks = *Main().RandomRacksTab().RandomRackOrder;
+    ASSERT_TRUE(Main().RandomRacksTab().NewRandomRackOrder->isEnabled());
     QRect outer;
     const auto typeOrdering = [](QWidget&) {
         RandomOutputDlg->CanonOrder->setText("AEIOU BCDFGHJKLMNPQRSTVWXYZ?");
         RandomOutputDlg->OK->click();
     };
-    EXPECT_EQ(Opened([&] { form->Controls->RandomRacksTab->NewRandomRackOrder->click(); }, &outer, typeOrdering),
+    EXPECT_EQ(Opened([&] { Main().RandomRacksTab().NewRandomRackOrder->click(); }, &outer, typeOrdering),
               RandomOutputDlg.data());
     EXPECT_EQ(outer.topLeft(),
-              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(Workspace()).top()));
     EXPECT_EQ(CommandLine(), "/.\"AEIOU BCDFGHJKLMNPQRSTVWXYZ?\"");
     EXPECT_EQ(racks.currentText(), "AEIOU BCDFGHJKLMNPQRSTVWXYZ?");
     EXPECT_EQ(racks.count(), 3);
 
-    EXPECT_EQ(Opened([&] { form->Controls->CanonicalOutputTab->NewCanonicalOutputOrder->click(); }),
-              CanonOutputDlg.data());
+    EXPECT_EQ(Opened([&] { Main().CanonicalOutputTab().NewCanonicalOutputOrder->click(); }), CanonOutputDlg.data());
 }
 
 // The query constituent opens from the query page and the Query menu, one
 // caption height above the client area; what it types ends the rack part.
 // Commands refresh its sets and its bag.
 TEST_F(OpenerTest, TheLetterSetButtonAndMenuOpenTheQueryConstituentDialog) {
-    QPushButton& button = *form->Controls->QueryTab->QueryCharacter;
+    QPushButton& button = *Main().QueryTab().QueryCharacter;
     ASSERT_TRUE(button.isEnabled());
     ASSERT_TRUE(Main().MenuItem({"Query", "Letter/Blank/Set..."}).isEnabled());
     Type("AB,C");
@@ -274,7 +272,7 @@ TEST_F(OpenerTest, TheLetterSetButtonAndMenuOpenTheQueryConstituentDialog) {
 // The rack letter and the word reference open from the query page and the
 // Query menu, one caption height above the client area.
 TEST_F(OpenerTest, TheRackAndWordButtonsAndMenusOpenTheirDialogs) {
-    QueryPage& query = *form->Controls->QueryTab;
+    QueryPage& query = Main().QueryTab();
     const auto captionAbove = [&](const QRect& outer) {
         return RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form).top() - CaptionHeight());
     };
@@ -308,10 +306,10 @@ TEST_F(MainWindowTest, ASpanishLexiconGivesTheQueryConstituentItsSpanishTexts) {
 }
 
 TEST_F(OpenerTest, TheBoardSquareOpensTheDialogOfTheBoardInUseAtTheWorkspacesFoot) {
-    BoardPage& board = *form->Controls->BoardTab;
+    BoardPage& board = Main().BoardTab();
     QRect outer;
     EXPECT_EQ(Opened([&] { board.BoardPosition->showPopup(); }, &outer), BoardDlg.data());
-    const QPoint corner(ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).bottom() + 1);
+    const QPoint corner(ScreenRectOf(*form).right() + 1, ScreenRectOf(Workspace()).bottom() + 1);
     EXPECT_EQ(outer.topLeft(),
               KeptOnScreen(QRect(corner - QPoint(outer.width(), outer.height()), outer.size())).topLeft());
     // In a scoring mode without a square nothing is typed, and the box
@@ -335,7 +333,7 @@ TEST_F(OpenerTest, TheMenusOpenTheMappingThePrintDialogAndThePageSetup) {
 
     QWidget* pageSetup = Opened([&] { Main().Choose({"File", "Page Setup..."}); }, &outer);
     EXPECT_EQ(pageSetup, QoraPageSetupDlg.data()) << "made the first time it opens";
-    const QPoint corner(form->frameGeometry().right() + 1 - 6, ScreenRectOf(*form->Workspace).bottom() + 1);
+    const QPoint corner(form->frameGeometry().right() + 1 - 6, ScreenRectOf(Workspace()).bottom() + 1);
     EXPECT_EQ(outer.topLeft(),
               KeptOnScreen(QRect(corner - QPoint(outer.width(), outer.height()), outer.size())).topLeft());
     // The page setup acts directly: a line with an error does not keep it away.
@@ -353,11 +351,10 @@ TEST_F(OpenerTest, PrintingAsksForThePrinter) {
 }
 
 TEST_F(OpenerTest, TheFilterEditorsOpenOnTheWorkspacesLeftEdgeBelowTheFilters) {
-    FilterPage& filters = *form->Controls->FiltersTab;
-    form->QueryOrPresentation->setCurrentWidget(&filters);
+    FilterPage& filters = Main().FiltersTab();
+    Main().QueryOrPresentation().setCurrentWidget(&filters);
     Settle();
-    const QPoint belowFilters(ScreenRectOf(*form->Workspace).left(),
-                              ScreenRectOf(*filters.FilteringDefnValue).bottom() + 1);
+    const QPoint belowFilters(ScreenRectOf(Workspace()).left(), ScreenRectOf(*filters.FilteringDefnValue).bottom() + 1);
     const std::pair<QToolButton*, QoraDialog*> openers[] = {
         {filters.FilteringLengthButton, EditQFWordLength.data()},
         {filters.FilteringScoreButton, EditQFWordScore.data()},
@@ -384,7 +381,7 @@ TEST_F(OpenerTest, TheFilterEditorsOpenOnTheWorkspacesLeftEdgeBelowTheFilters) {
 }
 
 TEST_F(OpenerTest, AFilterEditorsOKTypesTheFilterThatTheFilterPageThenShows) {
-    FilterPage& filters = *form->Controls->FiltersTab;
+    FilterPage& filters = Main().FiltersTab();
     Opened([&] { filters.FilteringLengthButton->click(); }, nullptr,
            [](QWidget&) {
                PickWithMouse(*EditQFWordLength->Relop, 5);
@@ -411,14 +408,14 @@ TEST_F(OpenerTest, ShowDefinitionsOpensAtTheRightEdgeOnTheWorkspacesTop) {
                   }),
               ShowDefnsDlg.data());
     EXPECT_EQ(outer.topLeft(),
-              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(Workspace()).top()));
     EXPECT_EQ(CommandLine(), "/SD \"noun\" ");
 }
 
 // The new set opens from its button and the Sets menu, one caption height
 // above the client area; a redefined bag shows in its built-in page.
 TEST_F(OpenerTest, NewSetOpensFromItsButtonAndMenu) {
-    QueryPage& query = *form->Controls->QueryTab;
+    QueryPage& query = Main().QueryTab();
     Perform("/1U=(AB)");
     QRect outer;
     const auto consonants = [](QWidget&) {
@@ -437,7 +434,7 @@ TEST_F(OpenerTest, NewSetOpensFromItsButtonAndMenu) {
 }
 
 TEST_F(OpenerTest, LabelSetOpensForTheSetChosenInTheListAtTheWorkspacesTop) {
-    QueryPage& query = *form->Controls->QueryTab;
+    QueryPage& query = Main().QueryTab();
     ASSERT_TRUE(query.LabelSet->isEnabled());
     ASSERT_TRUE(Main().MenuItem({"Sets", "Label Set..."}).isEnabled());
     EXPECT_EQ(Opened([&] { query.LabelSet->click(); }), nullptr) << "no set to label";
@@ -451,7 +448,7 @@ TEST_F(OpenerTest, LabelSetOpensForTheSetChosenInTheListAtTheWorkspacesTop) {
     };
     EXPECT_EQ(Opened([&] { query.LabelSet->click(); }, &outer, typeLabel), LabelSetDlg.data());
     EXPECT_EQ(outer.topLeft(),
-              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(Workspace()).top()));
     EXPECT_EQ(CommandLine(), "/7U\"ends\"=(7)");
     Perform("");
     EXPECT_EQ(query.UserSets->itemText(1).toStdString(), " 7 ends       : ST");
@@ -461,7 +458,7 @@ TEST_F(OpenerTest, LabelSetOpensForTheSetChosenInTheListAtTheWorkspacesTop) {
 }
 
 TEST_F(OpenerTest, SetBAndSetDollarOpenOneFormAtTheMainWindowsOuterRightEdge) {
-    QueryPage& query = *form->Controls->QueryTab;
+    QueryPage& query = Main().QueryTab();
     QRect outer;
     const auto defaults = [](QWidget&) {
         DefineNewSetB->DefaultValues->click();
@@ -493,9 +490,9 @@ TEST_F(OpenerTest, WordPresenceOpensAtTheWorkspacesTopLeftOnTheLinesWord) {
         ClickOK(*WordPresenceDlg);
     };
     EXPECT_EQ(Opened([&] { Main().Choose({"Query", "Word/String Presence..."}); }, &outer, ok), WordPresenceDlg.data());
-    EXPECT_EQ(outer.topLeft(), KeptOnScreen(QRect(ScreenRectOf(*form->Workspace).topLeft(), outer.size())).topLeft());
+    EXPECT_EQ(outer.topLeft(), KeptOnScreen(QRect(ScreenRectOf(Workspace()).topLeft(), outer.size())).topLeft());
     EXPECT_EQ(CommandLine(), "quixotic/-?");
-    EXPECT_TRUE(form->Workspace->hasFocus() || !form->isActiveWindow());
+    EXPECT_TRUE(Workspace().hasFocus() || !form->isActiveWindow());
     EXPECT_EQ(WordPresenceDlg->InLexicon->text(), "is in the primary lexicon")
         << "written when the lexicons were chosen";
 }
@@ -505,7 +502,7 @@ TEST_F(OpenerTest, WordPresenceOpensAtTheWorkspacesTopLeftOnTheLinesWord) {
 TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
     Perform("ACT");
     Perform("/5W");
-    WordlistsPage& page = *form->Controls->WordlistsTab;
+    WordlistsPage& page = Main().WordlistsTab();
     PickWithMouse(*page.Wordlists, 1);
     ASSERT_EQ(page.Wordlist->count(), 2);
     page.Wordlist->setCurrentRow(0);
@@ -517,7 +514,7 @@ TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
     };
     EXPECT_EQ(Opened([&] { page.LabelWordlist->click(); }, &outer, label), LabelWordlistDlg.data());
     EXPECT_EQ(outer.topLeft(),
-              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(Workspace()).top()));
     EXPECT_EQ(CommandLine(), "/5L\"Nouns\"");
     EXPECT_EQ(Opened([&] { Main().Choose({"Wordlists", "Label Wordlist..."}); }), LabelWordlistDlg.data());
     EXPECT_EQ(LabelWordlistNumber, 5);
@@ -530,7 +527,7 @@ TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
                      }),
               MakeNewWordlist.data());
     EXPECT_EQ(outer.topLeft(),
-              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(Workspace()).top()));
     EXPECT_EQ(CommandLine(), "/1W");
     EXPECT_EQ(Opened(
                   [&] {
@@ -562,11 +559,11 @@ TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
     EXPECT_EQ(FindWordlist(5)->Label, "") << "the label typed before was never performed";
 
     form->ReplaceCommandLine("");
-    EXPECT_EQ(Opened([&] { form->Controls->RandomRacksTab->RandomRacksToWordlist->click(); }, &outer,
+    EXPECT_EQ(Opened([&] { Main().RandomRacksTab().RandomRacksToWordlist->click(); }, &outer,
                      [](QWidget&) { ClickOK(*RandomRacksDlg); }),
               RandomRacksDlg.data());
     EXPECT_EQ(outer.topLeft(),
-              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form->Workspace).top()));
+              RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(Workspace()).top()));
     EXPECT_EQ(CommandLine(), "/. 100 > 2 A");
     EXPECT_EQ(Opened([&] { Main().Choose({"Wordlists", "Append Random Racks..."}); }), RandomRacksDlg.data());
     // A line with an error refuses them.

@@ -71,7 +71,7 @@ TEST_F(GridGameCommandsTest, SolveWritesTheQueryForTheUserToPerform) {
     QTest::mouseClick(BogglePlayer->Solve, Qt::LeftButton);
     EXPECT_FALSE(BogglePlayer->isVisible());
     EXPECT_EQ(LastLine(), "QORA?: QITEXXXSXXXXXXXXXXXXXXXXX/B/@|") << "written, not performed";
-    EXPECT_TRUE(form->Perform->isEnabled()) << "re-checked";
+    EXPECT_TRUE(Main().Perform().isEnabled()) << "re-checked";
     EXPECT_TRUE(Workspace().hasFocus());
 
     Press(Qt::Key_Return);

@@ -8,7 +8,6 @@
 
 #include "MainWindowFixture.h"
 #include "mainwindow/FilterControls.h"
-#include "mainwindow/MainControls.h"
 #include "mainwindow/QueryControls.h"
 #include "mainwindow/WordlistControls.h"
 #include "platform/Scaling.h"
@@ -22,21 +21,22 @@ TEST_F(MainWindowTest, ControlsFollowTheWorkspaceAndTypeIntoIt) {
     StartWithLexicon();
     form->show();
     Type("ACT/Q2 /|=3");
-    const MainControls& controls = *form->Controls;
-    EXPECT_EQ(controls.QueryTab->QueryKind->currentText().toStdString(), "Pattern");
-    EXPECT_TRUE(controls.FiltersTab->FilteringLength->isChecked());
-    EXPECT_EQ(controls.FiltersTab->FilteringLengthValue->currentText().toStdString(), "=3");
+    const QueryPage& query = Main().QueryTab();
+    FilterPage& filters = Main().FiltersTab();
+    EXPECT_EQ(query.QueryKind->currentText().toStdString(), "Pattern");
+    EXPECT_TRUE(filters.FilteringLength->isChecked());
+    EXPECT_EQ(filters.FilteringLengthValue->currentText().toStdString(), "=3");
 
-    form->QueryOrPresentation->setCurrentWidget(controls.FiltersTab);
-    QTest::mouseClick(controls.FiltersTab->FilteringLength, Qt::LeftButton);
+    Main().QueryOrPresentation().setCurrentWidget(&filters);
+    QTest::mouseClick(filters.FilteringLength, Qt::LeftButton);
     EXPECT_EQ(CommandLine(), "ACT/Q2 /|=3/|- ");
     EXPECT_EQ(ShownLine(PromptRow), "QORA?: ACT/Q2 /|=3/|- ");
-    EXPECT_FALSE(controls.FiltersTab->FilteringLength->isChecked());
-    EXPECT_TRUE(form->Perform->isEnabled());
+    EXPECT_FALSE(filters.FilteringLength->isChecked());
+    EXPECT_TRUE(Main().Perform().isEnabled());
     Type("/Q");  // "/Q" alone has an error: the controls stay
-    EXPECT_EQ(controls.QueryTab->QueryKind->currentText().toStdString(), "Pattern");
+    EXPECT_EQ(query.QueryKind->currentText().toStdString(), "Pattern");
     SetCommandLine("");
-    form->MakeLongTerm->click();
+    Main().MakeLongTerm().click();
     EXPECT_EQ(CommandLine(), "!");
 }
 
@@ -44,11 +44,11 @@ TEST_F(MainWindowTest, ControlsFollowTheWorkspaceAndTypeIntoIt) {
 // as wide as the longest, and its hint holds the line chosen whole.
 TEST_F(MainWindowTest, PerformedCommandsRefreshTheLists) {
     StartWithLexicon();
-    const WordlistsPage& lists = *form->Controls->WordlistsTab;
+    const WordlistsPage& lists = Main().WordlistsTab();
     EXPECT_EQ(lists.Wordlists->count(), 1);
     Perform("/3W\"Twenty characters ok\"");
     EXPECT_EQ(lists.Wordlists->count(), 2);
-    EXPECT_EQ(form->Controls->QueryTab->WordSource->count(), 3);
+    EXPECT_EQ(Main().QueryTab().WordSource->count(), 3);
     const QString longest = lists.Wordlists->itemText(1);
     lists.Wordlists->showPopup();
     EXPECT_GE(lists.Wordlists->view()->viewport()->width(), lists.Wordlists->fontMetrics().horizontalAdvance(longest));
@@ -62,11 +62,11 @@ TEST_F(MainWindowTest, TheOptionPageChosenStaysWhileWorkRuns) {
     StartWithLexicon();
     form->show();
     WriteFile("queries.cmd", "CAT\nDOG/-?\n");
-    for (int page = 0; page < form->Options->count(); ++page) {
-        form->Options->setCurrentIndex(page);
+    for (int page = 0; page < Main().Options().count(); ++page) {
+        Main().Options().setCurrentIndex(page);
         for (const char* line : {"CAT", "/X\"queries.cmd\""}) {
             Perform(line);
-            EXPECT_EQ(form->Options->currentIndex(), page) << line;
+            EXPECT_EQ(Main().Options().currentIndex(), page) << line;
         }
     }
 }
@@ -75,7 +75,7 @@ TEST_F(MainWindowTest, LayoutOfEveryControlPage) {
     StartWithLexiconAt1280x800();
     form->show();
     Settle();
-    for (QTabWidget* pages : {form->QueryOrPresentation, form->Options}) {
+    for (QTabWidget* pages : {&Main().QueryOrPresentation(), &Main().Options()}) {
         for (int page = 0; page < pages->count(); ++page) {
             pages->setCurrentIndex(page);
             Settle();

@@ -1,6 +1,7 @@
 // The main window started in a scratch folder that holds the tests' own
-// lexicon, with fresh processor state, and helpers that drive the workspace
-// with Qt key events.
+// lexicon, with fresh processor state, helpers that drive the workspace with
+// Qt key events, and the window's parts and controls through its driver
+// (Main()).
 #pragma once
 
 #include <gtest/gtest.h>

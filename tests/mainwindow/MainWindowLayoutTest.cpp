@@ -8,7 +8,6 @@
 #include <QTextBlock>
 
 #include "MainWindowFixture.h"
-#include "mainwindow/MainControls.h"
 #include "mainwindow/WordlistControls.h"
 #include "platform/Scaling.h"
 #include "platform/qt/Dialogs.h"
@@ -51,7 +50,7 @@ protected:
 TEST_F(DialogOpenerTest, APluggedDialogOpensFromItsItemsAndButtons) {
     QAction item;
     item.setEnabled(false);
-    QPushButton& button = *form->Controls->WordlistsTab->NewWordlist;
+    QPushButton& button = *Main().WordlistsTab().NewWordlist;
     EXPECT_TRUE(Main().MenuItem({"Settings", "Lexicons..."}).isEnabled());
     std::vector<DialogRequest> prepared;
     form->PlugDialog(ControlDialog::NewWordlist, {&item},
@@ -64,8 +63,8 @@ TEST_F(DialogOpenerTest, APluggedDialogOpensFromItsItemsAndButtons) {
     EXPECT_TRUE(Opens([&] { button.click(); }));
     ASSERT_EQ(prepared.size(), 2u);
     EXPECT_EQ(prepared[1].Dialog, ControlDialog::NewWordlist);
-    EXPECT_EQ(WorkspaceEdit, form->Workspace);
-    EXPECT_TRUE(form->Workspace->hasFocus() || !form->isActiveWindow());
+    EXPECT_EQ(WorkspaceEdit, &Workspace());
+    EXPECT_TRUE(Workspace().hasFocus() || !form->isActiveWindow());
 }
 
 TEST_F(DialogOpenerTest, ACommandLineWithAnErrorRefusesCommandBuildingOnly) {
@@ -73,7 +72,7 @@ TEST_F(DialogOpenerTest, ACommandLineWithAnErrorRefusesCommandBuildingOnly) {
                      {&dialog, nullptr, nullptr});
     Type("AB(");
     EXPECT_FALSE(OpenThroughMenu());
-    EXPECT_EQ(form->MessagePanel->text(),
+    EXPECT_EQ(Main().Message(),
               "The current command has an error, and thus you cannot augment the command by graphical interaction.");
     // A dialog that acts directly opens all the same.
     QAction item;
@@ -94,8 +93,8 @@ TEST_F(MainWindowTest, LayoutShowsEveryControlUncut) {
     const std::int32_t columns = WorkspaceColumns;
     Main().Choose({"View", "Left Tabs"});
     (void)ProcessEventsUntil([&] { return WorkspaceColumns > columns && laidOut(); });
-    EXPECT_FALSE(form->QueryOrPresentation->isVisible());
-    EXPECT_FALSE(form->Command->isVisible());
+    EXPECT_FALSE(Main().QueryOrPresentation().isVisible());
+    EXPECT_FALSE(Main().Command().isVisible());
     EXPECT_GT(WorkspaceColumns, columns);
     EXPECT_EQ(LayoutFaults(*form), std::vector<std::string>{});
 }
@@ -129,7 +128,7 @@ TEST_F(MainWindowTest, LayoutOfTheChallengeWindowOverTheMainWindow) {
         SaveWindowGrab(modal, "challenge-over-main-window");
         QTest::keyClick(ChallengeDlg->Words, Qt::Key_Escape);
     });
-    form->Challenge->click();
+    Main().Challenge().click();
     EXPECT_EQ(faults, std::vector<std::string>{});
     EXPECT_EQ(covered.size(), form->frameGeometry().size());
 }

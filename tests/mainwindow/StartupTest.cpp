@@ -32,8 +32,8 @@ TEST_F(StartupTest, WelcomesTheUserWithThePrimaryLexicon) {
     EXPECT_EQ(lines[lines.size() - 2].rfind("Warning - There are no definitions", 0), 0u);
     EXPECT_EQ(lines.back(), "QORA?: ");
     EXPECT_EQ(form->windowTitle(), "QORA - ENGLISH");
-    EXPECT_EQ(form->Workspace->font().pointSize(), 20);
-    EXPECT_TRUE(form->Workspace->CaretInCommandLine());
+    EXPECT_EQ(Workspace().font().pointSize(), 20);
+    EXPECT_TRUE(Workspace().CaretInCommandLine());
     EXPECT_GE(form->frameGeometry().width(), Scaled(800));
     EXPECT_GE(form->frameGeometry().height(), Scaled(575));
     EXPECT_TRUE(form->screen()->availableGeometry().contains(form->frameGeometry().center()));
@@ -53,10 +53,10 @@ TEST_F(StartupTest, RunsTheCommandFileInsteadOfTheWelcome) {
     EXPECT_EQ(lines.back(), "QORA?: ");
     EXPECT_TRUE(form->ControlsEnabled());
     // The definitions file is open: the word at the caret is defined beside.
-    QTextCursor onCat(form->Workspace->document()->findBlockByNumber(0));
+    QTextCursor onCat(Workspace().document()->findBlockByNumber(0));
     onCat.setPosition(onCat.position() + 9);
-    form->Workspace->setTextCursor(onCat);
-    EXPECT_EQ(form->DefinitionsBox->toPlainText(), "a small animal");
+    Workspace().setTextCursor(onCat);
+    EXPECT_EQ(Main().DefinitionsBox().toPlainText(), "a small animal");
 }
 
 TEST_F(StartupTest, ADefinitionsFileThatIsAFolderIsReported) {
@@ -128,20 +128,20 @@ TEST_P(FatalStartupTest, ShowsTheReasonAndEndsWithStatusOneOnAKey) {
     ASSERT_GE(lines.size(), 2u);
     EXPECT_EQ(lines[lines.size() - 2], reason);
     EXPECT_EQ(lines.back(), "QORA cannot run - click the mouse or press any key to exit.");
-    for (QWidget* control : {static_cast<QWidget*>(form->Workspace), static_cast<QWidget*>(form->Perform),
-                             static_cast<QWidget*>(form->Challenge), static_cast<QWidget*>(form->Options),
+    for (QWidget* control : {static_cast<QWidget*>(&Workspace()), static_cast<QWidget*>(&Main().Perform()),
+                             static_cast<QWidget*>(&Main().Challenge()), static_cast<QWidget*>(&Main().Options()),
                              static_cast<QWidget*>(form->menuBar())})
         EXPECT_FALSE(control->isEnabled());
-    EXPECT_EQ(form->ExitStatus(), 0);
+    EXPECT_EQ(Main().ExitStatus(), 0);
     QTest::keyClick(form, Qt::Key_A);
-    EXPECT_EQ(form->ExitStatus(), 1);
+    EXPECT_EQ(Main().ExitStatus(), 1);
 }
 
 TEST_F(StartupTest, AFatalStartEndsOnAClickToo) {
     ASSERT_NE(Start(), "");
     form->ShowFatalError("no lexicon");
-    QTest::mouseClick(form->Workspace->viewport(), Qt::LeftButton);
-    EXPECT_EQ(form->ExitStatus(), 1);
+    QTest::mouseClick(Workspace().viewport(), Qt::LeftButton);
+    EXPECT_EQ(Main().ExitStatus(), 1);
 }
 
 std::vector<unsigned char> BrokenNodes() {

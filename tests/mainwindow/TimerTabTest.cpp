@@ -21,7 +21,7 @@ namespace {
 
 class TimerTabTest : public MainWindowTest {
 protected:
-    TimerPage& Tab() { return form->TimerTab(); }
+    TimerPage& Tab() { return Main().TimerTab(); }
     std::string Display() { return Tab().TimerDisplay->text().toStdString(); }
     void Click(UpDown& arrows, UpDownButton button, int times) {
         for (int i = 0; i < times; ++i) QTest::mouseClick(arrows.Arrow(button), Qt::LeftButton);
@@ -42,13 +42,13 @@ TEST_F(TimerTabTest, ArrowsSetThePeriodAndTheButtonsRunTheCountdown) {
     Click(*Tab().PeriodSecUpDown, UpDownButton::Up, 2);
     EXPECT_EQ(Tab().PeriodMin->text().toStdString(), "   0");
     EXPECT_EQ(Tab().PeriodSec->text().toStdString(), "   2");
-    form->Options->setCurrentWidget(&Tab());
+    Main().Options().setCurrentWidget(&Tab());
     QTest::mouseClick(Tab().TimerStart, Qt::LeftButton);
     EXPECT_EQ(Display(), "  0:02");
     EXPECT_TRUE(Tab().Timer->isActive());
     EXPECT_TRUE(Tab().TimerStop->isEnabled());
     EXPECT_EQ(form->focusWidget(), Tab().TimerStop) << "the button enabled takes the focus";
-    SaveWindowGrab(*form->Options, "timer-tab-running");
+    SaveWindowGrab(Main().Options(), "timer-tab-running");
 
     Tab().TimerTimer();
     QTest::mouseClick(Tab().TimerStop, Qt::LeftButton);
@@ -66,9 +66,9 @@ TEST_F(TimerTabTest, ArrowsSetThePeriodAndTheButtonsRunTheCountdown) {
 
 TEST_F(TimerTabTest, TheCommandStartsTheTimerAndTheInitialSettingsResetIt) {
     StartWithLexicon();
-    form->Options->setCurrentIndex(form->Options->count() - 1);
+    Main().Options().setCurrentIndex(Main().Options().count() - 1);
     Perform("T");
-    EXPECT_EQ(form->Options->currentWidget(), &Tab());
+    EXPECT_EQ(Main().Options().currentWidget(), &Tab());
     EXPECT_TRUE(Tab().Timer->isActive());
     EXPECT_EQ(Display(), "  3:00");
     Tab().TimerTimer();
@@ -88,7 +88,7 @@ TEST_F(TimerTabTest, ACommandFileStartsTheTimerThroughTheMainThread) {
     ASSERT_EQ(Start({"-x", "timer.cmd"}), "");
     Settle();
     EXPECT_TRUE(Tab().Timer->isActive());
-    EXPECT_EQ(form->Options->currentWidget(), &Tab());
+    EXPECT_EQ(Main().Options().currentWidget(), &Tab());
     const std::vector<std::string> lines = Lines();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "  Timer is running - see the Timer tab at the upper right."),
               lines.end());

@@ -83,7 +83,7 @@ protected:
             }
         }
         EXPECT_FALSE(QueryThread().Busy()) << what.toStdString();
-        EXPECT_TRUE(form->menuBar()->isEnabled() && form->Command->isEnabled()) << what.toStdString();
+        EXPECT_TRUE(form->menuBar()->isEnabled() && Main().Command().isEnabled()) << what.toStdString();
         EXPECT_FALSE(ChallengeDlg->Rules().Locked()) << what.toStdString();
         EXPECT_EQ(LastLine().rfind(PromptText, 0), 0u) << what.toStdString() << " left " << LastLine();
     }
