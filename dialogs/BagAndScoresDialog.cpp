@@ -42,7 +42,7 @@ TDefineNewSetB::TDefineNewSetB(QWidget* parent) : QoraDialog(" Update Definition
     valueButtons->addWidget(DefaultValues);
     valueButtons->addWidget(OneAllValues);
     buttons->addLayout(valueButtons);
-    AddCommandButtons(*this, *buttons, OK, Cancel, Help);
+    AddCommandButtons(*this, *buttons);
     foot->addLayout(buttons);
     layout->addLayout(foot, 1);
     for (QPushButton* button : {DefaultValues, OneAllValues}) button->setAutoDefault(false);

@@ -7,6 +7,7 @@
 
 #include <QPointer>
 
+#include "dialogs/DialogParts.h"
 #include "engine/LetterCounts.h"
 #include "platform/qt/Dialogs.h"
 
@@ -21,7 +22,7 @@ class TileTypingMemo;
 // The opener sets it.
 extern bool SetBDialogIsBag;
 
-class TDefineNewSetB : public QoraDialog {
+class TDefineNewSetB : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -33,9 +34,6 @@ public:
     TileTypingMemo* SpecifiedSetHome;
     QPushButton* DefaultValues;
     QPushButton* OneAllValues;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     // The values shown, tile n of the language at entry n - 1.
     LetterCounts Values() const;

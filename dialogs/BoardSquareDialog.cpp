@@ -118,7 +118,7 @@ BoardSquareForm::BoardSquareForm(int boardSize, PremiumColors& colors, QWidget* 
         QStringLiteral("Select a square by typing its coordinates, clicking there, or using arrow keys."), this);
     hint->setWordWrap(true);
     layout->addWidget(hint);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
 
     connect(Board, &PremiumBoardGrid::selected, this, &BoardSquareForm::BoardSelectCell);
     connect(Board, &PremiumBoardGrid::typed, this, &BoardSquareForm::BoardKeyPress);

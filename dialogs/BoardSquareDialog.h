@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <string>
 
+#include "dialogs/DialogParts.h"
 #include "engine/BoardSquareTyping.h"
 #include "engine/QueryRecords.h"
 #include "platform/qt/Dialogs.h"
@@ -18,7 +19,6 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
 
@@ -41,7 +41,7 @@ struct BoardFormShape {
     int SidePanelWidth = 210;
 };
 
-class BoardSquareForm : public QoraDialog {
+class BoardSquareForm : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -51,9 +51,6 @@ public:
     QRadioButton* Horizontal;
     QRadioButton* Vertical;
     PremiumLegend* Legend;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     // The square chosen now: the selected cell and the orientation.
     BoardSquare ChosenSquare() const;

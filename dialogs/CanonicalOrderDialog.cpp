@@ -44,7 +44,7 @@ CanonicalOrderForm::CanonicalOrderForm(bool randomRack, QWidget* parent)
     CanonOrder->installEventFilter(this);
     layout->addWidget(CanonOrder);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     connect(CanonOrder, &QLineEdit::textChanged, this, &CanonicalOrderForm::CanonOrderChange);
     connect(OK, &QPushButton::clicked, this, &CanonicalOrderForm::OKClick);
 }

@@ -7,26 +7,23 @@
 
 #include <QPointer>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace qora {
 
 // The form of both dialogs; they differ in what they order.
-class CanonicalOrderForm : public QoraDialog {
+class CanonicalOrderForm : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
     QLabel* Info;
     QLabel* SpanishLabel;  // shown while the primary lexicon is Spanish
     QLineEdit* CanonOrder;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     // The main window's list of these orderings, which OK updates.
     void SetOrderingList(CommitComboBox* list) { orderingList_ = list; }

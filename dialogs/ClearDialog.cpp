@@ -27,9 +27,7 @@ TClearDlg::TClearDlg(QWidget* parent) : QoraDialog(" Clear", 400, 250, parent) {
     HistoryBox = addBox("The command &history");
     SettingsBox = addBox("&Restore the initial settings");
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddConfirmButtons(*this, *layout, "Clear");
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
+    AddConfirmButtons(*this, *layout, "Clear");
     connect(OK, &QPushButton::clicked, this, &TClearDlg::OKClick);
     WorkspaceBox->setChecked(true);
 }

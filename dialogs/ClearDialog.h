@@ -6,15 +6,15 @@
 
 #include <QPointer>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 #include "processor/Clear.h"
 
 class QCheckBox;
-class QPushButton;
 
 namespace qora {
 
-class TClearDlg : public QoraDialog {
+class TClearDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -26,8 +26,6 @@ public:
     QCheckBox* UserSetsBox;
     QCheckBox* HistoryBox;
     QCheckBox* SettingsBox;
-    QPushButton* OK;  // "Clear"
-    QPushButton* Cancel;
 
     ClearChoice Choice() const;
 

@@ -46,7 +46,7 @@ TEditQFDefn::TEditQFDefn(QWidget* parent) : QoraDialog("Query Filtering Based on
     layout->addWidget(Label5);
     layout->addWidget(Label6);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     setTabOrder(String, Relop);
     connect(OK, &QPushButton::clicked, this, &TEditQFDefn::OKClick);
 }

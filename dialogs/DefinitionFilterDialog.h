@@ -7,17 +7,17 @@
 
 #include <QPointer>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace qora {
 
 class CommitComboBox;
 
-class TEditQFDefn : public QoraDialog {
+class TEditQFDefn : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -31,9 +31,6 @@ public:
     QLineEdit* String;
     QLabel* Label5;
     QLabel* Label6;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
 protected:
     void FormActivate() override;

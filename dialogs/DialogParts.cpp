@@ -16,8 +16,6 @@
 
 namespace qora {
 
-namespace {
-
 ConfirmButtons AddButtonRow(QoraDialog& dialog, QBoxLayout& layout, const char* okText, bool withHelp) {
     auto* row = new QHBoxLayout;
     row->addStretch(1);
@@ -33,20 +31,6 @@ ConfirmButtons AddButtonRow(QoraDialog& dialog, QBoxLayout& layout, const char* 
     }
     layout.addLayout(row);
     return buttons;
-}
-
-}  // namespace
-
-ConfirmButtons AddConfirmButtons(QoraDialog& dialog, QBoxLayout& layout, const char* okText) {
-    return AddButtonRow(dialog, layout, okText, false);
-}
-
-void AddCommandButtons(QoraDialog& dialog, QBoxLayout& layout, QPushButton*& ok, QPushButton*& cancel,
-                       QPushButton*& help) {
-    const ConfirmButtons buttons = AddButtonRow(dialog, layout, "OK", true);
-    ok = buttons.OK;
-    cancel = buttons.Cancel;
-    help = buttons.Help;
 }
 
 QPushButton* NewHelpButton(QoraDialog& dialog) {

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QPointer>
 #include <QWidget>
+#include <concepts>
 #include <initializer_list>
 
 #include "platform/qt/Dialogs.h"
@@ -46,22 +47,38 @@ ModalResult OpenCentred(QPointer<Form>& form, QWidget* parent) {
     return dialog.ShowModal();
 }
 
+// The row of buttons at a dialog's foot: OK and Cancel at the right, and on
+// the command-building dialogs a Help button after them. A dialog with the row
+// derives from ConfirmButtons (as a form derives from the class of its
+// designed controls), so that the buttons are its own members OK, Cancel and
+// Help.
 struct ConfirmButtons {
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help = nullptr;
+    QPushButton* OK = nullptr;
+    QPushButton* Cancel = nullptr;
+    QPushButton* Help = nullptr;  // none on the small dialogs
 };
 
-// Adds a row with the OK button (the default button, named `okText`) and the
-// Cancel button at the right. Cancel closes the form with mrCancel; what OK
-// does is the dialog's own.
-ConfirmButtons AddConfirmButtons(QoraDialog& dialog, QBoxLayout& layout, const char* okText = "OK");
+// A form that has the row.
+template <class Form>
+concept ConfirmedForm = std::derived_from<Form, QoraDialog> && std::derived_from<Form, ConfirmButtons>;
 
-// The same row for the command-building dialogs, with a Help button after
-// Cancel: Help shows the help window (ShowHelpWindow) and the dialog stays
-// open. The buttons go into the form's own members.
-void AddCommandButtons(QoraDialog& dialog, QBoxLayout& layout, QPushButton*& ok, QPushButton*& cancel,
-                       QPushButton*& help);
+// Adds the row to `layout` with the form's buttons: OK is the default button,
+// Cancel closes the form with mrCancel, Help (when `withHelp`) shows the help
+// window (ShowHelpWindow) and the form stays open. What OK does is the form's
+// own.
+ConfirmButtons AddButtonRow(QoraDialog& dialog, QBoxLayout& layout, const char* okText, bool withHelp);
+
+// The row of the small dialogs: OK, named `okText`, and Cancel.
+template <ConfirmedForm Form>
+void AddConfirmButtons(Form& form, QBoxLayout& layout, const char* okText = "OK") {
+    static_cast<ConfirmButtons&>(form) = AddButtonRow(form, layout, okText, false);
+}
+
+// The row of the command-building dialogs: OK, Cancel and Help.
+template <ConfirmedForm Form>
+void AddCommandButtons(Form& form, QBoxLayout& layout) {
+    static_cast<ConfirmButtons&>(form) = AddButtonRow(form, layout, "OK", true);
+}
 
 // A Help button: it shows the help window and the dialog stays open.
 QPushButton* NewHelpButton(QoraDialog& dialog);

@@ -58,9 +58,7 @@ TFuncKeysDlg::TFuncKeysDlg(QWidget* parent) : QoraDialog(" Function Keys", 620, 
     }
     grid->setColumnStretch(MacroColumn, 1);
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddConfirmButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
+    AddConfirmButtons(*this, *layout);
     connect(OK, &QPushButton::clicked, this, &TFuncKeysDlg::OKClick);
 }
 

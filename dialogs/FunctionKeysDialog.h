@@ -8,15 +8,15 @@
 #include <QPointer>
 #include <vector>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 
 class QCheckBox;
 class QLineEdit;
-class QPushButton;
 
 namespace qora {
 
-class TFuncKeysDlg : public QoraDialog {
+class TFuncKeysDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -30,9 +30,6 @@ public:
     };
     std::vector<KeyRow> Rows;  // F1 to F12 without F10
     const KeyRow& Row(int key) const;
-
-    QPushButton* OK;
-    QPushButton* Cancel;
 
 protected:
     void FormActivate() override;

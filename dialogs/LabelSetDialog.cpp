@@ -30,7 +30,7 @@ TLabelSetDlg::TLabelSetDlg(QWidget* parent) : QoraDialog(" Label a Set", 402, 16
     const LabelRow row = AddLabelRow(*this, *layout, "", MaxSetLabelLength);
     LabelSetLabel = row.Caption;
     SetLabel = row.Field;
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     connect(OK, &QPushButton::clicked, this, &TLabelSetDlg::OKClick);
 }
 

@@ -6,11 +6,11 @@
 #include <QPointer>
 #include <cstdint>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace qora {
 
@@ -18,7 +18,7 @@ namespace qora {
 // of sets before each showing.
 extern std::int32_t LabelSetNumber;
 
-class TLabelSetDlg : public QoraDialog {
+class TLabelSetDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -26,9 +26,6 @@ public:
 
     QLabel* LabelSetLabel;
     QLineEdit* SetLabel;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
 protected:
     void FormActivate() override;

@@ -30,7 +30,7 @@ TLabelWordlistDlg::TLabelWordlistDlg(QWidget* parent) : QoraDialog(" Label a Wor
     const LabelRow row = AddLabelRow(*this, *layout, "Label Wordlist #", MaxWordlistLabelLength);
     LabelWordlistLabel = row.Caption;
     WordlistLabel = row.Field;
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     connect(OK, &QPushButton::clicked, this, &TLabelWordlistDlg::OKClick);
 }
 

@@ -7,18 +7,18 @@
 #include <QPointer>
 #include <cstdint>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace qora {
 
 // The wordlist to label: the one chosen in the main window's Wordlists list.
 extern std::int32_t LabelWordlistNumber;
 
-class TLabelWordlistDlg : public QoraDialog {
+class TLabelWordlistDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -26,9 +26,6 @@ public:
 
     QLabel* LabelWordlistLabel;
     QLineEdit* WordlistLabel;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
 protected:
     void FormActivate() override;

@@ -55,7 +55,7 @@ TEditLayoutDlg::TEditLayoutDlg(QWidget* parent) : QoraDialog(" Slate Presentatio
     layout->addWidget(Orientation);
     layout->addWidget(Spacing);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     ShowChoice(LayoutChoice{});
     Orientation->Item(OnePerLineItem)->setFocus();
     connect(Orientation, &RadioGroup::clicked, this, &TEditLayoutDlg::OrientationClick);

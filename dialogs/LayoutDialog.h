@@ -6,11 +6,11 @@
 
 #include <QPointer>
 
+#include "dialogs/DialogParts.h"
 #include "dialogs/texts/PresentationTexts.h"
 #include "platform/qt/Dialogs.h"
 
 class QCheckBox;
-class QPushButton;
 
 namespace qora {
 
@@ -18,7 +18,7 @@ class RadioGroup;
 class SpinField;
 class UpDown;
 
-class TEditLayoutDlg : public QoraDialog {
+class TEditLayoutDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -35,9 +35,6 @@ public:
     UpDown* FvalueUpDown;
     SpinField* Xvalue;
     UpDown* XvalueUpDown;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     // What the controls show, and showing a choice on them.
     LayoutChoice Choice() const;

@@ -106,7 +106,7 @@ TMappingDlg::TMappingDlg(QWidget* parent) : QoraDialog(" Letter Mapping", LatinF
     layout->addWidget(GroupBox1);
     layout->addStretch(1);
 
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     connect(OK, &QPushButton::clicked, this, &TMappingDlg::OKClick);
     connect(SetMap, &QPushButton::clicked, this, &TMappingDlg::SetMapClick);
     connect(Grid, &MappingGrid::keyDown, this, &TMappingDlg::GridKeyDown);

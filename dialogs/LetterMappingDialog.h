@@ -12,6 +12,7 @@
 #include <QTableWidget>
 #include <string>
 
+#include "dialogs/DialogParts.h"
 #include "platform/KeyCodes.h"
 #include "platform/qt/Dialogs.h"
 
@@ -41,7 +42,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-class TMappingDlg : public QoraDialog {
+class TMappingDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -58,9 +59,6 @@ public:
     QLabel* Label2;
     QComboBox* StartingWith;
     QPushButton* SetMap;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     // The width the dialog is opened with (unscaled): wider for the 28
     // Spanish tiles.

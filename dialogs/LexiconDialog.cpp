@@ -68,9 +68,7 @@ TLexiconDlg::TLexiconDlg(QWidget* parent) : QoraDialog(" Choose the Lexicons", 5
     FollowLongName(*Secondary, *SecondaryName, NoneItems);
     FollowLongName(*Challenge, *ChallengeName, 0);
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddConfirmButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
+    AddConfirmButtons(*this, *layout);
     connect(OK, &QPushButton::clicked, this, &TLexiconDlg::OKClick);
 }
 

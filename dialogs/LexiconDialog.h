@@ -7,16 +7,16 @@
 
 #include <QPointer>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;
-class QPushButton;
 
 namespace qora {
 
 class CommitComboBox;
 
-class TLexiconDlg : public QoraDialog {
+class TLexiconDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -30,8 +30,6 @@ public:
     QLabel* PrimaryName;
     QLabel* SecondaryName;
     QLabel* ChallengeName;
-    QPushButton* OK;
-    QPushButton* Cancel;
 
 protected:
     void FormActivate() override;

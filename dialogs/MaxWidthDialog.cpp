@@ -58,7 +58,7 @@ TEditMaxWidthDlg::TEditMaxWidthDlg(QWidget* parent)
     grid->setColumnStretch(3, 1);
     layout->addLayout(grid);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     WorkspaceWidth->setChecked(true);
     WorkspaceSize->setFocus();
     connect(WorkspaceSize, &QPushButton::clicked, this, &TEditMaxWidthDlg::WorkspaceSizeClick);
@@ -117,7 +117,7 @@ TEditRowsPerPageDlg::TEditRowsPerPageDlg(QWidget* parent)
     layout->addWidget(Label1);
     layout->addWidget(Unlimited);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     NumRows->setChecked(true);
     NumRowsUpDown->setFocus();
     connect(OK, &QPushButton::clicked, this, &TEditRowsPerPageDlg::OKClick);

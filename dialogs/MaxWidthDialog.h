@@ -6,6 +6,7 @@
 
 #include <QPointer>
 
+#include "dialogs/DialogParts.h"
 #include "dialogs/texts/PresentationTexts.h"
 #include "platform/qt/Dialogs.h"
 
@@ -18,7 +19,7 @@ namespace qora {
 class SpinField;
 class UpDown;
 
-class TEditMaxWidthDlg : public QoraDialog {
+class TEditMaxWidthDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -32,9 +33,6 @@ public:
     QRadioButton* NumColumns;
     SpinField* NumColumnsValue;
     UpDown* NumColumnsUpDown;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     MaxWidthChoice Choice() const;
     void ShowChoice(const MaxWidthChoice& choice);
@@ -48,7 +46,7 @@ private:
     void OKClick();
 };
 
-class TEditRowsPerPageDlg : public QoraDialog {
+class TEditRowsPerPageDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -59,9 +57,6 @@ public:
     UpDown* NumRowsUpDown;
     QLabel* Label1;
     QRadioButton* Unlimited;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     RowsChoice Choice() const;
     void ShowChoice(const RowsChoice& choice);

@@ -181,7 +181,7 @@ TMoveItemDlg::TMoveItemDlg(QWidget* parent)
     columns->addLayout(left, 1);
     columns->addLayout(right, 1);
     layout->addLayout(columns, 1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
 
     for (NumberField* field : {ItemNumber1, SpecifiedCount, ItemNumber2}) field->SetConfirmingButton(OK);
     OnChecked(*Flashcard, this, &TMoveItemDlg::FlashcardClick);

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <cstdint>
 
+#include "dialogs/DialogParts.h"
 #include "dialogs/texts/WordlistTexts.h"
 #include "engine/Wordlists.h"
 #include "platform/qt/Dialogs.h"
@@ -17,7 +18,6 @@
 class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace qora {
@@ -52,7 +52,7 @@ struct MoveItemState {
 };
 extern MoveItemState MoveItemValues;
 
-class TMoveItemDlg : public QoraDialog {
+class TMoveItemDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -89,9 +89,6 @@ public:
     QLabel* Label2;
     QLabel* Label6;
     QLineEdit* ActualItem2;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     MoveItemChoice Choice() const;
 

@@ -161,9 +161,7 @@ TNewIniFileDlg::TNewIniFileDlg(QWidget* parent) : QoraDialog(" New Initializatio
     othersLayout->addWidget(OtherSections);
     layout->addWidget(others);
 
-    const ConfirmButtons buttons = AddConfirmButtons(*this, *layout, "Write");
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
+    AddConfirmButtons(*this, *layout, "Write");
 
     for (QLineEdit* field : {FileName, DefinitionsFile, DefaultDirectory, RecordingPrefix})
         connect(field, &QLineEdit::textChanged, this, &TNewIniFileDlg::FieldChange);

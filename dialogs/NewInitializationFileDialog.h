@@ -17,6 +17,7 @@
 #include <QPointer>
 #include <string>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 
 class QCheckBox;
@@ -29,7 +30,7 @@ class QRadioButton;
 
 namespace qora {
 
-class TNewIniFileDlg : public QoraDialog {
+class TNewIniFileDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -49,8 +50,6 @@ public:
     QRadioButton* UpdateWithCurrent;
     QPushButton* AdjustPrinterPageSettings;
     QLabel* OtherSections;  // lexicons, revert to challenge, fonts
-    QPushButton* OK;        // "Write"
-    QPushButton* Cancel;
 
 protected:
     void FormActivate() override;

@@ -46,7 +46,7 @@ void NumericFilterEditor::LayOut(std::initializer_list<QWidget*> values) {
     row->addStretch(1);
     layout->addLayout(row);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     connect(OK, &QPushButton::clicked, this, &NumericFilterEditor::OKClick);
 }
 

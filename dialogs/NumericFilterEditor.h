@@ -15,11 +15,11 @@
 #include <cstdint>
 #include <initializer_list>
 
+#include "dialogs/DialogParts.h"
 #include "engine/QueryRecords.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;
-class QPushButton;
 
 namespace qora {
 
@@ -32,16 +32,13 @@ struct NumericFilterKind {
     NumericFilter Settings::*Filter;
 };
 
-class NumericFilterEditor : public QoraDialog {
+class NumericFilterEditor : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
     QLabel* Label1;
     QLabel* EQFVdatum;
     CommitComboBox* Relop;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
 protected:
     NumericFilterEditor(const NumericFilterKind& kind, int clientWidth, int clientHeight, QWidget* parent);

@@ -78,7 +78,7 @@ TQoraPageSetupDlg::TQoraPageSetupDlg(QWidget* parent) : QoraDialog(" Printer Pag
     groups->setColumnStretch(1, 1);
 
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     connect(OK, &QPushButton::clicked, this, &TQoraPageSetupDlg::OKClick);
 }
 

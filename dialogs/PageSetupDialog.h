@@ -7,18 +7,18 @@
 
 #include <QPointer>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 
 class QGroupBox;
 class QLabel;
-class QPushButton;
 class QRadioButton;
 
 namespace qora {
 
 class SpinField;
 
-class TQoraPageSetupDlg : public QoraDialog {
+class TQoraPageSetupDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -37,9 +37,6 @@ public:
     QGroupBox* HeaderSpacing;
     QLabel* HeaderSpacingLabel;
     SpinField* HeaderSpacingValue;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
 protected:
     void FormActivate() override;

@@ -122,7 +122,7 @@ TQoraPrintDlg::TQoraPrintDlg(QWidget* parent) : QoraDialog(" Print the Workspace
     Label4->setWordWrap(true);
     layout->addWidget(Label4);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     setTabOrder(Title, Collate);
     PrinterFontDialog.FixedPitchOnly = true;
 

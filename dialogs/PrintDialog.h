@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 #include "platform/qt/FontDialog.h"
 
@@ -41,7 +42,7 @@ void PrintPages(PagePrinter& printer, const std::vector<std::string>& lines, std
 // why nothing was printed.
 std::string PrintWorkspace(const std::string& title);
 
-class TQoraPrintDlg : public QoraDialog {
+class TQoraPrintDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -56,9 +57,6 @@ public:
     QCheckBox* Collate;
     QCheckBox* ReverseOrder;
     QLabel* Label4;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
     FontDialog PrinterFontDialog;  // fixed-pitch fonts only
 
     // Opens the page-setup dialog with its right edge 6 pixels inside the

@@ -51,7 +51,7 @@ TProbeSlateDlg::TProbeSlateDlg(QWidget* parent) : QoraDialog(" Probe the Slate",
     sentence->addWidget(WordBox, 1);
     layout->addLayout(sentence);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     FillLetterPositions();
     ProbeLetter->SetNextControl(WordNumber);
     WordNumber->SetConfirmingButton(OK);

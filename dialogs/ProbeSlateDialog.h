@@ -8,11 +8,11 @@
 #include <QPointer>
 #include <cstdint>
 
+#include "dialogs/DialogParts.h"
 #include "dialogs/texts/PresentationTexts.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;
-class QPushButton;
 
 namespace qora {
 
@@ -25,7 +25,7 @@ class RadioGroup;
 extern std::int32_t ProbeWordNumberTyped;
 extern std::int32_t ProbeLetterIndex;
 
-class TProbeSlateDlg : public QoraDialog {
+class TProbeSlateDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -37,9 +37,6 @@ public:
     QLabel* Label2;
     RadioGroup* WordBox;
     NumberField* WordNumber;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     ProbeChoice Choice() const;
     // The letter positions 1 to MaxWordLength, the first one selected.

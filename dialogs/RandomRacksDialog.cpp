@@ -72,7 +72,7 @@ TRandomRacksDlg::TRandomRacksDlg(QWidget* parent) : QoraDialog("Append Random Ra
     destination->setColumnStretch(1, 1);
     layout->addWidget(DestinationBox);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
 
     SpecifiedCount->SetConfirmingButton(OK);
     connect(SpecifiedCount, &NumberField::entered, this, [this] { SpecifiedCount->ShowNumber(RandomRackCount); });

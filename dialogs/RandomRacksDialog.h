@@ -7,10 +7,10 @@
 #include <QPointer>
 #include <cstdint>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 
 class QGroupBox;
-class QPushButton;
 class QRadioButton;
 
 namespace qora {
@@ -23,7 +23,7 @@ extern std::int32_t RandomRackCount;      // the racks to draw
 extern std::int32_t RandomRackTarget;     // the existing wordlist chosen; -1 none
 extern std::int32_t RandomRackListIndex;  // its line in the list, as last committed
 
-class TRandomRacksDlg : public QoraDialog {
+class TRandomRacksDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -36,9 +36,6 @@ public:
     CommitComboBox* Wordlist;
     QRadioButton* ToNewWordlist;
     FreeNumberField* NewWordlistNumber;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     // The wordlist the racks go to; -1 none.
     std::int32_t Target() const;

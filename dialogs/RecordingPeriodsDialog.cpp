@@ -108,9 +108,7 @@ TTimePeriodsDlg::TTimePeriodsDlg(QWidget* parent) : QoraDialog(" Recording Time 
     DeletePeriod = AddButton(this, *editRow, "&Delete");
     editRow->addStretch(1);
 
-    const ConfirmButtons buttons = AddConfirmButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
+    AddConfirmButtons(*this, *layout);
 
     connect(Periods, &QListWidget::currentRowChanged, this, &TTimePeriodsDlg::PeriodsClick);
     connect(Week, &CommitComboBox::committed, this, &TTimePeriodsDlg::WeekChange);

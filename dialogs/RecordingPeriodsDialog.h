@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <vector>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 #include "processor/Recording.h"
 
@@ -22,7 +23,7 @@ namespace qora {
 class CommitComboBox;
 class SpinField;
 
-class TTimePeriodsDlg : public QoraDialog {
+class TTimePeriodsDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -36,8 +37,6 @@ public:
     QPushButton* AddPeriod;
     QPushButton* ReplacePeriod;
     QPushButton* DeletePeriod;
-    QPushButton* OK;
-    QPushButton* Cancel;
 
     // The period the controls describe.
     RecordingPeriod ChosenPeriod() const;

@@ -38,9 +38,7 @@ TRevertDlg::TRevertDlg(QWidget* parent) : QoraDialog(" Revert to Challenge", 400
     note->setWordWrap(true);
     layout->addWidget(note);
     layout->addStretch(1);
-    const ConfirmButtons buttons = AddConfirmButtons(*this, *layout);
-    OK = buttons.OK;
-    Cancel = buttons.Cancel;
+    AddConfirmButtons(*this, *layout);
     Seconds->SetConfirmingButton(OK);
     connect(Seconds, &NumberField::numberRead, this, &TRevertDlg::SecondsRead);
     connect(OK, &QPushButton::clicked, this, &TRevertDlg::OKClick);

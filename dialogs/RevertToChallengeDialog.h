@@ -5,16 +5,16 @@
 
 #include <QPointer>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 
 class QCheckBox;
-class QPushButton;
 
 namespace qora {
 
 class NumberField;
 
-class TRevertDlg : public QoraDialog {
+class TRevertDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -22,8 +22,6 @@ public:
 
     QCheckBox* RevertOn;
     NumberField* Seconds;
-    QPushButton* OK;
-    QPushButton* Cancel;
 
 protected:
     void FormActivate() override;

@@ -58,7 +58,7 @@ SetFilterEditor::SetFilterEditor(std::string_view caption, const char* homeText,
     foot->addWidget(ClearAll);
     foot->addWidget(SetAll);
     layout->addLayout(foot);
-    AddCommandButtons(*this, *foot, OK, Cancel, Help);
+    AddCommandButtons(*this, *foot);
 
     connect(Home, &TileTypingMemo::tileTyped, Letters, [this](int tile) { Letters->ToggleTile(tile); });
     connect(Home, &TileTypingMemo::confirmed, this, &SetFilterEditor::OKClick);

@@ -14,6 +14,7 @@
 
 #include <string_view>
 
+#include "dialogs/DialogParts.h"
 #include "engine/LetterCounts.h"
 #include "engine/QueryRecords.h"
 #include "platform/qt/Dialogs.h"
@@ -28,7 +29,7 @@ class CommitComboBox;
 class TileControlRows;
 class TileTypingMemo;
 
-class SetFilterEditor : public QoraDialog {
+class SetFilterEditor : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -38,9 +39,6 @@ public:
     QLabel* Label2;
     // The boxes A..M, the first extra, N..Z, the second extra.
     TileControlRows* Letters;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
     QPushButton* ClearAll;
     QPushButton* SetAll;
 

@@ -54,7 +54,7 @@ TShowDefnsDlg::TShowDefnsDlg(QWidget* parent)
     layout->addWidget(Label5);
     layout->addWidget(Label6);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     connect(Relop, &CommitComboBox::currentIndexChanged, this, &TShowDefnsDlg::RelopChange);
     connect(Relop, &CommitComboBox::committed, this, &TShowDefnsDlg::FocusText);
     connect(Relop, &CommitComboBox::reselected, this, &TShowDefnsDlg::FocusText);

@@ -6,17 +6,17 @@
 
 #include <QPointer>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace qora {
 
 class CommitComboBox;
 
-class TShowDefnsDlg : public QoraDialog {
+class TShowDefnsDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -29,9 +29,6 @@ public:
     QLabel* Label4;
     QLabel* Label5;
     QLabel* Label6;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
 protected:
     void FormActivate() override;

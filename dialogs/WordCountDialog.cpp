@@ -31,7 +31,7 @@ TEditWordCountValue::TEditWordCountValue(QWidget* parent) : QoraDialog(" Word Co
     row->addStretch(1);
     layout->addLayout(row);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     Value->SetConfirmingButton(OK);
     connect(Value, &NumberField::numberRead, this, &TEditWordCountValue::ValueKeyUp);
     connect(OK, &QPushButton::clicked, this, &TEditWordCountValue::OKClick);

@@ -8,24 +8,20 @@
 #include <cstdint>
 #include <functional>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
-
-class QPushButton;
 
 namespace qora {
 
 class NumberField;
 
-class TEditWordCountValue : public QoraDialog {
+class TEditWordCountValue : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
     explicit TEditWordCountValue(QWidget* parent = nullptr);
 
     NumberField* Value;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     // Shows a new count in the main window's SlateWordCount box (set by the
     // main window when it plugs the dialog in).

@@ -67,7 +67,7 @@ TWordPresenceDlg::TWordPresenceDlg(QWidget* parent) : QoraDialog(" Word Presence
     places->setColumnStretch(1, 1);
     layout->addLayout(places);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
     ShowLexiconCaption();
 
     for (CommitComboBox* list : {Lexicons, Wordlist}) {

@@ -6,11 +6,11 @@
 
 #include <QPointer>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace qora {
@@ -18,7 +18,7 @@ namespace qora {
 class CommitComboBox;
 struct PresenceChoice;
 
-class TWordPresenceDlg : public QoraDialog {
+class TWordPresenceDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -32,9 +32,6 @@ public:
     QRadioButton* OnSlate;
     QRadioButton* InWordlist;
     CommitComboBox* Wordlist;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     PresenceChoice Choice() const;
     // InLexicon names the lexicons that "/-?" asks about.

@@ -95,7 +95,7 @@ TAddWordReference::TAddWordReference(QWidget* parent)
     grid->setColumnStretch(3, 1);
     layout->addWidget(kinds);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
 
     FillPositions();
     // A pick moves on: From to Through to OK.

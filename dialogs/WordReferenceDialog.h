@@ -8,11 +8,11 @@
 #include <QPointer>
 #include <string>
 
+#include "dialogs/DialogParts.h"
 #include "dialogs/texts/QueryConstituentTexts.h"
 #include "platform/qt/Dialogs.h"
 
 class QGroupBox;
-class QPushButton;
 class QRadioButton;
 
 namespace qora {
@@ -34,7 +34,7 @@ struct SubwordPosition {
     bool FromEnd() const;
 };
 
-class TAddWordReference : public QoraDialog {
+class TAddWordReference : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -52,9 +52,6 @@ public:
     SubwordPosition SubwordThru;
     SubwordPosition SubwordRevFrom;
     SubwordPosition SubwordRevThru;
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
 
     // The four position lists offer 1 to MaxWordLength again, position 1
     // chosen; without positions only the entire word can be referred to.

@@ -46,7 +46,7 @@ TSoundDlg::TSoundDlg(CountdownTimer& countdown, QWidget* parent)
     layout->addLayout(playRow);
     layout->addWidget(Repetition);
     layout->addStretch(1);
-    AddCommandButtons(*this, *layout, OK, Cancel, Help);
+    AddCommandButtons(*this, *layout);
 
     connect(ChooseSoundButton, &QPushButton::clicked, this, &TSoundDlg::BrowseForSoundFile);
     connect(PlaySound, &QPushButton::clicked, this, &TSoundDlg::PlayChosenSound);

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <string>
 
+#include "dialogs/DialogParts.h"
 #include "platform/qt/Dialogs.h"
 #include "platform/qt/WaveSound.h"
 
@@ -20,7 +21,7 @@ class CountdownTimer;
 
 constexpr char SoundFileFilter[] = "Wave files (*.wav)|*.WAV|Any files (*.*)|*.*";
 
-class TSoundDlg : public QoraDialog {
+class TSoundDlg : public QoraDialog, public ConfirmButtons {
     Q_OBJECT
 
 public:
@@ -31,9 +32,6 @@ public:
     QGroupBox* Repetition;
     QRadioButton* RepeatOnce;   // "Issue sound once"
     QRadioButton* RepeatUntil;  // "Repeat sound until you stop it"
-    QPushButton* OK;
-    QPushButton* Cancel;
-    QPushButton* Help;
     WavePlayer SoundPlayer;
 
     // Which sound the next showing chooses: the expiry sound (true) or the

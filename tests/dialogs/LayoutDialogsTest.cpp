@@ -30,11 +30,7 @@ protected:
         return Typed();
     }
 
-    ConfirmButtons ButtonsOf(QoraDialog& dialog) {
-        if (&dialog == &layout) return {layout.OK, layout.Cancel, layout.Help};
-        if (&dialog == &width) return {width.OK, width.Cancel, width.Help};
-        return {rows.OK, rows.Cancel, rows.Help};
-    }
+    static ConfirmButtons& ButtonsOf(QoraDialog& dialog) { return dynamic_cast<ConfirmButtons&>(dialog); }
 
     static void Click(UpDown& arrows, UpDownButton button, int times = 1) {
         for (int i = 0; i < times; ++i) arrows.Arrow(button)->click();
