@@ -1,7 +1,9 @@
 // The command history beside the workspace (`CommandHistoryBox`) and its
 // recall onto the command line: Up and Down on the command line step through
 // the entries (past the newest entry the line typed before recalling comes
-// back), and a double-click on a row puts its entry on the command line.
+// back), and a double-click on a row puts its entry on the command line
+// (class HistoryRecall; what it asks of the main window is
+// HistoryRecallHost).
 //
 // A typed command's entry shows at once; the entries made while a query or
 // command file runs are gathered and added together a few times a second,

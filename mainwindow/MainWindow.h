@@ -11,7 +11,8 @@
 // threads report. Its parts are classes of their own, each with the window as
 // its host: the pages' controls (MainControls), the menus (MainMenus), the
 // Timer tab (TimerPage) and the command history (HistoryRecall). Tests reach
-// its components through tests/support/qt/MainWindowDriver.h.
+// its components through tests/support/qt/MainWindowDriver.h. DialogOpener
+// says how one of its handlers opens a dialog.
 #pragma once
 
 #include <QMainWindow>

@@ -1,9 +1,10 @@
 // The Timer tab of the main window with its game clock: the time left with
 // its progress bar, the time period and the warning time set with up-down
 // arrows, the sound buttons, the Reset / Start, Stop / Pause and Resume
-// buttons, the one-second `Timer` and the sound dialog. Its handlers forward
-// each click and tick to the countdown (games/rules/CountdownTimer.h), then the tab
-// shows the countdown's state.
+// buttons, the one-second `Timer` and the sound dialog (class TimerPage).
+// Its handlers forward each click and tick to the countdown
+// (games/rules/CountdownTimer.h), then the tab shows the countdown's state;
+// what it asks of the main window is TimerPageHost.
 #pragma once
 
 #include <QPoint>
