@@ -4,7 +4,7 @@
 
 #include "dialogs/BagAndScoresDialog.h"
 #include "dialogs/DialogParts.h"
-#include "dialogs/LabelSetDialog.h"
+#include "dialogs/LabelDialog.h"
 #include "dialogs/NewSetDialog.h"
 #include "mainwindow/DialogOpeners.h"
 #include "mainwindow/MainControls.h"

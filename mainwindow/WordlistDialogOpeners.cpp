@@ -4,7 +4,7 @@
 #include <QAction>
 
 #include "dialogs/DialogParts.h"
-#include "dialogs/LabelWordlistDialog.h"
+#include "dialogs/LabelDialog.h"
 #include "dialogs/MoveItemDialog.h"
 #include "dialogs/NewWordlistDialog.h"
 #include "dialogs/RandomRacksDialog.h"

@@ -1,7 +1,7 @@
 // What the set-definition dialogs type onto the command line, free of Qt:
 // a new user-defined set ("/4U=(V+)", "/6U\"both\"=(1)&(3)",
 // dialogs/NewSetDialog), the label of a set ("/4U\"vowels\"=(4)",
-// dialogs/LabelSetDialog) and the redefinition of the bag, set (B), or of the
+// dialogs/LabelDialog) and the redefinition of the bag, set (B), or of the
 // tile scores, set ($) ("/(B)=(9A2B...)", dialogs/BagAndScoresDialog).
 #pragma once
 

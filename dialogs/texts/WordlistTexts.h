@@ -2,7 +2,7 @@
 // follow, free of Qt: word presence questions ("/-?", "/7?"), wordlist labels
 // ("/3L\"Nouns\""), new wordlists (copies, computed wordlists, imports), item
 // deletes, copies and moves ("/7:0=3:5C") and random racks ("/. 100 > 3 A").
-// The dialogs (dialogs/WordPresenceDialog, LabelWordlistDialog,
+// The dialogs (dialogs/WordPresenceDialog, LabelDialog,
 // NewWordlistDialog, MoveItemDialog, RandomRacksDialog) call these.
 #pragma once
 

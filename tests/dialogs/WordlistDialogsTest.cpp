@@ -1,6 +1,5 @@
-// The Label a Wordlist, Word Presence and random racks dialogs: what each
-// shows of the wordlists, what it types and when its OK is enabled.
-#include "dialogs/LabelWordlistDialog.h"
+// The Word Presence and random racks dialogs: what each shows of the
+// wordlists, what it types and when its OK is enabled.
 #include "dialogs/RandomRacksDialog.h"
 #include "dialogs/WordPresenceDialog.h"
 
@@ -31,59 +30,6 @@ protected:
 
     static void ClickArrow(FreeNumberField& field, UpDownButton button) { field.Arrows()->Arrow(button)->click(); }
 };
-
-// ---- Label a Wordlist --------------------------------------------------------------
-
-class LabelWordlistTest : public WordlistDialogTest {
-protected:
-    TLabelWordlistDlg dialog;
-};
-
-TEST_F(LabelWordlistTest, TypesTheLabelAsTypedForTheWordlistNamed) {
-    LabelWordlistNumber = 3;
-    Open(dialog);
-    EXPECT_EQ(dialog.LabelWordlistLabel->text(), "Label wordlist 3:");
-    EXPECT_TRUE(dialog.WordlistLabel->hasFocus());
-    QTest::keyClicks(dialog.WordlistLabel, "Nouns");
-    dialog.OK->click();
-    EXPECT_EQ(Typed(), "/3L\"Nouns\"");
-    EXPECT_FALSE(dialog.isVisible());
-
-    ClearLine();
-    Open(dialog);  // each showing starts with an empty label
-    EXPECT_EQ(dialog.WordlistLabel->text(), "");
-    QTest::keyClick(dialog.WordlistLabel, Qt::Key_Return);
-    EXPECT_EQ(Typed(), "/3L\"\"");
-}
-
-TEST_F(LabelWordlistTest, TheEditTakesTwentyCharactersAndNoQuote) {
-    LabelWordlistNumber = 12;
-    Open(dialog);
-    QTest::keyClicks(dialog.WordlistLabel, "ab\"cdefghijklmnopqrstuvwxyz");
-    EXPECT_EQ(dialog.WordlistLabel->text(), "abcdefghijklmnopqrst");
-    dialog.OK->click();
-    EXPECT_EQ(Typed(), "/12L\"abcdefghijklmnopqrst\"");
-}
-
-TEST_F(LabelWordlistTest, TheSlateTakesNoLabelEscAndHelp) {
-    LabelWordlistNumber = 0;
-    Open(dialog);
-    EXPECT_FALSE(dialog.OK->isEnabled());
-    LabelWordlistNumber = 5;
-    dialog.hide();
-    Open(dialog);
-    EXPECT_TRUE(dialog.OK->isEnabled());
-    ExpectHelpKeepsDialogOpen(dialog, *dialog.Help);
-    QTest::keyClicks(dialog.WordlistLabel, "Verbs");
-    QTest::keyClick(dialog.WordlistLabel, Qt::Key_Escape);
-    EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(Typed(), "");
-}
-
-TEST_F(LabelWordlistTest, Layout) {
-    LabelWordlistNumber = 99;
-    ExpectSoundLayoutInBothLanguages(dialog, "label-wordlist");
-}
 
 // ---- Word Presence ---------------------------------------------------------------
 
