@@ -1,7 +1,7 @@
-// The set (B) and set ($) dialog: one value per tile of the primary
-// lexicon's language, the bag's tile counts (set (B)) or the tile scores
-// (set ($)), changed with the up-down arrows or by typing a tile (lower case
-// raises, upper case lowers). OK types the whole redefinition,
+// The set (B) and set ($) dialog, TDefineNewSetB: one value per tile of the
+// primary lexicon's language, the bag's tile counts (set (B)) or the tile
+// scores (set ($)), changed with the up-down arrows or by typing a tile (lower
+// case raises, upper case lowers). OK types the whole redefinition,
 // "/(B)=(9A2B...)" or "/($)=(A3B...)".
 #pragma once
 

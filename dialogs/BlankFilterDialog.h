@@ -1,4 +1,4 @@
-// The blank filter's editor, on the shared set-filter form
+// The blank filter's editor, TEditQFBlank, on the shared set-filter form
 // (dialogs/SetFilterEditor), with the ignore-vowels mark. OK types the filter
 // through AppendBlankFilter, as the main window's check box does; a changed
 // mark alone is a change.

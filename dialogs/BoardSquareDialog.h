@@ -1,10 +1,10 @@
 // The board-square dialogs: the board drawn in its premium colours, on which
 // the user chooses the square where board scoring places a word, and its
-// direction, by mouse, arrow keys or typing the square ("8H", "H8"). OK
-// stores the square in DisplayedSettings and, in the scoring modes that
-// use a square, types the square command ("/@8H." or "/@8H~"). TBoardDlg
-// serves the 15 x 15 board, TSuperBoardDlg the 21 x 21 board; each keeps its
-// own premium colours, which the user may change in the legend.
+// direction, by mouse, arrow keys or typing the square ("8H", "H8"). OK stores
+// the square in DisplayedSettings and, in the scoring modes that use a square,
+// types the square command ("/@8H." or "/@8H~"). TBoardDlg serves the 15 x 15
+// board, TSuperBoardDlg the 21 x 21 board, both on the form BoardSquareForm;
+// each keeps its own premium colours, which the user may change in the legend.
 #pragma once
 
 #include <QPointer>

@@ -1,8 +1,8 @@
-// The canonical-order dialogs: the user types a new ordering of the tiles of
-// random racks (TRandomOutputDlg, "/.") or of the letters of output words
-// (TCanonOutputDlg, "/;"). OK adds the ordering to the main window's list of
-// orderings, chooses it there and types its command onto the command line
-// (dialogs/texts/OptionTexts).
+// The canonical-order dialogs, two forms on CanonicalOrderForm: the user types
+// a new ordering of the tiles of random racks (TRandomOutputDlg, "/.") or of
+// the letters of output words (TCanonOutputDlg, "/;"). OK adds the ordering to
+// the main window's list of orderings, chooses it there and types its command
+// onto the command line (dialogs/texts/OptionTexts).
 #pragma once
 
 #include <QPointer>

@@ -1,7 +1,7 @@
-// The Clear dialog: check boxes for the parts of the program's state to
-// clear (processor/Clear.h); the Clear button clears the parts checked and
-// is enabled while at least one is. The boxes keep their state between
-// showings; at first only the workspace is checked.
+// The Clear dialog, TClearDlg: check boxes for the parts of the program's
+// state to clear (processor/Clear.h); the Clear button clears the parts
+// checked and is enabled while at least one is. The boxes keep their state
+// between showings; at first only the workspace is checked.
 #pragma once
 
 #include <QPointer>

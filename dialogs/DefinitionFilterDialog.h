@@ -1,8 +1,9 @@
-// The definition filter's editor: "includes" or "doesn't include" and a text
-// of up to 20 characters, where "|" marks an end without an assumed enclosing
-// blank. Each showing starts from the filter of DisplayedSettings, its text in
-// the form the user types it. OK always types the filter, the text as typed,
-// through AppendDefinitionFilter (as the main window's check box does).
+// The definition filter's editor, TEditQFDefn: "includes" or "doesn't include"
+// and a text of up to 20 characters, where "|" marks an end without an assumed
+// enclosing blank. Each showing starts from the filter of DisplayedSettings,
+// its text in the form the user types it. OK always types the filter, the text
+// as typed, through AppendDefinitionFilter (as the main window's check box
+// does).
 #pragma once
 
 #include <QPointer>

@@ -1,8 +1,8 @@
-// The function-key dialog: the macro of each of F1 to F12 (F10 opens the menu
-// and has none), whether it replaces the command line or is added to its
-// end, and whether the line is then performed at once. OK stores the table
-// in FunctionKeys; it is enabled while every macro can be kept in the
-// initialization file.
+// The function-key dialog, TFuncKeysDlg: the macro of each of F1 to F12 (F10
+// opens the menu and has none), whether it replaces the command line or is
+// added to its end, and whether the line is then performed at once. OK stores
+// the table in FunctionKeys; it is enabled while every macro can be kept in
+// the initialization file.
 #pragma once
 
 #include <QPointer>

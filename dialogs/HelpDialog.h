@@ -1,9 +1,8 @@
-// The help window: its buttons open the program's documentation pages (the
-// folder "doc" beside the program) or the web copy of the user guide with the
-// system's handler, and close the window; a page that did not open is
-// reported with its file or address.
-// Every Help button of the dialogs and the Help menu show it through
-// ShowHelpWindow.
+// The help window, THelpDlg: its buttons open the program's documentation
+// pages (the folder "doc" beside the program) or the web copy of the user
+// guide with the system's handler, and close the window; a page that did not
+// open is reported with its file or address. Every Help button of the dialogs
+// and the Help menu show it through ShowHelpWindow.
 #pragma once
 
 #include <QPointer>

@@ -1,7 +1,8 @@
-// The hooks filter's editor: one form for the front hooks and the back hooks
-// (HooksDialogFront, set by the main window before it opens the form, says
-// which), on the shared set-filter form (dialogs/SetFilterEditor). OK types
-// the filter through AppendHooksFilter, as the main window's check box does.
+// The hooks filter's editor, TEditQFHooks: one form for the front hooks and
+// the back hooks (HooksDialogFront, set by the main window before it opens the
+// form, says which), on the shared set-filter form (dialogs/SetFilterEditor).
+// OK types the filter through AppendHooksFilter, as the main window's check
+// box does.
 #pragma once
 
 #include <QPointer>

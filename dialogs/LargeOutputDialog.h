@@ -1,6 +1,6 @@
-// The large-output question: before a presentation of more than 500 slate
-// items (not from a command file) the user chooses to see the first 25, the
-// first 250, a typed number or all of them, or none. The answer is the
+// The large-output question, TLargeOutput: before a presentation of more than
+// 500 slate items (not from a command file) the user chooses to see the first
+// 25, the first 250, a typed number or all of them, or none. The answer is the
 // engine's ItemsToShow. The question runs on the main thread while the query
 // thread waits in its synchronous bridge (AskLargeOutputQuestion is the
 // bridge's hook).

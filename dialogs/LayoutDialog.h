@@ -1,7 +1,7 @@
-// The layout dialog: how a presentation lays its words out, one per line, in
-// packed rows, in columnated rows or in columns with their spacing; OK types
-// the layout command ("/O1", "/OR,2S", "/ORC12W"). The texts and the reading
-// of the settings are in dialogs/texts/PresentationTexts.
+// The layout dialog, TEditLayoutDlg: how a presentation lays its words out,
+// one per line, in packed rows, in columnated rows or in columns with their
+// spacing; OK types the layout command ("/O1", "/OR,2S", "/ORC12W"). The texts
+// and the reading of the settings are in dialogs/texts/PresentationTexts.
 #pragma once
 
 #include <QPointer>

@@ -1,5 +1,5 @@
-// The letter-mapping dialog: shows the letter mapping that "[M" word
-// references use (LetterMapping) as two rows, each tile above the tile it
+// The letter-mapping dialog, TMappingDlg: shows the letter mapping that "[M"
+// word references use (LetterMapping) as two rows, each tile above the tile it
 // maps to, lets the user change it tile by tile or set it to the alphabet in
 // order or in reverse from a chosen tile, and types the "/M" command onto the
 // command line. Edits change only the dialog's copy (MappingWork).

@@ -1,8 +1,8 @@
-// The lexicon dialog: chooses the primary, the secondary (or none) and the
-// challenge lexicon among the lexicon files found at start-up, by their short
-// names. OK makes the choice (ChooseLexicons, which runs ShowLexiconStatus);
-// a lexicon that fails its check when first chosen is reported and nothing
-// changes.
+// The lexicon dialog, TLexiconDlg: chooses the primary, the secondary (or
+// none) and the challenge lexicon among the lexicon files found at start-up,
+// by their short names. OK makes the choice (ChooseLexicons, which runs
+// ShowLexiconStatus); a lexicon that fails its check when first chosen is
+// reported and nothing changes.
 #pragma once
 
 #include <QPointer>

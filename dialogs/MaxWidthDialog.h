@@ -1,7 +1,8 @@
-// The maximum-width dialog (the workspace's width, a number of characters or
-// a number of columns: "/OWA", "/OW80C", "/OC8C") and the rows-per-page
-// dialog ("/OR55C", "/OR0C" for no paging), which lives beside it. The texts
-// and the reading of the settings are in dialogs/texts/PresentationTexts.
+// The maximum-width dialog, TEditMaxWidthDlg (the workspace's width, a number
+// of characters or a number of columns: "/OWA", "/OW80C", "/OC8C") and the
+// rows-per-page dialog, TEditRowsPerPageDlg ("/OR55C", "/OR0C" for no paging),
+// which lives beside it. The texts and the reading of the settings are in
+// dialogs/texts/PresentationTexts.
 #pragma once
 
 #include <QPointer>

@@ -1,10 +1,10 @@
-// The Move Item dialog: deletes, copies or moves a run of items of a
-// wordlist, or the current flashcard, to an existing wordlist, the flashcard
-// wordlist or a new wordlist, before a given item there ("/=3:5D",
+// The Move Item dialog, TMoveItemDlg: deletes, copies or moves a run of items
+// of a wordlist, or the current flashcard, to an existing wordlist, the
+// flashcard wordlist or a new wordlist, before a given item there ("/=3:5D",
 // "/7:0=3:5,4C", "/9:0=M"). While the user chooses, it shows how the numbers
 // resolve against the wordlists as they stand, reading the items without
-// moving any cursor; OK is enabled only for a complete choice. The texts
-// and rules are in dialogs/texts/WordlistTexts.
+// moving any cursor; OK is enabled only for a complete choice. The texts and
+// rules are in dialogs/texts/WordlistTexts.
 #pragma once
 
 #include <QPointer>

@@ -1,6 +1,6 @@
-// The new-initialization-file dialog: writes the program's configuration
-// into an initialization file (processor/IniFile.h) that a later start
-// reads.
+// The new-initialization-file dialog, TNewIniFileDlg: writes the program's
+// configuration into an initialization file (processor/IniFile.h) that a later
+// start reads.
 //
 // The dialog edits the values that no other window sets: the definitions
 // file, the default folder of the file dialogs and the prefix of recording

@@ -1,8 +1,8 @@
-// The Define New Set dialog: composes one definition of a user-defined set,
-// "/nU=(...)" or "/nU\"label\"=(...)", with an unused number or the number
-// of a set it replaces, and the set from one of six pages: a built-in,
-// score- or count-based set, a word-based set, a specified set of tiles, an
-// all-but set (the set pages shared with the query constituent,
+// The Define New Set dialog, TDefineNewSet: composes one definition of a
+// user-defined set, "/nU=(...)" or "/nU\"label\"=(...)", with an unused number
+// or the number of a set it replaces, and the set from one of six pages: a
+// built-in, score- or count-based set, a word-based set, a specified set of
+// tiles, an all-but set (the set pages shared with the query constituent,
 // dialogs/LetterSetPages), a copy of a user-defined set, or a set computed
 // from two of them. The texts are in dialogs/texts/SetDefinitionTexts.
 #pragma once

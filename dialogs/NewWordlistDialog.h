@@ -1,9 +1,9 @@
-// The Make New Wordlist dialog: makes a numbered wordlist (an unused number,
-// or one that is replaced), or restores the slate, as a copy of the slate or
-// of a wordlist ("/5W", "/5~W", "/7R", "/Y5=7"), computed from two wordlists
-// ("/Y5=0|3") or imported from a file ("/FR5W\"...\""), with a label or not.
-// It types the commands; it changes no wordlist itself. The texts and rules
-// are in dialogs/texts/WordlistTexts.
+// The Make New Wordlist dialog, TMakeNewWordlist: makes a numbered wordlist
+// (an unused number, or one that is replaced), or restores the slate, as a
+// copy of the slate or of a wordlist ("/5W", "/5~W", "/7R", "/Y5=7"), computed
+// from two wordlists ("/Y5=0|3") or imported from a file ("/FR5W\"...\""),
+// with a label or not. It types the commands; it changes no wordlist itself.
+// The texts and rules are in dialogs/texts/WordlistTexts.
 #pragma once
 
 #include <QPointer>

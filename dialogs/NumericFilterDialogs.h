@@ -1,7 +1,9 @@
 // The editors of the word-length, word-score, anagram-count and word-count
-// filters: the shared numeric form (dialogs/NumericFilterEditor) with two
-// number fields, Value1 and Value2, "%15d" and an emptied field counting as 0.
-// The word-length editor also keeps the length within the lexicon's words.
+// filters (TEditQFWordLength, TEditQFWordScore, TEditQFAnagramCount,
+// TEditQFWordCount): the shared numeric form (dialogs/NumericFilterEditor) as
+// PlainNumericFilterEditor, with two number fields, Value1 and Value2, "%15d"
+// and an emptied field counting as 0. The word-length editor also keeps the
+// length within the lexicon's words.
 #pragma once
 
 #include <QPointer>

@@ -1,7 +1,7 @@
-// The form that the five numeric query-filter editors share (word length,
-// word score, probability, anagram count, word count): "Query results are to
-// be constrained.", the filter's datum label, the relation list of eight
-// items, the member's values, and OK, Cancel and Help.
+// NumericFilterEditor, the form that the five numeric query-filter editors
+// share (word length, word score, probability, anagram count, word count):
+// "Query results are to be constrained.", the filter's datum label, the
+// relation list of eight items, the member's values, and OK, Cancel and Help.
 //
 // Each showing starts from the filter of DisplayedSettings. The OK check runs
 // on every change of a value or of the item shown: every value must be valid

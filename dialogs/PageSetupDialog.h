@@ -1,4 +1,4 @@
-// The page-setup dialog: edits the page layout of printing
+// The page-setup dialog, TQoraPageSetupDlg: edits the page layout of printing
 // (CurrentPageSettings) directly: the margins, the spacing between lines,
 // whether pages have a header or a footer and its distance from the text.
 // After OK the new-initialization-file dialog offers to write the settings

@@ -1,9 +1,9 @@
-// The probability filter's editor: the shared numeric form
+// The probability filter's editor, TEditQFProbability: the shared numeric form
 // (dialogs/NumericFilterEditor) whose two values are each given either as an
 // integer ("%27ld"; an emptied field is invalid) or as a string of letters
 // whose probability, the number of ways to draw it from the bag of the line
-// last checked, is the value ("{QI}" on the command line). The strings are kept
-// from one showing to the next; every showing starts with both integers
+// last checked, is the value ("{QI}" on the command line). The strings are
+// kept from one showing to the next; every showing starts with both integers
 // chosen.
 #pragma once
 

@@ -1,7 +1,7 @@
-// The Probe the Slate dialog: instead of presenting the slate, show one
-// letter of one word (" 2/3 "), one letter of each of the first 50 words
-// (" 1/ ") or one whole word (" /12 "). The main window opens it when its
-// presentation list picks a probe kind. The texts and rules are in
+// The Probe the Slate dialog, TProbeSlateDlg: instead of presenting the slate,
+// show one letter of one word (" 2/3 "), one letter of each of the first 50
+// words (" 1/ ") or one whole word (" /12 "). The main window opens it when
+// its presentation list picks a probe kind. The texts and rules are in
 // dialogs/texts/PresentationTexts.
 #pragma once
 

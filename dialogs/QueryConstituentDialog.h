@@ -1,10 +1,10 @@
-// The Add Query Constituent dialog: composes one constituent of a query - a
-// tile, a blank or wild card, a presence mark, or a letter set (built-in,
-// score- or count-based, word-based, specified, all-but, user-defined or
-// query-based) - with its repetition count, requirement, presence and
-// set-members choices, and types it onto the command line
-// (dialogs/texts/QueryConstituentTexts). The built-in, word-based, specified and
-// all-but pages are the shared set pages (dialogs/LetterSetPages).
+// The Add Query Constituent dialog, TAddQueryCharacter: composes one
+// constituent of a query - a tile, a blank or wild card, a presence mark, or a
+// letter set (built-in, score- or count-based, word-based, specified, all-but,
+// user-defined or query-based) - with its repetition count, requirement,
+// presence and set-members choices, and types it onto the command line
+// (dialogs/texts/QueryConstituentTexts). The built-in, word-based, specified
+// and all-but pages are the shared set pages (dialogs/LetterSetPages).
 #pragma once
 
 #include <QPointer>

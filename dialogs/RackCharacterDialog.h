@@ -1,8 +1,8 @@
-// The Add Rack Character dialog: adds one element to the rack part of a
-// query, a tile or a blank, with its requirement mark; the rack part begins
-// with "," unless the line already ends inside one, and a blank brings the
-// switch of blank scoring that its kind asks for ("AEIRST,Q", ",?/Z"). The
-// texts are in dialogs/texts/QueryConstituentTexts.
+// The Add Rack Character dialog, TAddRackCharacter: adds one element to the
+// rack part of a query, a tile or a blank, with its requirement mark; the rack
+// part begins with "," unless the line already ends inside one, and a blank
+// brings the switch of blank scoring that its kind asks for ("AEIRST,Q",
+// ",?/Z"). The texts are in dialogs/texts/QueryConstituentTexts.
 #pragma once
 
 #include <QPointer>

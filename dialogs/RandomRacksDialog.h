@@ -1,7 +1,7 @@
-// The random racks dialog: how many random racks to draw and which wordlist
-// they are appended to, an existing one or a new one with a free number;
-// OK types "/. 100 > 3 A". The count and the wordlist chosen stay from one
-// showing to the next.
+// The random racks dialog, TRandomRacksDlg: how many random racks to draw and
+// which wordlist they are appended to, an existing one or a new one with a
+// free number; OK types "/. 100 > 3 A". The count and the wordlist chosen stay
+// from one showing to the next.
 #pragma once
 
 #include <QPointer>

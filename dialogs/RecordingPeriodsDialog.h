@@ -1,10 +1,10 @@
-// The recording time periods dialog: edits RecordingPeriods, the periods of
-// the initialization file in which challenged words are recorded from
-// start-up. A period is ALWAYS, DAILY from a start hour for some hours, or one
-// weekday of a week of the month (or of every week) from a start hour for
-// some hours. The periods only decide at start-up, so a change takes effect
-// once it has been written to the initialization file and the program starts
-// again.
+// The recording time periods dialog, TTimePeriodsDlg: edits RecordingPeriods,
+// the periods of the initialization file in which challenged words are
+// recorded from start-up. A period is ALWAYS, DAILY from a start hour for some
+// hours, or one weekday of a week of the month (or of every week) from a start
+// hour for some hours. The periods only decide at start-up, so a change takes
+// effect once it has been written to the initialization file and the program
+// starts again.
 #pragma once
 
 #include <QPointer>

@@ -1,6 +1,6 @@
-// The revert-to-challenge dialog: whether the main window returns to the
-// challenge window by itself after the program has been idle, and after how
-// many seconds.
+// The revert-to-challenge dialog, TRevertDlg: whether the main window returns
+// to the challenge window by itself after the program has been idle, and after
+// how many seconds.
 #pragma once
 
 #include <QPointer>

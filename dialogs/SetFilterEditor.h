@@ -1,8 +1,8 @@
-// The form that the set-filter editors share (front and back hooks, blanks):
-// a key-taking memo, the datum label, the relation list of six set relations,
-// one check box per tile of the primary lexicon's language in two rows of
-// fourteen (widgets/TileControls), and Clear All, Set All, OK, Cancel and
-// Help.
+// SetFilterEditor, the form that the set-filter editors share (front and back
+// hooks, blanks): a key-taking memo, the datum label, the relation list of six
+// set relations, one check box per tile of the primary lexicon's language in
+// two rows of fourteen (widgets/TileControls), and Clear All, Set All, OK,
+// Cancel and Help.
 //
 // Each showing starts from the filter of DisplayedSettings: a box is checked
 // when its tile's count is not 0. The memo keeps the focus: a letter typed

@@ -1,7 +1,7 @@
-// The Show Definitions dialog: composes the definition search "/SD" from one
-// text, or two texts joined by "and", "and not" or "or" (the texts and rules
-// are in dialogs/texts/DefinitionSearchText). The texts and the connective stay from
-// one showing to the next.
+// The Show Definitions dialog, TShowDefnsDlg: composes the definition search
+// "/SD" from one text, or two texts joined by "and", "and not" or "or" (the
+// texts and rules are in dialogs/texts/DefinitionSearchText). The texts and
+// the connective stay from one showing to the next.
 #pragma once
 
 #include <QPointer>

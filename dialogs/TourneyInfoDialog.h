@@ -1,6 +1,6 @@
-// The tourney-adjudication information window: a short instruction text for
-// judges who use the program at a tournament, and a button that opens the
-// full document (the folder "doc" beside the program). The main window's
+// The tourney-adjudication information window, TInfoDlg: a short instruction
+// text for judges who use the program at a tournament, and a button that opens
+// the full document (the folder "doc" beside the program). The main window's
 // Help menu shows it.
 #pragma once
 

@@ -1,7 +1,8 @@
-// The Word Count dialog: how many words of the slate the presentations "This
-// # words?:" (kind 3) and "This # words with ..." (kind 10) cover. OK shows
-// the count in the main window's SlateWordCount box and types it with its
-// presentation mark ("25~", "25'"); an unchanged count types nothing.
+// The Word Count dialog, TEditWordCountValue: how many words of the slate the
+// presentations "This # words?:" (kind 3) and "This # words with ..." (kind
+// 10) cover. OK shows the count in the main window's SlateWordCount box and
+// types it with its presentation mark ("25~", "25'"); an unchanged count types
+// nothing.
 #pragma once
 
 #include <QPointer>

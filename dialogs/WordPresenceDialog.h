@@ -1,7 +1,7 @@
-// The Word Presence dialog: where to look for the word on the command line -
-// in the primary (and secondary) lexicon, on the slate, in one named lexicon
-// or in a wordlist (and where) - typed as "/-?", "/?", "/-\"name\"?" or
-// "/7?". The texts are in dialogs/texts/WordlistTexts.
+// The Word Presence dialog, TWordPresenceDlg: where to look for the word on
+// the command line - in the primary (and secondary) lexicon, on the slate, in
+// one named lexicon or in a wordlist (and where) - typed as "/-?", "/?",
+// "/-\"name\"?" or "/7?". The texts are in dialogs/texts/WordlistTexts.
 #pragma once
 
 #include <QPointer>

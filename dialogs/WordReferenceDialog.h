@@ -1,7 +1,7 @@
-// The Add Word Reference dialog: composes one word reference of a query, the
-// current word of the word-reference source or a subword of it, possibly
-// reversed, with its repetition count, letter mapping and requirement mark
-// ("[]", "[M~]!", " 3[]", "[2-1|]"). The text is in
+// The Add Word Reference dialog, TAddWordReference: composes one word
+// reference of a query, the current word of the word-reference source or a
+// subword of it, possibly reversed, with its repetition count, letter mapping
+// and requirement mark ("[]", "[M~]!", " 3[]", "[2-1|]"). The text is in
 // dialogs/texts/QueryConstituentTexts.
 #pragma once
 

@@ -1,10 +1,10 @@
-// The board play dialog: the 15 x 15 board drawn large, for playing out a
-// position, with a seven-tile rack and the list of unseen tiles beside it.
-// Only the board has behaviour, that of the board-square dialogs (typing,
-// clicking or moving to a square, its orientation, the colour legend); OK
-// and Close only close the window. The rack, its Specify and Order buttons
-// and the tile list are static. Nothing opens the window: its menu item
-// stays disabled, and start-up only sets its colours.
+// The board play dialog, TPlayDlg: the 15 x 15 board drawn large, for playing
+// out a position, with a seven-tile rack and the list of unseen tiles beside
+// it. Only the board has behaviour, that of the board-square dialogs (typing,
+// clicking or moving to a square, its orientation, the colour legend); OK and
+// Close only close the window. The rack, its Specify and Order buttons and the
+// tile list are static. Nothing opens the window: its menu item stays
+// disabled, and start-up only sets its colours.
 #pragma once
 
 #include <QPixmap>

@@ -1,7 +1,7 @@
-// The challenge adjudication window: a judge's window that rules on a
-// challenged play in large coloured letters. The rules live in
-// games/rules/ChallengeRules.h; this window lays out the controls, forwards its key
-// events and timer ticks to the rules and shows their state.
+// The challenge adjudication window, TChallengeDlg: a judge's window that
+// rules on a challenged play in large coloured letters. The rules live in
+// games/rules/ChallengeRules.h; this window lays out the controls, forwards
+// its key events and timer ticks to the rules and shows their state.
 #pragma once
 
 #include <string>

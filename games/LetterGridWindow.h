@@ -1,7 +1,8 @@
-// The 5 x 5 letter-grid game window: deals grids from the 25 dice, takes a
-// grid typed by the user, pages through the numbered history of grids, and
-// writes the shown grid's query as a new command line for Solve. It is
-// modeless and stays on top of the main window.
+// The 5 x 5 letter-grid game window, TBogglePlayer, with its grid control
+// LetterGridView: deals grids from the 25 dice, takes a grid typed by the
+// user, pages through the numbered history of grids, and writes the shown
+// grid's query as a new command line for Solve. It is modeless and stays on
+// top of the main window.
 //
 // The state and the rules live in games/rules/LetterGridGame.h (LetterGridPlay and
 // the grid history); this window lays out the controls, forwards its clicks

@@ -1,7 +1,7 @@
-// The sound dialog of the countdown timer: picks the wave file played when
-// the period runs out (and whether it repeats until Stop) or the one played
-// at the warning time, and plays it on request. Its media player also plays
-// the countdown's sounds.
+// The sound dialog of the countdown timer, TSoundDlg: picks the wave file
+// played when the period runs out (and whether it repeats until Stop) or the
+// one played at the warning time, and plays it on request. Its media player
+// also plays the countdown's sounds.
 #pragma once
 
 #include <QPointer>

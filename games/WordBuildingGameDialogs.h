@@ -1,6 +1,6 @@
-// The Word-Building Game's two modal dialogs: the end-of-game dialog, which
-// asks how to end a game (and can export its grid meanwhile), and the help
-// with the rules of the game.
+// The Word-Building Game's two modal dialogs: the end-of-game dialog
+// TWordsmithDoneDlg, which asks how to end a game (and can export its grid
+// meanwhile), and the help with the rules of the game, TWordsmithHelpDlg.
 #pragma once
 
 #include <functional>

@@ -1,7 +1,8 @@
-// The Word-Building Game's history browser: the noted games of a player (or
-// of all), the best or latest twenty or all of them, and a chosen game's
-// solution, comment and grid. Opened to seek a grid (the game window's Seek
-// a Grid from History), it takes the chosen game's grid into the game.
+// The Word-Building Game's history browser, TWordsmithSeekDlg: the noted games
+// of a player (or of all), the best or latest twenty or all of them, and a
+// chosen game's solution, comment and grid. Opened to seek a grid (the game
+// window's Seek a Grid from History), it takes the chosen game's grid into the
+// game.
 //
 // It is modeless beside the game window, whose Seek and History buttons
 // wait, disabled, until it closes.

@@ -1,8 +1,8 @@
-// The Word-Building Game's history dialog: a finished game (the player's
-// own, or the solver's as the game of "QORA") with its solution and grid as
-// text, a comment, the player's name and the noted games of the history;
-// it notes the game in the history file, exports it to a game file or
-// writes it into the workspace.
+// The Word-Building Game's history dialog, TWordsmithHistoryDlg: a finished
+// game (the player's own, or the solver's as the game of "QORA") with its
+// solution and grid as text, a comment, the player's name and the noted games
+// of the history; it notes the game in the history file, exports it to a game
+// file or writes it into the workspace.
 //
 // It is modeless; while it is open the game window waits, disabled, and
 // when it closes the game window goes back to idle (the game's grid becomes

@@ -1,8 +1,9 @@
-// The Word-Building Game's solver dialog: the grid formed, a solving level,
-// and a whole-game search that runs on a thread of its own while the dialog
-// stays modal and the program's timers go on. Stop Solving ends the search
-// with the best solution found so far; Show Solution hands the solution to
-// the history dialog (through the game window's hook) as the game of "QORA".
+// The Word-Building Game's solver dialog, TWordsmithSolveDlg: the grid formed,
+// a solving level, and a whole-game search that runs on a thread of its own
+// while the dialog stays modal and the program's timers go on. Stop Solving
+// ends the search with the best solution found so far; Show Solution hands the
+// solution to the history dialog (through the game window's hook) as the game
+// of "QORA".
 #pragma once
 
 #include <atomic>

@@ -1,6 +1,6 @@
-// The tiles of the Word-Building Game on screen: a tile's face (its letter
-// and its value) and the grid control that shows cells of tiles, frames the
-// selected cell and passes clicks and keys on to the game window.
+// The tiles of the Word-Building Game on screen: a tile's face (its letter and
+// its value) and the grid control, TileGridControl, that shows cells of tiles,
+// frames the selected cell and passes clicks and keys on to the game window.
 #pragma once
 
 #include <QPixmap>

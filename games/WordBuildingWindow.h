@@ -1,6 +1,7 @@
-// The Word-Building Game window: the 12 x 8 grid of tiles, the word being
-// built, the answers and scores, the grid buttons and the play buttons. It is
-// modeless; the grids and a game in progress live on while it is closed.
+// The Word-Building Game window, TWordsmithDlg: the 12 x 8 grid of tiles, the
+// word being built, the answers and scores, the grid buttons and the play
+// buttons. It is modeless; the grids and a game in progress live on while it
+// is closed.
 //
 // The rules live in games/rules/WordBuildingRules.h and the grid files in
 // games/rules/WordBuildingGridFiles.h; this window maps keys and clicks to the

@@ -1,5 +1,5 @@
-// The About dialog: the program's name and version, what it is for, and the
-// lexicons it found at start-up with the role each one plays now.
+// The About dialog, TAboutBox: the program's name and version, what it is for,
+// and the lexicons it found at start-up with the role each one plays now.
 #pragma once
 
 #include <QPointer>

@@ -1,7 +1,7 @@
-// The filter page of the main window: one row per query filter, each with a
-// check box that switches the filter on or off by typing its sub-command, a
-// value box that shows the filter's relation and values, and a button; the
-// box's drop-down and the button open the filter's editor.
+// The filter page of the main window, FilterPage: one row per query filter,
+// each with a check box that switches the filter on or off by typing its
+// sub-command, a value box that shows the filter's relation and values, and a
+// button; the box's drop-down and the button open the filter's editor.
 #pragma once
 
 #include <QWidget>

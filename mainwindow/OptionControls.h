@@ -1,7 +1,7 @@
-// The random-racks, canonical-output and board tabs of the main window: the
-// two canonical orderings as lists that type the ordering chosen, the
-// random-rack entry that draws racks at once, and the board square with the
-// board's coordinate help.
+// The random-racks, canonical-output and board tabs of the main window
+// (RandomRacksPage, CanonicalOutputPage, BoardPage): the two canonical
+// orderings as lists that type the ordering chosen, the random-rack entry that
+// draws racks at once, and the board square with the board's coordinate help.
 #pragma once
 
 #include <string>

@@ -1,6 +1,6 @@
-// The presentation page of the main window: the presentation kind with the
-// word count of the counted kinds, the seven sort keys, and the boxes that
-// show the layout, the maximum width and the rows per page.
+// The presentation page of the main window, PresentationPage: the presentation
+// kind with the word count of the counted kinds, the seven sort keys, and the
+// boxes that show the layout, the maximum width and the rows per page.
 #pragma once
 
 #include <array>

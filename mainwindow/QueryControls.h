@@ -1,5 +1,5 @@
-// The query page of the main window: the query mode and the word source
-// (lists that type their sub-commands), the buttons that add query
+// The query page of the main window, QueryPage: the query mode and the word
+// source (lists that type their sub-commands), the buttons that add query
 // constituents, the user-defined sets with their New and Label buttons, and
 // the boxes that show set (B) and set ($).
 #pragma once

@@ -1,6 +1,6 @@
-// The wordlists page of the main window: the list of wordlists (the slate
-// first) with the words of the one chosen, and the buttons that label a
-// wordlist, make a new one and move items.
+// The wordlists page of the main window, WordlistsPage: the list of wordlists
+// (the slate first) with the words of the one chosen, and the buttons that
+// label a wordlist, make a new one and move items.
 #pragma once
 
 #include <cstdint>

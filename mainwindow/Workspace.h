@@ -1,7 +1,7 @@
-// The workspace: the main window's console. It shows the console model of
-// processor/Console.h (history above the prompt, the command line after
-// "QORA?: ") in a fixed-pitch font and lets the user edit the command line
-// only.
+// The workspace, TWorkspace: the main window's console. It shows the console
+// model of processor/Console.h (history above the prompt, the command line
+// after "QORA?: ") in a fixed-pitch font and lets the user edit the command
+// line only.
 //
 // Every key press goes first to the main window's key bindings (OnKeyDown);
 // what they leave is navigation, which works anywhere, or an edit, which is
