@@ -21,6 +21,7 @@
 #include "bench/BenchWords.h"
 #include "engine/Ordering.h"
 #include "engine/RandomRacks.h"
+#include "engine/WordlistFiles.h"
 #include "engine/Wordlists.h"
 #include "platform/Files.h"
 

@@ -14,7 +14,10 @@
 #include <vector>
 
 #include "dialogs/DialogParts.h"
+#include "engine/Flashcards.h"
 #include "engine/Listings.h"
+#include "engine/WordlistListings.h"
+#include "engine/Wordlists.h"
 #include "platform/FieldNumber.h"
 #include "platform/ProgramState.h"
 #include "platform/Scaling.h"

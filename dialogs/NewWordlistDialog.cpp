@@ -13,6 +13,7 @@
 
 #include "dialogs/DialogParts.h"
 #include "engine/Listings.h"
+#include "engine/WordlistListings.h"
 #include "engine/Wordlists.h"
 #include "platform/Folders.h"
 #include "platform/FreeNumbers.h"

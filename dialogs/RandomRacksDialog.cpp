@@ -11,6 +11,7 @@
 
 #include "dialogs/DialogParts.h"
 #include "dialogs/texts/WordlistTexts.h"
+#include "engine/WordlistListings.h"
 #include "engine/Wordlists.h"
 #include "platform/ProgramState.h"
 #include "platform/qt/CommitComboBox.h"

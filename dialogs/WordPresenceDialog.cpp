@@ -13,6 +13,7 @@
 #include "dialogs/DialogParts.h"
 #include "dialogs/texts/WordlistTexts.h"
 #include "engine/Lexicons.h"
+#include "engine/WordlistListings.h"
 #include "engine/Wordlists.h"
 #include "platform/Scaling.h"
 #include "platform/qt/CommitComboBox.h"

@@ -1,35 +1,28 @@
 #include "engine/Wordlists.h"
 
 #include <algorithm>
-#include <cstring>
-#include <filesystem>
 #include <map>
 #include <numeric>
+#include <vector>
 
+#include "engine/Flashcards.h"
 #include "engine/LexiconFormat.h"
 #include "engine/Listings.h"
-#include "engine/TextFiles.h"
 #include "engine/Tiles.h"
-#include "platform/Files.h"
 #include "platform/ProgramState.h"
 
 namespace qora {
 
 Wordlist Slate;
 std::int32_t& SlateItemKind = Slate.ItemKind;
-std::int32_t FlashcardWordlistNumber = 0;
-std::int32_t FlashcardIndex = -1;
 std::function<void(std::int32_t itemCount)> WordlistProgressHook;
 
 namespace {
 
 constexpr std::int32_t ProgressInterval = 1000;
-constexpr const char* LabelLinePrefix = "#LABEL";
 
 std::map<std::int32_t, Wordlist> NumberedWordlists;
 std::int32_t LastUsedWordlist = -1;
-
-bool IsWordlistNumber(std::int32_t number) { return number >= SlateNumber && number <= MaxWordlistNumber; }
 
 // Turns the lower-case tiles of a result text upper case and returns their
 // positions as the item's marks.
@@ -54,6 +47,21 @@ std::string MarkedItemText(const WordlistItem& item) {
         if (item.Marks.test(i) && c < '`' && TileNumberOf(c) != 0) text[i] = static_cast<char>(c + 32);
     }
     return text;
+}
+
+std::optional<std::string> ItemTiles(std::string_view display) {
+    std::string tiles = DisplayToWord(display);
+    if (WordToDisplay(tiles) != display) return std::nullopt;
+    return tiles;
+}
+
+bool IsWordOfLanguage(std::string_view text) {
+    if (text.empty() || text.size() > static_cast<std::size_t>(LexiconMaxWordLength)) return false;
+    const int tiles = ActiveTileCount();
+    return std::all_of(text.begin(), text.end(), [tiles](char c) {
+        const unsigned char u = static_cast<unsigned char>(c);
+        return u > '@' && u <= '@' + tiles;
+    });
 }
 
 namespace {
@@ -112,15 +120,6 @@ void ShiftIndicesAfterInsertion(Wordlist& wordlist, std::int32_t at, std::int32_
     if (IsFlashcardWordlist(wordlist)) shift(FlashcardIndex);
 }
 
-// A wordlist made anew by a command: new items and kind, no label, no cursor.
-void ReplaceItems(Wordlist& wordlist, WordlistItems items, std::int32_t kind, bool inWordOrder) {
-    wordlist.Replace(std::move(items), inWordOrder);
-    wordlist.ItemKind = kind;
-    wordlist.Label.clear();
-    wordlist.Cursor = -1;
-    KeepIndicesInRange(wordlist);
-}
-
 // Merges two lists in word order without duplicates (marks of items in both
 // are merged).
 WordlistItems MergeSorted(const WordlistItems& a, SetOperation operation, const WordlistItems& b) {
@@ -169,88 +168,12 @@ std::int32_t CombinedKind(std::int32_t first, SetOperation operation, std::int32
     return first;
 }
 
-const char* ShownLabel(const Wordlist& wordlist) {
-    return wordlist.Label.empty() ? UnlabeledText : wordlist.Label.c_str();
-}
-
-int LongestLabel(bool unlabeledShown) {
-    int longest = 0;
-    for (const auto& [number, wordlist] : NumberedWordlists) {
-        const std::string_view label = unlabeledShown ? ShownLabel(wordlist) : wordlist.Label;
-        longest = std::max<int>(longest, static_cast<int>(label.size()));
-    }
-    return std::min(longest, MaxWordlistLabelLength);
-}
-
-int LargestNumber() { return NumberedWordlists.empty() ? 0 : NumberedWordlists.rbegin()->first; }
-
-// The tiles of an item's display text in the active language, or nothing when
-// the language cannot hold the text: a letter that is no tile of it (K or W
-// for Spanish) would be kept as a byte that reads back as another tile.
-std::optional<std::string> ItemTiles(std::string_view display) {
-    std::string tiles = DisplayToWord(display);
-    if (WordToDisplay(tiles) != display) return std::nullopt;
-    return tiles;
-}
-
-// A word of the active language: 1 to 32 upper-case tiles and nothing else.
-bool IsWordOfLanguage(std::string_view text) {
-    if (text.empty() || text.size() > static_cast<std::size_t>(LexiconMaxWordLength)) return false;
-    const int tiles = ActiveTileCount();
-    return std::all_of(text.begin(), text.end(), [tiles](char c) {
-        const unsigned char u = static_cast<unsigned char>(c);
-        return u > '@' && u <= '@' + tiles;
-    });
-}
-
-bool IsLabelLine(std::string_view text) {
-    return text.substr(0, std::strlen(LabelLinePrefix)) == LabelLinePrefix &&
-           (text.size() == std::strlen(LabelLinePrefix) || text[std::strlen(LabelLinePrefix)] == ' ');
-}
-
-// Calls `use` with each item in the order given by item indices (all of
-// them, in their own order, when none is given); indices outside the
-// wordlist are passed over.
-template <typename Use>
-void ForEachItemInOrder(const Wordlist& wordlist, std::span<const std::int32_t> order, Use use) {
-    const WordlistItems& items = wordlist.Items();
-    if (order.empty()) {
-        for (const WordlistItem& item : items) use(item);
-        return;
-    }
-    for (const std::int32_t index : order)
-        if (index >= 0 && static_cast<std::size_t>(index) < items.size()) use(items[static_cast<std::size_t>(index)]);
-}
-
 // A label as kept: cut to 20 characters, without blanks at its end (a cut
 // may end inside a run of blanks), so that a label written to a file reads
 // back the same: reading trims the label line.
 std::string LabelOf(std::string_view text) {
     const std::string_view cut = text.substr(0, MaxWordlistLabelLength);
     return std::string(cut.substr(0, cut.find_last_not_of(" \t") + 1));
-}
-
-// Bounds for the items of a wordlist file, to reserve room for them at
-// once: its lines (each ends in LF, CR LF or a lone CR) and its bytes that
-// are no line end (reading never makes a line longer).
-struct ItemBounds {
-    std::size_t Lines = 1;
-    std::size_t TextBytes = 0;
-};
-ItemBounds ItemBoundsOf(std::string_view bytes) {
-    ItemBounds bounds;
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
-            ++bounds.Lines;
-        else if (bytes[i] != '\r')
-            ++bounds.TextBytes;
-    }
-    return bounds;
-}
-
-bool FileHasContent(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::file_size(path, error) > 0 && !error;
 }
 
 }  // namespace
@@ -308,7 +231,9 @@ void Wordlist::PutInWordOrder() {
     inWordOrder_ = true;
 }
 
-// ---- Finding and listing -------------------------------------------------
+// ---- Finding and reading -------------------------------------------------
+
+bool IsWordlistNumber(std::int32_t number) { return number >= SlateNumber && number <= MaxWordlistNumber; }
 
 std::int32_t WordlistCount() { return static_cast<std::int32_t>(NumberedWordlists.size()); }
 
@@ -337,32 +262,8 @@ std::int32_t FirstFreeWordlistNumber() {
     return candidate;
 }
 
-void FillWordlistChoices(std::vector<std::string>& choices, bool withSlate) {
-    choices.clear();
-    if (withSlate) choices.emplace_back("the slate");
-    const int numberWidth = DecimalWidth(LargestNumber());
-    const int labelWidth = LongestLabel(false);
-    for (const auto& [number, wordlist] : NumberedWordlists)
-        choices.push_back(
-            FormatText("wordlist %*d %-*.*s", numberWidth, number, labelWidth, labelWidth, wordlist.Label.c_str()));
-}
-
-int ListWordlists(std::vector<std::string>& lines, bool asReport, std::int32_t number) {
-    lines.clear();
-    const int numberWidth = DecimalWidth(LargestNumber());
-    const int labelWidth = std::max<int>(LongestLabel(true), static_cast<int>(std::strlen(UnlabeledText)));
-    int found = -1;
-    auto addLine = [&](const Wordlist& wordlist) {
-        if (wordlist.Number == number) found = static_cast<int>(lines.size());
-        std::string line = asReport ? MessageIndent : "";
-        line += FormatText(" %*d %-*.*s: %7d %s%s", numberWidth, wordlist.Number, labelWidth, labelWidth,
-                           ShownLabel(wordlist), wordlist.Count(), wordlist.ItemKind == WordItems ? "word" : "string",
-                           PluralSuffix(wordlist.Count()));
-        lines.push_back(std::move(line));
-    };
-    addLine(Slate);
-    for (const auto& [n, wordlist] : NumberedWordlists) addLine(wordlist);
-    return found;
+void ForEachNumberedWordlist(const std::function<void(const Wordlist&)>& use) {
+    for (const auto& [number, wordlist] : NumberedWordlists) use(wordlist);
 }
 
 std::optional<std::string> NextWordlistItem(std::int32_t number, std::int32_t item) {
@@ -382,7 +283,7 @@ std::optional<std::string> WordlistItemText(std::int32_t number, std::int32_t it
     return WordToDisplay(wordlist->Items().Text(static_cast<std::size_t>(item - 1)));
 }
 
-// ---- Adding items ----------------------------------------------------------
+// ---- Adding and replacing items -------------------------------------------
 
 void AddWordToWordlist(Wordlist& wordlist, std::string_view text, bool asText) {
     if (asText) wordlist.ItemKind = StringItems;
@@ -406,13 +307,20 @@ void AppendWordlistItem(Wordlist& wordlist, std::string_view text, bool asText) 
     wordlist.Append({upper, marks});
 }
 
-void ClearWordlist(Wordlist& wordlist) { ReplaceItems(wordlist, {}, WordItems, true); }
+void RemakeWordlist(Wordlist& wordlist, WordlistItems items, std::int32_t kind, bool inWordOrder) {
+    wordlist.Replace(std::move(items), inWordOrder);
+    wordlist.ItemKind = kind;
+    wordlist.Label.clear();
+    wordlist.Cursor = -1;
+    KeepIndicesInRange(wordlist);
+}
+
+void ClearWordlist(Wordlist& wordlist) { RemakeWordlist(wordlist, {}, WordItems, true); }
 
 void ResetWordlists() {
     NumberedWordlists.clear();
     Slate = Wordlist{};
-    FlashcardWordlistNumber = 0;
-    FlashcardIndex = -1;
+    ResetFlashcards();  // a drill does not outlive its wordlist
     LastUsedWordlist = -1;
     WordlistProgressHook = nullptr;
 }
@@ -465,13 +373,13 @@ bool CopyWordlist(std::int32_t source, std::int32_t target, std::span<const std:
         items.ReleaseSlack();
     }
     const bool inWordOrder = from->InWordOrder() && order.empty();
-    ReplaceItems(*ObtainWordlist(target), std::move(items), from->ItemKind, inWordOrder);
+    RemakeWordlist(*ObtainWordlist(target), std::move(items), from->ItemKind, inWordOrder);
     return true;
 }
 
 void CopyWordlistItems(Wordlist& target, const Wordlist& source) {
     if (&target == &source) return;
-    ReplaceItems(target, source.Items(), source.ItemKind, source.InWordOrder());
+    RemakeWordlist(target, source.Items(), source.ItemKind, source.InWordOrder());
 }
 
 bool CombineWordlists(std::int32_t target, std::int32_t first, SetOperation operation, std::int32_t second) {
@@ -487,7 +395,7 @@ void CombineWordlistItems(Wordlist& target, const Wordlist& first, SetOperation 
     WordlistItems items =
         MergeSorted(ItemsInWordOrder(first, sortedFirst), operation, ItemsInWordOrder(second, sortedSecond));
     const std::int32_t kind = CombinedKind(first.ItemKind, operation, second.ItemKind);
-    ReplaceItems(target, std::move(items), kind, true);
+    RemakeWordlist(target, std::move(items), kind, true);
 }
 
 // ---- Item commands ---------------------------------------------------------
@@ -537,107 +445,6 @@ std::int32_t TransferWordlistItems(std::int32_t destination, std::int32_t destin
     to->Insert(at, taken);
     ShiftIndicesAfterInsertion(*to, at, range.Count);
     return range.Count;
-}
-
-// ---- Flashcards ------------------------------------------------------------
-
-bool FlashcardsActive() { return FlashcardWordlistNumber >= 1; }
-
-std::optional<std::string> StartFlashcards(std::int32_t number) {
-    const Wordlist* wordlist = number >= 1 ? FindWordlist(number) : nullptr;
-    if (wordlist == nullptr || wordlist->Count() == 0) return std::nullopt;
-    FlashcardWordlistNumber = number;
-    FlashcardIndex = 0;
-    return NextWordlistItem(number, 1);
-}
-
-std::optional<std::string> NextFlashcard() {
-    const Wordlist* wordlist = FlashcardsActive() ? FindWordlist(FlashcardWordlistNumber) : nullptr;
-    if (wordlist == nullptr || FlashcardIndex + 1 >= wordlist->Count()) return std::nullopt;
-    ++FlashcardIndex;
-    return NextWordlistItem(FlashcardWordlistNumber, FlashcardIndex + 1);
-}
-
-void StopFlashcards() {
-    FlashcardWordlistNumber = -1;
-    FlashcardIndex = -1;
-}
-
-std::int32_t CurrentFlashcardItem() { return FlashcardsActive() && FlashcardIndex >= 0 ? FlashcardIndex + 1 : 0; }
-
-// ---- Wordlist files --------------------------------------------------------
-
-bool ImportWordlist(const std::string& path, std::int32_t number, WordlistFileReport& report, std::string& error) {
-    report = {};
-    if (!IsWordlistNumber(number)) {
-        error = "no wordlist can have that number";
-        return false;
-    }
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes, error, MaxWordlistFileSize)) return false;
-    WordlistItems items;
-    const ItemBounds bounds = ItemBoundsOf(bytes);
-    items.Reserve(bounds.Lines, bounds.TextBytes);
-    std::string label;
-    bool sawContent = false;
-    bool allWords = true;
-    ForEachTextLine(bytes, MaxWordlistLineLength * MaxFileBytesPerCharacter, [&](const TextLine& line) {
-        if (line.Cut || HasControlCharacter(line.Text)) {
-            ++report.SkippedLines;
-            return;
-        }
-        bool lostCharacter = false;
-        const std::string text = LineToCodePage(line.Text, &lostCharacter);
-        if (lostCharacter || text.size() > MaxWordlistLineLength) {
-            ++report.SkippedLines;
-            return;
-        }
-        const std::string_view trimmed = TrimBlanks(text);
-        if (trimmed.empty()) return;
-        const bool firstContent = !sawContent;
-        sawContent = true;
-        if (trimmed.front() == '#') {
-            if (firstContent && IsLabelLine(trimmed)) {
-                report.LabelFromFile = true;
-                label = std::string(trimmed.substr(std::min(trimmed.size(), std::strlen(LabelLinePrefix) + 1)));
-            }
-            return;
-        }
-        std::string itemText = ToUpperCase1252(trimmed);
-        std::replace(itemText.begin(), itemText.end(), '\t', ' ');  // a TAB inside an item is a blank
-        std::optional<std::string> tiles = ItemTiles(itemText);
-        if (!tiles) {
-            ++report.SkippedLines;
-            return;
-        }
-        allWords = allWords && IsWordOfLanguage(*tiles);
-        items.Append({*tiles, {}});
-    });
-    items.ReleaseSlack();
-    report.Items = static_cast<std::int32_t>(items.size());
-    Wordlist& wordlist = *ObtainWordlist(number);
-    ReplaceItems(wordlist, std::move(items), allWords ? WordItems : StringItems, false);
-    if (number != SlateNumber) wordlist.Label = LabelOf(label);
-    return true;
-}
-
-bool ExportWordlist(std::int32_t number, const std::string& path, bool append, std::span<const std::int32_t> order,
-                    WordlistFileReport& report, std::string& error) {
-    report = {};
-    const Wordlist* wordlist = FindWordlist(number);
-    if (wordlist == nullptr) {
-        error = "there is no such wordlist";
-        return false;
-    }
-    std::string text;
-    if (!wordlist->Label.empty() && !(append && FileHasContent(path)))
-        text += LineForTextFile(std::string(LabelLinePrefix) + ' ' + wordlist->Label) + '\n';
-    ForEachItemInOrder(*wordlist, order, [&](const WordlistItem& item) {
-        text += LineForTextFile(WordToDisplay(item.Text)) + '\n';
-        ++report.Items;
-    });
-    error = append ? AppendToFile(path, text, AppendStart::AfterLineEnd) : WriteWholeFile(path, text);
-    return error.empty();
 }
 
 }  // namespace qora

@@ -1,6 +1,9 @@
-// Wordlists: the slate (wordlist 0, where query results go) and the numbered
-// wordlists 1 to 99, with their items, labels and cursors; the flashcard
-// drill over a wordlist; the item commands; the wordlist files (".wds").
+// Wordlists: the table of the slate (wordlist 0, where query results go) and
+// the numbered wordlists 1 to 99, with their items, labels and cursors;
+// adding and reading items; the commands that copy, combine and label
+// wordlists and delete, copy or move their items. The listings of wordlists
+// are in engine/WordlistListings.h, the flashcard drill in engine/Flashcards.h
+// and the wordlist files (".wds") in engine/WordlistFiles.h.
 //
 // An item is a word (a tile string of the active language) or a string (any
 // other text: racks, word pairs). Inside the program items are held in upper
@@ -18,7 +21,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "engine/SetOperation.h"
 #include "engine/Tiles.h"
@@ -37,6 +39,14 @@ constexpr std::int32_t StringItems = 1;
 // The item's text with the tiles that a blank matched in lower case: the
 // form in which the result was added.
 std::string MarkedItemText(const WordlistItem& item);
+
+// The tiles of an item's display text in the active language, or nothing when
+// the language cannot hold the text: a letter that is no tile of it (K or W
+// for Spanish) would be kept as a byte that reads back as another tile.
+std::optional<std::string> ItemTiles(std::string_view display);
+
+// A word of the active language: 1 to 32 upper-case tiles and nothing else.
+bool IsWordOfLanguage(std::string_view text);
 
 class Wordlist {
 public:
@@ -75,17 +85,13 @@ private:
 extern Wordlist Slate;
 extern std::int32_t& SlateItemKind;  // the slate's ItemKind
 
-// The wordlist shown as flashcards: below 1 while flashcarding is off (0 at
-// start, -1 once stopped). FlashcardIndex: the current card (0-based), -1 none.
-extern std::int32_t FlashcardWordlistNumber;
-extern std::int32_t FlashcardIndex;
-
 // Called by AddWordToWordlist with the item count at every 1000th item, so
 // that a long search can show "WORKING: " progress.
 extern std::function<void(std::int32_t itemCount)> WordlistProgressHook;
 
-// ---- Finding and listing -------------------------------------------------
+// ---- Finding and reading -------------------------------------------------
 
+bool IsWordlistNumber(std::int32_t number);   // 0 (the slate) to 99
 std::int32_t WordlistCount();                 // numbered wordlists, the slate not counted
 bool WordlistExists(std::int32_t number);     // the slate always exists
 Wordlist* FindWordlist(std::int32_t number);  // 0: the slate; null when none
@@ -98,16 +104,22 @@ std::int32_t FirstFreeWordlistNumber();
 // "There is no wordlist n": the one wording wherever a wordlist is missing.
 std::string NoSuchWordlistText(std::int32_t number);
 
-// Empties `choices`; adds "the slate" when asked, then "wordlist %*d %-*.*s"
-// per numbered wordlist in number order (the number in the width of the
-// largest, the label in the width of the longest, at most 20; blanks for none).
-void FillWordlistChoices(std::vector<std::string>& choices, bool withSlate);
+// Calls `use` with each numbered wordlist in number order.
+void ForEachNumberedWordlist(const std::function<void(const Wordlist&)>& use);
 
-// Empties `lines` and adds " %*d %-*.*s: %7d %s%s" per wordlist, the slate
-// first (number, label or "(unlabeled)", item count, "word"/"string", plural
-// "s"). The report form puts the message indent before each line. Returns
-// the index of the line of wordlist `number`, or -1.
-int ListWordlists(std::vector<std::string>& lines, bool asReport, std::int32_t number);
+// Calls `use` with each item of `wordlist` in the order given by item
+// indices (all of them, in their own order, when none is given); indices
+// outside the wordlist are passed over.
+template <typename Use>
+void ForEachItemInOrder(const Wordlist& wordlist, std::span<const std::int32_t> order, Use use) {
+    const WordlistItems& items = wordlist.Items();
+    if (order.empty()) {
+        for (const WordlistItem& item : items) use(item);
+        return;
+    }
+    for (const std::int32_t index : order)
+        if (index >= 0 && static_cast<std::size_t>(index) < items.size()) use(items[static_cast<std::size_t>(index)]);
+}
 
 // The display text of item `item` (1-based) of wordlist `number`, or nothing
 // when either does not exist. A negative number means the wordlist used
@@ -120,7 +132,7 @@ std::optional<std::string> NextWordlistItem(std::int32_t number, std::int32_t it
 // and the wordlist used last stays, so a preview changes no command's meaning.
 std::optional<std::string> WordlistItemText(std::int32_t number, std::int32_t item);
 
-// ---- Adding items ----------------------------------------------------------
+// ---- Adding and replacing items -------------------------------------------
 
 // Adds a result in word order without duplicates: an equal item is not added
 // again, its blank marks are merged. `asText` adds a string, not a word.
@@ -129,6 +141,9 @@ void AddWordToWordlist(Wordlist& wordlist, std::string_view text, bool asText);
 // Adds an item at the end, whatever the order.
 void AppendWordlistItem(Wordlist& wordlist, std::string_view text, bool asText);
 
+// A wordlist made anew by a command: these items and kind, no label, the
+// cursor before the first item (the current flashcard kept where it can be).
+void RemakeWordlist(Wordlist& wordlist, WordlistItems items, std::int32_t kind, bool inWordOrder);
 void ClearWordlist(Wordlist& wordlist);  // no items, words, cursor before the first
 void ResetWordlists();                   // an empty slate, no numbered wordlists, flashcards off (0)
 // Deletes wordlists 1 to 99; the slate stays. A flashcard drill stops.
@@ -191,42 +206,5 @@ std::int32_t DeleteWordlistItems(std::int32_t source, std::int32_t item, std::in
 // destination is out of range.
 std::int32_t TransferWordlistItems(std::int32_t destination, std::int32_t destinationItem, std::int32_t source,
                                    std::int32_t item, std::int32_t count, bool move);
-
-// ---- Flashcards ------------------------------------------------------------
-
-bool FlashcardsActive();  // FlashcardWordlistNumber is 1 or more
-// Starts the drill on numbered wordlist `number` at its first item; returns
-// that card, or nothing (flashcarding unchanged) when the wordlist does not
-// exist or is empty.
-std::optional<std::string> StartFlashcards(std::int32_t number);
-// The next card; nothing when flashcarding is off or the last card is shown.
-std::optional<std::string> NextFlashcard();
-void StopFlashcards();
-// The current card's item number (1-based) for the item commands, 0 when none.
-std::int32_t CurrentFlashcardItem();
-
-// ---- Wordlist files (".wds") ---------------------------------------------
-
-constexpr std::size_t MaxWordlistLineLength = 255;  // characters of an item's line
-// A larger file is not read: the whole file is held while it is read, and a
-// file chosen by mistake (a film, a disk image) would take all memory.
-constexpr std::size_t MaxWordlistFileSize = std::size_t{64} << 20;
-
-struct WordlistFileReport {
-    std::int32_t Items = 0;         // items read or written
-    std::int32_t SkippedLines = 0;  // junk: too long, control characters, characters the code page lacks
-    bool LabelFromFile = false;
-};
-
-// Wordlist `number` (0 to 99) becomes the file's items, in file order, with
-// the file's label. False with the reason when the file cannot be read.
-bool ImportWordlist(const std::string& path, std::int32_t number, WordlistFileReport& report, std::string& error);
-
-// Writes wordlist `number` to a new file, or appends to one, in `order` when
-// given, so that ImportWordlist reads the same items back. False with the
-// reason when the wordlist does not exist or the file cannot be written; a
-// failed write or append leaves the file as it was.
-bool ExportWordlist(std::int32_t number, const std::string& path, bool append, std::span<const std::int32_t> order,
-                    WordlistFileReport& report, std::string& error);
 
 }  // namespace qora

@@ -21,9 +21,9 @@
 #include <cctype>
 
 #include "engine/Definitions.h"
+#include "engine/Flashcards.h"
 #include "engine/Lexicons.h"
 #include "engine/Listings.h"
-#include "engine/Wordlists.h"
 #include "games/rules/GameWindows.h"
 #include "mainwindow/Connections.h"
 #include "mainwindow/DialogOpeners.h"

@@ -2,6 +2,7 @@
 
 #include "dialogs/texts/ControlTexts.h"
 #include "engine/UserSets.h"
+#include "engine/WordlistListings.h"
 #include "engine/Wordlists.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Focus.h"

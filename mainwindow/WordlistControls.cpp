@@ -1,6 +1,7 @@
 #include "mainwindow/WordlistControls.h"
 
 #include "engine/Tiles.h"
+#include "engine/WordlistListings.h"
 #include "engine/Wordlists.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/Text.h"

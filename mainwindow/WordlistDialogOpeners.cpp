@@ -9,6 +9,7 @@
 #include "dialogs/NewWordlistDialog.h"
 #include "dialogs/RandomRacksDialog.h"
 #include "dialogs/WordPresenceDialog.h"
+#include "engine/Flashcards.h"
 #include "engine/Wordlists.h"
 #include "mainwindow/DialogOpeners.h"
 #include "mainwindow/MainControls.h"

@@ -3,7 +3,9 @@
 #include <optional>
 #include <vector>
 
+#include "engine/Flashcards.h"
 #include "engine/Listings.h"
+#include "engine/WordlistFiles.h"
 #include "engine/Wordlists.h"
 #include "processor/ExecutorParts.h"
 

@@ -12,8 +12,6 @@ namespace {
 
 constexpr std::string_view SlateChoice = "the slate";
 
-bool IsWordlistNumber(std::int32_t number) { return number >= SlateNumber && number <= MaxWordlistNumber; }
-
 // The wordlist number after the blanks at the start of `text` (as " %d"
 // reads it), when it is one.
 std::optional<std::int32_t> LeadingWordlistNumber(std::string_view text) {

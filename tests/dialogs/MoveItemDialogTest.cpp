@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QToolButton>
 
+#include "engine/Flashcards.h"
 #include "engine/Wordlists.h"
 #include "platform/qt/CommitComboBox.h"
 #include "platform/qt/FreeNumberField.h"

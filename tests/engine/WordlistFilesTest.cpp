@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "engine/WordlistFiles.h"
 #include "engine/Wordlists.h"
 #include "support/EngineDataFixture.h"
 

@@ -1,32 +1,27 @@
+// The wordlist table: results kept in word order, numbers, labels, reading
+// items, copies and combinations, the item commands and the reset.
 #include "engine/Wordlists.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "support/EngineDataFixture.h"
+#include "WordlistTestSetup.h"
+#include "engine/Flashcards.h"
 
 namespace qora {
 namespace {
 
 using WordlistsTest = test::EngineDataTest;
 
+using test::Lines;
+using test::MakeWordlist;
+
 std::vector<std::string> Texts(const Wordlist& wordlist) {
     std::vector<std::string> texts;
     for (const WordlistItem& item : wordlist.Items()) texts.emplace_back(item.Text);
     return texts;
 }
-
-// Wordlist `number` made from the items in this order (not sorted).
-Wordlist& MakeWordlist(std::int32_t number, const std::vector<std::string>& items, const std::string& label = "") {
-    Wordlist& wordlist = *ObtainWordlist(number);
-    ClearWordlist(wordlist);
-    for (const std::string& item : items) AppendWordlistItem(wordlist, item, false);
-    SetWordlistLabel(number, label);
-    return wordlist;
-}
-
-using Lines = std::vector<std::string>;
 
 // ---- Adding results --------------------------------------------------------
 
@@ -110,7 +105,7 @@ TEST_F(WordlistsTest, ProgressIsReportedEveryThousandItems) {
     EXPECT_EQ((std::vector<std::int32_t>{1000, 2000}), reports);
 }
 
-// ---- Numbers and listings --------------------------------------------------
+// ---- Numbers and labels ----------------------------------------------------
 
 TEST_F(WordlistsTest, NumbersExistFromObtainingAndTheFirstFreeHasNoUpperBound) {
     EXPECT_TRUE(WordlistExists(0));
@@ -129,45 +124,6 @@ TEST_F(WordlistsTest, NumbersExistFromObtainingAndTheFirstFreeHasNoUpperBound) {
     for (int n = 1; n <= MaxWordlistNumber; ++n) ObtainWordlist(n);
     EXPECT_EQ(100, FirstFreeWordlistNumber());
     EXPECT_EQ(99, WordlistCount());
-}
-
-TEST_F(WordlistsTest, ChoiceLinesAlignNumbersAndLabels) {
-    Lines choices{"stale"};
-    FillWordlistChoices(choices, true);
-    EXPECT_EQ((Lines{"the slate"}), choices);
-    FillWordlistChoices(choices, false);
-    EXPECT_TRUE(choices.empty());
-    MakeWordlist(3, {}, "Nouns");
-    MakeWordlist(12, {});
-    FillWordlistChoices(choices, true);
-    EXPECT_EQ((Lines{"the slate", "wordlist  3 Nouns", "wordlist 12      "}), choices);
-    SetWordlistLabel(12, "twenty-one characters");
-    FillWordlistChoices(choices, false);
-    EXPECT_EQ((Lines{"wordlist  3 Nouns               ", "wordlist 12 twenty-one character"}), choices);
-    MakeWordlist(5, {});
-    SetWordlistLabel(3, "");
-    SetWordlistLabel(12, "");
-    FillWordlistChoices(choices, false);
-    EXPECT_EQ((Lines{"wordlist  3 ", "wordlist  5 ", "wordlist 12 "}), choices);
-}
-
-TEST_F(WordlistsTest, ListingLinesShowNumberLabelCountAndKind) {
-    Lines lines;
-    EXPECT_EQ(0, ListWordlists(lines, false, 0));
-    EXPECT_EQ((Lines{" 0 (unlabeled):       0 words"}), lines);
-    AddWordToWordlist(Slate, "CAT", false);
-    MakeWordlist(7, {"A", "B"}, "Verbs");
-    Wordlist& racks = MakeWordlist(12, {});
-    AppendWordlistItem(racks, "AEIRST?", true);
-    EXPECT_EQ(2, ListWordlists(lines, false, 12));
-    EXPECT_EQ(
-        (Lines{"  0 (unlabeled):       1 word", "  7 Verbs      :       2 words", " 12 (unlabeled):       1 string"}),
-        lines);
-    EXPECT_EQ(-1, ListWordlists(lines, true, 5));
-    EXPECT_EQ("    7 Verbs      :       2 words", lines[1]);
-    SetWordlistLabel(7, "A label of twenty ch");
-    ListWordlists(lines, false, 7);
-    EXPECT_EQ("  7 A label of twenty ch:       2 words", lines[1]);
 }
 
 TEST_F(WordlistsTest, LabelsBelongToNumberedWordlistsOnly) {
@@ -319,55 +275,6 @@ TEST_F(WordlistsTest, StringsMadeKeepTheirKindInTheDestination) {
     EXPECT_EQ(StringItems, FindWordlist(2)->ItemKind);
     TransferWordlistItems(3, 0, 2, 1, 1, false);
     EXPECT_EQ(StringItems, FindWordlist(3)->ItemKind);
-}
-
-// ---- Flashcards --------------------------------------------------------------
-
-TEST_F(WordlistsTest, FlashcardsStepThroughAWordlistAndStop) {
-    EXPECT_EQ(0, FlashcardWordlistNumber);
-    EXPECT_EQ(-1, FlashcardIndex);
-    EXPECT_FALSE(StartFlashcards(4)) << "no wordlist 4";
-    MakeWordlist(5, {});
-    EXPECT_FALSE(StartFlashcards(5)) << "empty";
-    AddWordToWordlist(Slate, "CAT", false);
-    EXPECT_FALSE(StartFlashcards(0)) << "the slate is never drilled";
-    EXPECT_FALSE(FlashcardsActive());
-    MakeWordlist(4, {"ONE", "TWO"});
-    EXPECT_EQ("ONE", StartFlashcards(4).value_or("-"));
-    EXPECT_TRUE(FlashcardsActive());
-    EXPECT_EQ(1, CurrentFlashcardItem());
-    EXPECT_EQ("TWO", NextFlashcard().value_or("-"));
-    EXPECT_EQ(1, FlashcardIndex);
-    EXPECT_EQ(1, FindWordlist(4)->Cursor);
-    EXPECT_FALSE(NextFlashcard());
-    EXPECT_EQ(2, CurrentFlashcardItem());
-    StopFlashcards();
-    EXPECT_EQ(-1, FlashcardWordlistNumber);
-    EXPECT_EQ(-1, FlashcardIndex);
-    EXPECT_EQ(0, CurrentFlashcardItem());
-    EXPECT_FALSE(NextFlashcard());
-}
-
-TEST_F(WordlistsTest, TheCurrentFlashcardStaysPutWhileItemsChangeAroundIt) {
-    MakeWordlist(4, {"A", "B", "C", "D"});
-    StartFlashcards(4);
-    NextFlashcard();
-    NextFlashcard();                              // on C
-    TransferWordlistItems(4, 1, 1, 1, 1, false);  // nothing to copy from wordlist 1
-    MakeWordlist(1, {"X", "Y"});
-    TransferWordlistItems(4, 1, 1, 1, 2, false);  // X Y before A
-    EXPECT_EQ("C", FindWordlist(4)->Items()[FlashcardIndex].Text);
-    DeleteWordlistItems(4, 1, 1);  // X
-    EXPECT_EQ("C", FindWordlist(4)->Items()[FlashcardIndex].Text);
-    EXPECT_EQ(FlashcardIndex, FindWordlist(4)->Cursor);
-    // Deleting or moving the current card makes the next one current.
-    DeleteWordlistItems(4, CurrentFlashcardItem(), 1);
-    EXPECT_EQ("D", FindWordlist(4)->Items()[FlashcardIndex].Text);
-    TransferWordlistItems(9, 0, 4, CurrentFlashcardItem(), 1, true);
-    EXPECT_EQ("B", FindWordlist(4)->Items()[FlashcardIndex].Text) << "the last card went: the new last is current";
-    DeleteWordlistItems(4, 1, 99);
-    EXPECT_EQ(-1, FlashcardIndex);
-    EXPECT_EQ(0, CurrentFlashcardItem());
 }
 
 TEST_F(WordlistsTest, ResetEmptiesEverything) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/Flashcards.h"
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
 #include "platform/ProgramState.h"
