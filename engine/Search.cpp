@@ -215,30 +215,19 @@ SearchEnd SearchLexicon(const LexiconRecord& lexicon, SearchConstraint& constrai
     return WalkGraph(lexicon, constraint, onMatch, control);
 }
 
-SearchEnd SearchLexicon(const LexiconRecord& lexicon, AnagramConstraint& constraint, const MatchFunction& onMatch,
+template <ReadyMadeConstraint Constraint>
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, Constraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control) {
     return WalkGraph(lexicon, constraint, onMatch, control);
 }
 
-SearchEnd SearchLexicon(const LexiconRecord& lexicon, RackConstraint& constraint, const MatchFunction& onMatch,
-                        const SearchControl& control) {
-    return WalkGraph(lexicon, constraint, onMatch, control);
-}
-
-SearchEnd SearchLexicon(const LexiconRecord& lexicon, PatternConstraint& constraint, const MatchFunction& onMatch,
-                        const SearchControl& control) {
-    return WalkGraph(lexicon, constraint, onMatch, control);
-}
-
-SearchEnd SearchLexicon(const LexiconRecord& lexicon, OneRunPatternConstraint& constraint, const MatchFunction& onMatch,
-                        const SearchControl& control) {
-    return WalkGraph(lexicon, constraint, onMatch, control);
-}
-
-SearchEnd SearchLexicon(const LexiconRecord& lexicon, BoundAnagramConstraint& constraint, const MatchFunction& onMatch,
-                        const SearchControl& control) {
-    return WalkGraph(lexicon, constraint, onMatch, control);
-}
+template SearchEnd SearchLexicon(const LexiconRecord&, AnagramConstraint&, const MatchFunction&, const SearchControl&);
+template SearchEnd SearchLexicon(const LexiconRecord&, RackConstraint&, const MatchFunction&, const SearchControl&);
+template SearchEnd SearchLexicon(const LexiconRecord&, BoundAnagramConstraint&, const MatchFunction&,
+                                 const SearchControl&);
+template SearchEnd SearchLexicon(const LexiconRecord&, PatternConstraint&, const MatchFunction&, const SearchControl&);
+template SearchEnd SearchLexicon(const LexiconRecord&, OneRunPatternConstraint&, const MatchFunction&,
+                                 const SearchControl&);
 
 SearchEnd SearchLexicon(std::span<const std::string> words, SearchConstraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control) {

@@ -12,6 +12,7 @@
 #include <array>
 #include <atomic>
 #include <bit>
+#include <concepts>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -439,14 +440,18 @@ inline int OneRunPatternConstraint::TilesStillNeeded(int length) {
     return after_ + 1 - static_cast<int>(std::bit_width(states_[static_cast<std::size_t>(length)]));
 }
 
-// The same walk for the ready-made matchers, calling them directly.
-SearchEnd SearchLexicon(const LexiconRecord& lexicon, AnagramConstraint& constraint, const MatchFunction& onMatch,
-                        const SearchControl& control = {});
-SearchEnd SearchLexicon(const LexiconRecord& lexicon, RackConstraint& constraint, const MatchFunction& onMatch,
-                        const SearchControl& control = {});
-SearchEnd SearchLexicon(const LexiconRecord& lexicon, PatternConstraint& constraint, const MatchFunction& onMatch,
-                        const SearchControl& control = {});
-SearchEnd SearchLexicon(const LexiconRecord& lexicon, OneRunPatternConstraint& constraint, const MatchFunction& onMatch,
+// The ready-made matchers: final classes whose steps are defined above,
+// inline.
+template <typename Constraint>
+concept ReadyMadeConstraint = std::same_as<Constraint, AnagramConstraint> || std::same_as<Constraint, RackConstraint> ||
+    std::same_as<Constraint, BoundAnagramConstraint> || std::same_as<Constraint, PatternConstraint> ||
+    std::same_as<Constraint, OneRunPatternConstraint>;
+
+// The walk of a lexicon's word graph made for one ready-made matcher: it
+// calls the matcher's steps directly, so that they are inlined, rather than
+// through SearchConstraint. Search.cpp instantiates it for each of them.
+template <ReadyMadeConstraint Constraint>
+SearchEnd SearchLexicon(const LexiconRecord& lexicon, Constraint& constraint, const MatchFunction& onMatch,
                         const SearchControl& control = {});
 
 }  // namespace qora
