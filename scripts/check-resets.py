@@ -29,8 +29,9 @@ import pathlib
 import re
 import sys
 
-# Folders that hold no program code.
-SKIPPED_FOLDERS = {"tests", "bench", "build", "doc", "docs", "scripts"}
+# Folders that hold no program code; build folders (build/, build-sanitize/,
+# any /build*/ that .gitignore leaves out) hold generated code.
+SKIPPED_FOLDERS = {"tests", "bench", "doc", "docs", "scripts", "run"}
 ALLOW_COMMENT = re.compile(r"//\s*no-reset:\s*\S")
 ALLOW_LINE = re.compile(r"^\s*//\s*no-reset:\s*\S")
 NOT_STATE_TYPES = re.compile(
@@ -259,7 +260,8 @@ def allowed(lines, line):
 def source_files(top):
     for path in sorted(top.rglob("*")):
         relative = path.relative_to(top)
-        if path.suffix in (".cpp", ".h") and relative.parts[0] not in SKIPPED_FOLDERS:
+        top_folder = relative.parts[0]
+        if path.suffix in (".cpp", ".h") and top_folder not in SKIPPED_FOLDERS and not top_folder.startswith("build"):
             if not any(part.startswith(".") for part in relative.parts):
                 yield path, relative
 
