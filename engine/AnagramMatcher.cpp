@@ -67,11 +67,11 @@ private:
 }  // namespace
 
 AnagramMatcher::AnagramMatcher(const SearchTable& table) {
-    AnagramPieces pieces = PiecesOf(table, MaxGroups);
-    tooLarge_ = pieces.TooMany;
-    blocks_ = std::move(pieces.Blocks);
-    for (const AnagramPiece& piece : pieces.Pieces)
-        groups_.push_back({piece.Test, piece.Min, std::min(piece.Max, MaxSearchLength), piece.Block, piece.PerCopy});
+    AnagramPools pools = PoolsOf(table, MaxGroups);
+    tooLarge_ = pools.TooMany;
+    blocks_ = std::move(pools.Blocks);
+    for (const AnagramPool& pool : pools.Pools)
+        groups_.push_back({pool.Test, pool.Min, std::min(pool.Max, MaxSearchLength), pool.Block, pool.PerCopy});
     for (std::size_t g = 0; g < groups_.size() && !tooLarge_; ++g) {
         const Group& group = groups_[g];
         const GroupMask bit = GroupBit(static_cast<int>(g));

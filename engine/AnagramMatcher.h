@@ -19,7 +19,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/AnagramPieces.h"
+#include "engine/AnagramPools.h"
 #include "engine/SearchTable.h"
 
 namespace qora {

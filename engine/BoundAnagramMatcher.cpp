@@ -81,10 +81,10 @@ void MatcherStates::Grow() {
 // ---- The table ----------------------------------------------------------------------
 
 BoundAnagramMatcher::BoundAnagramMatcher(const SearchTable& table) {
-    AnagramPieces pieces = PiecesOf(table, MaxItems);
-    tooLarge_ = pieces.TooMany;
-    items_ = std::move(pieces.Pieces);
-    blocks_ = std::move(pieces.Blocks);
+    AnagramPools pools = PoolsOf(table, MaxItems);
+    tooLarge_ = pools.TooMany;
+    items_ = std::move(pools.Pools);
+    blocks_ = std::move(pools.Blocks);
     Lay(BindingCount(table));
     anyPrefix_ = HasFreeWildCard(table);
     minimumLength_ = MinimumLength(table);
@@ -112,7 +112,7 @@ void BoundAnagramMatcher::Lay(int bindings) {
         Shape shape;
         TileMask bindable = AllTilesMask(ActiveTileCount());
         for (std::size_t i = 0; i < items_.size(); ++i) {
-            const AnagramPiece& item = items_[i];
+            const AnagramPool& item = items_[i];
             if (item.Binding != static_cast<int>(binding)) continue;
             itemsOf_[binding] |= ItemMask{1} << i;
             wordSlot_[i] = wordSize_++;
@@ -171,7 +171,7 @@ void BoundAnagramMatcher::StepPrefix(const MatcherStates& from, int position, in
         const std::uint8_t* state = from.At(n);
         for (ItemMask free = items & unboundItems_; free != 0; free &= free - 1) {
             const std::size_t i = static_cast<std::size_t>(std::countr_zero(free));
-            const AnagramPiece& item = items_[i];
+            const AnagramPool& item = items_[i];
             const int held = state[countSlot_[i]];
             if (!HasRoom(held, item.Max)) continue;
             std::copy(state, state + walkSize_, after.begin());
@@ -203,7 +203,7 @@ void BoundAnagramMatcher::StepPrefix(const MatcherStates& from, int position, in
 int BoundAnagramMatcher::StillNeeded(const std::uint8_t* state) const {
     int needed = 0;
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        const AnagramPiece& item = items_[i];
+        const AnagramPool& item = items_[i];
         if (item.Binding < 0)
             needed += std::max(item.Min - state[countSlot_[i]], 0);
         else if (state[walkSlot_[static_cast<std::size_t>(item.Binding)]] == 0)
@@ -266,7 +266,7 @@ bool BoundAnagramMatcher::Accept(int length, BlankMarkBits& blanks) {
     ForEachCopyCount(blocks_, length, [&](const std::vector<int>& copies) {
         std::vector<int> min(items_.size()), max(items_.size());
         for (std::size_t i = 0; i < items_.size(); ++i) {
-            const AnagramPiece& item = items_[i];
+            const AnagramPool& item = items_[i];
             min[i] = item.Block < 0 ? item.Min : item.PerCopy * copies[static_cast<std::size_t>(item.Block)];
             max[i] = item.Block < 0 ? item.Max : min[i];
         }
@@ -313,7 +313,7 @@ bool BoundAnagramMatcher::MatchWithLimits(int length, const std::vector<int>& mi
             if (newKind && !CloseBindings(state.data(), min)) continue;
             for (ItemMask items = edges[static_cast<std::size_t>(position)]; items != 0; items &= items - 1) {
                 const std::size_t i = static_cast<std::size_t>(std::countr_zero(items));
-                const AnagramPiece& item = items_[i];
+                const AnagramPool& item = items_[i];
                 const int held = state[wordSlot_[i]];
                 if (!HasRoom(held, max[i])) continue;
                 if (item.Binding >= 0 && (state[stageSlot_[static_cast<std::size_t>(item.Binding)]] == Closed ||
@@ -345,7 +345,7 @@ bool BoundAnagramMatcher::MatchWithLimits(int length, const std::vector<int>& mi
 bool BoundAnagramMatcher::Complete(std::uint8_t* state, const std::vector<int>& min) const {
     if (!CloseBindings(state, min)) return false;
     for (std::size_t i = 0; i < items_.size(); ++i) {
-        const AnagramPiece& item = items_[i];
+        const AnagramPool& item = items_[i];
         // The counts of closed bindings were checked; an unbound one took no tile.
         const bool unbound = item.Binding >= 0 && state[stageSlot_[static_cast<std::size_t>(item.Binding)]] == Unbound;
         if ((item.Binding < 0 || unbound) && state[wordSlot_[i]] < min[i]) return false;

@@ -29,7 +29,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "engine/AnagramPieces.h"
+#include "engine/AnagramPools.h"
 #include "engine/SearchTable.h"
 
 namespace qora {
@@ -115,7 +115,7 @@ private:
     // Whether every item holds its fewest tiles when the word is done.
     bool Complete(std::uint8_t* state, const std::vector<int>& min) const;
 
-    std::vector<AnagramPiece> items_;
+    std::vector<AnagramPool> items_;
     std::vector<AnagramBlock> blocks_;
     ItemMask unboundItems_ = 0;              // the items outside bindings
     std::vector<ItemMask> itemsOf_;          // by binding: its items

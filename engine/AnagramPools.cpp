@@ -1,4 +1,4 @@
-#include "engine/AnagramPieces.h"
+#include "engine/AnagramPools.h"
 
 #include <algorithm>
 #include <map>
@@ -7,22 +7,22 @@ namespace qora {
 
 namespace {
 
-void AddPiece(const AnagramPiece& piece, int maxPieces, AnagramPieces& pieces) {
-    if (piece.Binding < 0 && piece.Block < 0) {
-        for (AnagramPiece& pooled : pieces.Pieces) {
-            if (pooled.Binding >= 0 || pooled.Block >= 0 || !(pooled.Test == piece.Test)) continue;
-            pooled.Min = std::min(pooled.Min + piece.Min, MaxSearchLength + 1);
-            pooled.Max = pooled.Max == UnboundedRepeats || piece.Max == UnboundedRepeats
+void AddPool(const AnagramPool& pool, int maxPools, AnagramPools& pools) {
+    if (pool.Binding < 0 && pool.Block < 0) {
+        for (AnagramPool& pooled : pools.Pools) {
+            if (pooled.Binding >= 0 || pooled.Block >= 0 || !(pooled.Test == pool.Test)) continue;
+            pooled.Min = std::min(pooled.Min + pool.Min, MaxSearchLength + 1);
+            pooled.Max = pooled.Max == UnboundedRepeats || pool.Max == UnboundedRepeats
                              ? UnboundedRepeats
-                             : std::min(pooled.Max + piece.Max, MaxSearchLength);
+                             : std::min(pooled.Max + pool.Max, MaxSearchLength);
             return;
         }
     }
-    if (pieces.Pieces.size() == static_cast<std::size_t>(maxPieces)) {
-        pieces.TooMany = true;
+    if (pools.Pools.size() == static_cast<std::size_t>(maxPools)) {
+        pools.TooMany = true;
         return;
     }
-    pieces.Pieces.push_back(piece);
+    pools.Pools.push_back(pool);
 }
 
 void ForEachCopyCountFrom(const std::vector<AnagramBlock>& blocks, int length, std::vector<int>& copies,
@@ -39,31 +39,31 @@ void ForEachCopyCountFrom(const std::vector<AnagramBlock>& blocks, int length, s
 
 }  // namespace
 
-AnagramPieces PiecesOf(const SearchTable& table, int maxPieces) {
-    AnagramPieces pieces;
+AnagramPools PoolsOf(const SearchTable& table, int maxPools) {
+    AnagramPools pools;
     for (const QueryItem& item : table) {
         if (!item.IsBlock()) {
             const int most = item.MaxRepeats >= UnboundedRepeats ? UnboundedRepeats : item.MaxRepeats;
-            AddPiece({item.Test, std::min(item.MinRepeats, MaxSearchLength + 1), most, item.Binding, -1, 0}, maxPieces,
-                     pieces);
+            AddPool({item.Test, std::min(item.MinRepeats, MaxSearchLength + 1), most, item.Binding, -1, 0}, maxPools,
+                    pools);
             continue;
         }
         std::map<int, int> perCopy;
         for (unsigned char tile : item.Block) ++perCopy[tile - TileBase];
         const bool fixed = item.MinRepeats == item.MaxRepeats;
-        const int block = fixed ? -1 : static_cast<int>(pieces.Blocks.size());
-        if (!fixed) pieces.Blocks.push_back({item.MinRepeats, item.MaxRepeats, item.Size()});
+        const int block = fixed ? -1 : static_cast<int>(pools.Blocks.size());
+        if (!fixed) pools.Blocks.push_back({item.MinRepeats, item.MaxRepeats, item.Size()});
         for (const auto& [tile, count] : perCopy) {
             TileTest test;
             test.Tiles = TileBit(tile);
             const int most = !fixed && item.MaxRepeats >= UnboundedRepeats
                                  ? UnboundedRepeats
                                  : std::min(count * item.MaxRepeats, MaxSearchLength);
-            AddPiece({test, std::min(count * item.MinRepeats, MaxSearchLength + 1), most, -1, block, count}, maxPieces,
-                     pieces);
+            AddPool({test, std::min(count * item.MinRepeats, MaxSearchLength + 1), most, -1, block, count}, maxPools,
+                    pools);
         }
     }
-    return pieces;
+    return pools;
 }
 
 void ForEachCopyCount(const std::vector<AnagramBlock>& blocks, int length,

@@ -1,7 +1,7 @@
-// A search table as the anagram matchers count it: one-tile constituents,
-// those with equal tests (outside bindings) pooled into one piece, and each
-// block split into a piece for each kind of tile it holds, whose counts are
-// whole copies of the block.
+// A search table as the anagram matchers count it, in pools of tiles: the
+// one-tile constituents with equal tests (outside bindings) share one pool,
+// and each block is split into a pool for each kind of tile it holds, whose
+// counts are whole copies of the block.
 #pragma once
 
 #include <functional>
@@ -11,7 +11,7 @@
 
 namespace qora {
 
-struct AnagramPiece {
+struct AnagramPool {
     TileTest Test;
     int Min = 0;
     int Max = 0;       // UnboundedRepeats: no limit
@@ -27,13 +27,13 @@ struct AnagramBlock {
     int Size = 0;
 };
 
-struct AnagramPieces {
-    std::vector<AnagramPiece> Pieces;
+struct AnagramPools {
+    std::vector<AnagramPool> Pools;
     std::vector<AnagramBlock> Blocks;
-    bool TooMany = false;  // the table has more pieces than were allowed
+    bool TooMany = false;  // the table has more pools than were allowed
 };
 
-AnagramPieces PiecesOf(const SearchTable& table, int maxPieces);
+AnagramPools PoolsOf(const SearchTable& table, int maxPools);
 
 // Calls `visit` with each number of copies of every open block that a word
 // of `length` tiles can hold, by block.
