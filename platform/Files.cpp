@@ -109,28 +109,17 @@ constexpr int MaxLinksFollowed = 40;
 // The file that `path` names once the symbolic links at its end are
 // followed: each link is read (a relative one against its own folder), also
 // when what it names is missing, so that a new file is made where the link
-// points. False with the reason when the links make a loop or a name cannot
-// be looked at.
-bool FollowLinks(const std::string& path, std::string& target, std::string& error) {
+// points. 0 with the file's status in `info`, ENOENT for a new file, or the
+// error number when the links make a loop or a name cannot be looked at.
+int FollowLinks(const std::string& path, std::string& target, struct stat& info) {
     target = path;
     for (int followed = 0;; ++followed) {
-        struct stat info {};
-        if (::lstat(target.c_str(), &info) != 0) {
-            if (errno == ENOENT) return true;  // a new file
-            error = Reason(errno);
-            return false;
-        }
-        if (!S_ISLNK(info.st_mode)) return true;
-        if (followed == MaxLinksFollowed) {
-            error = Reason(ELOOP);
-            return false;
-        }
+        if (::lstat(target.c_str(), &info) != 0) return errno;
+        if (!S_ISLNK(info.st_mode)) return 0;
+        if (followed == MaxLinksFollowed) return ELOOP;
         std::error_code failure;
         std::filesystem::path named = std::filesystem::read_symlink(target, failure);
-        if (failure) {
-            error = Reason(failure.value());
-            return false;
-        }
+        if (failure) return failure.value();
         if (named.is_relative()) named = std::filesystem::path(target).parent_path() / named;
         target = named.string();
     }
@@ -185,12 +174,14 @@ bool ReadWholeFile(const std::string& path, std::string& bytes, std::string& err
 
 std::string WriteWholeFile(const std::string& path, std::string_view bytes) {
     std::string target;
-    std::string error;
-    if (!FollowLinks(path, target, error)) return error;
     struct stat old {};
-    const bool exists = ::stat(target.c_str(), &old) == 0;
-    if (exists && !S_ISREG(old.st_mode)) return NotRegularReason(old.st_mode);
-    if (exists && !(error = ReplaceRefusal(target, old)).empty()) return error;
+    const int lookup = FollowLinks(path, target, old);
+    if (lookup != 0 && lookup != ENOENT) return Reason(lookup);
+    const bool exists = lookup == 0;
+    if (exists) {
+        if (!S_ISREG(old.st_mode)) return NotRegularReason(old.st_mode);
+        if (std::string refusal = ReplaceRefusal(target, old); !refusal.empty()) return refusal;
+    }
     std::string temporary;
     Descriptor file(MakeTemporaryBeside(target, temporary));
     if (!file.IsOpen()) return Reason(errno);
