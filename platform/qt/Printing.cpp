@@ -114,9 +114,11 @@ void PagePrinter::DrawText(int x, int y, std::string_view text) {
 void PagePrinter::DrawTextWithin(int x, int y, int width, std::string_view text) {
     if (!painter_) return;
     const QFont font = painter_->font();
-    for (int step = 0; step < MaxShrinkSteps && TextWidth(text) > width; ++step) {
+    for (int step = 0; step < MaxShrinkSteps; ++step) {
+        const int textWidth = TextWidth(text);
+        if (textWidth <= width) break;
         QFont smaller = painter_->font();
-        const double scale = std::min(ShrinkStep, static_cast<double>(width) / TextWidth(text));
+        const double scale = std::min(ShrinkStep, static_cast<double>(width) / textWidth);
         if (smaller.pointSizeF() > 0)
             smaller.setPointSizeF(smaller.pointSizeF() * scale);
         else
