@@ -38,7 +38,7 @@ NOT_STATE_TYPES = re.compile(
     r"^(static\s+)?(QPointer\b|std::(recursive_|timed_|shared_)?mutex\b|std::condition_variable(_any)?\b)"
 )
 NOT_DECLARATIONS = re.compile(
-    r"^(using|typedef|template|static_assert|friend|class|struct|union|enum|namespace|extern\s*(\"\"|template)|Q_\w+)\b"
+    r"^(using|typedef|template|static_assert|friend|class|struct|union|enum|namespace|extern\s+template|Q_\w+)\b"
 )
 IDENTIFIER = re.compile(r"[A-Za-z_]\w*")
 
@@ -141,7 +141,7 @@ class Unit:
                 i += 1
                 continue
             header = " ".join(self.code[start:i].split())
-            if re.match(r"^(inline\s+)?namespace\b|^extern\s*\"\"", header):
+            if re.match(r"^(inline\s+)?namespace\b|^extern\s*\"\s*\"", header):
                 start = i = self.scan(i + 1, end)
             elif re.match(r"^(template\s*<.*>\s*)?(class|struct|union|enum)\b", header) and "=" not in header:
                 i = matching(self.code, i)  # a type: read on to its ";"
