@@ -339,6 +339,23 @@ protected:
                 EXPECT_FALSE(result.HasError()) << "\"" << line << "\": " << result.Message->Text;
             }
     }
+
+    // Each text is one more constituent of the line it is added to, a letter
+    // the tile chosen (and an element of the rack when `rackLetters`).
+    static void ExpectOneMoreConstituentEach(const std::vector<ConstituentLine>& lines, bool rackLetters) {
+        for (const ConstituentLine& line : lines) {
+            ParseCommandLine(line.Before);
+            const std::size_t elements = CurrentCommand.QueryElements.size();
+            const std::string text = line.Before + line.Text;
+            const ParseResult result = ParseCommandLine(text);
+            ASSERT_FALSE(result.HasError()) << "\"" << text << "\": " << result.Message->Text;
+            ASSERT_EQ(CurrentCommand.QueryElements.size(), elements + 1) << text;
+            if (line.Tile != 0) {
+                EXPECT_EQ(CurrentCommand.QueryElements.back().Set.Argument, line.Tile) << text;
+                EXPECT_TRUE(!rackLetters || CurrentCommand.QueryElements.back().InRack) << text;
+            }
+        }
+    }
 };
 
 TEST_F(ComposedTexts, WordCountTextsParse) { ExpectParsed(WordCountTexts()); }
@@ -349,17 +366,7 @@ TEST_F(ComposedTexts, ProbeTextsParse) { ExpectParsed(ProbeTexts()); }
 TEST_F(ComposedTexts, QueryConstituentTextsParseInEveryLanguage) {
     for (const Language language : {Language::English, Language::French, Language::Spanish}) {
         SetLanguageTables(language);
-        for (const ConstituentLine& line : QueryConstituentLines()) {
-            ParseCommandLine(line.Before);
-            const std::size_t elements = CurrentCommand.QueryElements.size();
-            const std::string text = line.Before + line.Text;
-            const ParseResult result = ParseCommandLine(text);
-            ASSERT_FALSE(result.HasError()) << "\"" << text << "\": " << result.Message->Text;
-            ASSERT_EQ(CurrentCommand.QueryElements.size(), elements + 1) << text;
-            if (line.Tile != 0) {
-                EXPECT_EQ(CurrentCommand.QueryElements.back().Set.Argument, line.Tile) << text;
-            }
-        }
+        ASSERT_NO_FATAL_FAILURE(ExpectOneMoreConstituentEach(QueryConstituentLines(), false));
         const ConstituentMarks marks;
         const ConstituentMarks afterRackPart{true};
         LetterCounts every{};
@@ -396,18 +403,7 @@ TEST_F(ComposedTexts, AfterARackPartAConstituentJoinsItWhereTheRackMayHoldIt) {
 TEST_F(ComposedTexts, RackAndWordReferenceTextsParseInEveryLanguage) {
     for (const Language language : {Language::English, Language::French, Language::Spanish}) {
         SetLanguageTables(language);
-        for (const ConstituentLine& line : RackAndWordReferenceLines()) {
-            ParseCommandLine(line.Before);
-            const std::size_t elements = CurrentCommand.QueryElements.size();
-            const std::string text = line.Before + line.Text;
-            const ParseResult result = ParseCommandLine(text);
-            ASSERT_FALSE(result.HasError()) << "\"" << text << "\": " << result.Message->Text;
-            ASSERT_EQ(CurrentCommand.QueryElements.size(), elements + 1) << text;
-            if (line.Tile != 0) {
-                EXPECT_EQ(CurrentCommand.QueryElements.back().Set.Argument, line.Tile) << text;
-                EXPECT_TRUE(CurrentCommand.QueryElements.back().InRack) << text;
-            }
-        }
+        ASSERT_NO_FATAL_FAILURE(ExpectOneMoreConstituentEach(RackAndWordReferenceLines(), true));
     }
 }
 
