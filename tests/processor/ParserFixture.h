@@ -11,19 +11,16 @@
 
 #include "engine/Lexicons.h"
 #include "engine/Tiles.h"
-#include "platform/ProgramState.h"
 #include "processor/CommandLine.h"
 #include "processor/Parser.h"
 #include "processor/ReportError.h"
 #include "processor/Settings.h"
+#include "support/StartUpStateTest.h"
 
 namespace qora::testing {
 
-class ParserTest : public ::testing::Test {
+class ParserTest : public test::StartUpStateTest {
 protected:
-    void SetUp() override { ResetProgramState(); }
-    void TearDown() override { ResetProgramState(); }
-
     static void UseLanguage(Language language) {
         SetLanguageTables(language);
         LoadBuiltInSettings();

@@ -4,23 +4,20 @@
 // typed.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
 
-#include "platform/ProgramState.h"
+#include "StartUpStateTest.h"
 #include "processor/Console.h"
 
 namespace qora::test {
 
-class CommandLineTyping : public ::testing::Test {
+class CommandLineTyping : public StartUpStateTest {
 protected:
     void SetUp() override {
-        ResetProgramState();
+        StartUpStateTest::SetUp();
         WritePromptLine();
         ConsoleEditHooks.RecheckCommandLine = [this] { ++rechecks; };
     }
-    void TearDown() override { ResetProgramState(); }
 
     // The command line typed by `append` from an empty one.
     template <typename Append>

@@ -17,9 +17,9 @@
 #include "dialogs/texts/WordlistTexts.h"
 #include "engine/Lexicons.h"
 #include "engine/Tiles.h"
-#include "platform/ProgramState.h"
 #include "processor/CommandLine.h"
 #include "processor/Settings.h"
+#include "support/StartUpStateTest.h"
 #include "support/TestLexicon.h"
 
 namespace qora {
@@ -325,11 +325,8 @@ std::vector<std::string> RandomRackTexts() {
     return texts;
 }
 
-class ComposedTexts : public ::testing::Test {
+class ComposedTexts : public test::StartUpStateTest {
 protected:
-    void SetUp() override { ResetProgramState(); }
-    void TearDown() override { ResetProgramState(); }
-
     static void ExpectParsed(const std::vector<std::string>& texts,
                              std::initializer_list<const char*> befores = {"", "AEINRST", "AEINRST ", "/|=7 "}) {
         for (const std::string& text : texts)

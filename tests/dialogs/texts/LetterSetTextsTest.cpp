@@ -6,16 +6,13 @@
 #include <initializer_list>
 #include <utility>
 
-#include "platform/ProgramState.h"
+#include "support/StartUpStateTest.h"
 
 namespace qora {
 namespace {
 
-class LetterSetTexts : public ::testing::Test {
+class LetterSetTexts : public test::StartUpStateTest {
 protected:
-    void SetUp() override { ResetProgramState(); }
-    void TearDown() override { ResetProgramState(); }
-
     // Counts by tile number: {{tile, count}, ...}.
     static LetterCounts Counts(std::initializer_list<std::pair<int, int>> tiles) {
         LetterCounts counts{};

@@ -3,16 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/ProgramState.h"
+#include "support/StartUpStateTest.h"
 
 namespace qora {
 namespace {
 
-class QueryConstituentTexts : public ::testing::Test {
-protected:
-    void SetUp() override { ResetProgramState(); }
-    void TearDown() override { ResetProgramState(); }
-};
+using QueryConstituentTexts = test::StartUpStateTest;
 
 // rack part, count, required, presence, all members
 ConstituentMarks Marks(bool rack, int count, bool required, int presence = NoRestriction, bool all = false) {

@@ -5,17 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "engine/Tiles.h"
-#include "platform/ProgramState.h"
 #include "processor/CommandLine.h"
+#include "support/StartUpStateTest.h"
 
 namespace qora {
 namespace {
 
-class SetDefinitionTexts : public ::testing::Test {
+class SetDefinitionTexts : public test::StartUpStateTest {
 protected:
-    void SetUp() override { ResetProgramState(); }
-    void TearDown() override { ResetProgramState(); }
-
     // The values the parser reads back from the command.
     static LetterCounts ParsedValues(TileValueSet set, const std::string& command) {
         const ParseResult result = ParseCommandLine(command);

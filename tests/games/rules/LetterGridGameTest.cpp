@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "platform/ProgramState.h"
+#include "support/StartUpStateTest.h"
 
 namespace qora {
 namespace {
@@ -15,11 +15,7 @@ const std::string GridA = "ABCDEFGHIJKLMNOPQRSTUVWXY";
 const std::string GridB = "QUITEQUITEQUITEQUITEQUITE";
 const std::string GridC = "SERSPATGLINESERSPATGLINES";
 
-class LetterGridGameTest : public testing::Test {
-protected:
-    void SetUp() override { ResetProgramState(); }
-    void TearDown() override { ResetProgramState(); }
-};
+using LetterGridGameTest = test::StartUpStateTest;
 
 TEST_F(LetterGridGameTest, SavedHistoryReadsBackNewestLastUnderNewNumbers) {
     std::string text;
