@@ -6,7 +6,6 @@
 #include <regex>
 
 #include "e2e/HeadlessFixture.h"
-#include "engine/LexiconFormat.h"
 #include "engine/Listings.h"
 #include "engine/Wordlists.h"
 #include "processor/Console.h"
@@ -51,30 +50,13 @@ TEST_F(EscAndLargeOutputTest, ProgressShowsOnlyOnceTheWorkRunsLongAndThenSeldom)
     EXPECT_EQ(shown, (std::vector<std::string>{"WORKING: A", ""})) << "one text in the time allowed, then the clearing";
 }
 
-// A lexicon that passes every check and holds every word of 1 to 5 letters,
-// 12 million of them: a search of them all runs long, and the 475254 words
-// beginning with A (18279 end in S) are found before it moves on to B.
-std::vector<unsigned char> LongSearchLexicon() {
-    constexpr int Layers = 5, Letters = 26;
-    std::vector<unsigned char> image(LexiconHeaderSize + sizeof(LexiconNode) * (1 + Layers * Letters), 0);
-    const auto put = [&](std::size_t at, std::uint32_t value) {
-        for (int i = 0; i < 4; ++i) image[at + i] = static_cast<unsigned char>(value >> (8 * i));
-    };
-    put(LexiconMagicOffset, LexiconMagic);
-    image[LexiconMaxLengthOffset] = Layers;
-    image[LexiconShortNameOffset] = 'E';
-    for (int layer = 0; layer < Layers; ++layer)
-        for (int letter = 0; letter < Letters; ++letter)
-            put(LexiconHeaderSize + sizeof(LexiconNode) * (1 + Letters * layer + letter),
-                MakeNode(static_cast<unsigned char>('A' + letter), letter == Letters - 1, true,
-                         layer + 1 < Layers ? 1 + Letters * (layer + 1) : 0));
-    return image;
-}
-
 // Esc ends a long search of a command file at once: the many words found so
-// far are not added up first.
+// far are not added up first. The lexicon holds every word of 1 to 5
+// letters, 12 million of them: a search of them all runs long, and the
+// 475254 words beginning with A (18279 end in S) are found before it moves
+// on to B.
 TEST_F(EscAndLargeOutputTest, EscEndsALongSearch) {
-    AddLexiconFile("LONG.QLX", LongSearchLexicon());
+    AddLexiconFile("LONG.QLX", EveryWordLexiconImage(5));
     Start();
     SearchProgressPace = {std::chrono::milliseconds(0), std::chrono::milliseconds(0)};  // every text shows
     bool escaped = false;

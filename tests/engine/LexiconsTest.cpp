@@ -160,29 +160,13 @@ TEST(LexiconValidation, RefusesEveryKindOfDamageNamingFileAndReason) {
     }
 }
 
-// A graph of `levels` lists of all 26 letters, each letter leading to the
-// next list: 26^levels words in a few kilobytes.
-std::vector<unsigned char> EveryWordImage(int levels) {
-    auto image = TestLexiconImage({"AB"});
-    image.resize(NodeOffset(1 + 26 * static_cast<std::size_t>(levels)));
-    for (int level = 0; level < levels; ++level) {
-        const auto first = static_cast<std::uint32_t>(1 + 26 * level);
-        const bool last = level + 1 == levels;
-        for (std::uint32_t k = 0; k < 26; ++k)
-            PutU32(image, NodeOffset(first + k),
-                   MakeNode(static_cast<unsigned char>('A' + k), k == 25, last, last ? 0 : first + 26));
-    }
-    image[LexiconMaxLengthOffset] = static_cast<unsigned char>(levels);
-    return image;
-}
-
 TEST(LexiconValidation, RefusesAGraphOfTooManyWordBeginnings) {
     // 26 + ... + 26^5 is about 12 million beginnings; with 26^6 they pass
     // 2^28.
     for (const int levels : {5, 6, 32}) {
         SCOPED_TRACE(levels);
         TestLexiconFolder folder;
-        folder.AddFile("ALL.QLX", EveryWordImage(levels));
+        folder.AddFile("ALL.QLX", EveryWordLexiconImage(levels));
         const std::string error = LoadError(folder);
         if (levels == 5)
             EXPECT_EQ(error, "");
@@ -339,24 +323,14 @@ TEST(LexiconChoice, ALexiconRewrittenInPlaceLeavesTheLoadedOneAsItWas) {
     const std::vector<std::string> lines = RandomWordLines(4, Language::English, 3000, 2, 12);
     TestLexiconFolder folder;
     const LexiconRecord& lexicon = folder.LoadWords(lines);
-    const auto everyWord = [&lexicon] {
-        std::set<std::string> words;
-        AnagramConstraint anything(LetterCounts{}, 0, true, AnagramFit::AtMost, LatinTileCount);
-        SearchLexicon(lexicon, anything, [&words](const SearchMatch& match) {
-            words.emplace(match.Word);
-            return true;
-        });
-        return words;
-    };
-    const auto folded = FoldedWords(lines, Language::English);
-    const std::set<std::string> words(folded.begin(), folded.end());
+    const std::vector<std::string> words = FoldedWords(lines, Language::English);
     const auto path = std::filesystem::path(folder.Path()) / "LEX.QLX";
     const std::uintmax_t size = std::filesystem::file_size(path);
     std::filesystem::resize_file(path, LexiconHeaderSize);
     std::filesystem::resize_file(path, size);  // the same size again, all zeros
-    EXPECT_EQ(everyWord(), words);
+    EXPECT_EQ(LexiconWords(lexicon), words);
     std::filesystem::resize_file(path, 0);
-    EXPECT_EQ(everyWord(), words);
+    EXPECT_EQ(LexiconWords(lexicon), words);
 }
 
 TEST(LexiconChoice, AFailedChoiceChangesNothing) {

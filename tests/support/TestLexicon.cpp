@@ -7,6 +7,7 @@
 
 #include "engine/LexiconFormat.h"
 #include "engine/Lexicons.h"
+#include "engine/Search.h"
 
 namespace qora {
 
@@ -51,6 +52,33 @@ std::vector<unsigned char> TestLexiconImage(const std::vector<std::string>& line
     std::string error;
     if (!BuildLexiconImage(words, options, image, report, error)) ADD_FAILURE() << error;
     return image;
+}
+
+std::vector<unsigned char> EveryWordLexiconImage(int length) {
+    constexpr int Letters = 26;
+    auto image = TestLexiconImage({"AB"});  // for its header
+    image.resize(LexiconHeaderSize + sizeof(LexiconNode) * (1 + Letters * length));
+    image[LexiconMaxLengthOffset] = static_cast<unsigned char>(length);
+    for (int layer = 0; layer < length; ++layer)
+        for (int letter = 0; letter < Letters; ++letter) {
+            const bool last = layer + 1 == length;
+            const LexiconNode node = MakeNode(static_cast<unsigned char>('A' + letter), letter == Letters - 1, true,
+                                              last ? 0 : 1 + Letters * (layer + 1));
+            for (std::size_t k = 0; k < sizeof node; ++k)
+                image[LexiconHeaderSize + sizeof node * (1 + Letters * layer + letter) + k] =
+                    static_cast<unsigned char>(node >> (8 * k));
+        }
+    return image;
+}
+
+std::vector<std::string> LexiconWords(const LexiconRecord& lexicon, int tileCount) {
+    AnagramConstraint everything(LetterCounts{}, 0, true, AnagramFit::AtMost, tileCount);
+    std::vector<std::string> words;
+    SearchLexicon(lexicon, everything, [&](const SearchMatch& match) {
+        words.emplace_back(match.Word);
+        return true;
+    });
+    return words;
 }
 
 void TestLexiconFolder::Add(const std::string& fileName, const std::vector<std::string>& lines, Language language,

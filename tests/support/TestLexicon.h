@@ -56,6 +56,15 @@ private:
 std::vector<unsigned char> TestLexiconImage(const std::vector<std::string>& lines,
                                             Language language = Language::English, LexiconBuildOptions options = {});
 
+// The image of a lexicon that passes every check and holds every word of 1
+// to `length` letters A to Z (26 + 26^2 + ... + 26^length of them) in a few
+// kilobytes: a list of the 26 letters for each length, each letter leading
+// to the next list.
+std::vector<unsigned char> EveryWordLexiconImage(int length);
+
+// Every word of the lexicon, in word order: a walk of its whole graph.
+std::vector<std::string> LexiconWords(const LexiconRecord& lexicon, int tileCount = LatinTileCount);
+
 // Random word-list lines of the language (display text; Spanish double tiles
 // and Ñ included), letters drawn by the frequencies of the language's bag so
 // that anagrams and shared prefixes are common. The same seed gives the same

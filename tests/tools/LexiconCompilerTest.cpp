@@ -9,7 +9,6 @@
 #include <set>
 
 #include "engine/Lexicons.h"
-#include "engine/Search.h"
 #include "engine/WordTests.h"
 #include "support/EngineDataFixture.h"
 #include "support/FileSizeLimit.h"
@@ -89,16 +88,7 @@ struct Image {
         EXPECT_TRUE(ValidateLexiconNodes(record.Nodes, record.NodeCount, language, reason)) << reason;
     }
 
-    std::vector<std::string> Words(int tileCount) const {
-        LetterCounts none{};
-        AnagramConstraint everything(none, 0, true, AnagramFit::AtMost, tileCount);
-        std::vector<std::string> words;
-        SearchLexicon(record, everything, [&](const SearchMatch& match) {
-            words.emplace_back(match.Word);
-            return true;
-        });
-        return words;
-    }
+    std::vector<std::string> Words(int tileCount) const { return LexiconWords(record, tileCount); }
 
     // The sibling lists that child links point at, by their first node.
     std::set<std::uint32_t> ListStarts() const {
