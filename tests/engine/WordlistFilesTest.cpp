@@ -2,22 +2,16 @@
 
 #include <filesystem>
 
+#include "WordlistTestSetup.h"
 #include "engine/WordlistFiles.h"
-#include "engine/Wordlists.h"
-#include "support/EngineDataFixture.h"
 
 namespace qora {
 namespace {
 
 using WordlistFilesTest = test::EngineDataTest;
 
-std::vector<std::string> Texts(std::int32_t number) {
-    std::vector<std::string> texts;
-    for (const WordlistItem& item : FindWordlist(number)->Items()) texts.emplace_back(item.Text);
-    return texts;
-}
-
-using Lines = std::vector<std::string>;
+using test::Lines;
+using test::Texts;
 
 class Import {
 public:

@@ -1,5 +1,5 @@
-// What the wordlist tests share: the engine's start-up state (the fixture)
-// and wordlists made from items in the order given.
+// What the wordlist tests share: the engine's start-up state (the fixture),
+// wordlists made from items in the order given and their items' texts.
 #pragma once
 
 #include <cstdint>
@@ -21,5 +21,13 @@ inline Wordlist& MakeWordlist(std::int32_t number, const Lines& items, const std
     SetWordlistLabel(number, label);
     return wordlist;
 }
+
+// The texts of the items of a wordlist (by its number), in order.
+inline Lines Texts(const Wordlist& wordlist) {
+    Lines texts;
+    for (const WordlistItem& item : wordlist.Items()) texts.emplace_back(item.Text);
+    return texts;
+}
+inline Lines Texts(std::int32_t number) { return Texts(*FindWordlist(number)); }
 
 }  // namespace qora::test

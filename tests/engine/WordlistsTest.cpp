@@ -16,12 +16,7 @@ using WordlistsTest = test::EngineDataTest;
 
 using test::Lines;
 using test::MakeWordlist;
-
-std::vector<std::string> Texts(const Wordlist& wordlist) {
-    std::vector<std::string> texts;
-    for (const WordlistItem& item : wordlist.Items()) texts.emplace_back(item.Text);
-    return texts;
-}
+using test::Texts;
 
 // ---- Adding results --------------------------------------------------------
 
