@@ -194,6 +194,18 @@ protected:
         return !expected.empty();
     }
 
+    // Each line agrees with the reference (a line with "/W2" on pairs of
+    // wordlist 2), and most of them find words.
+    void ExpectEachAgrees(std::uint32_t seed, std::initializer_list<const char*> lines) {
+        std::mt19937 random(seed);
+        int answered = 0;
+        for (const char* line : lines) {
+            answered += Agrees(line, std::string(line).starts_with("/W2"), random);
+            if (HasFailure()) break;
+        }
+        EXPECT_GT(answered, static_cast<int>(lines.size()) * 3 / 4) << "too few queries find words";
+    }
+
     std::vector<std::string> words_, few_;
 };
 
@@ -220,18 +232,10 @@ TEST_P(QueryAgreement, EveryModeAgreesWithTheBruteForceReference) {
 // of one "(Sk)" set in one walk (two sets: a walk per binding).
 TEST_P(QueryAgreement, FastPathsAgreeWithTheBruteForceReference) {
     SetUpWords();
-    std::mt19937 random(5);
-    const char* lines[] = {"/Q2 ???",  "/Q2 A??",    "/Q2 ?E?S",      "/Q2 *S",     "/Q2 E*",      "/Q2 ?*?",
-                           "/Q2 A*E?", "/Q2 *",      "/Q2 .(V)*",     "/Q2 (C)0E?", "/Q2 T?*(V)?", "AE,RST",
-                           "AE?,RST",  ",AERST?",    "A?,A",          "E,?!ES",     "ER?,?ST",     "?(S1)E",
-                           "?(S1)*",   "E?(S2)S",    "(V)(S1)T",      "?(S1)??",    "A2?(S2)*",    "?(S1)?(S3)",
-                           "/Q4 AE,S", "/Q4 E?(S2)", "/W2 /Q5 AE?,ST"};
-    int answered = 0;
-    for (const char* line : lines) {
-        answered += Agrees(line, std::string(line).starts_with("/W2"), random);
-        if (HasFailure()) break;
-    }
-    EXPECT_GT(answered, static_cast<int>(std::size(lines)) * 3 / 4) << "too few queries find words";
+    ExpectEachAgrees(5, {"/Q2 ???", "/Q2 A??",   "/Q2 ?E?S",   "/Q2 *S",      "/Q2 E*",     "/Q2 ?*?",       "/Q2 A*E?",
+                         "/Q2 *",   "/Q2 .(V)*", "/Q2 (C)0E?", "/Q2 T?*(V)?", "AE,RST",     "AE?,RST",       ",AERST?",
+                         "A?,A",    "E,?!ES",    "ER?,?ST",    "?(S1)E",      "?(S1)*",     "E?(S2)S",       "(V)(S1)T",
+                         "?(S1)??", "A2?(S2)*",  "?(S1)?(S3)", "/Q4 AE,S",    "/Q4 E?(S2)", "/W2 /Q5 AE?,ST"});
 }
 
 // Constituents repeated by "(Sk)" sets again and again, over words full of
@@ -243,39 +247,32 @@ TEST_P(QueryAgreement, RepeatedBindingsAgreeWithTheBruteForceReference) {
                 "ONTO",  "ROTOR", "LOLL",  "DEED",   "SEES",   "TREE",   "STREET", "BETTER", "TATTOO",
                 "EASE",  "TEASE", "RADAR", "BANANA", "NANA",   "DODO",   "ODES",   "TOAD",   "SETTEE",
                 "ERRED", "ABBOT", "SALSA", "LETTER", "REDDER", "ARREST", "ONE",    "TOE",    "STOAT"});
-    std::mt19937 random(7);
-    const char* lines[] = {"*(S-1)*(S-1)*(S-1)",
-                           "?(S-1)?(S-1)*",
-                           "?(S-1)?(S-1)?(S-1)",
-                           "(V)0(S-1)(C)0(S-1)",
-                           "0(A)(S-1)0(A)(S-1)?",
-                           "(+)(S-1)(-)(S-1)*",
-                           "?(S1)(S1)?(S4)*",
-                           "(V)?(S-1)(S1)*",
-                           "2?(S-1)*",
-                           "(R1)?(S-1)*",
-                           "(R3)?(S-1)?(S-1)",
-                           "(AE)(S-1)(ST)(S-1)*",
-                           "0[]?(S-1)*",
-                           "/Q4 ?(S-1)?(S-1)",
-                           "/W2 /Q5 ?(S-1)?(S-1)",
-                           "/Q3 ?(S-1)(C)(S-1)",
-                           "/Q3 .(S-1).(S-1)",
-                           "/Q2 *(S-1)*(S-1)*(S-1)",
-                           ".0(S-1).0(S-1).0(S-1)",
-                           "/Q2 (V)*(S1)*(S1)",
-                           "/Q2 ?(S-1)*?(S-1)*",
-                           "/Q2 0(A)(S1)0(S1)*",
-                           "/Q2 (+)(S-1)*(-)(S-1)*",
-                           "/Q2 2?(S-1)*",
-                           "/Q2 ?(V)(S-1)(S-3)*",
-                           "/Q2 (R3)?(S-1)?(S-1)*"};
-    int answered = 0;
-    for (const char* line : lines) {
-        answered += Agrees(line, std::string(line).starts_with("/W2"), random);
-        if (HasFailure()) break;
-    }
-    EXPECT_GT(answered, static_cast<int>(std::size(lines)) * 3 / 4) << "too few queries find words";
+    ExpectEachAgrees(7, {"*(S-1)*(S-1)*(S-1)",
+                         "?(S-1)?(S-1)*",
+                         "?(S-1)?(S-1)?(S-1)",
+                         "(V)0(S-1)(C)0(S-1)",
+                         "0(A)(S-1)0(A)(S-1)?",
+                         "(+)(S-1)(-)(S-1)*",
+                         "?(S1)(S1)?(S4)*",
+                         "(V)?(S-1)(S1)*",
+                         "2?(S-1)*",
+                         "(R1)?(S-1)*",
+                         "(R3)?(S-1)?(S-1)",
+                         "(AE)(S-1)(ST)(S-1)*",
+                         "0[]?(S-1)*",
+                         "/Q4 ?(S-1)?(S-1)",
+                         "/W2 /Q5 ?(S-1)?(S-1)",
+                         "/Q3 ?(S-1)(C)(S-1)",
+                         "/Q3 .(S-1).(S-1)",
+                         "/Q2 *(S-1)*(S-1)*(S-1)",
+                         ".0(S-1).0(S-1).0(S-1)",
+                         "/Q2 (V)*(S1)*(S1)",
+                         "/Q2 ?(S-1)*?(S-1)*",
+                         "/Q2 0(A)(S1)0(S1)*",
+                         "/Q2 (+)(S-1)*(-)(S-1)*",
+                         "/Q2 2?(S-1)*",
+                         "/Q2 ?(V)(S-1)(S-3)*",
+                         "/Q2 (R3)?(S-1)?(S-1)*"});
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, QueryAgreement,
