@@ -92,6 +92,12 @@ protected:
         Settle();
         return shown;
     }
+    // The same, opened through the menu item of the captions.
+    QWidget* Opened(std::initializer_list<std::string_view> menuItem, QRect* outer = nullptr,
+                    std::function<void(QWidget&)> answer = nullptr) {
+        QAction& item = Main().MenuItem(menuItem);
+        return Opened([&item] { item.trigger(); }, outer, std::move(answer));
+    }
 
     PresentationPage& Presentation() { return Main().PresentationTab(); }
 };
@@ -100,27 +106,27 @@ TEST_F(OpenerTest, HelpContentsShowsTheHelpWindowOverTheLowerPartOfTheMainWindow
     form->resize(Scaled(760), Scaled(540));
     ASSERT_TRUE(Main().MenuItem({"Help", "Contents..."}).isEnabled());
     QRect outer;
-    EXPECT_EQ(Opened([&] { Main().Choose({"Help", "Contents..."}); }, &outer), HelpDlg.data());
+    EXPECT_EQ(Opened({"Help", "Contents..."}, &outer), HelpDlg.data());
     const QRect panel = ScreenRectOf(*form->centralWidget());
     EXPECT_EQ(HelpDlg->width(), panel.width());
     const QPoint overLowerPart(panel.left(), ScreenRectOf(Workspace()).bottom() + 1 - outer.height());
     EXPECT_EQ(outer.topLeft(), KeptOnScreen(QRect(overLowerPart, outer.size())).topLeft());
     // A line with an error does not keep the help away.
     Type("AB(");
-    EXPECT_EQ(Opened([&] { Main().Choose({"Help", "Contents..."}); }), HelpDlg.data());
+    EXPECT_EQ(Opened({"Help", "Contents..."}), HelpDlg.data());
 }
 
 TEST_F(OpenerTest, TheAdjudicationWindowIsCentredOnALargeMainWindowAndFillsTheScreenOtherwise) {
     form->resize(Scaled(1200), Scaled(800));
     QRect outer;
-    EXPECT_EQ(Opened([&] { Main().Choose({"Help", "Tournament Adjudications..."}); }, &outer), InfoDlg.data());
+    EXPECT_EQ(Opened({"Help", "Tournament Adjudications..."}, &outer), InfoDlg.data());
     EXPECT_EQ(outer.size(), QSize(Scaled(798), Scaled(575)));
     EXPECT_EQ(outer.topLeft(),
               KeptOnScreen(QRect(CenteredOn(*InfoDlg, form->frameGeometry()), outer.size())).topLeft());
 
     form->resize(Scaled(700), Scaled(500));
     Settle();
-    EXPECT_EQ(Opened([&] { Main().Choose({"Help", "Tournament Adjudications..."}); }, &outer), InfoDlg.data());
+    EXPECT_EQ(Opened({"Help", "Tournament Adjudications..."}, &outer), InfoDlg.data());
     EXPECT_EQ(outer.size(), form->screen()->availableGeometry().size());
 }
 
@@ -263,7 +269,7 @@ TEST_F(OpenerTest, TheLetterSetButtonAndMenuOpenTheQueryConstituentDialog) {
     Perform("/(B)=(9A2B2C4D12E2F3G2H9I1J1K4L2M6N8O2P1Q6R4S6T4U2V2W1X2Y2Z)");
     EXPECT_EQ(AddQueryCharacter->BaseSet->count(), 1);
     EXPECT_EQ(AddQueryCharacter->BuiltInSet->BagOfLetters->text(), "Bag of letters (99 of them)");
-    EXPECT_EQ(Opened([&] { Main().Choose({"Query", "Letter/Blank/Set..."}); }), AddQueryCharacter.data());
+    EXPECT_EQ(Opened({"Query", "Letter/Blank/Set..."}), AddQueryCharacter.data());
     Type("AB(");
     EXPECT_EQ(Opened([&] { button.click(); }), nullptr) << "not while the line has an error";
 }
@@ -285,13 +291,13 @@ TEST_F(OpenerTest, TheRackAndWordButtonsAndMenusOpenTheirDialogs) {
     EXPECT_EQ(outer.topLeft(), captionAbove(outer));
     EXPECT_EQ(CommandLine(), "AEIRST,Q");
     EXPECT_TRUE(RackMode) << "the line was checked again";
-    EXPECT_EQ(Opened([&] { Main().Choose({"Query", "Rack Letter/Blank..."}); }), AddRackCharacter.data());
+    EXPECT_EQ(Opened({"Query", "Rack Letter/Blank..."}), AddRackCharacter.data());
 
     EXPECT_EQ(Opened([&] { query.QueryWord->click(); }, &outer, [](QWidget&) { AddWordReference->OK->click(); }),
               AddWordReference.data());
     EXPECT_EQ(outer.topLeft(), captionAbove(outer));
     EXPECT_EQ(CommandLine(), "AEIRST,Q []");
-    EXPECT_EQ(Opened([&] { Main().Choose({"Query", "Word/Subword..."}); }), AddWordReference.data());
+    EXPECT_EQ(Opened({"Query", "Word/Subword..."}), AddWordReference.data());
     EXPECT_EQ(AddWordReference->SubwordFrom.Value->count(), MaxWordLength) << "filled when the lexicons were chosen";
 }
 
@@ -326,19 +332,19 @@ TEST_F(OpenerTest, TheBoardSquareOpensTheDialogOfTheBoardInUseAtTheWorkspacesFoo
 
 TEST_F(OpenerTest, TheMenusOpenTheMappingThePrintDialogAndThePageSetup) {
     QRect outer;
-    EXPECT_EQ(Opened([&] { Main().Choose({"Query", "Letter Mapping..."}); }, &outer), MappingDlg.data());
+    EXPECT_EQ(Opened({"Query", "Letter Mapping..."}, &outer), MappingDlg.data());
     EXPECT_EQ(outer.topLeft(), RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(*form).top()));
-    EXPECT_EQ(Opened([&] { Main().Choose({"File", "Print..."}); }), QoraPrintDlg.data());
+    EXPECT_EQ(Opened({"File", "Print..."}), QoraPrintDlg.data());
 
-    QWidget* pageSetup = Opened([&] { Main().Choose({"File", "Page Setup..."}); }, &outer);
+    QWidget* pageSetup = Opened({"File", "Page Setup..."}, &outer);
     EXPECT_EQ(pageSetup, QoraPageSetupDlg.data()) << "made the first time it opens";
     const QPoint corner(form->frameGeometry().right() + 1 - 6, ScreenRectOf(Workspace()).bottom() + 1);
     EXPECT_EQ(outer.topLeft(),
               KeptOnScreen(QRect(corner - QPoint(outer.width(), outer.height()), outer.size())).topLeft());
     // The page setup acts directly: a line with an error does not keep it away.
     Type("AB(");
-    EXPECT_EQ(Opened([&] { Main().Choose({"File", "Page Setup..."}); }), QoraPageSetupDlg.data());
-    EXPECT_EQ(Opened([&] { Main().Choose({"File", "Print..."}); }), nullptr);
+    EXPECT_EQ(Opened({"File", "Page Setup..."}), QoraPageSetupDlg.data());
+    EXPECT_EQ(Opened({"File", "Print..."}), nullptr);
 }
 
 // "/PW" asks for the printer; cancelling there prints nothing and is no error.
@@ -396,15 +402,11 @@ TEST_F(OpenerTest, AFilterEditorsOKTypesTheFilterThatTheFilterPageThenShows) {
 TEST_F(OpenerTest, ShowDefinitionsOpensAtTheRightEdgeOnTheWorkspacesTop) {
     ASSERT_TRUE(Main().MenuItem({"Query", "Show Definitions Based on Their Contents..."}).isEnabled());
     QRect outer;
-    EXPECT_EQ(Opened(
-                  [&] {
-                      Main().Choose({"Query", "Show Definitions Based on Their Contents..."});
-                  },
-                  &outer,
-                  [](QWidget&) {
-                      QTest::keyClicks(ShowDefnsDlg->String1, "noun");
-                      ShowDefnsDlg->OK->click();
-                  }),
+    EXPECT_EQ(Opened({"Query", "Show Definitions Based on Their Contents..."}, &outer,
+                     [](QWidget&) {
+                         QTest::keyClicks(ShowDefnsDlg->String1, "noun");
+                         ShowDefnsDlg->OK->click();
+                     }),
               ShowDefnsDlg.data());
     EXPECT_EQ(outer.topLeft(),
               RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(Workspace()).top()));
@@ -429,7 +431,7 @@ TEST_F(OpenerTest, NewSetOpensFromItsButtonAndMenu) {
     EXPECT_EQ(UserSetCount(), 2);
     Perform("/(B)=(9A2B2C4D12E2F3G2H9I1J1K4L2M6N8O2P1Q6R4S6T4U2V2W1X2Y2Z)");
     EXPECT_EQ(DefineNewSet->BuiltInSet->BagOfLetters->text(), "Bag of letters (99 of them)");
-    EXPECT_EQ(Opened([&] { Main().Choose({"Sets", "Define Set..."}); }), DefineNewSet.data());
+    EXPECT_EQ(Opened({"Sets", "Define Set..."}), DefineNewSet.data());
 }
 
 TEST_F(OpenerTest, LabelSetOpensForTheSetChosenInTheListAtTheWorkspacesTop) {
@@ -452,7 +454,7 @@ TEST_F(OpenerTest, LabelSetOpensForTheSetChosenInTheListAtTheWorkspacesTop) {
     Perform("");
     EXPECT_EQ(query.UserSets->itemText(1).toStdString(), " 7 ends       : ST");
     query.UserSets->setCurrentIndex(0);
-    EXPECT_EQ(Opened([&] { Main().Choose({"Sets", "Label Set..."}); }), LabelSetDlg.data());
+    EXPECT_EQ(Opened({"Sets", "Label Set..."}), LabelSetDlg.data());
     EXPECT_EQ(LabelSetNumber, 4);
 }
 
@@ -488,7 +490,7 @@ TEST_F(OpenerTest, WordPresenceOpensAtTheWorkspacesTopLeftOnTheLinesWord) {
         EXPECT_EQ(WordPresenceDlg->TheWord->text(), "QUIXOTIC");
         ClickOK(*WordPresenceDlg);
     };
-    EXPECT_EQ(Opened([&] { Main().Choose({"Query", "Word/String Presence..."}); }, &outer, ok), WordPresenceDlg.data());
+    EXPECT_EQ(Opened({"Query", "Word/String Presence..."}, &outer, ok), WordPresenceDlg.data());
     EXPECT_EQ(outer.topLeft(), KeptOnScreen(QRect(ScreenRectOf(Workspace()).topLeft(), outer.size())).topLeft());
     EXPECT_EQ(CommandLine(), "quixotic/-?");
     EXPECT_TRUE(Workspace().hasFocus() || !form->isActiveWindow());
@@ -515,7 +517,7 @@ TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
     EXPECT_EQ(outer.topLeft(),
               RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(Workspace()).top()));
     EXPECT_EQ(CommandLine(), "/5L\"Nouns\"");
-    EXPECT_EQ(Opened([&] { Main().Choose({"Wordlists", "Label Wordlist..."}); }), LabelWordlistDlg.data());
+    EXPECT_EQ(Opened({"Wordlists", "Label Wordlist..."}), LabelWordlistDlg.data());
     EXPECT_EQ(LabelWordlistNumber, 5);
 
     form->ReplaceCommandLine("");
@@ -528,15 +530,11 @@ TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
     EXPECT_EQ(outer.topLeft(),
               RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(Workspace()).top()));
     EXPECT_EQ(CommandLine(), "/1W");
-    EXPECT_EQ(Opened(
-                  [&] {
-                      Main().Choose({"File", "Import Wordlist..."});
-                  },
-                  nullptr,
-                  [](QWidget& dialog) {
-                      EXPECT_EQ(MakeNewWordlist->NewWordlistKinds->ActivePageIndex(), TMakeNewWordlist::ImportPage);
-                      static_cast<QoraDialog&>(dialog).CloseWithResult(mrCancel);
-                  }),
+    EXPECT_EQ(Opened({"File", "Import Wordlist..."}, nullptr,
+                     [](QWidget& dialog) {
+                         EXPECT_EQ(MakeNewWordlist->NewWordlistKinds->ActivePageIndex(), TMakeNewWordlist::ImportPage);
+                         static_cast<QoraDialog&>(dialog).CloseWithResult(mrCancel);
+                     }),
               MakeNewWordlist.data());
 
     form->ReplaceCommandLine("");
@@ -564,11 +562,11 @@ TEST_F(OpenerTest, TheWordlistButtonsAndMenusOpenTheirDialogs) {
     EXPECT_EQ(outer.topLeft(),
               RightEdgePlaced(outer, ScreenRectOf(*form).right() + 1, ScreenRectOf(Workspace()).top()));
     EXPECT_EQ(CommandLine(), "/. 100 > 2 A");
-    EXPECT_EQ(Opened([&] { Main().Choose({"Wordlists", "Append Random Racks..."}); }), RandomRacksDlg.data());
+    EXPECT_EQ(Opened({"Wordlists", "Append Random Racks..."}), RandomRacksDlg.data());
     // A line with an error refuses them.
     Type("(");
     EXPECT_EQ(Opened([&] { page.MoveItem->click(); }), nullptr);
-    EXPECT_EQ(Opened([&] { Main().Choose({"Wordlists", "Delete Item(s)..."}); }), nullptr);
+    EXPECT_EQ(Opened({"Wordlists", "Delete Item(s)..."}), nullptr);
 }
 
 TEST_F(OpenerTest, TheItemMenusAskForTheirOperationAndTheFlashcardItemsForTheCurrentCard) {
@@ -592,11 +590,7 @@ TEST_F(OpenerTest, TheItemMenusAskForTheirOperationAndTheFlashcardItemsForTheCur
                   MoveItemDlg.data());
     }
     form->ReplaceCommandLine("");
-    Opened(
-        [&] {
-            Main().Choose({"Flashcards", "Delete Current Card"});
-        },
-        nullptr, [](QWidget&) { ClickOK(*MoveItemDlg); });
+    Opened({"Flashcards", "Delete Current Card"}, nullptr, [](QWidget&) { ClickOK(*MoveItemDlg); });
     EXPECT_EQ(CommandLine(), "/=5:1D");
 }
 
