@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <algorithm>
 
 #include "games/SoundDialog.h"
@@ -23,12 +24,14 @@ namespace {
 constexpr int TimeFieldColumns = 4;  // "%4d"
 constexpr int TickMilliseconds = 1000;
 
-// A group of a minutes and a seconds field, and the row below them.
+// A group of a minutes and a seconds field, and the row below them. The tab
+// around it scrolls; the group has a plain layout, not PageRows, which would
+// give it a scroll area of its own.
 QGroupBox* TimeGroup(const char* caption, SpinField* minutes, SpinField* seconds, QLayout* below) {
     auto* group = new QGroupBox(caption);
-    PageRows rows(*group);
-    rows.AddAcross(SideBySide({minutes, new QLabel("min"), seconds, new QLabel("sec")}));
-    rows.AddAcross(below);
+    auto* rows = new QVBoxLayout(group);
+    rows->addLayout(SideBySide({minutes, new QLabel("min"), seconds, new QLabel("sec")}));
+    rows->addLayout(below);
     return group;
 }
 
