@@ -491,9 +491,8 @@ void TForm2::StartTimerFromCommand() {
 // The dialog's right edge 4 pixels inside the main window's, its top level
 // with the workspace's.
 QPoint TForm2::SoundDialogPlace(QWidget& dialog) {
-    const int left =
-        ScreenRectOf(*this).left() + frameGeometry().width() - OuterSizeOf(dialog).width() - SoundDialogInset;
-    return QPoint(left, ScreenRectOf(*Workspace).top());
+    const int rightEdge = ScreenRectOf(*this).left() + frameGeometry().width() - SoundDialogInset;
+    return RightEdgeAt(dialog, rightEdge, ScreenRectOf(*Workspace).top());
 }
 
 void TForm2::SetRevertCountdown(std::int32_t seconds) {
