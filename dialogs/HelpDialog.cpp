@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <string>
 
 #include "dialogs/DialogParts.h"
 #include "platform/qt/Focus.h"
@@ -14,6 +15,23 @@
 namespace qora {
 
 QPointer<THelpDlg> HelpDlg;
+
+namespace {
+
+// Closes the form whatever the page did; a page that did not open is told in
+// an error box, with its file or address on a line of its own, where it can
+// be read whole, and why.
+void CloseAndReport(QoraDialog& form, PageOpening opening, std::string_view where) {
+    form.CloseWithResult(mrOk);
+    if (opening == PageOpening::Opened) return;
+    const char* why = opening == PageOpening::NoSuchFile
+                          ? "There is no such file."
+                          : "No program that shows it, such as a web browser, was found. Open it in a web browser "
+                            "yourself.";
+    ShowError("The help page could not be opened:\n\n" + std::string(where) + "\n\n" + why, "Help");
+}
+
+}  // namespace
 
 THelpDlg::THelpDlg(QWidget* parent) : QoraDialog(" QORA On-line Help", 560, 250, parent) {
     auto* layout = new QVBoxLayout(this);
@@ -53,34 +71,10 @@ void THelpDlg::LocalVersionClick() { OpenPageAndClose(*this, UserGuidePage); }
 void THelpDlg::QorasFirstClick() { OpenPageAndClose(*this, FirstStepsPage); }
 void THelpDlg::CommonQueriesClick() { OpenPageAndClose(*this, CommonQueriesPage); }
 
-void THelpDlg::WebVersionClick() {
-    const PageOpening opening = OpenAddress(WebUserGuideAddress);
-    CloseWithResult(mrOk);
-    ReportPageNotOpened(opening, WebUserGuideAddress);
-}
+void THelpDlg::WebVersionClick() { CloseAndReport(*this, OpenAddress(WebUserGuideAddress), WebUserGuideAddress); }
 
 void OpenPageAndClose(QoraDialog& form, std::string_view page) {
-    const PageOpening opening = OpenLocalPage(page);
-    form.CloseWithResult(mrOk);
-    ReportPageNotOpened(opening, LocalPageFile(page));
-}
-
-// The page's file or address on a line of its own, where it can be read
-// whole.
-std::string PageNotOpenedText(PageOpening opening, std::string_view where) {
-    const std::string page = "The help page could not be opened:\n\n" + std::string(where) + "\n\n";
-    switch (opening) {
-        case PageOpening::Opened: return {};
-        case PageOpening::NoSuchFile: return page + "There is no such file.";
-        case PageOpening::NoHandler:
-            return page +
-                   "No program that shows it, such as a web browser, was found. Open it in a web browser yourself.";
-    }
-    return {};
-}
-
-void ReportPageNotOpened(PageOpening opening, std::string_view where) {
-    if (opening != PageOpening::Opened) ShowError(PageNotOpenedText(opening, where), "Help");
+    CloseAndReport(form, OpenLocalPage(page), LocalPageFile(page));
 }
 
 void ShowHelpWindow() {

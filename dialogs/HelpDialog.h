@@ -6,11 +6,9 @@
 #pragma once
 
 #include <QPointer>
-#include <string>
 #include <string_view>
 
 #include "platform/qt/Dialogs.h"
-#include "platform/qt/LocalPages.h"
 
 class QLabel;
 class QPushButton;
@@ -52,12 +50,6 @@ extern QPointer<THelpDlg> HelpDlg;
 // Opens a page beside the program, then closes `form` (whatever the page
 // did) and reports a page that did not open.
 void OpenPageAndClose(QoraDialog& form, std::string_view page);
-
-// Why the page at `where` (its file or address) did not open; empty when it
-// did.
-std::string PageNotOpenedText(PageOpening opening, std::string_view where);
-// Tells the user, in an error box, when a page did not open.
-void ReportPageNotOpened(PageOpening opening, std::string_view where);
 
 // Shows the help window modally over the lower part of the main window (the
 // window holding the workspace): as wide as its central panel, with its

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "platform/qt/LocalPages.h"
 #include "support/qt/CommandDialogTest.h"
 
 namespace qora {
