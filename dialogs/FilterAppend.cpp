@@ -7,15 +7,22 @@
 
 namespace qora {
 
+namespace {
+
+// Appends the text and then a single blank, each with AppendToCommandLine,
+// then gives the workspace the focus.
 void AppendFilterAndBlank(std::string_view text) {
     AppendToCommandLine(text);
     AppendToCommandLine(" ");
     FocusWorkspace();
 }
 
+// A numeric filter with its two values in decimal.
 void AppendNumericFilter(char letter, int item, int value1, int value2) {
     AppendFilterAndBlank(NumericFilterText(letter, item, std::to_string(value1), std::to_string(value2)));
 }
+
+}  // namespace
 
 void AppendWordLengthFilter(int item, int value1, int value2) { AppendNumericFilter('|', item, value1, value2); }
 void AppendWordScoreFilter(int item, int value1, int value2) { AppendNumericFilter('$', item, value1, value2); }

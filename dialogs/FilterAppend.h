@@ -13,14 +13,6 @@
 
 namespace qora {
 
-// Appends the text and then a single blank, each with AppendToCommandLine,
-// then gives the workspace the focus.
-void AppendFilterAndBlank(std::string_view text);
-
-// Appends a numeric filter with its two values in decimal, then a single
-// blank, then gives the workspace the focus.
-void AppendNumericFilter(char letter, int item, int value1, int value2);
-
 // Appends "/|" (word length), "/$" (word score), "/&" (anagram count) or "/#"
 // (word count) with the relation of `item` (0 to 7) and the values, then a
 // blank, and gives the workspace the focus: item 5 with 7 types "/|=7 " and
