@@ -9,7 +9,6 @@
 #include "dialogs/texts/QueryConstituentTexts.h"
 #include "platform/qt/Focus.h"
 #include "platform/qt/NumberField.h"
-#include "platform/qt/QuotedTextField.h"
 #include "platform/qt/SpinField.h"
 #include "platform/qt/Text.h"
 #include "widgets/TileControls.h"
@@ -140,19 +139,6 @@ QLabel* NewWrappedLabel(const char* text, QWidget& parent) {
     auto* label = new QLabel(FromCodePage(text), &parent);
     label->setWordWrap(true);
     return label;
-}
-
-LabelRow AddLabelRow(QWidget& parent, QBoxLayout& layout, const char* caption, int maxLength) {
-    const LabelRow row{new QLabel(FromCodePage(caption), &parent), new QLineEdit(&parent)};
-    LimitToQuotableText(*row.Field, maxLength);
-    row.Caption->setBuddy(row.Field);
-    auto* line = new QHBoxLayout;
-    line->addWidget(row.Caption);
-    line->addWidget(row.Field, 1);
-    layout.addStretch(1);
-    layout.addLayout(line);
-    layout.addStretch(1);
-    return row;
 }
 
 QLayout* SideBySide(std::initializer_list<QWidget*> widgets) {

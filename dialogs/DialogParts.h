@@ -167,15 +167,6 @@ private:
 // A word-wrapped label of code-page text.
 QLabel* NewWrappedLabel(const char* text, QWidget& parent);
 
-// The body of a dialog that asks for a label: the caption naming what is
-// labelled, beside the field that takes the label (at most `maxLength`
-// characters, no double quote), centred in the space above the buttons.
-struct LabelRow {
-    QLabel* Caption;
-    QLineEdit* Field;
-};
-LabelRow AddLabelRow(QWidget& parent, QBoxLayout& layout, const char* caption, int maxLength);
-
 // Runs the form's handler whenever the button becomes checked, by a click or
 // by the program (as checking a radio button from code runs its handler).
 template <class Form>

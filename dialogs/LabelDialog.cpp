@@ -1,5 +1,6 @@
 #include "dialogs/LabelDialog.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
 #include "platform/ProgramState.h"
+#include "platform/qt/QuotedTextField.h"
 #include "platform/qt/Text.h"
 #include "processor/Console.h"
 
@@ -40,10 +42,18 @@ const LabelledKind Wordlists{" Label a Wordlist",  "Label Wordlist #", "Label wo
 
 TLabelDlg::TLabelDlg(const LabelledKind& kind, QWidget* parent)
     : QoraDialog(kind.FormCaption, 402, 161, parent), kind_(kind) {
+    // The caption beside the field, centred in the space above the buttons.
+    Caption = new QLabel(FromCodePage(kind.FirstCaption), this);
+    Field = new QLineEdit(this);
+    LimitToQuotableText(*Field, kind.MaxLabelLength);
+    Caption->setBuddy(Field);
+    auto* line = new QHBoxLayout;
+    line->addWidget(Caption);
+    line->addWidget(Field, 1);
     auto* layout = new QVBoxLayout(this);
-    const LabelRow row = AddLabelRow(*this, *layout, kind.FirstCaption, kind.MaxLabelLength);
-    Caption = row.Caption;
-    Field = row.Field;
+    layout->addStretch(1);
+    layout->addLayout(line);
+    layout->addStretch(1);
     AddCommandButtons(*this, *layout);
     connect(OK, &QPushButton::clicked, this, &TLabelDlg::OKClick);
 }
