@@ -27,11 +27,6 @@ std::int32_t LeadingNumber(const std::string& line, const char* pattern) {
     return std::sscanf(line.c_str(), pattern, &number) == 1 ? number : -1;
 }
 
-void FillList(CommitComboBox& list, const std::vector<std::string>& lines) {
-    list.clear();
-    for (const std::string& line : lines) list.addItem(FromCodePage(line));
-}
-
 }  // namespace
 
 QueryPage::QueryPage(ControlsHost& host, QWidget* parent) : QWidget(parent) {
@@ -103,13 +98,13 @@ void QueryPage::RefreshLists() {
     wordSources_ = {WordSourceLexicon, SlateNumber};
     for (std::size_t i = 1; i < choices.size(); ++i) wordSources_.push_back(LeadingNumber(choices[i], "wordlist %d"));
     choices.insert(choices.begin(), WordSourceText(WordSourceLexicon));
-    FillList(*WordSource, choices);
+    WordSource->SetItems(choices, -1);
     ShowWordSource();
 
     const std::int32_t chosenSet = ChosenUserSet();
     std::vector<std::string> sets;
     ListUserSets(sets, false);
-    FillList(*UserSets, sets);
+    UserSets->SetItems(sets, -1);
     int item = -1;
     for (std::size_t i = 0; i < sets.size(); ++i)
         if (LeadingNumber(sets[i], " %d") == chosenSet) item = static_cast<int>(i);
