@@ -67,13 +67,12 @@ private:
 }  // namespace
 
 AnagramMatcher::AnagramMatcher(const SearchTable& table) {
-    AnagramPools pools = PoolsOf(table, MaxGroups);
+    AnagramPools pools = PoolsOf(table);
     tooLarge_ = pools.TooMany;
+    groups_ = std::move(pools.Pools);
     blocks_ = std::move(pools.Blocks);
-    for (const AnagramPool& pool : pools.Pools)
-        groups_.push_back({pool.Test, pool.Min, std::min(pool.Max, MaxSearchLength), pool.Block, pool.PerCopy});
     for (std::size_t g = 0; g < groups_.size() && !tooLarge_; ++g) {
-        const Group& group = groups_[g];
+        const AnagramPool& group = groups_[g];
         const GroupMask bit = GroupBit(static_cast<int>(g));
         prefixMax_[g] = group.Max;
         if (group.Test.Blank) blankGroups_ |= bit;
@@ -172,18 +171,8 @@ BlankMarkBits AnagramMatcher::PreferredBlanks(const GroupMask* edges, const Limi
     return blanks;
 }
 
-bool AnagramMatcher::AcceptWithCopies(const GroupMask* edges, int length, const std::vector<int>& copies,
-                                      BlankMarkBits& blanks) const {
-    Limits min{}, max{};
-    int least = 0, most = 0;
-    for (std::size_t g = 0; g < groups_.size(); ++g) {
-        const Group& group = groups_[g];
-        min[g] = group.Block < 0 ? group.Min : group.PerCopy * copies[static_cast<std::size_t>(group.Block)];
-        max[g] = group.Block < 0 ? std::min(group.Max, length) : min[g];
-        least += min[g];
-        most += max[g];
-    }
-    if (least > length || most < length) return false;
+bool AnagramMatcher::MatchWithLimits(const GroupMask* edges, int length, const Limits& min, const Limits& max,
+                                     BlankMarkBits& blanks) const {
     // The matching of the walk serves when it already fills every minimum
     // (it never overfills a group); else a matching is sought that does.
     Matching matching = matchings_[static_cast<std::size_t>(length)];
@@ -200,14 +189,10 @@ bool AnagramMatcher::Accept(int length, BlankMarkBits& blanks) {
     std::array<GroupMask, MaxSearchLength> edges = edges_;
     for (int position = 0; position < length && laterPositions_; ++position)
         if ((edges[position] = GroupsFor(tiles_[position], position, length)) == 0) return false;
-    bool found = false;
-    ForEachCopyCount(blocks_, length, [&](const std::vector<int>& copies) {
-        BlankMarkBits marks = 0;
-        if (!AcceptWithCopies(edges.data(), length, copies, marks) || (found && !PlainEarlier(marks, blanks))) return;
-        blanks = marks;
-        found = true;
-    });
-    return found;
+    return MatchWithSomeCopies(groups_, blocks_, length, blanks,
+                               [&](const Limits& min, const Limits& max, BlankMarkBits& marks) {
+                                   return MatchWithLimits(edges.data(), length, min, max, marks);
+                               });
 }
 
 }  // namespace qora

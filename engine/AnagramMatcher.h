@@ -26,12 +26,10 @@ namespace qora {
 
 class AnagramMatcher final : public SearchConstraint {
 public:
-    static constexpr int MaxGroups = 64;
-
     explicit AnagramMatcher(const SearchTable& table);
 
-    // The table has more different tile tests than the matcher can pool; it
-    // then matches nothing.
+    // The table has more than MaxAnagramPools different tile tests; it then
+    // matches nothing.
     bool TooLarge() const { return tooLarge_; }
 
     TileMask NextTiles(int length) override;
@@ -43,20 +41,13 @@ public:
 private:
     using GroupMask = std::uint64_t;
 
-    struct Group {
-        TileTest Test;
-        int Min = 0;
-        int Max = 0;      // at most MaxSearchLength
-        int Block = -1;   // the block whose copies it holds tiles of, or -1
-        int PerCopy = 0;  // its tiles in one copy of that block
-    };
     // The group of each position of the word (-1 none) and the positions each
     // group holds.
     struct Matching {
         std::array<std::int8_t, MaxSearchLength> GroupOf{};
-        std::array<std::uint8_t, MaxGroups> Fill{};
+        std::array<std::uint8_t, MaxAnagramPools> Fill{};
     };
-    using Limits = std::array<int, MaxGroups>;
+    using Limits = PoolLimits;
 
     // The groups that `tile` may join at `position` when the first `known`
     // tiles are known.
@@ -64,12 +55,12 @@ private:
     bool Feasible(const GroupMask* edges, const Limits& min, const Limits& max, int length, Matching& matching) const;
     BlankMarkBits PreferredBlanks(const GroupMask* edges, const Limits& min, const Limits& max, int length,
                                   Matching matching) const;
-    // Whether the word matches with these copies of the open blocks, and
-    // its preferred marks then.
-    bool AcceptWithCopies(const GroupMask* edges, int length, const std::vector<int>& copies,
-                          BlankMarkBits& blanks) const;
+    // Whether the word matches within these limits of the groups, and its
+    // preferred marks then.
+    bool MatchWithLimits(const GroupMask* edges, int length, const Limits& min, const Limits& max,
+                         BlankMarkBits& blanks) const;
 
-    std::vector<Group> groups_;
+    std::vector<AnagramPool> groups_;  // the table's pools
     std::vector<AnagramBlock> blocks_;
     GroupMask blankGroups_ = 0;
     GroupMask allGroups_ = 0;

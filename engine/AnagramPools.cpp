@@ -1,13 +1,12 @@
 #include "engine/AnagramPools.h"
 
-#include <algorithm>
 #include <map>
 
 namespace qora {
 
 namespace {
 
-void AddPool(const AnagramPool& pool, int maxPools, AnagramPools& pools) {
+void AddPool(const AnagramPool& pool, AnagramPools& pools) {
     if (pool.Binding < 0 && pool.Block < 0) {
         for (AnagramPool& pooled : pools.Pools) {
             if (pooled.Binding >= 0 || pooled.Block >= 0 || !(pooled.Test == pool.Test)) continue;
@@ -18,34 +17,21 @@ void AddPool(const AnagramPool& pool, int maxPools, AnagramPools& pools) {
             return;
         }
     }
-    if (pools.Pools.size() == static_cast<std::size_t>(maxPools)) {
+    if (pools.Pools.size() == static_cast<std::size_t>(MaxAnagramPools)) {
         pools.TooMany = true;
         return;
     }
     pools.Pools.push_back(pool);
 }
 
-void ForEachCopyCountFrom(const std::vector<AnagramBlock>& blocks, int length, std::vector<int>& copies,
-                          std::size_t block, const std::function<void(const std::vector<int>&)>& visit) {
-    if (block == blocks.size()) {
-        visit(copies);
-        return;
-    }
-    const AnagramBlock& b = blocks[block];
-    const int most = std::min(b.MaxCopies, length / std::max(b.Size, 1));
-    for (copies[block] = b.MinCopies; copies[block] <= most; ++copies[block])
-        ForEachCopyCountFrom(blocks, length, copies, block + 1, visit);
-}
-
 }  // namespace
 
-AnagramPools PoolsOf(const SearchTable& table, int maxPools) {
+AnagramPools PoolsOf(const SearchTable& table) {
     AnagramPools pools;
     for (const QueryItem& item : table) {
         if (!item.IsBlock()) {
             const int most = item.MaxRepeats >= UnboundedRepeats ? UnboundedRepeats : item.MaxRepeats;
-            AddPool({item.Test, std::min(item.MinRepeats, MaxSearchLength + 1), most, item.Binding, -1, 0}, maxPools,
-                    pools);
+            AddPool({item.Test, std::min(item.MinRepeats, MaxSearchLength + 1), most, item.Binding, -1, 0}, pools);
             continue;
         }
         std::map<int, int> perCopy;
@@ -59,17 +45,23 @@ AnagramPools PoolsOf(const SearchTable& table, int maxPools) {
             const int most = !fixed && item.MaxRepeats >= UnboundedRepeats
                                  ? UnboundedRepeats
                                  : std::min(count * item.MaxRepeats, MaxSearchLength);
-            AddPool({test, std::min(count * item.MinRepeats, MaxSearchLength + 1), most, -1, block, count}, maxPools,
-                    pools);
+            AddPool({test, std::min(count * item.MinRepeats, MaxSearchLength + 1), most, -1, block, count}, pools);
         }
     }
     return pools;
 }
 
-void ForEachCopyCount(const std::vector<AnagramBlock>& blocks, int length,
-                      const std::function<void(const std::vector<int>& copies)>& visit) {
-    std::vector<int> copies(blocks.size(), 0);
-    ForEachCopyCountFrom(blocks, length, copies, 0, visit);
+bool LimitsWithCopies(const std::vector<AnagramPool>& pools, const std::vector<int>& copies, int length,
+                      PoolLimits& min, PoolLimits& max) {
+    int least = 0, most = 0;
+    for (std::size_t p = 0; p < pools.size(); ++p) {
+        const AnagramPool& pool = pools[p];
+        min[p] = pool.Block < 0 ? pool.Min : pool.PerCopy * copies[static_cast<std::size_t>(pool.Block)];
+        max[p] = pool.Block < 0 ? pool.Max : min[p];
+        least += min[p];
+        most += std::min(max[p], length);
+    }
+    return least <= length && most >= length;
 }
 
 }  // namespace qora

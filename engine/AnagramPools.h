@@ -1,15 +1,22 @@
 // A search table as the anagram matchers count it, in pools of tiles: the
 // one-tile constituents with equal tests (outside bindings) share one pool,
 // and each block is split into a pool for each kind of tile it holds, whose
-// counts are whole copies of the block.
+// counts are whole copies of the block. A complete word is matched for each
+// number of copies of the blocks taken an open number of times, within the
+// limits that number gives each pool.
 #pragma once
 
-#include <functional>
+#include <algorithm>
+#include <array>
 #include <vector>
 
 #include "engine/SearchTable.h"
 
 namespace qora {
+
+// The most pools a matcher keeps apart (its sets of pools are 64-bit masks);
+// a table with more matches nothing.
+constexpr int MaxAnagramPools = 64;
 
 struct AnagramPool {
     TileTest Test;
@@ -30,14 +37,56 @@ struct AnagramBlock {
 struct AnagramPools {
     std::vector<AnagramPool> Pools;
     std::vector<AnagramBlock> Blocks;
-    bool TooMany = false;  // the table has more pools than were allowed
+    bool TooMany = false;  // the table has more than MaxAnagramPools pools
 };
 
-AnagramPools PoolsOf(const SearchTable& table, int maxPools);
+AnagramPools PoolsOf(const SearchTable& table);
 
-// Calls `visit` with each number of copies of every open block that a word
-// of `length` tiles can hold, by block.
-void ForEachCopyCount(const std::vector<AnagramBlock>& blocks, int length,
-                      const std::function<void(const std::vector<int>& copies)>& visit);
+// By pool: the fewest or the most tiles of a word that it takes.
+using PoolLimits = std::array<int, MaxAnagramPools>;
+
+// The limits of each pool in a word of `length` tiles with these copies of
+// the open blocks (the pool of a block takes the tiles of its copies, no
+// more, no fewer; the maxima of the others stay as they are); false when no
+// word of `length` tiles fits them.
+bool LimitsWithCopies(const std::vector<AnagramPool>& pools, const std::vector<int>& copies, int length,
+                      PoolLimits& min, PoolLimits& max);
+
+namespace detail {
+
+template <typename Visit>
+void ForEachCopyCountFrom(const std::vector<AnagramBlock>& blocks, int length, std::vector<int>& copies,
+                          std::size_t block, Visit& visit) {
+    if (block == blocks.size()) {
+        visit(copies);
+        return;
+    }
+    const AnagramBlock& b = blocks[block];
+    const int most = std::min(b.MaxCopies, length / std::max(b.Size, 1));
+    for (copies[block] = b.MinCopies; copies[block] <= most; ++copies[block])
+        ForEachCopyCountFrom(blocks, length, copies, block + 1, visit);
+}
+
+}  // namespace detail
+
+// Whether a word of `length` tiles matches the pools with some number of
+// copies of each open block: `match(min, max, marks)` says whether it does
+// within the limits of one such number, and with which blank marks then.
+// `blanks` gets the preferred marks of all the ways it matches.
+template <typename Match>
+bool MatchWithSomeCopies(const std::vector<AnagramPool>& pools, const std::vector<AnagramBlock>& blocks, int length,
+                         BlankMarkBits& blanks, Match match) {
+    bool found = false;
+    const auto tryCopies = [&](const std::vector<int>& copies) {
+        PoolLimits min{}, max{};
+        BlankMarkBits marks = 0;
+        if (!LimitsWithCopies(pools, copies, length, min, max) || !match(min, max, marks)) return;
+        if (!found || PlainEarlier(marks, blanks)) blanks = marks;
+        found = true;
+    };
+    std::vector<int> copies(blocks.size(), 0);
+    detail::ForEachCopyCountFrom(blocks, length, copies, 0, tryCopies);
+    return found;
+}
 
 }  // namespace qora

@@ -81,7 +81,7 @@ void MatcherStates::Grow() {
 // ---- The table ----------------------------------------------------------------------
 
 BoundAnagramMatcher::BoundAnagramMatcher(const SearchTable& table) {
-    AnagramPools pools = PoolsOf(table, MaxItems);
+    AnagramPools pools = PoolsOf(table);
     tooLarge_ = pools.TooMany;
     items_ = std::move(pools.Pools);
     blocks_ = std::move(pools.Blocks);
@@ -216,10 +216,10 @@ TileMask BoundAnagramMatcher::NextTiles(int length) {
     if (length >= MaxSearchLength || tooLarge_) return 0;
     if (anyPrefix_) return AllTilesMask(ActiveTileCount());
     const std::size_t at = static_cast<std::size_t>(length);
-    std::array<TileMask, MaxItems> allowed{};
+    std::array<TileMask, MaxAnagramPools> allowed{};
     for (std::size_t i = 0; i < items_.size(); ++i)
         allowed[i] = TilesAllowed(items_[i].Test, length, tiles_.data(), seen_[at]);
-    std::array<TileMask, MaxItems> ofBinding{};
+    std::array<TileMask, MaxAnagramPools> ofBinding{};
     for (std::size_t binding = 0; binding < itemsOf_.size(); ++binding)
         for (ItemMask items = itemsOf_[binding]; items != 0; items &= items - 1)
             ofBinding[binding] |= allowed[static_cast<std::size_t>(std::countr_zero(items))];
@@ -262,30 +262,14 @@ int BoundAnagramMatcher::TilesStillNeeded(int length) {
 
 bool BoundAnagramMatcher::Accept(int length, BlankMarkBits& blanks) {
     if (tooLarge_ || length > MaxSearchLength) return false;
-    bool found = false;
-    ForEachCopyCount(blocks_, length, [&](const std::vector<int>& copies) {
-        std::vector<int> min(items_.size()), max(items_.size());
-        for (std::size_t i = 0; i < items_.size(); ++i) {
-            const AnagramPool& item = items_[i];
-            min[i] = item.Block < 0 ? item.Min : item.PerCopy * copies[static_cast<std::size_t>(item.Block)];
-            max[i] = item.Block < 0 ? item.Max : min[i];
-        }
-        BlankMarkBits marks = 0;
-        if (!MatchWithLimits(length, min, max, marks) || (found && !PlainEarlier(marks, blanks))) return;
-        blanks = marks;
-        found = true;
-    });
-    return found;
+    return MatchWithSomeCopies(items_, blocks_, length, blanks,
+                               [&](const PoolLimits& min, const PoolLimits& max, BlankMarkBits& marks) {
+                                   return MatchWithLimits(length, min, max, marks);
+                               });
 }
 
-bool BoundAnagramMatcher::MatchWithLimits(int length, const std::vector<int>& min, const std::vector<int>& max,
+bool BoundAnagramMatcher::MatchWithLimits(int length, const PoolLimits& min, const PoolLimits& max,
                                           BlankMarkBits& blanks) {
-    int least = 0, most = 0;
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        least += min[i];
-        most += Unbounded(max[i]) ? length : std::min(max[i], length);
-    }
-    if (least > length || most < length) return false;
     std::array<ItemMask, MaxSearchLength> edges{};
     for (int position = 0; position < length; ++position)
         if ((edges[static_cast<std::size_t>(position)] =
@@ -342,7 +326,7 @@ bool BoundAnagramMatcher::MatchWithLimits(int length, const std::vector<int>& mi
     return found;
 }
 
-bool BoundAnagramMatcher::Complete(std::uint8_t* state, const std::vector<int>& min) const {
+bool BoundAnagramMatcher::Complete(std::uint8_t* state, const PoolLimits& min) const {
     if (!CloseBindings(state, min)) return false;
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const AnagramPool& item = items_[i];
@@ -359,7 +343,7 @@ bool BoundAnagramMatcher::AsBefore(const std::uint8_t* state, std::size_t bindin
                                       static_cast<std::size_t>(std::popcount(itemsOf_[binding])) + 1);
 }
 
-bool BoundAnagramMatcher::CloseBindings(std::uint8_t* state, const std::vector<int>& min) const {
+bool BoundAnagramMatcher::CloseBindings(std::uint8_t* state, const PoolLimits& min) const {
     bool closed = false;
     for (std::size_t binding = 0; binding < stageSlot_.size(); ++binding) {
         if (state[stageSlot_[binding]] != Open) continue;

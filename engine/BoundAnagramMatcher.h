@@ -56,12 +56,10 @@ private:
 
 class BoundAnagramMatcher final : public SearchConstraint {
 public:
-    // The most constituents kept apart (a block counts one for each of its
-    // kinds); a larger table matches nothing.
-    static constexpr int MaxItems = 64;
-
     explicit BoundAnagramMatcher(const SearchTable& table);
 
+    // The table has more than MaxAnagramPools constituents kept apart (a
+    // block counts one for each of its kinds); it then matches nothing.
     bool TooLarge() const { return tooLarge_; }
 
     TileMask NextTiles(int length) override;
@@ -105,15 +103,15 @@ private:
     int StillNeeded(const std::uint8_t* state) const;
 
     // The complete word.
-    bool MatchWithLimits(int length, const std::vector<int>& min, const std::vector<int>& max, BlankMarkBits& blanks);
+    bool MatchWithLimits(int length, const PoolLimits& min, const PoolLimits& max, BlankMarkBits& blanks);
     // Closes the open bindings when the tiles of a kind are done; false when
     // one of them holds too few.
-    bool CloseBindings(std::uint8_t* state, const std::vector<int>& min) const;
+    bool CloseBindings(std::uint8_t* state, const PoolLimits& min) const;
     // Whether the part of a binding in a state of a word is that of the alike
     // binding before it: a tile given to either leads to the same state.
     bool AsBefore(const std::uint8_t* state, std::size_t binding) const;
     // Whether every item holds its fewest tiles when the word is done.
-    bool Complete(std::uint8_t* state, const std::vector<int>& min) const;
+    bool Complete(std::uint8_t* state, const PoolLimits& min) const;
 
     std::vector<AnagramPool> items_;
     std::vector<AnagramBlock> blocks_;

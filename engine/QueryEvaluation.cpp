@@ -340,7 +340,7 @@ QueryEnd SearchQuery(const ParsedCommand& command, const QueryEnvironment& envir
         // query without filtering and adding them.
         result.AddOffered(environment.Stop);
         if (tooLarge) {
-            output.ReportError("The query has more than " + std::to_string(AnagramMatcher::MaxGroups) +
+            output.ReportError("The query has more than " + std::to_string(MaxAnagramPools) +
                                " different constituents");
             return QueryEnd::Failed;
         }
