@@ -86,6 +86,9 @@ BoundAnagramMatcher::BoundAnagramMatcher(const SearchTable& table) {
     items_ = std::move(pools.Pools);
     blocks_ = std::move(pools.Blocks);
     Lay(BindingCount(table));
+    walkAfter_.assign(walkSize_, 0);
+    wordState_.assign(wordSize_, 0);
+    wordAfter_.assign(wordSize_, 0);
     anyPrefix_ = HasFreeWildCard(table);
     minimumLength_ = MinimumLength(table);
     states_[0].Reset(walkSize_);
@@ -163,10 +166,10 @@ void BoundAnagramMatcher::Arrange(std::uint8_t* state, bool word) const {
 
 // ---- The walk -------------------------------------------------------------------------
 
-void BoundAnagramMatcher::StepPrefix(const MatcherStates& from, int position, int tile, MatcherStates& to) const {
+void BoundAnagramMatcher::StepPrefix(const MatcherStates& from, int position, int tile, MatcherStates& to) {
     to.Reset(walkSize_);
     const ItemMask items = ItemsFor(tile, position, 0);
-    State after(walkSize_);
+    State& after = walkAfter_;
     for (std::size_t n = 0; n < from.Count(); ++n) {
         const std::uint8_t* state = from.At(n);
         for (ItemMask free = items & unboundItems_; free != 0; free &= free - 1) {
@@ -277,14 +280,17 @@ bool BoundAnagramMatcher::MatchWithLimits(int length, const PoolLimits& min, con
             return false;
     std::array<int, MaxSearchLength> order{};
     std::iota(order.begin(), order.begin() + length, 0);
-    std::stable_sort(order.begin(), order.begin() + length, [&](int a, int b) {
-        return tiles_[static_cast<std::size_t>(a)] < tiles_[static_cast<std::size_t>(b)];
+    // By kind, and by position within a kind.
+    std::sort(order.begin(), order.begin() + length, [&](int a, int b) {
+        return std::pair(tiles_[static_cast<std::size_t>(a)], a) < std::pair(tiles_[static_cast<std::size_t>(b)], b);
     });
 
     MatcherStates* states = &wordStates_[0];
     MatcherStates* next = &wordStates_[1];
     states->Reset(wordSize_);
-    State state(wordSize_, 0), after(wordSize_);
+    State& state = wordState_;
+    State& after = wordAfter_;
+    std::fill(state.begin(), state.end(), 0);
     states->Add(state.data());
     int kind = 0;
     for (int k = 0; k < length; ++k) {
@@ -339,8 +345,8 @@ bool BoundAnagramMatcher::Complete(std::uint8_t* state, const PoolLimits& min) c
 
 bool BoundAnagramMatcher::AsBefore(const std::uint8_t* state, std::size_t binding) const {
     const std::size_t before = alikeBefore_[binding];
-    return before != binding && Equal(state + stageSlot_[before], state + stageSlot_[binding],
-                                      static_cast<std::size_t>(std::popcount(itemsOf_[binding])) + 1);
+    return before != binding &&
+           Equal(state + stageSlot_[before], state + stageSlot_[binding], alike_[groupOf_[binding]].WordSize);
 }
 
 bool BoundAnagramMatcher::CloseBindings(std::uint8_t* state, const PoolLimits& min) const {

@@ -99,7 +99,7 @@ private:
     void Raise(std::uint8_t* state, std::size_t binding, bool word) const;
 
     // The walk.
-    void StepPrefix(const MatcherStates& from, int position, int tile, MatcherStates& to) const;
+    void StepPrefix(const MatcherStates& from, int position, int tile, MatcherStates& to);
     int StillNeeded(const std::uint8_t* state) const;
 
     // The complete word.
@@ -137,6 +137,10 @@ private:
     std::array<TileMask, MaxSearchLength + 1> seen_{};
     std::array<MatcherStates, MaxSearchLength + 1> states_;  // of the walk, after each number of tiles
     std::array<MatcherStates, 2> wordStates_;                // of a word, before and after a tile
+    // Room for the states being made, so that the steps allocate nothing.
+    State walkAfter_;  // a state of the walk
+    State wordState_;  // a state of a word and the one a tile leads to
+    State wordAfter_;
 };
 
 }  // namespace qora
