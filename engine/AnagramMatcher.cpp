@@ -111,11 +111,12 @@ TileMask AnagramMatcher::NextTiles(int length) {
     return tiles;
 }
 
-AnagramMatcher::GroupMask AnagramMatcher::GroupsFor(int tile, int position, int known) const {
+AnagramMatcher::GroupMask AnagramMatcher::GroupsFor(int tile, int position, int length) const {
     GroupMask groups = plainGroupsOf_[static_cast<std::size_t>(tile)];
+    const int known = length > 0 ? length : position + 1;
     ForEachGroup(conditionalGroups_, [&](int g) {
         const TileFit fit = FitTile(groups_[static_cast<std::size_t>(g)].Test, tile, position, tiles_.data(), known);
-        if (fit == TileFit::Yes || (fit == TileFit::NotKnownYet && known <= position + 1)) groups |= GroupBit(g);
+        if (fit == TileFit::Yes || (fit == TileFit::NotKnownYet && length == 0)) groups |= GroupBit(g);
     });
     return groups;
 }
@@ -124,7 +125,7 @@ bool AnagramMatcher::Take(int position, int tile) {
     if (position >= MaxSearchLength || tooLarge_) return false;
     tiles_[position] = tile;
     seen_[position + 1] = seen_[position] | TileBit(tile);
-    edges_[position] = GroupsFor(tile, position, position + 1);
+    edges_[position] = GroupsFor(tile, position, 0);
     Matching& matching = matchings_[position + 1];
     matching = matchings_[position];
     matching.GroupOf[position] = -1;

@@ -49,9 +49,10 @@ private:
     };
     using Limits = PoolLimits;
 
-    // The groups that `tile` may join at `position` when the first `known`
-    // tiles are known.
-    GroupMask GroupsFor(int tile, int position, int known) const;
+    // The groups that `tile` may join at `position`: of a word of `length`
+    // tiles, or with 0 of a prefix, where a same-letter condition on a later
+    // position holds until that position is known.
+    GroupMask GroupsFor(int tile, int position, int length) const;
     bool Feasible(const GroupMask* edges, const Limits& min, const Limits& max, int length, Matching& matching) const;
     BlankMarkBits PreferredBlanks(const GroupMask* edges, const Limits& min, const Limits& max, int length,
                                   Matching matching) const;

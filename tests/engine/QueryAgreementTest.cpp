@@ -238,6 +238,18 @@ TEST_P(QueryAgreement, FastPathsAgreeWithTheBruteForceReference) {
                          "?(S1)??", "A2?(S2)*",  "?(S1)?(S3)", "/Q4 AE,S",    "/Q4 E?(S2)", "/W2 /Q5 AE?,ST"});
 }
 
+// "(Rk)" may name a position that the shorter words lack, at any place of
+// the word: no tile of such a word meets it, not even its last one.
+TEST_P(QueryAgreement, LettersNamedBeyondShortWordsAgreeWithTheBruteForceReference) {
+    SetUpWords();
+    std::mt19937 random(3);
+    const char* lines[] = {"(R4)*", "?(R5)*", "/Q4 ?(R4)*", "/Q2 (R4)*", "/Q3 (R4)*", "?(S-1)(R4)*"};
+    for (const char* line : lines) {
+        Agrees(line, false, random);
+        if (HasFailure()) break;
+    }
+}
+
 // Constituents repeated by "(Sk)" sets again and again, over words full of
 // repeated letters: the matchers keep the tiles of the bindings in their
 // states and merge the states that are alike, which a wrong merge shows here.
