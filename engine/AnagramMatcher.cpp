@@ -71,6 +71,8 @@ AnagramMatcher::AnagramMatcher(const SearchTable& table) {
     tooLarge_ = pools.TooMany;
     groups_ = std::move(pools.Pools);
     blocks_ = std::move(pools.Blocks);
+    fits_ = PoolFits(groups_);
+    laterPositions_ = fits_.LaterPositions();
     for (std::size_t g = 0; g < groups_.size() && !tooLarge_; ++g) {
         const AnagramPool& group = groups_[g];
         const GroupMask bit = GroupBit(static_cast<int>(g));
@@ -78,12 +80,6 @@ AnagramMatcher::AnagramMatcher(const SearchTable& table) {
         if (group.Test.Blank) blankGroups_ |= bit;
         allGroups_ |= bit;
         if (group.Block < 0) minimumLength_ += group.Min;
-        if (group.Test.Presence != 0 || group.Test.SameLetter != 0)
-            conditionalGroups_ |= bit;
-        else
-            for (int tile = 1; tile <= LetterCountSlots; ++tile)
-                if ((group.Test.Tiles & TileBit(tile)) != 0) plainGroupsOf_[tile] |= bit;
-        laterPositions_ = laterPositions_ || group.Test.SameLetter > 0;
     }
     for (const AnagramBlock& block : blocks_) minimumLength_ += block.MinCopies * block.Size;
 }
@@ -111,21 +107,11 @@ TileMask AnagramMatcher::NextTiles(int length) {
     return tiles;
 }
 
-AnagramMatcher::GroupMask AnagramMatcher::GroupsFor(int tile, int position, int length) const {
-    GroupMask groups = plainGroupsOf_[static_cast<std::size_t>(tile)];
-    const int known = length > 0 ? length : position + 1;
-    ForEachGroup(conditionalGroups_, [&](int g) {
-        const TileFit fit = FitTile(groups_[static_cast<std::size_t>(g)].Test, tile, position, tiles_.data(), known);
-        if (fit == TileFit::Yes || (fit == TileFit::NotKnownYet && length == 0)) groups |= GroupBit(g);
-    });
-    return groups;
-}
-
 bool AnagramMatcher::Take(int position, int tile) {
     if (position >= MaxSearchLength || tooLarge_) return false;
     tiles_[position] = tile;
     seen_[position + 1] = seen_[position] | TileBit(tile);
-    edges_[position] = GroupsFor(tile, position, 0);
+    edges_[position] = fits_.For(tile, position, tiles_.data(), 0);
     Matching& matching = matchings_[position + 1];
     matching = matchings_[position];
     matching.GroupOf[position] = -1;
@@ -189,7 +175,7 @@ bool AnagramMatcher::Accept(int length, BlankMarkBits& blanks) {
     // The groups each tile may join, now that the whole word is known.
     std::array<GroupMask, MaxSearchLength> edges = edges_;
     for (int position = 0; position < length && laterPositions_; ++position)
-        if ((edges[position] = GroupsFor(tiles_[position], position, length)) == 0) return false;
+        if ((edges[position] = fits_.For(tiles_[position], position, tiles_.data(), length)) == 0) return false;
     return MatchWithSomeCopies(groups_, blocks_, length, blanks,
                                [&](const Limits& min, const Limits& max, BlankMarkBits& marks) {
                                    return MatchWithLimits(edges.data(), length, min, max, marks);

@@ -39,7 +39,7 @@ public:
     int TilesStillNeeded(int length) override;
 
 private:
-    using GroupMask = std::uint64_t;
+    using GroupMask = PoolMask;
 
     // The group of each position of the word (-1 none) and the positions each
     // group holds.
@@ -49,10 +49,6 @@ private:
     };
     using Limits = PoolLimits;
 
-    // The groups that `tile` may join at `position`: of a word of `length`
-    // tiles, or with 0 of a prefix, where a same-letter condition on a later
-    // position holds until that position is known.
-    GroupMask GroupsFor(int tile, int position, int length) const;
     bool Feasible(const GroupMask* edges, const Limits& min, const Limits& max, int length, Matching& matching) const;
     BlankMarkBits PreferredBlanks(const GroupMask* edges, const Limits& min, const Limits& max, int length,
                                   Matching matching) const;
@@ -65,9 +61,8 @@ private:
     std::vector<AnagramBlock> blocks_;
     GroupMask blankGroups_ = 0;
     GroupMask allGroups_ = 0;
-    std::array<GroupMask, LetterCountSlots + 1> plainGroupsOf_{};  // by tile: the groups with no position condition
-    GroupMask conditionalGroups_ = 0;  // groups with a presence mark or a same-letter condition
-    bool laterPositions_ = false;      // a same-letter condition may name a later position
+    PoolFits fits_;                // the groups that each tile may join
+    bool laterPositions_ = false;  // a same-letter condition may name a later position
     Limits prefixMax_{};
     int minimumLength_ = 0;
     bool tooLarge_ = false;

@@ -51,6 +51,29 @@ AnagramPools PoolsOf(const SearchTable& table) {
     return pools;
 }
 
+PoolFits::PoolFits(const std::vector<AnagramPool>& pools) {
+    for (std::size_t p = 0; p < pools.size() && p < static_cast<std::size_t>(MaxAnagramPools); ++p) {
+        const TileTest& test = pools[p].Test;
+        if (test.Presence != 0 || test.SameLetter != 0)
+            conditional_.emplace_back(static_cast<int>(p), test);
+        else
+            for (int tile = 1; tile <= LetterCountSlots; ++tile)
+                if ((test.Tiles & TileBit(tile)) != 0)
+                    plainPoolsOf_[static_cast<std::size_t>(tile)] |= PoolMask{1} << p;
+        laterPositions_ = laterPositions_ || test.SameLetter > 0;
+    }
+}
+
+PoolMask PoolFits::ConditionalFor(int tile, int position, const int* tiles, int length) const {
+    PoolMask pools = 0;
+    const int known = length > 0 ? length : position + 1;
+    for (const auto& [pool, test] : conditional_) {
+        const TileFit fit = FitTile(test, tile, position, tiles, known);
+        if (fit == TileFit::Yes || (fit == TileFit::NotKnownYet && length == 0)) pools |= PoolMask{1} << pool;
+    }
+    return pools;
+}
+
 bool LimitsWithCopies(const std::vector<AnagramPool>& pools, const std::vector<int>& copies, int length,
                       PoolLimits& min, PoolLimits& max) {
     int least = 0, most = 0;

@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "engine/SearchTable.h"
@@ -41,6 +43,35 @@ struct AnagramPools {
 };
 
 AnagramPools PoolsOf(const SearchTable& table);
+
+using PoolMask = std::uint64_t;  // bit p: pool p
+
+// The pools a tile may join at a position of a word. Those whose tests have
+// no position condition (presence mark, same-letter condition) are looked up
+// by tile; the others are tried.
+class PoolFits {
+public:
+    PoolFits() = default;
+    explicit PoolFits(const std::vector<AnagramPool>& pools);
+
+    // The pools that `tile` may join at `position`, `tiles` holding the word:
+    // a word of `length` tiles, or with 0 a prefix, where a same-letter
+    // condition on a later position holds until that position is known.
+    PoolMask For(int tile, int position, const int* tiles, int length) const {
+        const PoolMask plain = plainPoolsOf_[static_cast<std::size_t>(tile)];
+        return conditional_.empty() ? plain : plain | ConditionalFor(tile, position, tiles, length);
+    }
+
+    // A same-letter condition names a position that may come later.
+    bool LaterPositions() const { return laterPositions_; }
+
+private:
+    PoolMask ConditionalFor(int tile, int position, const int* tiles, int length) const;
+
+    std::array<PoolMask, LetterCountSlots + 1> plainPoolsOf_{};  // by tile
+    std::vector<std::pair<int, TileTest>> conditional_;          // the pools with position conditions
+    bool laterPositions_ = false;
+};
 
 // By pool: the fewest or the most tiles of a word that it takes.
 using PoolLimits = std::array<int, MaxAnagramPools>;

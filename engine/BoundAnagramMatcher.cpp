@@ -85,6 +85,7 @@ BoundAnagramMatcher::BoundAnagramMatcher(const SearchTable& table) {
     tooLarge_ = pools.TooMany;
     items_ = std::move(pools.Pools);
     blocks_ = std::move(pools.Blocks);
+    fits_ = PoolFits(items_);
     Lay(BindingCount(table));
     walkAfter_.assign(walkSize_, 0);
     wordState_.assign(wordSize_, 0);
@@ -135,16 +136,6 @@ void BoundAnagramMatcher::Lay(int bindings) {
     }
 }
 
-BoundAnagramMatcher::ItemMask BoundAnagramMatcher::ItemsFor(int tile, int position, int length) const {
-    const int known = length > 0 ? length : position + 1;
-    ItemMask items = 0;
-    for (std::size_t i = 0; i < items_.size(); ++i) {
-        const TileFit fit = FitTile(items_[i].Test, tile, position, tiles_.data(), known);
-        if (fit == TileFit::Yes || (fit == TileFit::NotKnownYet && length == 0)) items |= ItemMask{1} << i;
-    }
-    return items;
-}
-
 void BoundAnagramMatcher::Raise(std::uint8_t* state, std::size_t binding, bool word) const {
     const Alike& alike = alike_[groupOf_[binding]];
     const std::vector<std::size_t>& starts = word ? alike.WordStarts : alike.WalkStarts;
@@ -168,7 +159,7 @@ void BoundAnagramMatcher::Arrange(std::uint8_t* state, bool word) const {
 
 void BoundAnagramMatcher::StepPrefix(const MatcherStates& from, int position, int tile, MatcherStates& to) {
     to.Reset(walkSize_);
-    const ItemMask items = ItemsFor(tile, position, 0);
+    const ItemMask items = fits_.For(tile, position, tiles_.data(), 0);
     State& after = walkAfter_;
     for (std::size_t n = 0; n < from.Count(); ++n) {
         const std::uint8_t* state = from.At(n);
@@ -276,7 +267,7 @@ bool BoundAnagramMatcher::MatchWithLimits(int length, const PoolLimits& min, con
     std::array<ItemMask, MaxSearchLength> edges{};
     for (int position = 0; position < length; ++position)
         if ((edges[static_cast<std::size_t>(position)] =
-                 ItemsFor(tiles_[static_cast<std::size_t>(position)], position, length)) == 0)
+                 fits_.For(tiles_[static_cast<std::size_t>(position)], position, tiles_.data(), length)) == 0)
             return false;
     std::array<int, MaxSearchLength> order{};
     std::iota(order.begin(), order.begin() + length, 0);

@@ -69,7 +69,7 @@ public:
     int TilesStillNeeded(int length) override;
 
 private:
-    using ItemMask = std::uint64_t;
+    using ItemMask = PoolMask;
     using State = std::vector<std::uint8_t>;
 
     // Bindings of equal constituents, and where the part of each begins in a
@@ -87,10 +87,6 @@ private:
     // Where the counts, tiles and stages stand in the states, and the groups
     // of alike bindings.
     void Lay(int bindings);
-    // The items (bit i for item i) that `tile` may join at `position`: of a
-    // word of `length` tiles, or with 0 of a prefix, where a same-letter
-    // condition on a later position holds until that position is known.
-    ItemMask ItemsFor(int tile, int position, int length) const;
     // Puts the parts of alike bindings in order, in a state of the walk or
     // of a word.
     void Arrange(std::uint8_t* state, bool word) const;
@@ -115,6 +111,7 @@ private:
 
     std::vector<AnagramPool> items_;
     std::vector<AnagramBlock> blocks_;
+    PoolFits fits_;                          // the items that each tile may join
     ItemMask unboundItems_ = 0;              // the items outside bindings
     std::vector<ItemMask> itemsOf_;          // by binding: its items
     std::vector<std::size_t> countSlot_;     // by item outside bindings: where its count stands
