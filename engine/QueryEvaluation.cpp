@@ -3,12 +3,13 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <type_traits>
 #include <vector>
 
-#include "engine/AnagramMatcher.h"
+#include "engine/AnagramPools.h"
 #include "engine/Board.h"
 #include "engine/CanonicalOrder.h"
 #include "engine/Lexicons.h"
@@ -144,37 +145,46 @@ private:
 };
 
 // The test of the words that hold a run of tiles matching a table (rack
-// parts left out) as a pattern. A table with several bindings is served by
-// one matcher for every word, rather than by a matcher for each way of
-// binding them; one binding is tried with the tiles of the word.
+// parts left out) as a pattern. The matcher that WithPatternConstraint
+// chooses for the table is made once and kept for every word; a table with
+// one binding, which it would walk once for each tile, is instead bound to
+// the tiles of each word.
 class RunTest {
 public:
     explicit RunTest(const SearchTable& table) : runs_(Imbedded(WithoutRack(table))) {
-        if (BindingCount(runs_) > 1 && PatternMatcher::HoldsBindings(runs_)) matcher_.emplace(runs_);
+        if (HasBindings(runs_) && !PatternMatcherTakesBindings(runs_)) return;
+        WithPatternConstraint(runs_, [this](auto& chosen) {
+            using Constraint = std::decay_t<decltype(chosen)>;
+            auto kept = std::make_shared<Constraint>(std::move(chosen));
+            if constexpr (std::is_same_v<Constraint, PatternMatcher>)
+                holds_ = [kept](std::string_view word) { return kept->Matches(word); };
+            else
+                holds_ = [kept](std::string_view word) { return Holds(*kept, word); };
+            return SearchEnd::Completed;
+        });
     }
 
     bool HoldsRun(std::string_view word) {
-        const std::string words[] = {std::string(word)};
+        if (holds_) return holds_(word);
+        TileMask tiles = 0;
+        for (unsigned char c : word) tiles |= TileBit(TileNumberOf(c));
         bool holds = false;
-        const auto search = [&](SearchConstraint& constraint) {
-            return SearchLexicon(std::span<const std::string>(words), constraint,
-                                 [&](const SearchMatch&) { return !(holds = true); });
-        };
-        if (matcher_) {
-            holds = matcher_->Matches(word);
-        } else if (HasBindings(runs_)) {
-            TileMask tiles = 0;
-            for (unsigned char c : word) tiles |= TileBit(TileNumberOf(c));
-            WithPatternConstraint(BoundWithin(runs_, tiles), search);
-        } else {
-            WithPatternConstraint(runs_, search);
-        }
+        WithPatternConstraint(BoundWithin(runs_, tiles), [&](SearchConstraint& constraint) {
+            holds = Holds(constraint, word);
+            return holds ? SearchEnd::Stopped : SearchEnd::Completed;
+        });
         return holds;
     }
 
 private:
+    static bool Holds(SearchConstraint& constraint, std::string_view word) {
+        const std::string words[] = {std::string(word)};
+        return SearchLexicon(std::span<const std::string>(words), constraint,
+                             [](const SearchMatch&) { return false; }) == SearchEnd::Stopped;
+    }
+
     SearchTable runs_;
-    std::optional<PatternMatcher> matcher_;
+    std::function<bool(std::string_view word)> holds_;
 };
 
 // The second word of a pair: the anagram constraint from the tiles after

@@ -53,10 +53,17 @@ std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run
     return run(matcher);
 }
 
+// Whether the pattern matcher of search tables takes the table's bindings
+// in one walk. A table with one binding is walked once for each tile it may
+// be bound to instead, by faster matchers that leave the graph early.
+inline bool PatternMatcherTakesBindings(const SearchTable& table) {
+    return BindingCount(table) > 1 && PatternMatcher::HoldsBindings(table);
+}
+
 // Runs `run` with the pattern matcher of the table.
 template <typename Run>
 SearchEnd WithPatternConstraint(const SearchTable& table, Run run) {
-    if (BindingCount(table) > 1 && PatternMatcher::HoldsBindings(table)) {
+    if (PatternMatcherTakesBindings(table)) {
         PatternMatcher matcher(table);
         return run(matcher);
     }
