@@ -26,14 +26,20 @@ int SameLetterPosition(const TileTest& test, int position) {
     return named >= 0 && named < MaxSearchLength ? named : -1;
 }
 
+// The tiles that every item of the binding may take.
+TileMask BindableTiles(const SearchTable& table, int binding) {
+    TileMask tiles = AllTilesMask(ActiveTileCount());
+    for (const QueryItem& item : table)
+        if (item.Binding == binding) tiles &= item.Test.Tiles;
+    return tiles;
+}
+
 // Binds `binding` and those after it in `bound` (a copy of `table`) to each
 // tile that all its items may take.
 bool BindFrom(SearchTable& bound, const SearchTable& table, int binding, int count,
               const std::function<bool(const SearchTable&)>& visit) {
     if (binding == count) return visit(bound);
-    TileMask tiles = AllTilesMask(ActiveTileCount());
-    for (const QueryItem& item : table)
-        if (item.Binding == binding) tiles &= item.Test.Tiles;
+    TileMask tiles = BindableTiles(table, binding);
     bool goOn = true;
     for (; tiles != 0 && goOn; tiles &= tiles - 1) {
         const TileMask tile = tiles & (~tiles + 1);
@@ -103,9 +109,7 @@ bool ForEachBinding(const SearchTable& table, const std::function<bool(const Sea
 SearchTable BoundWithin(const SearchTable& table, TileMask tiles) {
     SearchTable narrowed = table;
     for (int binding = 0; binding < BindingCount(table); ++binding) {
-        TileMask bindable = AllTilesMask(ActiveTileCount());
-        for (const QueryItem& item : table)
-            if (item.Binding == binding) bindable &= item.Test.Tiles;
+        const TileMask bindable = BindableTiles(table, binding);
         const TileMask others = bindable & ~tiles;
         const TileMask kept = (bindable & tiles) | (others & (~others + 1));
         for (QueryItem& item : narrowed)
