@@ -15,6 +15,18 @@
 
 namespace qora {
 
+// Runs `walk` with the table of each way of binding the table's bindings to
+// tiles until a walk ends otherwise than completed; the end of the last.
+template <typename End, typename Walk>
+End WalkEachBinding(const SearchTable& table, Walk walk) {
+    End end = SearchEnd::Completed;
+    ForEachBinding(table, [&](const SearchTable& bound) {
+        end = walk(bound);
+        return end == SearchEnd::Completed;
+    });
+    return end;
+}
+
 // Runs `run` with the anagram matcher of the table; nothing when the table
 // has more different constituents than the matcher of search tables pools.
 template <typename Run>
@@ -33,21 +45,17 @@ std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run
         AnagramConstraint constraint(rack);
         return run(constraint);
     }
-    // One binding without a wild card besides: a walk for each tile it may
-    // be bound to, each leaving the graph early.
+    // Several bindings, or one beside a wild card: one walk that keeps the
+    // bindings' tiles. One binding without a wild card besides: a walk for
+    // each tile it may be bound to, each leaving the graph early.
     if (BindingCount(table) > 1 || (HasBindings(table) && HasFreeWildCard(table))) {
         BoundAnagramMatcher matcher(table);
         if (matcher.TooLarge()) return std::nullopt;
         return run(matcher);
     }
-    if (HasBindings(table)) {
-        std::optional<SearchEnd> end = SearchEnd::Completed;
-        ForEachBinding(table, [&](const SearchTable& bound) {
-            end = WithAnagramConstraint(bound, run);
-            return end == SearchEnd::Completed;
-        });
-        return end;
-    }
+    if (HasBindings(table))
+        return WalkEachBinding<std::optional<SearchEnd>>(
+            table, [&](const SearchTable& bound) { return WithAnagramConstraint(bound, run); });
     AnagramMatcher matcher(table);
     if (matcher.TooLarge()) return std::nullopt;
     return run(matcher);
@@ -67,14 +75,9 @@ SearchEnd WithPatternConstraint(const SearchTable& table, Run run) {
         PatternMatcher matcher(table);
         return run(matcher);
     }
-    if (HasBindings(table)) {
-        SearchEnd end = SearchEnd::Completed;
-        ForEachBinding(table, [&](const SearchTable& bound) {
-            end = WithPatternConstraint(bound, run);
-            return end == SearchEnd::Completed;
-        });
-        return end;
-    }
+    if (HasBindings(table))
+        return WalkEachBinding<SearchEnd>(table,
+                                          [&](const SearchTable& bound) { return WithPatternConstraint(bound, run); });
     std::vector<PatternElement> elements;
     if (AsSimplePattern(table, elements)) {
         if (OneRunPatternConstraint::Fits(elements)) {
