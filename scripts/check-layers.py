@@ -21,7 +21,6 @@ Usage: check-layers.py [TOP]   (TOP defaults to the repository). Exit 1 and
 one line per fault when anything breaks the layering.
 """
 
-import pathlib
 import posixpath
 import re
 import sys
@@ -96,20 +95,11 @@ def layering_faults(top):
     return faults
 
 
-def main():
-    top = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent)
-    faults = layering_faults(top)
-    for fault in faults:
-        print(fault)
-    if faults:
-        print(
-            'check-layers: %d fault(s) break the layering (docs/design.md, "Folders and libraries")' % len(faults),
-            file=sys.stderr,
-        )
-        return 1
-    print("check-layers: every folder includes only itself and the folders of the libraries it links")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(
+        sourcetree.run_check(
+            layering_faults,
+            'check-layers: these break the layering (docs/design.md, "Folders and libraries")',
+            "check-layers: every folder includes only itself and the folders of the libraries it links",
+        )
+    )

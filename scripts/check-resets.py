@@ -36,7 +36,6 @@ Usage: check-resets.py [TOP]   (TOP defaults to the repository). Exit 1 and
 one line per missed global when anything is missed.
 """
 
-import pathlib
 import re
 import sys
 
@@ -402,19 +401,12 @@ def missed_globals(top):
     return missed
 
 
-def main():
-    top = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent)
-    missed = missed_globals(top)
-    for line in missed:
-        print(line)
-    if missed:
-        print(
+if __name__ == "__main__":
+    sys.exit(
+        sourcetree.run_check(
+            missed_globals,
             "Each global goes into a reset that its own file registers with a ProgramStateReset object,\n"
             "or, when it is not program state, carries '// no-reset: WHY' on its line or the line above.",
-            file=sys.stderr,
+            "check-resets: a reset of its own file sets every global",
         )
-    return 1 if missed else 0
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+    )

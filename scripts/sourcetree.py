@@ -12,6 +12,7 @@ import fnmatch
 import os
 import pathlib
 import re
+import sys
 
 SOURCE_SUFFIXES = {".h", ".hpp", ".cpp", ".cc", ".cxx"}
 HEADER_SUFFIXES = {".h", ".hpp"}
@@ -108,3 +109,18 @@ def program_sources(top, build):
 def folder_of(relative):
     """A source's folder as CMakeLists.txt names it ("." for the top)."""
     return relative.parent.as_posix()
+
+
+def run_check(find_faults, advice, all_clear):
+    """Runs a check on the tree named on the command line (the repository
+    when none is): prints each fault, then the advice, and gives the exit
+    status, 1 when there is a fault."""
+    top = pathlib.Path(sys.argv[1] if len(sys.argv) > 1 else pathlib.Path(__file__).resolve().parent.parent)
+    faults = find_faults(top)
+    for fault in faults:
+        print(fault)
+    if faults:
+        print(advice, file=sys.stderr)
+        return 1
+    print(all_clear)
+    return 0
