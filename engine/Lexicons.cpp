@@ -75,10 +75,6 @@ std::string NameWithoutSuffix(const std::string& fileName, std::size_t width) {
 
 std::string CannotOpen(const std::string& fileName) { return "Lexicon file " + fileName + " cannot be opened."; }
 
-std::string NotALexicon(const std::string& fileName, const std::string& reason) {
-    return "File " + fileName + " is not a lexicon file. " + reason;
-}
-
 // Takes the header into the record; empty names become the file's name.
 void ApplyHeader(const LexiconHeader& header, LexiconRecord& record) {
     record.TreeNumber = header.TreeNumber;
@@ -106,7 +102,7 @@ bool ReadRecordHeader(LexiconRecord& record, std::string& error) {
     const auto knownSize =
         static_cast<std::size_t>(std::min<std::uint64_t>(size, std::numeric_limits<std::size_t>::max()));
     if (!ReadLexiconHeader(bytes.data(), knownSize, header, reason)) {
-        error = NotALexicon(record.FileName, reason);
+        error = NotALexiconMessage(record.FileName, reason);
         return false;
     }
     ApplyHeader(header, record);
@@ -127,7 +123,8 @@ void ClearLexiconTable() {
 // its child list. A list met again while its own count is still open lies on
 // a loop. As no count exceeds the root list's, the walk stops at the first
 // one that passes the bound.
-bool CheckWordBeginnings(const LexiconNode* nodes, std::size_t nodeCount, std::string& reason) {
+bool CheckWordBeginnings(const LexiconNode* nodes, std::size_t nodeCount, std::uint64_t maxPrefixes,
+                         std::string& reason) {
     enum class Visit : std::uint8_t { New, Open, Counted };
     std::vector<Visit> visit(nodeCount, Visit::New);      // by the index of a list's first node
     std::vector<std::uint32_t> beginnings(nodeCount, 0);  // likewise; 0 below no child (index 0)
@@ -155,8 +152,8 @@ bool CheckWordBeginnings(const LexiconNode* nodes, std::size_t nodeCount, std::s
             count += 1 + beginnings[NodeChild(nodes[at])];
             if (NodeIsLastSibling(nodes[at])) break;
         }
-        if (count > MaxLexiconPrefixes) {
-            reason = "Its word graph spells more than " + std::to_string(MaxLexiconPrefixes) +
+        if (count > maxPrefixes) {
+            reason = "Its word graph spells more than " + std::to_string(maxPrefixes) +
                      " word beginnings, far more than any word list, and a search of it would not end.";
             return false;
         }
@@ -216,7 +213,8 @@ bool ReadLexiconHeader(const unsigned char* bytes, std::size_t fileSize, Lexicon
     return true;
 }
 
-bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Language language, std::string& reason) {
+bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Language language, std::string& reason,
+                          std::uint64_t maxPrefixes) {
     const unsigned char lowest = TileBase + 1;
     const unsigned char highest = static_cast<unsigned char>(TileBase + LanguageTileCount(language));
     unsigned char previous = 0;  // letter of the previous node in the same sibling list
@@ -243,7 +241,21 @@ bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Langu
         reason = "Its last sibling list runs off the end of the node array without a last-sibling mark.";
         return false;
     }
-    return CheckWordBeginnings(nodes, nodeCount, reason);
+    return CheckWordBeginnings(nodes, nodeCount, maxPrefixes, reason);
+}
+
+bool ValidateLexiconImage(const unsigned char* bytes, std::size_t size, ValidLexicon& lexicon, std::string& reason,
+                          std::uint64_t maxPrefixes) {
+    if (!ReadLexiconHeader(bytes, size, lexicon.Header, reason)) return false;
+    lexicon.NodeCount = (size - LexiconHeaderSize) / sizeof(LexiconNode);
+    lexicon.Nodes = std::make_unique_for_overwrite<LexiconNode[]>(lexicon.NodeCount);
+    std::memcpy(lexicon.Nodes.get(), bytes + LexiconHeaderSize, lexicon.NodeCount * sizeof(LexiconNode));
+    return ValidateLexiconNodes(lexicon.Nodes.get(), lexicon.NodeCount, lexicon.Header.LexiconLanguage, reason,
+                                maxPrefixes);
+}
+
+std::string NotALexiconMessage(const std::string& fileName, const std::string& reason) {
+    return "File " + fileName + " is not a lexicon file. " + reason;
 }
 
 void ComputeShallowListStarts(LexiconRecord& lexicon) {
@@ -323,24 +335,16 @@ bool LoadLexicon(int index, std::string& error) {
     }
     // The file may have changed since its header was read, so the header is
     // checked again on the bytes read, and their count is the file's size.
-    LexiconHeader header;
+    ValidLexicon lexicon;
     std::string reason;
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.data());
-    if (!ReadLexiconHeader(data, bytes.size(), header, reason)) {
-        error = NotALexicon(record.FileName, reason);
+    if (!ValidateLexiconImage(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), lexicon, reason)) {
+        error = NotALexiconMessage(record.FileName, reason);
         return false;
     }
-    const std::size_t nodeCount = (bytes.size() - LexiconHeaderSize) / sizeof(LexiconNode);
-    auto nodes = std::make_unique_for_overwrite<LexiconNode[]>(nodeCount);
-    std::memcpy(nodes.get(), data + LexiconHeaderSize, nodeCount * sizeof(LexiconNode));
-    if (!ValidateLexiconNodes(nodes.get(), nodeCount, header.LexiconLanguage, reason)) {
-        error = NotALexicon(record.FileName, reason);
-        return false;
-    }
-    ApplyHeader(header, record);
-    record.NodeStore = std::move(nodes);
+    ApplyHeader(lexicon.Header, record);
+    record.NodeStore = std::move(lexicon.Nodes);
     record.Nodes = record.NodeStore.get();
-    record.NodeCount = nodeCount;
+    record.NodeCount = lexicon.NodeCount;
     ComputeShallowListStarts(record);
     return true;
 }

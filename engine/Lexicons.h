@@ -102,8 +102,28 @@ constexpr std::uint64_t MaxLexiconPrefixes = std::uint64_t{1} << 28;
 // array, letters among the language's tiles in ascending order within each
 // sibling list, and a last-sibling mark on the final node (one pass); then
 // that the graph below the root has no loop and spells at most
-// MaxLexiconPrefixes word beginnings (one walk that counts each node once).
-bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Language language, std::string& reason);
+// `maxPrefixes` word beginnings (one walk that counts each node once).
+bool ValidateLexiconNodes(const LexiconNode* nodes, std::size_t nodeCount, Language language, std::string& reason,
+                          std::uint64_t maxPrefixes = MaxLexiconPrefixes);
+
+// A lexicon file's contents that passed every check: its header and its node
+// array, copied out of the file's bytes.
+struct ValidLexicon {
+    LexiconHeader Header;
+    std::unique_ptr<LexiconNode[]> Nodes;
+    std::size_t NodeCount = 0;
+};
+
+// Checks the whole of a lexicon file's `size` bytes as the program does
+// before it searches them (ReadLexiconHeader, then ValidateLexiconNodes on a
+// copy of the node array) and fills `lexicon`. The loader and the lexicon
+// compiler both call it, so the compiler writes no file the loader refuses.
+bool ValidateLexiconImage(const unsigned char* bytes, std::size_t size, ValidLexicon& lexicon, std::string& reason,
+                          std::uint64_t maxPrefixes = MaxLexiconPrefixes);
+
+// The message for a file that is no lexicon file: "File NAME is not a
+// lexicon file. " and the reason.
+std::string NotALexiconMessage(const std::string& fileName, const std::string& reason);
 
 // Fills ShallowListStart of a record whose nodes have been validated.
 void ComputeShallowListStarts(LexiconRecord& lexicon);

@@ -7,6 +7,7 @@
 #include <unordered_map>
 
 #include "engine/LexiconFormat.h"
+#include "engine/Lexicons.h"
 #include "engine/TextFiles.h"
 #include "platform/Files.h"
 
@@ -64,14 +65,21 @@ std::string FoldLetter(unsigned char c, Language language) {
     }
 }
 
-// The text of a word list line in the code page, without a byte-order mark
-// and the blanks around it; nothing when it is empty or holds a character
-// that the code page lacks.
-std::optional<std::string> WordListLineText(std::string_view line) {
+// A word list line without the blanks around it and every byte-order mark
+// at its start, in any mix with blanks (lists joined from files that each
+// began with one, or indented).
+std::string_view LineContent(std::string_view line) {
     constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
-    if (line.starts_with(ByteOrderMark)) line.remove_prefix(ByteOrderMark.size());
+    line = Trim(line);
+    while (line.starts_with(ByteOrderMark)) line = Trim(line.substr(ByteOrderMark.size()));
+    return line;
+}
+
+// The text of a word list line's content in the code page; nothing when it
+// is empty or holds a character that the code page lacks.
+std::optional<std::string> WordListLineText(std::string_view line) {
     bool lostCharacter = false;
-    std::string text = LineToCodePage(Trim(line), &lostCharacter);
+    std::string text = LineToCodePage(LineContent(line), &lostCharacter);
     if (lostCharacter || text.empty()) return std::nullopt;
     return text;
 }
@@ -179,6 +187,18 @@ void PutU32(std::vector<unsigned char>& out, std::size_t at, std::uint32_t v) {
 void PutU16(std::vector<unsigned char>& out, std::size_t at, std::uint16_t v) {
     out[at] = static_cast<unsigned char>(v);
     out[at + 1] = static_cast<unsigned char>(v >> 8);
+}
+
+// Whether the program's loader takes the image, as it checks every lexicon
+// file it opens; when not, the image is dropped and `error` gives the
+// loader's reason.
+bool LoaderTakes(std::vector<unsigned char>& image, const LexiconBuildOptions& options, std::string& error) {
+    ValidLexicon loaded;
+    std::string reason;
+    if (ValidateLexiconImage(image.data(), image.size(), loaded, reason, options.maxWordBeginnings)) return true;
+    image.clear();
+    error = "the program would refuse this lexicon, so none is written. " + reason;
+    return false;
 }
 
 }  // namespace
@@ -292,7 +312,7 @@ bool BuildLexiconImage(const std::vector<std::string>& input, const LexiconBuild
             PutU32(image, LexiconHeaderSize + 4 * (offset[id] + k), node);
         }
     }
-    return true;
+    return LoaderTakes(image, options, error);
 }
 
 bool CompileWordList(const std::string& wordListPath, const LexiconBuildOptions& options,
@@ -306,7 +326,7 @@ bool CompileWordList(const std::string& wordListPath, const LexiconBuildOptions&
     std::vector<std::string> words;
     // Lines may end with LF, CR LF or a lone CR.
     ForEachTextLine(bytes, MaxWordListLineLength, [&](const TextLine& line) {
-        if (Trim(line.Text).empty()) return;
+        if (LineContent(line.Text).empty()) return;
         const std::optional<std::string> text = line.Cut ? std::nullopt : WordListLineText(line.Text);
         std::optional<std::string> word = text ? FoldWordListText(*text, options.language) : std::nullopt;
         if (!word)

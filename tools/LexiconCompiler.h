@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/Lexicons.h"
 #include "engine/Tiles.h"
 
 namespace qora {
@@ -21,6 +22,9 @@ struct LexiconBuildOptions {
     int maxLength = 0;             // 0: the longest word kept
     int longWordLimit = 0;         // 0: none
     bool skipCapitalised = false;  // leave out lines that begin with a capital (names, roman numerals)
+    // The most word beginnings the loader takes; smaller only in tests, which
+    // cannot afford a list that passes the loader's.
+    std::uint64_t maxWordBeginnings = MaxLexiconPrefixes;
 };
 
 struct LexiconBuildReport {
@@ -33,7 +37,8 @@ struct LexiconBuildReport {
 };
 
 // Folds one line of a word list (code page 1252 or UTF-8, blanks around it
-// and a leading byte-order mark ignored) into the tile string of `language`,
+// and byte-order marks among the blanks at its start ignored) into the tile
+// string of `language`,
 // or nothing when the line is not a word of it. Case is folded. English takes
 // A to Z only. Spanish folds accented vowels to the plain vowel and ñ to Ñ,
 // makes CH, LL and RR single tiles and refuses K and W. French folds every
@@ -44,13 +49,15 @@ std::optional<std::string> FoldWordListLine(std::string_view line, Language lang
 // Builds the lexicon file image from tile strings of the options' language
 // (any order, duplicates allowed). Deterministic: the same words give the
 // same bytes. Returns false with a message in `error` for bad options, a
-// string that is no tile string, no word left, or a graph too large for the
-// format.
+// string that is no tile string, no word left, a graph too large for the
+// format, or an image that the program's loader would refuse (checked by the
+// loader's own ValidateLexiconImage; its reason ends the message).
 bool BuildLexiconImage(const std::vector<std::string>& words, const LexiconBuildOptions& options,
                        std::vector<unsigned char>& image, LexiconBuildReport& report, std::string& error);
 
 // Reads a word list file (lines ending with LF, CR LF or CR), folds every
-// line and builds the image. With `skipCapitalised`, a word whose line begins
+// line and builds the image. A line of blanks and byte-order marks alone is
+// blank: it is passed over and not counted. With `skipCapitalised`, a word whose line begins
 // with a capital letter (in either encoding) is left out and counted; the
 // same word on a line of its own in small letters is kept.
 bool CompileWordList(const std::string& wordListPath, const LexiconBuildOptions& options,

@@ -27,7 +27,13 @@ TEST(WordListFolding, FoldsEachLanguageInEitherEncodingAndSkipsTheRest) {
     const std::vector<std::tuple<Language, std::string, std::string>> cases = {
         {E, "cat", "CAT"},
         {E, "  Zebra\r", "ZEBRA"},
-        {E, "\xEF\xBB\xBFword", "WORD"},  // byte-order mark
+        {E, "\xEF\xBB\xBFword", "WORD"},  // byte-order marks, with blanks in any mix
+        {E, "\xEF\xBB\xBF\xEF\xBB\xBFword", "WORD"},
+        {E, "  \xEF\xBB\xBFword", "WORD"},
+        {E, "\t\xEF\xBB\xBF \xEF\xBB\xBF word", "WORD"},
+        {E, "wo\xEF\xBB\xBFrd", none},
+        {E, "word\xEF\xBB\xBF", none},
+        {E, "\xEF\xBB", none},
         {E, "it's", none},
         {E, "e-mail", none},
         {E, "r2d2", none},
@@ -75,17 +81,16 @@ TEST(WordListFolding, FoldsEachLanguageInEitherEncodingAndSkipsTheRest) {
 // ---- Reading a lexicon image back -------------------------------------------
 
 struct Image {
-    std::vector<unsigned char> bytes;
+    ValidLexicon lexicon;
     LexiconRecord record;
 
-    Image(std::vector<unsigned char> b, Language language) : bytes(std::move(b)) {
+    Image(const std::vector<unsigned char>& bytes, Language language) {
         std::string reason;
-        LexiconHeader header;
-        EXPECT_TRUE(ReadLexiconHeader(bytes.data(), bytes.size(), header, reason)) << reason;
-        record.MaxWordLength = header.MaxWordLength;
-        record.Nodes = reinterpret_cast<const LexiconNode*>(bytes.data() + LexiconHeaderSize);
-        record.NodeCount = (bytes.size() - LexiconHeaderSize) / 4;
-        EXPECT_TRUE(ValidateLexiconNodes(record.Nodes, record.NodeCount, language, reason)) << reason;
+        EXPECT_TRUE(ValidateLexiconImage(bytes.data(), bytes.size(), lexicon, reason)) << reason;
+        EXPECT_EQ(lexicon.Header.LexiconLanguage, language);
+        record.MaxWordLength = lexicon.Header.MaxWordLength;
+        record.Nodes = lexicon.Nodes.get();
+        record.NodeCount = lexicon.NodeCount;
     }
 
     std::vector<std::string> Words(int tileCount) const { return LexiconWords(record, tileCount); }
@@ -222,14 +227,36 @@ TEST(LexiconBuild, RefusesBadOptionsAndInput) {
     EXPECT_FALSE(BuildLexiconImage({"C[T"}, options, image, report, error)) << "a Spanish tile in an English list";
 }
 
+// The compiler checks what it built as the loader does, and returns no image
+// that the loader would refuse. The graph of AB and AC spells three word
+// beginnings (A, AB, AC): as many as the bound allows, or one too many.
+TEST(LexiconBuild, RefusesWhatTheLoaderRefusesWithItsReason) {
+    for (const std::uint64_t bound : {3, 2}) {
+        LexiconBuildOptions options;
+        options.shortName = "T";
+        options.maxWordBeginnings = bound;
+        std::vector<unsigned char> image;
+        LexiconBuildReport report;
+        std::string error;
+        const bool built = BuildLexiconImage({"AB", "AC"}, options, image, report, error);
+        EXPECT_EQ(built, bound == 3);
+        EXPECT_EQ(image.empty(), !built);
+        EXPECT_EQ(error, built ? ""
+                               : "the program would refuse this lexicon, so none is written. Its word graph spells "
+                                 "more than 2 word beginnings, far more than any word list, and a search of it would "
+                                 "not end.");
+    }
+}
+
 // ---- Compiling word list files ------------------------------------------------
 
 using WordListFile = test::EngineDataTest;
 
-// Lines end with LF, CR LF or a lone CR.
+// Lines end with LF, CR LF or a lone CR. A line of blanks and byte-order
+// marks is blank.
 TEST_F(WordListFile, SkipsAndCountsJunkLines) {
-    const std::string list =
-        "\xEF\xBB\xBFzebra\r\nZEBRA\n\n  \napple's\nr2d2\na\rAPPLE\rnaïve\n" + std::string(33, 'x') + "\ncat\n";
+    const std::string list = "\xEF\xBB\xBFzebra\r\nZEBRA\n\n  \napple's\nr2d2\na\rAPPLE\rnaïve\n" +
+                             std::string(33, 'x') + "\n\xEF\xBB\xBF \xEF\xBB\xBF\n \xEF\xBB\xBF\xEF\xBB\xBF cat\n";
     LexiconBuildOptions options;
     options.shortName = "T";
     std::vector<unsigned char> image;
