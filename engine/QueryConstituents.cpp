@@ -136,13 +136,8 @@ bool QueryConstituents::ResolveElement(const QueryElement& element, const Letter
         resolved.Reference = element.Reference;
         return true;
     }
-    if (element.Kind == ElementKind::WildCard) {
-        item.Test.Tiles = AllTilesMask(ActiveTileCount());
-        item.Test.Blank = true;
-        item.MinRepeats = 0;
-        item.MaxRepeats = UnboundedRepeats;
-        return true;
-    }
+    // A wild card "*" is parsed as a blank of count 0 and resolves as one:
+    // any number of tiles, at least one when required ("*!").
     LetterCounts members = set.Letters.Counts;
     switch (set.Kind) {
         case SetKind::Blank:

@@ -250,6 +250,14 @@ TEST_P(QueryAgreement, LettersNamedBeyondShortWordsAgreeWithTheBruteForceReferen
     }
 }
 
+// A required wild card takes at least one tile, in every mode that has one.
+TEST_P(QueryAgreement, RequiredWildCardsAgreeWithTheBruteForceReference) {
+    SetUpWords();
+    ExpectEachAgrees(
+        13, {"E*!", "AE*!", "*!", "?*!", "E*!,S", "(V)*!(S1)", "0[]*!", "/Q2 *!S", "/Q2 A*!", "/Q2 *!", "/Q2 ?*!E",
+             "/Q2 (C)*!(S1)", "/Q3 E*!", "/Q3 *!ES", "/Q4 E*!", "/Q4 A*!,S", "/W2 /Q5 AE*!", "/W2 /Q5 E*!,S"});
+}
+
 // Constituents repeated by "(Sk)" sets again and again, over words full of
 // repeated letters: the matchers keep the tiles of the bindings in their
 // states and merge the states that are alike, which a wrong merge shows here.

@@ -32,6 +32,7 @@ TEST_F(QueryModes, AnagramsMarkTheTilesThatOnlyABlankCanMatch) {
     EXPECT_EQ(Query("COA*"), (Items{"COAt", "COAts", "OCtA", "tACO", "tACOs"}));
     EXPECT_EQ(Query("TO0T"), (Items{"TOT"}));  // zero or more T's
     EXPECT_EQ(Query("0?!OT"), (Items{"cOaT", "cOaTs", "cOT", "OcTa", "TacO", "TacOs", "TOt", "TOts"}));
+    EXPECT_EQ(Query("CAT*!"), (Items{"ACTs", "CATs", "CoAT", "CoATs", "oCTA", "sCAT", "TACo", "TACos"}));
     EXPECT_EQ(Query("32?"), Items{});  // longer than any word
 }
 
@@ -59,6 +60,8 @@ TEST_F(QueryModes, PatternsAndImbeddedWords) {
     EXPECT_EQ(Query("C.T"), (Items{"CaT", "CoT"}));
     EXPECT_EQ(Query("/Q2 *S"), (Items{"actS", "catS", "coatS", "eatS", "retainS", "tacoS", "teaS", "totS"}));
     EXPECT_EQ(Query("/Q2 C(V)T"), (Items{"CAT", "COT"}));
+    EXPECT_EQ(Query("/Q2 AT*"), (Items{"AT", "ATe"}));
+    EXPECT_EQ(Query("/Q2 AT*!"), (Items{"ATe"}));
     EXPECT_EQ(Query("/Q3 OAT"), (Items{"cOAT", "cOATs"}));
     // The run the word holds is found wherever it stands; from the last tile
     // back the named constituents are preferred.

@@ -94,12 +94,8 @@ std::optional<std::vector<Piece>> Pieces(const ParsedCommand& command, const Ref
             piece.Min = piece.Max = n;
         }
         const SetSpec& set = element.Set;
-        if (element.Kind == ElementKind::WildCard) {
-            piece.Tiles = all;
-            piece.Blank = true;
-            piece.Min = 0;
-            piece.Max = Unbounded;
-        } else if (element.Kind == ElementKind::WordReference) {
+        // A wild card is a blank of count 0 (set kind Blank, count 0).
+        if (element.Kind == ElementKind::WordReference) {
             const WordReference& r = element.Reference;
             std::string letters = referenceWord;
             if (r.Mapped)
