@@ -18,7 +18,10 @@ const char* ShownLabel(const Wordlist& wordlist) {
 int LongestLabel(bool unlabeledShown) {
     int longest = 0;
     ForEachNumberedWordlist([&](const Wordlist& wordlist) {
-        const std::string_view label = unlabeledShown ? ShownLabel(wordlist) : wordlist.Label;
+        // Both branches are views, so that neither makes a temporary string
+        // for the view to outlive.
+        const std::string_view label =
+            unlabeledShown ? std::string_view(ShownLabel(wordlist)) : std::string_view(wordlist.Label);
         longest = std::max<int>(longest, static_cast<int>(label.size()));
     });
     return std::min(longest, MaxWordlistLabelLength);
