@@ -90,7 +90,7 @@ void TLexiconDlg::OKClick() {
         return;
     }
     // The line may mean something else with the new lexicons' language.
-    if (ConsoleEditHooks.RecheckCommandLine) ConsoleEditHooks.RecheckCommandLine();
+    CheckCommandLineSilently();
     CloseWithResult(mrOk);
 }
 

@@ -5,7 +5,7 @@
 
 namespace qora {
 
-std::int32_t FlashcardWordlistNumber = 0;
+std::atomic<std::int32_t> FlashcardWordlistNumber = 0;
 std::int32_t FlashcardIndex = -1;
 
 bool FlashcardsActive() { return FlashcardWordlistNumber >= 1; }

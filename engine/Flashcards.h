@@ -3,6 +3,7 @@
 // commands keep it on its item (engine/Wordlists.cpp).
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,8 +11,10 @@
 namespace qora {
 
 // The wordlist shown as flashcards: below 1 while flashcarding is off (0 at
-// start, -1 once stopped). FlashcardIndex: the current card (0-based), -1 none.
-extern std::int32_t FlashcardWordlistNumber;
+// start, -1 once stopped); a command file's flashcard commands set it on
+// their thread while the main window's indicators read it. FlashcardIndex:
+// the current card (0-based), -1 none.
+extern std::atomic<std::int32_t> FlashcardWordlistNumber;
 extern std::int32_t FlashcardIndex;
 
 bool FlashcardsActive();  // FlashcardWordlistNumber is 1 or more

@@ -236,10 +236,11 @@ void TForm2::SizeToScreen() {
 }
 
 void TForm2::MeasureWorkspace() {
-    WorkspaceRows = Workspace->RowsInView();
-    WorkspaceColumns = Workspace->ColumnsInView();
-    WorkspaceSizePanel->setText(
-        FromCodePage(FormatText("Workspace window: %d rows x %d cols", WorkspaceRows, WorkspaceColumns)));
+    const std::int32_t rows = Workspace->RowsInView();
+    const std::int32_t columns = Workspace->ColumnsInView();
+    WorkspaceRows = rows;
+    WorkspaceColumns = columns;
+    WorkspaceSizePanel->setText(FromCodePage(FormatText("Workspace window: %d rows x %d cols", rows, columns)));
 }
 
 void TForm2::SetWorkspaceFont(const QFont& font) {
@@ -366,6 +367,7 @@ void TForm2::UpdateIndicators() {
 // ---- The command line ----------------------------------------------------------------
 
 void TForm2::RecheckCommandLine() {
+    if (!CommandLineEditable()) return;  // the line that runs was checked when it was performed
     HandleTypedCommandLine(false, false);
     Perform->setEnabled(controlsEnabled_ && !CommandLineHasError);
 }

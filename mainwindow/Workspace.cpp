@@ -259,6 +259,7 @@ void TWorkspace::CommandLineEditedHere() {
 // ---- Editing -------------------------------------------------------------------
 
 void TWorkspace::TypeText(const QString& typed) {
+    if (!CommandLineEditable()) return;
     FlushPendingLines();
     const QString text = CommandLineText(typed);
     if (text.isEmpty() || CommandStartPosition() < 0) return;
@@ -271,6 +272,7 @@ void TWorkspace::TypeText(const QString& typed) {
 }
 
 void TWorkspace::RemoveSelectionOrCharacter(QTextCursor::MoveOperation move) {
+    if (!CommandLineEditable()) return;
     QTextCursor cursor = textCursor();
     if (cursor.hasSelection()) {
         if (!ClipSelectionToCommandLine(cursor)) return;
@@ -300,6 +302,7 @@ bool TWorkspace::DeleteKey(const QKeyEvent& event) {
 }
 
 void TWorkspace::CutToClipboard() {
+    if (!CommandLineEditable()) return;
     FlushPendingLines();
     QTextCursor cursor = textCursor();
     if (!ClipSelectionToCommandLine(cursor)) return;
@@ -358,7 +361,9 @@ void TWorkspace::inputMethodEvent(QInputMethodEvent* event) {
     event->accept();
 }
 
-bool TWorkspace::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
+bool TWorkspace::canInsertFromMimeData(const QMimeData* source) const {
+    return CommandLineEditable() && source->hasText();
+}
 
 void TWorkspace::insertFromMimeData(const QMimeData* source) {
     if (source->hasText()) TypeText(source->text());
@@ -368,9 +373,12 @@ void TWorkspace::contextMenuEvent(QContextMenuEvent* event) {
     FlushPendingLines();
     QMenu menu(this);
     const bool selected = textCursor().hasSelection();
-    menu.addAction(tr("Cu&t"), this, &TWorkspace::CutToClipboard)->setEnabled(SelectionReachesCommandLine());
+    const bool editable = CommandLineEditable();
+    menu.addAction(tr("Cu&t"), this, &TWorkspace::CutToClipboard)
+        ->setEnabled(editable && SelectionReachesCommandLine());
     menu.addAction(tr("&Copy"), this, &TWorkspace::CopyToClipboard)->setEnabled(selected);
-    menu.addAction(tr("&Paste"), this, &TWorkspace::PasteFromClipboard)->setEnabled(!ClipboardText().empty());
+    menu.addAction(tr("&Paste"), this, &TWorkspace::PasteFromClipboard)
+        ->setEnabled(editable && !ClipboardText().empty());
     menu.addSeparator();
     menu.addAction(tr("Select &All"), this, &QPlainTextEdit::selectAll);
     menu.exec(event->globalPos());

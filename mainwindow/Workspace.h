@@ -11,7 +11,9 @@
 // prompt into the command line edits its part on the command line. Home on
 // the prompt line stops after the prompt. After every edit by the user the command line is
 // written back to the model and OnCommandLineEdited runs (the silent
-// re-check).
+// re-check). While work runs the command line's gate is locked
+// (processor/Console.h): typing, deleting, cut, paste, a drop, the X
+// selection's middle-click paste and the input method all edit nothing.
 //
 // Lines the model appends are gathered and added to the document together, a
 // few times a second while output streams in, so that a long presentation

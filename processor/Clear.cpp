@@ -33,7 +33,7 @@ void ClearSelected(const ClearChoice& choice) {
     if (choice.InitialSettings) RevertToInitialSettings();
     if (choice.Slate || choice.Wordlists || choice.UserSets) Call(ExecutorHandlers.RefreshListTabs);
     if (choice.Wordlists) Call(ExecutorHandlers.ShowFlashcardState);
-    Call(ConsoleEditHooks.RecheckCommandLine);
+    CheckCommandLineSilently();
 }
 
 }  // namespace qora

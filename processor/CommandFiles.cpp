@@ -148,7 +148,7 @@ void RunCommandFiles() {
         // the query.
         SyncBridge().Run([&] {
             AddToCommandHistory(ExpandCommandLine(line.Text, CommandHistory).Text);
-            NewCommandLine(line.Text);
+            EchoCommandLine(line.Text);
         });
         CommandDoneSignal.Arm();
         if (RunLine(line.Text) == LineOutcome::Failed) {

@@ -16,8 +16,8 @@ std::int32_t CommandTextStart = 0;
 
 constexpr std::int32_t DefaultWorkspaceRows = 25;
 constexpr std::int32_t DefaultWorkspaceColumns = 80;
-std::int32_t WorkspaceRows = DefaultWorkspaceRows;
-std::int32_t WorkspaceColumns = DefaultWorkspaceColumns;
+std::atomic<std::int32_t> WorkspaceRows = DefaultWorkspaceRows;
+std::atomic<std::int32_t> WorkspaceColumns = DefaultWorkspaceColumns;
 
 ConsoleHooks ConsoleEditHooks;
 std::vector<std::string> CommandHistory;
@@ -30,6 +30,7 @@ std::vector<WorkspaceLine> lines;
 // Characters of the whole workspace text, one per line end included.
 std::int64_t textLength = 0;
 ConsoleObserver* observer = nullptr;
+std::atomic<bool> commandLineLocked{false};
 
 std::int32_t LastRow() { return static_cast<std::int32_t>(lines.size()) - 1; }
 
@@ -58,6 +59,18 @@ bool HasPromptLine() { return PromptRow >= 0 && PromptRow <= LastRow(); }
 
 void EnsurePromptLine() {
     if (!HasPromptLine()) WritePromptLine();
+}
+
+// The text after the prompt on the prompt line, whoever writes it.
+void WriteCommandLine(std::string_view text) {
+    EnsurePromptLine();
+    WorkspaceLine& line = lines[PromptRow];
+    textLength -= static_cast<std::int64_t>(line.Text.size());
+    line.Text.resize(PromptLength);
+    line.Text += text;
+    line.Colours.clear();
+    textLength += static_cast<std::int64_t>(line.Text.size());
+    if (observer != nullptr) observer->LineChanged(PromptRow);
 }
 
 // Runs a change of the model on the main thread, from whichever thread:
@@ -92,31 +105,39 @@ std::string CommandLine() {
     return text.size() > static_cast<std::size_t>(PromptLength) ? text.substr(PromptLength) : std::string();
 }
 
+bool CommandLineEditable() { return !commandLineLocked; }
+
+void LockCommandLine() { commandLineLocked = true; }
+
+void UnlockCommandLine() { commandLineLocked = false; }
+
+void CheckCommandLineSilently() {
+    if (CommandLineEditable() && ConsoleEditHooks.RecheckCommandLine) ConsoleEditHooks.RecheckCommandLine();
+}
+
 void SetCommandLine(std::string_view text) {
-    EnsurePromptLine();
-    WorkspaceLine& line = lines[PromptRow];
-    textLength -= static_cast<std::int64_t>(line.Text.size());
-    line.Text.resize(PromptLength);
-    line.Text += text;
-    line.Colours.clear();
-    textLength += static_cast<std::int64_t>(line.Text.size());
-    if (observer != nullptr) observer->LineChanged(PromptRow);
+    if (CommandLineEditable()) WriteCommandLine(text);
 }
 
 void AppendToCommandLine(std::string_view text) {
+    if (!CommandLineEditable()) return;
     if (ConsoleEditHooks.RestartRevertCountdown) ConsoleEditHooks.RestartRevertCountdown();
     std::string line = CommandLine();
     // A sub-command ending in digits ("/O1", "/Y5=7") would run into an
     // appended repetition count ("3A"): a blank keeps them two tokens.
     const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
     if (!line.empty() && !text.empty() && isDigit(line.back()) && isDigit(text.front())) line += ' ';
-    SetCommandLine(line + std::string(text));
-    if (ConsoleEditHooks.RecheckCommandLine) ConsoleEditHooks.RecheckCommandLine();
+    WriteCommandLine(line + std::string(text));
+    CheckCommandLineSilently();
 }
 
 void NewCommandLine(std::string_view text) {
+    if (CommandLineEditable()) EchoCommandLine(text);
+}
+
+void EchoCommandLine(std::string_view text) {
     if (!(HasPromptLine() && PromptRow == LastRow() && CommandLine().empty())) WritePromptLine();
-    SetCommandLine(text);
+    WriteCommandLine(text);
 }
 
 void WritePromptLine() {
@@ -131,7 +152,9 @@ void WriteBlankLineAndPrompt() {
     WritePromptLine();
 }
 
-std::string SeparatorLine() { return std::string(static_cast<std::size_t>(std::max(WorkspaceColumns - 1, 1)), '-'); }
+std::string SeparatorLine(std::int32_t workspaceColumns) {
+    return std::string(static_cast<std::size_t>(std::max(workspaceColumns - 1, 1)), '-');
+}
 
 void WriteSeparatorAndPrompt() {
     AppendLine(SeparatorLine());
@@ -198,6 +221,7 @@ void ResetConsole() {
     CommandHistory.clear();
     ConsoleEditHooks = {};
     observer = nullptr;
+    commandLineLocked = false;
 }
 const ProgramStateReset registerResetConsole(ResetConsole);
 

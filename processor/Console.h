@@ -12,6 +12,7 @@
 // change through a ConsoleObserver.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <span>
@@ -33,9 +34,11 @@ extern std::int32_t PromptColumn;
 extern std::int32_t CommandTextStart;
 
 // The workspace's size in text rows and in columns as wide as "x"; the main
-// window measures them. The separator line is one column short of the width.
-extern std::int32_t WorkspaceRows;
-extern std::int32_t WorkspaceColumns;
+// window measures them whenever the workspace changes its size, also while
+// a presentation on the query thread lays its lines out by them (it reads
+// each once). The separator line is one column short of the width.
+extern std::atomic<std::int32_t> WorkspaceRows;
+extern std::atomic<std::int32_t> WorkspaceColumns;
 
 enum class TextColour : std::uint8_t { BlankMatched, Error };
 
@@ -79,6 +82,25 @@ struct ConsoleHooks {
 };
 extern ConsoleHooks ConsoleEditHooks;
 
+// The silent re-check through the hook, on the main thread; nothing while
+// the gate below is locked.
+void CheckCommandLineSilently();
+
+// ---- The gate of the command line -------------------------------------------
+
+// While work runs (a query or presentation on the query thread, command
+// files) the command line is the line that runs, and the worker parses and
+// executes from the records a check of the line writes: every edit of the
+// command line from the window (the workspace's own, the controls' and the
+// dialogs' through the functions below) and the silent re-check pass this
+// gate and do nothing while it is locked. It is locked at once on the thread
+// that starts the work and unlocked on the main thread once the work has
+// ended (SetWindowControlsEnabled). The program's own echo of a command-file
+// line passes by it (EchoCommandLine).
+bool CommandLineEditable();
+void LockCommandLine();
+void UnlockCommandLine();
+
 // ---- Main thread -----------------------------------------------------------
 
 const std::vector<WorkspaceLine>& WorkspaceLines();
@@ -95,6 +117,9 @@ void AppendToCommandLine(std::string_view text);
 // workspace; an empty prompt line that is already last is reused. Nothing is
 // re-checked.
 void NewCommandLine(std::string_view text);
+// The same for a line the program performs itself while its work holds the
+// gate (a command-file line): it passes by the gate.
+void EchoCommandLine(std::string_view text);
 
 // Writes a new, empty prompt line at the end and moves the prompt position
 // to it.
@@ -103,7 +128,8 @@ void WritePromptLine();
 void WriteBlankLineAndPrompt();
 // After a query: the separator line and a new prompt line.
 void WriteSeparatorAndPrompt();
-std::string SeparatorLine();
+// The separator line for a width in columns (the workspace's as it is now).
+std::string SeparatorLine(std::int32_t workspaceColumns = WorkspaceColumns);
 
 // Whether a character position may be edited: only the command line may.
 bool IsInCommandLine(std::int32_t row, std::int32_t column);

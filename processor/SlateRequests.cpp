@@ -116,7 +116,10 @@ public:
 
 bool PresentTheSlate(const Settings& settings) {
     LargeOutputDialog question;
-    const PresentationContext context{WorkspaceColumns, SeparatorLine(), CommandFileRunning(), &question};
+    // The window may measure the workspace again meanwhile: one width serves
+    // the whole presentation.
+    const std::int32_t columns = WorkspaceColumns;
+    const PresentationContext context{columns, SeparatorLine(columns), CommandFileRunning(), &question};
     PresentationResult result;
     {
         WorkspaceSink sink;

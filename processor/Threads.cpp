@@ -54,8 +54,13 @@ MainThreadQueue& SyncBridge() {
     return bridge;
 }
 
+// The command line is locked at once, on the thread that starts the work,
+// so that nothing edits or checks it from then on; it is unlocked on the main
+// thread after the lines the work wrote.
 void SetWindowControlsEnabled(bool enabled) {
+    if (!enabled) LockCommandLine();
     SyncBridge().Post([enabled] {
+        if (enabled) UnlockCommandLine();
         if (ThreadHooks.SetControlsEnabled) ThreadHooks.SetControlsEnabled(enabled);
     });
 }

@@ -58,8 +58,10 @@ struct RuntimeHooks {
 };
 extern RuntimeHooks ThreadHooks;
 
-// Turns the main window's controls off or on (ThreadHooks); from a worker
-// thread without waiting.
+// Work starts (false) or has ended (true): locks the command line's gate at
+// once, or unlocks it on the main thread; and turns the main window's
+// controls off or on (ThreadHooks). From a worker thread the main thread's
+// part is posted without waiting.
 void SetWindowControlsEnabled(bool enabled);
 
 class SlateThread {

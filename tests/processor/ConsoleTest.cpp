@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "RuntimeFixture.h"
 
 namespace qora::test {
@@ -87,6 +89,31 @@ TEST_F(ConsoleTest, NewCommandLineReusesAnEmptyPromptAndKeepsATypedOne) {
     ConsoleEditHooks.RecheckCommandLine = [&] { rechecked = true; };
     NewCommandLine("X");
     EXPECT_FALSE(rechecked);
+}
+
+// Work that starts on a worker locks the gate before its start is posted to
+// the main thread; until its end has been, every edit but the program's own
+// echo is refused.
+TEST_F(ConsoleTest, WhileWorkRunsOnlyTheProgramsEchoReachesTheCommandLine) {
+    SetCommandLine("CAT");
+    int rechecks = 0;
+    ConsoleEditHooks.RecheckCommandLine = [&] { ++rechecks; };
+    std::thread([] { SetWindowControlsEnabled(false); }).join();
+    EXPECT_FALSE(CommandLineEditable());
+    SetCommandLine("DOG");
+    AppendToCommandLine("S");
+    NewCommandLine("EMU");
+    CheckCommandLineSilently();
+    EXPECT_EQ(WorkspaceText(), std::vector<std::string>{"QORA?: CAT"});
+    EXPECT_EQ(rechecks, 0);
+    EchoCommandLine("ACT");
+    EXPECT_EQ(WorkspaceText(), (std::vector<std::string>{"QORA?: CAT", "QORA?: ACT"}));
+    std::thread([] { SetWindowControlsEnabled(true); }).join();
+    EXPECT_FALSE(CommandLineEditable()) << "until the end reaches the main thread";
+    SyncBridge().RunPending();
+    EXPECT_TRUE(CommandLineEditable());
+    AppendToCommandLine("S");
+    EXPECT_EQ(CommandLine(), "ACTS");
 }
 
 TEST_F(ConsoleTest, ObserverHearsOfEveryChangeAndTheHistory) {
