@@ -563,6 +563,11 @@ std::string IniBackupName(const std::string& path) {
 
 std::string WriteIniFile(const std::string& path, bool updatePageSettings) {
     const IniValues values = Collect(updatePageSettings);
+    const auto cannotWrite = [&path](const std::string& reason) {
+        return FormatText("Cannot write the initialization file %s: %s", path.c_str(), reason.c_str());
+    };
+    // A file that will not be written is refused before a copy of it is kept.
+    if (const std::string refusal = WholeFileWriteRefusal(path); !refusal.empty()) return cannotWrite(refusal);
     std::error_code ignored;
     if (!filesMovedAside.contains(FileKey(path)) && std::filesystem::exists(path, ignored)) {
         // The old file is kept under the backup name before it is replaced.
@@ -574,8 +579,7 @@ std::string WriteIniFile(const std::string& path, bool updatePageSettings) {
                               reason.c_str());
     }
     filesMovedAside.insert(FileKey(path));
-    if (const std::string reason = WriteWholeFile(path, IniText(values)); !reason.empty())
-        return FormatText("Cannot write the initialization file %s: %s", path.c_str(), reason.c_str());
+    if (const std::string reason = WriteWholeFile(path, IniText(values)); !reason.empty()) return cannotWrite(reason);
     IniPageSettings = values.Page;
     InitialChallengeLexicon = ChallengeLexicon;
     return {};

@@ -46,12 +46,14 @@ TEST_F(BadFilesTest, AFullDiskLosesNoFile) {
 }
 
 // A write-protected file is refused and kept; a link stays a link and its
-// file is written where it lies.
+// file is written where it lies; a file's other name shows what was written.
 TEST_F(BadFilesTest, AProtectedFileIsKeptAndALinkStaysALink) {
     WriteFile("keep.wds", "#LABEL old\nOLD\n");
     ASSERT_EQ(::chmod("keep.wds", 0444), 0);
     std::filesystem::create_directory("shared");
     std::filesystem::create_symlink("shared/x.wds", "x.wds");
+    WriteFile("named.wds", "#LABEL old\nOLD\n");
+    std::filesystem::create_hard_link("named.wds", "other.wds");
     Start();
     RunCommands("/. 5\n");
     EXPECT_EQ(Answer("/FW0W\"keep.wds\""), "Error - Cannot write wordlist file keep.wds: Permission denied");
@@ -59,6 +61,9 @@ TEST_F(BadFilesTest, AProtectedFileIsKeptAndALinkStaysALink) {
     EXPECT_EQ(Answer("/FW0W\"x.wds\""), "  5 items of the slate written to x.wds");
     EXPECT_TRUE(std::filesystem::is_symlink("x.wds"));
     EXPECT_NE(ReadFile("shared/x.wds"), "");
+    EXPECT_EQ(Answer("/FW0W\"named.wds\""), "  5 items of the slate written to named.wds");
+    EXPECT_EQ(ReadFile("other.wds"), ReadFile("named.wds"));
+    EXPECT_EQ(ReadFile("other.wds"), ReadFile("shared/x.wds"));
 }
 
 // Anything but a regular file is refused by name before it is read.

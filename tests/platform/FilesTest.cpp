@@ -1,15 +1,23 @@
-// Reading only regular files, writing whole files through a temporary file,
-// and appends that a full disk cannot cut.
+// Reading only regular files, writing whole files through a temporary file
+// or in place, and appends that a full disk cannot cut.
 #include "platform/Files.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 #include <climits>
 
+#include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <thread>
+
+#include <optional>
 
 #include "support/FileSizeLimit.h"
 
@@ -29,10 +37,10 @@ protected:
         std::ifstream file(Path(name), std::ios::binary);
         return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     }
-    // The names in the folder: no temporary file may stay behind.
-    std::vector<std::string> Names() const {
+    // The names in the folder (or its subfolder): no temporary file may stay behind.
+    std::vector<std::string> Names(const std::string& subfolder = "") const {
         std::vector<std::string> names;
-        for (const auto& entry : std::filesystem::directory_iterator(folder_))
+        for (const auto& entry : std::filesystem::directory_iterator(folder_ / subfolder))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
@@ -121,6 +129,158 @@ TEST_F(FilesTest, ASymbolicLinkStaysALink) {
                       reason.empty() || targetExists ? 1 : 0)
                 << trace << ": no temporary file stays";
         }
+    }
+}
+
+// Runs `work` in a child process as the user `uid`, with the group of the
+// same number and the further `groups`, as an ordinary user would run it
+// (the system lets every write of the superuser pass): the text it returns.
+std::string AsUser(uid_t uid, const std::vector<gid_t>& groups, const std::function<std::string()>& work) {
+    const gid_t gid = uid;
+    int channel[2];
+    if (::pipe(channel) != 0) return "(no pipe)";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::string answer = "(cannot become the user)";
+        if (::setgroups(groups.size(), groups.data()) == 0 && ::setresgid(gid, gid, gid) == 0 &&
+            ::setresuid(uid, uid, uid) == 0)
+            answer = work();
+        (void)!::write(channel[1], answer.data(), answer.size());
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    std::string answer;
+    char piece[256];
+    for (ssize_t got; (got = ::read(channel[0], piece, sizeof piece)) > 0;) answer.append(piece, got);
+    ::close(channel[0]);
+    ::waitpid(child, nullptr, 0);
+    return answer;
+}
+
+// The users and groups of the cases below; none has to exist.
+constexpr uid_t Root = 0;
+constexpr uid_t Member = 4201;  // in the group Team
+constexpr uid_t Other = 4202;
+constexpr gid_t Team = 4301;
+
+// A whole file written by the user in each situation keeps what the file
+// was: its other name, its owner, group and permissions, its place in a
+// folder the user may not write, its attributes. Where the old content is
+// written over, a full disk leaves it as it was, and a copy of it that
+// cannot be made refuses the write.
+TEST_F(FilesTest, AWholeFileKeepsWhatTheFileWas) {
+    if (::geteuid() != 0) GTEST_SKIP() << "files of other users are made by the superuser";
+    struct Owned {
+        uid_t user;
+        gid_t group;
+        mode_t mode;
+    };
+    enum Extra { None = 0, SecondName = 1, Attribute = 2 };  // a hard link "other.txt"; a user's attribute
+    struct Case {
+        const char* situation;
+        Owned folder;
+        Owned file;
+        uid_t writer;
+        int extras = None;
+        rlim_t sizeLimit = 0;     // a full disk: no file grows beyond it
+        std::string answer = "";  // "FOLDER/" stands for the file's folder
+    };
+    const Owned mine{Member, Member, 0755};
+    const Owned myFile{Member, Member, 0644};
+    const Owned writeOnly{Member, Member, 0200};
+    const Case cases[] = {
+        {"a second name", mine, myFile, Member, SecondName},
+        {"a team's file", {Root, Team, 0775}, {Root, Team, 0664}, Member},
+        {"a folder the user may not write", {Root, Root, 0755}, {Root, Root, 0666}, Member},
+        {"a sticky folder", {Root, Root, 01777}, {Other, Other, 0666}, Member},
+        {"a user's file written by the superuser", mine, {Member, Member, 0640}, Root},
+        {"an attribute", mine, myFile, Member, Attribute},
+        {"a file the user may not write", mine, {Root, Root, 0644}, Member, None, 0, "Permission denied"},
+        {"a full disk, in place", mine, myFile, Member, SecondName, 24, "File too large"},
+        {"a second name, unreadable", mine, writeOnly, Member, SecondName, 0,  //
+         "cannot read the old file to keep a copy of it: Permission denied"},
+        {"no room for the copy", mine, myFile, Member, SecondName, 8,
+         "cannot keep a copy of the old file in FOLDER/: File too large"},
+    };
+    const std::string oldText = "the old text\n";
+    const std::string newText = "a new text, longer than the old one\n";
+    const std::filesystem::path spare = folder_ / "spare";  // the temporary folder
+    for (const Case& test : cases) {
+        const std::filesystem::path folder = folder_ / "case";
+        const std::string file = (folder / "file.txt").string();
+        std::filesystem::remove_all(folder);
+        std::filesystem::remove_all(spare);
+        std::filesystem::create_directories(spare);
+        ::chmod(spare.c_str(), 01777);
+        std::filesystem::create_directories(folder);
+        ASSERT_EQ(WriteWholeFile(file, oldText), "");
+        std::vector<std::string> names = {"file.txt"};
+        if ((test.extras & SecondName) != 0) {
+            std::filesystem::create_hard_link(file, folder / "other.txt");
+            names.push_back("other.txt");
+        }
+        if ((test.extras & Attribute) != 0 && ::setxattr(file.c_str(), "user.note", "kept", 4, 0) != 0)
+            continue;  // not on this disk
+        for (const auto& [path, owned] : {std::pair{file, test.file}, std::pair{folder.string(), test.folder}}) {
+            ASSERT_EQ(::chown(path.c_str(), owned.user, owned.group), 0);
+            ASSERT_EQ(::chmod(path.c_str(), owned.mode), 0);
+        }
+        const std::string answer = AsUser(test.writer, {Team}, [&] {
+            ::setenv("TMPDIR", spare.c_str(), 1);
+            std::optional<FileSizeLimit> full;
+            if (test.sizeLimit != 0) full.emplace(test.sizeLimit);
+            return WriteWholeFile(file, newText);
+        });
+        std::string expected = test.answer;
+        if (const auto at = expected.find("FOLDER/"); at != std::string::npos)
+            expected.replace(at, 7, folder.string() + "/");
+        EXPECT_EQ(answer, expected) << test.situation;
+        for (const std::string& name : names)
+            EXPECT_EQ(Read("case/" + name), expected.empty() ? newText : oldText) << test.situation << ": " << name;
+        struct stat now {};
+        ASSERT_EQ(::stat(file.c_str(), &now), 0);
+        EXPECT_EQ(now.st_uid, test.file.user) << test.situation;
+        EXPECT_EQ(now.st_gid, test.file.group) << test.situation;
+        EXPECT_EQ(now.st_mode & 07777, test.file.mode) << test.situation;
+        EXPECT_EQ(now.st_nlink, names.size()) << test.situation;
+        char note[8] = {};
+        if ((test.extras & Attribute) != 0) {
+            EXPECT_EQ(::getxattr(file.c_str(), "user.note", note, sizeof note), 4) << test.situation;
+        }
+        EXPECT_EQ(Names("case"), names) << test.situation << ": no temporary file or copy stays";
+        EXPECT_TRUE(std::filesystem::is_empty(spare)) << test.situation << ": no copy stays";
+    }
+}
+
+// A file moved under the name while the new content is written, one that
+// the user may not write, is never replaced: the check and the rename leave
+// no moment between them. The mover moves the file as soon as the writer's
+// temporary file appears; a large text keeps the writer busy meanwhile.
+TEST_F(FilesTest, AProtectedFileMovedUnderTheNameIsNotReplaced) {
+    const std::string text(std::size_t{16} << 20, 'n');
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        ASSERT_EQ(WriteWholeFile(Path("keep.txt"), "old\n"), "");
+        ASSERT_EQ(WriteWholeFile(Path("protected.txt"), "protected\n"), "");
+        ASSERT_EQ(::chmod(Path("protected.txt").c_str(), 0444), 0);
+        std::atomic<bool> done{false};
+        std::string answer;
+        std::thread writer([&] {
+            answer = WriteWholeFile(Path("keep.txt"), text);
+            done = true;
+        });
+        for (bool moved = false; !moved && !done;)
+            for (const auto& entry : std::filesystem::directory_iterator(folder_))
+                if (entry.path().filename().string().starts_with(".qora-")) {
+                    moved = ::rename(Path("protected.txt").c_str(), Path("keep.txt").c_str()) == 0;
+                    break;
+                }
+        writer.join();
+        ::rename(Path("protected.txt").c_str(), Path("keep.txt").c_str());  // when the writer was first
+        EXPECT_TRUE(Read("keep.txt") == "protected\n") << "try " << attempt << ": " << answer;
+        EXPECT_TRUE(answer.empty() || answer == "Permission denied") << answer;
+        EXPECT_EQ(Names(), std::vector<std::string>{"keep.txt"});
+        ::chmod(Path("keep.txt").c_str(), 0644);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "processor/IniFile.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -258,6 +259,11 @@ TEST_F(IniFileTest, TheFirstRewriteMovesTheOldFileAside) {
 
     ASSERT_EQ(WriteIniFile("fresh.ini", false), "");
     EXPECT_FALSE(std::filesystem::exists("fresh.~ini")) << "a new file has nothing to move aside";
+
+    WriteFile("locked.ini", "[DEFINITIONS]\nold.txt\n");
+    ::chmod("locked.ini", 0444);
+    EXPECT_EQ(WriteIniFile("locked.ini", false), "Cannot write the initialization file locked.ini: Permission denied");
+    EXPECT_FALSE(std::filesystem::exists("locked.~ini")) << "a refused write moves nothing aside";
 
     EXPECT_EQ(IniBackupName("qora.ini"), "qora.~ini");
     EXPECT_EQ(IniBackupName("/a/b/club.setup.ini"), "/a/b/club.setup.~ini");
