@@ -270,6 +270,9 @@ void ConnectCommandProcessor() {
 void PerformCommandLine() {
     const std::string line = CommandLine();
     if (ProcessCommandLine({line, &CommandHistory, false}, true, true).HasError) WritePromptLine();
+    // A command that ran at once has written its new prompt line, which is
+    // checked as an edit would be; work that started checks it when it ends.
+    CheckCommandLineSilently();
 }
 
 void ResetExecutor() {

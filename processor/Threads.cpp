@@ -56,12 +56,14 @@ MainThreadQueue& SyncBridge() {
 
 // The command line is locked at once, on the thread that starts the work,
 // so that nothing edits or checks it from then on; it is unlocked on the main
-// thread after the lines the work wrote.
+// thread after the lines the work wrote, and the new prompt line is then
+// checked, so that the results of the check describe the line that is there.
 void SetWindowControlsEnabled(bool enabled) {
     if (!enabled) LockCommandLine();
     SyncBridge().Post([enabled] {
         if (enabled) UnlockCommandLine();
         if (ThreadHooks.SetControlsEnabled) ThreadHooks.SetControlsEnabled(enabled);
+        if (enabled) CheckCommandLineSilently();
     });
 }
 

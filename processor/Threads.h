@@ -59,9 +59,10 @@ struct RuntimeHooks {
 extern RuntimeHooks ThreadHooks;
 
 // Work starts (false) or has ended (true): locks the command line's gate at
-// once, or unlocks it on the main thread; and turns the main window's
-// controls off or on (ThreadHooks). From a worker thread the main thread's
-// part is posted without waiting.
+// once, or unlocks it on the main thread; turns the main window's controls
+// off or on (ThreadHooks); and at the end checks the new prompt line
+// silently. From a worker thread the main thread's part is posted without
+// waiting.
 void SetWindowControlsEnabled(bool enabled);
 
 class SlateThread {

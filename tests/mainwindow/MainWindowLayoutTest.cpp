@@ -80,6 +80,20 @@ TEST_F(DialogOpenerTest, ACommandLineWithAnErrorRefusesCommandBuildingOnly) {
     EXPECT_TRUE(Opens([&] { item.trigger(); }));
 }
 
+// Whatever ended in an error, the new prompt line is checked as it is: its
+// empty line has none, so Perform is on and the dialogs open.
+TEST_F(DialogOpenerTest, AnErrorPerformedLeavesAPromptThatAugmentsAgain) {
+    QAction item;
+    form->PlugDialog(ControlDialog::QueryCharacter, {&item}, {&dialog, nullptr, nullptr});
+    WriteFile("error.cmd", "CAT\nAB(\n");
+    for (const char* line : {"/X", "AB(", "ZZ/Q9 ", "/X\"error.cmd\"", "/X\"missing.cmd\""}) {
+        Perform(line);
+        EXPECT_EQ(LastLine(), "QORA?: ") << line;
+        EXPECT_TRUE(Main().Perform().isEnabled()) << line;
+        EXPECT_TRUE(Opens([&] { item.trigger(); })) << line;
+    }
+}
+
 TEST_F(MainWindowTest, LayoutShowsEveryControlUncut) {
     StartWithLexiconAt1280x800();
     Settle();
