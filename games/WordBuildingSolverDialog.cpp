@@ -78,6 +78,8 @@ TWordsmithSolveDlg::TWordsmithSolveDlg(TWordsmithDlg& game)
     connect(Help, &QPushButton::clicked, this, [this] {
         if (ShowHelp) ShowHelp();
     });
+    connect(this, &TWordsmithSolveDlg::ReportPosted, this, &TWordsmithSolveDlg::ShowReport, Qt::QueuedConnection);
+    connect(this, &TWordsmithSolveDlg::SearchEnded, this, &TWordsmithSolveDlg::Finished, Qt::QueuedConnection);
 }
 
 TWordsmithSolveDlg::~TWordsmithSolveDlg() { EndSearch(); }
@@ -137,8 +139,12 @@ void TWordsmithSolveDlg::StartSolvingClick() {
             Post(report);
         };
         WordBuildingSolution solution = SolveWholeGame(input, beam, observer);
-        QMetaObject::invokeMethod(
-            this, [this, run, solution = std::move(solution)] { Finished(run, solution); }, Qt::QueuedConnection);
+        {
+            const std::lock_guard lock(reportLock_);
+            finishedRun_ = run;
+            finished_ = std::move(solution);
+        }
+        emit SearchEnded();
     });
 }
 
@@ -149,9 +155,7 @@ void TWordsmithSolveDlg::Post(const Report& report) {
         const std::lock_guard lock(reportLock_);
         report_ = report;
     }
-    if (!reportPosted_.exchange(true))
-        QMetaObject::invokeMethod(
-            this, [this] { ShowReport(); }, Qt::QueuedConnection);
+    if (!reportPosted_.exchange(true)) emit ReportPosted();
 }
 
 void TWordsmithSolveDlg::ShowReport() {
@@ -170,18 +174,23 @@ void TWordsmithSolveDlg::ShowReport() {
     Duration->setText(FromCodePage("Finding this took: " + SpanText(report.seconds)));
 }
 
-void TWordsmithSolveDlg::Finished(int run, const WordBuildingSolution& solution) {
-    if (run != run_ || !Solving()) return;
+// Shows the solution of the awaited search once it has ended; the signal of
+// a search that EndSearch ended, or of one already shown, finds nothing to do.
+void TWordsmithSolveDlg::Finished() {
+    {
+        const std::lock_guard lock(reportLock_);
+        if (finishedRun_ != run_ || !Solving()) return;
+        solution_ = finished_;
+    }
     worker_.join();
-    solution_ = solution;
     gameEnd_ = WordBuildingClock();
     StopSolving->setEnabled(false);
     StartSolving->setEnabled(true);
     SolvingLevel->setEnabled(true);
-    SetCaption(FormatText("Word-Building Game - Found a High-Scoring %d-Point Solution", solution.score));
+    SetCaption(FormatText("Word-Building Game - Found a High-Scoring %d-Point Solution", solution_.score));
     Progress->hide();
     WorkingOn->hide();
-    HighestScore->setText(FromCodePage(FormatText("QORA found a %-d point solution!", solution.score)));
+    HighestScore->setText(FromCodePage(FormatText("QORA found a %-d point solution!", solution_.score)));
     Duration->setText(FromCodePage("QORA took " + SpanText(std::max<long long>(0, gameEnd_ - gameStart_)) +
                                    " to find the solution."));
     ShowSolution->setEnabled(static_cast<bool>(game_.OpenHistoryDialog));

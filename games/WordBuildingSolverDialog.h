@@ -57,6 +57,13 @@ public:
     // grid formed, ready to play or to solve again.
     void reject() override;
 
+signals:
+    // Emitted on the search's thread, received on the main thread: the wake-up
+    // for what the search left under reportLock_ (a queued signal carries no
+    // data, so every hand-over is ordered by the lock).
+    void ReportPosted();
+    void SearchEnded();
+
 protected:
     void FormActivate() override;
 
@@ -70,7 +77,7 @@ private:
     };
     void Post(const Report& report);
     void ShowReport();
-    void Finished(int run, const WordBuildingSolution& solution);
+    void Finished();
     void EndSearch();
 
     TWordsmithDlg& game_;
@@ -80,6 +87,8 @@ private:
     std::mutex reportLock_;
     Report report_;
     std::atomic<bool> reportPosted_ = false;
+    int finishedRun_ = 0;  // the search that left finished_, under reportLock_
+    WordBuildingSolution finished_;
     std::string letters_;
     std::time_t created_ = 0;
     std::time_t gameStart_ = 0;
