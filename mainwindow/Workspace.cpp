@@ -402,8 +402,15 @@ std::int32_t TWorkspace::ColumnsInView() const {
     return std::max(1, static_cast<int>(std::floor(textWidth / advance)));
 }
 
+// A view at the foot of the text stays there when the viewport changes its
+// size and the lines wrap anew: the scroll bar that appears once output fills
+// the workspace, after the output was scrolled to, narrows the viewport, and
+// the prompt line would otherwise end up below the edge.
 void TWorkspace::resizeEvent(QResizeEvent* event) {
+    QScrollBar* bar = verticalScrollBar();
+    const bool atFoot = bar->value() == bar->maximum();
     QPlainTextEdit::resizeEvent(event);
+    if (atFoot) bar->setValue(bar->maximum());
     emit SizeInCharactersChanged();
 }
 

@@ -131,6 +131,25 @@ TEST_F(MainWindowTest, LayoutOfAFullWorkspaceWrapsNoLine) {
     SaveWindowGrab(*form, "full-workspace");
 }
 
+// Output that first fills the workspace, of lines that fit its width until
+// the scroll bar appears and then wrap (as definitions do), leaves the whole
+// new prompt line in view.
+TEST_F(MainWindowTest, LayoutOfWrappedOutputShowsTheWholePromptLine) {
+    StartWithLexiconAt1280x800();
+    Settle();
+    ASSERT_FALSE(Workspace().verticalScrollBar()->isVisible());
+    const std::string wrapsOnceTheBarShows(static_cast<std::size_t>(WorkspaceColumns) + 1, 'x');
+    for (int row = 0; row < WorkspaceRows; ++row) WriteOutputLine(wrapsOnceTheBarShows);
+    WriteSeparatorAndPrompt();
+    Settle();
+    ASSERT_TRUE(Workspace().verticalScrollBar()->isVisible());
+    EXPECT_EQ(Workspace().document()->lastBlock().previous().previous().lineCount(), 2) << "the lines wrap";
+    const QRect prompt = Workspace().cursorRect(QTextCursor(Workspace().document()->lastBlock()));
+    EXPECT_TRUE(Workspace().viewport()->rect().contains(prompt))
+        << prompt.top() << " to " << prompt.bottom() << " in " << Workspace().viewport()->height();
+    SaveWindowGrab(*form, "wrapped-output");
+}
+
 TEST_F(MainWindowTest, LayoutOfTheChallengeWindowOverTheMainWindow) {
     StartWithLexiconAt1280x800();
     std::vector<std::string> faults{"not opened"};
