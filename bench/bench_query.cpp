@@ -2,9 +2,12 @@
 // search of the same tiles (goal: within twice its time), a query that finds
 // about 50,000 words into the slate, and queries that need the matchers of
 // search tables (sets and racks, a steal, a pair of words, a query-based
-// set), and queries whose query-based sets repeat constituent after
-// constituent (goal: milliseconds, where a walk for each way of binding them
-// took minutes). Over the English lexicon of bench/BenchLexicon.h.
+// set), queries whose query-based sets repeat constituent after constituent
+// (goal: milliseconds, where a walk for each way of binding them took
+// minutes), and patterns of runs of open length each repeated by a set
+// after them all (goal: bounded by the walk of the lexicon however many
+// there are; 17 of them never ended). Over the English lexicon of
+// bench/BenchLexicon.h.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -81,6 +84,15 @@ void BM_QueryRepeatedBindings(benchmark::State& state, const std::string& unit, 
     Evaluations(state, line);
 }
 
+// `count` runs `unit` of open length, then "(S1)" to "(Sn)" repeating
+// them: the runs may take the word's tiles in very many ways.
+void BM_QueryBindingsAfterRuns(benchmark::State& state, const std::string& unit, int count, const std::string& mode) {
+    std::string line = mode;
+    for (int n = 0; n < count; ++n) line += unit;
+    for (int n = 1; n <= count; ++n) line += "(S" + std::to_string(n) + ")";
+    Evaluations(state, line);
+}
+
 BENCHMARK(BM_BareAnagram7)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", bench::Fastest);
 BENCHMARK(BM_QueryAnagram7WithFilters)->Unit(benchmark::kMicrosecond)->ComputeStatistics("min", bench::Fastest);
 BENCHMARK(BM_Query50000Words)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", bench::Fastest);
@@ -88,18 +100,28 @@ BENCHMARK(BM_QuerySetsAndRack)->Unit(benchmark::kMicrosecond)->ComputeStatistics
 BENCHMARK(BM_QuerySteal)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", bench::Fastest);
 BENCHMARK(BM_QueryTwoWords)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", bench::Fastest);
 BENCHMARK(BM_QueryDoubleLetter)->Unit(benchmark::kMillisecond)->ComputeStatistics("min", bench::Fastest);
-#define REPEATED(name, ...)                                        \
-    BENCHMARK_CAPTURE(BM_QueryRepeatedBindings, name, __VA_ARGS__) \
-        ->Unit(benchmark::kMillisecond)                            \
+// The shapes of queries, each timed in milliseconds.
+#define SHAPE(function, name, ...)                 \
+    BENCHMARK_CAPTURE(function, name, __VA_ARGS__) \
+        ->Unit(benchmark::kMillisecond)            \
         ->ComputeStatistics("min", bench::Fastest)
-REPEATED(Anagram3, "*(S-1)", 3, "");
-REPEATED(Anagram6, "*(S-1)", 6, "");
-REPEATED(Pattern3, ".0(S-1)", 3, "");
-REPEATED(Pattern6, ".0(S-1)", 6, "");
-REPEATED(Consonants3, "(C)*(S-1)", 3, "");
-REPEATED(Blanks6, "?(S-1)", 6, "");
-REPEATED(Imbedded3, "?(S-1)", 3, "/Q3 ");
-REPEATED(Steal2, "?(S-1)", 2, "/Q4 ");
+SHAPE(BM_QueryRepeatedBindings, Anagram3, "*(S-1)", 3, "");
+SHAPE(BM_QueryRepeatedBindings, Anagram6, "*(S-1)", 6, "");
+SHAPE(BM_QueryRepeatedBindings, Pattern3, ".0(S-1)", 3, "");
+SHAPE(BM_QueryRepeatedBindings, Pattern6, ".0(S-1)", 6, "");
+SHAPE(BM_QueryRepeatedBindings, Consonants3, "(C)*(S-1)", 3, "");
+SHAPE(BM_QueryRepeatedBindings, Blanks6, "?(S-1)", 6, "");
+SHAPE(BM_QueryRepeatedBindings, Imbedded3, "?(S-1)", 3, "/Q3 ");
+SHAPE(BM_QueryRepeatedBindings, Steal2, "?(S-1)", 2, "/Q4 ");
+SHAPE(BM_QueryBindingsAfterRuns, Pattern4, "0?", 4, "/Q2 ");
+SHAPE(BM_QueryBindingsAfterRuns, Pattern8, "0?", 8, "/Q2 ");
+SHAPE(BM_QueryBindingsAfterRuns, Pattern10, "0?", 10, "/Q2 ");
+SHAPE(BM_QueryBindingsAfterRuns, Pattern17, "0?", 17, "/Q2 ");
+SHAPE(BM_QueryBindingsAfterRuns, WildCards17, "*", 17, "/Q2 ");
+SHAPE(BM_QueryBindingsAfterRuns, Imbedded4, "0?", 4, "/Q3 ");
+SHAPE(BM_QueryBindingsAfterRuns, Imbedded8, "0?", 8, "/Q3 ");
+SHAPE(BM_QueryBindingsAfterRuns, Imbedded17, "*", 17, "/Q3 ");
+SHAPE(BM_QueryBindingsAfterRuns, Steal4, "0?", 4, "/Q4 ");
 
 }  // namespace
 }  // namespace qora

@@ -185,9 +185,9 @@ std::size_t EngineCount(const LexiconRecord& lexicon, const EngineQuery& query) 
     const SearchTable table = *query.Constituents.TableFor({}, {});
     const auto search = [&](auto& constraint) { return SearchLexicon(lexicon, constraint, count); };
     if (query.Pattern)
-        WithPatternConstraint(table, search);
+        WithPatternConstraint(table, search, nullptr);
     else
-        WithAnagramConstraint(table, search);
+        WithAnagramConstraint(table, search, nullptr);
     return found;
 }
 

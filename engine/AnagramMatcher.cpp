@@ -66,7 +66,7 @@ private:
 
 }  // namespace
 
-AnagramMatcher::AnagramMatcher(const SearchTable& table) {
+AnagramMatcher::AnagramMatcher(const SearchTable& table, const std::atomic<bool>* stop) : stop_(stop) {
     AnagramPools pools = PoolsOf(table);
     tooLarge_ = pools.TooMany;
     groups_ = std::move(pools.Pools);
@@ -176,10 +176,12 @@ bool AnagramMatcher::Accept(int length, BlankMarkBits& blanks) {
     std::array<GroupMask, MaxSearchLength> edges = edges_;
     for (int position = 0; position < length && laterPositions_; ++position)
         if ((edges[position] = fits_.For(tiles_[position], position, tiles_.data(), length)) == 0) return false;
-    return MatchWithSomeCopies(groups_, blocks_, length, blanks,
-                               [&](const Limits& min, const Limits& max, BlankMarkBits& marks) {
-                                   return MatchWithLimits(edges.data(), length, min, max, marks);
-                               });
+    return MatchWithSomeCopies(
+        groups_, blocks_, length, blanks,
+        [&](const Limits& min, const Limits& max, BlankMarkBits& marks) {
+            return MatchWithLimits(edges.data(), length, min, max, marks);
+        },
+        stop_);
 }
 
 }  // namespace qora

@@ -16,6 +16,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -26,7 +27,8 @@ namespace qora {
 
 class AnagramMatcher final : public SearchConstraint {
 public:
-    explicit AnagramMatcher(const SearchTable& table);
+    // When `stop` is set (Esc), the matcher matches nothing more.
+    explicit AnagramMatcher(const SearchTable& table, const std::atomic<bool>* stop = nullptr);
 
     // The table has more than MaxAnagramPools different tile tests; it then
     // matches nothing.
@@ -66,6 +68,7 @@ private:
     Limits prefixMax_{};
     int minimumLength_ = 0;
     bool tooLarge_ = false;
+    const std::atomic<bool>* stop_;
 
     // The walk: the tiles taken, the tiles among the first p, the groups each
     // position may join (a same-letter condition on a later position counts

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -85,17 +86,18 @@ bool LimitsWithCopies(const std::vector<AnagramPool>& pools, const std::vector<i
 
 namespace detail {
 
+// Visits the copy counts of the blocks from `block` on whose tiles come to
+// `left` at most, until `visit` returns false; false then.
 template <typename Visit>
-void ForEachCopyCountFrom(const std::vector<AnagramBlock>& blocks, int length, std::vector<int>& copies,
+bool ForEachCopyCountFrom(const std::vector<AnagramBlock>& blocks, int left, std::vector<int>& copies,
                           std::size_t block, Visit& visit) {
-    if (block == blocks.size()) {
-        visit(copies);
-        return;
-    }
+    if (block == blocks.size()) return visit(copies);
     const AnagramBlock& b = blocks[block];
-    const int most = std::min(b.MaxCopies, length / std::max(b.Size, 1));
+    const int size = std::max(b.Size, 1);
+    const int most = std::min(b.MaxCopies, left / size);
     for (copies[block] = b.MinCopies; copies[block] <= most; ++copies[block])
-        ForEachCopyCountFrom(blocks, length, copies, block + 1, visit);
+        if (!ForEachCopyCountFrom(blocks, left - copies[block] * size, copies, block + 1, visit)) return false;
+    return true;
 }
 
 }  // namespace detail
@@ -103,17 +105,23 @@ void ForEachCopyCountFrom(const std::vector<AnagramBlock>& blocks, int length, s
 // Whether a word of `length` tiles matches the pools with some number of
 // copies of each open block: `match(min, max, marks)` says whether it does
 // within the limits of one such number, and with which blank marks then.
-// `blanks` gets the preferred marks of all the ways it matches.
+// `blanks` gets the preferred marks of all the ways it matches. When `stop`
+// is set (Esc) the word matches no more.
 template <typename Match>
 bool MatchWithSomeCopies(const std::vector<AnagramPool>& pools, const std::vector<AnagramBlock>& blocks, int length,
-                         BlankMarkBits& blanks, Match match) {
+                         BlankMarkBits& blanks, Match match, const std::atomic<bool>* stop) {
     bool found = false;
     const auto tryCopies = [&](const std::vector<int>& copies) {
+        if (StopIsSet(stop)) {
+            found = false;
+            return false;
+        }
         PoolLimits min{}, max{};
         BlankMarkBits marks = 0;
-        if (!LimitsWithCopies(pools, copies, length, min, max) || !match(min, max, marks)) return;
+        if (!LimitsWithCopies(pools, copies, length, min, max) || !match(min, max, marks)) return true;
         if (!found || PlainEarlier(marks, blanks)) blanks = marks;
         found = true;
+        return true;
     };
     std::vector<int> copies(blocks.size(), 0);
     detail::ForEachCopyCountFrom(blocks, length, copies, 0, tryCopies);

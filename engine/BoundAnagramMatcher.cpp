@@ -21,14 +21,6 @@ std::uint8_t OneMore(int held, int min, int max) {
 
 bool HasRoom(int held, int max) { return Unbounded(max) || held < max; }
 
-// Byte by byte: the states are a few bytes long, too short for a call of
-// the library's comparison to pay.
-bool Equal(const std::uint8_t* a, const std::uint8_t* b, std::size_t size) {
-    for (std::size_t k = 0; k < size; ++k)
-        if (a[k] != b[k]) return false;
-    return true;
-}
-
 bool Less(const std::uint8_t* a, const std::uint8_t* b, std::size_t size) {
     for (std::size_t k = 0; k < size; ++k)
         if (a[k] != b[k]) return a[k] < b[k];
@@ -37,50 +29,9 @@ bool Less(const std::uint8_t* a, const std::uint8_t* b, std::size_t size) {
 
 }  // namespace
 
-// ---- The state sets ---------------------------------------------------------------
-
-void MatcherStates::Reset(std::size_t width) {
-    width_ = width;
-    keys_.clear();
-    marks_.clear();
-    table_.assign(16, 0);
-}
-
-std::size_t MatcherStates::Hash(const std::uint8_t* state) const {
-    std::size_t hash = 14695981039346656037ull;
-    for (std::size_t k = 0; k < width_; ++k) hash = (hash ^ state[k]) * 1099511628211ull;
-    return hash;
-}
-
-void MatcherStates::Add(const std::uint8_t* state, BlankMarkBits marks) {
-    const std::size_t mask = table_.size() - 1;
-    std::size_t at = Hash(state) & mask;
-    for (; table_[at] != 0; at = (at + 1) & mask) {
-        const std::size_t n = table_[at] - 1;
-        if (Equal(state, At(n), width_)) {
-            if (PlainEarlier(marks, marks_[n])) marks_[n] = marks;
-            return;
-        }
-    }
-    keys_.insert(keys_.end(), state, state + width_);
-    marks_.push_back(marks);
-    table_[at] = static_cast<std::uint32_t>(marks_.size());
-    if (marks_.size() * 2 > table_.size()) Grow();
-}
-
-void MatcherStates::Grow() {
-    table_.assign(table_.size() * 2, 0);
-    const std::size_t mask = table_.size() - 1;
-    for (std::size_t n = 0; n < Count(); ++n) {
-        std::size_t at = Hash(At(n)) & mask;
-        while (table_[at] != 0) at = (at + 1) & mask;
-        table_[at] = static_cast<std::uint32_t>(n + 1);
-    }
-}
-
 // ---- The table ----------------------------------------------------------------------
 
-BoundAnagramMatcher::BoundAnagramMatcher(const SearchTable& table) {
+BoundAnagramMatcher::BoundAnagramMatcher(const SearchTable& table, const std::atomic<bool>* stop) : stop_(stop) {
     AnagramPools pools = PoolsOf(table);
     tooLarge_ = pools.TooMany;
     items_ = std::move(pools.Pools);
@@ -92,7 +43,7 @@ BoundAnagramMatcher::BoundAnagramMatcher(const SearchTable& table) {
     wordAfter_.assign(wordSize_, 0);
     anyPrefix_ = HasFreeWildCard(table);
     minimumLength_ = MinimumLength(table);
-    states_[0].Reset(walkSize_);
+    states_[0].Reset(walkSize_, PlainEarlier);
     const State start(walkSize_, 0);
     states_[0].Add(start.data());
 }
@@ -134,6 +85,8 @@ void BoundAnagramMatcher::Lay(int bindings) {
         alike.WalkStarts.push_back(walkSlot_.back());
         alike.WordStarts.push_back(stageSlot_.back());
     }
+    walkSize_ = StateWidth(walkSize_);
+    wordSize_ = StateWidth(wordSize_);
 }
 
 void BoundAnagramMatcher::Raise(std::uint8_t* state, std::size_t binding, bool word) const {
@@ -158,7 +111,7 @@ void BoundAnagramMatcher::Arrange(std::uint8_t* state, bool word) const {
 // ---- The walk -------------------------------------------------------------------------
 
 void BoundAnagramMatcher::StepPrefix(const MatcherStates& from, int position, int tile, MatcherStates& to) {
-    to.Reset(walkSize_);
+    to.Reset(walkSize_, PlainEarlier);
     const ItemMask items = fits_.For(tile, position, tiles_.data(), 0);
     State& after = walkAfter_;
     for (std::size_t n = 0; n < from.Count(); ++n) {
@@ -168,7 +121,7 @@ void BoundAnagramMatcher::StepPrefix(const MatcherStates& from, int position, in
             const AnagramPool& item = items_[i];
             const int held = state[countSlot_[i]];
             if (!HasRoom(held, item.Max)) continue;
-            std::copy(state, state + walkSize_, after.begin());
+            CopyBytes(after.data(), state, walkSize_);
             after[countSlot_[i]] = OneMore(held, item.Min, item.Max);
             to.Add(after.data());
         }
@@ -183,7 +136,7 @@ void BoundAnagramMatcher::StepPrefix(const MatcherStates& from, int position, in
                     taken = true;
                 } else if (!unboundTried) {
                     unboundTried = true;
-                    std::copy(state, state + walkSize_, after.begin());
+                    CopyBytes(after.data(), state, walkSize_);
                     after[alike.WalkStarts[k]] = static_cast<std::uint8_t>(tile);
                     Raise(after.data(), alike.Bindings[k], false);
                     to.Add(after.data());
@@ -256,10 +209,12 @@ int BoundAnagramMatcher::TilesStillNeeded(int length) {
 
 bool BoundAnagramMatcher::Accept(int length, BlankMarkBits& blanks) {
     if (tooLarge_ || length > MaxSearchLength) return false;
-    return MatchWithSomeCopies(items_, blocks_, length, blanks,
-                               [&](const PoolLimits& min, const PoolLimits& max, BlankMarkBits& marks) {
-                                   return MatchWithLimits(length, min, max, marks);
-                               });
+    return MatchWithSomeCopies(
+        items_, blocks_, length, blanks,
+        [&](const PoolLimits& min, const PoolLimits& max, BlankMarkBits& marks) {
+            return MatchWithLimits(length, min, max, marks);
+        },
+        stop_);
 }
 
 bool BoundAnagramMatcher::MatchWithLimits(int length, const PoolLimits& min, const PoolLimits& max,
@@ -278,7 +233,7 @@ bool BoundAnagramMatcher::MatchWithLimits(int length, const PoolLimits& min, con
 
     MatcherStates* states = &wordStates_[0];
     MatcherStates* next = &wordStates_[1];
-    states->Reset(wordSize_);
+    states->Reset(wordSize_, PlainEarlier);
     State& state = wordState_;
     State& after = wordAfter_;
     std::fill(state.begin(), state.end(), 0);
@@ -288,9 +243,10 @@ bool BoundAnagramMatcher::MatchWithLimits(int length, const PoolLimits& min, con
         const int position = order[static_cast<std::size_t>(k)], tile = tiles_[static_cast<std::size_t>(position)];
         const bool newKind = tile != kind;
         kind = tile;
-        next->Reset(wordSize_);
+        if (StopIsSet(stop_)) return false;
+        next->Reset(wordSize_, PlainEarlier);
         for (std::size_t n = 0; n < states->Count(); ++n) {
-            std::copy(states->At(n), states->At(n) + wordSize_, state.begin());
+            CopyBytes(state.data(), states->At(n), wordSize_);
             if (newKind && !CloseBindings(state.data(), min)) continue;
             for (ItemMask items = edges[static_cast<std::size_t>(position)]; items != 0; items &= items - 1) {
                 const std::size_t i = static_cast<std::size_t>(std::countr_zero(items));
@@ -315,7 +271,7 @@ bool BoundAnagramMatcher::MatchWithLimits(int length, const PoolLimits& min, con
     }
     bool found = false;
     for (std::size_t n = 0; n < states->Count(); ++n) {
-        std::copy(states->At(n), states->At(n) + wordSize_, state.begin());
+        CopyBytes(state.data(), states->At(n), wordSize_);
         if (!Complete(state.data(), min) || (found && !PlainEarlier(states->MarksAt(n), blanks))) continue;
         blanks = states->MarksAt(n);
         found = true;
@@ -337,7 +293,7 @@ bool BoundAnagramMatcher::Complete(std::uint8_t* state, const PoolLimits& min) c
 bool BoundAnagramMatcher::AsBefore(const std::uint8_t* state, std::size_t binding) const {
     const std::size_t before = alikeBefore_[binding];
     return before != binding &&
-           Equal(state + stageSlot_[before], state + stageSlot_[binding], alike_[groupOf_[binding]].WordSize);
+           SameBytes(state + stageSlot_[before], state + stageSlot_[binding], alike_[groupOf_[binding]].WordSize);
 }
 
 bool BoundAnagramMatcher::CloseBindings(std::uint8_t* state, const PoolLimits& min) const {

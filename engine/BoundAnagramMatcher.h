@@ -26,37 +26,20 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
 #include "engine/AnagramPools.h"
+#include "engine/MatcherStates.h"
 #include "engine/SearchTable.h"
 
 namespace qora {
 
-// States of a fixed width, each with its blank marks; a state added again
-// merges with the one there, which keeps the preferred marks.
-class MatcherStates {
-public:
-    void Reset(std::size_t width);
-    std::size_t Count() const { return marks_.size(); }
-    const std::uint8_t* At(std::size_t n) const { return keys_.data() + n * width_; }
-    BlankMarkBits MarksAt(std::size_t n) const { return marks_[n]; }
-    void Add(const std::uint8_t* state, BlankMarkBits marks = 0);
-
-private:
-    std::size_t Hash(const std::uint8_t* state) const;
-    void Grow();
-
-    std::size_t width_ = 0;
-    std::vector<std::uint8_t> keys_;
-    std::vector<BlankMarkBits> marks_;
-    std::vector<std::uint32_t> table_;  // open addressing: state number + 1, 0 free
-};
-
 class BoundAnagramMatcher final : public SearchConstraint {
 public:
-    explicit BoundAnagramMatcher(const SearchTable& table);
+    // When `stop` is set (Esc), the matcher matches nothing more.
+    explicit BoundAnagramMatcher(const SearchTable& table, const std::atomic<bool>* stop = nullptr);
 
     // The table has more than MaxAnagramPools constituents kept apart (a
     // block counts one for each of its kinds); it then matches nothing.
@@ -129,6 +112,7 @@ private:
     // then keeps no states.
     bool anyPrefix_ = false;
     bool tooLarge_ = false;
+    const std::atomic<bool>* stop_;
 
     std::array<int, MaxSearchLength> tiles_{};
     std::array<TileMask, MaxSearchLength + 1> seen_{};

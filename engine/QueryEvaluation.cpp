@@ -95,7 +95,7 @@ public:
     // result then being thrown away.
     void AddOffered(const std::atomic<bool>* stop) {
         for (const auto& [item, blanks] : offered_) {
-            if (stop != nullptr && stop->load(std::memory_order_relaxed)) break;
+            if (StopIsSet(stop)) break;
             const std::size_t gap = item.find(' ');
             if (gap == std::string::npos)
                 AddWord(item, blanks);
@@ -148,20 +148,24 @@ private:
 // parts left out) as a pattern. The matcher that WithPatternConstraint
 // chooses for the table is made once and kept for every word; a table with
 // one binding, which it would walk once for each tile, is instead bound to
-// the tiles of each word.
+// the tiles of each word. When `stop` is set (Esc), no word holds a run.
 class RunTest {
 public:
-    explicit RunTest(const SearchTable& table) : runs_(Imbedded(WithoutRack(table))) {
+    RunTest(const SearchTable& table, const std::atomic<bool>* stop)
+        : runs_(Imbedded(WithoutRack(table))), stop_(stop) {
         if (HasBindings(runs_) && !PatternMatcherTakesBindings(runs_)) return;
-        WithPatternConstraint(runs_, [this](auto& chosen) {
-            using Constraint = std::decay_t<decltype(chosen)>;
-            auto kept = std::make_shared<Constraint>(std::move(chosen));
-            if constexpr (std::is_same_v<Constraint, PatternMatcher>)
-                holds_ = [kept](std::string_view word) { return kept->Matches(word); };
-            else
-                holds_ = [kept](std::string_view word) { return Holds(*kept, word); };
-            return SearchEnd::Completed;
-        });
+        WithPatternConstraint(
+            runs_,
+            [this](auto& chosen) {
+                using Constraint = std::decay_t<decltype(chosen)>;
+                auto kept = std::make_shared<Constraint>(std::move(chosen));
+                if constexpr (std::is_same_v<Constraint, PatternMatcher>)
+                    holds_ = [kept](std::string_view word) { return kept->Matches(word); };
+                else
+                    holds_ = [kept](std::string_view word) { return Holds(*kept, word); };
+                return SearchEnd::Completed;
+            },
+            stop_);
     }
 
     bool HoldsRun(std::string_view word) {
@@ -169,10 +173,13 @@ public:
         TileMask tiles = 0;
         for (unsigned char c : word) tiles |= TileBit(TileNumberOf(c));
         bool holds = false;
-        WithPatternConstraint(BoundWithin(runs_, tiles), [&](SearchConstraint& constraint) {
-            holds = Holds(constraint, word);
-            return holds ? SearchEnd::Stopped : SearchEnd::Completed;
-        });
+        WithPatternConstraint(
+            BoundWithin(runs_, tiles),
+            [&](SearchConstraint& constraint) {
+                holds = Holds(constraint, word);
+                return holds ? SearchEnd::Stopped : SearchEnd::Completed;
+            },
+            stop_);
         return holds;
     }
 
@@ -184,6 +191,7 @@ private:
     }
 
     SearchTable runs_;
+    const std::atomic<bool>* stop_;
     std::function<bool(std::string_view word)> holds_;
 };
 
@@ -248,50 +256,53 @@ private:
 
     std::optional<SearchEnd> Anagrams(const SearchTable& table) const {
         return WithAnagramConstraint(
-            table, [&](auto& constraint) { return source_.Search(constraint, AddWords(), control_); });
+            table, [&](auto& constraint) { return source_.Search(constraint, AddWords(), control_); }, control_.Stop);
     }
 
     SearchEnd Patterns(const SearchTable& table) const {
         return WithPatternConstraint(
-            table, [&](auto& constraint) { return source_.Search(constraint, AddWords(), control_); });
+            table, [&](auto& constraint) { return source_.Search(constraint, AddWords(), control_); }, control_.Stop);
     }
 
     // The words with every tile of the table and more, that hold no run
     // that matches the query.
     std::optional<SearchEnd> Steals(const SearchTable& table) const {
-        RunTest runs(table);
+        RunTest runs(table, control_.Stop);
         const MatchFunction offer = [&](const SearchMatch& match) {
             if (!runs.HoldsRun(match.Word)) result_.Offer(match.Word, match.Blanks);
             return true;
         };
-        return WithAnagramConstraint(WithExtraTiles(table),
-                                     [&](auto& steal) { return source_.Search(steal, offer, control_); });
+        return WithAnagramConstraint(
+            WithExtraTiles(table), [&](auto& steal) { return source_.Search(steal, offer, control_); }, control_.Stop);
     }
 
     // The pairs of words, the first not after the second in word order, that
     // together match the table.
     std::optional<SearchEnd> Pairs(const SearchTable& table) const {
         const SearchControl inner{control_.Stop, {}};
-        return WithAnagramConstraint(table, [&](auto& pair) {
-            using Constraint = std::remove_reference_t<decltype(pair)>;
-            FirstWord<Constraint> first(pair);
-            return source_.Search(
-                first,
-                [&](const SearchMatch& one) {
-                    const std::string firstWord(one.Word);
-                    SecondWord<Constraint> second(pair, static_cast<int>(firstWord.size()));
-                    const SearchEnd end = source_.Search(
-                        second,
-                        [&](const SearchMatch& two) {
-                            if (two.Word >= firstWord)
-                                result_.Offer(firstWord + " " + std::string(two.Word), two.Blanks);
-                            return true;
-                        },
-                        inner);
-                    return end == SearchEnd::Completed;
-                },
-                control_);
-        });
+        return WithAnagramConstraint(
+            table,
+            [&](auto& pair) {
+                using Constraint = std::remove_reference_t<decltype(pair)>;
+                FirstWord<Constraint> first(pair);
+                return source_.Search(
+                    first,
+                    [&](const SearchMatch& one) {
+                        const std::string firstWord(one.Word);
+                        SecondWord<Constraint> second(pair, static_cast<int>(firstWord.size()));
+                        const SearchEnd end = source_.Search(
+                            second,
+                            [&](const SearchMatch& two) {
+                                if (two.Word >= firstWord)
+                                    result_.Offer(firstWord + " " + std::string(two.Word), two.Blanks);
+                                return true;
+                            },
+                            inner);
+                        return end == SearchEnd::Completed;
+                    },
+                    control_);
+            },
+            control_.Stop);
     }
 
     const WordSource& source_;
@@ -299,9 +310,7 @@ private:
     const SearchControl& control_;
 };
 
-bool StopRequested(const QueryEnvironment& environment) {
-    return environment.Stop != nullptr && environment.Stop->load(std::memory_order_relaxed);
-}
+bool StopRequested(const QueryEnvironment& environment) { return StopIsSet(environment.Stop); }
 
 // The words of the word-reference source, as tile strings (views of its
 // items, which stay as they are while the query runs); items that are no

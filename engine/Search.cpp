@@ -9,10 +9,6 @@ namespace qora {
 
 namespace {
 
-bool StopRequested(const SearchControl& control) {
-    return control.Stop != nullptr && control.Stop->load(std::memory_order_relaxed);
-}
-
 void ReportProgress(const SearchControl& control, unsigned char firstTile) {
     if (control.Progress) control.Progress(firstTile);
 }
@@ -40,7 +36,7 @@ public:
     // call per list would save and restore far more.
     SearchEnd Run() {
         const TileMask first = constraint_.NextTiles(0);
-        if (first == 0 || TooShallow(1, 0)) return Completed();
+        if (Stopped() || first == 0 || TooShallow(1, 0)) return Completed();
         List list = ListAt(1, first);  // the list being walked
         int length = 0;                // the position its tiles stand at
         for (;;) {
@@ -77,7 +73,10 @@ private:
         return {first, mask, static_cast<int>(std::bit_width(mask))};
     }
 
-    SearchEnd Completed() const { return stopped_ ? SearchEnd::Stopped : SearchEnd::Completed; }
+    // A walk ends stopped when the stop flag was set before its end, even
+    // where the constraint, seeing the flag itself, ended it by refusing
+    // every tile.
+    SearchEnd Completed() { return Stopped() ? SearchEnd::Stopped : SearchEnd::Completed; }
 
     // Whether the list at `first` leads to no word long enough for a match
     // (no list starts at or after the bound for 0 tiles).
@@ -86,8 +85,8 @@ private:
         return first >= shallowListStart_[static_cast<std::size_t>(needed)];
     }
 
-    // The stop flag is read before each list is entered and after each
-    // match.
+    // The stop flag is read before each list is entered, after each match
+    // and when the walk ends.
     bool Stopped() {
         if (stop_->load(std::memory_order_relaxed)) stopped_ = true;
         return stopped_;
@@ -189,7 +188,7 @@ SearchEnd WalkList(const Items& items, TextOf textOf, SearchConstraint& constrai
     int firstTile = -1;
     for (const auto& each : items) {
         const std::string_view item = textOf(each);
-        if (StopRequested(control)) return SearchEnd::Stopped;
+        if (StopIsSet(control.Stop)) return SearchEnd::Stopped;
         if (item.empty() || item.size() > static_cast<std::size_t>(MaxSearchLength)) continue;
         const int tile = TileNumberOf(static_cast<unsigned char>(item[0]));
         if (tile != firstTile && tile != 0) {
@@ -198,7 +197,7 @@ SearchEnd WalkList(const Items& items, TextOf textOf, SearchConstraint& constrai
         }
         if (!OfferWord(item, constraint, onMatch)) return SearchEnd::Stopped;
     }
-    return SearchEnd::Completed;
+    return StopIsSet(control.Stop) ? SearchEnd::Stopped : SearchEnd::Completed;
 }
 
 template <typename Constraint>

@@ -67,6 +67,11 @@ struct SearchMatch {
 // Called for every match; returning false ends the search.
 using MatchFunction = std::function<bool(const SearchMatch&)>;
 
+// Whether a stop flag (Esc) is given and set.
+inline bool StopIsSet(const std::atomic<bool>* stop) {
+    return stop != nullptr && stop->load(std::memory_order_relaxed);
+}
+
 struct SearchControl {
     // Checked all through the search; when set, the search ends early (Esc).
     const std::atomic<bool>* Stop = nullptr;

@@ -118,6 +118,12 @@ SearchTable BoundWithin(const SearchTable& table, TileMask tiles) {
     return narrowed;
 }
 
+SearchTable WithoutBindings(const SearchTable& table) {
+    SearchTable loose = table;
+    for (QueryItem& item : loose) item.Binding = -1;
+    return loose;
+}
+
 bool HasFreeWildCard(const SearchTable& table) {
     const TileMask all = AllTilesMask(ActiveTileCount());
     return std::any_of(table.begin(), table.end(), [&](const QueryItem& item) {

@@ -79,6 +79,10 @@ bool ForEachBinding(const SearchTable& table, const std::function<bool(const Sea
 // (a binding to a tile the word lacks is as good as any other such).
 SearchTable BoundWithin(const SearchTable& table, TileMask tiles);
 
+// The table with its bindings left aside: each item takes any of its tiles
+// on its own, so the table matches every word it matched, and more.
+SearchTable WithoutBindings(const SearchTable& table);
+
 // Whether an item outside the bindings takes any number of any tiles (a wild
 // card), so that every prefix of a word can go on to an anagram match.
 bool HasFreeWildCard(const SearchTable& table);

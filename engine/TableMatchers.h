@@ -3,6 +3,7 @@
 // is made once per table, before the walk.
 #pragma once
 
+#include <atomic>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -29,8 +30,9 @@ End WalkEachBinding(const SearchTable& table, Walk walk) {
 
 // Runs `run` with the anagram matcher of the table; nothing when the table
 // has more different constituents than the matcher of search tables pools.
+// The matchers of search tables give up matching when `stop` is set (Esc).
 template <typename Run>
-std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run) {
+std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run, const std::atomic<bool>* stop) {
     BoundRacks racks;
     if (AsBoundRacks(table, racks)) {
         BoundAnagramConstraint constraint(racks);
@@ -49,14 +51,14 @@ std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run
     // bindings' tiles. One binding without a wild card besides: a walk for
     // each tile it may be bound to, each leaving the graph early.
     if (BindingCount(table) > 1 || (HasBindings(table) && HasFreeWildCard(table))) {
-        BoundAnagramMatcher matcher(table);
+        BoundAnagramMatcher matcher(table, stop);
         if (matcher.TooLarge()) return std::nullopt;
         return run(matcher);
     }
     if (HasBindings(table))
         return WalkEachBinding<std::optional<SearchEnd>>(
-            table, [&](const SearchTable& bound) { return WithAnagramConstraint(bound, run); });
-    AnagramMatcher matcher(table);
+            table, [&](const SearchTable& bound) { return WithAnagramConstraint(bound, run, stop); });
+    AnagramMatcher matcher(table, stop);
     if (matcher.TooLarge()) return std::nullopt;
     return run(matcher);
 }
@@ -64,20 +66,19 @@ std::optional<SearchEnd> WithAnagramConstraint(const SearchTable& table, Run run
 // Whether the pattern matcher of search tables takes the table's bindings
 // in one walk. A table with one binding is walked once for each tile it may
 // be bound to instead, by faster matchers that leave the graph early.
-inline bool PatternMatcherTakesBindings(const SearchTable& table) {
-    return BindingCount(table) > 1 && PatternMatcher::HoldsBindings(table);
-}
+inline bool PatternMatcherTakesBindings(const SearchTable& table) { return BindingCount(table) > 1; }
 
-// Runs `run` with the pattern matcher of the table.
+// Runs `run` with the pattern matcher of the table; the matcher of search
+// tables gives up matching when `stop` is set (Esc).
 template <typename Run>
-SearchEnd WithPatternConstraint(const SearchTable& table, Run run) {
+SearchEnd WithPatternConstraint(const SearchTable& table, Run run, const std::atomic<bool>* stop) {
     if (PatternMatcherTakesBindings(table)) {
-        PatternMatcher matcher(table);
+        PatternMatcher matcher(table, stop);
         return run(matcher);
     }
     if (HasBindings(table))
-        return WalkEachBinding<SearchEnd>(table,
-                                          [&](const SearchTable& bound) { return WithPatternConstraint(bound, run); });
+        return WalkEachBinding<SearchEnd>(
+            table, [&](const SearchTable& bound) { return WithPatternConstraint(bound, run, stop); });
     std::vector<PatternElement> elements;
     if (AsSimplePattern(table, elements)) {
         if (OneRunPatternConstraint::Fits(elements)) {
@@ -87,7 +88,7 @@ SearchEnd WithPatternConstraint(const SearchTable& table, Run run) {
         PatternConstraint constraint(std::move(elements));
         return run(constraint);
     }
-    PatternMatcher matcher(table);
+    PatternMatcher matcher(table, stop);
     return run(matcher);
 }
 

@@ -7,6 +7,8 @@
 
 #include "QueryReference.h"
 #include "QueryTestSetup.h"
+#include "engine/PatternMatcher.h"
+#include "engine/QueryConstituents.h"
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
 
@@ -152,6 +154,15 @@ private:
     int constituents_ = 0;
 };
 
+// `count` constituents `unit` and a "(Sk)" set for each, in order or from
+// the last back.
+std::string Bindings(const std::string& mode, const std::string& unit, int count, bool backwards = false) {
+    std::string line = mode;
+    for (int k = 0; k < count; ++k) line += unit;
+    for (int k = 1; k <= count; ++k) line += "(S" + std::to_string(backwards ? count + 1 - k : k) + ")";
+    return line;
+}
+
 class QueryAgreement : public QueryTest, public testing::WithParamInterface<Language> {
 protected:
     // A lexicon of the words (random words in the language when none are
@@ -204,6 +215,37 @@ protected:
             if (HasFailure()) break;
         }
         EXPECT_GT(answered, static_cast<int>(lines.size()) * 3 / 4) << "too few queries find words";
+    }
+
+    // The pattern matcher of the line's table (for a reference word from the
+    // middle of the list) walks the list as it walks a lexicon, again
+    // matching every word on its own from its end, again doing so below each
+    // prefix that reaches more than two states, and again trying each word's
+    // ways one by one: all find the same words, with the same marks.
+    void ExpectMatchedFromTheEndAsInTheWalk(const std::string& line) {
+        SCOPED_TRACE(line);
+        const ParsedCommand command = Parse(line);
+        QueryConstituents constituents;
+        std::string error;
+        ASSERT_TRUE(constituents.Resolve(command, PreviousBlankMatches(), error)) << error;
+        const std::optional<SearchTable> table = constituents.TableFor(words_[words_.size() / 2], Mapping);
+        if (!table) return;
+        const bool imbedded = command.QuerySettings.QueryMode == QueryModeImbeddedWord;
+        const SearchTable runs = imbedded ? Imbedded(*table) : *table;
+        const auto found = [&](std::size_t boundStates, std::size_t wordStates) {
+            PatternMatcher matcher(runs, nullptr, {boundStates, wordStates});
+            std::vector<std::pair<std::string, BlankMarkBits>> matches;
+            SearchLexicon(std::span<const std::string>(words_), matcher, [&](const SearchMatch& match) {
+                matches.emplace_back(match.Word, match.Blanks);
+                return true;
+            });
+            return matches;
+        };
+        const std::size_t all = ~std::size_t{0};
+        const auto walked = found(all, all);
+        EXPECT_EQ(found(0, all), walked);
+        EXPECT_EQ(found(2, all), walked);
+        EXPECT_EQ(found(0, 0), walked);
     }
 
     std::vector<std::string> words_, few_;
@@ -292,7 +334,66 @@ TEST_P(QueryAgreement, RepeatedBindingsAgreeWithTheBruteForceReference) {
                          "/Q2 (+)(S-1)*(-)(S-1)*",
                          "/Q2 2?(S-1)*",
                          "/Q2 ?(V)(S-1)(S-3)*",
-                         "/Q2 (R3)?(S-1)?(S-1)*"});
+                         "/Q2 (R3)?(S-1)?(S-1)*",
+                         "/Q2 *0(V)(S-1)*0(C)(S-1)*"});
+}
+
+// Bindings many more than the walk can keep apart, each bound where its
+// first constituent, after runs of open length, takes a tile: long words
+// bound in many ways (which runs took which tiles), matched on their own
+// from the end, and short words that these queries cannot match.
+TEST_P(QueryAgreement, ManyBindingsAgreeWithTheBruteForceReference) {
+    SetUpWords({"ABCDEFGHIJLMNOPQR",
+                "AABCDEFGHIJLMNOPQR",
+                "BABCDEFGHIJLMNOPQR",
+                "CBABCDEFGHIJLMNOPQR",
+                "ABCDEFGHIJLMNOPQRS",
+                "ABCDEFGHIJLMNOPQRQ",
+                "ABCDEFGHIJLMNOPQRST",
+                "DDDABCDEFGHIJLMNOPQR",
+                "AAAAAAAAAAAAAAAAAAA",
+                "ABABABABABABABABABAB",
+                "QRSTUVXYZABCDEFGHIJL",
+                "ZZABCDEFGHIJLMNOPQR",
+                "BCDFGHJLMNPQRSTVX",
+                "BBCDFGHJLMNPQRSTVX",
+                "BCDFGHJLMNPQRSTVXZ",
+                "AA",
+                "ABBA",
+                "TACT",
+                "TATTOO",
+                "BANANA",
+                "STREET",
+                "ASSESS",
+                "SETTEE",
+                "REDDER",
+                "LETTER"});
+    ExpectEachAgrees(
+        9, {Bindings("/Q2 ", "*", 17).c_str(), Bindings("/Q2 ", "0?", 17).c_str(), Bindings("/Q3 ", "*", 17).c_str(),
+            Bindings("/Q3 ", "0?", 17).c_str(), Bindings("/Q2 ", "0?", 18, true).c_str(),
+            Bindings("/Q3 ", "0?", 18, true).c_str(), Bindings("/Q2 ", "0?", 16).c_str(),
+            Bindings("/Q2 ", "0(C)", 17).c_str(), Bindings("/Q2 ", "0?", 6).c_str(), Bindings("/Q3 ", "0?", 5).c_str(),
+            Bindings("/Q2 *", "0?", 4).c_str(), "/Q2 0?0?0(S1)0(S2)"});
+}
+
+// The pattern matcher matches a word on its own, from its last tile back,
+// where the walk would keep too many states for its bindings; it matches
+// the words that the walk matches, with the same marks: random pattern and
+// imbedded-word lines with a binding added, and lines of many bindings.
+TEST_P(QueryAgreement, WordsMatchedFromTheirEndAgreeWithTheWalk) {
+    SetUpWords();
+    QueryMaker maker(words_, few_, 17);
+    for (int round = 0; round < 200 && !HasFailure(); ++round)
+        ExpectMatchedFromTheEndAsInTheWalk(maker.Line(round % 2 == 0 ? QueryModePattern : QueryModeImbeddedWord) +
+                                           "0?(S-1)");
+    for (const std::string& line :
+         {Bindings("/Q2 ", "0?", 4), Bindings("/Q3 ", "*", 5), Bindings("/Q2 ", "0(V)", 3, true),
+          std::string("/Q2 ?(S-1)*(S1)(+)(S-1)*"), std::string("/Q3 0[]?(S-1)(R1)(@3)(S2)"),
+          std::string("/Q3 [1-2]0?(S-1)"), std::string("/Q2 *0[~1-2]*?(S-1)"), std::string("/Q3 0(@3)?(S-1)*0(@3)(S2)"),
+          std::string("/Q2 0?0(S1)0?0(S-1)(-)*(S2)"), std::string("/Q2 *0(V)(S-1)*0(C)(S-1)*")}) {
+        if (HasFailure()) break;
+        ExpectMatchedFromTheEndAsInTheWalk(line);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllLanguages, QueryAgreement,

@@ -4,9 +4,15 @@
 // the errors a query reports.
 #include <gtest/gtest.h>
 
+#include <thread>
+
 #include "QueryTestSetup.h"
+#include "engine/PatternMatcher.h"
+#include "engine/QueryConstituents.h"
+#include "engine/TableMatchers.h"
 #include "engine/UserSets.h"
 #include "engine/Wordlists.h"
+#include "support/Waiting.h"
 
 namespace qora::test {
 namespace {
@@ -221,6 +227,109 @@ TEST_F(QueryTest, SpanishDoubleTilesAreOneTileEach) {
     EXPECT_EQ(shown(Query("/Q2 LL*")), (std::vector<std::string>{"LLave"}));
     EXPECT_EQ(shown(Query("/Q2 C*")), (std::vector<std::string>{"Calle"}));  // CH is no C
     EXPECT_EQ(shown(Query("/Q2 ?E")), (std::vector<std::string>{"chE"}));
+}
+
+// An output that tells another thread when the search has begun.
+class ProgressSignal final : public QueryOutput {
+public:
+    void WriteLine(const std::string& line) override { Lines.push_back(line); }
+    void ReportError(const std::string& message) override { Lines.push_back(message); }
+    void ShowProgress(const std::string&) override { Begun = true; }
+
+    std::vector<std::string> Lines;  // written by the searching thread only
+    std::atomic<bool> Begun{false};
+};
+
+// `count` constituents `unit`, then `sets` before each of "(S1)" to "(Sn)".
+std::string Repeated(const std::string& unit, int count, const std::string& sets = "") {
+    std::string line;
+    for (int k = 0; k < count; ++k) line += unit;
+    for (int k = 1; k <= count && !sets.empty(); ++k) line += sets + "(S" + std::to_string(k) + ")";
+    return line;
+}
+
+// Passes everything to a matcher, and sets the stop flag (Esc) when the
+// matcher is to match a complete word.
+class StopAtAccept final : public SearchConstraint {
+public:
+    StopAtAccept(SearchConstraint& matcher, std::atomic<bool>& stop) : matcher_(matcher), stop_(stop) {}
+    TileMask NextTiles(int length) override { return matcher_.NextTiles(length); }
+    bool Take(int position, int tile) override { return matcher_.Take(position, tile); }
+    void Release(int position, int tile) override { matcher_.Release(position, tile); }
+    bool Accept(int length, BlankMarkBits& blanks) override {
+        stop_ = true;
+        return matcher_.Accept(length, blanks);
+    }
+
+private:
+    SearchConstraint& matcher_;
+    std::atomic<bool>& stop_;
+};
+
+// Matching one long word would take the matchers of search tables hours
+// here: told to stop as they begin, each gives up the word at once. Every
+// loop of theirs that can run long looks at the stop flag: a pattern's
+// bindings bound in many ways from either end (the word's ways tried one by
+// one), and the copies of blocks taken an open number of times (with
+// bindings and without).
+TEST_F(QueryTest, MatchersGiveUpAWordWhenStopped) {
+    const std::vector<std::string> word = RandomWordLines(3, Language::English, 1, 30, 30);
+    UseLexicon(word);
+    LetterCountRecord vowels;
+    vowels.Counts[0] = vowels.Counts[4] = 1;  // A and E
+    DefineUserSet(3, "", vowels);
+    for (const std::string& line :
+         {"/Q2 " + Repeated("0?", 20, "0"), Repeated("0(@3)*", 6), "?(S-1)?(S-1)" + Repeated("0(@3)", 10) + "*"}) {
+        SCOPED_TRACE(line);
+        const ParsedCommand command = Parse(line);
+        QueryConstituents constituents;
+        std::string error;
+        ASSERT_TRUE(constituents.Resolve(command, PreviousBlankMatches(), error)) << error;
+        const SearchTable table = *constituents.TableFor({}, Mapping);
+        std::atomic<bool> stop{false};
+        SearchControl control;
+        control.Stop = &stop;
+        const auto search = [&](SearchConstraint& matcher) {
+            StopAtAccept stopping(matcher, stop);
+            return SearchLexicon(
+                std::span<const std::string>(word), stopping,
+                [](const SearchMatch&) { return ADD_FAILURE() << "matched", false; }, control);
+        };
+        if (command.QuerySettings.QueryMode == QueryModePattern) {
+            PatternMatcher matcher(table, &stop, {PatternLimits{}.BoundStates, 0});
+            EXPECT_EQ(search(matcher), SearchEnd::Stopped);
+        } else {
+            EXPECT_EQ(WithAnagramConstraint(table, search, &stop), SearchEnd::Stopped);
+        }
+    }
+}
+
+// Searches that would run on for hours over long words, each in a loop of
+// its own: a pattern's bindings bound in many ways from either end (a word
+// matched way by way), an imbedded word alike, and the copies of blocks
+// taken an open number of times in a steal and an anagram. Esc, typed from
+// another thread once the search has begun, ends each, reported as stopped.
+TEST_F(QueryTest, EscEndsSearchesOfEveryShape) {
+    UseLexicon(RandomWordLines(3, Language::English, 2000, 24, 30));
+    LetterCountRecord vowels;
+    vowels.Counts[0] = vowels.Counts[4] = 1;  // A and E
+    DefineUserSet(3, "", vowels);
+    for (const std::string& line : {"/Q2 " + Repeated("0?", 16, "0"), "/Q3 " + Repeated("0(C)", 14, "*"),
+                                    "/Q4 " + Repeated("0(@3)", 10), Repeated("0(@3)*", 6)}) {
+        SCOPED_TRACE(line);
+        Stop = false;
+        ProgressSignal output;
+        std::thread esc([&] {
+            WaitUntil([&] { return output.Begun.load(); });
+            Stop = true;
+        });
+        QueryEnvironment environment;
+        environment.LetterMapping = Mapping;
+        environment.Stop = &Stop;
+        EXPECT_EQ(EvaluateQuery(Parse(line), environment, output), QueryEnd::Stopped);
+        esc.join();
+        EXPECT_EQ(output.Lines, std::vector<std::string>{SearchStoppedText});
+    }
 }
 
 }  // namespace

@@ -264,6 +264,9 @@ public:
 
     std::vector<BlankMarkBits> All(int from, int to) {
         ways_.clear();
+        neededFrom_.assign(pieces_.size() + 1, 0);
+        for (std::size_t i = pieces_.size(); i-- > 0;)
+            neededFrom_[i] = neededFrom_[i + 1] + static_cast<long>(pieces_[i].Min) * SizeOf(pieces_[i]);
         to_ = to;
         BlankMarkBits outside = 0;
         for (int p = 0; p < static_cast<int>(word_.size()); ++p)
@@ -273,7 +276,13 @@ public:
     }
 
 private:
+    static int SizeOf(const Piece& piece) { return piece.Block.empty() ? 1 : static_cast<int>(piece.Block.size()); }
+
     void Piece_(std::size_t i, int copies, int p, BlankMarkBits marks) {
+        // The pieces still to come need more tiles than are left: no way on.
+        if (i < pieces_.size() &&
+            p + std::max(pieces_[i].Min - copies, 0) * static_cast<long>(SizeOf(pieces_[i])) + neededFrom_[i + 1] > to_)
+            return;
         if (i == pieces_.size()) {
             if (p == to_ && ChainsHold(pieces_, given_)) ways_.push_back(marks);
             return;
@@ -281,7 +290,7 @@ private:
         const Piece& piece = pieces_[i];
         if (copies >= piece.Min) Piece_(i + 1, 0, p, marks);
         if (copies >= piece.Max) return;
-        const int size = piece.Block.empty() ? 1 : static_cast<int>(piece.Block.size());
+        const int size = SizeOf(piece);
         if (p + size > to_) return;
         std::vector<int> copy(word_.begin() + p, word_.begin() + p + size);
         bool fits = true;
@@ -301,6 +310,7 @@ private:
     const Word& word_;
     Given given_;
     int to_ = 0;
+    std::vector<long> neededFrom_;  // the fewest tiles that the pieces from each one on take
     std::vector<BlankMarkBits> ways_;
 };
 
