@@ -72,7 +72,6 @@ AnagramMatcher::AnagramMatcher(const SearchTable& table, const std::atomic<bool>
     groups_ = std::move(pools.Pools);
     blocks_ = std::move(pools.Blocks);
     fits_ = PoolFits(groups_);
-    laterPositions_ = fits_.LaterPositions();
     for (std::size_t g = 0; g < groups_.size() && !tooLarge_; ++g) {
         const AnagramPool& group = groups_[g];
         const GroupMask bit = GroupBit(static_cast<int>(g));
@@ -163,7 +162,7 @@ bool AnagramMatcher::MatchWithLimits(const GroupMask* edges, int length, const L
     // The matching of the walk serves when it already fills every minimum
     // (it never overfills a group); else a matching is sought that does.
     Matching matching = matchings_[static_cast<std::size_t>(length)];
-    bool filled = blocks_.empty() && !laterPositions_;
+    bool filled = blocks_.empty() && !fits_.LaterPositions();
     for (std::size_t g = 0; g < groups_.size() && filled; ++g) filled = matching.Fill[g] >= min[g];
     if (!filled && !Feasible(edges, min, max, length, matching)) return false;
     blanks = blankGroups_ == 0 ? 0 : PreferredBlanks(edges, min, max, length, matching);
@@ -174,7 +173,7 @@ bool AnagramMatcher::Accept(int length, BlankMarkBits& blanks) {
     if (tooLarge_ || length < minimumLength_ || length > MaxSearchLength) return false;
     // The groups each tile may join, now that the whole word is known.
     std::array<GroupMask, MaxSearchLength> edges = edges_;
-    for (int position = 0; position < length && laterPositions_; ++position)
+    for (int position = 0; position < length && fits_.LaterPositions(); ++position)
         if ((edges[position] = fits_.For(tiles_[position], position, tiles_.data(), length)) == 0) return false;
     return MatchWithSomeCopies(
         groups_, blocks_, length, blanks,

@@ -63,8 +63,7 @@ private:
     std::vector<AnagramBlock> blocks_;
     GroupMask blankGroups_ = 0;
     GroupMask allGroups_ = 0;
-    PoolFits fits_;                // the groups that each tile may join
-    bool laterPositions_ = false;  // a same-letter condition may name a later position
+    PoolFits fits_;  // the groups that each tile may join
     Limits prefixMax_{};
     int minimumLength_ = 0;
     bool tooLarge_ = false;

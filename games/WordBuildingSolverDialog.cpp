@@ -180,7 +180,7 @@ void TWordsmithSolveDlg::Finished() {
     {
         const std::lock_guard lock(reportLock_);
         if (finishedRun_ != run_ || !Solving()) return;
-        solution_ = finished_;
+        solution_ = std::move(finished_);
     }
     worker_.join();
     gameEnd_ = WordBuildingClock();

@@ -78,6 +78,11 @@ def layering_faults(top):
     build = sourcetree.Build(top)
     faults = library_faults(build)
     unknown = set()
+    # By library: the folders its sources may include, and whether it uses Qt.
+    reach = {
+        name: ({library.folder} | {build.libraries[n].folder for n in build.below(name)}, build.uses_qt(name))
+        for name, library in build.libraries.items()
+    }
     for path, relative in sourcetree.program_sources(top, build):
         folder = sourcetree.folder_of(relative)
         library = build.by_folder.get(folder)
@@ -89,9 +94,8 @@ def layering_faults(top):
                     " (give it a qora_library linked to the libraries it uses)" % folder
                 )
             continue
-        below = build.below(library.name)
-        allowed = {folder} | {build.libraries[name].folder for name in below}
-        faults += include_faults(top, path, relative, library, allowed, build.uses_qt(library.name))
+        allowed, qt = reach[library.name]
+        faults += include_faults(top, path, relative, library, allowed, qt)
     return faults
 
 
